@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+namespace kelvora {
+
+// The one way the core speaks to the user. The desktop program answers with
+// message boxes; tests and the command line answer with a script.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // A plain message box: the text, an OK button, "Kelvora" as caption.
+    virtual void message(const std::string& text) = 0;
+    // A Yes/No confirmation; only Yes returns true.
+    virtual bool confirm(const std::string& text) = 0;
+    // An information box with an OK button.
+    virtual void information(const std::string& text) = 0;
+};
+
+// Says nothing and answers every confirmation with No (benchmarks, batch work).
+class SilentPrompter : public Prompter {
+public:
+    void message(const std::string&) override {}
+    bool confirm(const std::string&) override { return false; }
+    void information(const std::string&) override {}
+};
+
+} // namespace kelvora

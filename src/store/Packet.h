@@ -1,0 +1,59 @@
+#pragma once
+#include "model/FieldDef.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvora {
+
+// One row of a packet. Numeric fields (float and integer) live in `num`, text
+// and memo fields in `text`; which slot a field uses is the packet's business.
+// An empty number is a NaN (no stored number can be NaN); an empty text is "".
+struct Row {
+    std::vector<double> num;
+    std::vector<std::string> text;
+};
+
+inline constexpr double kNullNumber = std::numeric_limits<double>::quiet_NaN();
+inline bool isNullNumber(double v) { return std::isnan(v); }
+
+// A table in memory: its field definitions and its rows.
+class Packet {
+public:
+    Packet() = default;
+    explicit Packet(FieldDefs fields);
+
+    const FieldDefs& fields() const { return fields_; }
+    int fieldCount() const { return static_cast<int>(fields_.size()); }
+    // Index of a field by name, ignoring case as the store always has; -1 if none.
+    int fieldIndex(std::string_view name) const;
+    bool isText(int field) const { return slots_[static_cast<std::size_t>(field)].text; }
+    int slot(int field) const { return slots_[static_cast<std::size_t>(field)].index; }
+
+    Row emptyRow() const;
+    bool isNull(const Row& row, int field) const;
+    double number(const Row& row, int field) const; // NaN when empty
+    const std::string& text(const Row& row, int field) const;
+    void setNumber(Row& row, int field, double value) const;
+    void setText(Row& row, int field, std::string value) const;
+    void setNull(Row& row, int field) const;
+    // Widens a text field's declared width (used when binding wider declared fields).
+    void setWidth(int field, int width) { fields_[static_cast<std::size_t>(field)].width = width; }
+
+    std::vector<Row> rows;
+
+private:
+    struct Slot {
+        bool text;
+        int index;
+    };
+    FieldDefs fields_;
+    std::vector<Slot> slots_;
+    int numCount_ = 0;
+    int textCount_ = 0;
+};
+
+} // namespace kelvora
