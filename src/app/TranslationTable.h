@@ -1,0 +1,28 @@
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kelvora {
+
+// Interface languages (Part 4.2). There is no English.
+inline constexpr int TaalNone = 0;
+inline constexpr int TaalDutch = 1;
+inline constexpr int TaalGerman = 2;
+
+inline constexpr std::string_view TranslationError = "** LANGUAGE TRANSLATION ERROR **";
+
+struct Translation {
+    std::string_view key;
+    std::string_view dutch;  // Taal 1
+    std::string_view german; // Taal 2
+};
+
+// The 11 keys of Part 4.2 in the Part's order, texts exactly as given.
+const std::array<Translation, 11>& translationTable();
+
+// The caption of `key` (exact, case-sensitive) in language `taal`;
+// TranslationError for an unknown key or a taal other than 1 or 2.
+std::string Translate(std::string_view key, int taal);
+
+} // namespace kelvora
