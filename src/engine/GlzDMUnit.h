@@ -1,0 +1,101 @@
+#pragma once
+#include "common/Prompter.h"
+#include "store/View.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kelvora {
+
+// The glaze data module: owns the read-only materials view and the glazes
+// table while the glaze editor is shown, and turns the current glaze's recipe
+// into its Seger formula, cost price and firing range. Everything it has to
+// tell the user goes through the prompter it was given.
+class TGlzDM {
+public:
+    // Folder of the data files when none is given: relative to the current
+    // directory, which the program sets to the executable's folder.
+    static constexpr const char* defaultDataDir = "db0991";
+
+    explicit TGlzDM(Prompter& prompter, std::string dataDir = defaultDataDir);
+    ~TGlzDM();
+    TGlzDM(const TGlzDM&) = delete;
+    TGlzDM& operator=(const TGlzDM&) = delete;
+
+    // Where mat.cds and glz.cds are read from and written to; takes effect at
+    // the next OpenTables.
+    void setDataDir(const std::string& dataDir);
+    const std::string& dataDir() const { return dataDir_; }
+
+    View MatCDS; // materials, read-only, ordered by "naam"
+    View GlzCDS; // glazes, ordered by "naam"
+    // The 40 Seger cones with their nominal temperatures, built once.
+    const std::vector<std::string> ConeList;
+
+    // Opens the materials view, then the glazes table, change log off on each.
+    void OpenTables();
+    // Closes the materials view, then the glazes table (which writes it when
+    // something was posted).
+    void CloseTables();
+
+    // Calculates the current glaze record: Seger formula, both recipe
+    // columns, cost price and firing range, each step posted on its own.
+    void CalcGlaze(bool basicNotToOne, bool percentNotToHundred);
+    // Puts `name` into the first free recipe slot (kind 1) or addition slot
+    // (kind 2) of the current glaze; leaves the record in edit state.
+    void AddMaterialToRecipe(int kind, const std::string& name);
+    // Mean thermal expansion coefficient (x 10E-5) of the stored formula.
+    double CalcExpansion() const;
+    // Writes tmpv and tmpt of the current glaze from its stored formula.
+    void EstimateTemperature();
+
+    static std::vector<std::string> buildConeList();
+
+private:
+    // Lives for one run of CalcGlaze; a fresh one for every run.
+    struct Workspace {
+        bool basicNotToOne = false;
+        bool percentNotToHundred = false;
+        std::array<double, 33> totals{};
+        std::array<double, 12> slotMolWeight{};
+        std::array<double, 12> slotPrice{};
+        std::array<double, 5> additionPrice{};
+    };
+    // Field positions, looked up once per opening of the views.
+    struct FieldIndices {
+        bool valid = false;
+        int matNaam = -1, matMolg = -1, matPrys = -1;
+        std::array<int, 33> matOxide{};
+        int glzMolp = -1, glzPrys = -1, glzTmpv = -1, glzTmpt = -1;
+        std::array<int, 12> mat{}, mtp{}, mtm{};
+        std::array<int, 5> tvs{}, tvp{};
+        std::array<int, 33> glzOxide{};
+    };
+    class ViewWatch;
+
+    const FieldIndices& indices();
+    void editGlaze();
+    // Positions the materials view on the first material named exactly `name`.
+    bool findMaterial(const std::string& name);
+
+    void GetAllMG(Workspace& ws);
+    void GetMG(Workspace& ws, bool addition, int slot);
+    void ClearTotals(Workspace& ws);
+    void UpdateTotals(Workspace& ws, int slot);
+    void RecalcTotals(Workspace& ws);
+    void ScaleMolAmounts(double factor);
+    void NormalisePercentages();
+    void PercentToMol(const Workspace& ws);
+    void CalcFromMol(Workspace& ws);
+    void CalcFromPercent(Workspace& ws);
+    void CalcPrice(const Workspace& ws);
+
+    Prompter& prompter_;
+    std::string dataDir_;
+    FieldIndices idx_;
+    std::unique_ptr<ViewWatch> watch_;
+};
+
+} // namespace kelvora
