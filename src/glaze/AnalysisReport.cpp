@@ -1,0 +1,127 @@
+#include "glaze/AnalysisReport.h"
+
+#include "common/NumberFormat.h"
+#include "common/Utf8.h"
+#include "model/OxideCatalogue.h"
+#include "model/TableLayouts.h"
+
+#include <algorithm>
+
+namespace kelvora {
+
+namespace {
+// Left-aligned in `width` code points; a longer text is kept whole.
+std::string padRight(std::string text, std::size_t width) {
+    const std::size_t length = utf8::length(text);
+    if (length < width) text.append(width - length, ' ');
+    return text;
+}
+
+std::string entry(double amount, std::string_view label) {
+    return numfmt::formatFixed(amount, 3, 6) + " " + padRight(std::string(label), 5);
+}
+
+void addColumn(std::vector<std::string>& column, const View& glazes,
+               std::initializer_list<const char*> stems) {
+    for (const char* stem : stems) {
+        const double amount = glazes.asNumber(stem);
+        if (amount != 0.0) column.push_back(entry(amount, OxideCatalogue::byStem(stem)->label));
+    }
+}
+
+// A memo brings its own line breaks; each becomes a report line.
+void addMemo(std::vector<std::string>& lines, const std::string& memo) {
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = memo.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            if (start < memo.size() || start == 0) lines.push_back(memo.substr(start));
+            return;
+        }
+        lines.push_back(memo.substr(start, end - start));
+        start = end + (memo.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+}
+
+std::string cell(const std::vector<std::string>& column, std::size_t row) {
+    return row < column.size() ? column[row] : std::string();
+}
+} // namespace
+
+AnalysisReport::SegerColumns AnalysisReport::BuildSegerColumns(const View& glazes) {
+    SegerColumns columns;
+    for (const auto& oxide : OxideCatalogue::group(OxideGroup::Basic)) {
+        const double amount = glazes.asNumber(oxide.stem);
+        if (amount != 0.0) columns.basic.push_back(entry(amount, oxide.label));
+    }
+    // The report has always listed alumina before boron.
+    addColumn(columns.neutral, glazes,
+              {"al2o3", "b2o3", "as2o3", "sb2o3", "fe2o3", "bi2o3", "mn2o3", "cr2o3", "v2o5"});
+    for (const auto& oxide : OxideCatalogue::group(OxideGroup::Acid)) {
+        const double amount = glazes.asNumber(oxide.stem);
+        if (amount != 0.0) columns.acid.push_back(entry(amount, oxide.label));
+    }
+    return columns;
+}
+
+std::vector<std::string> AnalysisReport::formulaRows(const SegerColumns& columns) {
+    const std::size_t rows = std::max({columns.basic.size(), columns.neutral.size(), columns.acid.size()});
+    std::vector<std::string> lines;
+    for (std::size_t r = 0; r < rows; ++r)
+        lines.push_back(cell(columns.basic, r) + "    " + cell(columns.neutral, r) + "    " +
+                        cell(columns.acid, r));
+    return lines;
+}
+
+void AnalysisReport::AddRecipeLine(std::vector<std::string>& lines, const View& glazes,
+                                   std::string_view textField, std::string_view numberField) {
+    const double amount = glazes.asNumber(numberField);
+    if (amount == 0.0) return;
+    lines.push_back(padRight(glazes.asText(textField), 42) + numfmt::formatFixed(amount, 1, 5));
+}
+
+std::vector<std::string> AnalysisReport::build(const View& glazes, double expansion) {
+    const SegerColumns columns = BuildSegerColumns(glazes);
+    std::vector<std::string> lines;
+    lines.push_back("Glazuur: " + glazes.asText("naam"));
+    lines.emplace_back();
+    lines.push_back("Categorie: " + glazes.asText("catg"));
+    lines.emplace_back();
+    lines.emplace_back("Temperatuur:");
+    lines.push_back("Ingevoerd van SK: " + glazes.asText("skva") + " tot SK: " + glazes.asText("sktt"));
+    lines.push_back("Berekend van : " + glazes.asText("tmpv") + " gr. C tot: " + glazes.asText("tmpt") +
+                    " gr. C");
+    lines.emplace_back();
+    lines.emplace_back("Seger formule:");
+    for (auto& row : formulaRows(columns))
+        lines.push_back(std::move(row));
+    lines.emplace_back();
+    lines.emplace_back("Recept:");
+    for (int n = 1; n <= TableLayouts::recipeSlots; ++n)
+        AddRecipeLine(lines, glazes, TableLayouts::matField(n), TableLayouts::mtpField(n));
+    lines.emplace_back();
+    lines.emplace_back("Evt. toevoegingen:");
+    for (int n = 1; n <= TableLayouts::additionSlots; ++n)
+        AddRecipeLine(lines, glazes, TableLayouts::tvsField(n), TableLayouts::tvpField(n));
+    lines.emplace_back();
+    lines.push_back("Uitzettings coefficient: " + numfmt::formatPattern(expansion, "##0.00") + " x 10 E-5");
+    lines.push_back("Kostprijs: " + numfmt::formatFixed(glazes.asNumber("prys"), 2, 4));
+    lines.emplace_back();
+    addMemo(lines, glazes.asText("omsc"));
+    return lines;
+}
+
+std::vector<std::string> AnalysisReport::printCopy(const std::vector<std::string>& report) {
+    std::vector<std::string> out;
+    out.emplace_back();
+    bool doubleSpaced = false;
+    for (const auto& line : report) {
+        out.push_back(line);
+        if (!doubleSpaced && line == "Recept:") doubleSpaced = true;
+        if (doubleSpaced && line.compare(0, 10, "Kostprijs:") == 0) doubleSpaced = false;
+        if (doubleSpaced) out.emplace_back();
+    }
+    return out;
+}
+
+} // namespace kelvora

@@ -1,0 +1,39 @@
+#pragma once
+#include "store/View.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvora {
+
+// The plain-text analysis of the current glaze record: name, category, cones
+// and temperatures, the Seger formula in three columns, recipe and additions,
+// expansion coefficient, cost price and description. The window only shows
+// and prints these lines.
+class AnalysisReport {
+public:
+    struct SegerColumns {
+        std::vector<std::string> basic;
+        std::vector<std::string> neutral;
+        std::vector<std::string> acid;
+    };
+
+    // The report's lines; `expansion` is the coefficient of the record's formula.
+    static std::vector<std::string> build(const View& glazes, double expansion);
+    // The copy that is printed: a leading empty line, and the recipe block
+    // (from "Recept:" up to the price line) double-spaced.
+    static std::vector<std::string> printCopy(const std::vector<std::string>& report);
+
+    // The non-zero oxides of the record, one entry ("%6.3f" amount, blank,
+    // label padded to five) per oxide. Every non-zero oxide is listed, also
+    // when a group has more than twelve.
+    static SegerColumns BuildSegerColumns(const View& glazes);
+    // Adds "name padded to 42" + "%5.1f" amount unless the amount is 0.
+    static void AddRecipeLine(std::vector<std::string>& lines, const View& glazes, std::string_view textField,
+                              std::string_view numberField);
+    // The formula rows: basic, four blanks, neutral, four blanks, acid.
+    static std::vector<std::string> formulaRows(const SegerColumns& columns);
+};
+
+} // namespace kelvora
