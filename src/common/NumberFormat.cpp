@@ -20,8 +20,12 @@ std::string withSeparator(std::string text) {
 }
 } // namespace
 
-char decimalSeparator() { return gSeparator; }
-void setDecimalSeparator(char separator) { gSeparator = separator; }
+char decimalSeparator() {
+    return gSeparator;
+}
+void setDecimalSeparator(char separator) {
+    gSeparator = separator;
+}
 
 void useSeparatorOfEnvironment() {
     std::setlocale(LC_NUMERIC, "");
@@ -46,7 +50,8 @@ std::string floatText(double value) {
     std::string digits;
     for (char c : mantissa)
         if (c >= '0' && c <= '9') digits += c;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     std::string out = negative ? "-" : "";
     if (exponent >= 15 || exponent < -5) {
@@ -68,8 +73,10 @@ std::string floatText(double value) {
 
 std::optional<double> parseFloat(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && text[b] == ' ') ++b;
-    while (e > b && text[e - 1] == ' ') --e;
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
     text = text.substr(b, e - b);
     if (text.empty()) return std::nullopt;
 
@@ -83,11 +90,13 @@ std::optional<double> parseFloat(std::string_view text) {
         ++i;
     }
     std::size_t intDigits = 0, fracDigits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') c += text[i++], ++intDigits;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        c += text[i++], ++intDigits;
     if (i < text.size() && text[i] == gSeparator) {
         c += '.';
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') c += text[i++], ++fracDigits;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            c += text[i++], ++fracDigits;
     }
     if (intDigits + fracDigits == 0) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
@@ -95,7 +104,8 @@ std::optional<double> parseFloat(std::string_view text) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) c += text[i++];
         std::size_t expDigits = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') c += text[i++], ++expDigits;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            c += text[i++], ++expDigits;
         if (expDigits == 0) return std::nullopt;
     }
     if (i != text.size()) return std::nullopt;
@@ -108,8 +118,10 @@ std::optional<double> parseFloat(std::string_view text) {
 
 std::optional<long> parseInteger(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && text[b] == ' ') ++b;
-    while (e > b && text[e - 1] == ' ') --e;
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
     text = text.substr(b, e - b);
     if (!text.empty() && text[0] == '+') text.remove_prefix(1);
     long value = 0;
@@ -142,12 +154,14 @@ std::string roundedDecimal(double value, int decimals) {
     }
     int keep = point + decimals; // digits kept
     if (keep < 0) return decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
-    if (static_cast<int>(digits.size()) < keep) digits.append(static_cast<std::size_t>(keep) - digits.size(), '0');
+    if (static_cast<int>(digits.size()) < keep)
+        digits.append(static_cast<std::size_t>(keep) - digits.size(), '0');
     bool roundUp = static_cast<int>(digits.size()) > keep && digits[static_cast<std::size_t>(keep)] >= '5';
     digits.resize(static_cast<std::size_t>(keep));
     if (roundUp) {
         int k = keep - 1;
-        while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9') digits[static_cast<std::size_t>(k--)] = '0';
+        while (k >= 0 && digits[static_cast<std::size_t>(k)] == '9')
+            digits[static_cast<std::size_t>(k--)] = '0';
         if (k >= 0) {
             ++digits[static_cast<std::size_t>(k)];
         } else {
@@ -169,7 +183,8 @@ std::string roundedDecimal(double value, int decimals) {
 std::string formatPattern(double value, std::string_view pattern) {
     auto point = pattern.find('.');
     std::string_view intPat = pattern.substr(0, point);
-    std::string_view fracPat = point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
+    std::string_view fracPat =
+        point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
     int minInt = 0, minFrac = 0, maxFrac = 0;
     for (char ch : intPat)
         if (ch == '0') ++minInt;
@@ -182,9 +197,11 @@ std::string formatPattern(double value, std::string_view pattern) {
     if (negative) text.erase(0, 1);
     std::string intPart = text.substr(0, text.find('.'));
     std::string fracPart = text.find('.') == std::string::npos ? "" : text.substr(text.find('.') + 1);
-    while (static_cast<int>(fracPart.size()) > minFrac && fracPart.back() == '0') fracPart.pop_back();
+    while (static_cast<int>(fracPart.size()) > minFrac && fracPart.back() == '0')
+        fracPart.pop_back();
     if (intPart == "0" && minInt == 0) intPart.clear();
-    while (static_cast<int>(intPart.size()) < minInt) intPart.insert(0, "0");
+    while (static_cast<int>(intPart.size()) < minInt)
+        intPart.insert(0, "0");
     std::string out = negative ? "-" : "";
     out += intPart;
     if (!fracPart.empty()) out += gSeparator + fracPart;
@@ -194,7 +211,8 @@ std::string formatPattern(double value, std::string_view pattern) {
 
 std::string formatFixed(double value, int decimals, int width) {
     std::string out = withSeparator(roundedDecimal(value, decimals));
-    if (static_cast<int>(out.size()) < width) out.insert(0, static_cast<std::size_t>(width) - out.size(), ' ');
+    if (static_cast<int>(out.size()) < width)
+        out.insert(0, static_cast<std::size_t>(width) - out.size(), ' ');
     return out;
 }
 

@@ -30,7 +30,8 @@ public:
     void answerNext(bool yes) { answers.push_back(yes); }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (const auto& e : entries) out.push_back(e.text);
+        for (const auto& e : entries)
+            out.push_back(e.text);
         return out;
     }
     void clear() { entries.clear(); }

@@ -3,7 +3,9 @@
 namespace kelvora::utf8 {
 
 namespace {
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Byte length of the sequence that starts at text[i], or 1 for a stray byte.
 std::size_t sequenceLength(std::string_view text, std::size_t i) {
@@ -18,13 +20,15 @@ std::size_t sequenceLength(std::string_view text, std::size_t i) {
 
 std::size_t length(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text, i)) ++count;
+    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text, i))
+        ++count;
     return count;
 }
 
 std::string_view prefix(std::string_view text, std::size_t count) {
     std::size_t i = 0;
-    for (std::size_t n = 0; n < count && i < text.size(); ++n) i += sequenceLength(text, i);
+    for (std::size_t n = 0; n < count && i < text.size(); ++n)
+        i += sequenceLength(text, i);
     return text.substr(0, i);
 }
 
@@ -49,8 +53,10 @@ bool isValid(std::string_view text) {
 
 std::string_view trim(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
+    while (b < e && static_cast<unsigned char>(text[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ')
+        --e;
     return text.substr(b, e - b);
 }
 

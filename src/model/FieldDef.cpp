@@ -4,10 +4,14 @@ namespace kelvora {
 
 const char* fieldTypeName(FieldType type) {
     switch (type) {
-    case FieldType::Text: return "String";
-    case FieldType::Memo: return "Memo";
-    case FieldType::Float: return "Float";
-    case FieldType::Integer: return "Integer";
+    case FieldType::Text:
+        return "String";
+    case FieldType::Memo:
+        return "Memo";
+    case FieldType::Float:
+        return "Float";
+    case FieldType::Integer:
+        return "Integer";
     }
     return "Unknown";
 }

@@ -5,24 +5,35 @@
 namespace kelvora {
 
 namespace {
-FieldDef text(std::string name, int width) { return {std::move(name), FieldType::Text, width}; }
-FieldDef memo(std::string name) { return {std::move(name), FieldType::Memo, 0}; }
-FieldDef real(std::string name) { return {std::move(name), FieldType::Float, 0}; }
-FieldDef integer(std::string name) { return {std::move(name), FieldType::Integer, 0}; }
+FieldDef text(std::string name, int width) {
+    return {std::move(name), FieldType::Text, width};
+}
+FieldDef memo(std::string name) {
+    return {std::move(name), FieldType::Memo, 0};
+}
+FieldDef real(std::string name) {
+    return {std::move(name), FieldType::Float, 0};
+}
+FieldDef integer(std::string name) {
+    return {std::move(name), FieldType::Integer, 0};
+}
 
 FieldDefs buildMaterials() {
-    FieldDefs f{text("naam", 40), memo("omsc"), real("prys"), real("molg"), text("levr", 40), text("besc", 1)};
-    for (const auto& oxide : OxideCatalogue::all()) f.push_back(real(std::string(oxide.stem)));
+    FieldDefs f{text("naam", 40), memo("omsc"),     real("prys"),
+                real("molg"),     text("levr", 40), text("besc", 1)};
+    for (const auto& oxide : OxideCatalogue::all())
+        f.push_back(real(std::string(oxide.stem)));
     f.push_back(text("molproc", 1));
-    for (const auto& oxide : OxideCatalogue::all()) f.push_back(real(oxide.percentField()));
+    for (const auto& oxide : OxideCatalogue::all())
+        f.push_back(real(oxide.percentField()));
     return f;
 }
 
 FieldDefs buildGlazes() {
     // catg is stored 70 wide so that every category of the editor's list fits whole.
-    FieldDefs f{text("naam", 40), memo("omsc"),     real("prys"),     text("datm", 10), integer("tmpv"),
-                text("skva", 12), integer("tmpt"), text("sktt", 12), text("catg", 70), text("brtm", 40),
-                text("oxrd", 30), text("tstd", 1),  text("levm", 1),  text("imgf", 100), text("molp", 1)};
+    FieldDefs f{text("naam", 40), memo("omsc"),    real("prys"),     text("datm", 10),  integer("tmpv"),
+                text("skva", 12), integer("tmpt"), text("sktt", 12), text("catg", 70),  text("brtm", 40),
+                text("oxrd", 30), text("tstd", 1), text("levm", 1),  text("imgf", 100), text("molp", 1)};
     for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
         f.push_back(text(TableLayouts::matField(n), 40));
         f.push_back(real(TableLayouts::mtpField(n)));
@@ -32,7 +43,8 @@ FieldDefs buildGlazes() {
         f.push_back(text(TableLayouts::tvsField(n), 40));
         f.push_back(real(TableLayouts::tvpField(n)));
     }
-    for (const auto& oxide : OxideCatalogue::all()) f.push_back(real(std::string(oxide.stem)));
+    for (const auto& oxide : OxideCatalogue::all())
+        f.push_back(real(std::string(oxide.stem)));
     return f;
 }
 } // namespace

@@ -18,7 +18,9 @@ struct Row {
 };
 
 inline constexpr double kNullNumber = std::numeric_limits<double>::quiet_NaN();
-inline bool isNullNumber(double v) { return std::isnan(v); }
+inline bool isNullNumber(double v) {
+    return std::isnan(v);
+}
 
 // A table in memory: its field definitions and its rows.
 class Packet {

@@ -14,13 +14,13 @@ class View;
 enum class ViewState { Closed, Browse, Edit, Insert };
 
 enum class ViewEvent {
-    Opened,        // the view was opened
-    Closed,        // the view was closed
-    DataChanged,   // rows were added, removed, reordered or posted
-    Scrolled,      // another row became current
-    StateChanged,  // browse / edit / insert changed
-    FieldChanged,  // one field of the current row changed (field index given)
-    UpdateRecord,  // controls holding typed text must write it into the fields now
+    Opened,       // the view was opened
+    Closed,       // the view was closed
+    DataChanged,  // rows were added, removed, reordered or posted
+    Scrolled,     // another row became current
+    StateChanged, // browse / edit / insert changed
+    FieldChanged, // one field of the current row changed (field index given)
+    UpdateRecord, // controls holding typed text must write it into the fields now
 };
 
 // Data-aware controls follow a view through this interface.
@@ -127,6 +127,7 @@ private:
     void requireOpen() const;
     void requireWritable() const;
     void requireEditing() const;
+    void checkClosedRead(std::string_view field) const;
     void settlePending();       // post if modified, drop otherwise
     void placeCurrentInOrder(); // after a post
     void sortRows();

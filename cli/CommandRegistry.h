@@ -1,0 +1,33 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kelvora::cli {
+
+struct CliContext {
+    std::string dbDir;             // folder holding mat.cds and glz.cds
+    std::vector<std::string> args; // the words after the command name
+    std::ostream& out;
+    std::ostream& err;
+    std::string matPath() const { return dbDir + "/mat.cds"; }
+    std::string glzPath() const { return dbDir + "/glz.cds"; }
+};
+
+// Exit codes: 0 done, 1 an error (message on err), 2 wrong usage.
+using CommandFn = int (*)(CliContext&);
+
+struct Command {
+    const char* name;
+    const char* usage;
+    CommandFn run;
+};
+
+// Commands register themselves from their own files with a static registrar.
+struct CommandRegistrar {
+    CommandRegistrar(const char* name, const char* usage, CommandFn run);
+};
+
+const std::vector<Command>& commands();
+
+} // namespace kelvora::cli

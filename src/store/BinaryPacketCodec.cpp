@@ -1,0 +1,171 @@
+#include "common/Utf8.h"
+#include "store/Crc32.h"
+#include "store/PacketCodec.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <unordered_set>
+
+namespace kelvora {
+
+static_assert(std::endian::native == std::endian::little, "the binary codec assumes a little-endian host");
+
+namespace {
+constexpr char kMagic[8] = {'K', 'L', 'V', 'P', 'K', 'T', '\r', '\n'};
+constexpr std::uint32_t kVersion = 1;
+constexpr std::uint32_t kMaxFields = 4096;
+
+template <typename T> void put(std::string& out, T value) {
+    char buf[sizeof(T)];
+    std::memcpy(buf, &value, sizeof(T));
+    out.append(buf, sizeof(T));
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    template <typename T> T get() {
+        need(sizeof(T));
+        T value;
+        std::memcpy(&value, bytes_.data() + pos_, sizeof(T));
+        pos_ += sizeof(T);
+        return value;
+    }
+    std::string_view take(std::size_t n) {
+        need(n);
+        auto s = bytes_.substr(pos_, n);
+        pos_ += n;
+        return s;
+    }
+    bool atEnd() const { return pos_ == bytes_.size(); }
+
+private:
+    void need(std::size_t n) const {
+        if (n > bytes_.size() - pos_) throw PacketFormatError("the data end too soon");
+    }
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+} // namespace
+
+bool looksBinary(std::string_view bytes) {
+    return bytes.size() >= sizeof kMagic && std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0;
+}
+
+std::string encodeBinary(const Packet& packet) {
+    const auto& fields = packet.fields();
+    std::string out;
+    out.reserve(64 + fields.size() * 16 + packet.rows.size() * (fields.size() * 6 + 16));
+    out.append(kMagic, sizeof kMagic);
+    put<std::uint32_t>(out, kVersion);
+    put<std::uint32_t>(out, static_cast<std::uint32_t>(fields.size()));
+    for (const auto& f : fields) {
+        put<std::uint16_t>(out, static_cast<std::uint16_t>(f.name.size()));
+        out += f.name;
+        put<std::uint8_t>(out, static_cast<std::uint8_t>(f.type));
+        put<std::uint32_t>(out, static_cast<std::uint32_t>(f.width));
+    }
+    put<std::uint32_t>(out, static_cast<std::uint32_t>(packet.rows.size()));
+    const std::size_t mapBytes = (fields.size() + 7) / 8;
+    std::string nullMap;
+    for (const Row& row : packet.rows) {
+        nullMap.assign(mapBytes, '\0');
+        for (int i = 0; i < packet.fieldCount(); ++i)
+            if (packet.isNull(row, i))
+                nullMap[static_cast<std::size_t>(i / 8)] |= static_cast<char>(1 << (i % 8));
+        out += nullMap;
+        for (int i = 0; i < packet.fieldCount(); ++i) {
+            if (packet.isNull(row, i)) continue;
+            switch (fields[static_cast<std::size_t>(i)].type) {
+            case FieldType::Float:
+                put<double>(out, packet.number(row, i));
+                break;
+            case FieldType::Integer:
+                put<std::int32_t>(out, static_cast<std::int32_t>(packet.number(row, i)));
+                break;
+            case FieldType::Text:
+            case FieldType::Memo: {
+                const std::string& s = packet.text(row, i);
+                put<std::uint32_t>(out, static_cast<std::uint32_t>(s.size()));
+                out += s;
+                break;
+            }
+            }
+        }
+    }
+    put<std::uint32_t>(out, crc32(out.data(), out.size()));
+    return out;
+}
+
+Packet decodeBinary(std::string_view bytes) {
+    if (!looksBinary(bytes)) throw PacketFormatError("it is not a Kelvora data packet");
+    if (bytes.size() < sizeof kMagic + 4) throw PacketFormatError("the data end too soon");
+    Reader head(bytes.substr(sizeof kMagic));
+    std::uint32_t version = head.get<std::uint32_t>();
+    if (version > kVersion || version == 0)
+        throw PacketFormatError("it was written in format version " + std::to_string(version) +
+                                ", which this version of Kelvora cannot read");
+    if (bytes.size() < sizeof kMagic + 12) throw PacketFormatError("the data end too soon");
+    std::uint32_t stored;
+    std::memcpy(&stored, bytes.data() + bytes.size() - 4, 4);
+    std::string_view body = bytes.substr(0, bytes.size() - 4);
+    if (crc32(body.data(), body.size()) != stored)
+        throw PacketFormatError("the file is damaged or incomplete (checksum mismatch)");
+
+    Reader in(body.substr(sizeof kMagic + 4));
+    std::uint32_t fieldCount = in.get<std::uint32_t>();
+    if (fieldCount == 0 || fieldCount > kMaxFields)
+        throw PacketFormatError("it holds an invalid field count");
+    FieldDefs fields;
+    std::unordered_set<std::string> seen;
+    for (std::uint32_t i = 0; i < fieldCount; ++i) {
+        FieldDef f;
+        auto len = in.get<std::uint16_t>();
+        if (len == 0 || len > 255) throw PacketFormatError("it holds an invalid field name");
+        f.name = std::string(in.take(len));
+        auto type = in.get<std::uint8_t>();
+        if (type < 1 || type > 4) throw PacketFormatError("field '" + f.name + "' has an unknown type");
+        f.type = static_cast<FieldType>(type);
+        f.width = static_cast<int>(in.get<std::uint32_t>() & 0x7FFFFFFF);
+        if (!seen.insert(utf8::upperAscii(f.name)).second)
+            throw PacketFormatError("field '" + f.name + "' appears twice");
+        fields.push_back(std::move(f));
+    }
+    Packet packet(fields);
+    std::uint32_t rowCount = in.get<std::uint32_t>();
+    const std::size_t mapBytes = (fieldCount + 7) / 8;
+    // Every row takes at least its null map, so a huge count cannot over-allocate.
+    if (rowCount > body.size() / mapBytes) throw PacketFormatError("the data end too soon");
+    packet.rows.reserve(rowCount);
+    for (std::uint32_t r = 0; r < rowCount; ++r) {
+        Row row = packet.emptyRow();
+        std::string_view nullMap = in.take(mapBytes);
+        for (std::uint32_t i = 0; i < fieldCount; ++i) {
+            if (nullMap[i / 8] & (1 << (i % 8))) continue;
+            int field = static_cast<int>(i);
+            switch (fields[i].type) {
+            case FieldType::Float: {
+                double v = in.get<double>();
+                if (!std::isfinite(v)) throw PacketFormatError("it holds a value that is not a number");
+                packet.setNumber(row, field, v);
+                break;
+            }
+            case FieldType::Integer:
+                packet.setNumber(row, field, in.get<std::int32_t>());
+                break;
+            case FieldType::Text:
+            case FieldType::Memo: {
+                auto len = in.get<std::uint32_t>();
+                packet.setText(row, field, std::string(in.take(len)));
+                break;
+            }
+            }
+        }
+        packet.rows.push_back(std::move(row));
+    }
+    if (!in.atEnd()) throw PacketFormatError("the file holds data after its last row");
+    return packet;
+}
+
+} // namespace kelvora

@@ -1,0 +1,489 @@
+#include "store/View.h"
+
+#include "common/NumberFormat.h"
+#include "common/Utf8.h"
+#include "store/PacketCodec.h"
+#include "store/StoreError.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvora {
+
+View::View(std::string name, std::string fileName) : name_(std::move(name)), fileName_(std::move(fileName)) {}
+
+View::~View() {
+    try {
+        close();
+    } catch (...) {
+        // Nothing can be reported from a destructor; callers close explicitly.
+    }
+}
+
+std::string View::prefixed(const std::string& message) const {
+    return name_ + ": " + message;
+}
+
+void View::fail(const std::string& message) const {
+    throw StoreError(prefixed(message));
+}
+
+void View::requireOpen() const {
+    if (state_ == ViewState::Closed) fail("Cannot perform this operation on a closed dataset");
+}
+
+void View::requireWritable() const {
+    requireOpen();
+    if (readOnly_) fail("Cannot modify a read-only dataset");
+}
+
+void View::requireEditing() const {
+    requireOpen();
+    if (state_ != ViewState::Edit && state_ != ViewState::Insert) fail("Dataset not in edit or insert mode");
+}
+
+void View::notify(ViewEvent event, int field) {
+    auto copy = observers_;
+    for (auto* o : copy)
+        if (std::find(observers_.begin(), observers_.end(), o) != observers_.end())
+            o->viewChanged(*this, event, field);
+}
+
+void View::addObserver(ViewObserver* observer) {
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void View::removeObserver(ViewObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void View::updateRecord() {
+    if (state_ == ViewState::Edit || state_ == ViewState::Insert) notify(ViewEvent::UpdateRecord);
+}
+
+// ---- open and close ------------------------------------------------------
+
+void View::bind(Packet& packet) const {
+    for (const auto& d : declared_) {
+        int i = packet.fieldIndex(d.name);
+        if (i < 0) fail(formatMessage("Field '%s' not found", {d.name}));
+        const auto& actual = packet.fields()[static_cast<std::size_t>(i)];
+        if (actual.type != d.type)
+            fail(formatMessage("Type mismatch for field '%s', expecting: %s actual: %s",
+                               {d.name, fieldTypeName(d.type), fieldTypeName(actual.type)}));
+        // A declared text field wider than the file's keeps the declared width,
+        // so a value that fits the window is never cut by an older file.
+        if (d.type == FieldType::Text && d.width > actual.width) packet.setWidth(i, d.width);
+    }
+}
+
+void View::open() {
+    if (active()) return;
+    std::optional<Packet> packet;
+    try {
+        packet = fileName_.empty() ? std::nullopt : readPacketFile(fileName_);
+    } catch (const StoreError& e) {
+        fail(e.what());
+    }
+    if (!packet) fail("Missing data provider or data packet");
+    openPacket(std::move(*packet));
+}
+
+void View::openPacket(Packet packet) {
+    if (active()) return;
+    bind(packet);
+    if (!orderField_.empty() && packet.fieldIndex(orderField_) < 0)
+        fail(formatMessage("Field '%s' not found", {orderField_}));
+    packet_ = std::move(packet);
+    sortRows();
+    current_ = packet_.rows.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = packet_.rows.empty();
+    changed_ = false;
+    modified_ = false;
+    logChanges_ = true;
+    state_ = ViewState::Browse;
+    notify(ViewEvent::Opened);
+}
+
+void View::close() {
+    if (!active()) return;
+    if (state_ == ViewState::Edit || state_ == ViewState::Insert) cancel();
+    // Write first: when the write fails the rows stay in memory and the
+    // caller sees the error; nothing is thrown away.
+    if (changed_ && !fileName_.empty()) {
+        try {
+            writePacketFile(fileName_, packet_);
+        } catch (const StoreError& e) {
+            fail(e.what());
+        }
+    }
+    packet_ = Packet();
+    current_ = -1;
+    eof_ = bof_ = true;
+    changed_ = false;
+    state_ = ViewState::Closed;
+    notify(ViewEvent::Closed);
+}
+
+// ---- order ------------------------------------------------------------------
+
+int View::keyField() const {
+    return orderField_.empty() ? -1 : packet_.fieldIndex(orderField_);
+}
+
+void View::sortRows() {
+    int key = keyField();
+    if (key < 0) return;
+    std::stable_sort(packet_.rows.begin(), packet_.rows.end(),
+                     [&](const Row& a, const Row& b) { return packet_.text(a, key) < packet_.text(b, key); });
+}
+
+void View::setIndexFieldNames(const std::string& field) {
+    if (field == orderField_) return;
+    if (active()) {
+        if (!field.empty() && packet_.fieldIndex(field) < 0)
+            fail(formatMessage("Field '%s' not found", {field}));
+        settlePending();
+    }
+    orderField_ = field;
+    if (active()) {
+        sortRows();
+        if (current_ >= 0) current_ = 0;
+        notify(ViewEvent::DataChanged);
+    }
+}
+
+void View::placeCurrentInOrder() {
+    int key = keyField();
+    if (key < 0 || current_ < 0) return;
+    auto& rows = packet_.rows;
+    const std::string name = packet_.text(rows[static_cast<std::size_t>(current_)], key);
+    if (state_ == ViewState::Edit && name == keyBefore_) return;
+    Row row = std::move(rows[static_cast<std::size_t>(current_)]);
+    rows.erase(rows.begin() + current_);
+    auto pos = std::upper_bound(rows.begin(), rows.end(), name,
+                                [&](const std::string& k, const Row& r) { return k < packet_.text(r, key); });
+    current_ = static_cast<int>(pos - rows.begin());
+    rows.insert(pos, std::move(row));
+}
+
+// ---- editing ----------------------------------------------------------------
+
+void View::edit() {
+    requireOpen();
+    if (state_ == ViewState::Edit || state_ == ViewState::Insert) return;
+    if (packet_.rows.empty()) {
+        insert();
+        return;
+    }
+    if (readOnly_) fail("Cannot modify a read-only dataset");
+    backup_ = packet_.rows[static_cast<std::size_t>(current_)];
+    int key = keyField();
+    keyBefore_ = key >= 0 ? packet_.text(*backup_, key) : std::string();
+    modified_ = false;
+    state_ = ViewState::Edit;
+    notify(ViewEvent::StateChanged);
+}
+
+void View::insert() {
+    requireWritable();
+    settlePending();
+    int pos = current_ < 0 ? 0 : current_;
+    packet_.rows.insert(packet_.rows.begin() + pos, packet_.emptyRow());
+    current_ = pos;
+    eof_ = bof_ = false;
+    modified_ = false;
+    backup_.reset();
+    state_ = ViewState::Insert;
+    notify(ViewEvent::DataChanged);
+    notify(ViewEvent::StateChanged);
+}
+
+void View::post() {
+    if (state_ != ViewState::Edit && state_ != ViewState::Insert) return;
+    updateRecord();
+    placeCurrentInOrder();
+    state_ = ViewState::Browse;
+    changed_ = true;
+    modified_ = false;
+    backup_.reset();
+    notify(ViewEvent::DataChanged);
+    notify(ViewEvent::StateChanged);
+}
+
+void View::cancel() {
+    if (state_ == ViewState::Insert) {
+        packet_.rows.erase(packet_.rows.begin() + current_);
+        if (current_ >= static_cast<int>(packet_.rows.size()))
+            current_ = static_cast<int>(packet_.rows.size()) - 1;
+    } else if (state_ == ViewState::Edit) {
+        if (backup_) packet_.rows[static_cast<std::size_t>(current_)] = std::move(*backup_);
+    } else {
+        return;
+    }
+    backup_.reset();
+    modified_ = false;
+    state_ = ViewState::Browse;
+    eof_ = bof_ = packet_.rows.empty();
+    notify(ViewEvent::DataChanged);
+    notify(ViewEvent::StateChanged);
+}
+
+void View::remove() {
+    requireWritable();
+    if (state_ == ViewState::Insert) {
+        cancel();
+        return;
+    }
+    if (state_ == ViewState::Edit) cancel();
+    if (packet_.rows.empty()) fail("Cannot perform this operation on an empty dataset");
+    packet_.rows.erase(packet_.rows.begin() + current_);
+    if (current_ >= static_cast<int>(packet_.rows.size()))
+        current_ = static_cast<int>(packet_.rows.size()) - 1;
+    eof_ = bof_ = packet_.rows.empty();
+    changed_ = true;
+    notify(ViewEvent::DataChanged);
+}
+
+void View::settlePending() {
+    if (state_ != ViewState::Edit && state_ != ViewState::Insert) return;
+    updateRecord();
+    if (modified_)
+        post();
+    else
+        cancel();
+}
+
+// ---- moving -----------------------------------------------------------------
+
+int View::recordCount() const {
+    return active() ? static_cast<int>(packet_.rows.size()) : 0;
+}
+
+void View::first() {
+    requireOpen();
+    settlePending();
+    current_ = packet_.rows.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = packet_.rows.empty();
+    notify(ViewEvent::Scrolled);
+}
+
+void View::last() {
+    requireOpen();
+    settlePending();
+    current_ = static_cast<int>(packet_.rows.size()) - 1;
+    eof_ = true;
+    bof_ = packet_.rows.empty();
+    notify(ViewEvent::Scrolled);
+}
+
+void View::next() {
+    requireOpen();
+    settlePending();
+    if (current_ + 1 < static_cast<int>(packet_.rows.size())) {
+        ++current_;
+        bof_ = false;
+        eof_ = false;
+    } else {
+        eof_ = true;
+    }
+    notify(ViewEvent::Scrolled);
+}
+
+void View::prior() {
+    requireOpen();
+    settlePending();
+    if (current_ > 0) {
+        --current_;
+        eof_ = false;
+        bof_ = false;
+    } else {
+        bof_ = true;
+    }
+    notify(ViewEvent::Scrolled);
+}
+
+void View::moveTo(int index) {
+    requireOpen();
+    settlePending();
+    if (packet_.rows.empty()) return;
+    current_ = std::clamp(index, 0, static_cast<int>(packet_.rows.size()) - 1);
+    eof_ = bof_ = false;
+    notify(ViewEvent::Scrolled);
+}
+
+bool View::findKey(std::string_view value) {
+    requireOpen();
+    settlePending();
+    int key = keyField();
+    if (key < 0) fail("No index currently active");
+    const auto& rows = packet_.rows;
+    auto pos = std::lower_bound(rows.begin(), rows.end(), value, [&](const Row& r, std::string_view k) {
+        return std::string_view(packet_.text(r, key)) < k;
+    });
+    if (pos == rows.end() || packet_.text(*pos, key) != value) return false;
+    current_ = static_cast<int>(pos - rows.begin());
+    eof_ = bof_ = false;
+    notify(ViewEvent::Scrolled);
+    return true;
+}
+
+// ---- field access -----------------------------------------------------------
+
+const FieldDefs& View::fields() const {
+    return active() ? packet_.fields() : declared_;
+}
+
+bool View::hasField(std::string_view name) const {
+    if (active()) return packet_.fieldIndex(name) >= 0;
+    return std::any_of(declared_.begin(), declared_.end(),
+                       [&](const FieldDef& d) { return utf8::equalsIgnoreCaseAscii(d.name, name); });
+}
+
+int View::fieldIndex(std::string_view name) const {
+    int i = active() ? packet_.fieldIndex(name) : -1;
+    if (i < 0) fail(formatMessage("Field '%s' not found", {std::string(name)}));
+    return i;
+}
+
+const Row* View::currentRow() const {
+    if (!active() || current_ < 0) return nullptr;
+    return &packet_.rows[static_cast<std::size_t>(current_)];
+}
+
+std::string View::textAt(int row, int field) const {
+    if (!active() || row < 0 || row >= static_cast<int>(packet_.rows.size())) return {};
+    const Row& r = packet_.rows[static_cast<std::size_t>(row)];
+    if (packet_.isText(field)) return packet_.text(r, field);
+    double v = packet_.number(r, field);
+    if (isNullNumber(v)) return {};
+    if (packet_.fields()[static_cast<std::size_t>(field)].type == FieldType::Integer)
+        return std::to_string(static_cast<long>(v));
+    return numfmt::floatText(v);
+}
+
+double View::numberAt(int row, int field) const {
+    if (!active() || row < 0 || row >= static_cast<int>(packet_.rows.size())) return 0;
+    const Row& r = packet_.rows[static_cast<std::size_t>(row)];
+    if (packet_.isText(field)) return numfmt::parseFloat(packet_.text(r, field)).value_or(0);
+    double v = packet_.number(r, field);
+    return isNullNumber(v) ? 0 : v;
+}
+
+// A closed view answers with empty values for the fields it declares.
+void View::checkClosedRead(std::string_view field) const {
+    if (!declared_.empty() && !hasField(field))
+        fail(formatMessage("Field '%s' not found", {std::string(field)}));
+}
+
+std::string View::asText(std::string_view field) const {
+    if (!active()) return checkClosedRead(field), std::string();
+    return asText(fieldIndex(field));
+}
+double View::asNumber(std::string_view field) const {
+    if (!active()) return checkClosedRead(field), 0.0;
+    return asNumber(fieldIndex(field));
+}
+bool View::isNull(std::string_view field) const {
+    if (!active()) return checkClosedRead(field), true;
+    return isNull(fieldIndex(field));
+}
+
+std::string View::asText(int field) const {
+    return textAt(current_, field);
+}
+double View::asNumber(int field) const {
+    return numberAt(current_, field);
+}
+bool View::isNull(int field) const {
+    const Row* r = currentRow();
+    return !r || packet_.isNull(*r, field);
+}
+
+void View::setText(std::string_view field, std::string_view text) {
+    requireOpen();
+    setText(fieldIndex(field), text);
+}
+void View::setNumber(std::string_view field, double value) {
+    requireOpen();
+    setNumber(fieldIndex(field), value);
+}
+
+void View::setText(int field, std::string_view text) {
+    requireEditing();
+    Row& row = packet_.rows[static_cast<std::size_t>(current_)];
+    const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
+    switch (def.type) {
+    case FieldType::Text:
+        packet_.setText(row, field, std::string(utf8::prefix(text, static_cast<std::size_t>(def.width))));
+        break;
+    case FieldType::Memo:
+        packet_.setText(row, field, std::string(text));
+        break;
+    case FieldType::Float: {
+        if (text.empty()) {
+            packet_.setNull(row, field);
+            break;
+        }
+        auto v = numfmt::parseFloat(text);
+        if (!v)
+            throw StoreError(formatMessage("'%s' is not a valid floating point value for field '%s'",
+                                           {std::string(text), def.name}));
+        packet_.setNumber(row, field, *v);
+        break;
+    }
+    case FieldType::Integer: {
+        if (text.empty()) {
+            packet_.setNull(row, field);
+            break;
+        }
+        auto v = numfmt::parseInteger(text);
+        if (!v)
+            throw StoreError(formatMessage("'%s' is not a valid integer value for field '%s'",
+                                           {std::string(text), def.name}));
+        packet_.setNumber(row, field, static_cast<double>(*v));
+        break;
+    }
+    }
+    modified_ = true;
+    notify(ViewEvent::FieldChanged, field);
+}
+
+void View::setNumber(int field, double value) {
+    requireEditing();
+    Row& row = packet_.rows[static_cast<std::size_t>(current_)];
+    const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
+    // A value that is not a finite number is never stored: it would make the
+    // file unreadable. The field becomes empty instead.
+    if (!std::isfinite(value)) {
+        packet_.setNull(row, field);
+    } else if (def.type == FieldType::Integer) {
+        double r = std::nearbyint(value);
+        if (r < INT32_MIN || r > INT32_MAX)
+            packet_.setNull(row, field);
+        else
+            packet_.setNumber(row, field, r);
+    } else if (def.type == FieldType::Float) {
+        packet_.setNumber(row, field, value);
+    } else {
+        std::string text = numfmt::floatText(value);
+        packet_.setText(row, field,
+                        def.type == FieldType::Text
+                            ? std::string(utf8::prefix(text, static_cast<std::size_t>(def.width)))
+                            : text);
+    }
+    modified_ = true;
+    notify(ViewEvent::FieldChanged, field);
+}
+
+void View::clear(int field) {
+    requireEditing();
+    packet_.setNull(packet_.rows[static_cast<std::size_t>(current_)], field);
+    modified_ = true;
+    notify(ViewEvent::FieldChanged, field);
+}
+
+} // namespace kelvora
