@@ -59,18 +59,23 @@ void setInteger(View& view, int field, double value) {
 // since each opening takes the field list of the file it reads.
 class TGlzDM::ViewWatch : public ViewObserver {
 public:
-    explicit ViewWatch(FieldIndices& idx) : idx_(idx) {}
-    void viewChanged(View&, ViewEvent event, int) override {
-        if (event == ViewEvent::Opened || event == ViewEvent::Closed) idx_.valid = false;
+    ViewWatch(FieldIndices& idx, const View& materials) : idx_(idx), materials_(materials) {}
+    void viewChanged(View& view, ViewEvent event, int) override {
+        if (event != ViewEvent::Opened && event != ViewEvent::Closed) return;
+        if (&view == &materials_)
+            idx_.matValid = false;
+        else
+            idx_.glzValid = false;
     }
 
 private:
     FieldIndices& idx_;
+    const View& materials_;
 };
 
 TGlzDM::TGlzDM(Prompter& prompter, std::string dataDir)
     : MatCDS("MatCDS"), GlzCDS("GlzCDS"), ConeList(buildConeList()), prompter_(prompter),
-      dataDir_(std::move(dataDir)), watch_(std::make_unique<ViewWatch>(idx_)) {
+      dataDir_(std::move(dataDir)), watch_(std::make_unique<ViewWatch>(idx_, MatCDS)) {
     MatCDS.declareFields(TableLayouts::materials());
     MatCDS.setReadOnly(true);
     MatCDS.setIndexFieldNames("naam");
@@ -113,19 +118,25 @@ void TGlzDM::CloseTables() {
 }
 
 const TGlzDM::FieldIndices& TGlzDM::indices() {
-    if (idx_.valid) return idx_;
+    glazeIndices();
+    if (idx_.matValid) return idx_;
     idx_.matNaam = MatCDS.fieldIndex("naam");
     idx_.matMolg = MatCDS.fieldIndex("molg");
     idx_.matPrys = MatCDS.fieldIndex("prys");
+    for (const auto& oxide : OxideCatalogue::all())
+        idx_.matOxide[static_cast<std::size_t>(oxide.position - 1)] = MatCDS.fieldIndex(oxide.stem);
+    idx_.matValid = true;
+    return idx_;
+}
+
+const TGlzDM::FieldIndices& TGlzDM::glazeIndices() {
+    if (idx_.glzValid) return idx_;
     idx_.glzMolp = GlzCDS.fieldIndex("molp");
     idx_.glzPrys = GlzCDS.fieldIndex("prys");
     idx_.glzTmpv = GlzCDS.fieldIndex("tmpv");
     idx_.glzTmpt = GlzCDS.fieldIndex("tmpt");
-    for (const auto& oxide : OxideCatalogue::all()) {
-        auto i = static_cast<std::size_t>(oxide.position - 1);
-        idx_.matOxide[i] = MatCDS.fieldIndex(oxide.stem);
-        idx_.glzOxide[i] = GlzCDS.fieldIndex(oxide.stem);
-    }
+    for (const auto& oxide : OxideCatalogue::all())
+        idx_.glzOxide[static_cast<std::size_t>(oxide.position - 1)] = GlzCDS.fieldIndex(oxide.stem);
     for (int n = 1; n <= kSlots; ++n) {
         auto i = static_cast<std::size_t>(n - 1);
         idx_.mat[i] = GlzCDS.fieldIndex(TableLayouts::matField(n));
@@ -137,7 +148,7 @@ const TGlzDM::FieldIndices& TGlzDM::indices() {
         idx_.tvs[i] = GlzCDS.fieldIndex(TableLayouts::tvsField(n));
         idx_.tvp[i] = GlzCDS.fieldIndex(TableLayouts::tvpField(n));
     }
-    idx_.valid = true;
+    idx_.glzValid = true;
     return idx_;
 }
 
@@ -317,7 +328,7 @@ void TGlzDM::CalcPrice(const Workspace& ws) {
 }
 
 void TGlzDM::EstimateTemperature() {
-    const auto& ix = indices();
+    const auto& ix = glazeIndices();
     auto value = [&](const char* stem) {
         return GlzCDS.asNumber(
             ix.glzOxide[static_cast<std::size_t>(OxideCatalogue::byStem(stem)->position - 1)]);

@@ -65,7 +65,8 @@ private:
     };
     // Field positions, looked up once per opening of the views.
     struct FieldIndices {
-        bool valid = false;
+        bool matValid = false;
+        bool glzValid = false;
         int matNaam = -1, matMolg = -1, matPrys = -1;
         std::array<int, 33> matOxide{};
         int glzMolp = -1, glzPrys = -1, glzTmpv = -1, glzTmpt = -1;
@@ -75,7 +76,9 @@ private:
     };
     class ViewWatch;
 
+    // Each view's part is looked up when first needed after it was opened.
     const FieldIndices& indices();
+    const FieldIndices& glazeIndices();
     void editGlaze();
     // Positions the materials view on the first material named exactly `name`.
     bool findMaterial(const std::string& name);

@@ -1,0 +1,19 @@
+#pragma once
+#include "store/Packet.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kelvora::test {
+
+// One record given as field name and value text; numbers are written with '.'.
+using Values = std::vector<std::pair<std::string, std::string>>;
+
+// A packet of the materials or glazes layout holding the given records.
+Packet materialsPacket(const std::vector<Values>& records);
+Packet glazesPacket(const std::vector<Values>& records);
+// A packet of any layout.
+Packet makePacket(const FieldDefs& fields, const std::vector<Values>& records);
+
+} // namespace kelvora::test
