@@ -1,0 +1,31 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace kelvora {
+
+// The "About Kelvora" box: the program's name, logo and version, and its maker.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+    // The version the program was built as ("0.9.9.1"), or "" without one.
+    static QString ReadFileVersion();
+
+    QLabel* ProgramIcon = nullptr;
+    QLabel* ProductName = nullptr;
+    QLabel* Version = nullptr;
+    QLabel* VersieLabel = nullptr;
+    QPushButton* OKButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+};
+
+} // namespace kelvora

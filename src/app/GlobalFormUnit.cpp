@@ -1,0 +1,32 @@
+#include "app/GlobalFormUnit.h"
+
+#include "ui/ErrorBox.h"
+#include "ui/Installation.h"
+
+namespace kelvora {
+
+TGlobalForm::TGlobalForm(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("GlobalForm"));
+    setWindowTitle(QStringLiteral("GlobalForm"));
+    resize(337, 182);
+    FormCreate();
+}
+
+TGlobalForm::~TGlobalForm() { FormDestroy(); }
+
+void TGlobalForm::FormCreate()
+{
+    // Every run starts in Dutch; the stored language is never read back.
+    language_.setTaal(TaalDutch);
+}
+
+void TGlobalForm::FormDestroy()
+{
+    ui::guard(nullptr, [this] {
+        IniFile ini = ui::settingsFile();
+        language_.save(ini);
+    });
+}
+
+} // namespace kelvora

@@ -1,0 +1,44 @@
+#pragma once
+#include "store/SettingsTable.h"
+
+#include <QMainWindow>
+
+class QTextBrowser;
+class QToolBar;
+class QToolButton;
+
+namespace kelvora {
+
+// The help viewer: the user manual beside the program, in a browser view that
+// follows the links between its pages. Every time the window appears it opens
+// the manual's start page. It is not modal; closing it only hides it.
+class THelpForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit THelpForm(QWidget* parent = nullptr);
+    ~THelpForm() override;
+
+    // Shows the viewer, or brings it to the front when it is already shown
+    // (then the page the user is reading stays).
+    void showHelp();
+    // The position and size read from the settings file at creation. The
+    // window system places the viewer when it first appears in a run.
+    const settings::Placement& storedPlacement() const { return stored_; }
+
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* ToolButton1 = nullptr;
+    QTextBrowser* WebBrowser1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void Button1Click();
+    void ToolButton1Click();
+
+    settings::Placement stored_;
+};
+
+} // namespace kelvora

@@ -1,0 +1,77 @@
+#pragma once
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace kelvora {
+
+// The main window: a small fixed window whose menus open every other window.
+// Creating it makes the executable's folder the current directory, so the
+// data folder beside the program is found whatever folder it was started
+// from. Closing it ends the program.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The build whose menu offers the import of materials.
+    static constexpr const char* DeveloperBuildPath = "D:\\DEV\\KELVORA_WORK\\B_2_4_0_7\\KELVORA_MAIN.EXE";
+    // Whether the Import menu is offered for an executable at `exePath`.
+    static bool importAllowed(const QString& exePath);
+
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Shows the language buttons and sets the translated captions when the
+    // interface language changed since they were last set.
+    void FormShow();
+    void NLbuttonClick();
+    void DUbuttonClick();
+    // Asks before ending the program; only Yes closes the main window.
+    void Exit1Click();
+    int appliedLanguage() const { return appliedTaal_; }
+
+    // The menus and items, named as elsewhere in the program.
+    QMenu* BestandMenuItem = nullptr;
+    QAction* GrondstoffenMenuItem = nullptr;
+    QAction* GlazurenMenuItem = nullptr;
+    QMenu* Import1 = nullptr;
+    QAction* MatImportMenuitem = nullptr;
+    QAction* Glazuren2 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Settings1 = nullptr;
+    QAction* NLMenuItem = nullptr;
+    QAction* DUMenuItem = nullptr;
+    QAction* ENMenuItem = nullptr;
+    QMenu* Systeem1 = nullptr;
+    QAction* UpgradeDB1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* About1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* NLbutton = nullptr;
+    QPushButton* DUbutton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void FormCreate();
+    void FormDestroy();
+    void GrondstoffenMenuItemClick();
+    void GlazurenMenuItemClick();
+    void MatImportMenuitemClick();
+    void Glazuren2Click();
+    void UpgradeDB1Click();
+    void Help2Click();
+    void About1Click();
+
+    int appliedTaal_ = 0;
+};
+
+} // namespace kelvora

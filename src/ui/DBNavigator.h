@@ -1,0 +1,69 @@
+#pragma once
+#include "store/View.h"
+
+#include <QFlags>
+#include <QWidget>
+
+#include <array>
+
+class QToolButton;
+
+namespace kelvora::ui {
+
+// A strip of buttons that moves through a view and edits it: first, prior,
+// next, last, insert, delete, edit, post, cancel. A window chooses which
+// buttons it shows. Each button has a Dutch hint; delete asks the user first.
+// Typed text in the bound controls is written before a post or a move.
+// clicked() follows every button whose action ran to its end.
+class DBNavigator : public QWidget, private ViewObserver {
+    Q_OBJECT
+public:
+    enum Button {
+        First = 0x001,
+        Prior = 0x002,
+        Next = 0x004,
+        Last = 0x008,
+        Insert = 0x010,
+        Delete = 0x020,
+        Edit = 0x040,
+        Post = 0x080,
+        Cancel = 0x100,
+    };
+    Q_DECLARE_FLAGS(Buttons, Button)
+    static constexpr Buttons Moves = Buttons(First | Prior | Next | Last);
+    static constexpr Buttons Editing =
+        Buttons(First | Prior | Next | Last | Insert | Delete | Post | Cancel);
+
+    explicit DBNavigator(QWidget* parent = nullptr);
+    ~DBNavigator() override;
+
+    void setView(View* view);
+    View* view() const { return view_; }
+    void setVisibleButtons(Buttons buttons);
+    Buttons visibleButtons() const { return visible_; }
+
+    // The button itself, for tests and for windows that need to reach it.
+    QToolButton* button(Button which) const;
+    // Runs a button's action as a click does (behind the error box).
+    void click(Button which);
+
+    static QString hint(Button which);
+    static const char* deleteQuestion();
+
+Q_SIGNALS:
+    void clicked(kelvora::ui::DBNavigator::Button button);
+
+private:
+    void viewChanged(View& view, ViewEvent event, int field) override;
+    void run(Button which);
+    void updateButtons();
+    static int slot(Button which);
+
+    View* view_ = nullptr;
+    Buttons visible_ = Editing;
+    std::array<QToolButton*, 9> buttons_{};
+};
+
+} // namespace kelvora::ui
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(kelvora::ui::DBNavigator::Buttons)

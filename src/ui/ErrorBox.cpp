@@ -1,0 +1,58 @@
+#include "ui/ErrorBox.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <utility>
+
+namespace kelvora::ui {
+
+namespace {
+ErrorSink& sink()
+{
+    static ErrorSink instance;
+    return instance;
+}
+} // namespace
+
+void showErrorBox(QWidget* parent, const std::string& text)
+{
+    if (sink()) {
+        sink()(parent, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), QString::fromStdString(text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setErrorSink(ErrorSink newSink) { sink() = std::move(newSink); }
+
+ErrorBoxCapture::ErrorBoxCapture()
+{
+    setErrorSink([this](QWidget*, const std::string& text) { shown.push_back(text); });
+}
+
+ErrorBoxCapture::~ErrorBoxCapture() { setErrorSink({}); }
+
+namespace detail {
+
+void reportException(QWidget* parent, const std::exception& error) noexcept
+{
+    try {
+        showErrorBox(parent, error.what());
+    } catch (...) {
+        // Nothing sensible is left to do when the error box itself fails.
+    }
+}
+
+void reportUnknown(QWidget* parent) noexcept
+{
+    try {
+        showErrorBox(parent, "Onbekende fout");
+    } catch (...) {
+    }
+}
+
+} // namespace detail
+} // namespace kelvora::ui

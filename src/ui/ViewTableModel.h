@@ -1,0 +1,58 @@
+#pragma once
+#include "store/View.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace kelvora::ui {
+
+// One column of a grid: the field it shows, its heading and its width in
+// pixels (0: the grid's default).
+struct GridColumn {
+    std::string field;
+    QString title;
+    int width = 0;
+    std::string displayFormat = {}; // for numeric fields, "#0.###"
+};
+
+// A table model over a view: one row per record in the view's order, the
+// chosen columns. Editing a cell makes its row current, puts the view into
+// edit and writes the text into the field; the store's refusal goes to the
+// error box and leaves the field as it was.
+class ViewTableModel : public QAbstractTableModel, private ViewObserver {
+    Q_OBJECT
+public:
+    explicit ViewTableModel(QObject* parent = nullptr);
+    ~ViewTableModel() override;
+
+    void setView(View* view, std::vector<GridColumn> columns);
+    View* view() const { return view_; }
+    const std::vector<GridColumn>& columns() const { return columns_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+Q_SIGNALS:
+    // The view's current row changed (or the rows were rebuilt).
+    void currentRowChanged(int row);
+
+private:
+    void viewChanged(View& view, ViewEvent event, int field) override;
+    int fieldOf(int column) const;
+    bool usable() const;
+
+    View* view_ = nullptr;
+    std::vector<GridColumn> columns_;
+    bool readOnly_ = false;
+    int rows_ = 0; // row count as the attached views last saw it
+};
+
+} // namespace kelvora::ui

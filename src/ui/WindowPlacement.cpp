@@ -1,0 +1,38 @@
+#include "ui/WindowPlacement.h"
+
+#include "ui/Installation.h"
+
+#include <QWidget>
+
+namespace kelvora::ui {
+
+settings::Placement readPlacement(std::string_view section)
+{
+    const IniFile ini = settingsFile();
+    return settings::readPlacement(ini, section);
+}
+
+void applyPlacement(QWidget* window, std::string_view section)
+{
+    const settings::Placement p = readPlacement(section);
+    window->move(p.left, p.top);
+}
+
+settings::Placement currentPlacement(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    settings::Placement p;
+    p.left = frame.left();
+    p.top = frame.top();
+    p.width = frame.width();
+    p.height = frame.height();
+    return p;
+}
+
+void storePlacement(const QWidget* window, std::string_view section)
+{
+    IniFile ini = settingsFile();
+    settings::writePlacement(ini, section, currentPlacement(window));
+}
+
+} // namespace kelvora::ui
