@@ -138,26 +138,29 @@ Packet decodeBinary(std::string_view bytes) {
     // Every row takes at least its null map, so a huge count cannot over-allocate.
     if (rowCount > body.size() / mapBytes) throw PacketFormatError("the data end too soon");
     packet.rows.reserve(rowCount);
+    // Where each field's value goes in a row, worked out once for all rows.
+    std::vector<std::size_t> slotOf(fieldCount);
+    for (std::uint32_t i = 0; i < fieldCount; ++i)
+        slotOf[i] = static_cast<std::size_t>(packet.slot(static_cast<int>(i)));
     for (std::uint32_t r = 0; r < rowCount; ++r) {
         Row row = packet.emptyRow();
         std::string_view nullMap = in.take(mapBytes);
         for (std::uint32_t i = 0; i < fieldCount; ++i) {
             if (nullMap[i / 8] & (1 << (i % 8))) continue;
-            int field = static_cast<int>(i);
             switch (fields[i].type) {
             case FieldType::Float: {
                 double v = in.get<double>();
                 if (!std::isfinite(v)) throw PacketFormatError("it holds a value that is not a number");
-                packet.setNumber(row, field, v);
+                row.num[slotOf[i]] = v;
                 break;
             }
             case FieldType::Integer:
-                packet.setNumber(row, field, in.get<std::int32_t>());
+                row.num[slotOf[i]] = in.get<std::int32_t>();
                 break;
             case FieldType::Text:
             case FieldType::Memo: {
                 auto len = in.get<std::uint32_t>();
-                packet.setText(row, field, std::string(in.take(len)));
+                row.text[slotOf[i]].assign(in.take(len));
                 break;
             }
             }

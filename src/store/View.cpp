@@ -136,8 +136,11 @@ int View::keyField() const {
 void View::sortRows() {
     int key = keyField();
     if (key < 0) return;
-    std::stable_sort(packet_.rows.begin(), packet_.rows.end(),
-                     [&](const Row& a, const Row& b) { return packet_.text(a, key) < packet_.text(b, key); });
+    auto slot = static_cast<std::size_t>(packet_.slot(key));
+    auto less = [slot](const Row& a, const Row& b) { return a.text[slot] < b.text[slot]; };
+    // Files the store wrote are already in name order; only others need sorting.
+    if (!std::is_sorted(packet_.rows.begin(), packet_.rows.end(), less))
+        std::stable_sort(packet_.rows.begin(), packet_.rows.end(), less);
 }
 
 void View::setIndexFieldNames(const std::string& field) {

@@ -217,17 +217,31 @@ Packet decodeXml(std::string_view bytes) {
         if (packet.fieldIndex(fields[i].name) != static_cast<int>(i))
             throw PacketFormatError("field '" + fields[i].name + "' appears twice");
 
-    for (auto rowNode : root.child("ROWDATA").children("ROW")) {
-        std::string_view state = attr(rowNode, "RowState");
-        if (!state.empty()) {
-            int flags = 0;
-            std::from_chars(state.data(), state.data() + state.size(), flags);
-            if (flags & 3) continue; // an original or a deleted row of a change log
+    // Attributes come in field order as a rule, so the search for an
+    // attribute's field starts just after the previous one's.
+    const int count = packet.fieldCount();
+    auto findField = [&](std::string_view name, int from) {
+        for (int k = 0; k < count; ++k) {
+            int i = (from + k) % count;
+            if (fields[static_cast<std::size_t>(i)].name == name) return i;
         }
+        return packet.fieldIndex(name); // written in other capitals
+    };
+    for (auto rowNode : root.child("ROWDATA").children("ROW")) {
         Row row = packet.emptyRow();
+        int hint = 0;
+        int rowState = 0;
         for (auto a = rowNode.first_attribute(); a; a = a.next_attribute()) {
-            int field = packet.fieldIndex(a.name());
-            if (field < 0) continue;
+            std::string_view name = a.name();
+            int field = findField(name, hint);
+            if (field < 0) {
+                if (utf8::equalsIgnoreCaseAscii(name, "RowState")) {
+                    std::string_view v = a.value();
+                    std::from_chars(v.data(), v.data() + v.size(), rowState);
+                }
+                continue;
+            }
+            hint = field + 1;
             std::string_view value = a.value();
             if (value.empty()) continue;
             const auto& f = fields[static_cast<std::size_t>(field)];
@@ -239,6 +253,7 @@ Packet decodeXml(std::string_view bytes) {
             else
                 packet.setNumber(row, field, parseXmlNumber(value, f.type, f.name));
         }
+        if (rowState & 3) continue; // an original or a deleted row of a change log
         packet.rows.push_back(std::move(row));
     }
     return packet;
