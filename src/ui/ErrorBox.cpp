@@ -26,14 +26,19 @@ void showErrorBox(QWidget* parent, const std::string& text)
     box.exec();
 }
 
-void setErrorSink(ErrorSink newSink) { sink() = std::move(newSink); }
+ErrorSink setErrorSink(ErrorSink newSink)
+{
+    ErrorSink previous = std::move(sink());
+    sink() = std::move(newSink);
+    return previous;
+}
 
 ErrorBoxCapture::ErrorBoxCapture()
 {
-    setErrorSink([this](QWidget*, const std::string& text) { shown.push_back(text); });
+    previous_ = setErrorSink([this](QWidget*, const std::string& text) { shown.push_back(text); });
 }
 
-ErrorBoxCapture::~ErrorBoxCapture() { setErrorSink({}); }
+ErrorBoxCapture::~ErrorBoxCapture() { setErrorSink(std::move(previous_)); }
 
 namespace detail {
 

@@ -15,7 +15,8 @@ void showErrorBox(QWidget* parent, const std::string& text);
 // Where error boxes go. The program shows them; tests replace the sink with
 // ErrorBoxCapture and read what would have been shown.
 using ErrorSink = std::function<void(QWidget* parent, const std::string& text)>;
-void setErrorSink(ErrorSink sink); // an empty sink restores the message box
+// Returns the sink it replaces; an empty sink restores the message box.
+ErrorSink setErrorSink(ErrorSink sink);
 
 // Runs `handler`. A StoreError or any other std::exception it raises ends the
 // handler at that point and is shown in the error box; the program goes on.
@@ -38,6 +39,9 @@ public:
     ErrorBoxCapture(const ErrorBoxCapture&) = delete;
     ErrorBoxCapture& operator=(const ErrorBoxCapture&) = delete;
     std::vector<std::string> shown;
+
+private:
+    ErrorSink previous_;
 };
 
 namespace detail {

@@ -96,6 +96,9 @@ void FieldBinding::commitPendingText()
 void FieldBinding::viewChanged(View& view, ViewEvent event, int field)
 {
     if (&view != view_) return;
+    // What the binding itself sets off (the edit that typing starts, the
+    // field it writes) must not overwrite the text being typed.
+    if (busy() && event != ViewEvent::UpdateRecord) return;
     switch (event) {
     case ViewEvent::UpdateRecord:
         commitPendingText();
@@ -110,12 +113,11 @@ void FieldBinding::viewChanged(View& view, ViewEvent event, int field)
         refresh();
         break;
     case ViewEvent::StateChanged:
-        if (busy()) break;
         if (view_->state() == ViewState::Browse) pending_ = false; // posted or cancelled
         if (!pending_) refresh();
         break;
     case ViewEvent::FieldChanged:
-        if (busy() || !isMyField(field)) break;
+        if (!isMyField(field)) break;
         // The program wrote the field (a calculation, a drop): its value wins.
         pending_ = false;
         refresh();

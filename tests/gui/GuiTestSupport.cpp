@@ -1,0 +1,158 @@
+#include "GuiTestSupport.h"
+
+#include "ui/ErrorBox.h"
+#include "ui/Installation.h"
+#include "ui/QtPrompter.h"
+#include "ui/Startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWidget>
+
+namespace kelvora::test {
+
+bool copyTree(const QString& from, const QString& to)
+{
+    QDir source(from);
+    if (!source.exists()) return false;
+    if (!QDir().mkpath(to)) return false;
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = QDir(to).filePath(source.relativeFilePath(file));
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        if (!QFile::copy(file, target)) return false;
+    }
+    return true;
+}
+
+TestInstallation::TestInstallation() : TestInstallation(Options{}) {}
+
+TestInstallation::TestInstallation(const Options& options)
+{
+    previousWorkingFolder_ = QDir::currentPath();
+    folder_ = temp_.path();
+    if (!options.subfolder.isEmpty()) {
+        folder_ = QDir(folder_).filePath(options.subfolder);
+        QDir().mkpath(folder_);
+    }
+    executable_ = options.executable.isEmpty() ? QDir(folder_).filePath(QStringLiteral("kelvora")) : options.executable;
+    if (options.executable.isEmpty()) {
+        QFile exe(executable_);
+        if (exe.open(QIODevice::WriteOnly)) exe.close();
+    }
+    if (options.data) copyTree(QStringLiteral(KELVORA_STARTER_DATA), QDir(folder_).filePath(QStringLiteral("db0991")));
+    if (options.manual) copyTree(QStringLiteral(KELVORA_MANUAL_SOURCE), QDir(folder_).filePath(QStringLiteral("manual")));
+    ui::setExecutablePath(executable_);
+}
+
+TestInstallation::~TestInstallation()
+{
+    ui::setExecutablePath(QString());
+    QDir::setCurrent(previousWorkingFolder_);
+}
+
+QString TestInstallation::settingsPath() const
+{
+    return QString::fromStdString(settingsPathForExecutable(executable_.toStdString()));
+}
+
+QString TestInstallation::readSettings() const
+{
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void TestInstallation::writeSettings(const QString& text) const
+{
+    QFile file(settingsPath());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text.toUtf8());
+}
+
+QStringList TestInstallation::settingsSections() const
+{
+    QStringList sections;
+    static const QRegularExpression header(QStringLiteral("^\\s*\\[([^\\]]*)\\]"), QRegularExpression::MultilineOption);
+    auto it = header.globalMatch(readSettings());
+    while (it.hasNext()) sections << it.next().captured(1);
+    return sections;
+}
+
+int TestInstallation::settingsValue(const QString& section, const QString& key, int missing) const
+{
+    const IniFile ini(settingsPath().toStdString());
+    return ini.readInteger(section.toStdString(), key.toStdString(), missing);
+}
+
+ScopedPrompter::ScopedPrompter() { ui::setPrompter(&recorder); }
+ScopedPrompter::~ScopedPrompter() { ui::setPrompter(nullptr); }
+
+namespace {
+// Polls for the modal window that an action is about to open and deletes
+// itself once it has handled it (or after two seconds without one).
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> inspect) : inspect_(std::move(inspect))
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start(10);
+    }
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (++attempts_ >= 200) deleteLater();
+            return;
+        }
+        timer_.stop();
+        QPointer<QWidget> open(modal);
+        inspect_(modal);
+        if (open && open->isVisible()) open->close();
+        deleteLater();
+    }
+    std::function<void(QWidget*)> inspect_;
+    QTimer timer_;
+    int attempts_ = 0;
+};
+} // namespace
+
+void whenModalOpens(std::function<void(QWidget*)> inspect)
+{
+    new ModalWatcher(std::move(inspect));
+}
+
+void prepareTestApplication()
+{
+    ui::prepareApplication(*static_cast<QApplication*>(QApplication::instance()));
+    // An error box nobody expected must not stop the run waiting for a click:
+    // it is printed, and the test that did not expect it sees it fail there.
+    ui::setErrorSink([](QWidget*, const std::string& text) {
+        qWarning("Unexpected error box: %s", text.c_str());
+        unexpectedErrorBoxes().push_back(text);
+    });
+}
+
+std::vector<std::string>& unexpectedErrorBoxes()
+{
+    static std::vector<std::string> texts;
+    return texts;
+}
+
+bool noUnexpectedErrorBoxes()
+{
+    const bool none = unexpectedErrorBoxes().empty();
+    unexpectedErrorBoxes().clear();
+    return none;
+}
+
+} // namespace kelvora::test

@@ -1,0 +1,72 @@
+#pragma once
+#include "common/RecordingPrompter.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace kelvora::test {
+
+// A throw-away installation: a folder with a pretend executable "kelvora",
+// optionally the starter data (db0991) and the manual beside it. While it
+// lives the program takes that executable for its own, so the settings file,
+// the data and the manual are looked for there. The working folder is put
+// back when it goes.
+class TestInstallation {
+public:
+    struct Options {
+        bool data = true;
+        bool manual = true;
+        QString subfolder = {};     // e.g. "met spaties" for a folder name with blanks
+        QString executable = {};    // a full path to pretend instead of <folder>/kelvora
+    };
+    TestInstallation();
+    explicit TestInstallation(const Options& options);
+    ~TestInstallation();
+
+    QString folder() const { return folder_; }
+    QString executable() const { return executable_; }
+    QString settingsPath() const;
+    QString readSettings() const;
+    void writeSettings(const QString& text) const;
+    // The section names of the settings file in the order they stand.
+    QStringList settingsSections() const;
+    int settingsValue(const QString& section, const QString& key, int missing = -9999) const;
+
+private:
+    QTemporaryDir temp_;
+    QString folder_;
+    QString executable_;
+    QString previousWorkingFolder_;
+};
+
+// The prompter the windows speak through, for the time of one test.
+class ScopedPrompter {
+public:
+    ScopedPrompter();
+    ~ScopedPrompter();
+    RecordingPrompter recorder;
+};
+
+// Runs `inspect` on the next modal window as soon as it is open, then closes
+// that window unless `inspect` already did. Call before the action that opens it.
+void whenModalOpens(std::function<void(QWidget*)> inspect);
+
+// The application set up as the program sets it up (pictures, Dutch texts).
+// Error boxes that no ErrorBoxCapture expects are recorded, not shown.
+void prepareTestApplication();
+std::vector<std::string>& unexpectedErrorBoxes();
+// True when no unexpected error box was shown since the last call.
+bool noUnexpectedErrorBoxes();
+
+// Copies a folder tree.
+bool copyTree(const QString& from, const QString& to);
+
+} // namespace kelvora::test
