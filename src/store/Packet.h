@@ -15,6 +15,9 @@ namespace kelvora {
 struct Row {
     std::vector<double> num;
     std::vector<std::string> text;
+    // A copy of the order field's text, kept by the view that orders the rows
+    // so that a key lookup reads contiguous memory. Codecs ignore it.
+    std::string key;
 };
 
 inline constexpr double kNullNumber = std::numeric_limits<double>::quiet_NaN();

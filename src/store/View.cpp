@@ -137,7 +137,9 @@ void View::sortRows() {
     int key = keyField();
     if (key < 0) return;
     auto slot = static_cast<std::size_t>(packet_.slot(key));
-    auto less = [slot](const Row& a, const Row& b) { return a.text[slot] < b.text[slot]; };
+    for (Row& row : packet_.rows)
+        row.key = row.text[slot];
+    auto less = [](const Row& a, const Row& b) { return a.key < b.key; };
     // Files the store wrote are already in name order; only others need sorting.
     if (!std::is_sorted(packet_.rows.begin(), packet_.rows.end(), less))
         std::stable_sort(packet_.rows.begin(), packet_.rows.end(), less);
@@ -162,12 +164,13 @@ void View::placeCurrentInOrder() {
     int key = keyField();
     if (key < 0 || current_ < 0) return;
     auto& rows = packet_.rows;
-    const std::string name = packet_.text(rows[static_cast<std::size_t>(current_)], key);
-    if (state_ == ViewState::Edit && name == keyBefore_) return;
-    Row row = std::move(rows[static_cast<std::size_t>(current_)]);
+    Row& edited = rows[static_cast<std::size_t>(current_)];
+    edited.key = packet_.text(edited, key);
+    if (state_ == ViewState::Edit && edited.key == keyBefore_) return;
+    Row row = std::move(edited);
     rows.erase(rows.begin() + current_);
-    auto pos = std::upper_bound(rows.begin(), rows.end(), name,
-                                [&](const std::string& k, const Row& r) { return k < packet_.text(r, key); });
+    auto pos = std::upper_bound(rows.begin(), rows.end(), row.key,
+                                [](const std::string& k, const Row& r) { return k < r.key; });
     current_ = static_cast<int>(pos - rows.begin());
     rows.insert(pos, std::move(row));
 }
@@ -324,10 +327,9 @@ bool View::findKey(std::string_view value) {
     int key = keyField();
     if (key < 0) fail("No index currently active");
     const auto& rows = packet_.rows;
-    auto pos = std::lower_bound(rows.begin(), rows.end(), value, [&](const Row& r, std::string_view k) {
-        return std::string_view(packet_.text(r, key)) < k;
-    });
-    if (pos == rows.end() || packet_.text(*pos, key) != value) return false;
+    auto pos = std::lower_bound(rows.begin(), rows.end(), value,
+                                [](const Row& r, std::string_view k) { return std::string_view(r.key) < k; });
+    if (pos == rows.end() || pos->key != value) return false;
     current_ = static_cast<int>(pos - rows.begin());
     eof_ = bof_ = false;
     notify(ViewEvent::Scrolled);
