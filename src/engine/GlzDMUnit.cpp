@@ -5,6 +5,7 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -61,11 +62,13 @@ class TGlzDM::ViewWatch : public ViewObserver {
 public:
     ViewWatch(FieldIndices& idx, const View& materials) : idx_(idx), materials_(materials) {}
     void viewChanged(View& view, ViewEvent event, int) override {
-        if (event != ViewEvent::Opened && event != ViewEvent::Closed) return;
-        if (&view == &materials_)
-            idx_.matValid = false;
-        else
+        const bool reopened = event == ViewEvent::Opened || event == ViewEvent::Closed;
+        if (&view == &materials_) {
+            // Rows of the read-only materials view move only when it is reordered.
+            if (reopened || event == ViewEvent::DataChanged) idx_.matValid = false;
+        } else if (reopened) {
             idx_.glzValid = false;
+        }
     }
 
 private:
@@ -125,6 +128,8 @@ const TGlzDM::FieldIndices& TGlzDM::indices() {
     idx_.matPrys = MatCDS.fieldIndex("prys");
     for (const auto& oxide : OxideCatalogue::all())
         idx_.matOxide[static_cast<std::size_t>(oxide.position - 1)] = MatCDS.fieldIndex(oxide.stem);
+    oxideCache_.assign(static_cast<std::size_t>(MatCDS.recordCount()), {});
+    oxideCached_.assign(oxideCache_.size(), 0);
     idx_.matValid = true;
     return idx_;
 }
@@ -157,9 +162,42 @@ void TGlzDM::editGlaze() {
     if (GlzCDS.state() != ViewState::Edit && GlzCDS.state() != ViewState::Insert) GlzCDS.edit();
 }
 
-bool TGlzDM::findMaterial(const std::string& name) {
+int TGlzDM::findMaterial(const std::string& name) {
     MatCDS.setIndexFieldNames("naam");
-    return MatCDS.findKey(name);
+    const auto& ix = indices();
+    const Packet& packet = MatCDS.packet();
+    const auto& rows = packet.rows;
+    auto pos = std::lower_bound(rows.begin(), rows.end(), name, [&](const Row& row, const std::string& key) {
+        return packet.text(row, ix.matNaam) < key;
+    });
+    if (pos == rows.end() || packet.text(*pos, ix.matNaam) != name) return -1;
+    return static_cast<int>(pos - rows.begin());
+}
+
+int TGlzDM::slotMaterial(Workspace& ws, int slotKey, const std::string& name) {
+    int& row = ws.materialRow[static_cast<std::size_t>(slotKey)];
+    if (row == -2) row = findMaterial(name);
+    if (row >= 0) ws.lastFound = row;
+    return row;
+}
+
+const std::array<double, 33>& TGlzDM::materialOxides(int row) {
+    const auto& ix = indices();
+    const auto r = static_cast<std::size_t>(row);
+    if (!oxideCached_[r]) {
+        for (std::size_t k = 0; k < static_cast<std::size_t>(kOxides); ++k)
+            oxideCache_[r][k] = MatCDS.numberAt(row, ix.matOxide[k]);
+        oxideCached_[r] = 1;
+    }
+    return oxideCache_[r];
+}
+
+const std::string& TGlzDM::glazeText(int field) const {
+    static const std::string none;
+    const Packet& packet = GlzCDS.packet();
+    const int row = GlzCDS.recNo();
+    if (!GlzCDS.active() || row < 0 || row >= static_cast<int>(packet.rows.size())) return none;
+    return packet.text(packet.rows[static_cast<std::size_t>(row)], field);
 }
 
 void TGlzDM::CalcGlaze(bool basicNotToOne, bool percentNotToHundred) {
@@ -168,7 +206,7 @@ void TGlzDM::CalcGlaze(bool basicNotToOne, bool percentNotToHundred) {
     ws.basicNotToOne = basicNotToOne;
     ws.percentNotToHundred = percentNotToHundred;
 
-    const std::string mode = GlzCDS.asText(ix.glzMolp);
+    const std::string& mode = glazeText(ix.glzMolp);
     if (mode == "M") {
         CalcFromMol(ws);
     } else if (mode == "P") {
@@ -177,6 +215,9 @@ void TGlzDM::CalcGlaze(bool basicNotToOne, bool percentNotToHundred) {
         prompter_.message(kModeMessage);
         return;
     }
+    // The lookup window follows the materials view: leave it on the last
+    // material the lookup found.
+    if (ws.lastFound >= 0) MatCDS.moveTo(ws.lastFound);
     CalcPrice(ws);
     EstimateTemperature();
 }
@@ -192,17 +233,18 @@ void TGlzDM::GetAllMG(Workspace& ws) {
 void TGlzDM::GetMG(Workspace& ws, bool addition, int slot) {
     const auto& ix = indices();
     const auto i = static_cast<std::size_t>(slot - 1);
-    const std::string name = GlzCDS.asText(addition ? ix.tvs[i] : ix.mat[i]);
+    const std::string& name = glazeText(addition ? ix.tvs[i] : ix.mat[i]);
     double molWeight = 0.0;
     double price = 0.0;
     if (!blank(name)) {
-        if (!findMaterial(name)) {
+        const int row = slotMaterial(ws, addition ? kSlots + slot - 1 : slot - 1, name);
+        if (row < 0) {
             // The slot keeps price 0, so the cost price covers the found materials only.
             prompter_.message(kGetMGNotFound + name);
             return;
         }
-        molWeight = MatCDS.asNumber(ix.matMolg);
-        price = MatCDS.asNumber(ix.matPrys);
+        molWeight = MatCDS.numberAt(row, ix.matMolg);
+        price = MatCDS.numberAt(row, ix.matPrys);
         if (price == 0.0) prompter_.message(kZeroPrice);
     }
     if (addition) {
@@ -220,15 +262,17 @@ void TGlzDM::ClearTotals(Workspace& ws) {
 void TGlzDM::UpdateTotals(Workspace& ws, int slot) {
     const auto& ix = indices();
     const auto i = static_cast<std::size_t>(slot - 1);
-    const std::string name = GlzCDS.asText(ix.mat[i]);
+    const std::string& name = glazeText(ix.mat[i]);
     const double mols = GlzCDS.asNumber(ix.mtm[i]);
     if (blank(name) || mols == 0.0) return;
-    if (!findMaterial(name)) {
+    const int row = slotMaterial(ws, slot - 1, name);
+    if (row < 0) {
         prompter_.message(kUpdateTotalsNotFound + name);
         return;
     }
+    const auto& oxides = materialOxides(row);
     for (std::size_t k = 0; k < static_cast<std::size_t>(kOxides); ++k)
-        ws.totals[k] += MatCDS.asNumber(ix.matOxide[k]) * mols;
+        ws.totals[k] += oxides[k] * mols;
 }
 
 void TGlzDM::RecalcTotals(Workspace& ws) {

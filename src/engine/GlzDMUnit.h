@@ -62,6 +62,12 @@ private:
         std::array<double, 12> slotMolWeight{};
         std::array<double, 12> slotPrice{};
         std::array<double, 5> additionPrice{};
+        // Materials-view row of each slot's material (recipe 0..11, additions
+        // 12..16): -2 not looked up yet in this run, -1 not found. Names are
+        // never written during a run, so one lookup per slot and run suffices.
+        std::array<int, 17> materialRow;
+        int lastFound = -1;
+        Workspace() { materialRow.fill(-2); }
     };
     // Field positions, looked up once per opening of the views.
     struct FieldIndices {
@@ -80,8 +86,13 @@ private:
     const FieldIndices& indices();
     const FieldIndices& glazeIndices();
     void editGlaze();
-    // Positions the materials view on the first material named exactly `name`.
-    bool findMaterial(const std::string& name);
+    // The materials-view row of the first material named exactly `name`
+    // (byte order, as the view is ordered by "naam"), or -1.
+    int findMaterial(const std::string& name);
+    int slotMaterial(Workspace& ws, int slotKey, const std::string& name);
+    // The molar analysis of a materials-view row, read once per opening.
+    const std::array<double, 33>& materialOxides(int row);
+    const std::string& glazeText(int field) const;
 
     void GetAllMG(Workspace& ws);
     void GetMG(Workspace& ws, bool addition, int slot);
@@ -98,6 +109,8 @@ private:
     Prompter& prompter_;
     std::string dataDir_;
     FieldIndices idx_;
+    std::vector<std::array<double, 33>> oxideCache_;
+    std::vector<char> oxideCached_;
     std::unique_ptr<ViewWatch> watch_;
 };
 
