@@ -8,7 +8,7 @@ namespace kelvora {
 
 class IniFile;
 
-// Holds the interface language `Taal` of a run (Part 4.2). It starts as Dutch
+// Holds the interface language `Taal` of a run. It starts as Dutch
 // and is never read from the settings file; TGlobalForm wraps one.
 class LanguageHolder {
 public:

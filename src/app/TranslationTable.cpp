@@ -4,7 +4,7 @@ namespace kelvora {
 
 namespace {
 
-// Part 4.2, texts exactly as given ("Verfuegbar", lower-case "berechnung" and
+// The captions, texts exactly as the windows show them ("Verfuegbar", lower-case "berechnung" and
 // "datenbank", and a German "Molgewicht" equal to the Dutch).
 constexpr std::array<Translation, 11> Table{{
     {"mnubestand", "&Bestand", "&Data"},

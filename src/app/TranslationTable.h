@@ -5,7 +5,7 @@
 
 namespace kelvora {
 
-// Interface languages (Part 4.2). There is no English.
+// Interface languages. There is no English.
 inline constexpr int TaalNone = 0;
 inline constexpr int TaalDutch = 1;
 inline constexpr int TaalGerman = 2;
@@ -18,7 +18,7 @@ struct Translation {
     std::string_view german; // Taal 2
 };
 
-// The 11 keys of Part 4.2 in the Part's order, texts exactly as given.
+// The 11 caption keys in their fixed order, with their Dutch and German texts.
 const std::array<Translation, 11>& translationTable();
 
 // The caption of `key` (exact, case-sensitive) in language `taal`;

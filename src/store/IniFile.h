@@ -4,7 +4,7 @@
 
 namespace kelvora {
 
-// The settings file (Part 3.2): a sectioned text file of integer values.
+// The settings file: a sectioned text file of integer values.
 // Every read and every write opens the file for that one operation and releases
 // it at once, so two copies of the program sharing the file see each other's
 // last writes. Section and key names are matched without regard to ASCII case.

@@ -8,7 +8,7 @@ namespace kelvora::settings {
 
 namespace {
 
-// Part 3.2, in the order of the Part's table; within a section, the order in
+// Every section and key of the program with its default; within a section, the order in
 // which the keys are read and written.
 constexpr std::array<SettingKey, 15> Table{{
     {MainForm, Left, 10},
@@ -25,7 +25,7 @@ constexpr std::array<SettingKey, 15> Table{{
     {HelpForm, Top, 10},
     {HelpForm, Width, 10},
     {HelpForm, Height, 10},
-    {Algemeen, Taal, std::nullopt}, // written at the end of a run, never read (Part 4.2)
+    {Algemeen, Taal, std::nullopt}, // written at the end of a run, never read
 }};
 
 const SettingKey& entry(std::string_view section, std::string_view key) {

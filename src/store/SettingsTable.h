@@ -7,7 +7,7 @@
 
 namespace kelvora::settings {
 
-// Section names: each window's name in lower case (Part 3.2).
+// Section names: each window's name in lower case.
 inline constexpr std::string_view MainForm = "mainform";
 inline constexpr std::string_view GlazForm = "glazform";
 inline constexpr std::string_view MatForm = "matform";

@@ -25,7 +25,7 @@ struct Caption {
     const char* text;
 };
 
-// Typed from the table of Part 4.2, not copied from the code.
+// Typed from the translation table by hand, not copied from the code.
 const Caption Captions[] = {
     {"mnubestand", 1, "&Bestand"},
     {"mnubestand", 2, "&Data"},

@@ -128,7 +128,7 @@ TEST(SettingsTable, WritePlacementWritesTheTablesKeysInOrder) {
 }
 
 TEST(SettingsTable, EndOfRunWithoutFileCreatesEverySectionInWriteOrder) {
-    // Part 3.2: the writes at the end run in reverse order of creation.
+    // The writes at the end run in reverse order of creation.
     TempDir dir;
     IniFile ini(dir.file("kelvora.INI"));
     settings::writePlacement(ini, settings::VerwijderMatForm, {10, 10});
