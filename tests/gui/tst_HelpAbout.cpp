@@ -1,0 +1,196 @@
+// The help viewer with the manual, and the about box.
+#include "GuiTestSupport.h"
+
+#include "app/AboutBoxFormUnit.h"
+#include "app/HelpFormUnit.h"
+#include "app/MainFormUnit.h"
+#include "ui/AppObjects.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+struct RunningProgram {
+    explicit RunningProgram(Prompter& prompter)
+    {
+        ui::createApplicationObjects(prompter);
+        MainForm->show();
+    }
+    ~RunningProgram() { ui::destroyApplicationObjects(); }
+};
+
+QString pageShown() { return HelpForm->WebBrowser1->source().toLocalFile(); }
+
+// Clicks the link whose text is `text` in the help viewer, as a user would.
+bool clickLink(const QString& text)
+{
+    QTextBrowser* browser = HelpForm->WebBrowser1;
+    QTextCursor found = browser->document()->find(text);
+    if (found.isNull()) return false;
+    QTextCursor middle(browser->document());
+    middle.setPosition((found.selectionStart() + found.selectionEnd()) / 2);
+    browser->ensureCursorVisible();
+    browser->setTextCursor(middle);
+    browser->ensureCursorVisible();
+    const QPoint at = browser->cursorRect(middle).center();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+    return true;
+}
+
+} // namespace
+
+class HelpAboutTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void helpOpensTheStartPageAtEveryShow();
+    void helpAlreadyShownKeepsItsPage();
+    void helpIsFoundInAFolderWithBlanks();
+    void missingManualSaysSoInDutch();
+    void everyLinkAndPictureOfTheManualExists();
+    void aboutBoxShowsTheVersion();
+};
+
+void HelpAboutTest::helpOpensTheStartPageAtEveryShow()
+{
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    const QString start = QDir(install.folder()).filePath("manual/manual.htm");
+    QVERIFY(!HelpForm->isVisible());
+    MainForm->Help2->trigger();
+    QVERIFY(HelpForm->isVisible());
+    QCOMPARE(HelpForm->windowTitle(), QStringLiteral("Kelvora - Help"));
+    QCOMPARE(pageShown(), start);
+    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+
+    // Follow a link of the manual to another page.
+    QVERIFY(clickLink("Grondstoffen invoeren en onderhouden"));
+    QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("grondstoffen.htm"));
+    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("% ==> Mol"));
+
+    // The toolbar button closes the viewer; the next show starts over.
+    QCOMPARE(HelpForm->ToolButton1->toolTip(), QStringLiteral("Help afsluiten"));
+    QTest::mouseClick(HelpForm->ToolButton1, Qt::LeftButton);
+    QVERIFY(!HelpForm->isVisible());
+    MainForm->Help2->trigger();
+    QVERIFY(HelpForm->isVisible());
+    QCOMPARE(pageShown(), start);
+    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+}
+
+void HelpAboutTest::helpAlreadyShownKeepsItsPage()
+{
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    MainForm->Help2->trigger();
+    QVERIFY(clickLink("Wat is de Segerformule?"));
+    QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("seger.htm"));
+    HelpForm->showHelp(); // e.g. the Help button of another window
+    QCOMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("seger.htm"));
+    QVERIFY(HelpForm->isVisible());
+}
+
+void HelpAboutTest::helpIsFoundInAFolderWithBlanks()
+{
+    TestInstallation::Options options;
+    options.subfolder = "Mijn programmas/Kelvora 0991";
+    TestInstallation install(options);
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    MainForm->Help2->trigger();
+    QCOMPARE(pageShown(), QDir(install.folder()).filePath("manual/manual.htm"));
+    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+}
+
+void HelpAboutTest::missingManualSaysSoInDutch()
+{
+    TestInstallation::Options options;
+    options.manual = false;
+    TestInstallation install(options);
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    MainForm->Help2->trigger();
+    QVERIFY(HelpForm->isVisible());
+    const QString text = HelpForm->WebBrowser1->toPlainText();
+    QVERIFY2(text.contains("Handleiding niet gevonden"), qPrintable(text));
+    QVERIFY(text.contains(QDir(install.folder()).filePath("manual/manual.htm")));
+}
+
+void HelpAboutTest::everyLinkAndPictureOfTheManualExists()
+{
+    const QDir manual(QStringLiteral(KELVORA_MANUAL_SOURCE));
+    const QStringList pages = manual.entryList({"*.htm"}, QDir::Files);
+    QVERIFY(pages.contains("manual.htm"));
+    static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+    int checked = 0;
+    for (const QString& page : pages) {
+        QFile file(manual.filePath(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        auto it = reference.globalMatch(html);
+        while (it.hasNext()) {
+            const QString target = it.next().captured(1);
+            if (target.startsWith("http:") || target.startsWith("https:") || target.startsWith("mailto:")) continue;
+            const QString path = target.section('#', 0, 0);
+            const QString anchor = target.section('#', 1);
+            const QString targetFile = path.isEmpty() ? manual.filePath(page) : manual.filePath(path);
+            QVERIFY2(QFile::exists(targetFile), qPrintable(page + " -> " + target));
+            if (!anchor.isEmpty()) {
+                QFile linked(targetFile);
+                QVERIFY(linked.open(QIODevice::ReadOnly));
+                QVERIFY2(QString::fromUtf8(linked.readAll()).contains("name=\"" + anchor + "\""),
+                         qPrintable(page + " -> " + target));
+            }
+            ++checked;
+        }
+        // Every page but the start page is reachable from the start page.
+        if (page != "manual.htm") {
+            QFile start(manual.filePath("manual.htm"));
+            QVERIFY(start.open(QIODevice::ReadOnly));
+            QVERIFY2(QString::fromUtf8(start.readAll()).contains("href=\"" + page + "\""), qPrintable(page));
+        }
+    }
+    QVERIFY(checked > 20);
+}
+
+void HelpAboutTest::aboutBoxShowsTheVersion()
+{
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    QString caption, version, product;
+    int result = -1;
+    whenModalOpens([&](QWidget* box) {
+        caption = box->windowTitle();
+        version = AboutBox->VersieLabel->text();
+        product = AboutBox->ProductName->text();
+        QTest::mouseClick(AboutBox->OKButton, Qt::LeftButton);
+    });
+    MainForm->About1->trigger();
+    result = AboutBox->result();
+    QCOMPARE(caption, QStringLiteral("About Kelvora"));
+    QCOMPARE(product, QStringLiteral("Kelvora"));
+    QCOMPARE(version, QStringLiteral("0.9.9.1 (B\u00E8ta versie!)"));
+    QCOMPARE(TAboutBox::ReadFileVersion(), QStringLiteral("0.9.9.1"));
+    QCOMPARE(result, int(QDialog::Accepted));
+    QVERIFY(!AboutBox->isVisible());
+    QVERIFY(MainForm->isVisible());
+}
+
+QTEST_MAIN(HelpAboutTest)
+#include "tst_HelpAbout.moc"
