@@ -1,18 +1,135 @@
 #pragma once
 #include <QDialog>
+#include <QPrinter>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+class QWidget;
 
 namespace kelvora {
 
-// The glaze editor, shown modally from the main window.
+class View;
+
+namespace ui {
+class DBComboBox;
+class DBEdit;
+class DBGrid;
+class DBMemo;
+class DBNavigator;
+} // namespace ui
+
+// The glaze editor, shown modally from the main window. It shows the current
+// record of the data module's glazes table: a browse grid, the recipe with the
+// computed Seger formula, the description, the additions and the analysis
+// report, which can be printed. The tables are open exactly while it is shown.
 class TGlazForm : public QDialog {
     Q_OBJECT
 public:
     explicit TGlazForm(QWidget* parent = nullptr);
     ~TGlazForm() override;
 
+    // What the lookup window fills from the page the user is on:
+    // 1 recipe slots, 2 additions, 0 nothing.
+    int addTargetKind() const;
+
+    // The printer that "Printer setup" sets up and "Print" prints on; kept
+    // for the whole run so a choice made once holds for later printouts.
+    QPrinter& printer() { return printer_; }
+    // The report as it stands in the report view, and the last printed copy.
+    std::vector<std::string> reportLines() const;
+    std::vector<std::string> printBufferLines() const;
+
+    // Handlers, named after the control and the event.
+    void BerekenButtonClick();
+    void ZoekGrondstoffenButtonClick();
+    void VerwijderMatButtonClick();
+    void VerwToegevMatButtonClick();
+    void HelpButtonClick();
+    void AnalyseButtonClick();
+    void PrintButtonClick();
+    void PrinterSetupButtonClick();
+    // The drop of a material onto one of the seventeen name fields.
+    void MatNaamDragDrop(ui::DBEdit* target);
+
+    // The controls, named as elsewhere in the program.
+    ui::DBNavigator* GlzDBN = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    ui::DBEdit* NaamEdit = nullptr;
+    ui::DBEdit* PrysEdit = nullptr;
+    ui::DBEdit* TmpvEdit = nullptr;
+    ui::DBEdit* TmptEdit = nullptr;
+    ui::DBComboBox* skvaEdit = nullptr;
+    ui::DBComboBox* skttEdit = nullptr;
+    ui::DBEdit* OxrdEdit = nullptr;
+    ui::DBComboBox* CatgEdit = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* BladerTS = nullptr;
+    QWidget* GrondstoffenTS = nullptr;
+    QWidget* OmschrijvingTS = nullptr;
+    QWidget* ToegevStoffenTS = nullptr;
+    QWidget* AnalyseTS = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;
+    QPushButton* ZoekGrondstoffenButton = nullptr;
+    QPushButton* BerekenButton = nullptr;
+    QCheckBox* Basisch1CB = nullptr;
+    QCheckBox* Perc1CB = nullptr;
+    QPushButton* VerwijderMatButton = nullptr;
+    ui::DBComboBox* MolpCB = nullptr;
+    std::array<ui::DBEdit*, 12> MatEdit{};
+    std::array<ui::DBEdit*, 12> MtmEdit{};
+    std::array<ui::DBEdit*, 12> MtpEdit{};
+    QLabel* TotaalBasischLabel = nullptr;
+    ui::DBMemo* OmscMemo = nullptr;
+    QPushButton* ZoekGrondstoffen2Button = nullptr;
+    QPushButton* VerwToegevMatButton = nullptr;
+    std::array<ui::DBEdit*, 5> TvsEdit{};
+    std::array<ui::DBEdit*, 5> TvpEdit{};
+    QPushButton* PrintButton = nullptr;
+    QPushButton* PrinterSetupButton = nullptr;
+    QPushButton* AnalyseButton = nullptr;
+    QTextEdit* RichEdit1 = nullptr;
+    QTextEdit* RichEdit2 = nullptr;
+
+public Q_SLOTS:
+    // Closing asks first when the current glaze holds unposted changes.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildControls();
+    QWidget* buildHeader();
+    void buildBrowsePage();
+    void buildRecipePage();
+    void buildDescriptionPage();
+    void buildAdditionsPage();
+    void buildAnalysePage();
     void FormCreate();
+    void FormShow();
+    void FormHide();
     void FormDestroy();
+    void GlzDBNClick();
+    void PageChanged(int index);
+    void removeFromSlots(int kind);
+    // Asks whether unposted changes of the current glaze are to be saved and
+    // does what the user answers. False when saving failed: stay open then.
+    bool settleBeforeClosing();
+    bool hasUnpostedChanges();
+    void printReport(QPrinter& printer);
+
+    View* glazes() const;
+    QPrinter printer_;
 };
 
 } // namespace kelvora

@@ -1,35 +1,91 @@
 #include "glaze/VerwijderMatFormUnit.h"
 
+#include "engine/GlzDMUnit.h"
+#include "glaze/SlotChoice.h"
 #include "store/SettingsTable.h"
+#include "ui/AppObjects.h"
 #include "ui/ErrorBox.h"
+#include "ui/QtPrompter.h"
 #include "ui/WindowPlacement.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace kelvora {
 
-TVerwijderMatForm::TVerwijderMatForm(QWidget* parent) : QDialog(parent)
-{
+TVerwijderMatForm::TVerwijderMatForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("VerwijderMatForm"));
     setWindowTitle(QStringLiteral("Verwijder materiaal"));
-    resize(306, 129);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    MatCB = new QComboBox(this);
+    MatCB->setObjectName(QStringLiteral("MatCB"));
+    MatCB->setEditable(false);
+    MatCB->setMaxVisibleItems(12);
+    layout->addWidget(MatCB);
+    layout->addStretch(1);
+    // Cancel on the left, OK on the right, whatever the platform's habit.
+    Buttons = new QDialogButtonBox(this);
+    Buttons->setObjectName(QStringLiteral("Buttons"));
+    auto* cancel = Buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* ok = Buttons->addButton(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    Buttons->setCenterButtons(true);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(cancel);
+    row->addWidget(ok);
+    row->addStretch(1);
+    Buttons->hide();
+    layout->addLayout(row);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(306, 129);
     FormCreate();
 }
 
-TVerwijderMatForm::~TVerwijderMatForm()
-{
+TVerwijderMatForm::~TVerwijderMatForm() {
     FormDestroy();
 }
 
-void TVerwijderMatForm::FormCreate()
-{
+void TVerwijderMatForm::FormCreate() {
     ui::guard(this, [this] { ui::applyPlacement(this, settings::VerwijderMatForm); });
 }
 
-void TVerwijderMatForm::FormDestroy()
-{
+void TVerwijderMatForm::FormDestroy() {
     ui::guard(nullptr, [this] { ui::storePlacement(this, settings::VerwijderMatForm); });
+}
+
+void TVerwijderMatForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TVerwijderMatForm::FormShow() {
+    if (wat == 0) {
+        ui::guard(this, [] { ui::prompter().message("VerwijderMatform: error in program, wat = 0"); });
+        // Closed once the showing is over, so the caller sees Cancel.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    ui::guard(this, [this] {
+        MatCB->clear();
+        if (!GlzDM) return;
+        for (const auto& name : SlotChoice::offeredNames(GlzDM->GlzCDS, wat))
+            MatCB->addItem(QString::fromStdString(name));
+        // Nothing chosen until the user chooses.
+        MatCB->setCurrentIndex(-1);
+        MatCB->setFocus();
+    });
 }
 
 } // namespace kelvora

@@ -1,17 +1,31 @@
 #pragma once
 #include <QDialog>
 
+class QComboBox;
+class QDialogButtonBox;
+
 namespace kelvora {
 
-// The dialog that chooses a material to remove from a recipe.
+// The dialog that chooses a material to remove from the current glaze: it
+// offers the names in the recipe slots (wat = 1) or in the addition slots
+// (wat = 2). It changes nothing itself; the caller reads MatCB after OK.
 class TVerwijderMatForm : public QDialog {
     Q_OBJECT
 public:
     explicit TVerwijderMatForm(QWidget* parent = nullptr);
     ~TVerwijderMatForm() override;
 
+    // Set by the caller before every showing; 0 means nobody set it.
+    int wat = 0;
+    QComboBox* MatCB = nullptr;
+    QDialogButtonBox* Buttons = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormCreate();
+    void FormShow();
     void FormDestroy();
 };
 
