@@ -36,6 +36,16 @@ constexpr ExpansionFactor kExpansion[] = {
     {"sio2", 0.8},  {"tio2", 4.1},  {"zro2", 2.1},  {"sno2", 2.0},
 };
 
+// The oxides the firing-range estimate reads, found in the catalogue once.
+struct EstimateOxides {
+    const Oxide &li2o = *OxideCatalogue::byStem("li2o"), &na2o = *OxideCatalogue::byStem("na2o"),
+                &k2o = *OxideCatalogue::byStem("k2o"), &mgo = *OxideCatalogue::byStem("mgo"),
+                &cao = *OxideCatalogue::byStem("cao"), &sro = *OxideCatalogue::byStem("sro"),
+                &bao = *OxideCatalogue::byStem("bao"), &zno = *OxideCatalogue::byStem("zno"),
+                &pbo = *OxideCatalogue::byStem("pbo"), &b2o3 = *OxideCatalogue::byStem("b2o3"),
+                &al2o3 = *OxideCatalogue::byStem("al2o3"), &sio2 = *OxideCatalogue::byStem("sio2");
+};
+
 bool blank(const std::string& text) {
     return utf8::trim(text).empty();
 }
@@ -74,6 +84,23 @@ public:
 private:
     FieldIndices& idx_;
     const View& materials_;
+};
+
+class TGlzDM::WatchPause {
+public:
+    explicit WatchPause(TGlzDM& dm) : dm_(dm) {
+        dm_.MatCDS.removeObserver(dm_.watch_.get());
+        dm_.GlzCDS.removeObserver(dm_.watch_.get());
+    }
+    ~WatchPause() {
+        dm_.MatCDS.addObserver(dm_.watch_.get());
+        dm_.GlzCDS.addObserver(dm_.watch_.get());
+    }
+    WatchPause(const WatchPause&) = delete;
+    WatchPause& operator=(const WatchPause&) = delete;
+
+private:
+    TGlzDM& dm_;
 };
 
 TGlzDM::TGlzDM(Prompter& prompter, std::string dataDir)
@@ -162,8 +189,8 @@ void TGlzDM::editGlaze() {
     if (GlzCDS.state() != ViewState::Edit && GlzCDS.state() != ViewState::Insert) GlzCDS.edit();
 }
 
+// The materials view is ordered by "naam" when a calculation starts.
 int TGlzDM::findMaterial(const std::string& name) {
-    MatCDS.setIndexFieldNames("naam");
     const auto& ix = indices();
     const Packet& packet = MatCDS.packet();
     const auto& rows = packet.rows;
@@ -201,7 +228,12 @@ const std::string& TGlzDM::glazeText(int field) const {
 }
 
 void TGlzDM::CalcGlaze(bool basicNotToOne, bool percentNotToHundred) {
+    MatCDS.setIndexFieldNames("naam");
     const auto& ix = indices();
+    // A calculation neither opens, closes nor reorders a view, so the watcher
+    // steps aside while it runs; every field it writes would otherwise pass
+    // through one more observer.
+    const WatchPause pause(*this);
     Workspace ws;
     ws.basicNotToOne = basicNotToOne;
     ws.percentNotToHundred = percentNotToHundred;
@@ -373,13 +405,13 @@ void TGlzDM::CalcPrice(const Workspace& ws) {
 
 void TGlzDM::EstimateTemperature() {
     const auto& ix = glazeIndices();
-    auto value = [&](const char* stem) {
-        return GlzCDS.asNumber(
-            ix.glzOxide[static_cast<std::size_t>(OxideCatalogue::byStem(stem)->position - 1)]);
+    auto value = [&](const Oxide& oxide) {
+        return GlzCDS.asNumber(ix.glzOxide[static_cast<std::size_t>(oxide.position - 1)]);
     };
-    const double li2o = value("li2o"), na2o = value("na2o"), k2o = value("k2o"), mgo = value("mgo"),
-                 cao = value("cao"), sro = value("sro"), bao = value("bao"), zno = value("zno"),
-                 pbo = value("pbo"), b2o3 = value("b2o3"), al2o3 = value("al2o3"), sio2 = value("sio2");
+    static const EstimateOxides o;
+    const double li2o = value(o.li2o), na2o = value(o.na2o), k2o = value(o.k2o), mgo = value(o.mgo),
+                 cao = value(o.cao), sro = value(o.sro), bao = value(o.bao), zno = value(o.zno),
+                 pbo = value(o.pbo), b2o3 = value(o.b2o3), al2o3 = value(o.al2o3), sio2 = value(o.sio2);
 
     enum class Type { None, Lead, Boron, Leadless } type = Type::None;
     double t = 0.0;

@@ -81,6 +81,7 @@ private:
         std::array<int, 33> glzOxide{};
     };
     class ViewWatch;
+    class WatchPause;
 
     // Each view's part is looked up when first needed after it was opened.
     const FieldIndices& indices();
