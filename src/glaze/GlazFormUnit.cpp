@@ -188,14 +188,14 @@ QWidget* TGlazForm::buildHeader() {
     for (auto* computed : {PrysEdit, TmpvEdit, TmptEdit}) {
         computed->setEnabled(false);
         computed->setAlignment(Qt::AlignRight);
-        computed->setFixedWidth(64);
+        computed->setFixedWidth(computed == PrysEdit ? 64 : 46);
     }
     skvaEdit = new ui::DBComboBox(v, "skva", ui::DBComboBox::Style::Editable, header);
     skvaEdit->setObjectName(QStringLiteral("skvaEdit"));
     skttEdit = new ui::DBComboBox(v, "sktt", ui::DBComboBox::Style::Editable, header);
     skttEdit->setObjectName(QStringLiteral("skttEdit"));
     for (auto* cone : {skvaEdit, skttEdit}) {
-        cone->setFixedWidth(104);
+        cone->setFixedWidth(94);
         cone->setMaxVisibleItems(20);
     }
     OxrdEdit = edit(v, "oxrd", nullptr, header);
@@ -221,16 +221,17 @@ QWidget* TGlazForm::buildHeader() {
     row1->addWidget(label(QStringLiteral("Categorie"), CatgEdit));
     row1->addWidget(CatgEdit, 4);
     auto* row2 = new QHBoxLayout;
+    row2->setSpacing(4);
     row2->addWidget(label(QStringLiteral("Temperatuur van (Gr C)"), TmpvEdit));
     row2->addWidget(TmpvEdit);
     row2->addWidget(label(QStringLiteral("SK"), skvaEdit));
     row2->addWidget(skvaEdit);
-    row2->addSpacing(10);
+    row2->addSpacing(6);
     row2->addWidget(label(QStringLiteral("Temperatuur tot (Gr C)"), TmptEdit));
     row2->addWidget(TmptEdit);
     row2->addWidget(label(QStringLiteral("SK"), skttEdit));
     row2->addWidget(skttEdit);
-    row2->addSpacing(10);
+    row2->addSpacing(6);
     row2->addWidget(label(QStringLiteral("Ox./Red."), OxrdEdit));
     row2->addWidget(OxrdEdit, 1);
     grid->addLayout(row1, 0, 0);

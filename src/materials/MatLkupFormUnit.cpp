@@ -38,7 +38,7 @@ ui::DBLabel* value(const char* field, const char* format, bool bold, QWidget* pa
     if (format) label->setDisplayFormat(format);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::StyledPanel);
-    label->setFixedSize(62, 19);
+    label->setFixedSize(54, 19);
     if (bold) {
         QFont font = label->font();
         font.setBold(true);
@@ -96,6 +96,7 @@ TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
     nameColumn->setSpacing(1);
     nameColumn->addWidget(NaamLabel);
     auto* available = new QHBoxLayout;
+    available->setSpacing(8);
     available->addWidget(new QLabel(QStringLiteral("Beschikbaar"), this));
     BescLabel = new ui::DBLabel(materials(), "besc", this);
     BescLabel->setObjectName(QStringLiteral("BescLabel"));
@@ -120,21 +121,29 @@ TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
     DBGrid1->setView(materials(), {{"naam", QStringLiteral("Naam"), 200}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    DBGrid1->setFixedWidth(240);
+    DBGrid1->setFixedWidth(200);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
     body->addWidget(DBGrid1);
 
-    // The main figures of the current material.
+    // The main figures of the current material: price and molecular weight,
+    // then its main oxides in three columns.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(10);
+    auto* main = new QHBoxLayout;
+    main->setSpacing(6);
+    PrysLabel = value("prys", "##0.00", false, this);
+    MolgLabel = value("molg", "###0.00", false, this);
+    MolgLabel->setFixedWidth(64);
+    main->addWidget(caption(QStringLiteral("Prijs"), false, this));
+    main->addWidget(PrysLabel);
+    main->addSpacing(12);
+    main->addWidget(caption(QStringLiteral("Molgewicht"), false, this));
+    main->addWidget(MolgLabel);
+    main->addStretch(1);
+    right->addLayout(main);
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(6);
     figures->setVerticalSpacing(2);
-    PrysLabel = value("prys", "##0.00", false, this);
-    MolgLabel = value("molg", "###0.00", false, this);
-    figures->addWidget(caption(QStringLiteral("Prijs"), false, this), 0, 0);
-    figures->addWidget(PrysLabel, 0, 1);
-    figures->addWidget(caption(QStringLiteral("Molgewicht"), false, this), 0, 2);
-    figures->addWidget(MolgLabel, 0, 3);
-    figures->setRowMinimumHeight(1, 8);
     struct Shown {
         const char* stem;
         const char* label;
@@ -146,12 +155,14 @@ TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
                            {"bao", "BaO", 0, 6},     {"zno", "ZnO", 0, 7},   {"b2o3", "B2O3", 1, 0},
                            {"al2o3", "Al2O3", 1, 1}, {"sio2", "SiO2", 2, 0}};
     for (const Shown& s : shown) {
-        figures->addWidget(caption(QString::fromLatin1(s.label), true, this), 2 + s.row, 2 * s.column);
-        figures->addWidget(value(s.stem, "#0.###", true, this), 2 + s.row, 2 * s.column + 1);
+        figures->addWidget(caption(QString::fromLatin1(s.label), true, this), s.row, 2 * s.column);
+        figures->addWidget(value(s.stem, "#0.###", true, this), s.row, 2 * s.column + 1);
+        if (s.column > 0) figures->setColumnMinimumWidth(2 * s.column, 48);
     }
-    figures->setRowStretch(10, 1);
+    figures->setRowStretch(8, 1);
     figures->setColumnStretch(6, 1);
-    body->addLayout(figures, 1);
+    right->addLayout(figures, 1);
+    body->addLayout(right, 1);
     layout->addLayout(body, 1);
 
     FormCreate();

@@ -152,6 +152,7 @@ private Q_SLOTS:
     void printGoesToPdfWithTheRecipeDoubleSpaced();
     void closingWithUnpostedChangesAsks_data();
     void closingWithUnpostedChangesAsks();
+    void picturesOfEveryPage();
 };
 
 void GlazFormTest::typedGlazeIsCalculatedAndFoundAfterClosing() {
@@ -533,6 +534,42 @@ void GlazFormTest::closingWithUnpostedChangesAsks() {
     if (change == "removed")
         QCOMPARE(stored.view.asText("mat1"),
                  std::string(saved ? "Standaard borax fritte" : "Nefelien syeniet"));
+}
+
+// Pictures for the manual and for looking the windows over: run with
+// KELVORA_SCREENSHOTS set to a folder (under a real display server).
+void GlazFormTest::picturesOfEveryPage() {
+    const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("KELVORA_SCREENSHOTS is not set");
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    QVERIFY(GlzDM->GlzCDS.findKey("Kegel 6 glans basis"));
+    const QString names[] = {"glaz_bladeren", "glaz_grondstoffen", "glaz_omschrijving", "glaz_toegevstoffen",
+                             "glaz_analyse"};
+    for (int i = 0; i < GlazForm->PageControl1->count(); ++i) {
+        GlazForm->PageControl1->setCurrentIndex(i);
+        if (i == 1) {
+            GlazForm->Basisch1CB->setChecked(true);
+            click(GlazForm->BerekenButton);
+            GlazForm->Basisch1CB->setChecked(false);
+        }
+        QTest::qWait(200);
+        QVERIFY(GlazForm->grab().save(QDir(folder).filePath(names[i] + ".png")));
+    }
+    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
+    click(GlazForm->ZoekGrondstoffenButton);
+    moveLookupTo("Kaliveldspaat");
+    QTest::qWait(200);
+    QVERIFY(MatLkupForm->grab().save(QDir(folder).filePath("matlkup.png")));
+    whenModalOpens([folder](QWidget* dialog) {
+        auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
+        form->MatCB->setCurrentIndex(1);
+        QTest::qWait(200);
+        form->grab().save(QDir(folder).filePath("verwijdermat.png"));
+        form->reject();
+    });
+    click(GlazForm->VerwijderMatButton);
 }
 
 QTEST_MAIN(GlazFormTest)
