@@ -43,3 +43,11 @@ add_custom_target(images
   DEPENDS kelvora_imagegen
   COMMENT "Drawing Kelvora's pictures"
   VERBATIM)
+
+# Pictures of the windows as the program shows them (for the manual and for
+# checking the look); run under a display from the build folder.
+find_package(Qt6 COMPONENTS Test)
+if(TARGET Qt6::Test)
+  add_executable(kelvora_screenshots EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/screenshots/screenshots.cpp)
+  target_link_libraries(kelvora_screenshots PRIVATE kelvora_ui Qt6::Test)
+endif()

@@ -54,10 +54,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     VersieLabel = label(panel, QString(), 208, 32);
     VersieLabel->setObjectName(QStringLiteral("VersieLabel"));
     VersieLabel->setMinimumWidth(145);
-    label(panel, QStringLiteral("\u00A9 2019-2026 Kelvora keramieksoftware"), 153, 56);
+    label(panel, QStringLiteral("\u00A9 2019-2026 Kelvora"), 153, 56);
     label(panel, QStringLiteral("info@kelvora.nl"), 153, 80);
     label(panel, QStringLiteral("www.kelvora.nl"), 153, 104);
-    label(panel, QStringLiteral("Met dank aan de proefgroep pottenbakkers"), 152, 128);
+    label(panel, QStringLiteral("Met dank aan onze testers"), 152, 128);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -37,6 +36,9 @@ bool TMainForm::importAllowed(const QString& exePath)
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
+    // Fixed single border: a title bar with minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelvora - Glazuur berekening en registratie"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     buildMenus();
@@ -115,8 +117,6 @@ void TMainForm::buildControls()
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(674, 302);
     setCentralWidget(client);
-    // A fixed single border: the window keeps the size of its contents.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -142,6 +142,11 @@ void TMainForm::buildControls()
     DUbutton->setObjectName(QStringLiteral("DUbutton"));
     DUbutton->setGeometry(320, 120, 129, 25);
     connect(DUbutton, &QPushButton::clicked, this, [this] { DUbuttonClick(); });
+
+    // A fixed single border. The size is set outright: a layout size
+    // constraint would hide the frame from the window system's placement on
+    // X11, and the stored position would creep up a title bar every run.
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
 void TMainForm::FormCreate()

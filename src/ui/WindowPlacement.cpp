@@ -12,10 +12,17 @@ settings::Placement readPlacement(std::string_view section)
     return settings::readPlacement(ini, section);
 }
 
+void placeFrameAt(QWidget* window, const QPoint& topLeft)
+{
+    // For a window, move() places the outer frame: what currentPlacement()
+    // reads back, so a run writes what the next one reads.
+    window->move(topLeft);
+}
+
 void applyPlacement(QWidget* window, std::string_view section)
 {
     const settings::Placement p = readPlacement(section);
-    window->move(p.left, p.top);
+    placeFrameAt(window, QPoint(p.left, p.top));
 }
 
 settings::Placement currentPlacement(const QWidget* window)

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+class QPoint;
 class QWidget;
 
 namespace kelvora::ui {
@@ -13,6 +14,9 @@ namespace kelvora::ui {
 
 // Reads the window's section (the table's defaults for missing keys).
 settings::Placement readPlacement(std::string_view section);
+// Puts the window's outer top left corner (its frame) at `topLeft`, also
+// before it is first shown.
+void placeFrameAt(QWidget* window, const QPoint& topLeft);
 // Reads the section and moves the window there at once, as read: a position
 // off the screen stays off the screen.
 void applyPlacement(QWidget* window, std::string_view section);
