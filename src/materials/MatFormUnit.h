@@ -1,18 +1,105 @@
 #pragma once
+#include "store/View.h"
+
 #include <QDialog>
+
+#include <string_view>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
 
 namespace kelvora {
 
-// The materials maintenance window, shown modally from the main window.
+namespace ui {
+class DBComboBox;
+class DBEdit;
+class DBGrid;
+class DBMemo;
+class DBNavigator;
+class FieldBinding;
+} // namespace ui
+
+// The materials maintenance window: browse, enter, change and delete raw
+// materials with their price, supplier, availability and both analyses, and
+// turn a percentage analysis into a molar one. It works on its own editable
+// view of the materials file, opened when the window appears and closed (and
+// so written back) when it goes.
 class TMatForm : public QDialog {
     Q_OBJECT
 public:
+    static constexpr const char* DataFile = "db0991/mat.cds";
+    static constexpr const char* SaveQuestion = "Wijzigingen in de grondstof opslaan?";
+    static constexpr const char* Proc2MolHint =
+        "Omrekenen samenstelling van procenten naar mol (Zie tabblad Samenst. proc.)";
+
     explicit TMatForm(QWidget* parent = nullptr);
     ~TMatForm() override;
 
+    void FormShow();
+    void FormHide();
+    void HelpButtonClick();
+    void Proc2MolButtonClick();
+    // The interface language whose captions the window shows (TaalNone before the first show).
+    int appliedLanguage() const { return appliedTaal_; }
+
+    // The edit of an oxide's molar value ("k2o") or weight percentage ("k2o"
+    // too: the stem, not the field name); nullptr for an unknown stem.
+    ui::DBEdit* molarEdit(std::string_view stem) const;
+    ui::DBEdit* percentEdit(std::string_view stem) const;
+
+    // The maintenance view and the controls, named as elsewhere in the program.
+    View MatCDS{"MatCDS", DataFile};
+    ui::DBNavigator* DBNavigator1 = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;
+    QLabel* NaamLbl = nullptr;
+    ui::DBEdit* NaamEdit = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* AlgemeenTS = nullptr;
+    QWidget* OmschrijvingTS = nullptr;
+    QWidget* SamenstProcTS = nullptr;
+    QLabel* PrijsLbl = nullptr;
+    QLabel* MolgewichtLbl = nullptr;
+    QLabel* MolProcLbl = nullptr;
+    QLabel* BeschikbaarLbl = nullptr;
+    ui::DBEdit* PrijsEdit = nullptr;
+    ui::DBEdit* MolgewichtEdit = nullptr;
+    ui::DBComboBox* MolProcCB = nullptr;
+    ui::DBComboBox* BeschikbaarCB = nullptr;
+    QPushButton* Proc2MolButton = nullptr;
+    QLabel* LeverancierLbl = nullptr;
+    ui::DBEdit* LeverancierEdit = nullptr;
+    ui::DBMemo* OmschrijvingMemo = nullptr;
+
+public Q_SLOTS:
+    // Closing asks about a material whose changes were never posted.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    struct OxideEdit {
+        std::string_view stem;
+        ui::DBEdit* edit;
+    };
+    void buildControls();
+    std::vector<OxideEdit> buildOxideFields(QWidget* page, bool percentages);
+    void setTabOrder();
     void FormCreate();
     void FormDestroy();
+    void applyCaptions(int taal);
+    bool hasUnpostedChanges() const;
+    bool settleBeforeClosing();
+
+    std::vector<OxideEdit> molarEdits_;
+    std::vector<OxideEdit> percentEdits_;
+    std::vector<ui::FieldBinding*> bindings_;
+    int appliedTaal_ = 0;
 };
 
 } // namespace kelvora

@@ -1,14 +1,32 @@
 #pragma once
 #include <QDialog>
 
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace kelvora {
 
-// The material import window, shown modally from the import menu.
+// The material import window, shown modally from the import menu: appends
+// the materials of a table file (XML or binary packet) to the materials file.
 class TMatImportForm : public QDialog {
     Q_OBJECT
 public:
+    static constexpr const char* DataFile = "db0991/mat.cds";
+
     explicit TMatImportForm(QWidget* parent = nullptr);
     ~TMatImportForm() override;
+
+    void BrwoeseButtonClick();
+    void ImportButtonClick();
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* FileEdit = nullptr;
+    QPushButton* BrwoeseButton = nullptr;
+    QPushButton* ImportButton = nullptr;
+    // The open-file dialog "Import bestand", made once and reused.
+    QFileDialog* OpenDialog1 = nullptr;
 
 private:
     void FormCreate();

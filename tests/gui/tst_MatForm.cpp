@@ -1,0 +1,431 @@
+// The materials maintenance window as a potter uses it: entering a material
+// from a supplier's percentage analysis, converting it, closing, and the
+// messages, captions and keyboard order along the way.
+#include "GuiTestSupport.h"
+
+#include "app/GlobalFormUnit.h"
+#include "app/HelpFormUnit.h"
+#include "app/MainFormUnit.h"
+#include "materials/MatFormUnit.h"
+#include "store/View.h"
+#include "ui/AppObjects.h"
+#include "ui/DBComboBox.h"
+#include "ui/DBEdit.h"
+#include "ui/DBGrid.h"
+#include "ui/DBMemo.h"
+#include "ui/DBNavigator.h"
+#include "ui/ErrorBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace kelvora;
+using namespace kelvora::test;
+using kelvora::ui::DBNavigator;
+
+namespace {
+
+const char* const kNotPercent =
+    "Samenstelling is niet in procenten ingevoerd\r\nVoer percentages in en zet Mol/proc op P";
+const char* const kNoBasic =
+    "De som van de basische oxides is 0.\r\nKan daarom Seger formule niet afleiden uit "
+    "procentuele samenstelling.";
+
+// The program with the starter data, the materials window on screen.
+struct Program {
+    Program() { ui::createApplicationObjects(prompter.recorder); }
+    ~Program() {
+        if (MainForm) ui::destroyApplicationObjects();
+    }
+    TMatForm& form() { return *MatForm; }
+    void show() {
+        MatForm->show();
+        MatForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(MatForm));
+    }
+    QString dataFile() const { return install.folder() + "/db0991/mat.cds"; }
+
+    TestInstallation install;
+    ScopedPrompter prompter;
+};
+
+void typeInto(QWidget* control, const QString& text) {
+    control->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(control, text);
+}
+
+void press(TMatForm& f, DBNavigator::Button which) {
+    QTest::mouseClick(f.DBNavigator1->button(which), Qt::LeftButton);
+}
+
+void openPage(TMatForm& f, QWidget* page) {
+    QTabBar* bar = f.PageControl1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(f.PageControl1->indexOf(page)).center());
+    QCOMPARE(f.PageControl1->currentWidget(), page);
+}
+
+// A new material typed in as a user does: name, entry mode, percentages.
+void enterMaterial(TMatForm& f, const QString& name, const QString& molproc,
+                   const std::vector<std::pair<const char*, const char*>>& percentages) {
+    press(f, DBNavigator::Insert);
+    typeInto(f.NaamEdit, name);
+    typeInto(f.MolProcCB->lineEdit(), molproc);
+    openPage(f, f.SamenstProcTS);
+    for (const auto& [stem, value] : percentages)
+        typeInto(f.percentEdit(stem), QString::fromLatin1(value));
+    openPage(f, f.AlgemeenTS);
+}
+
+// The stored record of a material, read from the data file as the glaze side would.
+struct Stored {
+    explicit Stored(const QString& file, const std::string& name) : view("check", file.toStdString()) {
+        view.setIndexFieldNames("naam");
+        view.open();
+        found = view.findKey(name);
+    }
+    View view;
+    bool found = false;
+};
+
+} // namespace
+
+class MatFormTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void percentageAnalysisConvertedShownAndStored();
+    void conversionRefusalsChangeNothing_data();
+    void conversionRefusalsChangeNothing();
+    void textThatIsNoNumberIsReportedAndNothingElseIsLost();
+    void closingWithUnpostedChangesAsks_data();
+    void closingWithUnpostedChangesAsks();
+    void failedPostOnClosingKeepsTheWindowOpen();
+    void closingWithoutChangesDoesNotRewriteTheFile();
+    void captionsFollowTheLanguageBetweenShows();
+    void keyboardWalksTheCommonOxidesFirst();
+    void layoutOfTheAnalysisPages();
+    void helpOpensBesideTheWindow();
+};
+
+void MatFormTest::percentageAnalysisConvertedShownAndStored() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    QVERIFY(f.MatCDS.active());
+    QVERIFY(!f.MatCDS.logChanges());
+    const int before = f.MatCDS.recordCount();
+
+    // A supplier's potash feldspar: K2O 16.9, Al2O3 18.4, SiO2 64.7 percent.
+    // The molar fields it will overwrite hold something beforehand.
+    enterMaterial(f, "Veldspaat leverancier", "P", {{"k2o", "16.9"}, {"al2o3", "18.4"}, {"sio2", "64.7"}});
+    typeInto(f.molarEdit("cao"), "0.5");
+    QTest::mouseClick(f.Proc2MolButton, Qt::LeftButton);
+
+    QVERIFY(p.prompter.recorder.entries.empty());
+    QCOMPARE(f.MatCDS.state(), ViewState::Browse);
+    QCOMPARE(f.MatCDS.recordCount(), before + 1);
+    QCOMPARE(f.NaamEdit->text(), QStringLiteral("Veldspaat leverancier"));
+    QCOMPARE(f.molarEdit("k2o")->text(), QStringLiteral("1"));
+    QCOMPARE(f.molarEdit("al2o3")->text(), QStringLiteral("1.005"));
+    QCOMPARE(f.molarEdit("sio2")->text(), QStringLiteral("6.001"));
+    QCOMPARE(f.MolgewichtEdit->text(), QStringLiteral("557.4"));
+    QCOMPARE(f.molarEdit("cao")->text(), QStringLiteral("0"));
+    QCOMPARE(f.MolProcCB->currentText(), QStringLiteral("P"));
+    QCOMPARE(f.percentEdit("k2o")->text(), QStringLiteral("16.9"));
+    // The list shows the new material, selected.
+    QCOMPARE(f.DBGrid1->currentIndex().data().toString(), QStringLiteral("Veldspaat leverancier"));
+
+    // Closing writes the table; the glaze side reads the new material from it.
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QVERIFY(!f.MatCDS.active());
+    Stored stored(p.dataFile(), "Veldspaat leverancier");
+    QVERIFY(stored.found);
+    QCOMPARE(stored.view.asNumber("k2o"), 1.0);
+    QVERIFY(qAbs(stored.view.asNumber("al2o3") - 1.005499) < 5e-7);
+    QVERIFY(qAbs(stored.view.asNumber("sio2") - 6.000591) < 5e-7);
+    QVERIFY(qAbs(stored.view.asNumber("molg") - 557.3964) < 5e-5);
+    QCOMPARE(stored.view.asNumber("cao"), 0.0);
+    QCOMPARE(stored.view.asText("molproc"), std::string("P"));
+    QCOMPARE(stored.view.asNumber("sio2proc"), 64.7);
+    QCOMPARE(stored.view.recordCount(), before + 1);
+}
+
+void MatFormTest::conversionRefusalsChangeNothing_data() {
+    QTest::addColumn<QString>("molproc");
+    QTest::addColumn<QString>("oxide");
+    QTest::addColumn<QString>("percent");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("entered as mols") << "M"
+                                     << "cao"
+                                     << "56" << kNotPercent;
+    QTest::newRow("mode left empty") << ""
+                                     << "cao"
+                                     << "56" << kNotPercent;
+    QTest::newRow("no basic oxide (kaolin-like)") << "P"
+                                                  << "al2o3"
+                                                  << "39.5" << kNoBasic;
+}
+
+void MatFormTest::conversionRefusalsChangeNothing() {
+    QFETCH(QString, molproc);
+    QFETCH(QString, oxide);
+    QFETCH(QString, percent);
+    QFETCH(QString, message);
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    enterMaterial(f, "Proef", molproc, {{oxide.toLatin1().constData(), percent.toLatin1().constData()}});
+    typeInto(f.MolgewichtEdit, "123");
+    press(f, DBNavigator::Post);
+    QTest::mouseClick(f.Proc2MolButton, Qt::LeftButton);
+
+    QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{message.toStdString()});
+    QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Message);
+    QCOMPARE(f.MatCDS.state(), ViewState::Browse);
+    QCOMPARE(f.MolgewichtEdit->text(), QStringLiteral("123"));
+    QCOMPARE(f.molarEdit(oxide.toStdString())->text(), QString());
+    QCOMPARE(f.MatCDS.asText("naam"), std::string("Proef"));
+}
+
+void MatFormTest::textThatIsNoNumberIsReportedAndNothingElseIsLost() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    ui::ErrorBoxCapture errors;
+    QVERIFY(f.MatCDS.findKey("Krijt"));
+    typeInto(f.NaamEdit, "Krijt fijn");
+    openPage(f, f.OmschrijvingTS);
+    typeInto(f.LeverancierEdit, "Kleihandel Noord");
+    openPage(f, f.AlgemeenTS);
+    typeInto(f.PrijsEdit, "1,2,3");
+    press(f, DBNavigator::Post);
+
+    QCOMPARE(errors.shown.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(errors.shown[0]),
+             QStringLiteral("'1,2,3' is not a valid floating point value for field 'prys'"));
+    QCOMPARE(f.MatCDS.state(), ViewState::Edit);
+    QCOMPARE(f.PrijsEdit->text(), QStringLiteral("1,2,3"));
+    QCOMPARE(f.NaamEdit->text(), QStringLiteral("Krijt fijn"));
+    QCOMPARE(f.LeverancierEdit->text(), QStringLiteral("Kleihandel Noord"));
+
+    typeInto(f.PrijsEdit, "0.75");
+    press(f, DBNavigator::Post);
+    QCOMPARE(errors.shown.size(), std::size_t(1));
+    QCOMPARE(f.MatCDS.asText("naam"), std::string("Krijt fijn"));
+    QCOMPARE(f.MatCDS.asText("levr"), std::string("Kleihandel Noord"));
+    QCOMPARE(f.MatCDS.asNumber("prys"), 0.75);
+    QCOMPARE(f.MatCDS.asNumber("molg"), 100.09); // untouched
+}
+
+void MatFormTest::closingWithUnpostedChangesAsks_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("Yes posts") << true << true;
+    QTest::newRow("No drops") << false << false;
+}
+
+void MatFormTest::closingWithUnpostedChangesAsks() {
+    QFETCH(bool, answer);
+    QFETCH(bool, stored);
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    QVERIFY(f.MatCDS.findKey("Kwarts"));
+    typeInto(f.PrijsEdit, "0.99"); // still in the control, not even in the field
+    p.prompter.recorder.answerNext(answer);
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+
+    QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{TMatForm::SaveQuestion});
+    QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
+    QVERIFY(!f.isVisible());
+    Stored kwarts(p.dataFile(), "Kwarts");
+    QVERIFY(kwarts.found);
+    QCOMPARE(kwarts.view.asNumber("prys") == 0.99, stored);
+
+    // Showing the window again shows the stored value.
+    p.prompter.recorder.clear();
+    p.show();
+    QVERIFY(f.MatCDS.findKey("Kwarts"));
+    QCOMPARE(f.PrijsEdit->text() == QStringLiteral("0.99"), stored);
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QVERIFY(p.prompter.recorder.entries.empty()); // nothing pending: no question
+}
+
+void MatFormTest::failedPostOnClosingKeepsTheWindowOpen() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    ui::ErrorBoxCapture errors;
+    QVERIFY(f.MatCDS.findKey("Talk"));
+    typeInto(f.NaamEdit, "Talk 325");
+    typeInto(f.PrijsEdit, "duur");
+    p.prompter.recorder.answerNext(true);
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QCOMPARE(errors.shown.size(), std::size_t(1));
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.NaamEdit->text(), QStringLiteral("Talk 325"));
+    QCOMPARE(f.PrijsEdit->text(), QStringLiteral("duur"));
+    QVERIFY(f.MatCDS.active());
+    // Corrected, the window closes with the change stored.
+    typeInto(f.PrijsEdit, "1.4");
+    p.prompter.recorder.answerNext(true);
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    Stored talk(p.dataFile(), "Talk 325");
+    QVERIFY(talk.found);
+    QCOMPARE(talk.view.asNumber("prys"), 1.4);
+}
+
+void MatFormTest::closingWithoutChangesDoesNotRewriteTheFile() {
+    Program p;
+    const std::filesystem::path file = p.dataFile().toStdString();
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    std::filesystem::last_write_time(file, old);
+    p.show();
+    TMatForm& f = p.form();
+    // Looking around and starting an edit that changes nothing writes nothing.
+    press(f, DBNavigator::Next);
+    press(f, DBNavigator::Last);
+    press(f, DBNavigator::Insert);
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QVERIFY(p.prompter.recorder.entries.empty());
+    QCOMPARE(std::filesystem::last_write_time(file), old);
+}
+
+void MatFormTest::captionsFollowTheLanguageBetweenShows() {
+    Program p;
+    TMatForm& f = p.form();
+    QCOMPARE(f.appliedLanguage(), int(TaalNone));
+    p.show();
+    QCOMPARE(f.appliedLanguage(), int(TaalDutch));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Onderhoud grondstoffen"));
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+
+    MainForm->DUbuttonClick(); // switched while the window is hidden
+    p.show();
+    QCOMPARE(f.appliedLanguage(), int(TaalGerman));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Unterhalt Rohstoffe"));
+    QCOMPARE(f.PageControl1->tabText(0), QStringLiteral("Allgemein"));
+    QCOMPARE(f.PageControl1->tabText(1), QStringLiteral("Umschreibung"));
+    QCOMPARE(f.PageControl1->tabText(2), QStringLiteral("Zusammenst. %"));
+    QCOMPARE(f.PrijsLbl->text(), QStringLiteral("Preis"));
+    QCOMPARE(f.MolgewichtLbl->text(), QStringLiteral("Molgewicht"));
+    QCOMPARE(f.BeschikbaarLbl->text(), QStringLiteral("Verfuegbar"));
+    // These keep their Dutch texts in every language.
+    QCOMPARE(f.NaamLbl->text(), QStringLiteral("Naam"));
+    QCOMPARE(f.MolProcLbl->text(), QStringLiteral("Mol/Proc"));
+    QCOMPARE(f.LeverancierLbl->text(), QStringLiteral("Leverancier"));
+    QCOMPARE(f.Proc2MolButton->text(), QStringLiteral("% ==> Mol"));
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+
+    MainForm->NLbuttonClick();
+    p.show();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Onderhoud grondstoffen"));
+    QCOMPARE(f.PrijsLbl->text(), QStringLiteral("Prijs"));
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+}
+
+void MatFormTest::keyboardWalksTheCommonOxidesFirst() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    const QStringList expected = {
+        "PrijsEdit", "MolgewichtEdit", "MolProcCB",     "BeschikbaarCB", "li2oEdit", "na2oEdit",  "k2oEdit",
+        "baoEdit",   "znoEdit",        "pboEdit",       "caoEdit",       "mgoEdit",  "b2o3Edit",  "al2o3Edit",
+        "sio2Edit",  "geo2Edit",       "tio2Edit",      "zro2Edit",      "sno2Edit", "sroEdit",   "feoEdit",
+        "cooEdit",   "cuoEdit",        "nioEdit",       "mnoEdit",       "beoEdit",  "as2o3Edit", "sb2o3Edit",
+        "fe2o3Edit", "bi2o3Edit",      "mn2o3Edit",     "cr2o3Edit",     "v2o5Edit", "mno2Edit",  "p2o5Edit",
+        "as2o5Edit", "sb2o5Edit",      "Proc2MolButton"};
+    f.PrijsEdit->setFocus(Qt::MouseFocusReason);
+    QStringList walked;
+    for (int i = 0; i < expected.size(); ++i) {
+        QWidget* w = QApplication::focusWidget();
+        // The editable drop-downs hold the focus in their line edit.
+        while (w && w->objectName().isEmpty())
+            w = w->parentWidget();
+        walked << (w ? w->objectName() : QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(walked, expected);
+
+    // The percentage page follows the same oxide order.
+    openPage(f, f.SamenstProcTS);
+    f.percentEdit("mgo")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.percentEdit("b2o3"));
+    f.percentEdit("sno2")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.percentEdit("sro"));
+    QCOMPARE(f.MatCDS.state(), ViewState::Browse); // walking is not editing
+}
+
+void MatFormTest::layoutOfTheAnalysisPages() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    QCOMPARE(f.size(), QSize(701, 542));
+    QCOMPARE(f.PageControl1->currentWidget(), f.AlgemeenTS);
+    QCOMPARE(f.DBGrid1->columnWidth(0), 140);
+    QCOMPARE(f.Proc2MolButton->toolTip(), QString::fromUtf8(TMatForm::Proc2MolHint));
+    const QColor tooltip = f.palette().color(QPalette::ToolTipBase);
+    const QColor normal = f.palette().color(QPalette::Base);
+    QVERIFY(tooltip != normal);
+    // Three columns, rows 24 pixels apart, the less common oxides tinted.
+    struct Cell {
+        const char* stem;
+        int column;
+        int row;
+        bool uncommon;
+    };
+    const Cell cells[] = {{"li2o", 0, 0, false}, {"mgo", 0, 7, false},  {"sro", 0, 8, true},
+                          {"beo", 0, 14, true},  {"b2o3", 1, 0, false}, {"al2o3", 1, 1, false},
+                          {"as2o3", 1, 2, true}, {"v2o5", 1, 8, true},  {"sio2", 2, 0, false},
+                          {"geo2", 2, 1, false}, {"sno2", 2, 4, false}, {"mno2", 2, 5, true},
+                          {"sb2o5", 2, 8, true}};
+    for (ui::DBEdit* (TMatForm::*edit)(std::string_view) const :
+         {&TMatForm::molarEdit, &TMatForm::percentEdit}) {
+        const int top = (f.*edit)("li2o")->geometry().top();
+        const int columnLeft[] = {(f.*edit)("li2o")->x(), (f.*edit)("b2o3")->x(), (f.*edit)("sio2")->x()};
+        QVERIFY(columnLeft[0] + (f.*edit)("li2o")->width() < columnLeft[1]);
+        QVERIFY(columnLeft[1] + (f.*edit)("b2o3")->width() < columnLeft[2]);
+        for (const Cell& c : cells) {
+            ui::DBEdit* e = (f.*edit)(c.stem);
+            QVERIFY2(e, c.stem);
+            QCOMPARE(e->geometry().top() - top, 24 * c.row);
+            QCOMPARE(e->x(), columnLeft[c.column]);
+            QCOMPARE(e->palette().color(QPalette::Base), c.uncommon ? tooltip : normal);
+            QVERIFY(e->font().bold());
+            QVERIFY(e->geometry().bottom() < e->parentWidget()->height()); // nothing cut off
+        }
+    }
+    // A real material shows its values in the display formats.
+    QVERIFY(f.MatCDS.findKey("Kaliveldspaat"));
+    f.NaamEdit->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(f.molarEdit("sio2")->text(), QStringLiteral("6"));
+    QCOMPARE(f.MolgewichtEdit->text(), QStringLiteral("556.65"));
+}
+
+void MatFormTest::helpOpensBesideTheWindow() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    QTest::mouseClick(f.HelpButton, Qt::LeftButton);
+    QVERIFY(HelpForm->isVisible());
+    QVERIFY(f.isVisible());
+    HelpForm->hide();
+}
+
+QTEST_MAIN(MatFormTest)
+#include "tst_MatForm.moc"

@@ -1,0 +1,178 @@
+// The material import window: choosing a file, confirming or refusing, and
+// an import that fails halfway, read back from the materials file.
+#include "GuiTestSupport.h"
+
+#include "app/MainFormUnit.h"
+#include "materials/MatImportFormUnit.h"
+#include "store/View.h"
+#include "ui/AppObjects.h"
+#include "ui/ErrorBox.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+struct Program {
+    Program() {
+        ui::createApplicationObjects(prompter.recorder);
+        MatImportForm->show();
+        (void)QTest::qWaitForWindowExposed(MatImportForm);
+    }
+    ~Program() {
+        if (MainForm) ui::destroyApplicationObjects();
+    }
+    TMatImportForm& form() { return *MatImportForm; }
+    QString dataFile() const { return install.folder() + "/db0991/mat.cds"; }
+    QByteArray dataBytes() const {
+        QFile file(dataFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The names in the materials file, and how often each stands there.
+    QMap<QString, int> names() const {
+        View view("check", dataFile().toStdString());
+        view.open();
+        QMap<QString, int> count;
+        for (view.first(); !view.eof(); view.next())
+            ++count[QString::fromStdString(view.asText("naam"))];
+        return count;
+    }
+    void importFile(const QString& path, bool answer) {
+        form().FileEdit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(form().FileEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(form().FileEdit, path);
+        prompter.recorder.answerNext(answer);
+        QTest::mouseClick(form().ImportButton, Qt::LeftButton);
+    }
+    std::string question(const QString& path) const {
+        return "Doorgaan met toevoegen gegevens uit bestand\r\n" + path.toStdString() +
+               "\r\n aan de tabel met grondstoffen?";
+    }
+
+    TestInstallation install;
+    ScopedPrompter prompter;
+};
+
+QString fixture(const char* name) {
+    return QFileInfo(QFINDTESTDATA(QStringLiteral("../fixtures/") + QLatin1String(name))).canonicalFilePath();
+}
+
+} // namespace
+
+class MatImportFormTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void confirmedImportAppendsAndTwiceDoubles();
+    void refusedImportChangesNothing();
+    void importFailingMidwayLeavesTheFileAsItWas_data();
+    void importFailingMidwayLeavesTheFileAsItWas();
+    void browsingPutsTheChosenFileIntoTheEdit();
+};
+
+void MatImportFormTest::confirmedImportAppendsAndTwiceDoubles() {
+    Program p;
+    const QString source = fixture("mat_import_three.xml");
+    QVERIFY(!source.isEmpty());
+    const QMap<QString, int> before = p.names();
+
+    p.importFile(source, true);
+    QCOMPARE(p.prompter.recorder.texts(),
+             (std::vector<std::string>{p.question(source), "De gegevens zijn geimporteerd."}));
+    QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
+    QCOMPARE(p.prompter.recorder.entries[1].kind, RecordingPrompter::Kind::Information);
+    QMap<QString, int> after = p.names();
+    QCOMPARE(after.value("Kalium veldspaat"), 1);
+    QCOMPARE(after.value("Krijt"), before.value("Krijt") + 1); // beside the starter material of that name
+
+    // The same file again: every record a second time, nothing replaced.
+    p.prompter.recorder.clear();
+    p.importFile(source, true);
+    after = p.names();
+    QCOMPARE(after.value("Kalium veldspaat"), 2);
+    QCOMPARE(after.value("Germaniumoxide"), 2);
+    QCOMPARE(after.value("Krijt"), before.value("Krijt") + 2);
+    QCOMPARE(after.value("Kwarts"), before.value("Kwarts"));
+    QVERIFY(p.form().isVisible());
+}
+
+void MatImportFormTest::refusedImportChangesNothing() {
+    Program p;
+    const QByteArray before = p.dataBytes();
+    const QString source = fixture("mat_import_three.xml");
+    p.importFile(source, false);
+    QCOMPARE(p.prompter.recorder.texts(),
+             (std::vector<std::string>{p.question(source), "De gegevens worden NIET geimporteerd."}));
+    QCOMPARE(p.prompter.recorder.entries[1].kind, RecordingPrompter::Kind::Information);
+    QCOMPARE(p.dataBytes(), before);
+}
+
+void MatImportFormTest::importFailingMidwayLeavesTheFileAsItWas_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("price that is no number in the second record")
+        << fixture("mat_import_price_not_a_number_midway.xml")
+        << "'duur' is not a valid floating point value for field 'prys'";
+    QTest::newRow("no file named") << QString() << "";
+}
+
+void MatImportFormTest::importFailingMidwayLeavesTheFileAsItWas() {
+    QFETCH(QString, source);
+    QFETCH(QString, message);
+    Program p;
+    ui::ErrorBoxCapture errors;
+    const QByteArray before = p.dataBytes();
+    p.importFile(source, true);
+    QCOMPARE(errors.shown.size(), std::size_t(1));
+    if (!message.isEmpty()) QCOMPARE(QString::fromStdString(errors.shown[0]), message);
+    // Asked, then stopped by the error: no closing message, not one record appended.
+    QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{p.question(source)});
+    QCOMPARE(p.dataBytes(), before);
+}
+
+void MatImportFormTest::browsingPutsTheChosenFileIntoTheEdit() {
+    Program p;
+    TMatImportForm& f = p.form();
+    QFileDialog* dialog = f.OpenDialog1;
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Import bestand"));
+    QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+    QCOMPARE(dialog->defaultSuffix(), QStringLiteral("XML"));
+    QCOMPARE(dialog->nameFilters().size(), 2);
+    QCOMPARE(dialog->selectedNameFilter(), dialog->nameFilters().first());
+    // Lower-case extensions are offered too.
+    QVERIFY(dialog->nameFilters().first().contains("*.XML") &&
+            dialog->nameFilters().first().contains("*.xml"));
+    QVERIFY(dialog->nameFilters().last().contains("*.CDS") && dialog->nameFilters().last().contains("*.cds"));
+
+    const QString source = fixture("mat_import_three.xml");
+    whenModalOpens([&](QWidget* modal) {
+        QCOMPARE(modal, static_cast<QWidget*>(dialog));
+        // The user types the file's name into the dialog and presses Enter.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        QTest::keyClicks(name, source);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(f.BrwoeseButton, Qt::LeftButton);
+    QCOMPARE(f.FileEdit->text(), source);
+
+    // Cancelling keeps what stands there.
+    f.FileEdit->setText("eigen tekst");
+    whenModalOpens([&](QWidget*) { dialog->reject(); });
+    QTest::mouseClick(f.BrwoeseButton, Qt::LeftButton);
+    QCOMPARE(f.FileEdit->text(), QStringLiteral("eigen tekst"));
+    QVERIFY(p.prompter.recorder.entries.empty());
+}
+
+QTEST_MAIN(MatImportFormTest)
+#include "tst_MatImportForm.moc"
