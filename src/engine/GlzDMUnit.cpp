@@ -155,6 +155,12 @@ const TGlzDM::FieldIndices& TGlzDM::indices() {
     idx_.matPrys = MatCDS.fieldIndex("prys");
     for (const auto& oxide : OxideCatalogue::all())
         idx_.matOxide[static_cast<std::size_t>(oxide.position - 1)] = MatCDS.fieldIndex(oxide.stem);
+    // A recipe names its materials again and again; a hash lookup keeps every
+    // slot's lookup independent of the size of the materials table.
+    materialRows_.clear();
+    materialRows_.reserve(static_cast<std::size_t>(MatCDS.recordCount()));
+    for (int row = 0; row < MatCDS.recordCount(); ++row)
+        materialRows_.try_emplace(MatCDS.textAt(row, idx_.matNaam), row);
     oxideCache_.assign(static_cast<std::size_t>(MatCDS.recordCount()), {});
     oxideCached_.assign(oxideCache_.size(), 0);
     idx_.matValid = true;
@@ -189,16 +195,12 @@ void TGlzDM::editGlaze() {
     if (GlzCDS.state() != ViewState::Edit && GlzCDS.state() != ViewState::Insert) GlzCDS.edit();
 }
 
-// The materials view is ordered by "naam" when a calculation starts.
+// The materials view is ordered by "naam" when a calculation starts, so the
+// first row of a name is the first in name order.
 int TGlzDM::findMaterial(const std::string& name) {
-    const auto& ix = indices();
-    const Packet& packet = MatCDS.packet();
-    const auto& rows = packet.rows;
-    auto pos = std::lower_bound(rows.begin(), rows.end(), name, [&](const Row& row, const std::string& key) {
-        return packet.text(row, ix.matNaam) < key;
-    });
-    if (pos == rows.end() || packet.text(*pos, ix.matNaam) != name) return -1;
-    return static_cast<int>(pos - rows.begin());
+    indices();
+    const auto found = materialRows_.find(name);
+    return found == materialRows_.end() ? -1 : found->second;
 }
 
 int TGlzDM::slotMaterial(Workspace& ws, int slotKey, const std::string& name) {
@@ -217,6 +219,14 @@ const std::array<double, 33>& TGlzDM::materialOxides(int row) {
         oxideCached_[r] = 1;
     }
     return oxideCache_[r];
+}
+
+double TGlzDM::glazeNumber(int field) const {
+    const Packet& packet = GlzCDS.packet();
+    const int row = GlzCDS.recNo();
+    if (!GlzCDS.active() || row < 0 || row >= static_cast<int>(packet.rows.size())) return 0.0;
+    const double value = packet.number(packet.rows[static_cast<std::size_t>(row)], field);
+    return isNullNumber(value) ? 0.0 : value;
 }
 
 const std::string& TGlzDM::glazeText(int field) const {
@@ -295,8 +305,10 @@ void TGlzDM::UpdateTotals(Workspace& ws, int slot) {
     const auto& ix = indices();
     const auto i = static_cast<std::size_t>(slot - 1);
     const std::string& name = glazeText(ix.mat[i]);
-    const double mols = GlzCDS.asNumber(ix.mtm[i]);
-    if (blank(name) || mols == 0.0) return;
+    const double mols = glazeNumber(ix.mtm[i]);
+    if (mols == 0.0) return;
+    // A slot already looked up in this run is known not to be blank.
+    if (ws.materialRow[i] == -2 && blank(name)) return;
     const int row = slotMaterial(ws, slot - 1, name);
     if (row < 0) {
         prompter_.message(kUpdateTotalsNotFound + name);
@@ -317,7 +329,7 @@ void TGlzDM::ScaleMolAmounts(double factor) {
     const auto& ix = indices();
     editGlaze();
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlots); ++i)
-        setFinite(GlzCDS, ix.mtm[i], GlzCDS.asNumber(ix.mtm[i]) * factor);
+        setFinite(GlzCDS, ix.mtm[i], glazeNumber(ix.mtm[i]) * factor);
     GlzCDS.post();
 }
 
@@ -325,7 +337,7 @@ void TGlzDM::NormalisePercentages() {
     const auto& ix = indices();
     double sum = 0.0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlots); ++i)
-        sum += GlzCDS.asNumber(ix.mtp[i]);
+        sum += glazeNumber(ix.mtp[i]);
     if (sum == 100.0) return;
     if (sum == 0.0) {
         prompter_.message(kZeroPercentage);
@@ -333,7 +345,7 @@ void TGlzDM::NormalisePercentages() {
     }
     editGlaze();
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlots); ++i)
-        setFinite(GlzCDS, ix.mtp[i], GlzCDS.asNumber(ix.mtp[i]) * 100.0 / sum);
+        setFinite(GlzCDS, ix.mtp[i], glazeNumber(ix.mtp[i]) * 100.0 / sum);
     GlzCDS.post();
 }
 
@@ -342,7 +354,7 @@ void TGlzDM::PercentToMol(const Workspace& ws) {
     editGlaze();
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlots); ++i)
         if (ws.slotMolWeight[i] != 0.0)
-            setFinite(GlzCDS, ix.mtm[i], GlzCDS.asNumber(ix.mtp[i]) / ws.slotMolWeight[i]);
+            setFinite(GlzCDS, ix.mtm[i], glazeNumber(ix.mtp[i]) / ws.slotMolWeight[i]);
     GlzCDS.post();
 }
 
@@ -377,7 +389,7 @@ void TGlzDM::CalcFromMol(Workspace& ws) {
 
     editGlaze();
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlots); ++i)
-        setFinite(GlzCDS, ix.mtp[i], GlzCDS.asNumber(ix.mtm[i]) * ws.slotMolWeight[i]);
+        setFinite(GlzCDS, ix.mtp[i], glazeNumber(ix.mtm[i]) * ws.slotMolWeight[i]);
     GlzCDS.post();
 
     if (!ws.percentNotToHundred) NormalisePercentages();
@@ -387,10 +399,10 @@ void TGlzDM::CalcPrice(const Workspace& ws) {
     const auto& ix = indices();
     double cost = 0.0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kSlots); ++i)
-        cost += GlzCDS.asNumber(ix.mtp[i]) * ws.slotPrice[i];
+        cost += glazeNumber(ix.mtp[i]) * ws.slotPrice[i];
     double batchWeight = 100.0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(kAdditions); ++i) {
-        const double parts = GlzCDS.asNumber(ix.tvp[i]);
+        const double parts = glazeNumber(ix.tvp[i]);
         cost += parts * ws.additionPrice[i];
         batchWeight += parts;
     }
@@ -406,7 +418,7 @@ void TGlzDM::CalcPrice(const Workspace& ws) {
 void TGlzDM::EstimateTemperature() {
     const auto& ix = glazeIndices();
     auto value = [&](const Oxide& oxide) {
-        return GlzCDS.asNumber(ix.glzOxide[static_cast<std::size_t>(oxide.position - 1)]);
+        return glazeNumber(ix.glzOxide[static_cast<std::size_t>(oxide.position - 1)]);
     };
     static const EstimateOxides o;
     const double li2o = value(o.li2o), na2o = value(o.na2o), k2o = value(o.k2o), mgo = value(o.mgo),

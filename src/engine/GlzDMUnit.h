@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kelvora {
@@ -88,12 +89,14 @@ private:
     const FieldIndices& glazeIndices();
     void editGlaze();
     // The materials-view row of the first material named exactly `name`
-    // (byte order, as the view is ordered by "naam"), or -1.
+    // in name order, or -1.
     int findMaterial(const std::string& name);
     int slotMaterial(Workspace& ws, int slotKey, const std::string& name);
     // The molar analysis of a materials-view row, read once per opening.
     const std::array<double, 33>& materialOxides(int row);
+    // Fields of the current glaze read straight from its row (empty: "" and 0).
     const std::string& glazeText(int field) const;
+    double glazeNumber(int field) const;
 
     void GetAllMG(Workspace& ws);
     void GetMG(Workspace& ws, bool addition, int slot);
@@ -110,6 +113,8 @@ private:
     Prompter& prompter_;
     std::string dataDir_;
     FieldIndices idx_;
+    // First row of each material name, in name order; built once per opening.
+    std::unordered_map<std::string, int> materialRows_;
     std::vector<std::array<double, 33>> oxideCache_;
     std::vector<char> oxideCached_;
     std::unique_ptr<ViewWatch> watch_;
