@@ -224,3 +224,20 @@ TEST_F(CalcGlazeTest, PendingEditIsPostedAndRecordEndsInBrowse) {
 
 } // namespace
 } // namespace kelvora::test
+
+namespace kelvora::test {
+namespace {
+
+TEST_F(EngineTest, DuplicateMaterialNameUsesTheFirstInNameOrder) {
+    open({{{"naam", "G"}, {"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "1"}}},
+         {{{"naam", "Krijt"}, {"molg", "100"}, {"prys", "3"}, {"cao", "1"}},
+          {{"naam", "Krijt"}, {"molg", "50"}, {"prys", "9"}, {"mgo", "1"}}});
+    dm.CalcGlaze(false, false);
+    EXPECT_EQ(num("cao"), 1.0);
+    EXPECT_EQ(num("mgo"), 0.0);
+    EXPECT_DOUBLE_EQ(num("prys"), 3.0);
+    EXPECT_EQ(dm.MatCDS.recNo(), 0); // left on the material found
+}
+
+} // namespace
+} // namespace kelvora::test
