@@ -1,17 +1,31 @@
 #pragma once
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+
 namespace kelvora {
 
-// The window that takes over the previous version's data files.
+// The window that takes over the previous version's data files: a warning
+// and the button that starts the upgrade.
 class TUpgradeDBForm : public QDialog {
     Q_OBJECT
 public:
     explicit TUpgradeDBForm(QWidget* parent = nullptr);
     ~TUpgradeDBForm() override;
 
+    void UpgradeButtonClick();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* UpgradeButton = nullptr;
+
 private:
     void FormCreate();
+    void fitWarning();
 };
 
 } // namespace kelvora
