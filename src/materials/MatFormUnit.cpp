@@ -88,7 +88,7 @@ constexpr const char* MolgFormat = "###0.##";
 constexpr int OxideTop = 58;
 constexpr int OxideRowStep = 24;
 constexpr int OxideColumnStep = 160;
-constexpr int OxideLabelWidth = 46;
+constexpr int OxideLabelWidth = 50;
 constexpr int OxideEditWidth = 88;
 constexpr int FieldHeight = 21;
 
@@ -248,6 +248,10 @@ void TMatForm::buildControls() {
     bindings_.insert(bindings_.end(), {LeverancierEdit, OmschrijvingMemo});
 
     // "Samenst. proc.": the percentages, laid out as the molar values.
+    auto* procHint = label(QStringLiteral("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
+                                          "\"% ==> Mol\" op het tabblad Algemeen."),
+                           SamenstProcTS, 8, 6);
+    procHint->setObjectName(QStringLiteral("ProcHintLbl"));
     percentEdits_ = buildOxideFields(SamenstProcTS, true);
 }
 

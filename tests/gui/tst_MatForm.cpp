@@ -16,6 +16,7 @@
 #include "ui/DBNavigator.h"
 #include "ui/ErrorBox.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +116,7 @@ private Q_SLOTS:
     void keyboardWalksTheCommonOxidesFirst();
     void layoutOfTheAnalysisPages();
     void helpOpensBesideTheWindow();
+    void picturesOfEveryPage();
 };
 
 void MatFormTest::percentageAnalysisConvertedShownAndStored() {
@@ -425,6 +427,30 @@ void MatFormTest::helpOpensBesideTheWindow() {
     QVERIFY(HelpForm->isVisible());
     QVERIFY(f.isVisible());
     HelpForm->hide();
+}
+
+// Pictures for the manual and for looking the window over: run with
+// KELVORA_SCREENSHOTS set to a folder (under a real display server).
+void MatFormTest::picturesOfEveryPage() {
+    const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("KELVORA_SCREENSHOTS is not set");
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    enterMaterial(f, "Veldspaat leverancier", "P", {{"k2o", "16.9"}, {"al2o3", "18.4"}, {"sio2", "64.7"}});
+    typeInto(f.BeschikbaarCB->lineEdit(), "J");
+    openPage(f, f.OmschrijvingTS);
+    typeInto(f.LeverancierEdit, "Keramiekgroothandel");
+    typeInto(f.OmschrijvingMemo, "Kaliveldspaat volgens de analyse van de leverancier.");
+    openPage(f, f.AlgemeenTS);
+    QTest::mouseClick(f.Proc2MolButton, Qt::LeftButton);
+    f.NaamEdit->setFocus(Qt::OtherFocusReason);
+    const char* names[] = {"mat_algemeen", "mat_omschrijving", "mat_samenstproc"};
+    for (int i = 0; i < f.PageControl1->count(); ++i) {
+        f.PageControl1->setCurrentIndex(i);
+        QTest::qWait(200);
+        QVERIFY(f.grab().save(QDir(folder).filePath(QString::fromLatin1(names[i]) + ".png")));
+    }
 }
 
 QTEST_MAIN(MatFormTest)

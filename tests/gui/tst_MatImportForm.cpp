@@ -8,6 +8,7 @@
 #include "ui/AppObjects.h"
 #include "ui/ErrorBox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void importFailingMidwayLeavesTheFileAsItWas_data();
     void importFailingMidwayLeavesTheFileAsItWas();
     void browsingPutsTheChosenFileIntoTheEdit();
+    void picture();
 };
 
 void MatImportFormTest::confirmedImportAppendsAndTwiceDoubles() {
@@ -172,6 +174,16 @@ void MatImportFormTest::browsingPutsTheChosenFileIntoTheEdit() {
     QTest::mouseClick(f.BrwoeseButton, Qt::LeftButton);
     QCOMPARE(f.FileEdit->text(), QStringLiteral("eigen tekst"));
     QVERIFY(p.prompter.recorder.entries.empty());
+}
+
+// A picture for the manual: run with KELVORA_SCREENSHOTS set to a folder.
+void MatImportFormTest::picture() {
+    const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("KELVORA_SCREENSHOTS is not set");
+    Program p;
+    p.form().FileEdit->setText(QStringLiteral("/home/pottenbakker/leverancier/grondstoffen.xml"));
+    QTest::qWait(200);
+    QVERIFY(p.form().grab().save(QDir(folder).filePath("matimport.png")));
 }
 
 QTEST_MAIN(MatImportFormTest)
