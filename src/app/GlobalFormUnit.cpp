@@ -1,5 +1,6 @@
 #include "app/GlobalFormUnit.h"
 
+#include "ui/AppObjects.h"
 #include "ui/ErrorBox.h"
 #include "ui/Installation.h"
 
@@ -27,6 +28,11 @@ void TGlobalForm::FormDestroy()
         IniFile ini = ui::settingsFile();
         language_.save(ini);
     });
+}
+
+std::string Translate(std::string_view key)
+{
+    return Translate(key, GlobalForm ? GlobalForm->Taal() : TaalDutch);
 }
 
 } // namespace kelvora

@@ -28,4 +28,8 @@ private:
     LanguageHolder language_;
 };
 
+// The caption of `key` in the interface language of the run (the language
+// held by the program's TGlobalForm; Dutch before it exists).
+std::string Translate(std::string_view key);
+
 } // namespace kelvora

@@ -108,7 +108,7 @@ void ViewTableModel::viewChanged(View& view, ViewEvent event, int field)
         Q_EMIT currentRowChanged(usable() ? view_->recNo() : -1);
         break;
     case ViewEvent::Scrolled:
-        Q_EMIT headerDataChanged(Qt::Vertical, 0, rows_ - 1);
+        if (rows_ > 0) Q_EMIT headerDataChanged(Qt::Vertical, 0, rows_ - 1);
         Q_EMIT currentRowChanged(view_->recNo());
         break;
     case ViewEvent::StateChanged:
