@@ -355,6 +355,9 @@ void StartupTest::menuItemsOpenTheirWindows()
     TestInstallation::Options options;
     options.executable = "D:\\DEV\\KELVORA_WORK\\B_2_4_0_7\\KELVORA_MAIN.EXE"; // so the import item is there
     TestInstallation install(options);
+    // The windows open their tables as they appear; beside a pretend path like
+    // this one there is no data folder, so the data lie in the working folder.
+    QVERIFY(copyTree(QStringLiteral(KELVORA_STARTER_DATA), QDir(work.folder.path()).filePath("db0991")));
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
     MainForm->show();
