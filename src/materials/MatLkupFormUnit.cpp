@@ -121,7 +121,7 @@ TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
     DBGrid1->setView(materials(), {{"naam", QStringLiteral("Naam"), 200}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    DBGrid1->setFixedWidth(200);
+    DBGrid1->setFixedWidth(190);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
     body->addWidget(DBGrid1);
 
@@ -157,7 +157,7 @@ TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
     for (const Shown& s : shown) {
         figures->addWidget(caption(QString::fromLatin1(s.label), true, this), s.row, 2 * s.column);
         figures->addWidget(value(s.stem, "#0.###", true, this), s.row, 2 * s.column + 1);
-        if (s.column > 0) figures->setColumnMinimumWidth(2 * s.column, 48);
+        if (s.column > 0) figures->setColumnMinimumWidth(2 * s.column, 44);
     }
     figures->setRowStretch(8, 1);
     figures->setColumnStretch(6, 1);

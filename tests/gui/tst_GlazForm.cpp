@@ -4,6 +4,7 @@
 // analysis page and its printout, and closing with unsaved changes.
 #include "GuiTestSupport.h"
 
+#include "app/HelpFormUnit.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
 #include "glaze/GlazFormUnit.h"
@@ -17,6 +18,7 @@
 #include "ui/DBGrid.h"
 #include "ui/DBLabel.h"
 #include "ui/DBNavigator.h"
+#include "ui/ErrorBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -142,6 +144,7 @@ private Q_SLOTS:
     void typedGlazeIsCalculatedAndFoundAfterClosing();
     void basicTotalFollowsTheCheckBox();
     void windowShowsItsControls();
+    void missingDataIsReportedAndTheWindowOpensAllTheSame();
     void dropPutsTheLookupMaterialIntoTheField();
     void addTakesTheSlotKindFromTheActivePage_data();
     void addTakesTheSlotKindFromTheActivePage();
@@ -224,6 +227,9 @@ void GlazFormTest::windowShowsItsControls() {
     QCOMPARE(GlazForm->skttEdit->itemText(0), QString::fromStdString(GlzDM->ConeList.front()));
     QVERIFY(!GlazForm->PrysEdit->isEnabled() && !GlazForm->TmpvEdit->isEnabled());
     QVERIFY(!GlazForm->Perc1CB->isVisible() && !GlazForm->Perc1CB->isEnabled());
+    click(GlazForm->HelpButton);
+    QVERIFY(HelpForm->isVisible());
+    HelpForm->hide();
     // Tab walks the recipe row by row: name, mol weight, percentage.
     GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
     GlazForm->MatEdit[0]->setFocus();
@@ -243,6 +249,25 @@ void GlazFormTest::windowShowsItsControls() {
             QVERIFY2(page->rect().contains(inPage), qPrintable(child->objectName() + " " + text(child)));
         }
     }
+}
+
+void GlazFormTest::missingDataIsReportedAndTheWindowOpensAllTheSame() {
+    TestInstallation::Options options;
+    options.data = false;
+    TestInstallation install(options);
+    ScopedPrompter prompter;
+    ui::ErrorBoxCapture errors;
+    {
+        RunningEditor editor(prompter.recorder);
+        QVERIFY(GlazForm->isVisible());
+        QCOMPARE(errors.shown.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(errors.shown[0]).startsWith("MatCDS"), errors.shown[0].c_str());
+        QVERIFY(!GlzDM->MatCDS.active() && !GlzDM->GlzCDS.active());
+        QVERIFY(GlazForm->NaamEdit->isReadOnly());
+        click(GlazForm->CloseButton);
+        QVERIFY(!GlazForm->isVisible());
+    }
+    QVERIFY(prompter.recorder.entries.empty());
 }
 
 void GlazFormTest::dropPutsTheLookupMaterialIntoTheField() {
