@@ -147,7 +147,7 @@ void TGlzDM::CloseTables() {
     GlzCDS.close();
 }
 
-const TGlzDM::FieldIndices& TGlzDM::indices() {
+const TGlzDM::FieldIndices& TGlzDM::refreshIndices() {
     glazeIndices();
     if (idx_.matValid) return idx_;
     idx_.matNaam = MatCDS.fieldIndex("naam");
@@ -167,8 +167,7 @@ const TGlzDM::FieldIndices& TGlzDM::indices() {
     return idx_;
 }
 
-const TGlzDM::FieldIndices& TGlzDM::glazeIndices() {
-    if (idx_.glzValid) return idx_;
+const TGlzDM::FieldIndices& TGlzDM::refreshGlazeIndices() {
     idx_.glzMolp = GlzCDS.fieldIndex("molp");
     idx_.glzPrys = GlzCDS.fieldIndex("prys");
     idx_.glzTmpv = GlzCDS.fieldIndex("tmpv");
@@ -210,8 +209,9 @@ int TGlzDM::slotMaterial(Workspace& ws, int slotKey, const std::string& name) {
     return row;
 }
 
+// Called only with a row the lookup just found, so the indices are current.
 const std::array<double, 33>& TGlzDM::materialOxides(int row) {
-    const auto& ix = indices();
+    const auto& ix = idx_;
     const auto r = static_cast<std::size_t>(row);
     if (!oxideCached_[r]) {
         for (std::size_t k = 0; k < static_cast<std::size_t>(kOxides); ++k)

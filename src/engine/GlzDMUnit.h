@@ -85,8 +85,10 @@ private:
     class WatchPause;
 
     // Each view's part is looked up when first needed after it was opened.
-    const FieldIndices& indices();
-    const FieldIndices& glazeIndices();
+    const FieldIndices& indices() { return idx_.matValid && idx_.glzValid ? idx_ : refreshIndices(); }
+    const FieldIndices& glazeIndices() { return idx_.glzValid ? idx_ : refreshGlazeIndices(); }
+    const FieldIndices& refreshIndices();
+    const FieldIndices& refreshGlazeIndices();
     void editGlaze();
     // The materials-view row of the first material named exactly `name`
     // in name order, or -1.
