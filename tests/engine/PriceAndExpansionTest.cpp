@@ -98,7 +98,12 @@ namespace {
 // Values beyond the range of a double or of the integer temperature fields
 // must never be stored: the fields are left empty instead.
 TEST_F(EngineTest, OverflowingResultsAreStoredEmpty) {
-    open({{{"naam", "G"}, {"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "1"}, {"tvs1", "Kalium veldspaat"}, {"tvp1", "1e308"}}});
+    open({{{"naam", "G"},
+           {"molp", "M"},
+           {"mat1", "Krijt"},
+           {"mtm1", "1"},
+           {"tvs1", "Kalium veldspaat"},
+           {"tvp1", "1e308"}}});
     dm.CalcGlaze(false, false);
     EXPECT_TRUE(null("prys")); // 1e308 x 2.00 overflows the cost
     EXPECT_DOUBLE_EQ(num("cao"), 1.0);
