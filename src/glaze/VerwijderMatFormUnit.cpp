@@ -31,21 +31,21 @@ TVerwijderMatForm::TVerwijderMatForm(QWidget* parent) : QDialog(parent) {
     MatCB->setMaxVisibleItems(12);
     layout->addWidget(MatCB);
     layout->addStretch(1);
-    // Cancel on the left, OK on the right, whatever the platform's habit.
-    Buttons = new QDialogButtonBox(this);
+    // Cancel on the left, OK on the right, whatever the platform's habit:
+    // one box per button keeps the order and the standard (translated) texts.
+    auto* cancelBox = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     Buttons->setObjectName(QStringLiteral("Buttons"));
-    auto* cancel = Buttons->addButton(QDialogButtonBox::Cancel);
+    QPushButton* cancel = cancelBox->button(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* ok = Buttons->addButton(QDialogButtonBox::Ok);
+    QPushButton* ok = Buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    Buttons->setCenterButtons(true);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    row->addWidget(cancel);
-    row->addWidget(ok);
+    row->addWidget(cancelBox);
+    row->addWidget(Buttons);
     row->addStretch(1);
-    Buttons->hide();
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
