@@ -6,6 +6,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
+  poppler-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
