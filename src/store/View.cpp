@@ -185,9 +185,12 @@ void View::edit() {
         return;
     }
     if (readOnly_) fail("Cannot modify a read-only dataset");
+    // Copy-assigning into the kept backup reuses its storage: editing a row
+    // costs no allocation once the view has been edited before.
     backup_ = packet_.rows[static_cast<std::size_t>(current_)];
+    hasBackup_ = true;
     int key = keyField();
-    keyBefore_ = key >= 0 ? packet_.text(*backup_, key) : std::string();
+    keyBefore_ = key >= 0 ? packet_.text(backup_, key) : std::string();
     modified_ = false;
     state_ = ViewState::Edit;
     notify(ViewEvent::StateChanged);
@@ -201,7 +204,7 @@ void View::insert() {
     current_ = pos;
     eof_ = bof_ = false;
     modified_ = false;
-    backup_.reset();
+    hasBackup_ = false;
     state_ = ViewState::Insert;
     notify(ViewEvent::DataChanged);
     notify(ViewEvent::StateChanged);
@@ -214,7 +217,7 @@ void View::post() {
     state_ = ViewState::Browse;
     changed_ = true;
     modified_ = false;
-    backup_.reset();
+    hasBackup_ = false;
     notify(ViewEvent::DataChanged);
     notify(ViewEvent::StateChanged);
 }
@@ -225,11 +228,11 @@ void View::cancel() {
         if (current_ >= static_cast<int>(packet_.rows.size()))
             current_ = static_cast<int>(packet_.rows.size()) - 1;
     } else if (state_ == ViewState::Edit) {
-        if (backup_) packet_.rows[static_cast<std::size_t>(current_)] = std::move(*backup_);
+        if (hasBackup_) std::swap(packet_.rows[static_cast<std::size_t>(current_)], backup_);
     } else {
         return;
     }
-    backup_.reset();
+    hasBackup_ = false;
     modified_ = false;
     state_ = ViewState::Browse;
     eof_ = bof_ = packet_.rows.empty();

@@ -149,8 +149,9 @@ private:
     bool eof_ = true;
     bool bof_ = true;
     bool modified_ = false;
-    std::optional<Row> backup_; // the row as it was before edit
-    std::string keyBefore_;     // order key of the row before edit
+    Row backup_;             // the row as it was before edit
+    bool hasBackup_ = false; // whether backup_ holds the row being edited
+    std::string keyBefore_;  // order key of the row before edit
     std::vector<ViewObserver*> observers_;
 };
 
