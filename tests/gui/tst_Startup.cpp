@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
@@ -76,6 +77,7 @@ private Q_SLOTS:
     void menuItemsOpenTheirWindows_data();
     void menuItemsOpenTheirWindows();
     void glazeImportSaysItIsNotThereYet();
+    void standardButtonsSpeakDutch();
 };
 
 void StartupTest::createsEveryObjectOnceAndTheEndClearsThem()
@@ -386,6 +388,14 @@ void StartupTest::glazeImportSaysItIsNotThereYet()
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Message);
     QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),
              QStringLiteral("Functionaliteit nog niet geimplementeerd"));
+}
+
+void StartupTest::standardButtonsSpeakDutch()
+{
+    QMessageBox box(QMessageBox::Question, "Kelvora", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Ja"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Nee"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Annuleren"));
 }
 
 QTEST_MAIN(StartupTest)
