@@ -8,6 +8,9 @@
 #include "ui/AppObjects.h"
 #include "ui/ErrorBox.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -157,13 +160,20 @@ void MatImportFormTest::browsingPutsTheChosenFileIntoTheEdit() {
     QVERIFY(dialog->nameFilters().last().contains("*.CDS") && dialog->nameFilters().last().contains("*.cds"));
 
     const QString source = fixture("mat_import_three.xml");
+    // The dialog opens in the folder the user last browsed (here: the fixtures).
+    dialog->setDirectory(QFileInfo(source).absolutePath());
     whenModalOpens([&](QWidget* modal) {
         QCOMPARE(modal, static_cast<QWidget*>(dialog));
-        // The user types the file's name into the dialog and presses Enter.
+        // The user types the file's name into the dialog and presses Open.
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        QTest::keyClicks(name, source);
-        QTest::keyClick(name, Qt::Key_Return);
+        auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        QVERIFY(name && buttons);
+        QTest::keyClicks(name, QFileInfo(source).fileName());
+        // The name completion list would take the click; the user closes it first.
+        if (name->completer() && name->completer()->popup()) name->completer()->popup()->hide();
+        QPushButton* open = buttons->button(QDialogButtonBox::Open);
+        QTRY_VERIFY(open && open->isEnabled());
+        QTest::mouseClick(open, Qt::LeftButton);
     });
     QTest::mouseClick(f.BrwoeseButton, Qt::LeftButton);
     QCOMPARE(f.FileEdit->text(), source);
