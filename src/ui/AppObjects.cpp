@@ -11,6 +11,7 @@
 #include "materials/MatImportFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
+#include "ui/ErrorBox.h"
 
 namespace kelvora {
 
@@ -54,6 +55,8 @@ void destroy(T*& object)
 
 void destroyApplicationObjects()
 {
+    // A settings file that cannot be written is reported once, not by every window.
+    ErrorRepeatSuppression reportOnce;
     destroy(UpgradeDBForm);
     destroy(VerwijderMatForm);
     destroy(HelpForm);

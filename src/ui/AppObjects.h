@@ -40,8 +40,8 @@ namespace ui {
 void createApplicationObjects(Prompter& prompter);
 
 // Destroys them in the reverse order; each window writes its settings as it
-// goes. A settings write that fails is shown in the error box and the other
-// windows still write theirs.
+// goes. A settings write that fails is shown in the error box (once, however
+// many windows meet the same failure) and the other windows still try theirs.
 void destroyApplicationObjects();
 
 } // namespace ui

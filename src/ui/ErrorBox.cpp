@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <set>
 #include <utility>
 
 namespace kelvora::ui {
@@ -13,10 +14,28 @@ ErrorSink& sink()
     static ErrorSink instance;
     return instance;
 }
+
+std::set<std::string>*& shownOnce()
+{
+    static std::set<std::string>* texts = nullptr;
+    return texts;
+}
 } // namespace
+
+ErrorRepeatSuppression::ErrorRepeatSuppression()
+{
+    if (!shownOnce()) shownOnce() = new std::set<std::string>();
+}
+
+ErrorRepeatSuppression::~ErrorRepeatSuppression()
+{
+    delete shownOnce();
+    shownOnce() = nullptr;
+}
 
 void showErrorBox(QWidget* parent, const std::string& text)
 {
+    if (shownOnce() && !shownOnce()->insert(text).second) return;
     if (sink()) {
         sink()(parent, text);
         return;
