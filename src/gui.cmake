@@ -8,6 +8,8 @@ file(GLOB KELVORA_UI_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h
      ${CMAKE_CURRENT_SOURCE_DIR}/app/*FormUnit.cpp
      ${CMAKE_CURRENT_SOURCE_DIR}/app/*FormUnit.h
+     ${CMAKE_CURRENT_SOURCE_DIR}/app/AboutBoxUnit.cpp
+     ${CMAKE_CURRENT_SOURCE_DIR}/app/AboutBoxUnit.h
      ${CMAKE_CURRENT_SOURCE_DIR}/app/Splash.cpp
      ${CMAKE_CURRENT_SOURCE_DIR}/app/Splash.h
      ${CMAKE_CURRENT_SOURCE_DIR}/glaze/*FormUnit.cpp

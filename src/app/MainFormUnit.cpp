@@ -1,6 +1,6 @@
 #include "app/MainFormUnit.h"
 
-#include "app/AboutBoxFormUnit.h"
+#include "app/AboutBoxUnit.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "glaze/GlazFormUnit.h"

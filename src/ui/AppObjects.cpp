@@ -1,6 +1,6 @@
 #include "ui/AppObjects.h"
 
-#include "app/AboutBoxFormUnit.h"
+#include "app/AboutBoxUnit.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"

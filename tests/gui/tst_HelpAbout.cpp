@@ -1,7 +1,7 @@
 // The help viewer with the manual, and the about box.
 #include "GuiTestSupport.h"
 
-#include "app/AboutBoxFormUnit.h"
+#include "app/AboutBoxUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
 #include "ui/AppObjects.h"

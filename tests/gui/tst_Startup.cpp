@@ -2,7 +2,7 @@
 // settings, as a user meets them.
 #include "GuiTestSupport.h"
 
-#include "app/AboutBoxFormUnit.h"
+#include "app/AboutBoxUnit.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"

@@ -2,7 +2,7 @@
 // manual and for checking the look: kelvora_screenshots <folder>.
 // Run it from the build folder (it uses the manual and data beside it),
 // under a real or virtual display.
-#include "app/AboutBoxFormUnit.h"
+#include "app/AboutBoxUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"

@@ -1,4 +1,4 @@
-#include "app/AboutBoxFormUnit.h"
+#include "app/AboutBoxUnit.h"
 
 #include <QFrame>
 #include <QLabel>
