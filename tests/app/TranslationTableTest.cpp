@@ -2,6 +2,8 @@
 #include "app/LanguageHolder.h"
 #include "store/IniFile.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,6 +16,9 @@
 namespace fs = std::filesystem;
 using kelvora::LanguageHolder;
 using kelvora::Translate;
+
+using kelvora::test::readBytes;
+using kelvora::test::TempDir;
 
 namespace {
 
@@ -52,28 +57,6 @@ const Caption Captions[] = {
 };
 
 class TranslateCaption : public ::testing::TestWithParam<Caption> {};
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kelvora-taal-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
 
 } // namespace
 
@@ -132,10 +115,10 @@ TEST(LanguageHolder, SavesTaalUnderAlgemeen) {
     kelvora::IniFile ini(dir.file("kelvora.INI"));
     LanguageHolder holder;
     holder.save(ini);
-    EXPECT_EQ(slurp(ini.path()), "[algemeen]\ntaal=1\n");
+    EXPECT_EQ(readBytes(ini.path()), "[algemeen]\ntaal=1\n");
     holder.setTaal(kelvora::TaalGerman);
     holder.save(ini);
-    EXPECT_EQ(slurp(ini.path()), "[algemeen]\ntaal=2\n");
+    EXPECT_EQ(readBytes(ini.path()), "[algemeen]\ntaal=2\n");
 }
 
 TEST(LanguageHolder, NextRunStartsDutchWhateverTheFileHolds) {
@@ -146,5 +129,5 @@ TEST(LanguageHolder, NextRunStartsDutchWhateverTheFileHolds) {
     EXPECT_EQ(nextRun.taal(), 1);
     nextRun.save(ini);
     EXPECT_EQ(ini.readInteger("algemeen", "taal", 0), 1);
-    EXPECT_NE(slurp(ini.path()).find("[ALGEMEEN]\nTAAL=1\n"), std::string::npos);
+    EXPECT_NE(readBytes(ini.path()).find("[ALGEMEEN]\nTAAL=1\n"), std::string::npos);
 }

@@ -2,6 +2,8 @@
 #include "store/AtomicFile.h"
 #include "store/StoreError.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,35 +24,15 @@ namespace fs = std::filesystem;
 using kelvora::IniFile;
 using kelvora::StoreError;
 
+using kelvora::test::readBytes;
+using kelvora::test::TempDir;
+
 namespace {
 
 // A fresh folder under the system's temporary folder, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kelvora-ini-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::string fixture(const std::string& name) {
     return std::string(KELVORA_FIXTURES) + "/" + name;
-}
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 void spit(const fs::path& path, const std::string& bytes) {
@@ -200,10 +182,10 @@ TEST(IniFile, WriteToNameInCapitalsReplacesThatLine) {
     IniFile ini(path);
     ini.writeInteger("mainform", "left", 15);
     ini.writeInteger("algemeen", "taal", 1);
-    std::string expected = slurp(fixture("settings_upper_case_names.ini"));
+    std::string expected = readBytes(fixture("settings_upper_case_names.ini"));
     expected.replace(expected.find("LEFT=120"), 8, "LEFT=15");
     expected.replace(expected.find("TAAL=2"), 6, "TAAL=1");
-    EXPECT_EQ(slurp(path), expected);
+    EXPECT_EQ(readBytes(path), expected);
 }
 
 TEST(IniFile, FirstOfDuplicateSectionsCounts) {
@@ -212,7 +194,8 @@ TEST(IniFile, FirstOfDuplicateSectionsCounts) {
     IniFile ini(path);
     EXPECT_EQ(ini.readInteger("mainform", "left", 10), 1);
     ini.writeInteger("mainform", "top", 22);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=1\ntop=22\n\n[other]\nx=3\n\n[mainform]\nleft=100\ntop=200\n");
+    EXPECT_EQ(readBytes(path),
+              "[mainform]\nleft=1\ntop=22\n\n[other]\nx=3\n\n[mainform]\nleft=100\ntop=200\n");
 }
 
 TEST(IniFile, KeysOutsideSectionsAndCommentsAreNotKeys) {
@@ -227,7 +210,7 @@ TEST(IniFile, ByteOrderMarkIsNoPartOfTheFirstSection) {
     IniFile ini(path);
     EXPECT_EQ(ini.readInteger("mainform", "left", 10), 70);
     ini.writeInteger("mainform", "top", 81);
-    EXPECT_EQ(slurp(path), "\xEF\xBB\xBF[mainform]\nleft=70\ntop=81\n");
+    EXPECT_EQ(readBytes(path), "\xEF\xBB\xBF[mainform]\nleft=70\ntop=81\n");
 }
 
 // ---- writing ----
@@ -237,13 +220,13 @@ TEST(IniFile, WriteCreatesFileWithLfLineEnds) {
     std::string path = (dir / "kelvora.INI").string();
     IniFile ini(path);
     ini.writeInteger("mainform", "left", 5);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=5\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=5\n");
     ini.writeInteger("mainform", "top", -7);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=5\ntop=-7\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=5\ntop=-7\n");
     ini.writeInteger("algemeen", "taal", 1);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=5\ntop=-7\n\n[algemeen]\ntaal=1\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=5\ntop=-7\n\n[algemeen]\ntaal=1\n");
     ini.writeInteger("mainform", "left", 2147483647);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=2147483647\ntop=-7\n\n[algemeen]\ntaal=1\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=2147483647\ntop=-7\n\n[algemeen]\ntaal=1\n");
     EXPECT_EQ(ini.readInteger("mainform", "left", 10), INT_MAX);
     EXPECT_EQ(ini.readInteger("mainform", "top", 10), -7);
 }
@@ -251,7 +234,7 @@ TEST(IniFile, WriteCreatesFileWithLfLineEnds) {
 TEST(IniFile, WriteKeepsEveryOtherLineByteForByte) {
     TempDir dir;
     std::string path = copyFixture(dir, "settings_hand_written_sections.ini");
-    const std::string before = slurp(path);
+    const std::string before = readBytes(path);
     IniFile ini(path);
     ini.writeInteger("mainform", "left", 25);    // replaces "left = 300", keeps its blanks
     ini.writeInteger("mainform", "top", 35);     // new key after the section's last entry
@@ -262,7 +245,7 @@ TEST(IniFile, WriteKeepsEveryOtherLineByteForByte) {
     expected.replace(expected.find("left = 300\n"), 11, "left = 25\n");
     expected.insert(expected.find("note=keep me\n") + 13, "top=35\n");
     expected += "height=600\n\n[glazform]\nleft=45\n";
-    EXPECT_EQ(slurp(path), expected);
+    EXPECT_EQ(readBytes(path), expected);
 
     // The hand-written values read as before.
     EXPECT_EQ(ini.readInteger("printer", "copies", 0), 2);
@@ -274,7 +257,7 @@ TEST(IniFile, ReplacingAValueDropsOnlyTheOldValue) {
     std::string path = (dir / "kelvora.INI").string();
     spit(path, "[mainform]\n  Left =  0x20  \ntop=1\n");
     IniFile(path).writeInteger("mainform", "left", 3);
-    EXPECT_EQ(slurp(path), "[mainform]\n  Left =  3\ntop=1\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\n  Left =  3\ntop=1\n");
 }
 
 TEST(IniFile, CrLfFileKeepsCrLf) {
@@ -286,8 +269,9 @@ TEST(IniFile, CrLfFileKeepsCrLf) {
     ini.writeInteger("mainform", "top", 51);
     ini.writeInteger("helpform", "height", 480);
     ini.writeInteger("algemeen", "taal", 1);
-    EXPECT_EQ(slurp(path), "[mainform]\r\nleft=40\r\ntop=51\r\n\r\n[helpform]\r\nwidth=640\r\nheight=480\r\n"
-                           "\r\n[algemeen]\r\ntaal=1\r\n");
+    EXPECT_EQ(readBytes(path),
+              "[mainform]\r\nleft=40\r\ntop=51\r\n\r\n[helpform]\r\nwidth=640\r\nheight=480\r\n"
+              "\r\n[algemeen]\r\ntaal=1\r\n");
 }
 
 TEST(IniFile, FileWithoutFinalLineEnd) {
@@ -296,11 +280,11 @@ TEST(IniFile, FileWithoutFinalLineEnd) {
     IniFile ini(path);
     EXPECT_EQ(ini.readInteger("mainform", "left", 10), 60);
     ini.writeInteger("mainform", "left", 61);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=61");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=61");
     ini.writeInteger("mainform", "top", 62);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=61\ntop=62");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=61\ntop=62");
     ini.writeInteger("matform", "left", 63);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=61\ntop=62\n\n[matform]\nleft=63\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=61\ntop=62\n\n[matform]\nleft=63\n");
 }
 
 TEST(IniFile, LoneCarriageReturnAtTheEndIsABlank) {
@@ -313,7 +297,7 @@ TEST(IniFile, LoneCarriageReturnAtTheEndIsABlank) {
     ini.writeInteger("mainform", "top", 3);
     EXPECT_EQ(ini.readInteger("mainform", "left", 10), 2);
     EXPECT_EQ(ini.readInteger("mainform", "top", 10), 3);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=0x2\r\ntop=3");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=0x2\r\ntop=3");
 }
 
 TEST(IniFile, WriteIntoEmptySectionHeader) {
@@ -321,7 +305,7 @@ TEST(IniFile, WriteIntoEmptySectionHeader) {
     std::string path = (dir / "kelvora.INI").string();
     spit(path, "[mainform]\n\n[matform]\nleft=1\n");
     IniFile(path).writeInteger("mainform", "left", 9);
-    EXPECT_EQ(slurp(path), "[mainform]\nleft=9\n\n[matform]\nleft=1\n");
+    EXPECT_EQ(readBytes(path), "[mainform]\nleft=9\n\n[matform]\nleft=1\n");
 }
 
 TEST(IniFile, WriteLeavesNoTemporaryFileAndKeepsPermissions) {
@@ -341,7 +325,7 @@ TEST(IniFile, WriteThroughSymbolicLinkKeepsTheLink) {
     fs::create_symlink("real.ini", dir / "kelvora.INI");
     IniFile((dir / "kelvora.INI").string()).writeInteger("mainform", "left", 2);
     EXPECT_TRUE(fs::is_symlink(dir / "kelvora.INI"));
-    EXPECT_EQ(slurp(dir / "real.ini"), "[mainform]\nleft=2\n");
+    EXPECT_EQ(readBytes(dir / "real.ini"), "[mainform]\nleft=2\n");
 }
 
 TEST(IniFile, EveryOperationReleasesTheFile) {
@@ -392,7 +376,7 @@ TEST(IniFile, FolderThatIsAFileGivesUnableToWrite) {
     spit(dir / "plain", "x");
     IniFile ini((dir / "plain" / "kelvora.INI").string());
     expectUnableToWrite(ini);
-    EXPECT_EQ(slurp(dir / "plain"), "x");
+    EXPECT_EQ(readBytes(dir / "plain"), "x");
 }
 
 TEST(IniFile, MissingFolderGivesUnableToWrite) {
@@ -408,7 +392,7 @@ TEST(IniFile, FolderInPlaceOfTheFileGivesUnableToWrite) {
     spit(dir / "kelvora.INI" / "inside", "kept");
     IniFile ini((dir / "kelvora.INI").string());
     expectUnableToWrite(ini);
-    EXPECT_EQ(slurp(dir / "kelvora.INI" / "inside"), "kept");
+    EXPECT_EQ(readBytes(dir / "kelvora.INI" / "inside"), "kept");
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"kelvora.INI"});
 }
 
@@ -432,7 +416,7 @@ TEST(IniFile, DiskFullHalfwayLeavesTheOldFileWhole) {
         IniFile ini(path);
         expectUnableToWrite(ini);
         kelvora::AtomicFile::setWriteFunctionForTesting(nullptr);
-        EXPECT_EQ(slurp(path), slurp(fixture("settings_hand_written_sections.ini"))) << failAfter;
+        EXPECT_EQ(readBytes(path), readBytes(fixture("settings_hand_written_sections.ini"))) << failAfter;
         EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"kelvora.INI"}) << failAfter;
     }
     IniFile ini(path);
@@ -448,7 +432,7 @@ TEST(IniFile, ReadOnlyFileGivesUnableToWriteAndStaysWhole) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     IniFile ini(path);
     expectUnableToWrite(ini);
-    EXPECT_EQ(slurp(path), slurp(fixture("settings_hand_written_sections.ini")));
+    EXPECT_EQ(readBytes(path), readBytes(fixture("settings_hand_written_sections.ini")));
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"kelvora.INI"});
 }
 
@@ -461,7 +445,7 @@ TEST(IniFile, ReadOnlyFolderGivesUnableToWriteAndLeavesOldFileWhole) {
     IniFile ini(path);
     expectUnableToWrite(ini);
     fs::permissions(dir.path(), fs::perms::owner_all);
-    EXPECT_EQ(slurp(path), slurp(fixture("settings_hand_written_sections.ini")));
+    EXPECT_EQ(readBytes(path), readBytes(fixture("settings_hand_written_sections.ini")));
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"kelvora.INI"});
 }
 
@@ -474,7 +458,7 @@ TEST(IniFile, UnreadableFileIsNotOverwritten) {
     EXPECT_EQ(ini.readInteger("mainform", "left", 10), 10);
     expectUnableToWrite(ini); // writing would drop lines it could not read
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(slurp(path), slurp(fixture("settings_hand_written_sections.ini")));
+    EXPECT_EQ(readBytes(path), readBytes(fixture("settings_hand_written_sections.ini")));
 }
 
 // ---- the settings file's name ----

@@ -1,6 +1,8 @@
 #include "store/SettingsTable.h"
 #include "store/StoreError.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,32 +17,13 @@ namespace fs = std::filesystem;
 using kelvora::IniFile;
 namespace settings = kelvora::settings;
 
+using kelvora::test::readBytes;
+using kelvora::test::TempDir;
+
 namespace {
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kelvora-settings-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
 
 std::string fixture(const std::string& name) {
     return std::string(KELVORA_FIXTURES) + "/" + name;
-}
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 } // namespace
@@ -116,9 +99,9 @@ TEST(SettingsTable, WritePlacementWritesTheTablesKeysInOrder) {
     TempDir dir;
     IniFile ini(dir.file("kelvora.INI"));
     settings::writePlacement(ini, settings::HelpForm, {1, 2, 3, 4});
-    EXPECT_EQ(slurp(ini.path()), "[helpform]\nleft=1\ntop=2\nwidth=3\nheight=4\n");
+    EXPECT_EQ(readBytes(ini.path()), "[helpform]\nleft=1\ntop=2\nwidth=3\nheight=4\n");
     settings::writePlacement(ini, settings::MainForm, {5, 6, 700, 800}); // no size kept for the main window
-    EXPECT_EQ(slurp(ini.path()),
+    EXPECT_EQ(readBytes(ini.path()),
               "[helpform]\nleft=1\ntop=2\nwidth=3\nheight=4\n\n[mainform]\nleft=5\ntop=6\n");
     settings::Placement back = settings::readPlacement(ini, settings::HelpForm);
     EXPECT_EQ(back.left, 1);
@@ -138,13 +121,13 @@ TEST(SettingsTable, EndOfRunWithoutFileCreatesEverySectionInWriteOrder) {
     settings::writePlacement(ini, settings::MatForm, {10, 10});
     settings::write(ini, settings::Algemeen, settings::Taal, 1);
     settings::writePlacement(ini, settings::MainForm, {10, 10});
-    EXPECT_EQ(slurp(ini.path()), "[verwijdermatform]\nleft=10\ntop=10\n\n"
-                                 "[helpform]\nleft=10\ntop=10\nwidth=10\nheight=10\n\n"
-                                 "[matlkupform]\nleft=10\ntop=10\n\n"
-                                 "[glazform]\nleft=10\ntop=10\n\n"
-                                 "[matform]\nleft=10\ntop=10\n\n"
-                                 "[algemeen]\ntaal=1\n\n"
-                                 "[mainform]\nleft=10\ntop=10\n");
+    EXPECT_EQ(readBytes(ini.path()), "[verwijdermatform]\nleft=10\ntop=10\n\n"
+                                     "[helpform]\nleft=10\ntop=10\nwidth=10\nheight=10\n\n"
+                                     "[matlkupform]\nleft=10\ntop=10\n\n"
+                                     "[glazform]\nleft=10\ntop=10\n\n"
+                                     "[matform]\nleft=10\ntop=10\n\n"
+                                     "[algemeen]\ntaal=1\n\n"
+                                     "[mainform]\nleft=10\ntop=10\n");
 }
 
 TEST(SettingsTable, HandWrittenSectionsSurviveARun) {
@@ -153,7 +136,7 @@ TEST(SettingsTable, HandWrittenSectionsSurviveARun) {
     IniFile ini(dir.file("kelvora.INI"));
     settings::writePlacement(ini, settings::HelpForm, {1, 2, 3, 4});
     settings::writePlacement(ini, settings::MainForm, {5, 6});
-    const std::string after = slurp(ini.path());
+    const std::string after = readBytes(ini.path());
     for (const char* line : {"; Kelvora settings, edited by hand\n",
                              "[printer]\nname = Kyocera FS-1020\ncopies=2\n", "; where the main window was\n",
                              "note=keep me\n", "[Mijn Sectie]\nkleur=blauw  \n   ingesprongen=ja\n"})
