@@ -68,30 +68,38 @@ std::string encodeBinary(const Packet& packet) {
     }
     put<std::uint32_t>(out, static_cast<std::uint32_t>(packet.rows.size()));
     const std::size_t mapBytes = (fields.size() + 7) / 8;
-    std::string nullMap;
+    // Where each field's value lives in a row, worked out once for all rows.
+    std::vector<std::size_t> slotOf(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        slotOf[i] = static_cast<std::size_t>(packet.slot(static_cast<int>(i)));
     for (const Row& row : packet.rows) {
-        nullMap.assign(mapBytes, '\0');
-        for (int i = 0; i < packet.fieldCount(); ++i)
-            if (packet.isNull(row, i))
-                nullMap[static_cast<std::size_t>(i / 8)] |= static_cast<char>(1 << (i % 8));
-        out += nullMap;
-        for (int i = 0; i < packet.fieldCount(); ++i) {
-            if (packet.isNull(row, i)) continue;
-            switch (fields[static_cast<std::size_t>(i)].type) {
+        // The null map goes first; its bits are filled in while the values are written.
+        const std::size_t mapAt = out.size();
+        out.append(mapBytes, '\0');
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const std::size_t slot = slotOf[i];
+            bool empty = false;
+            switch (fields[i].type) {
             case FieldType::Float:
-                put<double>(out, packet.number(row, i));
+                empty = isNullNumber(row.num[slot]);
+                if (!empty) put<double>(out, row.num[slot]);
                 break;
             case FieldType::Integer:
-                put<std::int32_t>(out, static_cast<std::int32_t>(packet.number(row, i)));
+                empty = isNullNumber(row.num[slot]);
+                if (!empty) put<std::int32_t>(out, static_cast<std::int32_t>(row.num[slot]));
                 break;
             case FieldType::Text:
             case FieldType::Memo: {
-                const std::string& s = packet.text(row, i);
-                put<std::uint32_t>(out, static_cast<std::uint32_t>(s.size()));
-                out += s;
+                const std::string& text = row.text[slot];
+                empty = text.empty();
+                if (!empty) {
+                    put<std::uint32_t>(out, static_cast<std::uint32_t>(text.size()));
+                    out += text;
+                }
                 break;
             }
             }
+            if (empty) out[mapAt + i / 8] = static_cast<char>(out[mapAt + i / 8] | (1 << (i % 8)));
         }
     }
     put<std::uint32_t>(out, crc32(out.data(), out.size()));
