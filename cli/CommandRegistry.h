@@ -1,4 +1,5 @@
 #pragma once
+#include "store/DataFiles.h"
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,8 +11,8 @@ struct CliContext {
     std::vector<std::string> args; // the words after the command name
     std::ostream& out;
     std::ostream& err;
-    std::string matPath() const { return dbDir + "/mat.cds"; }
-    std::string glzPath() const { return dbDir + "/glz.cds"; }
+    std::string matPath() const { return DataFiles::materials(dbDir); }
+    std::string glzPath() const { return DataFiles::glazes(dbDir); }
 };
 
 // Exit codes: 0 done, 1 an error (message on err), 2 wrong usage.

@@ -58,6 +58,23 @@ int notFound(CliContext& ctx, const char* what, const std::string& name) {
     return 1;
 }
 
+// Opens the tables, finds the glaze, calculates it when asked (storing the
+// result on close) and prints its analysis report.
+int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool basicNotToOne) {
+    StreamPrompter prompter(ctx.err);
+    TGlzDM dm(prompter, ctx.dbDir);
+    dm.OpenTables();
+    if (!dm.GlzCDS.findKey(name)) {
+        dm.CloseTables();
+        return notFound(ctx, "glaze", name);
+    }
+    if (calculate) dm.CalcGlaze(basicNotToOne, false);
+    const auto lines = AnalysisReport::build(dm.GlzCDS, dm.CalcExpansion());
+    dm.CloseTables();
+    printLines(ctx.out, lines);
+    return 0;
+}
+
 int calc(CliContext& ctx) {
     bool basicNotToOne = false;
     std::vector<std::string> names;
@@ -68,33 +85,12 @@ int calc(CliContext& ctx) {
             names.push_back(arg);
     }
     if (names.size() != 1) return 2;
-    StreamPrompter prompter(ctx.err);
-    TGlzDM dm(prompter, ctx.dbDir);
-    dm.OpenTables();
-    if (!dm.GlzCDS.findKey(names[0])) {
-        dm.CloseTables();
-        return notFound(ctx, "glaze", names[0]);
-    }
-    dm.CalcGlaze(basicNotToOne, false);
-    const auto lines = AnalysisReport::build(dm.GlzCDS, dm.CalcExpansion());
-    dm.CloseTables();
-    printLines(ctx.out, lines);
-    return 0;
+    return glazeReport(ctx, names[0], true, basicNotToOne);
 }
 
 int report(CliContext& ctx) {
     if (ctx.args.size() != 1) return 2;
-    StreamPrompter prompter(ctx.err);
-    TGlzDM dm(prompter, ctx.dbDir);
-    dm.OpenTables();
-    if (!dm.GlzCDS.findKey(ctx.args[0])) {
-        dm.CloseTables();
-        return notFound(ctx, "glaze", ctx.args[0]);
-    }
-    const auto lines = AnalysisReport::build(dm.GlzCDS, dm.CalcExpansion());
-    dm.CloseTables();
-    printLines(ctx.out, lines);
-    return 0;
+    return glazeReport(ctx, ctx.args[0], false, false);
 }
 
 int convert(CliContext& ctx) {

@@ -2,6 +2,7 @@
 #include "CommandRegistry.h"
 
 #include "common/NumberFormat.h"
+#include "store/DataFiles.h"
 #include "store/StoreError.h"
 
 #include <cstring>
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
     using namespace kelvora::cli;
     kelvora::numfmt::useSeparatorOfEnvironment();
     std::vector<std::string> words(argv + 1, argv + argc);
-    std::string db = executableFolder(argv[0]) + "/db0991";
+    std::string db = executableFolder(argv[0]) + "/" + kelvora::DataFiles::folder;
     if (words.size() >= 2 && words[0] == "--db") {
         db = words[1];
         words.erase(words.begin(), words.begin() + 2);

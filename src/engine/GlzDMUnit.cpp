@@ -134,8 +134,8 @@ std::vector<std::string> TGlzDM::buildConeList() {
 }
 
 void TGlzDM::OpenTables() {
-    MatCDS.setFileName(dataDir_ + "/mat.cds");
-    GlzCDS.setFileName(dataDir_ + "/glz.cds");
+    MatCDS.setFileName(DataFiles::materials(dataDir_));
+    GlzCDS.setFileName(DataFiles::glazes(dataDir_));
     MatCDS.open();
     MatCDS.setLogChanges(false);
     GlzCDS.open();

@@ -1,5 +1,6 @@
 #pragma once
 #include "common/Prompter.h"
+#include "store/DataFiles.h"
 #include "store/View.h"
 
 #include <array>
@@ -18,7 +19,7 @@ class TGlzDM {
 public:
     // Folder of the data files when none is given: relative to the current
     // directory, which the program sets to the executable's folder.
-    static constexpr const char* defaultDataDir = "db0991";
+    static constexpr const char* defaultDataDir = DataFiles::folder;
 
     explicit TGlzDM(Prompter& prompter, std::string dataDir = defaultDataDir);
     ~TGlzDM();

@@ -1,4 +1,5 @@
 #pragma once
+#include "store/DataFiles.h"
 #include "store/View.h"
 
 #include <QDialog>
@@ -29,7 +30,7 @@ class FieldBinding;
 class TMatForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* DataFile = "db0991/mat.cds";
+    inline static const std::string DataFile = DataFiles::materials();
     static constexpr const char* SaveQuestion = "Wijzigingen in de grondstof opslaan?";
     static constexpr const char* Proc2MolHint =
         "Omrekenen samenstelling van procenten naar mol (Zie tabblad Samenst. proc.)";

@@ -1,4 +1,5 @@
 #pragma once
+#include "store/DataFiles.h"
 #include <QDialog>
 
 class QFileDialog;
@@ -13,7 +14,7 @@ namespace kelvora {
 class TMatImportForm : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* DataFile = "db0991/mat.cds";
+    inline static const std::string DataFile = DataFiles::materials();
 
     explicit TMatImportForm(QWidget* parent = nullptr);
     ~TMatImportForm() override;

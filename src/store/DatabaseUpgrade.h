@@ -1,5 +1,6 @@
 #pragma once
 #include "common/Prompter.h"
+#include "store/DataFiles.h"
 
 #include <string>
 
@@ -19,8 +20,8 @@ public:
     struct Paths {
         std::string previousGlazes = "../kelvora/db/glz.cds";
         std::string previousMaterials = "../kelvora/db/mat.cds";
-        std::string glazes = "db0991/glz.cds";
-        std::string materials = "db0991/mat.cds";
+        std::string glazes = DataFiles::glazes();
+        std::string materials = DataFiles::materials();
         std::string glazesBackup = "db0991/glz.bak";
         std::string materialsBackup = "db0991/mat.bak";
     };

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+namespace kelvora {
+
+// Where the two tables live: the data folder beside the program (the current
+// directory once the program has started) and the file names inside it.
+struct DataFiles {
+    static constexpr const char* folder = "db0991";
+    static constexpr const char* materialsName = "mat.cds";
+    static constexpr const char* glazesName = "glz.cds";
+
+    static std::string materials(const std::string& dir = folder) { return dir + "/" + materialsName; }
+    static std::string glazes(const std::string& dir = folder) { return dir + "/" + glazesName; }
+};
+
+} // namespace kelvora
