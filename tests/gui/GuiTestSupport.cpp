@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
-#include "ui/ErrorBox.h"
-#include "ui/Installation.h"
-#include "ui/QtPrompter.h"
-#include "ui/Startup.h"
+#include "widgets/ErrorBox.h"
+#include "app/Installation.h"
+#include "widgets/QtPrompter.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 #include <QDir>

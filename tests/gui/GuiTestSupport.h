@@ -1,5 +1,5 @@
 #pragma once
-#include "common/RecordingPrompter.h"
+#include "support/RecordingPrompter.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,13 +5,13 @@
 
 #include "store/StoreError.h"
 #include "store/View.h"
-#include "ui/DBComboBox.h"
-#include "ui/DBEdit.h"
-#include "ui/DBGrid.h"
-#include "ui/DBLabel.h"
-#include "ui/DBMemo.h"
-#include "ui/DBNavigator.h"
-#include "ui/ErrorBox.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBLabel.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ErrorBox.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -12,13 +12,13 @@
 #include "materials/MatLkupFormUnit.h"
 #include "model/TableLayouts.h"
 #include "store/View.h"
-#include "ui/AppObjects.h"
-#include "ui/DBComboBox.h"
-#include "ui/DBEdit.h"
-#include "ui/DBGrid.h"
-#include "ui/DBLabel.h"
-#include "ui/DBNavigator.h"
-#include "ui/ErrorBox.h"
+#include "app/AppObjects.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBLabel.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ErrorBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

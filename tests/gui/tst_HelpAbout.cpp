@@ -4,7 +4,7 @@
 #include "app/AboutBoxUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
-#include "ui/AppObjects.h"
+#include "app/AppObjects.h"
 
 #include <QAction>
 #include <QDir>

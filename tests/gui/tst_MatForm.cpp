@@ -8,13 +8,13 @@
 #include "app/MainFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "store/View.h"
-#include "ui/AppObjects.h"
-#include "ui/DBComboBox.h"
-#include "ui/DBEdit.h"
-#include "ui/DBGrid.h"
-#include "ui/DBMemo.h"
-#include "ui/DBNavigator.h"
-#include "ui/ErrorBox.h"
+#include "app/AppObjects.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ErrorBox.h"
 
 #include <QDir>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "app/MainFormUnit.h"
 #include "materials/MatImportFormUnit.h"
 #include "store/View.h"
-#include "ui/AppObjects.h"
-#include "ui/ErrorBox.h"
+#include "app/AppObjects.h"
+#include "widgets/ErrorBox.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

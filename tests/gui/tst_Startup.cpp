@@ -13,8 +13,8 @@
 #include "materials/MatImportFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
-#include "ui/AppObjects.h"
-#include "ui/ErrorBox.h"
+#include "app/AppObjects.h"
+#include "widgets/ErrorBox.h"
 
 #include <QDialog>
 #include <QDir>

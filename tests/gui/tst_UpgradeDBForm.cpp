@@ -6,8 +6,8 @@
 #include "materials/MatFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
 #include "store/View.h"
-#include "ui/AppObjects.h"
-#include "ui/ErrorBox.h"
+#include "app/AppObjects.h"
+#include "widgets/ErrorBox.h"
 
 #include <QDir>
 #include <QFile>

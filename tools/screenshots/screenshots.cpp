@@ -6,9 +6,9 @@
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"
-#include "ui/AppObjects.h"
-#include "ui/Installation.h"
-#include "ui/Startup.h"
+#include "app/AppObjects.h"
+#include "app/Installation.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,11 @@
+#include "common/LanguageHolder.h"
+
+#include "store/SettingsTable.h"
+
+namespace kelvora {
+
+void LanguageHolder::save(IniFile& ini) const {
+    settings::write(ini, settings::Algemeen, settings::Taal, taal_);
+}
+
+} // namespace kelvora

@@ -1,0 +1,95 @@
+#include "app/HelpFormUnit.h"
+
+#include "widgets/ErrorBox.h"
+#include "app/Installation.h"
+#include "widgets/WindowPlacement.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace kelvora {
+
+THelpForm::THelpForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("HelpForm"));
+    setWindowTitle(QStringLiteral("Kelvora - Help"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
+    resize(783, 540);
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFixedHeight(29);
+    ToolBar1->setIconSize(QSize(16, 16));
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    ToolButton1 = new QToolButton(ToolBar1);
+    ToolButton1->setObjectName(QStringLiteral("ToolButton1"));
+    ToolButton1->setIcon(QIcon(QStringLiteral(":/images/helpclose.png")));
+    ToolButton1->setToolTip(QStringLiteral("Help afsluiten"));
+    ToolButton1->setAutoRaise(true);
+    ToolBar1->addWidget(ToolButton1);
+    connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(); });
+
+    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setOpenLinks(true);
+    WebBrowser1->setOpenExternalLinks(true);
+    setCentralWidget(WebBrowser1);
+
+    FormCreate();
+}
+
+THelpForm::~THelpForm() { FormDestroy(); }
+
+void THelpForm::FormCreate()
+{
+    // Read as every window reads its place; the window system's own placement
+    // wins when the viewer first appears, so the values are kept, not applied.
+    ui::guard(this, [this] { stored_ = ui::readPlacement(settings::HelpForm); });
+}
+
+void THelpForm::FormDestroy()
+{
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::HelpForm); });
+}
+
+void THelpForm::showHelp()
+{
+    if (!isVisible()) show();
+    raise();
+    activateWindow();
+}
+
+void THelpForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A window coming back from the task bar is not a new showing.
+    if (!event->spontaneous()) Button1Click();
+}
+
+void THelpForm::Button1Click()
+{
+    const QString page = ui::manualStartPage();
+    if (!QFileInfo::exists(page)) {
+        WebBrowser1->setHtml(QStringLiteral("<h2>Handleiding niet gevonden</h2>"
+                                            "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
+                                            "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
+                                 .arg(page.toHtmlEscaped()));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(page);
+    if (WebBrowser1->source() == url)
+        WebBrowser1->reload();
+    else
+        WebBrowser1->setSource(url);
+    WebBrowser1->verticalScrollBar()->setValue(0);
+}
+
+void THelpForm::ToolButton1Click() { close(); }
+
+} // namespace kelvora

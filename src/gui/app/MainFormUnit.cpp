@@ -1,0 +1,258 @@
+#include "app/MainFormUnit.h"
+
+#include "app/AboutBoxUnit.h"
+#include "app/GlobalFormUnit.h"
+#include "app/HelpFormUnit.h"
+#include "glaze/GlazFormUnit.h"
+#include "materials/MatFormUnit.h"
+#include "materials/MatImportFormUnit.h"
+#include "store/SettingsTable.h"
+#include "store/UpgradeDBFormUnit.h"
+#include "app/AppObjects.h"
+#include "widgets/ErrorBox.h"
+#include "app/Installation.h"
+#include "widgets/QtPrompter.h"
+#include "widgets/WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kelvora {
+
+namespace {
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+} // namespace
+
+bool TMainForm::importAllowed(const QString& exePath)
+{
+    return exePath.toUpper() == QString::fromLatin1(DeveloperBuildPath);
+}
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    // Fixed single border: a title bar with minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Kelvora - Glazuur berekening en registratie"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
+    buildMenus();
+    buildControls();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+
+    BestandMenuItem = bar->addMenu(QStringLiteral("Bestand"));
+    BestandMenuItem->setObjectName(QStringLiteral("BestandMenuItem"));
+    GrondstoffenMenuItem = BestandMenuItem->addAction(QStringLiteral("Grond&stoffen"));
+    GrondstoffenMenuItem->setObjectName(QStringLiteral("GrondstoffenMenuItem"));
+    connect(GrondstoffenMenuItem, &QAction::triggered, this, [this] { GrondstoffenMenuItemClick(); });
+    GlazurenMenuItem = BestandMenuItem->addAction(QStringLiteral("&Glazuren"));
+    GlazurenMenuItem->setObjectName(QStringLiteral("GlazurenMenuItem"));
+    connect(GlazurenMenuItem, &QAction::triggered, this, [this] { GlazurenMenuItemClick(); });
+    Import1 = BestandMenuItem->addMenu(QStringLiteral("Import"));
+    Import1->setObjectName(QStringLiteral("Import1"));
+    MatImportMenuitem = Import1->addAction(QStringLiteral("Grondstoffen"));
+    MatImportMenuitem->setObjectName(QStringLiteral("MatImportMenuitem"));
+    connect(MatImportMenuitem, &QAction::triggered, this, [this] { MatImportMenuitemClick(); });
+    Glazuren2 = Import1->addAction(QStringLiteral("Glazuren"));
+    Glazuren2->setObjectName(QStringLiteral("Glazuren2"));
+    connect(Glazuren2, &QAction::triggered, this, [this] { Glazuren2Click(); });
+    BestandMenuItem->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Exit1 = BestandMenuItem->addAction(QStringLiteral("E&xit"));
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
+
+    // The language menu is kept out of sight: every run works in Dutch.
+    Settings1 = bar->addMenu(QStringLiteral("Settings"));
+    Settings1->setObjectName(QStringLiteral("Settings1"));
+    Settings1->menuAction()->setVisible(false);
+    NLMenuItem = Settings1->addAction(QStringLiteral("NL - Nederlandse taal"));
+    NLMenuItem->setObjectName(QStringLiteral("NLMenuItem"));
+    NLMenuItem->setCheckable(true);
+    NLMenuItem->setChecked(true);
+    NLMenuItem->setVisible(false);
+    connect(NLMenuItem, &QAction::triggered, this, [this] { NLbuttonClick(); });
+    DUMenuItem = Settings1->addAction(QStringLiteral("D - Deutsche Sprache"));
+    DUMenuItem->setObjectName(QStringLiteral("DUMenuItem"));
+    DUMenuItem->setCheckable(true);
+    DUMenuItem->setVisible(false);
+    connect(DUMenuItem, &QAction::triggered, this, [this] { DUbuttonClick(); });
+    ENMenuItem = Settings1->addAction(QStringLiteral("E - English language"));
+    ENMenuItem->setObjectName(QStringLiteral("ENMenuItem"));
+    ENMenuItem->setCheckable(true);
+    ENMenuItem->setEnabled(false);
+    ENMenuItem->setVisible(false);
+
+    Systeem1 = bar->addMenu(QStringLiteral("Systeem"));
+    Systeem1->setObjectName(QStringLiteral("Systeem1"));
+    UpgradeDB1 = Systeem1->addAction(QStringLiteral("Upgrade database vorige versie "));
+    UpgradeDB1->setObjectName(QStringLiteral("UpgradeDB1"));
+    connect(UpgradeDB1, &QAction::triggered, this, [this] { UpgradeDB1Click(); });
+
+    Help1 = bar->addMenu(QStringLiteral("Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Help2 = Help1->addAction(QStringLiteral("&Help"));
+    Help2->setObjectName(QStringLiteral("Help2"));
+    connect(Help2, &QAction::triggered, this, [this] { Help2Click(); });
+    Help1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    About1 = Help1->addAction(QStringLiteral("&Info"));
+    About1->setObjectName(QStringLiteral("About1"));
+    connect(About1, &QAction::triggered, this, [this] { About1Click(); });
+}
+
+void TMainForm::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(674, 302);
+    setCentralWidget(client);
+
+    Image1 = new QLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    const QPixmap logo(QStringLiteral(":/images/logo.png"));
+    Image1->setPixmap(logo);
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1->move(24, 152);
+    Image1->resize(logo.size());
+
+    Label1 = new QLabel(QStringLiteral("www.kelvora.nl"), client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont small = Label1->font();
+    small.setPixelSize(13);
+    Label1->setFont(small);
+    Label1->move(30, 280);
+    Label1->adjustSize();
+
+    NLbutton = new QPushButton(QStringLiteral("Taal: Nederlands"), client);
+    NLbutton->setObjectName(QStringLiteral("NLbutton"));
+    NLbutton->setGeometry(320, 88, 129, 25);
+    connect(NLbutton, &QPushButton::clicked, this, [this] { NLbuttonClick(); });
+    DUbutton = new QPushButton(QStringLiteral("Sprache: Deutsch"), client);
+    DUbutton->setObjectName(QStringLiteral("DUbutton"));
+    DUbutton->setGeometry(320, 120, 129, 25);
+    connect(DUbutton, &QPushButton::clicked, this, [this] { DUbuttonClick(); });
+
+    // A fixed single border. The size is set outright: a layout size
+    // constraint would hide the frame from the window system's placement on
+    // X11, and the stored position would creep up a title bar every run.
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+}
+
+void TMainForm::FormCreate()
+{
+    // Only the developer's own build offers the import; the path is compared
+    // whole and without regard to case.
+    if (!importAllowed(ui::executablePath())) {
+        Import1->menuAction()->setEnabled(false);
+        Import1->menuAction()->setVisible(false);
+    }
+    ui::guard(this, [this] { ui::applyPlacement(this, settings::MainForm); });
+    appliedTaal_ = 0;
+    // Relative data paths ("db0991/mat.cds") resolve beside the program.
+    QDir::setCurrent(ui::executableFolder());
+}
+
+void TMainForm::FormDestroy()
+{
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::MainForm); });
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TMainForm::FormShow()
+{
+    const int taal = GlobalForm ? GlobalForm->Taal() : TaalDutch;
+    NLbutton->setVisible(taal == TaalNone);
+    DUbutton->setVisible(taal == TaalNone);
+    if (taal == appliedTaal_) return;
+    appliedTaal_ = taal;
+    NLMenuItem->setChecked(false);
+    DUMenuItem->setChecked(false);
+    ENMenuItem->setChecked(false);
+    NLMenuItem->setChecked(taal == TaalDutch);
+    DUMenuItem->setChecked(taal == TaalGerman);
+    auto tr = [&](const char* key) { return fromUtf8(Translate(key, taal)); };
+    BestandMenuItem->setTitle(tr("mnubestand"));
+    GrondstoffenMenuItem->setText(tr("mnugrondstoffen"));
+    GlazurenMenuItem->setText(tr("mnuglazuren"));
+    setWindowTitle(tr("mainformcaption"));
+}
+
+void TMainForm::NLbuttonClick()
+{
+    if (GlobalForm) GlobalForm->setTaal(TaalDutch);
+    FormShow();
+}
+
+void TMainForm::DUbuttonClick()
+{
+    if (GlobalForm) GlobalForm->setTaal(TaalGerman);
+    FormShow();
+}
+
+void TMainForm::Exit1Click()
+{
+    ui::guard(this, [this] {
+        if (ui::prompter().confirm("Wilt U Kelvora verlaten?")) close();
+    });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program, also when the help viewer or
+    // the lookup window is still open.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TMainForm::GrondstoffenMenuItemClick()
+{
+    if (MatForm) MatForm->exec();
+}
+
+void TMainForm::GlazurenMenuItemClick()
+{
+    if (GlazForm) GlazForm->exec();
+}
+
+void TMainForm::MatImportMenuitemClick()
+{
+    if (MatImportForm) MatImportForm->exec();
+}
+
+void TMainForm::Glazuren2Click()
+{
+    ui::guard(this, [] { ui::prompter().message("Functionaliteit nog niet geimplementeerd"); });
+}
+
+void TMainForm::UpgradeDB1Click()
+{
+    if (UpgradeDBForm) UpgradeDBForm->exec();
+}
+
+void TMainForm::Help2Click()
+{
+    if (HelpForm) HelpForm->showHelp();
+}
+
+void TMainForm::About1Click()
+{
+    if (AboutBox) AboutBox->exec();
+}
+
+} // namespace kelvora

@@ -1,0 +1,59 @@
+// Kelvora, the desktop program: brings the windows up behind the splash, runs
+// the program, and takes everything down again in the reverse order.
+#include "app/MainFormUnit.h"
+#include "app/Splash.h"
+#include "app/AppObjects.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/QtPrompter.h"
+#include "app/Startup.h"
+
+#include <QApplication>
+
+#include <exception>
+
+namespace {
+
+// Every window handler catches the core's errors itself; this is the net for
+// one that slipped past, so that Qt's event loop never sees an exception.
+class KelvoraApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            kelvora::ui::showErrorBox(nullptr, error.what());
+        } catch (...) {
+            kelvora::ui::showErrorBox(nullptr, "Onbekende fout");
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    KelvoraApplication app(argc, argv);
+    kelvora::ui::prepareApplication(app);
+    // The splash is not the main window: closing it must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    auto* splash = new kelvora::TSplashForm();
+    splash->showAndPaint();
+
+    kelvora::ui::QtPrompter prompter;
+    kelvora::ui::setPrompter(&prompter);
+    kelvora::ui::createApplicationObjects(prompter);
+
+    splash->hide();
+    delete splash;
+
+    kelvora::MainForm->show();
+    const int result = QApplication::exec();
+
+    kelvora::ui::destroyApplicationObjects();
+    kelvora::ui::setPrompter(nullptr);
+    return result;
+}

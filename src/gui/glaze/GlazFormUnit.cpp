@@ -1,0 +1,721 @@
+#include "glaze/GlazFormUnit.h"
+
+#include "app/HelpFormUnit.h"
+#include "common/NumberFormat.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/AnalysisReport.h"
+#include "glaze/GlazeCategories.h"
+#include "glaze/SlotChoice.h"
+#include "glaze/SlotRemover.h"
+#include "glaze/VerwijderMatFormUnit.h"
+#include "materials/MatLkupFormUnit.h"
+#include "model/OxideCatalogue.h"
+#include "model/TableLayouts.h"
+#include "store/SettingsTable.h"
+#include "app/AppObjects.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBLabel.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/QtPrompter.h"
+#include "widgets/WindowPlacement.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace kelvora {
+
+namespace {
+
+constexpr const char* kSaveQuestion = "Wijzigingen in het glazuur opslaan?";
+constexpr const char* kPrintJobTitle = "Kelvora printjob";
+
+// Fixed pitch keeps the report's columns under each other; where Courier New
+// is not installed the font system picks its metric twin.
+QFont reportFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Courier"),
+                      QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(10);
+    return font;
+}
+
+// The printout: bold Courier New of 11 points (15 pixels on a 96 dpi screen).
+QFont printFont() {
+    QFont font = reportFont();
+    font.setPointSize(11);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    // Return in a field commits the field; it must not also press a button.
+    b->setAutoDefault(false);
+    return b;
+}
+
+ui::DBEdit* edit(View* view, const std::string& field, const char* format, QWidget* parent) {
+    auto* e = new ui::DBEdit(view, field, parent);
+    e->setObjectName(QString::fromStdString(field));
+    if (format) {
+        e->setDisplayFormat(format);
+        e->setAlignment(Qt::AlignRight);
+    }
+    return e;
+}
+
+void setLines(QTextEdit* view, const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const auto& line : lines)
+        text << QString::fromStdString(line);
+    view->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+std::vector<std::string> linesOf(const QTextEdit* view) {
+    std::vector<std::string> lines;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        lines.push_back(block.text().toStdString());
+    return lines;
+}
+
+} // namespace
+
+TGlazForm::TGlazForm(QWidget* parent) : QDialog(parent), printer_(QPrinter::HighResolution) {
+    setObjectName(QStringLiteral("GlazForm"));
+    setWindowTitle(QStringLiteral("Glazuren invoeren onderhouden"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(774, 503);
+    // Modal over the window that opens it only, so the help viewer and the
+    // lookup window stay usable beside it.
+    setWindowModality(Qt::WindowModal);
+    printer_.setDocName(QString::fromLatin1(kPrintJobTitle));
+    buildControls();
+    FormCreate();
+}
+
+TGlazForm::~TGlazForm() {
+    FormDestroy();
+}
+
+View* TGlazForm::glazes() const {
+    return GlzDM ? &GlzDM->GlzCDS : nullptr;
+}
+
+// ---- building the window ---------------------------------------------------
+
+void TGlazForm::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+
+    auto* strip = new QHBoxLayout;
+    GlzDBN = new ui::DBNavigator(this);
+    GlzDBN->setObjectName(QStringLiteral("GlzDBN"));
+    GlzDBN->setVisibleButtons(ui::DBNavigator::Editing);
+    GlzDBN->setView(glazes());
+    connect(GlzDBN, &ui::DBNavigator::clicked, this, [this] { GlzDBNClick(); });
+    HelpButton = button(QStringLiteral("Help"), "HelpButton", this);
+    connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+    CloseButton = button(QStringLiteral("Sluiten"), "CloseButton", this);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    strip->addWidget(GlzDBN);
+    strip->addStretch(1);
+    strip->addWidget(HelpButton);
+    strip->addWidget(CloseButton);
+    layout->addLayout(strip);
+
+    layout->addWidget(buildHeader());
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    buildBrowsePage();
+    buildRecipePage();
+    buildDescriptionPage();
+    buildAdditionsPage();
+    buildAnalysePage();
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
+    layout->addWidget(PageControl1, 1);
+}
+
+QWidget* TGlazForm::buildHeader() {
+    View* v = glazes();
+    auto* header = new QWidget(this);
+    auto* grid = new QGridLayout(header);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+
+    NaamEdit = edit(v, "naam", nullptr, header);
+    PrysEdit = edit(v, "prys", "##0.00", header);
+    TmpvEdit = edit(v, "tmpv", nullptr, header);
+    TmptEdit = edit(v, "tmpt", nullptr, header);
+    // Written by the calculation only.
+    for (auto* computed : {PrysEdit, TmpvEdit, TmptEdit}) {
+        computed->setEnabled(false);
+        computed->setAlignment(Qt::AlignRight);
+        computed->setFixedWidth(computed == PrysEdit ? 64 : 46);
+    }
+    skvaEdit = new ui::DBComboBox(v, "skva", ui::DBComboBox::Style::Editable, header);
+    skvaEdit->setObjectName(QStringLiteral("skvaEdit"));
+    skttEdit = new ui::DBComboBox(v, "sktt", ui::DBComboBox::Style::Editable, header);
+    skttEdit->setObjectName(QStringLiteral("skttEdit"));
+    for (auto* cone : {skvaEdit, skttEdit}) {
+        cone->setFixedWidth(94);
+        cone->setMaxVisibleItems(20);
+    }
+    OxrdEdit = edit(v, "oxrd", nullptr, header);
+    CatgEdit = new ui::DBComboBox(v, "catg", ui::DBComboBox::Style::Editable, header);
+    CatgEdit->setObjectName(QStringLiteral("CatgEdit"));
+    CatgEdit->setMaxVisibleItems(20);
+    CatgEdit->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CatgEdit->setMinimumContentsLength(20);
+
+    auto label = [header](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, header);
+        l->setBuddy(buddy);
+        return l;
+    };
+    // Row 1: name, price, category; row 2: firing data.
+    auto* row1 = new QHBoxLayout;
+    row1->addWidget(label(QStringLiteral("Naam"), NaamEdit));
+    row1->addWidget(NaamEdit, 3);
+    row1->addSpacing(8);
+    row1->addWidget(label(QStringLiteral("Kostprijs / KG"), PrysEdit));
+    row1->addWidget(PrysEdit);
+    row1->addSpacing(8);
+    row1->addWidget(label(QStringLiteral("Categorie"), CatgEdit));
+    row1->addWidget(CatgEdit, 4);
+    auto* row2 = new QHBoxLayout;
+    row2->setSpacing(4);
+    row2->addWidget(label(QStringLiteral("Temperatuur van (Gr C)"), TmpvEdit));
+    row2->addWidget(TmpvEdit);
+    row2->addWidget(label(QStringLiteral("SK"), skvaEdit));
+    row2->addWidget(skvaEdit);
+    row2->addSpacing(6);
+    row2->addWidget(label(QStringLiteral("Temperatuur tot (Gr C)"), TmptEdit));
+    row2->addWidget(TmptEdit);
+    row2->addWidget(label(QStringLiteral("SK"), skttEdit));
+    row2->addWidget(skttEdit);
+    row2->addSpacing(6);
+    row2->addWidget(label(QStringLiteral("Ox./Red."), OxrdEdit));
+    row2->addWidget(OxrdEdit, 1);
+    grid->addLayout(row1, 0, 0);
+    grid->addLayout(row2, 1, 0);
+    return header;
+}
+
+void TGlazForm::buildBrowsePage() {
+    BladerTS = new QWidget;
+    BladerTS->setObjectName(QStringLiteral("BladerTS"));
+    auto* layout = new QVBoxLayout(BladerTS);
+    layout->setContentsMargins(4, 4, 4, 4);
+    DBGrid1 = new ui::DBGrid(BladerTS);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setView(glazes(), {{"naam", QStringLiteral("Naam"), 190},
+                                {"datm", QStringLiteral("Datum"), 80},
+                                {"skva", QStringLiteral("SK vanaf"), 84},
+                                {"sktt", QStringLiteral("SK tot"), 84},
+                                {"catg", QStringLiteral("Categorie"), 200},
+                                {"oxrd", QStringLiteral("Ox./Red."), 80}});
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(DBGrid1);
+    PageControl1->addTab(BladerTS, QStringLiteral("Bladeren"));
+}
+
+void TGlazForm::buildRecipePage() {
+    View* v = glazes();
+    GrondstoffenTS = new QWidget;
+    GrondstoffenTS->setObjectName(QStringLiteral("GrondstoffenTS"));
+    auto* page = new QVBoxLayout(GrondstoffenTS);
+    page->setContentsMargins(6, 4, 6, 2);
+    page->setSpacing(3);
+
+    auto* top = new QHBoxLayout;
+    ZoekGrondstoffenButton =
+        button(QStringLiteral("Grondstoffen..."), "ZoekGrondstoffenButton", GrondstoffenTS);
+    connect(ZoekGrondstoffenButton, &QPushButton::clicked, this, [this] { ZoekGrondstoffenButtonClick(); });
+    BerekenButton = button(QStringLiteral("Bereken"), "BerekenButton", GrondstoffenTS);
+    connect(BerekenButton, &QPushButton::clicked, this, [this] { BerekenButtonClick(); });
+    Basisch1CB = new QCheckBox(QStringLiteral("Basisch niet naar 1 rekenen"), GrondstoffenTS);
+    Basisch1CB->setObjectName(QStringLiteral("Basisch1CB"));
+    Perc1CB = new QCheckBox(QStringLiteral("percentage niet naar 100 rekenen"), GrondstoffenTS);
+    Perc1CB->setObjectName(QStringLiteral("Perc1CB"));
+    Perc1CB->setEnabled(false);
+    Perc1CB->setVisible(false);
+    VerwijderMatButton = button(QStringLiteral("Verw. mat..."), "VerwijderMatButton", GrondstoffenTS);
+    VerwijderMatButton->setToolTip(QStringLiteral("Verwijder een materiaal uit het recept"));
+    connect(VerwijderMatButton, &QPushButton::clicked, this, [this] { VerwijderMatButtonClick(); });
+    MolpCB = new ui::DBComboBox(v, "molp", ui::DBComboBox::Style::ListOnly, GrondstoffenTS);
+    MolpCB->setObjectName(QStringLiteral("MolpCB"));
+    MolpCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
+    MolpCB->setFixedWidth(48);
+    auto* molpLabel = new QLabel(QStringLiteral("Mol gew/Perc."), GrondstoffenTS);
+    molpLabel->setBuddy(MolpCB);
+    top->addWidget(ZoekGrondstoffenButton);
+    top->addWidget(BerekenButton);
+    top->addSpacing(6);
+    top->addWidget(Basisch1CB);
+    top->addWidget(Perc1CB);
+    top->addSpacing(6);
+    top->addWidget(VerwijderMatButton);
+    top->addStretch(1);
+    top->addWidget(molpLabel);
+    top->addWidget(MolpCB);
+    page->addLayout(top);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(14);
+    page->addLayout(body, 1);
+
+    // The recipe: one row per slot, the keyboard walks the rows.
+    auto* recipe = new QGridLayout;
+    recipe->setHorizontalSpacing(4);
+    recipe->setVerticalSpacing(2);
+    recipe->addWidget(heading(QStringLiteral("Grondstoffen"), GrondstoffenTS), 0, 1);
+    recipe->addWidget(heading(QStringLiteral("Mol gewicht"), GrondstoffenTS), 0, 2);
+    recipe->addWidget(heading(QStringLiteral("Percentage"), GrondstoffenTS), 0, 3);
+    QWidget* previous = MolpCB;
+    for (int k = 1; k <= TableLayouts::recipeSlots; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        auto* number = new QLabel(QStringLiteral("%1.").arg(k), GrondstoffenTS);
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        MatEdit[i] = edit(v, TableLayouts::matField(k), nullptr, GrondstoffenTS);
+        MtmEdit[i] = edit(v, TableLayouts::mtmField(k), "##0.0000", GrondstoffenTS);
+        MtpEdit[i] = edit(v, TableLayouts::mtpField(k), "##0.00", GrondstoffenTS);
+        MatEdit[i]->setMinimumWidth(190);
+        MtmEdit[i]->setFixedWidth(74);
+        MtpEdit[i]->setFixedWidth(66);
+        for (auto* e : {MatEdit[i], MtmEdit[i], MtpEdit[i]})
+            e->setFixedHeight(22);
+        MatEdit[i]->installEventFilter(this);
+        MatEdit[i]->setAcceptDrops(true);
+        recipe->addWidget(number, k, 0);
+        recipe->addWidget(MatEdit[i], k, 1);
+        recipe->addWidget(MtmEdit[i], k, 2);
+        recipe->addWidget(MtpEdit[i], k, 3);
+        for (QWidget* w : {static_cast<QWidget*>(MatEdit[i]), static_cast<QWidget*>(MtmEdit[i]),
+                           static_cast<QWidget*>(MtpEdit[i])}) {
+            setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+    recipe->setRowStretch(TableLayouts::recipeSlots + 1, 1);
+    body->addLayout(recipe);
+
+    // The computed Seger formula, one column per oxide group.
+    const OxideGroup groups[] = {OxideGroup::Basic, OxideGroup::Neutral, OxideGroup::Acid};
+    for (OxideGroup group : groups) {
+        auto* column = new QGridLayout;
+        column->setHorizontalSpacing(4);
+        column->setVerticalSpacing(1);
+        column->addWidget(heading(QString::fromLatin1(OxideCatalogue::groupHeading(group)), GrondstoffenTS),
+                          0, 0, 1, 2);
+        int row = 1;
+        for (const Oxide& oxide : OxideCatalogue::group(group)) {
+            auto* caption = new QLabel(QString::fromUtf8(oxide.label.data(), qsizetype(oxide.label.size())),
+                                       GrondstoffenTS);
+            auto* value = new ui::DBLabel(v, std::string(oxide.stem), GrondstoffenTS);
+            value->setObjectName(QString::fromUtf8(oxide.stem.data(), qsizetype(oxide.stem.size())));
+            value->setDisplayFormat("#0.###");
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            value->setFrameShape(QFrame::StyledPanel);
+            value->setFixedSize(56, 18);
+            column->addWidget(caption, row, 0);
+            column->addWidget(value, row, 1);
+            ++row;
+        }
+        if (group == OxideGroup::Basic) {
+            TotaalBasischLabel = new QLabel(GrondstoffenTS);
+            TotaalBasischLabel->setObjectName(QStringLiteral("TotaalBasischLabel"));
+            TotaalBasischLabel->setVisible(false);
+            column->addWidget(TotaalBasischLabel, row, 0, 1, 2);
+            ++row;
+        }
+        column->setRowStretch(row, 1);
+        body->addLayout(column);
+    }
+    body->addStretch(1);
+    PageControl1->addTab(GrondstoffenTS, QStringLiteral("Grondstoffen"));
+}
+
+void TGlazForm::buildDescriptionPage() {
+    OmschrijvingTS = new QWidget;
+    OmschrijvingTS->setObjectName(QStringLiteral("OmschrijvingTS"));
+    auto* layout = new QVBoxLayout(OmschrijvingTS);
+    layout->setContentsMargins(4, 4, 4, 4);
+    OmscMemo = new ui::DBMemo(glazes(), "omsc", OmschrijvingTS);
+    OmscMemo->setObjectName(QStringLiteral("OmscMemo"));
+    layout->addWidget(OmscMemo);
+    PageControl1->addTab(OmschrijvingTS, QStringLiteral("Omschrijving"));
+}
+
+void TGlazForm::buildAdditionsPage() {
+    View* v = glazes();
+    ToegevStoffenTS = new QWidget;
+    ToegevStoffenTS->setObjectName(QStringLiteral("ToegevStoffenTS"));
+    auto* page = new QVBoxLayout(ToegevStoffenTS);
+    page->setContentsMargins(6, 4, 6, 4);
+    auto* top = new QHBoxLayout;
+    ZoekGrondstoffen2Button =
+        button(QStringLiteral("Grondstoffen..."), "ZoekGrondstoffen2Button", ToegevStoffenTS);
+    connect(ZoekGrondstoffen2Button, &QPushButton::clicked, this, [this] { ZoekGrondstoffenButtonClick(); });
+    VerwToegevMatButton = button(QStringLiteral("Ver. mat..."), "VerwToegevMatButton", ToegevStoffenTS);
+    VerwToegevMatButton->setToolTip(QStringLiteral("Verwijder een toegevoegde stof"));
+    connect(VerwToegevMatButton, &QPushButton::clicked, this, [this] { VerwToegevMatButtonClick(); });
+    top->addWidget(ZoekGrondstoffen2Button);
+    top->addWidget(VerwToegevMatButton);
+    top->addStretch(1);
+    page->addLayout(top);
+
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(6);
+    rows->setVerticalSpacing(3);
+    rows->addWidget(heading(QStringLiteral("Toegevoegde stof"), ToegevStoffenTS), 0, 1);
+    rows->addWidget(heading(QStringLiteral("%"), ToegevStoffenTS), 0, 2);
+    QWidget* previous = VerwToegevMatButton;
+    for (int k = 1; k <= TableLayouts::additionSlots; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        auto* number = new QLabel(QStringLiteral("%1.").arg(k), ToegevStoffenTS);
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        TvsEdit[i] = edit(v, TableLayouts::tvsField(k), nullptr, ToegevStoffenTS);
+        TvpEdit[i] = edit(v, TableLayouts::tvpField(k), nullptr, ToegevStoffenTS);
+        TvpEdit[i]->setAlignment(Qt::AlignRight);
+        TvsEdit[i]->setFixedWidth(260);
+        TvpEdit[i]->setFixedWidth(70);
+        TvsEdit[i]->installEventFilter(this);
+        TvsEdit[i]->setAcceptDrops(true);
+        // An addition's name can itself be dragged onto another name field.
+        TvsEdit[i]->setDragEnabled(true);
+        rows->addWidget(number, k, 0);
+        rows->addWidget(TvsEdit[i], k, 1);
+        rows->addWidget(TvpEdit[i], k, 2);
+        setTabOrder(previous, TvsEdit[i]);
+        setTabOrder(TvsEdit[i], TvpEdit[i]);
+        previous = TvpEdit[i];
+    }
+    rows->setColumnStretch(3, 1);
+    page->addLayout(rows);
+    page->addStretch(1);
+    PageControl1->addTab(ToegevStoffenTS, QStringLiteral("Toegev. stoffen"));
+}
+
+void TGlazForm::buildAnalysePage() {
+    AnalyseTS = new QWidget;
+    AnalyseTS->setObjectName(QStringLiteral("AnalyseTS"));
+    auto* page = new QHBoxLayout(AnalyseTS);
+    page->setContentsMargins(4, 4, 4, 4);
+    auto* strip = new QVBoxLayout;
+    PrintButton = button(QStringLiteral("Print"), "PrintButton", AnalyseTS);
+    connect(PrintButton, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
+    PrinterSetupButton = button(QStringLiteral("Printer setup"), "PrinterSetupButton", AnalyseTS);
+    connect(PrinterSetupButton, &QPushButton::clicked, this, [this] { PrinterSetupButtonClick(); });
+    AnalyseButton = button(QStringLiteral("Toon Analyse"), "AnalyseButton", AnalyseTS);
+    AnalyseButton->setVisible(false);
+    connect(AnalyseButton, &QPushButton::clicked, this, [this] { AnalyseButtonClick(); });
+    // The print buffer is never shown: it holds the copy that goes to paper.
+    RichEdit2 = new QTextEdit(AnalyseTS);
+    RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
+    RichEdit2->setVisible(false);
+    RichEdit2->setReadOnly(true);
+    RichEdit2->setFont(printFont());
+    strip->addWidget(PrintButton);
+    strip->addWidget(PrinterSetupButton);
+    strip->addWidget(AnalyseButton);
+    strip->addStretch(1);
+    RichEdit1 = new QTextEdit(AnalyseTS);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    page->addLayout(strip);
+    page->addWidget(RichEdit1, 1);
+    PageControl1->addTab(AnalyseTS, QStringLiteral("Analyse"));
+}
+
+// ---- life of the window -----------------------------------------------------
+
+void TGlazForm::FormCreate() {
+    ui::guard(this, [this] {
+        ui::applyPlacement(this, settings::GlazForm);
+        QStringList cones;
+        if (GlzDM)
+            for (const auto& cone : GlzDM->ConeList)
+                cones << QString::fromStdString(cone);
+        skvaEdit->setItems(cones);
+        skttEdit->setItems(cones);
+        QStringList categories;
+        for (const auto& category : GlazeCategories::all())
+            categories << QString::fromStdString(category);
+        CatgEdit->setItems(categories);
+    });
+}
+
+void TGlazForm::FormShow() {
+    ui::guard(this, [this] {
+        if (!GlzDM) return;
+        GlzDM->OpenTables();
+        PageControl1->setCurrentWidget(BladerTS);
+    });
+}
+
+void TGlazForm::FormHide() {
+    ui::guard(this, [] {
+        if (GlzDM) GlzDM->CloseTables();
+    });
+}
+
+void TGlazForm::FormDestroy() {
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::GlazForm); });
+}
+
+void TGlazForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TGlazForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormHide();
+}
+
+bool TGlazForm::hasUnpostedChanges() {
+    View* v = glazes();
+    if (!v || !v->active()) return false;
+    for (auto* e : findChildren<ui::DBEdit*>())
+        if (e->hasPendingText()) return true;
+    for (auto* c : findChildren<ui::DBComboBox*>())
+        if (c->hasPendingText()) return true;
+    if (OmscMemo->hasPendingText()) return true;
+    const bool editing = v->state() == ViewState::Edit || v->state() == ViewState::Insert;
+    return editing && v->modified();
+}
+
+bool TGlazForm::settleBeforeClosing() {
+    View* v = glazes();
+    if (!hasUnpostedChanges()) return true;
+    if (!ui::prompter().confirm(kSaveQuestion)) {
+        ui::guard(this, [v] { v->cancel(); });
+        return true;
+    }
+    // A post that fails (a number field holding text, say) keeps the window
+    // open with the typed values, so the user can correct them.
+    return ui::guard(this, [v] { v->post(); });
+}
+
+void TGlazForm::done(int result) {
+    if (!settleBeforeClosing()) return;
+    QDialog::done(result);
+}
+
+// ---- handlers ---------------------------------------------------------------
+
+int TGlazForm::addTargetKind() const {
+    QWidget* page = PageControl1->currentWidget();
+    if (page == GrondstoffenTS) return 1;
+    if (page == ToegevStoffenTS) return 2;
+    return 0;
+}
+
+void TGlazForm::ZoekGrondstoffenButtonClick() {
+    if (!MatLkupForm) return;
+    MatLkupForm->show();
+    MatLkupForm->raise();
+    MatLkupForm->activateWindow();
+}
+
+void TGlazForm::HelpButtonClick() {
+    if (HelpForm) HelpForm->showHelp();
+}
+
+void TGlazForm::BerekenButtonClick() {
+    ui::guard(this, [this] {
+        View* v = glazes();
+        // Whatever the calculation reports, the total below reflects the record.
+        ui::guard(this, [this, v] {
+            v->updateRecord();
+            GlzDM->CalcGlaze(Basisch1CB->isChecked(), Perc1CB->isChecked());
+        });
+        if (Basisch1CB->isChecked()) {
+            double total = 0;
+            for (const Oxide& oxide : OxideCatalogue::group(OxideGroup::Basic))
+                total += v->asNumber(oxide.stem);
+            TotaalBasischLabel->setText(QStringLiteral("Totaal basisch: ") +
+                                        QString::fromStdString(numfmt::formatPattern(total, "#0.0###")));
+            TotaalBasischLabel->setVisible(true);
+        } else {
+            TotaalBasischLabel->setVisible(false);
+        }
+    });
+}
+
+void TGlazForm::removeFromSlots(int kind) {
+    if (!VerwijderMatForm) return;
+    VerwijderMatForm->wat = kind;
+    if (VerwijderMatForm->exec() != QDialog::Accepted) return;
+    ui::guard(this, [this, kind] {
+        View* v = glazes();
+        // The dialog offers names without the blanks around them; the slot
+        // meant is the one that holds that name, however it was stored.
+        const std::string chosen = VerwijderMatForm->MatCB->currentText().toStdString();
+        const std::string stored = SlotChoice::storedName(*v, kind, chosen);
+        if (kind == 1)
+            SlotRemover::removeMaterial(*v, stored);
+        else
+            SlotRemover::removeAddition(*v, stored);
+    });
+}
+
+void TGlazForm::VerwijderMatButtonClick() {
+    removeFromSlots(1);
+}
+
+void TGlazForm::VerwToegevMatButtonClick() {
+    removeFromSlots(2);
+}
+
+void TGlazForm::MatNaamDragDrop(ui::DBEdit* target) {
+    ui::guard(this, [target] {
+        View* v = target->dataView();
+        if (!GlzDM || !v) return;
+        if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
+        // The material shown in the lookup window, whatever was dragged.
+        v->setText(target->dataField(), GlzDM->MatCDS.asText("naam"));
+        v->post();
+        v->edit();
+    });
+}
+
+bool TGlazForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* target = qobject_cast<ui::DBEdit*>(watched);
+    if (target) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            MatNaamDragDrop(target);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TGlazForm::GlzDBNClick() {
+    if (PageControl1->currentWidget() == AnalyseTS) AnalyseButtonClick();
+}
+
+void TGlazForm::PageChanged(int index) {
+    if (PageControl1->widget(index) == AnalyseTS) AnalyseButtonClick();
+}
+
+// ---- analysis and printing ----------------------------------------------------
+
+void TGlazForm::AnalyseButtonClick() {
+    ui::guard(this, [this] {
+        RichEdit1->document()->setDefaultFont(reportFont());
+        RichEdit1->setFont(reportFont());
+        View* v = glazes();
+        if (!v || !v->active()) {
+            RichEdit1->clear();
+            return;
+        }
+        setLines(RichEdit1, AnalysisReport::build(*v, GlzDM->CalcExpansion()));
+    });
+}
+
+std::vector<std::string> TGlazForm::reportLines() const {
+    return linesOf(RichEdit1);
+}
+
+std::vector<std::string> TGlazForm::printBufferLines() const {
+    return linesOf(RichEdit2);
+}
+
+void TGlazForm::PrintButtonClick() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Afdrukken"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    ui::guard(this, [this] {
+        setLines(RichEdit2, AnalysisReport::printCopy(reportLines()));
+        printReport(printer_);
+    });
+}
+
+void TGlazForm::printReport(QPrinter& printer) {
+    printer.setDocName(QString::fromLatin1(kPrintJobTitle));
+    std::unique_ptr<QTextDocument> document(RichEdit2->document()->clone());
+    document->setDefaultFont(printFont());
+    document->setDocumentMargin(0);
+    // Laid out for the printer itself, over its whole printable area.
+    document->documentLayout()->setPaintDevice(&printer);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    document->setPageSize(page.size());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ui::prompter().message("Het afdrukken kon niet beginnen.");
+        return;
+    }
+    const int pages = document->pageCount();
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0) printer.newPage();
+        painter.save();
+        painter.translate(0, -p * page.height());
+        document->drawContents(&painter, QRectF(0, p * page.height(), page.width(), page.height()));
+        painter.restore();
+    }
+    painter.end();
+}
+
+void TGlazForm::PrinterSetupButtonClick() {
+    QPageSetupDialog dialog(&printer_, this);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.exec();
+}
+
+} // namespace kelvora

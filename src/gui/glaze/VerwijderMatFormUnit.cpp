@@ -1,0 +1,91 @@
+#include "glaze/VerwijderMatFormUnit.h"
+
+#include "engine/GlzDMUnit.h"
+#include "glaze/SlotChoice.h"
+#include "store/SettingsTable.h"
+#include "app/AppObjects.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/QtPrompter.h"
+#include "widgets/WindowPlacement.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+TVerwijderMatForm::TVerwijderMatForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("VerwijderMatForm"));
+    setWindowTitle(QStringLiteral("Verwijder materiaal"));
+    // Modal over the window that opens it only, so the help viewer and the
+    // lookup window stay usable beside it.
+    setWindowModality(Qt::WindowModal);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    MatCB = new QComboBox(this);
+    MatCB->setObjectName(QStringLiteral("MatCB"));
+    MatCB->setEditable(false);
+    MatCB->setMaxVisibleItems(12);
+    layout->addWidget(MatCB);
+    layout->addStretch(1);
+    // Cancel on the left, OK on the right, whatever the platform's habit:
+    // one box per button keeps the order and the standard (translated) texts.
+    auto* cancelBox = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    Buttons->setObjectName(QStringLiteral("Buttons"));
+    QPushButton* cancel = cancelBox->button(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    QPushButton* ok = Buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(cancelBox);
+    row->addWidget(Buttons);
+    row->addStretch(1);
+    layout->addLayout(row);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(306, 129);
+    FormCreate();
+}
+
+TVerwijderMatForm::~TVerwijderMatForm() {
+    FormDestroy();
+}
+
+void TVerwijderMatForm::FormCreate() {
+    ui::guard(this, [this] { ui::applyPlacement(this, settings::VerwijderMatForm); });
+}
+
+void TVerwijderMatForm::FormDestroy() {
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::VerwijderMatForm); });
+}
+
+void TVerwijderMatForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TVerwijderMatForm::FormShow() {
+    if (wat == 0) {
+        ui::guard(this, [] { ui::prompter().message("VerwijderMatform: error in program, wat = 0"); });
+        // Closed once the showing is over, so the caller sees Cancel.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    ui::guard(this, [this] {
+        MatCB->clear();
+        if (!GlzDM) return;
+        for (const auto& name : SlotChoice::offeredNames(GlzDM->GlzCDS, wat))
+            MatCB->addItem(QString::fromStdString(name));
+        // Nothing chosen until the user chooses.
+        MatCB->setCurrentIndex(-1);
+        MatCB->setFocus();
+    });
+}
+
+} // namespace kelvora

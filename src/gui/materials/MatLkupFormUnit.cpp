@@ -1,0 +1,226 @@
+#include "materials/MatLkupFormUnit.h"
+
+#include "engine/GlzDMUnit.h"
+#include "glaze/GlazFormUnit.h"
+#include "store/SettingsTable.h"
+#include "app/AppObjects.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DBLabel.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/QtPrompter.h"
+#include "widgets/WindowPlacement.h"
+
+#include <QDrag>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+namespace {
+
+constexpr const char* kEditorClosed =
+    "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.";
+
+View* materials() {
+    return GlzDM ? &GlzDM->MatCDS : nullptr;
+}
+
+ui::DBLabel* value(const char* field, const char* format, bool bold, QWidget* parent) {
+    auto* label = new ui::DBLabel(materials(), field, parent);
+    label->setObjectName(QString::fromLatin1(field));
+    if (format) label->setDisplayFormat(format);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFixedSize(54, 19);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QLabel* caption(const QString& text, bool bold, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+} // namespace
+
+TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("MatLkupForm"));
+    setWindowTitle(QStringLiteral("Grondstoffen zoeken"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(539, 280);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+
+    // Top bar: moving, adding, the draggable name and its availability.
+    auto* bar = new QHBoxLayout;
+    MatDBN = new ui::DBNavigator(this);
+    MatDBN->setObjectName(QStringLiteral("MatDBN"));
+    MatDBN->setVisibleButtons(ui::DBNavigator::Moves);
+    MatDBN->setView(materials());
+    VoegToebutton = new QPushButton(QStringLiteral("Voeg toe"), this);
+    VoegToebutton->setObjectName(QStringLiteral("VoegToebutton"));
+    VoegToebutton->setAutoDefault(false);
+    connect(VoegToebutton, &QPushButton::clicked, this, [this] { DBGrid1DblClick(); });
+    NaamLabel = new ui::DBLabel(materials(), "naam", this);
+    NaamLabel->setObjectName(QStringLiteral("NaamLabel"));
+    NaamLabel->setToolTip(QStringLiteral("Klik hier voor drag & drop"));
+    NaamLabel->setAutoFillBackground(true);
+    QPalette cream = NaamLabel->palette();
+    cream.setColor(QPalette::Window, QColor(0xFF, 0xFB, 0xF0));
+    cream.setColor(QPalette::WindowText, Qt::black);
+    NaamLabel->setPalette(cream);
+    NaamLabel->setFrameShape(QFrame::Box);
+    NaamLabel->setMargin(2);
+    NaamLabel->setCursor(Qt::OpenHandCursor);
+    NaamLabel->setMinimumWidth(170);
+    NaamLabel->installEventFilter(this);
+    auto* nameColumn = new QVBoxLayout;
+    nameColumn->setSpacing(1);
+    nameColumn->addWidget(NaamLabel);
+    auto* available = new QHBoxLayout;
+    available->setSpacing(8);
+    available->addWidget(new QLabel(QStringLiteral("Beschikbaar"), this));
+    BescLabel = new ui::DBLabel(materials(), "besc", this);
+    BescLabel->setObjectName(QStringLiteral("BescLabel"));
+    available->addWidget(BescLabel);
+    available->addStretch(1);
+    nameColumn->addLayout(available);
+    CloseButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton->setAutoDefault(false);
+    connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
+    bar->addWidget(MatDBN, 0, Qt::AlignTop);
+    bar->addWidget(VoegToebutton, 0, Qt::AlignTop);
+    bar->addSpacing(6);
+    bar->addLayout(nameColumn, 1);
+    bar->addWidget(CloseButton, 0, Qt::AlignTop);
+    layout->addLayout(bar);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(12);
+    DBGrid1 = new ui::DBGrid(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setView(materials(), {{"naam", QStringLiteral("Naam"), 200}});
+    DBGrid1->setGridReadOnly(true);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->setFixedWidth(190);
+    connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
+    body->addWidget(DBGrid1);
+
+    // The main figures of the current material: price and molecular weight,
+    // then its main oxides in three columns.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(10);
+    auto* main = new QHBoxLayout;
+    main->setSpacing(6);
+    PrysLabel = value("prys", "##0.00", false, this);
+    MolgLabel = value("molg", "###0.00", false, this);
+    MolgLabel->setFixedWidth(64);
+    main->addWidget(caption(QStringLiteral("Prijs"), false, this));
+    main->addWidget(PrysLabel);
+    main->addSpacing(12);
+    main->addWidget(caption(QStringLiteral("Molgewicht"), false, this));
+    main->addWidget(MolgLabel);
+    main->addStretch(1);
+    right->addLayout(main);
+    auto* figures = new QGridLayout;
+    figures->setHorizontalSpacing(6);
+    figures->setVerticalSpacing(2);
+    struct Shown {
+        const char* stem;
+        const char* label;
+        int column;
+        int row;
+    };
+    const Shown shown[] = {{"pbo", "PbO", 0, 0},     {"na2o", "Na2O", 0, 1}, {"k2o", "K2O", 0, 2},
+                           {"cao", "CaO", 0, 3},     {"mgo", "MgO", 0, 4},   {"li2o", "Li2O", 0, 5},
+                           {"bao", "BaO", 0, 6},     {"zno", "ZnO", 0, 7},   {"b2o3", "B2O3", 1, 0},
+                           {"al2o3", "Al2O3", 1, 1}, {"sio2", "SiO2", 2, 0}};
+    for (const Shown& s : shown) {
+        figures->addWidget(caption(QString::fromLatin1(s.label), true, this), s.row, 2 * s.column);
+        figures->addWidget(value(s.stem, "#0.###", true, this), s.row, 2 * s.column + 1);
+        if (s.column > 0) figures->setColumnMinimumWidth(2 * s.column, 44);
+    }
+    figures->setRowStretch(8, 1);
+    figures->setColumnStretch(6, 1);
+    right->addLayout(figures, 1);
+    body->addLayout(right, 1);
+    layout->addLayout(body, 1);
+
+    FormCreate();
+}
+
+TMatLkupForm::~TMatLkupForm() {
+    FormDestroy();
+}
+
+const char* TMatLkupForm::dragMimeType() {
+    return "application/x-kelvora-material";
+}
+
+void TMatLkupForm::FormCreate() {
+    ui::guard(this, [this] { ui::applyPlacement(this, settings::MatLkupForm); });
+}
+
+void TMatLkupForm::FormDestroy() {
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::MatLkupForm); });
+}
+
+void TMatLkupForm::DBGrid1DblClick() {
+    ui::guard(this, [] {
+        // With the editor closed its tables are closed too: say so rather than
+        // fail half-way into a glaze that nobody is editing.
+        if (!GlzDM || !GlazForm || !GlazForm->isVisible() || !GlzDM->GlzCDS.active() ||
+            !GlzDM->MatCDS.active()) {
+            ui::prompter().message(kEditorClosed);
+            return;
+        }
+        GlzDM->AddMaterialToRecipe(GlazForm->addTargetKind(), GlzDM->MatCDS.asText("naam"));
+    });
+}
+
+void TMatLkupForm::startNameDrag() {
+    View* v = materials();
+    if (!v || !v->active() || v->isEmpty()) return;
+    auto* data = new QMimeData;
+    const QString name = QString::fromStdString(v->asText("naam"));
+    // The editor takes the current material on the drop; the text is for
+    // anything else the name is dropped on.
+    data->setText(name);
+    data->setData(QString::fromLatin1(dragMimeType()), name.toUtf8());
+    auto* drag = new QDrag(NaamLabel);
+    drag->setMimeData(data);
+    drag->setPixmap(NaamLabel->grab());
+    drag->exec(Qt::CopyAction);
+}
+
+bool TMatLkupForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == NaamLabel && event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::LeftButton) {
+            startNameDrag();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace kelvora

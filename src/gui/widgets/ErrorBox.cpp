@@ -1,0 +1,82 @@
+#include "widgets/ErrorBox.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <set>
+#include <utility>
+
+namespace kelvora::ui {
+
+namespace {
+ErrorSink& sink()
+{
+    static ErrorSink instance;
+    return instance;
+}
+
+std::set<std::string>*& shownOnce()
+{
+    static std::set<std::string>* texts = nullptr;
+    return texts;
+}
+} // namespace
+
+ErrorRepeatSuppression::ErrorRepeatSuppression()
+{
+    if (!shownOnce()) shownOnce() = new std::set<std::string>();
+}
+
+ErrorRepeatSuppression::~ErrorRepeatSuppression()
+{
+    delete shownOnce();
+    shownOnce() = nullptr;
+}
+
+void showErrorBox(QWidget* parent, const std::string& text)
+{
+    if (shownOnce() && !shownOnce()->insert(text).second) return;
+    if (sink()) {
+        sink()(parent, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvora"), QString::fromStdString(text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+ErrorSink setErrorSink(ErrorSink newSink)
+{
+    ErrorSink previous = std::move(sink());
+    sink() = std::move(newSink);
+    return previous;
+}
+
+ErrorBoxCapture::ErrorBoxCapture()
+{
+    previous_ = setErrorSink([this](QWidget*, const std::string& text) { shown.push_back(text); });
+}
+
+ErrorBoxCapture::~ErrorBoxCapture() { setErrorSink(std::move(previous_)); }
+
+namespace detail {
+
+void reportException(QWidget* parent, const std::exception& error) noexcept
+{
+    try {
+        showErrorBox(parent, error.what());
+    } catch (...) {
+        // Nothing sensible is left to do when the error box itself fails.
+    }
+}
+
+void reportUnknown(QWidget* parent) noexcept
+{
+    try {
+        showErrorBox(parent, "Onbekende fout");
+    } catch (...) {
+    }
+}
+
+} // namespace detail
+} // namespace kelvora::ui

@@ -1,0 +1,128 @@
+#include "widgets/FieldBinding.h"
+
+#include "common/NumberFormat.h"
+#include "widgets/ErrorBox.h"
+
+#include <utility>
+
+namespace kelvora::ui {
+
+FieldBinding::~FieldBinding()
+{
+    if (view_) view_->removeObserver(this);
+}
+
+void FieldBinding::setDataField(View* view, std::string field)
+{
+    if (view_) view_->removeObserver(this);
+    view_ = view;
+    field_ = std::move(field);
+    pending_ = false;
+    if (view_) view_->addObserver(this);
+    refresh();
+}
+
+void FieldBinding::setDisplayFormat(std::string format)
+{
+    format_ = std::move(format);
+    if (!pending_) refresh();
+}
+
+bool FieldBinding::fieldAvailable() const { return view_ && view_->active() && view_->hasField(field_); }
+
+bool FieldBinding::fieldWritable() const { return fieldAvailable() && !view_->readOnly(); }
+
+std::string FieldBinding::fieldDisplayText(bool editing) const
+{
+    if (!fieldAvailable() || view_->isEmpty()) return {};
+    if (editing || format_.empty() || view_->isNull(field_)) return view_->asText(field_);
+    const FieldType type = view_->fields()[static_cast<std::size_t>(view_->fieldIndex(field_))].type;
+    if (type != FieldType::Float && type != FieldType::Integer) return view_->asText(field_);
+    return numfmt::formatPattern(view_->asNumber(field_), format_);
+}
+
+bool FieldBinding::isMyField(int field) const
+{
+    return fieldAvailable() && field >= 0 && view_->fieldIndex(field_) == field;
+}
+
+void FieldBinding::refresh()
+{
+    Busy busy(busy_);
+    updateWritable();
+    showField();
+}
+
+bool FieldBinding::userChangedText(QWidget* control)
+{
+    if (busy() || !view_) return true;
+    if (!pending_ && view_->state() == ViewState::Browse) {
+        bool ok;
+        {
+            // Starting the edit makes every control of the view show the row
+            // again; this one keeps what the user just typed.
+            Busy busy(busy_);
+            ok = guard(control, [this] { view_->edit(); });
+        }
+        if (!ok) {
+            refresh();
+            return false;
+        }
+    }
+    pending_ = true;
+    return true;
+}
+
+void FieldBinding::userLeftControl(QWidget* control)
+{
+    if (!pending_ || busy()) return;
+    guard(control, [this] { commitPendingText(); });
+}
+
+void FieldBinding::commitPendingText()
+{
+    if (!pending_ || !fieldAvailable()) return;
+    if (view_->state() == ViewState::Browse) {
+        Busy busy(busy_);
+        view_->edit();
+    }
+    {
+        Busy busy(busy_);
+        view_->setText(field_, typedText());
+    }
+    pending_ = false;
+}
+
+void FieldBinding::viewChanged(View& view, ViewEvent event, int field)
+{
+    if (&view != view_) return;
+    // What the binding itself sets off (the edit that typing starts, the
+    // field it writes) must not overwrite the text being typed.
+    if (busy() && event != ViewEvent::UpdateRecord) return;
+    switch (event) {
+    case ViewEvent::UpdateRecord:
+        commitPendingText();
+        break;
+    case ViewEvent::Opened:
+    case ViewEvent::Closed:
+    case ViewEvent::Scrolled:
+    case ViewEvent::DataChanged:
+        // Another row, or the same row posted: whatever was pending belonged
+        // to an edit the view has settled.
+        pending_ = false;
+        refresh();
+        break;
+    case ViewEvent::StateChanged:
+        if (view_->state() == ViewState::Browse) pending_ = false; // posted or cancelled
+        if (!pending_) refresh();
+        break;
+    case ViewEvent::FieldChanged:
+        if (!isMyField(field)) break;
+        // The program wrote the field (a calculation, a drop): its value wins.
+        pending_ = false;
+        refresh();
+        break;
+    }
+}
+
+} // namespace kelvora::ui

@@ -1,0 +1,45 @@
+#include "widgets/WindowPlacement.h"
+
+#include "app/Installation.h"
+
+#include <QWidget>
+
+namespace kelvora::ui {
+
+settings::Placement readPlacement(std::string_view section)
+{
+    const IniFile ini = settingsFile();
+    return settings::readPlacement(ini, section);
+}
+
+void placeFrameAt(QWidget* window, const QPoint& topLeft)
+{
+    // For a window, move() places the outer frame: what currentPlacement()
+    // reads back, so a run writes what the next one reads.
+    window->move(topLeft);
+}
+
+void applyPlacement(QWidget* window, std::string_view section)
+{
+    const settings::Placement p = readPlacement(section);
+    placeFrameAt(window, QPoint(p.left, p.top));
+}
+
+settings::Placement currentPlacement(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    settings::Placement p;
+    p.left = frame.left();
+    p.top = frame.top();
+    p.width = frame.width();
+    p.height = frame.height();
+    return p;
+}
+
+void storePlacement(const QWidget* window, std::string_view section)
+{
+    IniFile ini = settingsFile();
+    settings::writePlacement(ini, section, currentPlacement(window));
+}
+
+} // namespace kelvora::ui
