@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
-#include "widgets/ErrorBox.h"
 #include "app/Installation.h"
-#include "widgets/QtPrompter.h"
 #include "app/Startup.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/QtPrompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,8 +17,7 @@
 
 namespace kelvora::test {
 
-bool copyTree(const QString& from, const QString& to)
-{
+bool copyTree(const QString& from, const QString& to) {
     QDir source(from);
     if (!source.exists()) return false;
     if (!QDir().mkpath(to)) return false;
@@ -35,80 +34,80 @@ bool copyTree(const QString& from, const QString& to)
 
 TestInstallation::TestInstallation() : TestInstallation(Options{}) {}
 
-TestInstallation::TestInstallation(const Options& options)
-{
+TestInstallation::TestInstallation(const Options& options) {
     previousWorkingFolder_ = QDir::currentPath();
     folder_ = temp_.path();
     if (!options.subfolder.isEmpty()) {
         folder_ = QDir(folder_).filePath(options.subfolder);
         QDir().mkpath(folder_);
     }
-    executable_ = options.executable.isEmpty() ? QDir(folder_).filePath(QStringLiteral("kelvora")) : options.executable;
+    executable_ =
+        options.executable.isEmpty() ? QDir(folder_).filePath(QStringLiteral("kelvora")) : options.executable;
     if (options.executable.isEmpty()) {
         QFile exe(executable_);
         if (exe.open(QIODevice::WriteOnly)) exe.close();
     }
-    if (options.data) copyTree(QStringLiteral(KELVORA_STARTER_DATA), QDir(folder_).filePath(QStringLiteral("db0991")));
-    if (options.manual) copyTree(QStringLiteral(KELVORA_MANUAL_SOURCE), QDir(folder_).filePath(QStringLiteral("manual")));
+    if (options.data)
+        copyTree(QStringLiteral(KELVORA_STARTER_DATA), QDir(folder_).filePath(QStringLiteral("db0991")));
+    if (options.manual)
+        copyTree(QStringLiteral(KELVORA_MANUAL_SOURCE), QDir(folder_).filePath(QStringLiteral("manual")));
     ui::setExecutablePath(executable_);
 }
 
-TestInstallation::~TestInstallation()
-{
+TestInstallation::~TestInstallation() {
     ui::setExecutablePath(QString());
     QDir::setCurrent(previousWorkingFolder_);
 }
 
-QString TestInstallation::settingsPath() const
-{
+QString TestInstallation::settingsPath() const {
     return QString::fromStdString(settingsPathForExecutable(executable_.toStdString()));
 }
 
-QString TestInstallation::readSettings() const
-{
+QString TestInstallation::readSettings() const {
     QFile file(settingsPath());
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll());
 }
 
-void TestInstallation::writeSettings(const QString& text) const
-{
+void TestInstallation::writeSettings(const QString& text) const {
     QFile file(settingsPath());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text.toUtf8());
 }
 
-QStringList TestInstallation::settingsSections() const
-{
+QStringList TestInstallation::settingsSections() const {
     QStringList sections;
-    static const QRegularExpression header(QStringLiteral("^\\s*\\[([^\\]]*)\\]"), QRegularExpression::MultilineOption);
+    static const QRegularExpression header(QStringLiteral("^\\s*\\[([^\\]]*)\\]"),
+                                           QRegularExpression::MultilineOption);
     auto it = header.globalMatch(readSettings());
-    while (it.hasNext()) sections << it.next().captured(1);
+    while (it.hasNext())
+        sections << it.next().captured(1);
     return sections;
 }
 
-int TestInstallation::settingsValue(const QString& section, const QString& key, int missing) const
-{
+int TestInstallation::settingsValue(const QString& section, const QString& key, int missing) const {
     const IniFile ini(settingsPath().toStdString());
     return ini.readInteger(section.toStdString(), key.toStdString(), missing);
 }
 
-ScopedPrompter::ScopedPrompter() { ui::setPrompter(&recorder); }
-ScopedPrompter::~ScopedPrompter() { ui::setPrompter(nullptr); }
+ScopedPrompter::ScopedPrompter() {
+    ui::setPrompter(&recorder);
+}
+ScopedPrompter::~ScopedPrompter() {
+    ui::setPrompter(nullptr);
+}
 
 namespace {
 // Polls for the modal window that an action is about to open and deletes
 // itself once it has handled it (or after two seconds without one).
 class ModalWatcher : public QObject {
 public:
-    explicit ModalWatcher(std::function<void(QWidget*)> inspect) : inspect_(std::move(inspect))
-    {
+    explicit ModalWatcher(std::function<void(QWidget*)> inspect) : inspect_(std::move(inspect)) {
         connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
         timer_.start(10);
     }
 
 private:
-    void poll()
-    {
+    void poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
             if (++attempts_ >= 200) deleteLater();
@@ -126,13 +125,11 @@ private:
 };
 } // namespace
 
-void whenModalOpens(std::function<void(QWidget*)> inspect)
-{
+void whenModalOpens(std::function<void(QWidget*)> inspect) {
     new ModalWatcher(std::move(inspect));
 }
 
-void prepareTestApplication()
-{
+void prepareTestApplication() {
     ui::prepareApplication(*static_cast<QApplication*>(QApplication::instance()));
     // An error box nobody expected must not stop the run waiting for a click:
     // it is printed, and the test that did not expect it sees it fail there.
@@ -142,14 +139,12 @@ void prepareTestApplication()
     });
 }
 
-std::vector<std::string>& unexpectedErrorBoxes()
-{
+std::vector<std::string>& unexpectedErrorBoxes() {
     static std::vector<std::string> texts;
     return texts;
 }
 
-bool noUnexpectedErrorBoxes()
-{
+bool noUnexpectedErrorBoxes() {
     const bool none = unexpectedErrorBoxes().empty();
     unexpectedErrorBoxes().clear();
     return none;

@@ -24,8 +24,8 @@ public:
     struct Options {
         bool data = true;
         bool manual = true;
-        QString subfolder = {};     // e.g. "met spaties" for a folder name with blanks
-        QString executable = {};    // a full path to pretend instead of <folder>/kelvora
+        QString subfolder = {};  // e.g. "met spaties" for a folder name with blanks
+        QString executable = {}; // a full path to pretend instead of <folder>/kelvora
     };
     TestInstallation();
     explicit TestInstallation(const Options& options);

@@ -27,8 +27,7 @@ using kelvora::ui::DBNavigator;
 
 namespace {
 
-Packet materials(int rows)
-{
+Packet materials(int rows) {
     Packet p(FieldDefs{{"naam", FieldType::Text, 20},
                        {"prys", FieldType::Float, 0},
                        {"besc", FieldType::Text, 1},
@@ -48,8 +47,7 @@ Packet materials(int rows)
 
 // A small window like the program's: bound controls, a navigator, a grid.
 struct Form {
-    explicit Form(int rows = 4)
-    {
+    explicit Form(int rows = 4) {
         view.openPacket(materials(rows));
         view.setLogChanges(false);
         auto* layout = new QGridLayout(&window);
@@ -82,8 +80,7 @@ struct Form {
     }
 
     // What a user does: click into the control, select everything, type.
-    static void typeInto(QWidget* control, const QString& text)
-    {
+    static void typeInto(QWidget* control, const QString& text) {
         control->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(control, text);
@@ -102,7 +99,9 @@ struct Form {
     ui::DBGrid* grid;
 };
 
-QString shown(const QLineEdit* edit) { return edit->text(); }
+QString shown(const QLineEdit* edit) {
+    return edit->text();
+}
 
 } // namespace
 
@@ -132,23 +131,38 @@ private Q_SLOTS:
     void guardShowsTheErrorAndTheProgramGoesOn();
 };
 
-void DataControlsTest::typedAndPostedLandsInTheView_data()
-{
+void DataControlsTest::typedAndPostedLandsInTheView_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("name") << "naam" << "Wollastoniet" << "naam" << "Wollastoniet";
-    QTest::newRow("name cut to the field width") << "naam" << "Nefelien syeniet 270 mesh" << "naam"
+    QTest::newRow("name") << "naam"
+                          << "Wollastoniet"
+                          << "naam"
+                          << "Wollastoniet";
+    QTest::newRow("name cut to the field width") << "naam"
+                                                 << "Nefelien syeniet 270 mesh"
+                                                 << "naam"
                                                  << "Nefelien syeniet 270";
-    QTest::newRow("price") << "prys" << "2.75" << "prys" << "2.75";
-    QTest::newRow("price emptied") << "prys" << "" << "prys" << "";
-    QTest::newRow("memo") << "omsc" << "Fijn gemalen" << "omsc" << "Fijn gemalen";
-    QTest::newRow("editable drop-down, free text") << "levr" << "X" << "besc" << "X";
+    QTest::newRow("price") << "prys"
+                           << "2.75"
+                           << "prys"
+                           << "2.75";
+    QTest::newRow("price emptied") << "prys"
+                                   << ""
+                                   << "prys"
+                                   << "";
+    QTest::newRow("memo") << "omsc"
+                          << "Fijn gemalen"
+                          << "omsc"
+                          << "Fijn gemalen";
+    QTest::newRow("editable drop-down, free text") << "levr"
+                                                   << "X"
+                                                   << "besc"
+                                                   << "X";
 }
 
-void DataControlsTest::typedAndPostedLandsInTheView()
-{
+void DataControlsTest::typedAndPostedLandsInTheView() {
     QFETCH(QString, control);
     QFETCH(QString, typed);
     QFETCH(QString, field);
@@ -169,8 +183,7 @@ void DataControlsTest::typedAndPostedLandsInTheView()
     QVERIFY(f.view.changedSinceOpen());
 }
 
-void DataControlsTest::typedTextIsWrittenBeforeAMove_data()
-{
+void DataControlsTest::typedTextIsWrittenBeforeAMove_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<int>("startRow");
     QTest::addColumn<int>("endRow");
@@ -181,8 +194,7 @@ void DataControlsTest::typedTextIsWrittenBeforeAMove_data()
     QTest::newRow("insert") << int(DBNavigator::Insert) << 1 << 1;
 }
 
-void DataControlsTest::typedTextIsWrittenBeforeAMove()
-{
+void DataControlsTest::typedTextIsWrittenBeforeAMove() {
     QFETCH(int, button);
     QFETCH(int, startRow);
     QFETCH(int, endRow);
@@ -204,8 +216,7 @@ void DataControlsTest::typedTextIsWrittenBeforeAMove()
     if (button != DBNavigator::Insert) QCOMPARE(shown(f.naam), QString::fromStdString(f.view.asText("naam")));
 }
 
-void DataControlsTest::textThatIsNoNumberIsReportedAndKept()
-{
+void DataControlsTest::textThatIsNoNumberIsReportedAndKept() {
     Form f;
     ui::ErrorBoxCapture errors;
     Form::typeInto(f.naam, "Nieuwe klei");
@@ -233,8 +244,7 @@ void DataControlsTest::textThatIsNoNumberIsReportedAndKept()
     QCOMPARE(f.view.asNumber("prys"), 3.5);
 }
 
-void DataControlsTest::cancelShowsTheStoredValueAgain()
-{
+void DataControlsTest::cancelShowsTheStoredValueAgain() {
     Form f;
     Form::typeInto(f.naam, "Iets anders");
     Form::typeInto(f.omsc, "weg ermee");
@@ -247,8 +257,7 @@ void DataControlsTest::cancelShowsTheStoredValueAgain()
     QVERIFY(!f.view.changedSinceOpen());
 }
 
-void DataControlsTest::typingIntoAnEmptyViewStartsANewRecord()
-{
+void DataControlsTest::typingIntoAnEmptyViewStartsANewRecord() {
     Form f(0);
     QCOMPARE(f.view.recordCount(), 0);
     Form::typeInto(f.naam, "Zirkoon");
@@ -260,8 +269,7 @@ void DataControlsTest::typingIntoAnEmptyViewStartsANewRecord()
     QCOMPARE(f.grid->model()->rowCount(), 1);
 }
 
-void DataControlsTest::closedOrReadOnlyViewRefusesTyping()
-{
+void DataControlsTest::closedOrReadOnlyViewRefusesTyping() {
     Form f;
     f.view.close();
     QVERIFY(f.naam->isReadOnly());
@@ -284,8 +292,7 @@ void DataControlsTest::closedOrReadOnlyViewRefusesTyping()
     QVERIFY(f.navigator->button(DBNavigator::Next)->isEnabled());
 }
 
-void DataControlsTest::numbersShowTheirFormatUntilEdited()
-{
+void DataControlsTest::numbersShowTheirFormatUntilEdited() {
     Form f;
     f.view.edit();
     f.view.setNumber("prys", 1.23456);
@@ -301,8 +308,7 @@ void DataControlsTest::numbersShowTheirFormatUntilEdited()
     QCOMPARE(f.view.state(), ViewState::Browse); // looking is not editing
 }
 
-void DataControlsTest::valuesWrittenByTheProgramAreShown()
-{
+void DataControlsTest::valuesWrittenByTheProgramAreShown() {
     Form f;
     f.view.edit();
     f.view.setText("naam", "Berekend");
@@ -315,8 +321,7 @@ void DataControlsTest::valuesWrittenByTheProgramAreShown()
     QCOMPARE(f.view.textAt(0, 0), std::string("Berekend"));
 }
 
-void DataControlsTest::listOnlyDropDownWritesTheChoice()
-{
+void DataControlsTest::listOnlyDropDownWritesTheChoice() {
     Form f;
     QCOMPARE(f.besc->currentText(), QStringLiteral("J"));
     f.besc->setFocus(Qt::MouseFocusReason);
@@ -329,8 +334,7 @@ void DataControlsTest::listOnlyDropDownWritesTheChoice()
     QCOMPARE(f.view.textAt(0, 2), std::string("N"));
 }
 
-void DataControlsTest::gridAndViewFollowEachOther()
-{
+void DataControlsTest::gridAndViewFollowEachOther() {
     Form f;
     QCOMPARE(f.grid->currentIndex().row(), 0);
     f.view.next();
@@ -351,8 +355,7 @@ void DataControlsTest::gridAndViewFollowEachOther()
     QCOMPARE(f.grid->currentIndex().row(), 0);
 }
 
-void DataControlsTest::gridCellEditLandsInTheView()
-{
+void DataControlsTest::gridCellEditLandsInTheView() {
     Form f;
     f.view.moveTo(1);
     f.grid->setFocus(Qt::MouseFocusReason);
@@ -371,16 +374,14 @@ void DataControlsTest::gridCellEditLandsInTheView()
     QCOMPARE(f.view.numberAt(1, 1), 4.25);
 }
 
-void DataControlsTest::deleteAsksFirst_data()
-{
+void DataControlsTest::deleteAsksFirst_data() {
     QTest::addColumn<bool>("answer");
     QTest::addColumn<int>("rowsAfter");
     QTest::newRow("No keeps the record") << false << 4;
     QTest::newRow("Yes deletes it") << true << 3;
 }
 
-void DataControlsTest::deleteAsksFirst()
-{
+void DataControlsTest::deleteAsksFirst() {
     QFETCH(bool, answer);
     QFETCH(int, rowsAfter);
     Form f;
@@ -391,19 +392,19 @@ void DataControlsTest::deleteAsksFirst()
     f.press(DBNavigator::Delete);
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
-    QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text), QStringLiteral("Wilt U dit record verwijderen?"));
+    QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),
+             QStringLiteral("Wilt U dit record verwijderen?"));
     QCOMPARE(f.view.recordCount(), rowsAfter);
     QCOMPARE(f.grid->model()->rowCount(), rowsAfter);
     QCOMPARE(f.view.changedSinceOpen(), answer);
     QCOMPARE(clicked.size(), 1);
 }
 
-void DataControlsTest::navigatorButtonsFollowTheView()
-{
+void DataControlsTest::navigatorButtonsFollowTheView() {
     Form f;
     f.navigator->setVisibleButtons(DBNavigator::Editing);
-    for (auto b : {DBNavigator::First, DBNavigator::Prior, DBNavigator::Next, DBNavigator::Last, DBNavigator::Insert,
-                   DBNavigator::Delete, DBNavigator::Post, DBNavigator::Cancel}) {
+    for (auto b : {DBNavigator::First, DBNavigator::Prior, DBNavigator::Next, DBNavigator::Last,
+                   DBNavigator::Insert, DBNavigator::Delete, DBNavigator::Post, DBNavigator::Cancel}) {
         QVERIFY(f.navigator->button(b)->isVisible());
         QCOMPARE(f.navigator->button(b)->toolTip(), DBNavigator::hint(b));
         QVERIFY(!DBNavigator::hint(b).isEmpty());
@@ -428,8 +429,7 @@ void DataControlsTest::navigatorButtonsFollowTheView()
     QVERIFY(!f.navigator->button(DBNavigator::Delete)->isVisible());
 }
 
-void DataControlsTest::guardShowsTheErrorAndTheProgramGoesOn_data()
-{
+void DataControlsTest::guardShowsTheErrorAndTheProgramGoesOn_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     QTest::newRow("store error") << 0 << "MatCDS: Missing data provider or data packet";
@@ -437,8 +437,7 @@ void DataControlsTest::guardShowsTheErrorAndTheProgramGoesOn_data()
     QTest::newRow("any other exception") << 2 << "bad_alloc of some kind";
 }
 
-void DataControlsTest::guardShowsTheErrorAndTheProgramGoesOn()
-{
+void DataControlsTest::guardShowsTheErrorAndTheProgramGoesOn() {
     QFETCH(int, kind);
     QFETCH(QString, text);
     ui::ErrorBoxCapture errors;

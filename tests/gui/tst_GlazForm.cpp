@@ -4,6 +4,7 @@
 // analysis page and its printout, and closing with unsaved changes.
 #include "GuiTestSupport.h"
 
+#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
@@ -12,7 +13,6 @@
 #include "materials/MatLkupFormUnit.h"
 #include "model/TableLayouts.h"
 #include "store/View.h"
-#include "app/AppObjects.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"

@@ -2,9 +2,9 @@
 #include "GuiTestSupport.h"
 
 #include "app/AboutBoxUnit.h"
+#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
-#include "app/AppObjects.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,19 +22,19 @@ using namespace kelvora::test;
 namespace {
 
 struct RunningProgram {
-    explicit RunningProgram(Prompter& prompter)
-    {
+    explicit RunningProgram(Prompter& prompter) {
         ui::createApplicationObjects(prompter);
         MainForm->show();
     }
     ~RunningProgram() { ui::destroyApplicationObjects(); }
 };
 
-QString pageShown() { return HelpForm->WebBrowser1->source().toLocalFile(); }
+QString pageShown() {
+    return HelpForm->WebBrowser1->source().toLocalFile();
+}
 
 // Clicks the link whose text is `text` in the help viewer, as a user would.
-bool clickLink(const QString& text)
-{
+bool clickLink(const QString& text) {
     QTextBrowser* browser = HelpForm->WebBrowser1;
     QTextCursor found = browser->document()->find(text);
     if (found.isNull()) return false;
@@ -64,8 +64,7 @@ private Q_SLOTS:
     void aboutBoxShowsTheVersion();
 };
 
-void HelpAboutTest::helpOpensTheStartPageAtEveryShow()
-{
+void HelpAboutTest::helpOpensTheStartPageAtEveryShow() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
@@ -92,8 +91,7 @@ void HelpAboutTest::helpOpensTheStartPageAtEveryShow()
     QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
 }
 
-void HelpAboutTest::helpAlreadyShownKeepsItsPage()
-{
+void HelpAboutTest::helpAlreadyShownKeepsItsPage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
@@ -105,8 +103,7 @@ void HelpAboutTest::helpAlreadyShownKeepsItsPage()
     QVERIFY(HelpForm->isVisible());
 }
 
-void HelpAboutTest::helpIsFoundInAFolderWithBlanks()
-{
+void HelpAboutTest::helpIsFoundInAFolderWithBlanks() {
     TestInstallation::Options options;
     options.subfolder = "Mijn programmas/Kelvora 0991";
     TestInstallation install(options);
@@ -117,8 +114,7 @@ void HelpAboutTest::helpIsFoundInAFolderWithBlanks()
     QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
 }
 
-void HelpAboutTest::missingManualSaysSoInDutch()
-{
+void HelpAboutTest::missingManualSaysSoInDutch() {
     TestInstallation::Options options;
     options.manual = false;
     TestInstallation install(options);
@@ -131,8 +127,7 @@ void HelpAboutTest::missingManualSaysSoInDutch()
     QVERIFY(text.contains(QDir(install.folder()).filePath("manual/manual.htm")));
 }
 
-void HelpAboutTest::everyLinkAndPictureOfTheManualExists()
-{
+void HelpAboutTest::everyLinkAndPictureOfTheManualExists() {
     const QDir manual(QStringLiteral(KELVORA_MANUAL_SOURCE));
     const QStringList pages = manual.entryList({"*.htm"}, QDir::Files);
     QVERIFY(pages.contains("manual.htm"));
@@ -145,7 +140,8 @@ void HelpAboutTest::everyLinkAndPictureOfTheManualExists()
         auto it = reference.globalMatch(html);
         while (it.hasNext()) {
             const QString target = it.next().captured(1);
-            if (target.startsWith("http:") || target.startsWith("https:") || target.startsWith("mailto:")) continue;
+            if (target.startsWith("http:") || target.startsWith("https:") || target.startsWith("mailto:"))
+                continue;
             const QString path = target.section('#', 0, 0);
             const QString anchor = target.section('#', 1);
             const QString targetFile = path.isEmpty() ? manual.filePath(page) : manual.filePath(path);
@@ -168,8 +164,7 @@ void HelpAboutTest::everyLinkAndPictureOfTheManualExists()
     QVERIFY(checked > 20);
 }
 
-void HelpAboutTest::aboutBoxShowsTheVersion()
-{
+void HelpAboutTest::aboutBoxShowsTheVersion() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);

@@ -3,12 +3,12 @@
 // messages, captions and keyboard order along the way.
 #include "GuiTestSupport.h"
 
+#include "app/AppObjects.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "store/View.h"
-#include "app/AppObjects.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"

@@ -2,10 +2,10 @@
 // an import that fails halfway, read back from the materials file.
 #include "GuiTestSupport.h"
 
+#include "app/AppObjects.h"
 #include "app/MainFormUnit.h"
 #include "materials/MatImportFormUnit.h"
 #include "store/View.h"
-#include "app/AppObjects.h"
 #include "widgets/ErrorBox.h"
 
 #include <QAbstractItemView>

@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 
 #include "app/AboutBoxUnit.h"
+#include "app/AppObjects.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
@@ -13,7 +14,6 @@
 #include "materials/MatImportFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
-#include "app/AppObjects.h"
 #include "widgets/ErrorBox.h"
 
 #include <QDialog>
@@ -36,8 +36,7 @@ namespace {
 struct RunningProgram {
     explicit RunningProgram(Prompter& prompter) { ui::createApplicationObjects(prompter); }
     ~RunningProgram() { end(); }
-    void end()
-    {
+    void end() {
         if (MainForm) ui::destroyApplicationObjects();
     }
 };
@@ -80,8 +79,7 @@ private Q_SLOTS:
     void standardButtonsSpeakDutch();
 };
 
-void StartupTest::createsEveryObjectOnceAndTheEndClearsThem()
-{
+void StartupTest::createsEveryObjectOnceAndTheEndClearsThem() {
     TestInstallation install;
     ScopedPrompter prompter;
     {
@@ -89,9 +87,9 @@ void StartupTest::createsEveryObjectOnceAndTheEndClearsThem()
         QVERIFY(MainForm && GlobalForm && MatForm && AboutBox && GlzDM && GlazForm && MatLkupForm &&
                 MatImportForm && HelpForm && VerwijderMatForm && UpgradeDBForm);
         // Nothing is shown but what the entry routine shows, and no table is open.
-        for (QWidget* w : std::initializer_list<QWidget*>{MainForm, GlobalForm, MatForm, AboutBox, GlazForm,
-                                                          MatLkupForm, MatImportForm, HelpForm, VerwijderMatForm,
-                                                          UpgradeDBForm})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{MainForm, GlobalForm, MatForm, AboutBox, GlazForm, MatLkupForm,
+                                             MatImportForm, HelpForm, VerwijderMatForm, UpgradeDBForm})
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         QVERIFY(!GlzDM->MatCDS.active());
         QVERIFY(!GlzDM->GlzCDS.active());
@@ -110,8 +108,7 @@ void StartupTest::createsEveryObjectOnceAndTheEndClearsThem()
             !MatImportForm && !HelpForm && !VerwijderMatForm && !UpgradeDBForm);
 }
 
-void StartupTest::withoutSettingsFileWindowsStartAtTenAndAllSectionsAreWritten()
-{
+void StartupTest::withoutSettingsFileWindowsStartAtTenAndAllSectionsAreWritten() {
     TestInstallation install;
     ScopedPrompter prompter;
     QVERIFY(!QFile::exists(install.settingsPath()));
@@ -130,8 +127,7 @@ void StartupTest::withoutSettingsFileWindowsStartAtTenAndAllSectionsAreWritten()
     QCOMPARE(install.settingsValue("helpform", "width"), 783);
 }
 
-void StartupTest::storedPositionsAreAppliedAndWrittenBackInReverseOrder()
-{
+void StartupTest::storedPositionsAreAppliedAndWrittenBackInReverseOrder() {
     TestInstallation install;
     // Sections in an order of their own, names in capitals: both read the same.
     install.writeSettings(
@@ -162,8 +158,7 @@ void StartupTest::storedPositionsAreAppliedAndWrittenBackInReverseOrder()
     QVERIFY(install.settingsSections().contains("algemeen"));
 }
 
-void StartupTest::languageIsDutchEveryRunAndHandWrittenKeysSurvive()
-{
+void StartupTest::languageIsDutchEveryRunAndHandWrittenKeysSurvive() {
     TestInstallation install;
     install.writeSettings("[algemeen]\ntaal=2\n[eigen]\nnotitie=42\n");
     ScopedPrompter prompter;
@@ -176,8 +171,7 @@ void StartupTest::languageIsDutchEveryRunAndHandWrittenKeysSurvive()
     QCOMPARE(install.settingsValue("eigen", "notitie"), 42);
 }
 
-void StartupTest::settingsThatCannotBeWrittenAreReportedOnce()
-{
+void StartupTest::settingsThatCannotBeWrittenAreReportedOnce() {
     TestInstallation install;
     // A folder where the settings file should be: no write can succeed.
     QVERIFY(QDir().mkpath(install.settingsPath()));
@@ -206,21 +200,21 @@ void StartupTest::settingsThatCannotBeWrittenAreReportedOnce()
     QCOMPARE(install.settingsSections(), kSectionsAtEnd);
 }
 
-void StartupTest::importMenuOnlyAtTheDeveloperPath_data()
-{
+void StartupTest::importMenuOnlyAtTheDeveloperPath_data() {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<bool>("offered");
     QTest::newRow("ordinary installation") << QString() << false;
-    QTest::newRow("developer path as written") << "D:\\DEV\\KELVORA_WORK\\B_2_4_0_7\\KELVORA_MAIN.EXE" << true;
-    QTest::newRow("developer path in mixed case") << "d:\\Dev\\Kelvora_Work\\b_2_4_0_7\\Kelvora_Main.exe" << true;
+    QTest::newRow("developer path as written")
+        << "D:\\DEV\\KELVORA_WORK\\B_2_4_0_7\\KELVORA_MAIN.EXE" << true;
+    QTest::newRow("developer path in mixed case")
+        << "d:\\Dev\\Kelvora_Work\\b_2_4_0_7\\Kelvora_Main.exe" << true;
     QTest::newRow("other build number") << "D:\\DEV\\KELVORA_WORK\\B_2_4_0_8\\KELVORA_MAIN.EXE" << false;
-    QTest::newRow("developer path with more after it") << "D:\\DEV\\KELVORA_WORK\\B_2_4_0_7\\KELVORA_MAIN.EXE.BAK"
-                                                       << false;
+    QTest::newRow("developer path with more after it")
+        << "D:\\DEV\\KELVORA_WORK\\B_2_4_0_7\\KELVORA_MAIN.EXE.BAK" << false;
     QTest::newRow("same file name in another folder") << "KELVORA_MAIN.EXE" << false;
 }
 
-void StartupTest::importMenuOnlyAtTheDeveloperPath()
-{
+void StartupTest::importMenuOnlyAtTheDeveloperPath() {
     QFETCH(QString, executable);
     QFETCH(bool, offered);
     // A relative pretend path lands its settings file in the working folder:
@@ -237,12 +231,12 @@ void StartupTest::importMenuOnlyAtTheDeveloperPath()
     QCOMPARE(MainForm->BestandMenuItem->actions().contains(MainForm->Import1->menuAction()), true);
 }
 
-void StartupTest::captionsFollowTheLanguage()
-{
+void StartupTest::captionsFollowTheLanguage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    QCOMPARE(MainForm->BestandMenuItem->title(), QStringLiteral("Bestand")); // as designed, before the first show
+    QCOMPARE(MainForm->BestandMenuItem->title(),
+             QStringLiteral("Bestand")); // as designed, before the first show
     MainForm->show();
 
     struct Captions {
@@ -253,10 +247,10 @@ void StartupTest::captionsFollowTheLanguage()
         bool nlChecked;
         bool duChecked;
     };
-    const Captions dutch{"&Bestand", "Grond&stoffen", "&Glazuren", "Kelvora - Glazuur berekening en registratie",
-                         true, false};
-    const Captions german{"&Data", "Roh&stoffe", "&Glasuren", "Kelvora - Glasur berechnung und datenbank", false,
-                          true};
+    const Captions dutch{
+        "&Bestand", "Grond&stoffen", "&Glazuren", "Kelvora - Glazuur berekening en registratie", true, false};
+    const Captions german{"&Data", "Roh&stoffe", "&Glasuren", "Kelvora - Glasur berechnung und datenbank",
+                          false,   true};
     auto check = [&](const Captions& c) {
         QCOMPARE(MainForm->BestandMenuItem->title(), QString::fromUtf8(c.bestand));
         QCOMPARE(MainForm->GrondstoffenMenuItem->text(), QString::fromUtf8(c.grondstoffen));
@@ -294,15 +288,13 @@ void StartupTest::captionsFollowTheLanguage()
     QCOMPARE(install.settingsValue("algemeen", "taal"), 2);
 }
 
-void StartupTest::exitAsksFirst_data()
-{
+void StartupTest::exitAsksFirst_data() {
     QTest::addColumn<bool>("answer");
     QTest::newRow("No keeps the program running") << false;
     QTest::newRow("Yes closes the main window") << true;
 }
 
-void StartupTest::exitAsksFirst()
-{
+void StartupTest::exitAsksFirst() {
     QFETCH(bool, answer);
     TestInstallation install;
     ScopedPrompter prompter;
@@ -313,14 +305,14 @@ void StartupTest::exitAsksFirst()
     MainForm->Exit1->trigger();
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
-    QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text), QStringLiteral("Wilt U Kelvora verlaten?"));
+    QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),
+             QStringLiteral("Wilt U Kelvora verlaten?"));
     QCOMPARE(MainForm->isVisible(), !answer);
     program.end();
     QCOMPARE(install.settingsValue("mainform", "left"), 50);
 }
 
-void StartupTest::closeButtonEndsWithoutQuestionAndWritesSettings()
-{
+void StartupTest::closeButtonEndsWithoutQuestionAndWritesSettings() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
@@ -335,8 +327,7 @@ void StartupTest::closeButtonEndsWithoutQuestionAndWritesSettings()
     QCOMPARE(install.settingsSections(), kSectionsAtEnd);
 }
 
-void StartupTest::startedFromAnotherFolderStillFindsTheData()
-{
+void StartupTest::startedFromAnotherFolderStillFindsTheData() {
     TestInstallation install;
     QTemporaryDir elsewhere;
     QDir::setCurrent(elsewhere.path());
@@ -352,19 +343,22 @@ void StartupTest::startedFromAnotherFolderStillFindsTheData()
     QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath("db0991")));
 }
 
-void StartupTest::menuItemsOpenTheirWindows_data()
-{
+void StartupTest::menuItemsOpenTheirWindows_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Grondstoffen") << "GrondstoffenMenuItem" << "Onderhoud grondstoffen";
-    QTest::newRow("Glazuren") << "GlazurenMenuItem" << "Glazuren invoeren onderhouden";
-    QTest::newRow("Import Grondstoffen") << "MatImportMenuitem" << "MatImportForm";
-    QTest::newRow("Upgrade database") << "UpgradeDB1" << "Upgrade database";
-    QTest::newRow("Info") << "About1" << "About Kelvora";
+    QTest::newRow("Grondstoffen") << "GrondstoffenMenuItem"
+                                  << "Onderhoud grondstoffen";
+    QTest::newRow("Glazuren") << "GlazurenMenuItem"
+                              << "Glazuren invoeren onderhouden";
+    QTest::newRow("Import Grondstoffen") << "MatImportMenuitem"
+                                         << "MatImportForm";
+    QTest::newRow("Upgrade database") << "UpgradeDB1"
+                                      << "Upgrade database";
+    QTest::newRow("Info") << "About1"
+                          << "About Kelvora";
 }
 
-void StartupTest::menuItemsOpenTheirWindows()
-{
+void StartupTest::menuItemsOpenTheirWindows() {
     QFETCH(QString, item);
     QFETCH(QString, caption);
     TemporaryWorkingFolder work;
@@ -392,8 +386,7 @@ void StartupTest::menuItemsOpenTheirWindows()
     QVERIFY(MainForm->isVisible()); // closing the window leaves the program running
 }
 
-void StartupTest::glazeImportSaysItIsNotThereYet()
-{
+void StartupTest::glazeImportSaysItIsNotThereYet() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
@@ -404,9 +397,9 @@ void StartupTest::glazeImportSaysItIsNotThereYet()
              QStringLiteral("Functionaliteit nog niet geimplementeerd"));
 }
 
-void StartupTest::standardButtonsSpeakDutch()
-{
-    QMessageBox box(QMessageBox::Question, "Kelvora", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+void StartupTest::standardButtonsSpeakDutch() {
+    QMessageBox box(QMessageBox::Question, "Kelvora", "?",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Ja"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Nee"));
     QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Annuleren"));

@@ -2,11 +2,11 @@
 // with the installation in "kelvora0991" and the previous one beside it.
 #include "GuiTestSupport.h"
 
+#include "app/AppObjects.h"
 #include "app/MainFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
 #include "store/View.h"
-#include "app/AppObjects.h"
 #include "widgets/ErrorBox.h"
 
 #include <QDir>

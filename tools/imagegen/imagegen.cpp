@@ -15,8 +15,7 @@
 namespace {
 
 // The outline of a round-bellied pot standing on y = base, centred on cx.
-QPainterPath potOutline(double cx, double base, double scale)
-{
+QPainterPath potOutline(double cx, double base, double scale) {
     auto pt = [&](double x, double y) { return QPointF(cx + x * scale, base - y * scale); };
     QPainterPath path;
     path.moveTo(pt(-22, 0));
@@ -32,23 +31,22 @@ QPainterPath potOutline(double cx, double base, double scale)
 }
 
 // Where the glaze stops: a wavy line with runs, above the unglazed foot.
-QPainterPath glazeEdge(double cx, double base, double scale)
-{
+QPainterPath glazeEdge(double cx, double base, double scale) {
     auto pt = [&](double x, double y) { return QPointF(cx + x * scale, base - y * scale); };
     QPainterPath path;
     path.moveTo(pt(-90, 200));
     path.lineTo(pt(-90, 34));
     const double xs[] = {-60, -44, -36, -22, -10, 4, 14, 28, 40, 52, 64};
     const double ys[] = {38, 30, 20, 32, 24, 36, 18, 30, 34, 26, 36};
-    for (int i = 0; i < 11; ++i) path.lineTo(pt(xs[i], ys[i]));
+    for (int i = 0; i < 11; ++i)
+        path.lineTo(pt(xs[i], ys[i]));
     path.lineTo(pt(90, 36));
     path.lineTo(pt(90, 200));
     path.closeSubpath();
     return path;
 }
 
-QImage splashPicture()
-{
+QImage splashPicture() {
     QImage image(298, 249, QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -91,14 +89,16 @@ QImage splashPicture()
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 40, 30, 150));
     const int speckles[][2] = {{-30, 70}, {18, 96}, {40, 60}, {-12, 120}, {-48, 90}, {8, 50}, {30, 130}};
-    for (const auto& s : speckles) p.drawEllipse(QPointF(cx + s[0] * scale, base - s[1] * scale), 1.3, 1.3);
+    for (const auto& s : speckles)
+        p.drawEllipse(QPointF(cx + s[0] * scale, base - s[1] * scale), 1.3, 1.3);
     p.restore();
     p.setPen(QPen(QColor(40, 28, 22, 160), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(pot);
 
     // Test tiles leaning against the wall, each with a different glaze.
-    const QColor tiles[] = {QColor(32, 64, 150), QColor(170, 40, 30), QColor(230, 220, 190), QColor(70, 40, 28)};
+    const QColor tiles[] = {QColor(32, 64, 150), QColor(170, 40, 30), QColor(230, 220, 190),
+                            QColor(70, 40, 28)};
     for (int i = 0; i < 4; ++i) {
         const double x = 196 + (i % 2) * 46, y = i < 2 ? 98 : 150;
         QRectF tile(x, y, 38, 48);
@@ -123,8 +123,7 @@ QImage splashPicture()
     return image;
 }
 
-QImage logo()
-{
+QImage logo() {
     QImage image(150, 125, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -150,8 +149,7 @@ QImage logo()
     return image;
 }
 
-QImage icon()
-{
+QImage icon() {
     QImage image(64, 64, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -172,8 +170,7 @@ QImage icon()
 }
 
 // A small door with an arrow leaving it: "close the help".
-QImage closeButton()
-{
+QImage closeButton() {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -189,8 +186,7 @@ QImage closeButton()
     return image;
 }
 
-bool save(const QImage& image, const QDir& dir, const char* name)
-{
+bool save(const QImage& image, const QDir& dir, const char* name) {
     const QString path = dir.filePath(QString::fromLatin1(name));
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -201,8 +197,7 @@ bool save(const QImage& image, const QDir& dir, const char* name)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {

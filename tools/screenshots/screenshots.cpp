@@ -3,11 +3,11 @@
 // Run it from the build folder (it uses the manual and data beside it),
 // under a real or virtual display.
 #include "app/AboutBoxUnit.h"
+#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
+#include "app/Installation.h"
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"
-#include "app/AppObjects.h"
-#include "app/Installation.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -18,8 +18,7 @@
 #include <cstdio>
 
 namespace {
-bool save(QWidget* window, const QDir& dir, const char* name)
-{
+bool save(QWidget* window, const QDir& dir, const char* name) {
     window->raise();
     QTest::qWait(300);
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -31,8 +30,7 @@ bool save(QWidget* window, const QDir& dir, const char* name)
 }
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kelvora::ui::prepareApplication(app);
     if (argc != 2) {
@@ -41,7 +39,8 @@ int main(int argc, char** argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     // Pictures only: the settings of a real run are left alone.
-    kelvora::ui::setExecutablePath(QDir(QCoreApplication::applicationDirPath()).filePath("kelvora-screenshots"));
+    kelvora::ui::setExecutablePath(
+        QDir(QCoreApplication::applicationDirPath()).filePath("kelvora-screenshots"));
     kelvora::SilentPrompter prompter;
 
     bool ok = true;

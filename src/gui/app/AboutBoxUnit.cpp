@@ -9,8 +9,7 @@
 namespace kelvora {
 
 namespace {
-QLabel* label(QWidget* parent, const QString& text, int left, int top)
-{
+QLabel* label(QWidget* parent, const QString& text, int left, int top) {
     auto* l = new QLabel(text, parent);
     l->move(left, top);
     l->adjustSize();
@@ -18,8 +17,7 @@ QLabel* label(QWidget* parent, const QString& text, int left, int top)
 }
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
-{
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Kelvora"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -66,8 +64,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString TAboutBox::ReadFileVersion()
-{
+QString TAboutBox::ReadFileVersion() {
 #ifdef KELVORA_VERSION
     return QStringLiteral(KELVORA_VERSION);
 #else
@@ -75,14 +72,12 @@ QString TAboutBox::ReadFileVersion()
 #endif
 }
 
-void TAboutBox::showEvent(QShowEvent* event)
-{
+void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }
 
-void TAboutBox::FormShow()
-{
+void TAboutBox::FormShow() {
     VersieLabel->setText(ReadFileVersion() + QStringLiteral(" (B\u00E8ta versie!)"));
     VersieLabel->adjustSize();
     if (const QScreen* s = screen()) {

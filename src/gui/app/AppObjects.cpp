@@ -29,8 +29,7 @@ TUpgradeDBForm* UpgradeDBForm = nullptr;
 
 namespace ui {
 
-void createApplicationObjects(Prompter& prompter)
-{
+void createApplicationObjects(Prompter& prompter) {
     MainForm = new TMainForm();
     GlobalForm = new TGlobalForm();
     MatForm = new TMatForm(MainForm);
@@ -45,16 +44,13 @@ void createApplicationObjects(Prompter& prompter)
 }
 
 namespace {
-template <class T>
-void destroy(T*& object)
-{
+template <class T> void destroy(T*& object) {
     delete object;
     object = nullptr;
 }
 } // namespace
 
-void destroyApplicationObjects()
-{
+void destroyApplicationObjects() {
     // A settings file that cannot be written is reported once, not by every window.
     ErrorRepeatSuppression reportOnce;
     destroy(UpgradeDBForm);

@@ -1,7 +1,7 @@
 #include "app/HelpFormUnit.h"
 
-#include "widgets/ErrorBox.h"
 #include "app/Installation.h"
+#include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QFileInfo>
@@ -14,8 +14,7 @@
 
 namespace kelvora {
 
-THelpForm::THelpForm(QWidget* parent) : QMainWindow(parent)
-{
+THelpForm::THelpForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Kelvora - Help"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
@@ -44,42 +43,40 @@ THelpForm::THelpForm(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 }
 
-THelpForm::~THelpForm() { FormDestroy(); }
+THelpForm::~THelpForm() {
+    FormDestroy();
+}
 
-void THelpForm::FormCreate()
-{
+void THelpForm::FormCreate() {
     // Read as every window reads its place; the window system's own placement
     // wins when the viewer first appears, so the values are kept, not applied.
     ui::guard(this, [this] { stored_ = ui::readPlacement(settings::HelpForm); });
 }
 
-void THelpForm::FormDestroy()
-{
+void THelpForm::FormDestroy() {
     ui::guard(nullptr, [this] { ui::storePlacement(this, settings::HelpForm); });
 }
 
-void THelpForm::showHelp()
-{
+void THelpForm::showHelp() {
     if (!isVisible()) show();
     raise();
     activateWindow();
 }
 
-void THelpForm::showEvent(QShowEvent* event)
-{
+void THelpForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // A window coming back from the task bar is not a new showing.
     if (!event->spontaneous()) Button1Click();
 }
 
-void THelpForm::Button1Click()
-{
+void THelpForm::Button1Click() {
     const QString page = ui::manualStartPage();
     if (!QFileInfo::exists(page)) {
-        WebBrowser1->setHtml(QStringLiteral("<h2>Handleiding niet gevonden</h2>"
-                                            "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
-                                            "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
-                                 .arg(page.toHtmlEscaped()));
+        WebBrowser1->setHtml(
+            QStringLiteral("<h2>Handleiding niet gevonden</h2>"
+                           "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
+                           "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
+                .arg(page.toHtmlEscaped()));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(page);
@@ -90,6 +87,8 @@ void THelpForm::Button1Click()
     WebBrowser1->verticalScrollBar()->setValue(0);
 }
 
-void THelpForm::ToolButton1Click() { close(); }
+void THelpForm::ToolButton1Click() {
+    close();
+}
 
 } // namespace kelvora

@@ -7,27 +7,30 @@
 namespace kelvora::ui {
 
 namespace {
-QString& overridePath()
-{
+QString& overridePath() {
     static QString path;
     return path;
 }
 } // namespace
 
-QString executablePath()
-{
+QString executablePath() {
     if (!overridePath().isEmpty()) return overridePath();
     return QCoreApplication::applicationFilePath();
 }
 
-QString executableFolder() { return QFileInfo(executablePath()).absolutePath(); }
+QString executableFolder() {
+    return QFileInfo(executablePath()).absolutePath();
+}
 
-void setExecutablePath(const QString& path) { overridePath() = path; }
+void setExecutablePath(const QString& path) {
+    overridePath() = path;
+}
 
-IniFile settingsFile() { return IniFile(settingsPathForExecutable(executablePath().toStdString())); }
+IniFile settingsFile() {
+    return IniFile(settingsPathForExecutable(executablePath().toStdString()));
+}
 
-QString manualStartPage()
-{
+QString manualStartPage() {
     return QDir(executableFolder()).filePath(QStringLiteral("manual/manual.htm"));
 }
 

@@ -1,16 +1,16 @@
 #include "app/MainFormUnit.h"
 
 #include "app/AboutBoxUnit.h"
+#include "app/AppObjects.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
+#include "app/Installation.h"
 #include "glaze/GlazFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "materials/MatImportFormUnit.h"
 #include "store/SettingsTable.h"
 #include "store/UpgradeDBFormUnit.h"
-#include "app/AppObjects.h"
 #include "widgets/ErrorBox.h"
-#include "app/Installation.h"
 #include "widgets/QtPrompter.h"
 #include "widgets/WindowPlacement.h"
 
@@ -25,20 +25,20 @@
 namespace kelvora {
 
 namespace {
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
 } // namespace
 
-bool TMainForm::importAllowed(const QString& exePath)
-{
+bool TMainForm::importAllowed(const QString& exePath) {
     return exePath.toUpper() == QString::fromLatin1(DeveloperBuildPath);
 }
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
-{
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MainForm"));
     // Fixed single border: a title bar with minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Kelvora - Glazuur berekening en registratie"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     buildMenus();
@@ -46,10 +46,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
-void TMainForm::buildMenus()
-{
+void TMainForm::buildMenus() {
     QMenuBar* bar = menuBar();
 
     BestandMenuItem = bar->addMenu(QStringLiteral("Bestand"));
@@ -111,8 +112,7 @@ void TMainForm::buildMenus()
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
 }
 
-void TMainForm::buildControls()
-{
+void TMainForm::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(674, 302);
@@ -149,8 +149,7 @@ void TMainForm::buildControls()
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
-void TMainForm::FormCreate()
-{
+void TMainForm::FormCreate() {
     // Only the developer's own build offers the import; the path is compared
     // whole and without regard to case.
     if (!importAllowed(ui::executablePath())) {
@@ -163,19 +162,16 @@ void TMainForm::FormCreate()
     QDir::setCurrent(ui::executableFolder());
 }
 
-void TMainForm::FormDestroy()
-{
+void TMainForm::FormDestroy() {
     ui::guard(nullptr, [this] { ui::storePlacement(this, settings::MainForm); });
 }
 
-void TMainForm::showEvent(QShowEvent* event)
-{
+void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }
 
-void TMainForm::FormShow()
-{
+void TMainForm::FormShow() {
     const int taal = GlobalForm ? GlobalForm->Taal() : TaalDutch;
     NLbutton->setVisible(taal == TaalNone);
     DUbutton->setVisible(taal == TaalNone);
@@ -193,65 +189,54 @@ void TMainForm::FormShow()
     setWindowTitle(tr("mainformcaption"));
 }
 
-void TMainForm::NLbuttonClick()
-{
+void TMainForm::NLbuttonClick() {
     if (GlobalForm) GlobalForm->setTaal(TaalDutch);
     FormShow();
 }
 
-void TMainForm::DUbuttonClick()
-{
+void TMainForm::DUbuttonClick() {
     if (GlobalForm) GlobalForm->setTaal(TaalGerman);
     FormShow();
 }
 
-void TMainForm::Exit1Click()
-{
+void TMainForm::Exit1Click() {
     ui::guard(this, [this] {
         if (ui::prompter().confirm("Wilt U Kelvora verlaten?")) close();
     });
 }
 
-void TMainForm::closeEvent(QCloseEvent* event)
-{
+void TMainForm::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program, also when the help viewer or
     // the lookup window is still open.
     event->accept();
     QCoreApplication::quit();
 }
 
-void TMainForm::GrondstoffenMenuItemClick()
-{
+void TMainForm::GrondstoffenMenuItemClick() {
     if (MatForm) MatForm->exec();
 }
 
-void TMainForm::GlazurenMenuItemClick()
-{
+void TMainForm::GlazurenMenuItemClick() {
     if (GlazForm) GlazForm->exec();
 }
 
-void TMainForm::MatImportMenuitemClick()
-{
+void TMainForm::MatImportMenuitemClick() {
     if (MatImportForm) MatImportForm->exec();
 }
 
-void TMainForm::Glazuren2Click()
-{
+void TMainForm::Glazuren2Click() {
     ui::guard(this, [] { ui::prompter().message("Functionaliteit nog niet geimplementeerd"); });
 }
 
-void TMainForm::UpgradeDB1Click()
-{
+void TMainForm::UpgradeDB1Click() {
     if (UpgradeDBForm) UpgradeDBForm->exec();
 }
 
-void TMainForm::Help2Click()
-{
+void TMainForm::Help2Click() {
     if (HelpForm) HelpForm->showHelp();
 }
 
-void TMainForm::About1Click()
-{
+void TMainForm::About1Click() {
     if (AboutBox) AboutBox->exec();
 }
 

@@ -3,12 +3,13 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void registerKelvoraResources() { Q_INIT_RESOURCE(kelvora); }
+static void registerKelvoraResources() {
+    Q_INIT_RESOURCE(kelvora);
+}
 
 namespace kelvora::ui {
 
-void initResources()
-{
+void initResources() {
     static const bool done = (registerKelvoraResources(), true);
     (void)done;
 }

@@ -7,8 +7,7 @@
 
 namespace kelvora {
 
-TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("SplashForm"));
     setFixedSize(305, 314);
     setCursor(Qt::BusyCursor);
@@ -53,8 +52,7 @@ TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Q
     }
 }
 
-void TSplashForm::showAndPaint()
-{
+void TSplashForm::showAndPaint() {
     show();
     repaint();
     QApplication::processEvents();

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 
-#include "common/NumberFormat.h"
 #include "app/Resources.h"
+#include "common/NumberFormat.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,8 +11,7 @@
 
 namespace kelvora::ui {
 
-void prepareApplication(QApplication& app)
-{
+void prepareApplication(QApplication& app) {
     initResources();
     // Only the name: a display name would be appended to every window title.
     QApplication::setApplicationName(QStringLiteral("Kelvora"));

@@ -1,11 +1,11 @@
 // Kelvora, the desktop program: brings the windows up behind the splash, runs
 // the program, and takes everything down again in the reverse order.
+#include "app/AppObjects.h"
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"
-#include "app/AppObjects.h"
+#include "app/Startup.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/QtPrompter.h"
-#include "app/Startup.h"
 
 #include <QApplication>
 
@@ -18,8 +18,7 @@ namespace {
 class KelvoraApplication : public QApplication {
 public:
     using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override
-    {
+    bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
@@ -33,8 +32,7 @@ public:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     KelvoraApplication app(argc, argv);
     kelvora::ui::prepareApplication(app);
     // The splash is not the main window: closing it must not end the program.

@@ -1,5 +1,6 @@
 #include "glaze/GlazFormUnit.h"
 
+#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
 #include "common/NumberFormat.h"
 #include "engine/GlzDMUnit.h"
@@ -12,7 +13,6 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/SettingsTable.h"
-#include "app/AppObjects.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"

@@ -1,9 +1,9 @@
 #include "glaze/VerwijderMatFormUnit.h"
 
+#include "app/AppObjects.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/SlotChoice.h"
 #include "store/SettingsTable.h"
-#include "app/AppObjects.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/QtPrompter.h"
 #include "widgets/WindowPlacement.h"

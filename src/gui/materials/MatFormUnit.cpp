@@ -1,5 +1,6 @@
 #include "materials/MatFormUnit.h"
 
+#include "app/AppObjects.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "common/TranslationTable.h"
@@ -7,7 +8,6 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/SettingsTable.h"
-#include "app/AppObjects.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"

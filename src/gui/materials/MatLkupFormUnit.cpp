@@ -1,9 +1,9 @@
 #include "materials/MatLkupFormUnit.h"
 
+#include "app/AppObjects.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
 #include "store/SettingsTable.h"
-#include "app/AppObjects.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLabel.h"
 #include "widgets/DBNavigator.h"

@@ -7,8 +7,7 @@
 
 namespace kelvora::ui {
 
-DBComboBox::DBComboBox(Style style, QWidget* parent) : QComboBox(parent), style_(style)
-{
+DBComboBox::DBComboBox(Style style, QWidget* parent) : QComboBox(parent), style_(style) {
     setEditable(style_ == Style::Editable);
     setInsertPolicy(QComboBox::NoInsert);
     if (lineEdit()) connect(lineEdit(), &QLineEdit::textEdited, this, [this] { userChangedText(this); });
@@ -16,13 +15,12 @@ DBComboBox::DBComboBox(Style style, QWidget* parent) : QComboBox(parent), style_
     updateWritable();
 }
 
-DBComboBox::DBComboBox(View* view, std::string field, Style style, QWidget* parent) : DBComboBox(style, parent)
-{
+DBComboBox::DBComboBox(View* view, std::string field, Style style, QWidget* parent)
+    : DBComboBox(style, parent) {
     setDataField(view, std::move(field));
 }
 
-void DBComboBox::setItems(const QStringList& items)
-{
+void DBComboBox::setItems(const QStringList& items) {
     const QString shown = currentText();
     {
         const QSignalBlocker block(this);
@@ -35,8 +33,7 @@ void DBComboBox::setItems(const QStringList& items)
         showField();
 }
 
-void DBComboBox::showField()
-{
+void DBComboBox::showField() {
     const QString value = QString::fromStdString(fieldDisplayText(true));
     const QSignalBlocker block(this);
     if (style_ == Style::Editable) {
@@ -47,23 +44,22 @@ void DBComboBox::showField()
     }
 }
 
-std::string DBComboBox::typedText() const { return currentText().toStdString(); }
+std::string DBComboBox::typedText() const {
+    return currentText().toStdString();
+}
 
-void DBComboBox::updateWritable()
-{
+void DBComboBox::updateWritable() {
     // A closed or read-only view offers nothing to choose or type.
     setEnabled(fieldWritable());
 }
 
-void DBComboBox::userChose(int)
-{
+void DBComboBox::userChose(int) {
     if (busy()) return;
     if (!userChangedText(this)) return;
     guard(this, [this] { commitPendingText(); });
 }
 
-void DBComboBox::focusOutEvent(QFocusEvent* event)
-{
+void DBComboBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason ||

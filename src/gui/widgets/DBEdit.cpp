@@ -5,33 +5,30 @@
 
 namespace kelvora::ui {
 
-DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent)
-{
+DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, [this] { userChangedText(this); });
     updateWritable();
 }
 
-DBEdit::DBEdit(View* view, std::string field, QWidget* parent) : DBEdit(parent)
-{
+DBEdit::DBEdit(View* view, std::string field, QWidget* parent) : DBEdit(parent) {
     setDataField(view, std::move(field));
 }
 
-void DBEdit::setAlwaysReadOnly(bool readOnly)
-{
+void DBEdit::setAlwaysReadOnly(bool readOnly) {
     alwaysReadOnly_ = readOnly;
     updateWritable();
 }
 
-void DBEdit::showField()
-{
+void DBEdit::showField() {
     setText(QString::fromStdString(fieldDisplayText(hasFocus())));
     setCursorPosition(0);
 }
 
-std::string DBEdit::typedText() const { return text().toStdString(); }
+std::string DBEdit::typedText() const {
+    return text().toStdString();
+}
 
-void DBEdit::updateWritable()
-{
+void DBEdit::updateWritable() {
     setReadOnly(alwaysReadOnly_ || !fieldWritable());
     int width = 32767;
     if (fieldAvailable()) {
@@ -42,15 +39,13 @@ void DBEdit::updateWritable()
     setMaxLength(width);
 }
 
-void DBEdit::focusInEvent(QFocusEvent* event)
-{
+void DBEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // Editing works on the plain value, not on its rounded display.
     if (!hasPendingText() && !displayFormat().empty()) showField();
 }
 
-void DBEdit::focusOutEvent(QFocusEvent* event)
-{
+void DBEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     const Qt::FocusReason reason = event->reason();
     // A message box or a menu taking the focus is not the user leaving.
@@ -60,8 +55,7 @@ void DBEdit::focusOutEvent(QFocusEvent* event)
     if (!hasPendingText() && !displayFormat().empty()) showField();
 }
 
-void DBEdit::keyPressEvent(QKeyEvent* event)
-{
+void DBEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) userLeftControl(this);
 }

@@ -12,8 +12,8 @@ namespace kelvora::ui {
 class DBGrid::Delegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         editor_ = editor;
         return editor;
@@ -26,14 +26,12 @@ class DBGrid::UpdateRecordWatch : public ViewObserver {
 public:
     explicit UpdateRecordWatch(DBGrid& grid) : grid_(grid) {}
     ~UpdateRecordWatch() override { attach(nullptr); }
-    void attach(View* view)
-    {
+    void attach(View* view) {
         if (view_) view_->removeObserver(this);
         view_ = view;
         if (view_) view_->addObserver(this);
     }
-    void viewChanged(View&, ViewEvent event, int) override
-    {
+    void viewChanged(View&, ViewEvent event, int) override {
         if (event == ViewEvent::UpdateRecord) grid_.commitOpenEditor();
     }
 
@@ -44,8 +42,7 @@ private:
 
 DBGrid::DBGrid(QWidget* parent)
     : QTableView(parent), model_(new ViewTableModel(this)), delegate_(new Delegate(this)),
-      watch_(std::make_unique<UpdateRecordWatch>(*this))
-{
+      watch_(std::make_unique<UpdateRecordWatch>(*this)) {
     setModel(model_);
     setItemDelegate(delegate_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -63,8 +60,7 @@ DBGrid::DBGrid(QWidget* parent)
 
 DBGrid::~DBGrid() = default;
 
-void DBGrid::setView(View* view, std::vector<GridColumn> columns)
-{
+void DBGrid::setView(View* view, std::vector<GridColumn> columns) {
     watch_->attach(view);
     model_->setView(view, std::move(columns));
     for (int c = 0; c < model_->columnCount(); ++c) {
@@ -75,16 +71,14 @@ void DBGrid::setView(View* view, std::vector<GridColumn> columns)
     followView(view && view->active() ? view->recNo() : -1);
 }
 
-void DBGrid::setGridReadOnly(bool readOnly)
-{
+void DBGrid::setGridReadOnly(bool readOnly) {
     model_->setReadOnly(readOnly);
     setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
                              : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed);
 }
 
-void DBGrid::followView(int row)
-{
+void DBGrid::followView(int row) {
     following_ = true;
     if (row >= 0 && row < model_->rowCount()) {
         const QModelIndex current = currentIndex();
@@ -97,8 +91,7 @@ void DBGrid::followView(int row)
     following_ = false;
 }
 
-void DBGrid::rowChosen(const QModelIndex& current)
-{
+void DBGrid::rowChosen(const QModelIndex& current) {
     if (following_ || !current.isValid()) return;
     View* v = model_->view();
     if (!v || !v->active() || v->recNo() == current.row()) return;
@@ -108,11 +101,12 @@ void DBGrid::rowChosen(const QModelIndex& current)
     });
     // A move the view refused (a post that failed) leaves the grid on the
     // view's row.
-    if (!moved) QMetaObject::invokeMethod(this, [this, v] { followView(v->active() ? v->recNo() : -1); }, Qt::QueuedConnection);
+    if (!moved)
+        QMetaObject::invokeMethod(
+            this, [this, v] { followView(v->active() ? v->recNo() : -1); }, Qt::QueuedConnection);
 }
 
-void DBGrid::commitOpenEditor()
-{
+void DBGrid::commitOpenEditor() {
     if (delegate_->editor_ && state() == QAbstractItemView::EditingState) commitData(delegate_->editor_);
 }
 

@@ -2,13 +2,16 @@
 
 namespace kelvora::ui {
 
-DBLabel::DBLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+DBLabel::DBLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
 
-DBLabel::DBLabel(View* view, std::string field, QWidget* parent) : DBLabel(parent)
-{
+DBLabel::DBLabel(View* view, std::string field, QWidget* parent) : DBLabel(parent) {
     setDataField(view, std::move(field));
 }
 
-void DBLabel::showField() { setText(QString::fromStdString(fieldDisplayText(false))); }
+void DBLabel::showField() {
+    setText(QString::fromStdString(fieldDisplayText(false)));
+}
 
 } // namespace kelvora::ui

@@ -13,14 +13,13 @@ namespace kelvora::ui {
 namespace {
 
 constexpr std::array<DBNavigator::Button, 9> kOrder = {
-    DBNavigator::First, DBNavigator::Prior, DBNavigator::Next,   DBNavigator::Last,  DBNavigator::Insert,
-    DBNavigator::Delete, DBNavigator::Edit, DBNavigator::Post, DBNavigator::Cancel,
+    DBNavigator::First,  DBNavigator::Prior, DBNavigator::Next, DBNavigator::Last,   DBNavigator::Insert,
+    DBNavigator::Delete, DBNavigator::Edit,  DBNavigator::Post, DBNavigator::Cancel,
 };
 
 // The buttons' pictures are drawn here rather than shipped, so they stay sharp
 // at any scale and match the style's text colour.
-QIcon drawIcon(DBNavigator::Button which, const QColor& ink)
-{
+QIcon drawIcon(DBNavigator::Button which, const QColor& ink) {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -46,8 +45,12 @@ QIcon drawIcon(DBNavigator::Button which, const QColor& ink)
         p.drawRect(QRectF(8, 7, 3, 18));
         triangle(12, true);
         break;
-    case DBNavigator::Prior: triangle(11, true); break;
-    case DBNavigator::Next: triangle(11, false); break;
+    case DBNavigator::Prior:
+        triangle(11, true);
+        break;
+    case DBNavigator::Next:
+        triangle(11, false);
+        break;
     case DBNavigator::Last:
         triangle(10, false);
         p.drawRect(QRectF(21, 7, 3, 18));
@@ -56,7 +59,9 @@ QIcon drawIcon(DBNavigator::Button which, const QColor& ink)
         p.drawRect(QRectF(14, 6, 4, 20));
         p.drawRect(QRectF(6, 14, 20, 4));
         break;
-    case DBNavigator::Delete: p.drawRect(QRectF(6, 14, 20, 4)); break;
+    case DBNavigator::Delete:
+        p.drawRect(QRectF(6, 14, 20, 4));
+        break;
     case DBNavigator::Edit: {
         p.save();
         p.translate(16, 16);
@@ -91,33 +96,41 @@ QIcon drawIcon(DBNavigator::Button which, const QColor& ink)
 
 } // namespace
 
-int DBNavigator::slot(Button which)
-{
+int DBNavigator::slot(Button which) {
     for (std::size_t i = 0; i < kOrder.size(); ++i)
         if (kOrder[i] == which) return static_cast<int>(i);
     return 0;
 }
 
-QString DBNavigator::hint(Button which)
-{
+QString DBNavigator::hint(Button which) {
     switch (which) {
-    case First: return QStringLiteral("Eerste record");
-    case Prior: return QStringLiteral("Vorige record");
-    case Next: return QStringLiteral("Volgende record");
-    case Last: return QStringLiteral("Laatste record");
-    case Insert: return QStringLiteral("Nieuw record toevoegen");
-    case Delete: return QStringLiteral("Record verwijderen");
-    case Edit: return QStringLiteral("Record wijzigen");
-    case Post: return QStringLiteral("Wijzigingen opslaan");
-    case Cancel: return QStringLiteral("Wijzigingen ongedaan maken");
+    case First:
+        return QStringLiteral("Eerste record");
+    case Prior:
+        return QStringLiteral("Vorige record");
+    case Next:
+        return QStringLiteral("Volgende record");
+    case Last:
+        return QStringLiteral("Laatste record");
+    case Insert:
+        return QStringLiteral("Nieuw record toevoegen");
+    case Delete:
+        return QStringLiteral("Record verwijderen");
+    case Edit:
+        return QStringLiteral("Record wijzigen");
+    case Post:
+        return QStringLiteral("Wijzigingen opslaan");
+    case Cancel:
+        return QStringLiteral("Wijzigingen ongedaan maken");
     }
     return {};
 }
 
-const char* DBNavigator::deleteQuestion() { return "Wilt U dit record verwijderen?"; }
+const char* DBNavigator::deleteQuestion() {
+    return "Wilt U dit record verwijderen?";
+}
 
-DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent)
-{
+DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -137,36 +150,34 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent)
     setVisibleButtons(visible_);
 }
 
-DBNavigator::~DBNavigator()
-{
+DBNavigator::~DBNavigator() {
     if (view_) view_->removeObserver(this);
 }
 
-void DBNavigator::setView(View* view)
-{
+void DBNavigator::setView(View* view) {
     if (view_) view_->removeObserver(this);
     view_ = view;
     if (view_) view_->addObserver(this);
     updateButtons();
 }
 
-void DBNavigator::setVisibleButtons(Buttons buttons)
-{
+void DBNavigator::setVisibleButtons(Buttons buttons) {
     visible_ = buttons;
-    for (Button which : kOrder) button(which)->setVisible(visible_.testFlag(which));
+    for (Button which : kOrder)
+        button(which)->setVisible(visible_.testFlag(which));
     updateButtons();
 }
 
-QToolButton* DBNavigator::button(Button which) const { return buttons_[static_cast<std::size_t>(slot(which))]; }
+QToolButton* DBNavigator::button(Button which) const {
+    return buttons_[static_cast<std::size_t>(slot(which))];
+}
 
-void DBNavigator::click(Button which)
-{
+void DBNavigator::click(Button which) {
     if (!view_) return;
     if (guard(this, [&] { run(which); })) Q_EMIT clicked(which);
 }
 
-void DBNavigator::run(Button which)
-{
+void DBNavigator::run(Button which) {
     View& v = *view_;
     switch (which) {
     case First:
@@ -193,23 +204,25 @@ void DBNavigator::run(Button which)
         if (!prompter().confirm(deleteQuestion())) return;
         v.remove();
         break;
-    case Edit: v.edit(); break;
+    case Edit:
+        v.edit();
+        break;
     case Post:
         v.updateRecord();
         v.post();
         break;
-    case Cancel: v.cancel(); break;
+    case Cancel:
+        v.cancel();
+        break;
     }
 }
 
-void DBNavigator::viewChanged(View& view, ViewEvent event, int)
-{
+void DBNavigator::viewChanged(View& view, ViewEvent event, int) {
     if (&view != view_) return;
     if (event != ViewEvent::UpdateRecord && event != ViewEvent::FieldChanged) updateButtons();
 }
 
-void DBNavigator::updateButtons()
-{
+void DBNavigator::updateButtons() {
     const bool open = view_ && view_->active();
     const bool editing = open && (view_->state() == ViewState::Edit || view_->state() == ViewState::Insert);
     const bool writable = open && !view_->readOnly();

@@ -31,8 +31,7 @@ public:
     };
     Q_DECLARE_FLAGS(Buttons, Button)
     static constexpr Buttons Moves = Buttons(First | Prior | Next | Last);
-    static constexpr Buttons Editing =
-        Buttons(First | Prior | Next | Last | Insert | Delete | Post | Cancel);
+    static constexpr Buttons Editing = Buttons(First | Prior | Next | Last | Insert | Delete | Post | Cancel);
 
     explicit DBNavigator(QWidget* parent = nullptr);
     ~DBNavigator() override;

@@ -9,32 +9,27 @@
 namespace kelvora::ui {
 
 namespace {
-ErrorSink& sink()
-{
+ErrorSink& sink() {
     static ErrorSink instance;
     return instance;
 }
 
-std::set<std::string>*& shownOnce()
-{
+std::set<std::string>*& shownOnce() {
     static std::set<std::string>* texts = nullptr;
     return texts;
 }
 } // namespace
 
-ErrorRepeatSuppression::ErrorRepeatSuppression()
-{
+ErrorRepeatSuppression::ErrorRepeatSuppression() {
     if (!shownOnce()) shownOnce() = new std::set<std::string>();
 }
 
-ErrorRepeatSuppression::~ErrorRepeatSuppression()
-{
+ErrorRepeatSuppression::~ErrorRepeatSuppression() {
     delete shownOnce();
     shownOnce() = nullptr;
 }
 
-void showErrorBox(QWidget* parent, const std::string& text)
-{
+void showErrorBox(QWidget* parent, const std::string& text) {
     if (shownOnce() && !shownOnce()->insert(text).second) return;
     if (sink()) {
         sink()(parent, text);
@@ -45,24 +40,23 @@ void showErrorBox(QWidget* parent, const std::string& text)
     box.exec();
 }
 
-ErrorSink setErrorSink(ErrorSink newSink)
-{
+ErrorSink setErrorSink(ErrorSink newSink) {
     ErrorSink previous = std::move(sink());
     sink() = std::move(newSink);
     return previous;
 }
 
-ErrorBoxCapture::ErrorBoxCapture()
-{
+ErrorBoxCapture::ErrorBoxCapture() {
     previous_ = setErrorSink([this](QWidget*, const std::string& text) { shown.push_back(text); });
 }
 
-ErrorBoxCapture::~ErrorBoxCapture() { setErrorSink(std::move(previous_)); }
+ErrorBoxCapture::~ErrorBoxCapture() {
+    setErrorSink(std::move(previous_));
+}
 
 namespace detail {
 
-void reportException(QWidget* parent, const std::exception& error) noexcept
-{
+void reportException(QWidget* parent, const std::exception& error) noexcept {
     try {
         showErrorBox(parent, error.what());
     } catch (...) {
@@ -70,8 +64,7 @@ void reportException(QWidget* parent, const std::exception& error) noexcept
     }
 }
 
-void reportUnknown(QWidget* parent) noexcept
-{
+void reportUnknown(QWidget* parent) noexcept {
     try {
         showErrorBox(parent, "Onbekende fout");
     } catch (...) {

@@ -21,13 +21,10 @@ ErrorSink setErrorSink(ErrorSink sink);
 // Runs `handler`. A StoreError or any other std::exception it raises ends the
 // handler at that point and is shown in the error box; the program goes on.
 // Returns true when the handler ran to its end.
-template <class Handler>
-bool guard(QWidget* parent, Handler&& handler) noexcept;
+template <class Handler> bool guard(QWidget* parent, Handler&& handler) noexcept;
 
 // Wraps a handler for connect(): the slot runs behind guard().
-template <class Handler>
-auto guarded(QWidget* parent, Handler handler)
-{
+template <class Handler> auto guarded(QWidget* parent, Handler handler) {
     return [parent, handler = std::move(handler)](auto&&...) mutable { guard(parent, handler); };
 }
 
@@ -60,9 +57,7 @@ void reportException(QWidget* parent, const std::exception& error) noexcept;
 void reportUnknown(QWidget* parent) noexcept;
 } // namespace detail
 
-template <class Handler>
-bool guard(QWidget* parent, Handler&& handler) noexcept
-{
+template <class Handler> bool guard(QWidget* parent, Handler&& handler) noexcept {
     try {
         handler();
         return true;

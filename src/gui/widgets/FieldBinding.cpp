@@ -7,13 +7,11 @@
 
 namespace kelvora::ui {
 
-FieldBinding::~FieldBinding()
-{
+FieldBinding::~FieldBinding() {
     if (view_) view_->removeObserver(this);
 }
 
-void FieldBinding::setDataField(View* view, std::string field)
-{
+void FieldBinding::setDataField(View* view, std::string field) {
     if (view_) view_->removeObserver(this);
     view_ = view;
     field_ = std::move(field);
@@ -22,18 +20,20 @@ void FieldBinding::setDataField(View* view, std::string field)
     refresh();
 }
 
-void FieldBinding::setDisplayFormat(std::string format)
-{
+void FieldBinding::setDisplayFormat(std::string format) {
     format_ = std::move(format);
     if (!pending_) refresh();
 }
 
-bool FieldBinding::fieldAvailable() const { return view_ && view_->active() && view_->hasField(field_); }
+bool FieldBinding::fieldAvailable() const {
+    return view_ && view_->active() && view_->hasField(field_);
+}
 
-bool FieldBinding::fieldWritable() const { return fieldAvailable() && !view_->readOnly(); }
+bool FieldBinding::fieldWritable() const {
+    return fieldAvailable() && !view_->readOnly();
+}
 
-std::string FieldBinding::fieldDisplayText(bool editing) const
-{
+std::string FieldBinding::fieldDisplayText(bool editing) const {
     if (!fieldAvailable() || view_->isEmpty()) return {};
     if (editing || format_.empty() || view_->isNull(field_)) return view_->asText(field_);
     const FieldType type = view_->fields()[static_cast<std::size_t>(view_->fieldIndex(field_))].type;
@@ -41,20 +41,17 @@ std::string FieldBinding::fieldDisplayText(bool editing) const
     return numfmt::formatPattern(view_->asNumber(field_), format_);
 }
 
-bool FieldBinding::isMyField(int field) const
-{
+bool FieldBinding::isMyField(int field) const {
     return fieldAvailable() && field >= 0 && view_->fieldIndex(field_) == field;
 }
 
-void FieldBinding::refresh()
-{
+void FieldBinding::refresh() {
     Busy busy(busy_);
     updateWritable();
     showField();
 }
 
-bool FieldBinding::userChangedText(QWidget* control)
-{
+bool FieldBinding::userChangedText(QWidget* control) {
     if (busy() || !view_) return true;
     if (!pending_ && view_->state() == ViewState::Browse) {
         bool ok;
@@ -73,14 +70,12 @@ bool FieldBinding::userChangedText(QWidget* control)
     return true;
 }
 
-void FieldBinding::userLeftControl(QWidget* control)
-{
+void FieldBinding::userLeftControl(QWidget* control) {
     if (!pending_ || busy()) return;
     guard(control, [this] { commitPendingText(); });
 }
 
-void FieldBinding::commitPendingText()
-{
+void FieldBinding::commitPendingText() {
     if (!pending_ || !fieldAvailable()) return;
     if (view_->state() == ViewState::Browse) {
         Busy busy(busy_);
@@ -93,8 +88,7 @@ void FieldBinding::commitPendingText()
     pending_ = false;
 }
 
-void FieldBinding::viewChanged(View& view, ViewEvent event, int field)
-{
+void FieldBinding::viewChanged(View& view, ViewEvent event, int field) {
     if (&view != view_) return;
     // What the binding itself sets off (the edit that typing starts, the
     // field it writes) must not overwrite the text being typed.

@@ -9,13 +9,11 @@ namespace kelvora::ui {
 
 ViewTableModel::ViewTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-ViewTableModel::~ViewTableModel()
-{
+ViewTableModel::~ViewTableModel() {
     if (view_) view_->removeObserver(this);
 }
 
-void ViewTableModel::setView(View* view, std::vector<GridColumn> columns)
-{
+void ViewTableModel::setView(View* view, std::vector<GridColumn> columns) {
     beginResetModel();
     if (view_) view_->removeObserver(this);
     view_ = view;
@@ -25,24 +23,25 @@ void ViewTableModel::setView(View* view, std::vector<GridColumn> columns)
     endResetModel();
 }
 
-bool ViewTableModel::usable() const { return view_ && view_->active(); }
+bool ViewTableModel::usable() const {
+    return view_ && view_->active();
+}
 
-int ViewTableModel::fieldOf(int column) const
-{
+int ViewTableModel::fieldOf(int column) const {
     if (!usable() || column < 0 || column >= static_cast<int>(columns_.size())) return -1;
     const std::string& name = columns_[static_cast<std::size_t>(column)].field;
     return view_->hasField(name) ? view_->fieldIndex(name) : -1;
 }
 
-int ViewTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int ViewTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
 
-int ViewTableModel::columnCount(const QModelIndex& parent) const
-{
+int ViewTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QVariant ViewTableModel::data(const QModelIndex& index, int role) const
-{
+QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     const int field = fieldOf(index.column());
@@ -52,12 +51,12 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const
     const std::string text = view_->textAt(index.row(), field);
     if (role == Qt::DisplayRole && !column.displayFormat.empty() && !text.empty() &&
         (type == FieldType::Float || type == FieldType::Integer))
-        return QString::fromStdString(numfmt::formatPattern(view_->numberAt(index.row(), field), column.displayFormat));
+        return QString::fromStdString(
+            numfmt::formatPattern(view_->numberAt(index.row(), field), column.displayFormat));
     return QString::fromStdString(text);
 }
 
-QVariant ViewTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant ViewTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) {
         if (section < 0 || section >= static_cast<int>(columns_.size())) return {};
@@ -66,24 +65,25 @@ QVariant ViewTableModel::headerData(int section, Qt::Orientation orientation, in
     // The row header marks the current record and what is happening to it.
     if (usable() && section == view_->recNo()) {
         switch (view_->state()) {
-        case ViewState::Edit: return QStringLiteral("I");
-        case ViewState::Insert: return QStringLiteral("*");
-        default: return QStringLiteral("\u25B6");
+        case ViewState::Edit:
+            return QStringLiteral("I");
+        case ViewState::Insert:
+            return QStringLiteral("*");
+        default:
+            return QStringLiteral("\u25B6");
         }
     }
     return QString();
 }
 
-Qt::ItemFlags ViewTableModel::flags(const QModelIndex& index) const
-{
+Qt::ItemFlags ViewTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (!readOnly_ && usable() && !view_->readOnly() && fieldOf(index.column()) >= 0) f |= Qt::ItemIsEditable;
     return f;
 }
 
-bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
+bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || !usable()) return false;
     const int field = fieldOf(index.column());
     if (field < 0) return false;
@@ -95,8 +95,7 @@ bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, in
     });
 }
 
-void ViewTableModel::viewChanged(View& view, ViewEvent event, int field)
-{
+void ViewTableModel::viewChanged(View& view, ViewEvent event, int field) {
     if (&view != view_) return;
     switch (event) {
     case ViewEvent::Opened:

@@ -6,27 +6,23 @@
 
 namespace kelvora::ui {
 
-settings::Placement readPlacement(std::string_view section)
-{
+settings::Placement readPlacement(std::string_view section) {
     const IniFile ini = settingsFile();
     return settings::readPlacement(ini, section);
 }
 
-void placeFrameAt(QWidget* window, const QPoint& topLeft)
-{
+void placeFrameAt(QWidget* window, const QPoint& topLeft) {
     // For a window, move() places the outer frame: what currentPlacement()
     // reads back, so a run writes what the next one reads.
     window->move(topLeft);
 }
 
-void applyPlacement(QWidget* window, std::string_view section)
-{
+void applyPlacement(QWidget* window, std::string_view section) {
     const settings::Placement p = readPlacement(section);
     placeFrameAt(window, QPoint(p.left, p.top));
 }
 
-settings::Placement currentPlacement(const QWidget* window)
-{
+settings::Placement currentPlacement(const QWidget* window) {
     const QRect frame = window->frameGeometry();
     settings::Placement p;
     p.left = frame.left();
@@ -36,8 +32,7 @@ settings::Placement currentPlacement(const QWidget* window)
     return p;
 }
 
-void storePlacement(const QWidget* window, std::string_view section)
-{
+void storePlacement(const QWidget* window, std::string_view section) {
     IniFile ini = settingsFile();
     settings::writePlacement(ini, section, currentPlacement(window));
 }

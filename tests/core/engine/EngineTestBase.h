@@ -1,7 +1,7 @@
 #pragma once
-#include "support/RecordingPrompter.h"
 #include "engine/GlzDMUnit.h"
 #include "support/EngineFixtures.h"
+#include "support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "support/RecordingPrompter.h"
 #include "engine/GlzDMUnit.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
+#include "support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "materials/MaterialImporter.h"
-#include "support/RecordingPrompter.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
 #include "store/StoreError.h"
 #include "store/View.h"
 #include "support/EngineFixtures.h"
+#include "support/RecordingPrompter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "materials/PercentToMolConverter.h"
-#include "support/RecordingPrompter.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "support/EngineFixtures.h"
+#include "support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
 

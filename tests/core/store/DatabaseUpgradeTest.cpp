@@ -1,7 +1,7 @@
 #include "store/DatabaseUpgrade.h"
-#include "support/RecordingPrompter.h"
 #include "store/AtomicFile.h"
 #include "store/StoreError.h"
+#include "support/RecordingPrompter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
