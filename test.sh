@@ -11,6 +11,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   BUILD=build-sanitize
   FLAGS=(-DCMAKE_BUILD_TYPE=Debug -DKELVORA_WERROR=ON -DKELVORA_SANITIZE=ON)
 fi
+# A compiler cache, where one is installed, makes rebuilds of unchanged sources cheap.
+if command -v ccache >/dev/null; then FLAGS+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S . -B "$BUILD" -G Ninja "${FLAGS[@]}"
 cmake --build "$BUILD" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
