@@ -1,11 +1,63 @@
 #include "materials/PercentToMolConverter.h"
 
+#include "common/NumberFormat.h"
 #include "engine/OxideMolarMass.h"
-#include "model/OxideCatalogue.h"
-
-#include <array>
 
 namespace kelvora {
+
+namespace {
+std::size_t index(const Oxide& oxide) {
+    return static_cast<std::size_t>(oxide.position - 1);
+}
+
+std::array<double, OxideCatalogue::count> percentages(const View& materials) {
+    std::array<double, OxideCatalogue::count> percent{};
+    for (const auto& oxide : OxideCatalogue::all())
+        percent[index(oxide)] = materials.asNumber(oxide.percentField());
+    return percent;
+}
+
+double lossFor(double oxideSum) {
+    return oxideSum < 100.0 ? 100.0 - oxideSum : 0.0;
+}
+} // namespace
+
+std::optional<PercentConversion>
+PercentToMolConverter::compute(const std::array<double, OxideCatalogue::count>& percent) {
+    PercentConversion result;
+    for (const auto& oxide : OxideCatalogue::all()) {
+        result.mols[index(oxide)] = percent[index(oxide)] / OxideMolarMass::at(oxide.position);
+        result.oxideSum += percent[index(oxide)];
+    }
+
+    // The first group, in the order basic, neutral, acid, whose mols do not
+    // cancel out to exactly zero becomes the one mol of the formula.
+    double groupSum = 0.0;
+    for (const auto basis : {ConversionBasis::Basic, ConversionBasis::Neutral, ConversionBasis::Acid}) {
+        const auto group = basis == ConversionBasis::Basic     ? OxideGroup::Basic
+                           : basis == ConversionBasis::Neutral ? OxideGroup::Neutral
+                                                               : OxideGroup::Acid;
+        groupSum = 0.0;
+        for (const auto& oxide : OxideCatalogue::group(group))
+            groupSum += result.mols[index(oxide)];
+        result.basis = basis;
+        if (groupSum != 0.0) break;
+    }
+    if (groupSum == 0.0) return std::nullopt;
+
+    const double factor = 1.0 / groupSum;
+    double oxideWeight = 0.0;
+    for (const auto& oxide : OxideCatalogue::all()) {
+        auto& n = result.mols[index(oxide)];
+        n *= factor;
+        oxideWeight += n * OxideMolarMass::at(oxide.position);
+    }
+    // The rest up to 100 % is what the firing drives off: it weighs in the
+    // raw material, so one mol of the formula is 100 / S grams of it.
+    result.lossOnIgnition = lossFor(result.oxideSum);
+    result.molWeight = result.lossOnIgnition > 0.0 ? 100.0 * factor : oxideWeight;
+    return result;
+}
 
 bool PercentToMolConverter::convert(View& materials, Prompter& prompter) {
     if (materials.asText("molproc") != "P") {
@@ -13,36 +65,31 @@ bool PercentToMolConverter::convert(View& materials, Prompter& prompter) {
             "Samenstelling is niet in procenten ingevoerd\r\nVoer percentages in en zet Mol/proc op P");
         return false;
     }
-    const auto oxides = OxideCatalogue::all();
-    std::array<double, OxideCatalogue::count> mols{};
-    for (const auto& oxide : oxides)
-        mols[static_cast<std::size_t>(oxide.position - 1)] =
-            materials.asNumber(oxide.percentField()) / OxideMolarMass::at(oxide.position);
-
-    double basicSum = 0.0;
-    for (const auto& oxide : OxideCatalogue::group(OxideGroup::Basic))
-        basicSum += mols[static_cast<std::size_t>(oxide.position - 1)];
-    if (basicSum == 0.0) {
+    const auto result = compute(percentages(materials));
+    if (!result) {
         prompter.message("De som van de basische oxides is 0.\r\nKan daarom Seger formule niet afleiden uit "
                          "procentuele samenstelling.");
         return false;
     }
 
-    const double factor = 1.0 / basicSum;
-    double molWeight = 0.0;
-    for (const auto& oxide : oxides) {
-        auto& n = mols[static_cast<std::size_t>(oxide.position - 1)];
-        n *= factor;
-        molWeight += n * OxideMolarMass::at(oxide.position);
-    }
-
     // A record being inserted stays in insert state and is posted as it is.
     if (materials.state() != ViewState::Insert) materials.edit();
-    materials.setNumber("molg", molWeight);
-    for (const auto& oxide : oxides)
-        materials.setNumber(oxide.stem, mols[static_cast<std::size_t>(oxide.position - 1)]);
+    materials.setNumber("molg", result->molWeight);
+    for (const auto& oxide : OxideCatalogue::all())
+        materials.setNumber(oxide.stem, result->mols[index(oxide)]);
     materials.post();
     return true;
+}
+
+double PercentToMolConverter::impliedLoss(const View& materials) {
+    double sum = 0.0;
+    for (const double p : percentages(materials))
+        sum += p;
+    return lossFor(sum);
+}
+
+std::string PercentToMolConverter::impliedLossText(const View& materials) {
+    return "Gloeiverlies: " + numfmt::formatPattern(impliedLoss(materials), "#0.##") + " %";
 }
 
 } // namespace kelvora

@@ -1,17 +1,55 @@
 #pragma once
 #include "common/Prompter.h"
+#include "model/OxideCatalogue.h"
 #include "store/View.h"
+
+#include <array>
+#include <optional>
+#include <string>
 
 namespace kelvora {
 
+// Which oxide group a converted formula is brought to one mol on.
+enum class ConversionBasis { Basic, Neutral, Acid };
+
+// The molar formula that belongs to a weight-percentage analysis.
+struct PercentConversion {
+    std::array<double, OxideCatalogue::count> mols{}; // catalogue order
+    double molWeight = 0.0;      // grams of raw material holding one mol of the basis group
+    double oxideSum = 0.0;       // the entered percentages added up
+    double lossOnIgnition = 0.0; // 100 - oxideSum when that is below 100, else 0
+    ConversionBasis basis = ConversionBasis::Basic;
+};
+
 // Turns the weight-percentage analysis of a material (the current record of
-// an editable materials view) into its Seger formula, basic oxides summing to
-// one mol, and the molecular weight that belongs to that formula.
+// an editable materials view) into its Seger formula and the molecular weight
+// that belongs to it.
+//
+// The formula is normalised on the basic oxides (they sum to one mol). A
+// material without basic oxides (kaolin, alumina) is normalised on its
+// neutral oxides instead, and one without those too (silica) on its acid
+// oxides. Percentages that add up to less than 100 leave the rest as loss on
+// ignition (water, carbon dioxide burnt off): the molecular weight is then
+// 100 / S, the grams of raw material that hold one mol of the basis group, so
+// that a gram of the material in a recipe is not taken for more oxide than it
+// gives. Percentages adding up to 100 or more give W = (their sum) / S.
 class PercentToMolConverter {
 public:
     // True when the record was converted and posted; false after a refusal,
-    // which the prompter has been told and which changes nothing.
+    // which the prompter has been told and which changes nothing. Refused are
+    // a record whose `molproc` is not "P" and an analysis without any oxide.
     static bool convert(View& materials, Prompter& prompter);
+
+    // The conversion of percentages in catalogue order; nothing when no
+    // group has a non-zero mol sum.
+    static std::optional<PercentConversion> compute(const std::array<double, OxideCatalogue::count>& percent);
+
+    // The loss on ignition the current record's percentage analysis implies:
+    // 100 minus the sum of its oxide percentages, 0 when they reach 100. For
+    // the read-only "Gloeiverlies" label of the percentage page.
+    static double impliedLoss(const View& materials);
+    // "Gloeiverlies: x %" with the loss in the display format "#0.##".
+    static std::string impliedLossText(const View& materials);
 };
 
 } // namespace kelvora
