@@ -1,0 +1,57 @@
+#pragma once
+#include "common/Prompter.h"
+#include "store/View.h"
+
+#include <string>
+
+namespace kelvora {
+
+// Lets a renamed material follow into the recipes that use it. Glazes refer
+// to materials by name only, so without this a rename leaves those recipes
+// pointing at a name that no longer exists.
+//
+// How the materials window uses it: when the user posts a material whose
+// `naam` changed, call
+//     MaterialRename::followRename(prompter, DataFiles::glazes(), oldName, newName);
+// after the materials view has posted the new name. When glazes use the old
+// name it asks questionText(N) ("Ook de glazuren die deze grondstof gebruiken
+// aanpassen? (N glazuren)") through prompter.confirm(); Ja replaces the name in
+// every recipe and addition slot of those glazes and writes the glazes file
+// once, atomically; Nee leaves the glazes file untouched byte for byte, so
+// only the material is renamed. Store errors (an unreadable or unwritable
+// glazes file) are thrown as StoreError/FileError with the message the user
+// must see; the glazes file is then left exactly as it was.
+//
+// A slot uses a material when its name text equals the old name exactly, as
+// the calculation's lookup compares it (case-sensitive, blanks included).
+class MaterialRename {
+public:
+    // Glazes in an open view with at least one recipe slot (`mat1`..`mat12`)
+    // or addition slot (`tvs1`..`tvs5`) naming `oldName`. The current row
+    // stays where it was.
+    static int countGlazes(View& glazes, const std::string& oldName);
+    // The same for a glazes data file; 0 when the file does not exist.
+    static int countGlazes(const std::string& glazesFile, const std::string& oldName);
+
+    // Replaces `oldName` by `newName` in every slot of an open, writable view
+    // (each changed glaze edited and posted); returns the number of glazes
+    // changed. Nothing is written to disk here: closing the view does that.
+    static int replaceInView(View& glazes, const std::string& oldName, const std::string& newName);
+    // The same on a glazes data file, all or nothing: either every glaze that
+    // uses the old name is changed and the file replaced atomically, or the
+    // error is thrown and the file keeps its old bytes. Returns the number of
+    // glazes changed; with none the file is not written.
+    static int replaceInFile(const std::string& glazesFile, const std::string& oldName,
+                             const std::string& newName);
+
+    // "Ook de glazuren die deze grondstof gebruiken aanpassen? (N glazuren)"
+    static std::string questionText(int glazeCount);
+
+    // The whole exchange: counts, asks when glazes use the old name, and on
+    // Ja replaces. Returns the number of glazes changed (0 after Nee, when no
+    // glaze uses the name, or when the name did not change).
+    static int followRename(Prompter& prompter, const std::string& glazesFile, const std::string& oldName,
+                            const std::string& newName);
+};
+
+} // namespace kelvora
