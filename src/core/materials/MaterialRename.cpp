@@ -22,7 +22,14 @@ const std::vector<std::string>& slotFields() {
     return fields;
 }
 
+// A blank name (a material being inserted has no old name) is used by no glaze:
+// blank slots are empty places, not references.
+bool isBlank(const std::string& name) {
+    return name.find_first_not_of(" \t") == std::string::npos;
+}
+
 bool usesName(const View& glazes, int row, const std::vector<int>& fields, const std::string& name) {
+    if (isBlank(name)) return false;
     for (const int field : fields)
         if (glazes.textAt(row, field) == name) return true;
     return false;

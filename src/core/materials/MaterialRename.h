@@ -23,7 +23,8 @@ namespace kelvora {
 // must see; the glazes file is then left exactly as it was.
 //
 // A slot uses a material when its name text equals the old name exactly, as
-// the calculation's lookup compares it (case-sensitive, blanks included).
+// the calculation's lookup compares it (case-sensitive, blanks included). A
+// blank old name (a material that is being inserted) is used by no glaze.
 class MaterialRename {
 public:
     // Glazes in an open view with at least one recipe slot (`mat1`..`mat12`)

@@ -108,6 +108,8 @@ TEST_F(MaterialRenameTest, NothingIsAskedWhenNoGlazeUsesTheName) {
     const std::vector<Case> cases{
         {"unused name", "Talk", "Talk fijn", file},
         {"name unchanged", "Kwarts", "Kwarts", file},
+        {"new material, no old name", "", "Kwarts", file},
+        {"blank old name", "  ", "Kwarts", file},
         {"no glazes file yet", "Kwarts", "Silica", dir.file("ontbreekt.cds")},
     };
     for (const auto& c : cases) {
