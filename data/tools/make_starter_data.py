@@ -208,7 +208,7 @@ def ty(name, price, what, source, percent, note=""):
 H2O, CO2 = "H2O", "CO2"
 
 HH = "Hamer & Hamer, The Potter's Dictionary of Materials and Techniques"
-DF = "Digitalfire Reference Library"
+DF = "gangbare leveranciersopgaven van dit type"
 LM = "gemiddelde stollingsgesteente volgens Le Maitre, J. Petrology 17 (1976)"
 
 # Silica, clays and other alumina-silica sources.
