@@ -76,8 +76,9 @@ int main(int argc, char** argv) {
         try {
             // Without --db the program's own rule decides the data folder; an
             // installed kelvora-cli gets its starter tables on first use.
-            const auto where =
-                kelvora::DataLocation::find(executablePath(argv[0]), kelvora::UserFolders::fromEnvironment());
+            // The desktop program beside kelvora-cli names the settings file.
+            const auto where = kelvora::DataLocation::find(executablePath(argv[0]).parent_path() / "kelvora",
+                                                           kelvora::UserFolders::fromEnvironment());
             if (wantsVersion) {
                 version(std::cout, where, db.empty() ? where.dataFolder.string() : db);
                 return 0;
