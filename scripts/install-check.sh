@@ -83,10 +83,17 @@ if [ $GUI = 1 ]; then
   "$PREFIX/bin/kelvora" --version | grep -q '^kelvora 0\.9\.9\.1$' || fail "kelvora --version"
   # The program itself, started for a moment by another fresh user, seeds its folder too.
   mkdir -p "$WORK/home2"
-  set +e
-  env -i PATH="$PATH" HOME="$WORK/home2" QT_QPA_PLATFORM=offscreen timeout 5 "$PREFIX/bin/kelvora" >/dev/null 2>&1
-  set -e
-  cmp -s "$PREFIX/share/kelvora/db0991/glz.cds" "$WORK/home2/.local/share/kelvora/db0991/glz.cds" &&
+  env -i PATH="$PATH" HOME="$WORK/home2" QT_QPA_PLATFORM=offscreen "$PREFIX/bin/kelvora" >"$WORK/kelvora.log" 2>&1 &
+  gui=$!
+  seeded="$WORK/home2/.local/share/kelvora/db0991/mat.cds" # the last one copied
+  for _ in $(seq 150); do
+    [ -f "$seeded" ] && break
+    kill -0 $gui 2>/dev/null || break
+    sleep 0.2
+  done
+  kill $gui 2>/dev/null || true
+  wait $gui 2>/dev/null || true
+  cmp -s "$PREFIX/share/kelvora/db0991/mat.cds" "$seeded" &&
     pass "installed kelvora seeds ~/.local/share/kelvora/db0991" || fail "installed kelvora did not seed its data folder"
 fi
 
