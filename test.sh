@@ -19,3 +19,5 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$BUILD" --output-on-failure -j"$(nproc)" --timeout 600
+# The normal build is also installed into a temporary prefix and packaged.
+if [ "$BUILD" = build ]; then ./scripts/install-check.sh "$BUILD"; fi

@@ -1,4 +1,5 @@
 #include "app/AboutBoxUnit.h"
+#include "app/Installation.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -62,6 +63,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     OKButton->setGeometry(143, 164, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Below the designed box: the licence and the folders this run uses.
+    auto* notice = new QLabel(this);
+    notice->setObjectName(QStringLiteral("LicenceLabel"));
+    notice->setWordWrap(true);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont small = notice->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    notice->setFont(small);
 }
 
 QString TAboutBox::ReadFileVersion() {
@@ -80,6 +90,11 @@ void TAboutBox::showEvent(QShowEvent* event) {
 void TAboutBox::FormShow() {
     VersieLabel->setText(ReadFileVersion() + QStringLiteral(" (B\u00E8ta versie!)"));
     VersieLabel->adjustSize();
+    if (auto* notice = findChild<QLabel*>(QStringLiteral("LicenceLabel"))) {
+        notice->setText(ui::licenceAndFolders());
+        notice->setGeometry(8, 197, 345, notice->heightForWidth(345));
+        setFixedSize(361, notice->geometry().bottom() + 9);
+    }
     if (const QScreen* s = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Installation.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <exception>
 
 namespace kelvora::ui {
 
@@ -10,6 +13,10 @@ namespace {
 QString& overridePath() {
     static QString path;
     return path;
+}
+
+QString text(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
 }
 } // namespace
 
@@ -26,12 +33,47 @@ void setExecutablePath(const QString& path) {
     overridePath() = path;
 }
 
+DataLocation dataLocation() {
+    // Absolute, so that a bare file name stands in the current folder.
+    const QString exe = QFileInfo(executablePath()).absoluteFilePath();
+    return DataLocation::find(exe.toStdString(), UserFolders::fromEnvironment());
+}
+
+QString workingFolder() {
+    return text(dataLocation().workingFolder);
+}
+
+void enterWorkingFolder() {
+    const DataLocation where = dataLocation();
+    std::exception_ptr failed;
+    try {
+        where.prepare();
+    } catch (...) {
+        failed = std::current_exception();
+    }
+    QDir::setCurrent(text(where.workingFolder));
+    if (failed) std::rethrow_exception(failed);
+}
+
 IniFile settingsFile() {
-    return IniFile(settingsPathForExecutable(executablePath().toStdString()));
+    return IniFile(dataLocation().settingsFile.string());
 }
 
 QString manualStartPage() {
-    return QDir(executableFolder()).filePath(QStringLiteral("manual/manual.htm"));
+    return QDir(text(dataLocation().manualFolder)).filePath(QStringLiteral("manual.htm"));
+}
+
+QString licenceAndFolders() {
+    DataLocation where;
+    try {
+        where = dataLocation();
+    } catch (const std::exception& error) {
+        where.dataFolder = where.settingsFile = error.what();
+    }
+    return QStringLiteral("Vrije software onder de GNU GPL, versie 3 of later (GPL-3.0-or-later); "
+                          "zonder enige garantie.\nGegevens: %1\nInstellingen: %2")
+        .arg(QDir::toNativeSeparators(text(where.dataFolder)),
+             QDir::toNativeSeparators(text(where.settingsFile)));
 }
 
 } // namespace kelvora::ui

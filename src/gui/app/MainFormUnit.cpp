@@ -158,8 +158,9 @@ void TMainForm::FormCreate() {
     }
     ui::guard(this, [this] { ui::applyPlacement(this, settings::MainForm); });
     appliedTaal_ = 0;
-    // Relative data paths ("db0991/mat.cds") resolve beside the program.
-    QDir::setCurrent(ui::executableFolder());
+    // Relative data paths ("db0991/mat.cds") resolve in the working folder:
+    // beside the program, or the user's data folder of an installed program.
+    ui::guard(this, [] { ui::enterWorkingFolder(); });
 }
 
 void TMainForm::FormDestroy() {

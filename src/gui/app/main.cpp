@@ -9,6 +9,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -33,6 +35,13 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf(
+            "kelvora %s\nLicence: GPL-3.0-or-later; there is NO WARRANTY, to the extent permitted by law.\n",
+            KELVORA_VERSION);
+        return 0;
+    }
     KelvoraApplication app(argc, argv);
     kelvora::ui::prepareApplication(app);
     // The splash is not the main window: closing it must not end the program.

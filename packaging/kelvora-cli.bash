@@ -1,0 +1,64 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# bash completion for kelvora-cli
+_kelvora_cli() {
+    local cur prev words cword
+    _init_completion || return
+
+    # The words before the command: an optional "--db DIR".
+    local i=1 db=()
+    if [[ ${words[1]} == --db ]]; then
+        if ((cword == 2)); then
+            _filedir -d
+            return
+        fi
+        db=(--db "${words[2]}")
+        i=3
+    fi
+
+    if ((cword == i)); then
+        local first="list show export new-table calc report calc-all convert import"
+        ((i == 1)) && first+=" --db --help --version"
+        mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
+        return
+    fi
+
+    local command=${words[i]} arg=$((cword - i))
+    case $command in
+        list)
+            ((arg == 1)) && mapfile -t COMPREPLY < <(compgen -W "materials glazes" -- "$cur")
+            ;;
+        show)
+            if ((arg == 1)); then
+                mapfile -t COMPREPLY < <(compgen -W "material glaze" -- "$cur")
+            elif ((arg == 2)); then
+                local table=materials
+                [[ ${words[i + 1]} == glaze ]] && table=glazes
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list "$table" 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            fi
+            ;;
+        export | new-table)
+            case $arg in
+                1) mapfile -t COMPREPLY < <(compgen -W "materials glazes" -- "$cur") ;;
+                2) _filedir ;;
+                3) mapfile -t COMPREPLY < <(compgen -W "--xml" -- "$cur") ;;
+            esac
+            ;;
+        calc | report | convert)
+            if ((arg == 1)); then
+                local table=glazes
+                [[ $command == convert ]] && table=materials
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list "$table" 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            elif ((arg == 2)) && [[ $command == calc ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "--basic-not-to-one" -- "$cur")
+            fi
+            ;;
+        import)
+            ((arg == 1)) && _filedir
+            ;;
+    esac
+} &&
+    complete -F _kelvora_cli kelvora-cli
