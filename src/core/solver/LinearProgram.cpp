@@ -67,9 +67,13 @@ LinearProgram::Solution LinearProgram::solve() const {
     model.loadProblem(matrix, colLower.data(), colUpper.data(), cost_.data(), rowLower.data(),
                       rowUpper.data());
     model.setOptimizationDirection(maximise_ ? -1.0 : 1.0);
-    // The problems are tiny: the dual simplex without presolve answers fastest
-    // and leaves the basic solution as the factorisation computed it.
+    // The problems are tiny: the dual simplex without presolve answers
+    // fastest. Its last values may carry errors of 1e-12 or so; the primal
+    // simplex, started from the final basis, refactorises and finds the vertex
+    // to the last digit at the cost of no pivots, so that a formula right at
+    // the edge of a range shows that edge.
     model.dual();
+    model.primal(1);
 
     Solution solution;
     if (model.isProvenOptimal()) {
@@ -78,16 +82,6 @@ LinearProgram::Solution LinearProgram::solve() const {
         solution.status = Status::Infeasible;
     } else if (model.isProvenDualInfeasible()) {
         solution.status = Status::Unbounded;
-    } else {
-        // The dual simplex may give up on a degenerate problem; the primal one
-        // settles it from where the dual left off.
-        model.primal(1);
-        if (model.isProvenOptimal())
-            solution.status = Status::Optimal;
-        else if (model.isProvenPrimalInfeasible())
-            solution.status = Status::Infeasible;
-        else if (model.isProvenDualInfeasible())
-            solution.status = Status::Unbounded;
     }
     if (solution.status == Status::Optimal) {
         const double* x = model.primalColumnSolution();

@@ -85,14 +85,12 @@ double rangeValue(const OxideValues& formula, const RangeTerms& terms, bool& def
     return formula[terms.numerator] / below;
 }
 
-enum class Scale { BasicSum, Weight };
-
-// The ranges as rows that hold whatever the scale of the amounts z:
-// low * D(z) <= N(z) <= high * D(z), with D the basic sum for a Seger value
-// and the other oxide for a ratio. Then the same rows serve both scales.
+// The ranges as rows low * D(x) <= N(x) <= high * D(x), with D the basic sum
+// for a Seger value and the other oxide for a ratio; with the basic sum fixed
+// to one the first kind reads low <= N(x) <= high.
 LinearProgram rangeProgramme(const std::vector<SolverMaterial>& materials,
                              const std::vector<RangeTerms>& terms, const std::vector<OxideRange>& ranges,
-                             const std::vector<bool>& use, Scale scale) {
+                             const std::vector<bool>& use) {
     LinearProgram lp;
     const std::size_t n = materials.size();
     for (std::size_t i = 0; i < n; ++i)
@@ -110,19 +108,10 @@ LinearProgram rangeProgramme(const std::vector<SolverMaterial>& materials,
         lp.addRow(std::move(lower), 0.0, LinearProgram::infinity);
         if (!upper.empty()) lp.addRow(std::move(upper), -LinearProgram::infinity, 0.0);
     }
-    std::vector<LinearProgram::Term> basic, weight;
-    for (std::size_t i = 0; i < n; ++i) {
+    std::vector<LinearProgram::Term> basic;
+    for (std::size_t i = 0; i < n; ++i)
         basic.push_back({static_cast<int>(i), materials[i].basicSum()});
-        weight.push_back({static_cast<int>(i), materials[i].molg});
-    }
-    if (scale == Scale::BasicSum) {
-        lp.addRow(std::move(basic), 1.0, 1.0);
-    } else {
-        lp.addRow(std::move(weight), 1.0, 1.0);
-        // A Seger formula needs some basic oxide; any amount will do, the
-        // result is scaled to a basic sum of one afterwards.
-        lp.addRow(std::move(basic), 1e-9, LinearProgram::infinity);
-    }
+    lp.addRow(std::move(basic), 1.0, 1.0);
     return lp;
 }
 
@@ -143,8 +132,7 @@ std::string infeasibleMessage(const std::vector<SolverMaterial>& materials,
     const std::string head = "Geen recept binnen de bereiken mogelijk: ";
     const std::string tail = " kan met deze grondstoffen niet gehaald worden.";
     auto feasible = [&](const std::vector<bool>& use) {
-        return rangeProgramme(materials, terms, ranges, use, Scale::BasicSum).solve().status ==
-               LinearProgram::Status::Optimal;
+        return rangeProgramme(materials, terms, ranges, use).solve().status == LinearProgram::Status::Optimal;
     };
     std::vector<std::size_t> alone, without;
     for (std::size_t r = 0; r < ranges.size(); ++r) {
@@ -256,13 +244,17 @@ RecipeResult RecipeSolver::matchFormula(const std::vector<SolverMaterial>& mater
     return result;
 }
 
-// The cheapest recipe: the price per kilogram is sum(x_i molg_i prys_i) /
-// sum(x_i molg_i), a ratio of two linear terms, so with the basic sum fixed it
-// is no linear objective. The ranges are homogeneous (they hold for z as for
-// any multiple of z), so instead the amounts z are scaled to one gram of
-// recipe, sum(z_i molg_i) = 1, which makes the price the linear
-// sum(z_i molg_i prys_i); dividing z by its basic sum afterwards gives the
-// Seger amounts x with the same price (the Charnes-Cooper transformation).
+// The cheapest recipe. The price per kilogram, sum(x_i molg_i prys_i) /
+// sum(x_i molg_i), is a ratio of two linear terms and so no linear objective.
+// Fixing the total weight instead of the basic sum (the Charnes-Cooper way)
+// would make it linear, but then the basic sum becomes a variable that may
+// shrink towards zero, and within the solver's tolerances a recipe of almost
+// only a basic-free material (quartz) would pass every range. So the basic sum
+// stays fixed at one, where the ranges are well scaled, and the ratio is
+// minimised by Dinkelbach's iteration: with lambda the price of the last
+// recipe, minimise sum(x_i molg_i (prys_i - lambda)); a negative optimum gives
+// a cheaper recipe and the next lambda, zero means lambda is the least price.
+// It ends after a few programmes, each as small as the others here.
 // The most or least of one oxide needs no such step: with the basic sum fixed
 // the oxide's Seger value is linear in x.
 RecipeResult RecipeSolver::withinRanges(const std::vector<SolverMaterial>& materials,
@@ -281,24 +273,57 @@ RecipeResult RecipeSolver::withinRanges(const std::vector<SolverMaterial>& mater
 
     const std::size_t n = materials.size();
     const bool cheapest = objective.kind == SolverObjective::Kind::CheapestPrice;
-    LinearProgram lp = rangeProgramme(materials, terms, ranges, std::vector<bool>(ranges.size(), true),
-                                      cheapest ? Scale::Weight : Scale::BasicSum);
-    for (std::size_t i = 0; i < n; ++i)
-        lp.setCost(static_cast<int>(i),
-                   cheapest ? materials[i].molg * materials[i].prys : materials[i].oxides[objectiveOxide]);
+    LinearProgram lp = rangeProgramme(materials, terms, ranges, std::vector<bool>(ranges.size(), true));
     lp.setMaximise(objective.kind == SolverObjective::Kind::MaximiseOxide);
+    auto priceOf = [&](const std::vector<double>& x) {
+        double cost = 0.0, grams = 0.0;
+        for (std::size_t i = 0; i < n; ++i) {
+            cost += x[i] * materials[i].molg * materials[i].prys;
+            grams += x[i] * materials[i].molg;
+        }
+        return cost / grams;
+    };
+    auto solveFor = [&](double lambda) {
+        for (std::size_t i = 0; i < n; ++i)
+            lp.setCost(static_cast<int>(i), cheapest ? materials[i].molg * (materials[i].prys - lambda)
+                                                     : materials[i].oxides[objectiveOxide]);
+        return lp.solve();
+    };
 
-    const auto solution = lp.solve();
+    auto solution = solveFor(0.0);
+    if (cheapest && solution.status == LinearProgram::Status::Optimal) {
+        for (int step = 0; step < 100; ++step) {
+            const double lambda = priceOf(solution.values);
+            auto next = solveFor(lambda);
+            if (next.status != LinearProgram::Status::Optimal) {
+                solution = next;
+                break;
+            }
+            double grams = 0.0;
+            for (std::size_t i = 0; i < n; ++i)
+                grams += next.values[i] * materials[i].molg;
+            // Not cheaper by more than rounding: lambda is the least price.
+            if (next.objective >= -1e-12 * lambda * grams) break;
+            solution = std::move(next);
+        }
+    }
     if (solution.status == LinearProgram::Status::Infeasible)
         return unsolved(materials, infeasibleMessage(materials, terms, ranges));
-    if (solution.status == LinearProgram::Status::Unbounded)
+    if (solution.status == LinearProgram::Status::Unbounded) {
+        if (!cheapest)
+            return unsolved(materials, "Geen recept met de " +
+                                           std::string(objective.kind == SolverObjective::Kind::MaximiseOxide
+                                                           ? "meeste "
+                                                           : "minste ") +
+                                           label(objective.stem) + ": geef er een bereik voor op.");
+        // Only a material without basic oxide can grow without end at a fixed
+        // basic sum; one cheaper than the rest makes the batch ever cheaper.
+        std::string free;
+        for (const auto& m : materials)
+            if (m.basicSum() == 0.0) free += (free.empty() ? "" : ", ") + m.name;
         return unsolved(materials,
-                        cheapest ? "Geen goedkoopste recept: de prijzen laten het recept onbegrensd."
-                                 : "Geen recept met de " +
-                                       std::string(objective.kind == SolverObjective::Kind::MaximiseOxide
-                                                       ? "meeste "
-                                                       : "minste ") +
-                                       label(objective.stem) + ": geef er een bereik voor op.");
+                        "Geen goedkoopste recept: geef een bereik op voor de oxiden van " + free + ".");
+    }
     if (solution.status != LinearProgram::Status::Optimal)
         return unsolved(materials, "Het rekenprogramma vond geen oplossing.");
 
