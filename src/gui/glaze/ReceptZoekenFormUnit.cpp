@@ -116,6 +116,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     ReceptTabel->setObjectName(QStringLiteral("ReceptTabel"));
     ReceptTabel->setHorizontalHeaderLabels({QStringLiteral("Grondstof"), QStringLiteral("Percentage")});
     ReceptTabel->verticalHeader()->hide();
+    ReceptTabel->verticalHeader()->setDefaultSectionSize(22);
     ReceptTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ReceptTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     UitkomstTabel = new QTableWidget(0, 2, resultBox);
