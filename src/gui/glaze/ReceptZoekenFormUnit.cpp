@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,6 +51,22 @@ QTableWidgetItem* fixedItem(const QString& text) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
+
+// Hands every keystroke in a cell to the table, so that the result follows
+// the typing instead of waiting for the cell to be left.
+class LiveCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            auto* self = const_cast<LiveCellDelegate*>(this);
+            connect(line, &QLineEdit::textEdited, self, [self, line] { Q_EMIT self->commitData(line); });
+        }
+        return editor;
+    }
+};
 
 std::string ratioStem() {
     return "sio2:al2o3";
@@ -97,6 +114,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
                                              QStringLiteral("Gewicht"), QStringLiteral("Min"),
                                              QStringLiteral("Max")});
     FormuleTabel->verticalHeader()->hide();
+    FormuleTabel->setItemDelegate(new LiveCellDelegate(FormuleTabel));
     FormuleTabel->verticalHeader()->setDefaultSectionSize(22);
     for (const auto& oxide : OxideCatalogue::all())
         FormuleTabel->setItem(
