@@ -185,7 +185,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     solveTimer_ = new QTimer(this);
     solveTimer_->setSingleShot(true);
     solveTimer_->setInterval(0);
-    connect(solveTimer_, &QTimer::timeout, this, [this] { solve(); });
+    connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
     connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterMaterials(text); });
     connect(MateriaalLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
     connect(FormuleTabel, &QTableWidget::itemChanged, this, [this] { scheduleSolve(); });
@@ -195,7 +195,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     connect(SluitenButton, &QPushButton::clicked, this, &QDialog::accept);
 
     reloadMaterials();
-    solve();
+    ui::guard(this, [this] { solve(); });
 }
 
 void TReceptZoekenForm::reloadMaterials() {

@@ -123,7 +123,7 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     solveTimer_ = new QTimer(this);
     solveTimer_->setSingleShot(true);
     solveTimer_->setInterval(0);
-    connect(solveTimer_, &QTimer::timeout, this, [this] { solve(); });
+    connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
     connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         for (int i = 0; i < KandidatenLijst->count(); ++i) {
             QListWidgetItem* item = KandidatenLijst->item(i);
