@@ -1,0 +1,275 @@
+// solve and substitute: recipes from formulas, ranges and replaced materials.
+#include "CommandRegistry.h"
+
+#include "common/NumberFormat.h"
+#include "common/Prompter.h"
+#include "engine/GlzDMUnit.h"
+#include "solver/GlazeSubstitution.h"
+#include "solver/LinearProgram.h"
+#include "solver/NewGlazeWriter.h"
+#include "solver/RecipeSolver.h"
+#include "solver/SolverError.h"
+
+#include <optional>
+
+namespace kelvora::cli {
+
+namespace {
+
+// Messages of the calculation run after --store go to the error stream.
+class ErrPrompter : public Prompter {
+public:
+    explicit ErrPrompter(std::ostream& err) : err_(err) {}
+    void message(const std::string& text) override { write(text); }
+    bool confirm(const std::string& text) override {
+        write(text);
+        return false;
+    }
+    void information(const std::string& text) override { write(text); }
+
+private:
+    void write(std::string text) {
+        for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
+            text.replace(at, 2, "\n");
+        err_ << text << "\n";
+    }
+    std::ostream& err_;
+};
+
+struct UsageError {};
+
+std::vector<std::string> splitList(const std::string& list) {
+    std::vector<std::string> items;
+    std::string item;
+    for (char c : list) {
+        if (c == ',') {
+            items.push_back(item);
+            item.clear();
+        } else {
+            item += c;
+        }
+    }
+    items.push_back(item);
+    return items;
+}
+
+// "k2o=0.3,cao=0.7": a comma that starts no "stem=" belongs to a number
+// written with a decimal comma ("k2o=0,3,cao=0,7").
+std::vector<std::pair<std::string, std::string>> splitAssignments(const std::string& list) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const auto& piece : splitList(list)) {
+        const auto eq = piece.find('=');
+        if (eq == std::string::npos) {
+            if (pairs.empty()) throw UsageError{};
+            pairs.back().second += "," + piece;
+        } else {
+            pairs.emplace_back(piece.substr(0, eq), piece.substr(eq + 1));
+        }
+    }
+    return pairs;
+}
+
+// A number with '.' or ',' as decimal separator, whatever the locale.
+double number(std::string text) {
+    for (char& c : text)
+        if (c == '.' || c == ',') c = numfmt::decimalSeparator();
+    const auto value = numfmt::parseFloat(text);
+    if (!value) throw UsageError{};
+    return *value;
+}
+
+std::size_t oxideIndex(const std::string& stem) {
+    const Oxide* oxide = OxideCatalogue::byStem(stem);
+    if (!oxide) throw SolverError("Onbekend oxide: " + stem);
+    return static_cast<std::size_t>(oxide->position - 1);
+}
+
+OxideValues parseTarget(const std::string& list) {
+    OxideValues target{};
+    for (const auto& [stem, value] : splitAssignments(list))
+        target[oxideIndex(stem)] = number(value);
+    return target;
+}
+
+// "sio2=3..4,sio2:al2o3=8..12,cao=0.6.."; an open upper end is allowed.
+std::vector<OxideRange> parseRanges(const std::string& list) {
+    std::vector<OxideRange> ranges;
+    for (const auto& [stem, value] : splitAssignments(list)) {
+        const auto dots = value.find("..");
+        if (dots == std::string::npos) throw UsageError{};
+        OxideRange range;
+        range.stem = stem;
+        const auto colon = stem.find(':');
+        if (colon == std::string::npos) {
+            oxideIndex(stem);
+        } else {
+            oxideIndex(stem.substr(0, colon));
+            oxideIndex(stem.substr(colon + 1));
+        }
+        range.low = number(value.substr(0, dots));
+        const std::string high = value.substr(dots + 2);
+        range.high = high.empty() ? LinearProgram::infinity : number(high);
+        ranges.push_back(range);
+    }
+    return ranges;
+}
+
+std::vector<std::string> parseNames(const std::string& list) {
+    auto names = splitList(list);
+    for (const auto& name : names)
+        if (name.empty()) throw UsageError{};
+    return names;
+}
+
+void print(std::ostream& out, const RecipeResult& result) {
+    for (std::size_t i = 0; i < result.names.size(); ++i)
+        out << result.names[i] << "\t" << numfmt::floatText(result.percentages[i]) << "\n";
+    for (const auto& oxide : OxideCatalogue::all()) {
+        const double value = result.formula[static_cast<std::size_t>(oxide.position - 1)];
+        if (value != 0.0) out << "umf." << oxide.stem << "=" << numfmt::floatText(value) << "\n";
+    }
+    out << "deviation=" << numfmt::floatText(result.deviation) << "\n";
+    out << "prys=" << numfmt::floatText(result.price) << "\n";
+}
+
+// Options of the form "--name value"; every option at most once.
+struct Options {
+    std::vector<std::string> words;
+    std::vector<std::pair<std::string, std::string>> options;
+
+    Options(const std::vector<std::string>& args, const std::vector<std::string>& known) {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i].rfind("--", 0) != 0) {
+                words.push_back(args[i]);
+                continue;
+            }
+            bool isKnown = false;
+            for (const auto& k : known)
+                isKnown = isKnown || k == args[i];
+            if (!isKnown || i + 1 >= args.size() || get(args[i])) throw UsageError{};
+            options.emplace_back(args[i], args[i + 1]);
+            ++i;
+        }
+    }
+    std::optional<std::string> get(const std::string& name) const {
+        for (const auto& [key, value] : options)
+            if (key == name) return value;
+        return std::nullopt;
+    }
+};
+
+int failed(CliContext& ctx, const std::string& message) {
+    ctx.err << message << "\n";
+    return 1;
+}
+
+// Prints the result, stores it first when asked; the tables are closed
+// (and the glazes written) before anything is printed.
+int finish(CliContext& ctx, TGlzDM& dm, const RecipeResult& result, const std::optional<std::string>& store,
+           NewGlaze glaze) {
+    if (!result.solved) {
+        dm.CloseTables();
+        return failed(ctx, result.message);
+    }
+    if (store) {
+        glaze.name = *store;
+        NewGlazeWriter::store(dm, glaze);
+    }
+    dm.CloseTables();
+    print(ctx.out, result);
+    return 0;
+}
+
+int solve(CliContext& ctx) {
+    try {
+        const Options opts(ctx.args,
+                           {"--materials", "--target", "--range", "--minimise", "--maximise", "--store"});
+        const auto materials = opts.get("--materials");
+        const auto target = opts.get("--target");
+        const auto range = opts.get("--range");
+        const auto minimise = opts.get("--minimise");
+        const auto maximise = opts.get("--maximise");
+        if (!opts.words.empty() || !materials || target.has_value() == range.has_value()) return 2;
+        if (target && (minimise || maximise)) return 2;
+        if (minimise && maximise) return 2;
+
+        SolverObjective objective;
+        if (maximise) {
+            objective = {SolverObjective::Kind::MaximiseOxide, *maximise};
+            oxideIndex(*maximise);
+        } else if (minimise && *minimise != "prys") {
+            objective = {SolverObjective::Kind::MinimiseOxide, *minimise};
+            oxideIndex(*minimise);
+        }
+        const auto names = parseNames(*materials);
+        const auto goal = target ? parseTarget(*target) : OxideValues{};
+        const auto ranges = range ? parseRanges(*range) : std::vector<OxideRange>{};
+
+        ErrPrompter prompter(ctx.err);
+        TGlzDM dm(prompter, ctx.dbDir);
+        dm.OpenTables();
+        RecipeResult result;
+        try {
+            const auto chosen = SolverMaterial::lookup(dm.MatCDS, names);
+            result = target ? RecipeSolver::matchFormula(chosen, goal)
+                            : RecipeSolver::withinRanges(chosen, ranges, objective);
+        } catch (...) {
+            dm.CloseTables();
+            throw;
+        }
+        return finish(ctx, dm, result, opts.get("--store"), NewGlaze::fromResult({}, result));
+    } catch (const UsageError&) {
+        return 2;
+    } catch (const SolverError& e) {
+        return failed(ctx, e.what());
+    }
+}
+
+int substitute(CliContext& ctx) {
+    try {
+        const Options opts(ctx.args, {"--with", "--store"});
+        const auto with = opts.get("--with");
+        if (opts.words.size() != 2 || !with) return 2;
+        const std::string& glazeName = opts.words[0];
+        const std::string& replaced = opts.words[1];
+        const auto candidates = parseNames(*with);
+
+        ErrPrompter prompter(ctx.err);
+        TGlzDM dm(prompter, ctx.dbDir);
+        dm.OpenTables();
+        if (!dm.GlzCDS.findKey(glazeName)) {
+            dm.CloseTables();
+            return failed(ctx, "Onbekend glazuur: " + glazeName);
+        }
+        GlazeSubstitution::Result found;
+        NewGlaze glaze;
+        try {
+            found = GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, replaced, candidates);
+            glaze = NewGlaze::fromResult({}, found.recipe);
+            glaze.additions = found.additions;
+            for (const char* field : {"skva", "sktt", "catg", "oxrd"})
+                glaze.texts.emplace_back(field, dm.GlzCDS.asText(field));
+        } catch (...) {
+            dm.CloseTables();
+            throw;
+        }
+        return finish(ctx, dm, found.recipe, opts.get("--store"), glaze);
+    } catch (const UsageError&) {
+        return 2;
+    } catch (const SolverError& e) {
+        return failed(ctx, e.what());
+    }
+}
+
+const CommandRegistrar
+    solveCommand("solve",
+                 "solve --materials \"A,B,C\" (--target \"k2o=0.3,...\" | --range \"sio2=3..4,...\" "
+                 "[--minimise prys|--maximise STEM|--minimise STEM]) [--store NAME]   find a recipe",
+                 solve);
+const CommandRegistrar substituteCommand(
+    "substitute", "substitute GLAZE MATERIAL --with \"A,B\" [--store NAME]   replace a material of a glaze",
+    substitute);
+
+} // namespace
+
+} // namespace kelvora::cli

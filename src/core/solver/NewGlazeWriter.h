@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kelvora {
+
+class TGlzDM;
+struct RecipeResult;
+
+// A recipe to be kept as a glaze of its own.
+struct NewGlaze {
+    std::string name;
+    std::vector<std::pair<std::string, double>> recipe;     // material, percentage
+    std::vector<std::pair<std::string, double>> additions;  // material, parts per 100
+    std::vector<std::pair<std::string, std::string>> texts; // other fields to fill, by name
+
+    // The materials of a solved recipe with a share above zero, in order.
+    static NewGlaze fromResult(std::string name, const RecipeResult& result);
+};
+
+// Appends a glaze to the glazes table of the data module in mode "P" with the
+// given percentages and calculates it, so that its formula, both recipe
+// columns, price and firing range are stored as for any glaze.
+class NewGlazeWriter {
+public:
+    // Throws SolverError when the name is blank or taken, or the recipe does
+    // not fit the glaze's slots; nothing is stored then.
+    static void store(TGlzDM& dm, const NewGlaze& glaze);
+};
+
+} // namespace kelvora

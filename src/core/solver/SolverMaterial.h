@@ -1,0 +1,35 @@
+#pragma once
+#include "model/OxideCatalogue.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kelvora {
+
+class View;
+
+// Formula values over the oxide catalogue, in catalogue order.
+using OxideValues = std::array<double, OxideCatalogue::count>;
+
+// What the recipe solver needs of a material: its name, molecular weight,
+// price per kilogram and molar analysis.
+struct SolverMaterial {
+    std::string name;
+    double molg = 0.0;
+    double prys = 0.0;
+    OxideValues oxides{};
+
+    // Mols of basic oxides in one mol of the material.
+    double basicSum() const;
+
+    // Reads the named materials from a materials view, in the order given:
+    // the first row of each name in the view's order, matched exactly as the
+    // glaze calculation matches. The view's current row does not move.
+    // Throws SolverError for an unknown name or a material without `molg`.
+    static std::vector<SolverMaterial> lookup(const View& materials, const std::vector<std::string>& names);
+    // The one material of that name, or nothing.
+    static bool find(const View& materials, const std::string& name, SolverMaterial& out);
+};
+
+} // namespace kelvora

@@ -1,0 +1,378 @@
+#include "glaze/ReceptZoekenFormUnit.h"
+
+#include "common/NumberFormat.h"
+#include "common/Prompter.h"
+#include "engine/GlzDMUnit.h"
+#include "solver/LinearProgram.h"
+#include "solver/NewGlazeWriter.h"
+#include "solver/SolverError.h"
+#include "store/View.h"
+#include "widgets/ErrorBox.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace kelvora {
+
+namespace {
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A number typed in a cell, with the locale's separator or a point; blank
+// gives nothing, anything else that is no number throws.
+std::optional<double> cellNumber(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    std::string text = item ? item->text().trimmed().toStdString() : std::string();
+    if (text.empty()) return std::nullopt;
+    for (char& c : text)
+        if (c == '.' || c == ',') c = numfmt::decimalSeparator();
+    const auto value = numfmt::parseFloat(text);
+    if (!value) throw SolverError("Geen getal: " + (item ? item->text().toStdString() : std::string()));
+    return value;
+}
+
+QTableWidgetItem* fixedItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+// Hands every keystroke in a cell to the table, so that the result follows
+// the typing instead of waiting for the cell to be left.
+class LiveCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            auto* self = const_cast<LiveCellDelegate*>(this);
+            connect(line, &QLineEdit::textEdited, self, [self, line] { Q_EMIT self->commitData(line); });
+        }
+        return editor;
+    }
+};
+
+std::string ratioStem() {
+    return "sio2:al2o3";
+}
+} // namespace
+
+TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), dm_(dm), prompter_(prompter) {
+    setObjectName(QStringLiteral("ReceptZoekenForm"));
+    setWindowTitle(QStringLiteral("Recept zoeken"));
+
+    // Left: the materials to choose from.
+    auto* materialsBox = new QGroupBox(QStringLiteral("Grondstoffen"), this);
+    auto* materialsLayout = new QVBoxLayout(materialsBox);
+    ZoekEdit = new QLineEdit(materialsBox);
+    ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
+    ZoekEdit->setPlaceholderText(QStringLiteral("Zoeken..."));
+    ZoekEdit->setClearButtonEnabled(true);
+    MateriaalLijst = new QListWidget(materialsBox);
+    MateriaalLijst->setObjectName(QStringLiteral("MateriaalLijst"));
+    materialsLayout->addWidget(ZoekEdit);
+    materialsLayout->addWidget(MateriaalLijst);
+
+    // Middle: what to look for, with the target and the ranges per oxide.
+    auto* goalBox = new QGroupBox(QStringLiteral("Doel"), this);
+    auto* goalLayout = new QVBoxLayout(goalBox);
+    DoelCB = new QComboBox(goalBox);
+    DoelCB->setObjectName(QStringLiteral("DoelCB"));
+    DoelCB->addItems({QStringLiteral("Formule benaderen"), QStringLiteral("Goedkoopste binnen de bereiken"),
+                      QStringLiteral("Meeste van een oxide binnen de bereiken"),
+                      QStringLiteral("Minste van een oxide binnen de bereiken")});
+    OxideCB = new QComboBox(goalBox);
+    OxideCB->setObjectName(QStringLiteral("OxideCB"));
+    for (const auto& oxide : OxideCatalogue::all())
+        OxideCB->addItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size())),
+                         QString::fromUtf8(oxide.stem.data(), static_cast<int>(oxide.stem.size())));
+    OxideCB->setCurrentIndex(OxideCatalogue::byStem("sio2")->position - 1);
+    auto* goalRow = new QHBoxLayout;
+    goalRow->addWidget(DoelCB, 1);
+    goalRow->addWidget(OxideCB);
+    goalLayout->addLayout(goalRow);
+    FormuleTabel = new QTableWidget(OxideCatalogue::count + 1, 5, goalBox);
+    FormuleTabel->setObjectName(QStringLiteral("FormuleTabel"));
+    FormuleTabel->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Doel"),
+                                             QStringLiteral("Gewicht"), QStringLiteral("Min"),
+                                             QStringLiteral("Max")});
+    FormuleTabel->verticalHeader()->hide();
+    FormuleTabel->setItemDelegate(new LiveCellDelegate(FormuleTabel));
+    FormuleTabel->verticalHeader()->setDefaultSectionSize(22);
+    for (const auto& oxide : OxideCatalogue::all())
+        FormuleTabel->setItem(
+            oxide.position - 1, OxideColumn,
+            fixedItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
+    FormuleTabel->setItem(ratioRow, OxideColumn, fixedItem(QStringLiteral("SiO2:Al2O3")));
+    FormuleTabel->setItem(ratioRow, DoelColumn, fixedItem(QString()));
+    FormuleTabel->setItem(ratioRow, GewichtColumn, fixedItem(QString()));
+    for (int c = OxideColumn; c <= MaxColumn; ++c)
+        FormuleTabel->setColumnWidth(c, c == OxideColumn ? 80 : 62);
+    goalLayout->addWidget(FormuleTabel);
+
+    // Right: the recipe found and the formula it gives.
+    auto* resultBox = new QGroupBox(QStringLiteral("Uitkomst"), this);
+    auto* resultLayout = new QVBoxLayout(resultBox);
+    ReceptTabel = new QTableWidget(0, 2, resultBox);
+    ReceptTabel->setObjectName(QStringLiteral("ReceptTabel"));
+    ReceptTabel->setHorizontalHeaderLabels({QStringLiteral("Grondstof"), QStringLiteral("Percentage")});
+    ReceptTabel->verticalHeader()->hide();
+    ReceptTabel->verticalHeader()->setDefaultSectionSize(22);
+    ReceptTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ReceptTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    UitkomstTabel = new QTableWidget(0, 2, resultBox);
+    UitkomstTabel->setObjectName(QStringLiteral("UitkomstTabel"));
+    UitkomstTabel->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Formule")});
+    UitkomstTabel->verticalHeader()->hide();
+    UitkomstTabel->verticalHeader()->setDefaultSectionSize(22);
+    UitkomstTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    UitkomstTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MeldingLabel = new QLabel(resultBox);
+    MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
+    MeldingLabel->setWordWrap(true);
+    MeldingLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
+    AfwijkingLabel = new QLabel(resultBox);
+    AfwijkingLabel->setObjectName(QStringLiteral("AfwijkingLabel"));
+    PrijsLabel = new QLabel(resultBox);
+    PrijsLabel->setObjectName(QStringLiteral("PrijsLabel"));
+    resultLayout->addWidget(ReceptTabel, 2);
+    resultLayout->addWidget(UitkomstTabel, 3);
+    resultLayout->addWidget(AfwijkingLabel);
+    resultLayout->addWidget(PrijsLabel);
+    resultLayout->addWidget(MeldingLabel);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(materialsBox, 3);
+    columns->addWidget(goalBox, 5);
+    columns->addWidget(resultBox, 4);
+
+    NaamEdit = new QLineEdit(this);
+    NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
+    NaamEdit->setMaxLength(40);
+    NieuwButton = new QPushButton(QStringLiteral("Nieuw glazuur"), this);
+    NieuwButton->setObjectName(QStringLiteral("NieuwButton"));
+    SluitenButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(QStringLiteral("Naam nieuw glazuur:"), this));
+    bottom->addWidget(NaamEdit, 1);
+    bottom->addWidget(NieuwButton);
+    bottom->addWidget(SluitenButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(bottom);
+    resize(1100, 720);
+
+    // One solve per burst of edits: typing a number fires for every key.
+    solveTimer_ = new QTimer(this);
+    solveTimer_->setSingleShot(true);
+    solveTimer_->setInterval(0);
+    connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
+    connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterMaterials(text); });
+    connect(MateriaalLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
+    connect(FormuleTabel, &QTableWidget::itemChanged, this, [this] { scheduleSolve(); });
+    connect(DoelCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
+    connect(OxideCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
+    connect(NieuwButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
+    connect(SluitenButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    reloadMaterials();
+    ui::guard(this, [this] { solve(); });
+}
+
+void TReceptZoekenForm::reloadMaterials() {
+    const auto picked = pickedMaterials();
+    filling_ = true;
+    MateriaalLijst->clear();
+    const View& materials = dm_.MatCDS;
+    if (materials.active() && materials.hasField("naam")) {
+        const int naam = materials.fieldIndex("naam");
+        QStringList names;
+        for (int row = 0; row < materials.recordCount(); ++row) {
+            const QString name = qs(materials.textAt(row, naam));
+            if (!name.trimmed().isEmpty() && !names.contains(name)) names << name;
+        }
+        for (const auto& name : names) {
+            auto* item = new QListWidgetItem(name, MateriaalLijst);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setCheckState(std::find(picked.begin(), picked.end(), name.toStdString()) != picked.end()
+                                    ? Qt::Checked
+                                    : Qt::Unchecked);
+        }
+    }
+    filling_ = false;
+    filterMaterials(ZoekEdit->text());
+    scheduleSolve();
+}
+
+void TReceptZoekenForm::filterMaterials(const QString& text) {
+    for (int i = 0; i < MateriaalLijst->count(); ++i) {
+        QListWidgetItem* item = MateriaalLijst->item(i);
+        item->setHidden(!text.isEmpty() && !item->text().contains(text, Qt::CaseInsensitive));
+    }
+}
+
+std::vector<std::string> TReceptZoekenForm::pickedMaterials() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < MateriaalLijst->count(); ++i)
+        if (MateriaalLijst->item(i)->checkState() == Qt::Checked)
+            names.push_back(MateriaalLijst->item(i)->text().toStdString());
+    return names;
+}
+
+void TReceptZoekenForm::setMaterials(const std::vector<std::string>& names) {
+    filling_ = true;
+    for (int i = 0; i < MateriaalLijst->count(); ++i) {
+        QListWidgetItem* item = MateriaalLijst->item(i);
+        const bool pick = std::find(names.begin(), names.end(), item->text().toStdString()) != names.end();
+        item->setCheckState(pick ? Qt::Checked : Qt::Unchecked);
+    }
+    filling_ = false;
+    scheduleSolve();
+}
+
+void TReceptZoekenForm::setTargetFromGlaze(const View& glazes) {
+    filling_ = true;
+    for (const auto& oxide : OxideCatalogue::all()) {
+        const double value = glazes.asNumber(oxide.stem);
+        FormuleTabel->setItem(oxide.position - 1, DoelColumn,
+                              new QTableWidgetItem(value == 0.0 ? QString() : qs(numfmt::floatText(value))));
+    }
+    std::vector<std::string> names;
+    for (int n = 1; n <= 12; ++n) {
+        const std::string name = glazes.asText("mat" + std::to_string(n));
+        if (!QString::fromStdString(name).trimmed().isEmpty()) names.push_back(name);
+    }
+    DoelCB->setCurrentIndex(FormulaGoal);
+    filling_ = false;
+    setMaterials(names);
+}
+
+void TReceptZoekenForm::setRanges(const std::vector<OxideRange>& ranges) {
+    filling_ = true;
+    for (int row = 0; row <= ratioRow; ++row) {
+        FormuleTabel->setItem(row, MinColumn, new QTableWidgetItem);
+        FormuleTabel->setItem(row, MaxColumn, new QTableWidgetItem);
+    }
+    for (const auto& range : ranges) {
+        int row = -1;
+        if (range.stem == ratioStem())
+            row = ratioRow;
+        else if (const Oxide* oxide = OxideCatalogue::byStem(range.stem))
+            row = oxide->position - 1;
+        if (row < 0) continue;
+        FormuleTabel->item(row, MinColumn)->setText(qs(numfmt::floatText(range.low)));
+        if (std::isfinite(range.high))
+            FormuleTabel->item(row, MaxColumn)->setText(qs(numfmt::floatText(range.high)));
+    }
+    if (DoelCB->currentIndex() == FormulaGoal) DoelCB->setCurrentIndex(CheapestGoal);
+    filling_ = false;
+    scheduleSolve();
+}
+
+void TReceptZoekenForm::scheduleSolve() {
+    if (!filling_) solveTimer_->start();
+}
+
+void TReceptZoekenForm::solve() {
+    const int goal = DoelCB->currentIndex();
+    OxideCB->setEnabled(goal == MostGoal || goal == LeastGoal);
+    try {
+        const auto materials = SolverMaterial::lookup(dm_.MatCDS, pickedMaterials());
+        if (goal == FormulaGoal) {
+            OxideValues target{}, weights{};
+            for (std::size_t k = 0; k < target.size(); ++k) {
+                const int row = static_cast<int>(k);
+                target[k] = cellNumber(FormuleTabel, row, DoelColumn).value_or(0.0);
+                weights[k] = cellNumber(FormuleTabel, row, GewichtColumn).value_or(1.0);
+            }
+            result_ = RecipeSolver::matchFormula(materials, target, weights);
+        } else {
+            std::vector<OxideRange> ranges;
+            for (int row = 0; row <= ratioRow; ++row) {
+                const auto low = cellNumber(FormuleTabel, row, MinColumn);
+                const auto high = cellNumber(FormuleTabel, row, MaxColumn);
+                if (!low && !high) continue;
+                ranges.push_back(
+                    {row == ratioRow ? ratioStem() : std::string(OxideCatalogue::at(row + 1).stem),
+                     low.value_or(0.0), high.value_or(LinearProgram::infinity)});
+            }
+            SolverObjective objective;
+            if (goal == MostGoal)
+                objective = {SolverObjective::Kind::MaximiseOxide,
+                             OxideCB->currentData().toString().toStdString()};
+            if (goal == LeastGoal)
+                objective = {SolverObjective::Kind::MinimiseOxide,
+                             OxideCB->currentData().toString().toStdString()};
+            result_ = RecipeSolver::withinRanges(materials, ranges, objective);
+        }
+    } catch (const SolverError& e) {
+        result_ = RecipeResult{};
+        result_.message = e.what();
+    }
+    showResult();
+}
+
+void TReceptZoekenForm::showResult() {
+    const bool solved = result_.solved;
+    MeldingLabel->setText(solved ? QString() : qs(result_.message));
+    NieuwButton->setEnabled(solved);
+    ReceptTabel->setRowCount(solved ? static_cast<int>(result_.names.size()) : 0);
+    UitkomstTabel->setRowCount(0);
+    AfwijkingLabel->setText(QStringLiteral("Afwijking: ") +
+                            (solved ? qs(numfmt::formatPattern(result_.deviation, "#0.0###")) : QString()));
+    PrijsLabel->setText(QStringLiteral("Kostprijs / KG: ") +
+                        (solved ? qs(numfmt::formatPattern(result_.price, "##0.00")) : QString()));
+    if (!solved) return;
+    for (std::size_t i = 0; i < result_.names.size(); ++i) {
+        const int row = static_cast<int>(i);
+        ReceptTabel->setItem(row, 0, fixedItem(qs(result_.names[i])));
+        auto* percent = fixedItem(qs(numfmt::formatPattern(result_.percentages[i], "##0.00")));
+        percent->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        ReceptTabel->setItem(row, 1, percent);
+    }
+    for (const auto& oxide : OxideCatalogue::all()) {
+        const double value = result_.formula[static_cast<std::size_t>(oxide.position - 1)];
+        if (value == 0.0) continue;
+        const int row = UitkomstTabel->rowCount();
+        UitkomstTabel->insertRow(row);
+        UitkomstTabel->setItem(
+            row, 0, fixedItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
+        auto* number = fixedItem(qs(numfmt::formatPattern(value, "#0.###")));
+        number->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        UitkomstTabel->setItem(row, 1, number);
+    }
+}
+
+void TReceptZoekenForm::storeGlaze() {
+    // The inputs may have changed since the last solve was shown.
+    if (solveTimer_->isActive()) {
+        solveTimer_->stop();
+        solve();
+    }
+    if (!result_.solved) return;
+    const std::string name = NaamEdit->text().trimmed().toStdString();
+    NewGlazeWriter::store(dm_, NewGlaze::fromResult(name, result_));
+    prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
+    Q_EMIT glazeStored(qs(name));
+}
+
+} // namespace kelvora

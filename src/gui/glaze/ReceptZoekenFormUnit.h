@@ -1,0 +1,81 @@
+#pragma once
+#include "solver/RecipeSolver.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace kelvora {
+
+class Prompter;
+class TGlzDM;
+class View;
+
+// "Recept zoeken...": finds the recipe that gives a target formula, or the
+// cheapest (or most/least of one oxide) inside ranges, from materials picked
+// in the materials table. The result follows every change of the inputs;
+// "Nieuw glazuur" keeps it as a new glaze in mode "P", calculated.
+class TReceptZoekenForm : public QDialog {
+    Q_OBJECT
+public:
+    TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* parent = nullptr);
+
+    // Target formula from a glaze's stored formula; its materials are picked.
+    void setTargetFromGlaze(const View& glazes);
+    // Ranges as plain data (a limit set, say); switches to the cheapest recipe.
+    void setRanges(const std::vector<OxideRange>& ranges);
+    // Picks the named materials (and only those).
+    void setMaterials(const std::vector<std::string>& names);
+    // Re-reads the materials view (after the materials table changed).
+    void reloadMaterials();
+
+    const RecipeResult& result() const { return result_; }
+
+    QLineEdit* ZoekEdit = nullptr;         // search in the materials list
+    QListWidget* MateriaalLijst = nullptr; // materials to use, ticked
+    QComboBox* DoelCB = nullptr;           // what to look for
+    QComboBox* OxideCB = nullptr;          // the oxide of "meeste"/"minste"
+    QTableWidget* FormuleTabel = nullptr;  // per oxide: target, weight, min, max
+    QTableWidget* ReceptTabel = nullptr;   // the recipe found
+    QTableWidget* UitkomstTabel = nullptr; // the formula it gives
+    QLabel* MeldingLabel = nullptr;
+    QLabel* AfwijkingLabel = nullptr;
+    QLabel* PrijsLabel = nullptr;
+    QLineEdit* NaamEdit = nullptr;
+    QPushButton* NieuwButton = nullptr;
+    QPushButton* SluitenButton = nullptr;
+
+    enum Column { OxideColumn, DoelColumn, GewichtColumn, MinColumn, MaxColumn };
+    enum Goal { FormulaGoal, CheapestGoal, MostGoal, LeastGoal };
+    // Row of the SiO2:Al2O3 ratio in FormuleTabel, after the oxides.
+    static constexpr int ratioRow = 33;
+
+Q_SIGNALS:
+    // A new glaze of this name was stored and calculated; it is the current
+    // record of the glazes table.
+    void glazeStored(const QString& name);
+
+private:
+    void scheduleSolve();
+    void solve();
+    void storeGlaze();
+    void filterMaterials(const QString& text);
+    std::vector<std::string> pickedMaterials() const;
+    void showResult();
+
+    TGlzDM& dm_;
+    Prompter& prompter_;
+    RecipeResult result_;
+    QTimer* solveTimer_ = nullptr;
+    bool filling_ = false;
+};
+
+} // namespace kelvora

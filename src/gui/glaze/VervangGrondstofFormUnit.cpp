@@ -1,0 +1,295 @@
+#include "glaze/VervangGrondstofFormUnit.h"
+
+#include "common/NumberFormat.h"
+#include "common/Prompter.h"
+#include "engine/GlzDMUnit.h"
+#include "model/TableLayouts.h"
+#include "solver/NewGlazeWriter.h"
+#include "solver/SolverError.h"
+#include "widgets/ErrorBox.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace kelvora {
+
+namespace {
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QTableWidgetItem* cell(const QString& text, bool number = false) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidget* table(QWidget* parent, const char* name, const QStringList& headings) {
+    auto* t = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setHorizontalHeaderLabels(headings);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(22);
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return t;
+}
+
+// Fields copied from the original to the new glaze besides its recipe.
+const char* const kCopiedFields[] = {"skva", "sktt", "catg", "oxrd"};
+} // namespace
+
+TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), dm_(dm), prompter_(prompter) {
+    setObjectName(QStringLiteral("VervangGrondstofForm"));
+    setWindowTitle(QStringLiteral("Vervang grondstof"));
+    glaze_.declareFields(TableLayouts::glazes());
+
+    GlazuurLabel = new QLabel(this);
+    GlazuurLabel->setObjectName(QStringLiteral("GlazuurLabel"));
+    VervangCB = new QComboBox(this);
+    VervangCB->setObjectName(QStringLiteral("VervangCB"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(GlazuurLabel, 1);
+    top->addWidget(new QLabel(QStringLiteral("Vervang:"), this));
+    top->addWidget(VervangCB, 1);
+
+    auto* candidatesBox = new QGroupBox(QStringLiteral("Door"), this);
+    auto* candidatesLayout = new QVBoxLayout(candidatesBox);
+    ZoekEdit = new QLineEdit(candidatesBox);
+    ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
+    ZoekEdit->setPlaceholderText(QStringLiteral("Zoeken..."));
+    ZoekEdit->setClearButtonEnabled(true);
+    KandidatenLijst = new QListWidget(candidatesBox);
+    KandidatenLijst->setObjectName(QStringLiteral("KandidatenLijst"));
+    candidatesLayout->addWidget(ZoekEdit);
+    candidatesLayout->addWidget(KandidatenLijst);
+
+    auto* resultBox = new QGroupBox(QStringLiteral("Oud en nieuw"), this);
+    auto* resultLayout = new QVBoxLayout(resultBox);
+    ReceptTabel = table(resultBox, "ReceptTabel",
+                        {QStringLiteral("Grondstof"), QStringLiteral("Oud %"), QStringLiteral("Nieuw %")});
+    FormuleTabel = table(resultBox, "FormuleTabel",
+                         {QStringLiteral("Oxide"), QStringLiteral("Oud"), QStringLiteral("Nieuw")});
+    MeldingLabel = new QLabel(resultBox);
+    MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
+    MeldingLabel->setWordWrap(true);
+    MeldingLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
+    AfwijkingLabel = new QLabel(resultBox);
+    AfwijkingLabel->setObjectName(QStringLiteral("AfwijkingLabel"));
+    PrijsLabel = new QLabel(resultBox);
+    PrijsLabel->setObjectName(QStringLiteral("PrijsLabel"));
+    resultLayout->addWidget(ReceptTabel, 2);
+    resultLayout->addWidget(FormuleTabel, 3);
+    resultLayout->addWidget(AfwijkingLabel);
+    resultLayout->addWidget(PrijsLabel);
+    resultLayout->addWidget(MeldingLabel);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(candidatesBox, 2);
+    columns->addWidget(resultBox, 3);
+
+    NaamEdit = new QLineEdit(this);
+    NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
+    NaamEdit->setMaxLength(40);
+    OvernemenButton = new QPushButton(QStringLiteral("Overnemen"), this);
+    OvernemenButton->setObjectName(QStringLiteral("OvernemenButton"));
+    SluitenButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(QStringLiteral("Naam nieuw glazuur:"), this));
+    bottom->addWidget(NaamEdit, 1);
+    bottom->addWidget(OvernemenButton);
+    bottom->addWidget(SluitenButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(columns, 1);
+    layout->addLayout(bottom);
+    resize(820, 640);
+
+    solveTimer_ = new QTimer(this);
+    solveTimer_->setSingleShot(true);
+    solveTimer_->setInterval(0);
+    connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
+    connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        for (int i = 0; i < KandidatenLijst->count(); ++i) {
+            QListWidgetItem* item = KandidatenLijst->item(i);
+            item->setHidden(!text.isEmpty() && !item->text().contains(text, Qt::CaseInsensitive));
+        }
+    });
+    connect(KandidatenLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
+    connect(VervangCB, &QComboBox::currentIndexChanged, this, [this] {
+        if (glaze_.active() && VervangCB->currentIndex() >= 0)
+            NaamEdit->setText(qs(glaze_.asText("naam")) + QStringLiteral(" zonder ") +
+                              VervangCB->currentText());
+        scheduleSolve();
+    });
+    connect(OvernemenButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
+    connect(SluitenButton, &QPushButton::clicked, this, &QDialog::accept);
+    showResult();
+}
+
+void TVervangGrondstofForm::loadCurrentGlaze() {
+    const View& glazes = dm_.GlzCDS;
+    Packet copy(TableLayouts::glazes());
+    if (glazes.active() && glazes.recNo() >= 0) {
+        Row row = copy.emptyRow();
+        // Field by field, by name, so that a file with its fields in another
+        // order still fills the right ones.
+        for (std::size_t f = 0; f < copy.fields().size(); ++f) {
+            const std::string& name = copy.fields()[f].name;
+            if (!glazes.hasField(name) || glazes.isNull(name)) continue;
+            const int field = static_cast<int>(f);
+            if (copy.isText(field))
+                copy.setText(row, field, glazes.asText(name));
+            else
+                copy.setNumber(row, field, glazes.asNumber(name));
+        }
+        copy.rows.push_back(std::move(row));
+    }
+    if (glaze_.active()) glaze_.close();
+    glaze_.openPacket(std::move(copy));
+    glaze_.first();
+
+    GlazuurLabel->setText(QStringLiteral("Glazuur: ") + qs(glaze_.asText("naam")));
+    const QSignalBlocker blockCombo(VervangCB);
+    const QSignalBlocker blockList(KandidatenLijst);
+    VervangCB->clear();
+    for (const auto& name : GlazeSubstitution::recipeMaterials(glaze_))
+        VervangCB->addItem(qs(name));
+    KandidatenLijst->clear();
+    if (dm_.MatCDS.active()) {
+        const int naam = dm_.MatCDS.fieldIndex("naam");
+        QStringList names;
+        for (int row = 0; row < dm_.MatCDS.recordCount(); ++row) {
+            const QString name = qs(dm_.MatCDS.textAt(row, naam));
+            if (name.trimmed().isEmpty() || names.contains(name)) continue;
+            names << name;
+            auto* item = new QListWidgetItem(name, KandidatenLijst);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setCheckState(Qt::Unchecked);
+        }
+    }
+    if (VervangCB->count() > 0)
+        NaamEdit->setText(qs(glaze_.asText("naam")) + QStringLiteral(" zonder ") + VervangCB->currentText());
+    scheduleSolve();
+}
+
+std::vector<std::string> TVervangGrondstofForm::candidates() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < KandidatenLijst->count(); ++i)
+        if (KandidatenLijst->item(i)->checkState() == Qt::Checked)
+            names.push_back(KandidatenLijst->item(i)->text().toStdString());
+    return names;
+}
+
+void TVervangGrondstofForm::scheduleSolve() {
+    solveTimer_->start();
+}
+
+void TVervangGrondstofForm::solve() {
+    solved_ = false;
+    message_.clear();
+    result_ = {};
+    if (!glaze_.active() || VervangCB->currentIndex() < 0) {
+        message_ = "Geen glazuur om in te vervangen.";
+    } else if (candidates().empty()) {
+        message_ = "Kies de grondstoffen die " + VervangCB->currentText().toStdString() + " vervangen.";
+    } else {
+        try {
+            result_ = GlazeSubstitution::solve(dm_.MatCDS, glaze_, VervangCB->currentText().toStdString(),
+                                               candidates());
+            solved_ = result_.recipe.solved;
+            message_ = result_.recipe.message;
+        } catch (const SolverError& e) {
+            message_ = e.what();
+        }
+    }
+    showResult();
+}
+
+void TVervangGrondstofForm::showResult() {
+    MeldingLabel->setText(qs(message_));
+    OvernemenButton->setEnabled(solved_);
+    ReceptTabel->setRowCount(0);
+    FormuleTabel->setRowCount(0);
+    const auto& r = result_.recipe;
+    AfwijkingLabel->setText(QStringLiteral("Afwijking: ") +
+                            (solved_ ? qs(numfmt::formatPattern(r.deviation, "#0.0###")) : QString()));
+    PrijsLabel->setText(QStringLiteral("Kostprijs / KG: ") +
+                        (solved_ ? qs(numfmt::formatPattern(r.price, "##0.00")) + QStringLiteral(" (was ") +
+                                       qs(numfmt::formatPattern(glaze_.asNumber("prys"), "##0.00")) +
+                                       QStringLiteral(")")
+                                 : QString()));
+    if (!glaze_.active()) return;
+
+    // Old percentages by material, then the new recipe's materials after them.
+    std::vector<std::string> order;
+    std::map<std::string, double> before, after;
+    for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
+        const std::string name = glaze_.asText(TableLayouts::matField(n));
+        if (QString::fromStdString(name).trimmed().isEmpty()) continue;
+        if (!before.count(name)) order.push_back(name);
+        before[name] += glaze_.asNumber(TableLayouts::mtpField(n));
+    }
+    if (solved_)
+        for (std::size_t i = 0; i < r.names.size(); ++i) {
+            if (!before.count(r.names[i]) && !after.count(r.names[i])) order.push_back(r.names[i]);
+            after[r.names[i]] = r.percentages[i];
+        }
+    for (const auto& name : order) {
+        const int row = ReceptTabel->rowCount();
+        ReceptTabel->insertRow(row);
+        ReceptTabel->setItem(row, 0, cell(qs(name)));
+        ReceptTabel->setItem(
+            row, 1,
+            cell(before.count(name) ? qs(numfmt::formatPattern(before[name], "##0.00")) : QString(), true));
+        ReceptTabel->setItem(
+            row, 2,
+            cell(solved_ ? qs(numfmt::formatPattern(after.count(name) ? after[name] : 0.0, "##0.00"))
+                         : QString(),
+                 true));
+    }
+    if (!solved_) return;
+    for (const auto& oxide : OxideCatalogue::all()) {
+        const auto k = static_cast<std::size_t>(oxide.position - 1);
+        if (result_.before[k] == 0.0 && r.formula[k] == 0.0) continue;
+        const int row = FormuleTabel->rowCount();
+        FormuleTabel->insertRow(row);
+        FormuleTabel->setItem(
+            row, 0, cell(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
+        FormuleTabel->setItem(row, 1, cell(qs(numfmt::formatPattern(result_.before[k], "#0.###")), true));
+        FormuleTabel->setItem(row, 2, cell(qs(numfmt::formatPattern(r.formula[k], "#0.###")), true));
+    }
+}
+
+void TVervangGrondstofForm::storeGlaze() {
+    if (solveTimer_->isActive()) {
+        solveTimer_->stop();
+        solve();
+    }
+    if (!solved_) return;
+    const std::string name = NaamEdit->text().trimmed().toStdString();
+    NewGlaze glaze = NewGlaze::fromResult(name, result_.recipe);
+    glaze.additions = result_.additions;
+    for (const char* field : kCopiedFields)
+        glaze.texts.emplace_back(field, glaze_.asText(field));
+    NewGlazeWriter::store(dm_, glaze);
+    prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
+    Q_EMIT glazeStored(qs(name));
+}
+
+} // namespace kelvora

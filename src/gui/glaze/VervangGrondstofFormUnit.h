@@ -1,0 +1,67 @@
+#pragma once
+#include "solver/GlazeSubstitution.h"
+#include "store/View.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace kelvora {
+
+class Prompter;
+class TGlzDM;
+
+// "Vervang grondstof...": replaces one material of the current glaze by one
+// or more others, keeping the formula as close as they allow. The old and new
+// recipe and formula stand side by side; "Overnemen" keeps the result as a
+// new glaze. The original glaze is never changed.
+class TVervangGrondstofForm : public QDialog {
+    Q_OBJECT
+public:
+    TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWidget* parent = nullptr);
+
+    // Takes a copy of the current record of the glazes table: later changes
+    // of the table's position do not change which glaze is worked on.
+    void loadCurrentGlaze();
+
+    const GlazeSubstitution::Result& result() const { return result_; }
+
+    QLabel* GlazuurLabel = nullptr;
+    QComboBox* VervangCB = nullptr;         // the material to replace
+    QLineEdit* ZoekEdit = nullptr;          // search in the candidates
+    QListWidget* KandidatenLijst = nullptr; // replacements, ticked
+    QTableWidget* ReceptTabel = nullptr;    // material, old %, new %
+    QTableWidget* FormuleTabel = nullptr;   // oxide, old, new
+    QLabel* MeldingLabel = nullptr;
+    QLabel* AfwijkingLabel = nullptr;
+    QLabel* PrijsLabel = nullptr;
+    QLineEdit* NaamEdit = nullptr;
+    QPushButton* OvernemenButton = nullptr;
+    QPushButton* SluitenButton = nullptr;
+
+Q_SIGNALS:
+    void glazeStored(const QString& name);
+
+private:
+    void scheduleSolve();
+    void solve();
+    void showResult();
+    void storeGlaze();
+    std::vector<std::string> candidates() const;
+
+    TGlzDM& dm_;
+    Prompter& prompter_;
+    View glaze_{"VervangGlazuur"}; // the glaze worked on, one row
+    GlazeSubstitution::Result result_;
+    bool solved_ = false;
+    std::string message_;
+    QTimer* solveTimer_ = nullptr;
+};
+
+} // namespace kelvora
