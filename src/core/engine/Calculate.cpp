@@ -56,8 +56,11 @@ Totals totalsOf(const Lookup& lookup, const Column& mtm) {
         const double mols = read(mtm[i]);
         const MaterialData* material = lookup.material[i];
         if (mols == 0.0 || !material) continue;
-        for (std::size_t k = 0; k < kOxides; ++k)
+        // An oxide of 0 would add 0 × a finite amount: nothing.
+        for (int j = 0; j < material->presentCount; ++j) {
+            const std::size_t k = material->present[static_cast<std::size_t>(j)];
             totals[k] += material->oxides[k] * mols;
+        }
     }
     return totals;
 }

@@ -5,6 +5,8 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 
+#include <cmath>
+
 namespace kelvora {
 
 namespace {
@@ -156,11 +158,24 @@ bool TGlzDM::CalcGlaze(bool basicNotToOne, bool percentNotToHundred) {
         prompter_.message(text);
     // The lookup window follows the materials view: leave it on the last
     // material the lookup found.
-    if (result.lastMaterialRow >= 0) MatCDS.moveTo(result.lastMaterialRow);
+    if (result.lastMaterialRow >= 0 && result.lastMaterialRow != MatCDS.recNo())
+        MatCDS.moveTo(result.lastMaterialRow);
     if (result.stopped) return false;
     writeResult(result);
     return true;
 }
+
+namespace {
+// Writes a number unless the field already holds exactly that value (or is
+// empty and is to stay so): a recalculation leaves most of the 33 oxide
+// fields at 0, and every write tells each control bound to the field.
+void update(View& view, const Packet& packet, const Row& row, int field, double value) {
+    const double held = packet.number(row, field);
+    const bool same = isNullNumber(held) ? !std::isfinite(value)
+                                         : held == value && !std::signbit(held) == !std::signbit(value);
+    if (!same) view.setNumber(field, value);
+}
+} // namespace
 
 void TGlzDM::writeResult(const CalcResult& result) {
     const GlazeFields& f = glazeFields();
@@ -169,15 +184,17 @@ void TGlzDM::writeResult(const CalcResult& result) {
     // one more observer.
     const WatchPause pause(*this);
     editGlaze();
+    const Packet& packet = GlzCDS.packet();
+    const Row& row = packet.rows[static_cast<std::size_t>(GlzCDS.recNo())];
     for (std::size_t k = 0; k < result.oxides.size(); ++k)
-        GlzCDS.setNumber(f.oxides[k], result.oxides[k]);
+        update(GlzCDS, packet, row, f.oxides[k], result.oxides[k]);
     for (std::size_t i = 0; i < result.mtp.size(); ++i) {
-        GlzCDS.setNumber(f.recipe.mtp[i], result.mtp[i]);
-        GlzCDS.setNumber(f.recipe.mtm[i], result.mtm[i]);
+        update(GlzCDS, packet, row, f.recipe.mtp[i], result.mtp[i]);
+        update(GlzCDS, packet, row, f.recipe.mtm[i], result.mtm[i]);
     }
-    GlzCDS.setNumber(f.prys, result.prys);
-    GlzCDS.setNumber(f.tmpv, result.tmpv);
-    GlzCDS.setNumber(f.tmpt, result.tmpt);
+    update(GlzCDS, packet, row, f.prys, result.prys);
+    update(GlzCDS, packet, row, f.tmpv, result.tmpv);
+    update(GlzCDS, packet, row, f.tmpt, result.tmpt);
     GlzCDS.post();
 }
 

@@ -2,8 +2,9 @@
 #include "model/OxideCatalogue.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace kelvora {
@@ -17,6 +18,10 @@ struct MaterialData {
     double molg = 0.0;
     double prys = 0.0;
     std::array<double, OxideCatalogue::count> oxides{}; // molar analysis, catalogue order
+    // Catalogue indices of the oxides that are not 0, in order: a material
+    // holds a handful of the 33, and only those can add to a total.
+    std::array<std::uint8_t, OxideCatalogue::count> present{};
+    int presentCount = 0;
 };
 
 // The materials by name, built once per opening of the materials view: a
@@ -32,15 +37,20 @@ public:
     explicit MaterialLookup(const View& materials);
 
     // The material named exactly `name`, or nullptr.
-    const MaterialData* find(const std::string& name) const {
-        const auto found = index_.find(name);
-        return found == index_.end() ? nullptr : &materials_[static_cast<std::size_t>(found->second)];
-    }
+    const MaterialData* find(std::string_view name) const;
     int size() const { return static_cast<int>(materials_.size()); }
 
 private:
+    // An open-addressed table of positions in materials_, probed linearly;
+    // its size is a power of two at least twice the number of names.
+    struct Slot {
+        std::size_t hash = 0;
+        int entry = -1;
+    };
     std::vector<MaterialData> materials_;
-    std::unordered_map<std::string, int> index_; // name -> position in materials_
+    std::vector<std::string> names_; // parallel to materials_
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
 };
 
 } // namespace kelvora

@@ -1,6 +1,5 @@
 #include "engine/Recipe.h"
 
-#include "common/Utf8.h"
 #include "store/View.h"
 
 namespace kelvora {
@@ -41,10 +40,6 @@ void Recipe::read(const Packet& glazes, const Row& row, const Fields& fields, Re
         addition.name = glazes.text(row, fields.tvs[i]);
         addition.tvp = glazes.number(row, fields.tvp[i]);
     }
-}
-
-bool Recipe::isBlank(std::string_view name) {
-    return utf8::trim(name).empty();
 }
 
 } // namespace kelvora

@@ -50,8 +50,13 @@ struct Recipe {
     // Fills `recipe` from one row; reuses its strings' storage.
     static void read(const Packet& glazes, const Row& row, const Fields& fields, Recipe& recipe);
 
-    // A name holding nothing but blanks leaves its slot free.
-    static bool isBlank(std::string_view name);
+    // A name holding nothing but blanks (spaces and control characters, as
+    // utf8::trim removes them) leaves its slot free.
+    static bool isBlank(std::string_view name) {
+        for (const char c : name)
+            if (static_cast<unsigned char>(c) > ' ') return false;
+        return true;
+    }
     // An amount as a calculation reads it: empty is 0.
     static double amount(double value) { return isNullNumber(value) ? 0.0 : value; }
 

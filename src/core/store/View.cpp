@@ -43,6 +43,9 @@ void View::requireEditing() const {
 }
 
 void View::notify(ViewEvent event, int field) {
+    // Bulk writes (a calculation's result, the command line) often have no
+    // observer: then there is nothing to copy or call.
+    if (observers_.empty()) return;
     auto copy = observers_;
     for (auto* o : copy)
         if (std::find(observers_.begin(), observers_.end(), o) != observers_.end())
@@ -461,7 +464,8 @@ void View::setText(int field, std::string_view text) {
 }
 
 void View::setNumber(int field, double value) {
-    requireEditing();
+    // The state test inline; the call only to raise the error.
+    if (state_ != ViewState::Edit && state_ != ViewState::Insert) requireEditing();
     Row& row = packet_.rows[static_cast<std::size_t>(current_)];
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     // A value that is not a finite number is never stored: it would make the
