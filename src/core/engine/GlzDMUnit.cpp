@@ -170,7 +170,7 @@ namespace {
 // empty and is to stay so): a recalculation leaves most of the 33 oxide
 // fields at 0, and every write tells each control bound to the field.
 void update(View& view, const Packet& packet, const Row& row, int field, double value) {
-    const double held = packet.number(row, field);
+    const double held = row.num[static_cast<std::size_t>(packet.slot(field))];
     const bool same = isNullNumber(held) ? !std::isfinite(value)
                                          : held == value && !std::signbit(held) == !std::signbit(value);
     if (!same) view.setNumber(field, value);

@@ -20,8 +20,14 @@ std::size_t hashName(std::string_view name) {
         h ^= h >> 32;
     }
     if (at < name.size()) {
+        // The last eight bytes, overlapping the words before; a short name
+        // byte by byte.
         std::uint64_t word = 0;
-        std::memcpy(&word, name.data() + at, name.size() - at);
+        if (name.size() >= 8)
+            std::memcpy(&word, name.data() + name.size() - 8, 8);
+        else
+            for (; at < name.size(); ++at)
+                word = word << 8 | static_cast<unsigned char>(name[at]);
         h = (h ^ word) * k;
         h ^= h >> 32;
     }

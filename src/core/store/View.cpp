@@ -463,6 +463,26 @@ void View::setText(int field, std::string_view text) {
     notify(ViewEvent::FieldChanged, field);
 }
 
+namespace {
+// A number into an integer or text field: rounded and range-checked, or
+// written as text.
+void storeConverted(const Packet& packet, Row& row, const FieldDef& def, int field, double value) {
+    if (def.type == FieldType::Integer) {
+        double r = std::nearbyint(value);
+        if (r < INT32_MIN || r > INT32_MAX)
+            packet.setNull(row, field);
+        else
+            packet.setNumber(row, field, r);
+    } else {
+        std::string text = numfmt::floatText(value);
+        packet.setText(row, field,
+                       def.type == FieldType::Text
+                           ? std::string(utf8::prefix(text, static_cast<std::size_t>(def.width)))
+                           : text);
+    }
+}
+} // namespace
+
 void View::setNumber(int field, double value) {
     // The state test inline; the call only to raise the error.
     if (state_ != ViewState::Edit && state_ != ViewState::Insert) requireEditing();
@@ -470,23 +490,12 @@ void View::setNumber(int field, double value) {
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     // A value that is not a finite number is never stored: it would make the
     // file unreadable. The field becomes empty instead.
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         packet_.setNull(row, field);
-    } else if (def.type == FieldType::Integer) {
-        double r = std::nearbyint(value);
-        if (r < INT32_MIN || r > INT32_MAX)
-            packet_.setNull(row, field);
-        else
-            packet_.setNumber(row, field, r);
-    } else if (def.type == FieldType::Float) {
-        packet_.setNumber(row, field, value);
-    } else {
-        std::string text = numfmt::floatText(value);
-        packet_.setText(row, field,
-                        def.type == FieldType::Text
-                            ? std::string(utf8::prefix(text, static_cast<std::size_t>(def.width)))
-                            : text);
-    }
+    else if (def.type == FieldType::Float)
+        row.num[static_cast<std::size_t>(packet_.slot(field))] = value;
+    else
+        storeConverted(packet_, row, def, field, value);
     modified_ = true;
     notify(ViewEvent::FieldChanged, field);
 }
