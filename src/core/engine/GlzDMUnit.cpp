@@ -29,7 +29,7 @@ constexpr ExpansionFactor kExpansion[] = {
 // of the file it reads.
 class TGlzDM::ViewWatch : public ViewObserver {
 public:
-    ViewWatch(TGlzDM& dm) : dm_(dm) {}
+    explicit ViewWatch(TGlzDM& dm) : dm_(dm) {}
     void viewChanged(View& view, ViewEvent event, int) override {
         const bool reopened = event == ViewEvent::Opened || event == ViewEvent::Closed;
         if (&view == &dm_.MatCDS) {

@@ -17,12 +17,6 @@ const std::string kZeroPrice =
 const std::string kZeroPercentage = "Totaalpercentage is 0, kan berekening niet uitvoeren";
 const std::string kZeroBasic = "Totale hoeveelheid basische elementen is 0\r\nControleer grondstoffen!";
 
-std::vector<Values> materials() {
-    auto all = EngineTest::standardMaterials();
-    all.push_back({{"naam", "Krijt molg 0"}, {"molg", "0"}, {"prys", "1"}, {"cao", "1"}});
-    return all;
-}
-
 // Results of an earlier calculation, so that a stop visibly keeps them.
 Values withOldResults(Values recipe) {
     Values glaze{{"naam", "G"},    {"omsc", "oud"}, {"prys", "3.5"}, {"tmpv", "1000"},
@@ -88,7 +82,11 @@ std::vector<std::string> record(const View& view) {
 
 class CalcStopTest : public EngineTest {
 protected:
-    void openCase(const StopCase& c) { open({withOldResults(c.recipe)}, materials()); }
+    static std::vector<Values> materials() {
+        auto all = standardMaterials();
+        all.push_back({{"naam", "Krijt molg 0"}, {"molg", "0"}, {"prys", "1"}, {"cao", "1"}});
+        return all;
+    }
 };
 
 TEST_F(CalcStopTest, StopLeavesTheStoredRecordAsItWas) {
