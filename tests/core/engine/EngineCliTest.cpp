@@ -95,6 +95,23 @@ TEST_F(EngineCliTest, CalcAllListsEveryGlaze) {
         << r.out;
 }
 
+TEST_F(EngineCliTest, CalcAllStoresTheOthersAndLeavesAStoppedGlazeAsItWas) {
+    writePacketFile(dir.file("mat.cds"),
+                    materialsPacket({{{"naam", "Krijt"}, {"molg", "100.1"}, {"prys", "1"}, {"cao", "1"}}}));
+    writePacketFile(
+        dir.file("glz.cds"),
+        glazesPacket({{{"naam", "A"}, {"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "2"}},
+                      {{"naam", "B"}, {"molp", "M"}, {"mat1", "Krjt"}, {"mtm1", "2"}, {"prys", "7"}}}));
+    const CliRun r = run("calc-all");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "B: Proc. GetMG: kan materiaal niet vinden: Krjt\n");
+    EXPECT_DOUBLE_EQ(stored("glz", "A", "cao"), 1.0);
+    EXPECT_DOUBLE_EQ(stored("glz", "A", "mtm1"), 1.0);
+    EXPECT_DOUBLE_EQ(stored("glz", "B", "mtm1"), 2.0);
+    EXPECT_DOUBLE_EQ(stored("glz", "B", "prys"), 7.0);
+    EXPECT_EQ(stored("glz", "B", "cao"), 0.0);
+}
+
 TEST_F(EngineCliTest, ImportAppendsOrChangesNothing) {
     writePacketFile(dir.file("mat.cds"), materialsPacket({{{"naam", "Krijt"}}}));
     CliRun r = run("import '" + fixture("mat_import_three.xml") + "'");
