@@ -103,7 +103,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     Lookup lookup;
     bool fault = false;
     for (std::size_t i = 0; i < kSlots; ++i) {
-        const RecipeSlot& slot = recipe.slots[i];
+        const RecipeSlot& slot = recipe.recipeSlots[i];
         if (Recipe::isBlank(slot.name)) continue;
         const double amount = read(percentMode ? slot.mtp : slot.mtm);
         const MaterialData* material = materials.find(slot.name);
@@ -143,8 +143,8 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     Column& mtp = result.mtp;
     Column& mtm = result.mtm;
     for (std::size_t i = 0; i < kSlots; ++i) {
-        mtp[i] = recipe.slots[i].mtp;
-        mtm[i] = recipe.slots[i].mtm;
+        mtp[i] = recipe.recipeSlots[i].mtp;
+        mtm[i] = recipe.recipeSlots[i].mtm;
     }
 
     if (percentMode) {

@@ -30,7 +30,7 @@ Recipe::Fields Recipe::fieldsOf(const View& glazes) {
 void Recipe::read(const Packet& glazes, const Row& row, const Fields& fields, Recipe& recipe) {
     recipe.molp = glazes.text(row, fields.molp);
     for (std::size_t i = 0; i < static_cast<std::size_t>(slotCount); ++i) {
-        RecipeSlot& slot = recipe.slots[i];
+        RecipeSlot& slot = recipe.recipeSlots[i];
         slot.name = glazes.text(row, fields.mat[i]);
         slot.mtp = glazes.number(row, fields.mtp[i]);
         slot.mtm = glazes.number(row, fields.mtm[i]);

@@ -61,7 +61,8 @@ struct Recipe {
     static double amount(double value) { return isNullNumber(value) ? 0.0 : value; }
 
     std::string molp;
-    std::array<RecipeSlot, slotCount> slots;
+    // Not "slots": Qt defines that word as a macro in every window's sources.
+    std::array<RecipeSlot, slotCount> recipeSlots;
     std::array<AdditionSlot, additionCount> additions;
 };
 

@@ -37,8 +37,8 @@ protected:
     static Recipe molRecipe(double mtm1, double mtm2) {
         Recipe r;
         r.molp = "M";
-        r.slots[0] = {"Kalium veldspaat", kNullNumber, mtm1};
-        r.slots[1] = {"Krijt", kNullNumber, mtm2};
+        r.recipeSlots[0] = {"Kalium veldspaat", kNullNumber, mtm1};
+        r.recipeSlots[1] = {"Krijt", kNullNumber, mtm2};
         return r;
     }
     View view{"MatCDS"};
@@ -90,7 +90,7 @@ TEST_F(CalculateTest, FirstOfSeveralMaterialsOfOneNameCounts) {
 
 TEST_F(CalculateTest, StoppedRunCarriesOnlyItsMessages) {
     Recipe r = molRecipe(1, 1);
-    r.slots[2] = {"Veldspaat", kNullNumber, 1.0};
+    r.recipeSlots[2] = {"Veldspaat", kNullNumber, 1.0};
     r.additions[0] = {"Rutiel", 2.0};
     const CalcResult result = calculate(r, lookup, {});
     EXPECT_TRUE(result.stopped);
