@@ -465,8 +465,9 @@ void View::setText(int field, std::string_view text) {
 
 namespace {
 // A number into an integer or text field: rounded and range-checked, or
-// written as text.
-void storeConverted(const Packet& packet, Row& row, const FieldDef& def, int field, double value) {
+// written as text. Kept out of line so that storing a float stays cheap.
+[[gnu::noinline]] void storeConverted(const Packet& packet, Row& row, const FieldDef& def, int field,
+                                      double value) {
     if (def.type == FieldType::Integer) {
         double r = std::nearbyint(value);
         if (r < INT32_MIN || r > INT32_MAX)
@@ -497,7 +498,7 @@ void View::setNumber(int field, double value) {
     else
         storeConverted(packet_, row, def, field, value);
     modified_ = true;
-    notify(ViewEvent::FieldChanged, field);
+    if (!observers_.empty()) notify(ViewEvent::FieldChanged, field);
 }
 
 void View::clear(int field) {
