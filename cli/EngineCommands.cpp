@@ -59,7 +59,9 @@ int notFound(CliContext& ctx, const char* what, const std::string& name) {
 }
 
 // Opens the tables, finds the glaze, calculates it when asked (storing the
-// result on close) and prints its analysis report.
+// result on close) and prints its analysis report. A calculation that stops
+// at a fault in the recipe writes nothing, leaves the file as it was and
+// prints no report.
 int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool basicNotToOne) {
     StreamPrompter prompter(ctx.err);
     TGlzDM dm(prompter, ctx.dbDir);
@@ -68,7 +70,10 @@ int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool b
         dm.CloseTables();
         return notFound(ctx, "glaze", name);
     }
-    if (calculate) dm.CalcGlaze(basicNotToOne, false);
+    if (calculate && !dm.CalcGlaze(basicNotToOne, false)) {
+        dm.CloseTables();
+        return 1;
+    }
     const auto lines = AnalysisReport::build(dm.GlzCDS, dm.CalcExpansion());
     dm.CloseTables();
     printLines(ctx.out, lines);
@@ -127,6 +132,8 @@ int calcAll(CliContext& ctx) {
     View& glazes = dm.GlzCDS;
     std::string lines;
     // Names do not change, so every glaze keeps its place in the name order.
+    // A glaze whose calculation stops keeps what it held (its line shows the
+    // stored values); the file is written once, when the tables close.
     for (int row = 0; row < glazes.recordCount(); ++row) {
         glazes.moveTo(row);
         const std::string name = glazes.asText("naam");

@@ -1,8 +1,11 @@
 #include "support/EngineFixtures.h"
 
 #include "model/TableLayouts.h"
+#include "support/TempDir.h"
 
+#include <cstdlib>
 #include <stdexcept>
+#include <sys/wait.h>
 
 namespace kelvora::test {
 
@@ -28,6 +31,15 @@ Packet materialsPacket(const std::vector<Values>& records) {
 }
 Packet glazesPacket(const std::vector<Values>& records) {
     return makePacket(TableLayouts::glazes(), records);
+}
+
+CliRun runCli(const std::string& dbDir, const std::string& arguments) {
+    const std::string out = dbDir + "/out";
+    const std::string err = dbDir + "/err";
+    const std::string command = std::string("'") + KELVORA_CLI + "' --db '" + dbDir + "' " + arguments +
+                                " >'" + out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
 }
 
 } // namespace kelvora::test

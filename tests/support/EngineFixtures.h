@@ -16,4 +16,14 @@ Packet glazesPacket(const std::vector<Values>& records);
 // A packet of any layout.
 Packet makePacket(const FieldDefs& fields, const std::vector<Values>& records);
 
+// One run of kelvora-cli: exit status and what it wrote to each stream.
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+// Runs kelvora-cli on the data folder `dbDir`; its output passes through
+// two files in that folder.
+CliRun runCli(const std::string& dbDir, const std::string& arguments);
+
 } // namespace kelvora::test

@@ -1,12 +1,16 @@
 #pragma once
 #include "common/Prompter.h"
+#include "engine/Calculate.h"
+#include "engine/MaterialLookup.h"
+#include "engine/Recipe.h"
+#include "model/OxideCatalogue.h"
 #include "store/DataFiles.h"
 #include "store/View.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace kelvora {
@@ -43,83 +47,50 @@ public:
     void CloseTables();
 
     // Calculates the current glaze record: Seger formula, both recipe
-    // columns, cost price and firing range, each step posted on its own.
-    void CalcGlaze(bool basicNotToOne, bool percentNotToHundred);
-    // Puts `name` into the first free recipe slot (kind 1) or addition slot
-    // (kind 2) of the current glaze; leaves the record in edit state.
-    void AddMaterialToRecipe(int kind, const std::string& name);
+    // columns, cost price and firing range, written with one edit and one
+    // post. When the calculation stops at a fault it writes nothing: the
+    // record keeps its state and any pending edits. True when the result
+    // was written.
+    bool CalcGlaze(bool basicNotToOne, bool percentNotToHundred);
+    // Puts `name` into the first free slot of the given kind of the current
+    // glaze; leaves the record in edit state. Without a kind the record is
+    // only put into edit state.
+    void AddMaterialToRecipe(std::optional<SlotKind> kind, const std::string& name);
     // Mean thermal expansion coefficient (x 10E-5) of the stored formula.
     double CalcExpansion() const;
     // Writes tmpv and tmpt of the current glaze from its stored formula.
     void EstimateTemperature();
 
+    // The materials by name, built when first needed after the materials
+    // view was opened or reordered.
+    const MaterialLookup& materialLookup();
+    // The current glaze record's recipe.
+    Recipe currentRecipe();
+
     static std::vector<std::string> buildConeList();
 
 private:
-    // Lives for one run of CalcGlaze; a fresh one for every run.
-    struct Workspace {
-        bool basicNotToOne = false;
-        bool percentNotToHundred = false;
-        std::array<double, 33> totals{};
-        std::array<double, 12> slotMolWeight{};
-        std::array<double, 12> slotPrice{};
-        std::array<double, 5> additionPrice{};
-        // Materials-view row of each slot's material (recipe 0..11, additions
-        // 12..16): -2 not looked up yet in this run, -1 not found. Names are
-        // never written during a run, so one lookup per slot and run suffices.
-        std::array<int, 17> materialRow;
-        int lastFound = -1;
-        Workspace() { materialRow.fill(-2); }
-    };
-    // Field positions, looked up once per opening of the views.
-    struct FieldIndices {
-        bool matValid = false;
-        bool glzValid = false;
-        int matNaam = -1, matMolg = -1, matPrys = -1;
-        std::array<int, 33> matOxide{};
-        int glzMolp = -1, glzPrys = -1, glzTmpv = -1, glzTmpt = -1;
-        std::array<int, 12> mat{}, mtp{}, mtm{};
-        std::array<int, 5> tvs{}, tvp{};
-        std::array<int, 33> glzOxide{};
+    // Field positions in the glazes table, looked up once per opening.
+    struct GlazeFields {
+        Recipe::Fields recipe;
+        int prys = -1, tmpv = -1, tmpt = -1;
+        std::array<int, OxideCatalogue::count> oxides{};
     };
     class ViewWatch;
     class WatchPause;
 
-    // Each view's part is looked up when first needed after it was opened.
-    const FieldIndices& indices() { return idx_.matValid && idx_.glzValid ? idx_ : refreshIndices(); }
-    const FieldIndices& glazeIndices() { return idx_.glzValid ? idx_ : refreshGlazeIndices(); }
-    const FieldIndices& refreshIndices();
-    const FieldIndices& refreshGlazeIndices();
+    const GlazeFields& glazeFields();
     void editGlaze();
-    // The materials-view row of the first material named exactly `name`
-    // in name order, or -1.
-    int findMaterial(const std::string& name);
-    int slotMaterial(Workspace& ws, int slotKey, const std::string& name);
-    // The molar analysis of a materials-view row, read once per opening.
-    const std::array<double, 33>& materialOxides(int row);
-    // Fields of the current glaze read straight from its row (empty: "" and 0).
-    const std::string& glazeText(int field) const;
-    double glazeNumber(int field) const;
-
-    void GetAllMG(Workspace& ws);
-    void GetMG(Workspace& ws, bool addition, int slot);
-    void ClearTotals(Workspace& ws);
-    void UpdateTotals(Workspace& ws, int slot);
-    void RecalcTotals(Workspace& ws);
-    void ScaleMolAmounts(double factor);
-    void NormalisePercentages();
-    void PercentToMol(const Workspace& ws);
-    void CalcFromMol(Workspace& ws);
-    void CalcFromPercent(Workspace& ws);
-    void CalcPrice(const Workspace& ws);
+    void readCurrentRecipe(Recipe& recipe);
+    void writeResult(const CalcResult& result);
 
     Prompter& prompter_;
     std::string dataDir_;
-    FieldIndices idx_;
-    // First row of each material name, in name order; built once per opening.
-    std::unordered_map<std::string, int> materialRows_;
-    std::vector<std::array<double, 33>> oxideCache_;
-    std::vector<char> oxideCached_;
+    GlazeFields glazeFields_;
+    bool glazeFieldsValid_ = false;
+    MaterialLookup lookup_;
+    bool lookupValid_ = false;
+    Recipe recipe_; // reused between runs so its names keep their storage
     std::unique_ptr<ViewWatch> watch_;
 };
 

@@ -43,6 +43,9 @@ void View::requireEditing() const {
 }
 
 void View::notify(ViewEvent event, int field) {
+    // Bulk writes (a calculation's result, the command line) often have no
+    // observer: then there is nothing to copy or call.
+    if (observers_.empty()) return;
     auto copy = observers_;
     for (auto* o : copy)
         if (std::find(observers_.begin(), observers_.end(), o) != observers_.end())
@@ -460,31 +463,42 @@ void View::setText(int field, std::string_view text) {
     notify(ViewEvent::FieldChanged, field);
 }
 
+namespace {
+// A number into an integer or text field: rounded and range-checked, or
+// written as text. Kept out of line so that storing a float stays cheap.
+[[gnu::noinline]] void storeConverted(const Packet& packet, Row& row, const FieldDef& def, int field,
+                                      double value) {
+    if (def.type == FieldType::Integer) {
+        double r = std::nearbyint(value);
+        if (r < INT32_MIN || r > INT32_MAX)
+            packet.setNull(row, field);
+        else
+            packet.setNumber(row, field, r);
+    } else {
+        std::string text = numfmt::floatText(value);
+        packet.setText(row, field,
+                       def.type == FieldType::Text
+                           ? std::string(utf8::prefix(text, static_cast<std::size_t>(def.width)))
+                           : text);
+    }
+}
+} // namespace
+
 void View::setNumber(int field, double value) {
-    requireEditing();
+    // The state test inline; the call only to raise the error.
+    if (state_ != ViewState::Edit && state_ != ViewState::Insert) requireEditing();
     Row& row = packet_.rows[static_cast<std::size_t>(current_)];
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     // A value that is not a finite number is never stored: it would make the
     // file unreadable. The field becomes empty instead.
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         packet_.setNull(row, field);
-    } else if (def.type == FieldType::Integer) {
-        double r = std::nearbyint(value);
-        if (r < INT32_MIN || r > INT32_MAX)
-            packet_.setNull(row, field);
-        else
-            packet_.setNumber(row, field, r);
-    } else if (def.type == FieldType::Float) {
-        packet_.setNumber(row, field, value);
-    } else {
-        std::string text = numfmt::floatText(value);
-        packet_.setText(row, field,
-                        def.type == FieldType::Text
-                            ? std::string(utf8::prefix(text, static_cast<std::size_t>(def.width)))
-                            : text);
-    }
+    else if (def.type == FieldType::Float)
+        row.num[static_cast<std::size_t>(packet_.slot(field))] = value;
+    else
+        storeConverted(packet_, row, def, field, value);
     modified_ = true;
-    notify(ViewEvent::FieldChanged, field);
+    if (!observers_.empty()) notify(ViewEvent::FieldChanged, field);
 }
 
 void View::clear(int field) {

@@ -193,7 +193,8 @@ void TMatLkupForm::DBGrid1DblClick() {
             ui::prompter().message(kEditorClosed);
             return;
         }
-        GlzDM->AddMaterialToRecipe(GlazForm->addTargetKind(), GlzDM->MatCDS.asText("naam"));
+        GlzDM->AddMaterialToRecipe(slotKindFromNumber(GlazForm->addTargetKind()),
+                                   GlzDM->MatCDS.asText("naam"));
     });
 }
 

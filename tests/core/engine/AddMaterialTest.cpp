@@ -8,11 +8,11 @@ namespace {
 
 class AddMaterialTest : public EngineTest {
 protected:
-    std::vector<std::string> names(int kind) const {
+    std::vector<std::string> names(SlotKind kind) const {
+        const bool recipe = kind == SlotKind::Recipe;
         std::vector<std::string> out;
-        for (int n = 1; n <= (kind == 1 ? 12 : 5); ++n)
-            out.push_back(
-                dm.GlzCDS.asText(kind == 1 ? TableLayouts::matField(n) : TableLayouts::tvsField(n)));
+        for (int n = 1; n <= (recipe ? 12 : 5); ++n)
+            out.push_back(dm.GlzCDS.asText(recipe ? TableLayouts::matField(n) : TableLayouts::tvsField(n)));
         return out;
     }
 };
@@ -24,13 +24,13 @@ TEST_F(AddMaterialTest, FillsFirstBlankSlotAndLeavesRecordInEdit) {
            {"mtp2", "7"},
            {"mat3", "Kwarts"},
            {"tvs1", "Krijt"}}});
-    dm.AddMaterialToRecipe(1, "Talk");
-    dm.AddMaterialToRecipe(1, "Talk");
-    dm.AddMaterialToRecipe(2, "Rutiel");
+    dm.AddMaterialToRecipe(SlotKind::Recipe, "Talk");
+    dm.AddMaterialToRecipe(SlotKind::Recipe, "Talk");
+    dm.AddMaterialToRecipe(SlotKind::Addition, "Rutiel");
     EXPECT_EQ(dm.GlzCDS.state(), ViewState::Edit);
     std::vector<std::string> recipe{"Krijt", "Talk", "Kwarts", "Talk", "", "", "", "", "", "", "", ""};
-    EXPECT_EQ(names(1), recipe);
-    EXPECT_EQ(names(2), (std::vector<std::string>{"Krijt", "Rutiel", "", "", ""}));
+    EXPECT_EQ(names(SlotKind::Recipe), recipe);
+    EXPECT_EQ(names(SlotKind::Addition), (std::vector<std::string>{"Krijt", "Rutiel", "", "", ""}));
     EXPECT_EQ(num("mtp2"), 7.0); // only the name is written
     EXPECT_TRUE(prompter.entries.empty());
 }
@@ -40,17 +40,24 @@ TEST_F(AddMaterialTest, FullRecipeAndUnknownKindChangeNothing) {
     for (int n = 1; n <= 12; ++n)
         glaze.emplace_back(TableLayouts::matField(n), "M" + std::to_string(n));
     open({glaze});
-    const auto before = names(1);
-    dm.AddMaterialToRecipe(1, "Talk");
-    dm.AddMaterialToRecipe(3, "Talk");
-    EXPECT_EQ(names(1), before);
-    EXPECT_EQ(names(2), std::vector<std::string>(5));
+    const auto before = names(SlotKind::Recipe);
+    dm.AddMaterialToRecipe(SlotKind::Recipe, "Talk");
+    dm.AddMaterialToRecipe(std::nullopt, "Talk");
+    EXPECT_EQ(names(SlotKind::Recipe), before);
+    EXPECT_EQ(names(SlotKind::Addition), std::vector<std::string>(5));
     EXPECT_EQ(dm.GlzCDS.state(), ViewState::Edit);
     EXPECT_FALSE(dm.GlzCDS.modified());
 }
 
+TEST(SlotKind, TheNumbersOneAndTwoNameTheKinds) {
+    EXPECT_EQ(slotKindFromNumber(1), SlotKind::Recipe);
+    EXPECT_EQ(slotKindFromNumber(2), SlotKind::Addition);
+    for (int other : {0, 3, -1})
+        EXPECT_EQ(slotKindFromNumber(other), std::nullopt) << other;
+}
+
 TEST_F(AddMaterialTest, ClosedTableIsAStoreError) {
-    EXPECT_THROW(dm.AddMaterialToRecipe(1, "Talk"), StoreError);
+    EXPECT_THROW(dm.AddMaterialToRecipe(SlotKind::Recipe, "Talk"), StoreError);
 }
 
 } // namespace

@@ -7,7 +7,6 @@ namespace kelvora::test {
 namespace {
 
 const std::string kNotFoundGetMG = "Proc. GetMG: kan materiaal niet vinden: ";
-const std::string kNotFoundTotals = "Proc. UpdateTotals: kan materiaal niet vinden: ";
 const std::string kZeroPrice =
     "Er zijn materialen bij waarvan de prijs 0 is\r\nDe prijsberekening klopt waarschijnlijk niet";
 const std::string kZeroBasic = "Totale hoeveelheid basische elementen is 0\r\nControleer grondstoffen!";
@@ -108,20 +107,23 @@ TEST_F(CalcGlazeTest, PercentModeNormalisesAndDerivesMols) {
 }
 
 TEST_F(CalcGlazeTest, PercentModeSlotWithoutMolWeightKeepsItsOldMolAmount) {
+    // A slot without a mol weight and with percentage 0 does not stop the run:
+    // it keeps its old mol amount, which still counts in the totals.
     open({{{"naam", "G"},
            {"molp", "P"},
            {"mat1", "Krijt"},
            {"mtp1", "80"},
            {"mat2", "Krijt zonder molg"},
-           {"mtp2", "20"},
+           {"mtp2", "0"},
            {"mtm2", "0.2"}}});
-    dm.CalcGlaze(false, false);
-    const double basic = 80 / 100.1 + 0.2;
+    EXPECT_TRUE(dm.CalcGlaze(false, false));
+    const double basic = 100 / 100.1 + 0.2;
     EXPECT_NEAR(num("cao"), 1.0, 1e-12);
-    EXPECT_NEAR(num("mtm1"), 80 / 100.1 / basic, 1e-12);
+    EXPECT_NEAR(num("mtm1"), 100 / 100.1 / basic, 1e-12);
     EXPECT_NEAR(num("mtm2"), 0.2 / basic, 1e-12);
     EXPECT_EQ(num("mtp2"), 0.0);
     EXPECT_NEAR(num("mtp1"), 100.0, 1e-9);
+    EXPECT_TRUE(prompter.entries.empty());
 }
 
 TEST_F(CalcGlazeTest, MolModeSlotWithZeroAmountContributesNothing) {
@@ -144,19 +146,20 @@ struct MessageCase {
 };
 
 TEST_F(CalcGlazeTest, MessagesAndTheirCounts) {
+    // Each message comes once per slot: the lookup runs once per calculation.
     const std::vector<MessageCase> cases{
-        {"not found, amounts already one mol: totals summed once",
-         {{"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "1"}, {"mat2", "Onbekend"}, {"mtm2", "1"}},
-         {kNotFoundGetMG + "Onbekend", kNotFoundTotals + "Onbekend"}},
-        {"not found, amounts scaled: totals summed twice",
+        {"not found with an amount stops after the lookup",
          {{"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "2"}, {"mat2", "Onbekend"}, {"mtm2", "1"}},
-         {kNotFoundGetMG + "Onbekend", kNotFoundTotals + "Onbekend", kNotFoundTotals + "Onbekend"}},
+         {kNotFoundGetMG + "Onbekend"}},
+        {"not found without an amount goes on",
+         {{"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "2"}, {"mat2", "Onbekend"}, {"mtm2", "0"}},
+         {kNotFoundGetMG + "Onbekend"}},
         {"lookup is case-sensitive and untrimmed",
          {{"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "1"}, {"mat2", "krijt "}, {"mtm2", "0"}},
          {kNotFoundGetMG + "krijt "}},
-        {"percent mode looks up twice",
+        {"percent mode looks up once",
          {{"molp", "P"}, {"mat1", "Krijt"}, {"mtp1", "50"}, {"mat2", "Onbekend"}, {"mtp2", "50"}},
-         {kNotFoundGetMG + "Onbekend", kNotFoundGetMG + "Onbekend"}},
+         {kNotFoundGetMG + "Onbekend"}},
         {"zero price once per slot, additions included",
          {{"molp", "M"},
           {"mat1", "Gratis krijt"},
@@ -168,16 +171,16 @@ TEST_F(CalcGlazeTest, MessagesAndTheirCounts) {
           {"tvs1", "Gratis krijt"},
           {"tvp1", "1"}},
          {kZeroPrice, kZeroPrice, kZeroPrice, kZeroPrice}},
-        {"zero price twice in percent mode",
+        {"zero price once in percent mode",
          {{"molp", "P"}, {"mat1", "Gratis krijt"}, {"mtp1", "100"}},
-         {kZeroPrice, kZeroPrice}},
+         {kZeroPrice}},
         {"no basic oxide", {{"molp", "M"}, {"mat1", "Kwarts"}, {"mtm1", "1"}}, {kZeroBasic}},
         {"blank slots say nothing",
          {{"molp", "M"}, {"mat1", "   "}, {"mtm1", "1"}, {"mat2", "Krijt"}, {"mtm2", "1"}},
          {}},
         {"percentages summing to 0",
          {{"molp", "P"}, {"mat1", "Krijt"}, {"mtp1", "0"}},
-         {"Totaalpercentage is 0, kan berekening niet uitvoeren", kZeroBasic}},
+         {"Totaalpercentage is 0, kan berekening niet uitvoeren"}},
         {"lower-case mode", {{"molp", "m"}, {"mat1", "Krijt"}, {"mtm1", "1"}}, {kMode}},
         {"empty mode", {{"mat1", "Krijt"}, {"mtm1", "1"}}, {kMode}},
     };
@@ -201,15 +204,16 @@ TEST_F(CalcGlazeTest, ModeErrorWritesNothing) {
     EXPECT_DOUBLE_EQ(num("mtp1"), 50.0);
 }
 
-TEST_F(CalcGlazeTest, NoBasicOxideKeepsFormulaButStillPricesAndEstimates) {
+TEST_F(CalcGlazeTest, NoBasicOxideKeepsFormulaAndWritesNothing) {
     open({{{"naam", "G"}, {"molp", "M"}, {"mat1", "Kwarts"}, {"mtm1", "1"}, {"mtp1", "100"}, {"sio2", "7"}}});
-    dm.CalcGlaze(false, false);
+    EXPECT_FALSE(dm.CalcGlaze(false, false));
     EXPECT_EQ(num("sio2"), 7.0);
     EXPECT_EQ(num("mtp1"), 100.0);
-    EXPECT_DOUBLE_EQ(num("prys"), 0.5);
-    // Leadless with SiO2 7: 1180 + 119 = 1299, so 1300 +- 20.
-    EXPECT_EQ(num("tmpv"), 1280);
-    EXPECT_EQ(num("tmpt"), 1320);
+    // No price or firing range from a formula that was not calculated.
+    EXPECT_TRUE(null("prys"));
+    EXPECT_TRUE(null("tmpv"));
+    EXPECT_TRUE(null("tmpt"));
+    EXPECT_FALSE(dm.GlzCDS.changedSinceOpen());
 }
 
 TEST_F(CalcGlazeTest, PendingEditIsPostedAndRecordEndsInBrowse) {
@@ -237,6 +241,18 @@ TEST_F(EngineTest, DuplicateMaterialNameUsesTheFirstInNameOrder) {
     EXPECT_EQ(num("mgo"), 0.0);
     EXPECT_DOUBLE_EQ(num("prys"), 3.0);
     EXPECT_EQ(dm.MatCDS.recNo(), 0); // left on the material found
+}
+
+TEST_F(EngineTest, MaterialsOpenedAgainAreLookedUpAfresh) {
+    open({{{"naam", "G"}, {"molp", "M"}, {"mat1", "Krijt"}, {"mtm1", "1"}}},
+         {{{"naam", "Krijt"}, {"molg", "100"}, {"prys", "3"}, {"cao", "1"}}});
+    ASSERT_TRUE(dm.CalcGlaze(false, false));
+    EXPECT_DOUBLE_EQ(num("prys"), 3.0);
+    dm.MatCDS.close();
+    dm.MatCDS.openPacket(
+        materialsPacket({{{"naam", "Krijt"}, {"molg", "100"}, {"prys", "5"}, {"cao", "1"}}}));
+    ASSERT_TRUE(dm.CalcGlaze(false, false));
+    EXPECT_DOUBLE_EQ(num("prys"), 5.0);
 }
 
 } // namespace

@@ -1,0 +1,104 @@
+#include "engine/MaterialLookup.h"
+
+#include "store/View.h"
+
+#include <cstring>
+
+namespace kelvora {
+
+namespace {
+// Names are short; eight bytes at a time with a multiply-and-fold mix spread
+// them well enough for a table that is at most half full.
+std::size_t hashName(std::string_view name) {
+    constexpr std::uint64_t k = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = name.size() * k;
+    std::size_t at = 0;
+    for (; at + 8 <= name.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, name.data() + at, 8);
+        h = (h ^ word) * k;
+        h ^= h >> 32;
+    }
+    if (at < name.size()) {
+        // The last eight bytes, overlapping the words before; a short name
+        // byte by byte.
+        std::uint64_t word = 0;
+        if (name.size() >= 8)
+            std::memcpy(&word, name.data() + name.size() - 8, 8);
+        else
+            for (; at < name.size(); ++at)
+                word = word << 8 | static_cast<unsigned char>(name[at]);
+        h = (h ^ word) * k;
+        h ^= h >> 32;
+    }
+    h *= k;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
+bool sameName(const std::string& stored, std::string_view name) {
+    return stored.size() == name.size() && std::memcmp(stored.data(), name.data(), name.size()) == 0;
+}
+
+double numberOrZero(const Packet& packet, const Row& row, int field) {
+    const double value = packet.number(row, field);
+    return isNullNumber(value) ? 0.0 : value;
+}
+} // namespace
+
+MaterialLookup::MaterialLookup(const View& materials) {
+    const Packet& packet = materials.packet();
+    const int naam = materials.fieldIndex("naam");
+    const int molg = materials.fieldIndex("molg");
+    const int prys = materials.fieldIndex("prys");
+    std::array<int, OxideCatalogue::count> oxideFields{};
+    for (const auto& oxide : OxideCatalogue::all())
+        oxideFields[static_cast<std::size_t>(oxide.position - 1)] = materials.fieldIndex(oxide.stem);
+
+    std::size_t capacity = 16;
+    while (capacity < 2 * packet.rows.size())
+        capacity *= 2;
+    slots_.assign(capacity, Slot{});
+    mask_ = capacity - 1;
+    materials_.reserve(packet.rows.size());
+    names_.reserve(packet.rows.size());
+    for (std::size_t r = 0; r < packet.rows.size(); ++r) {
+        const Row& row = packet.rows[r];
+        const std::string& name = packet.text(row, naam);
+        const std::size_t hash = hashName(name);
+        std::size_t at = hash & mask_;
+        bool known = false;
+        for (; slots_[at].entry >= 0; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.hash == hash && sameName(names_[static_cast<std::size_t>(slot.entry)], name)) {
+                known = true; // a later material of the same name is never found
+                break;
+            }
+        }
+        if (known) continue;
+        slots_[at] = {hash, size()};
+        MaterialData data;
+        data.row = static_cast<int>(r);
+        data.molg = numberOrZero(packet, row, molg);
+        data.prys = numberOrZero(packet, row, prys);
+        for (std::size_t k = 0; k < oxideFields.size(); ++k) {
+            data.oxides[k] = numberOrZero(packet, row, oxideFields[k]);
+            if (data.oxides[k] != 0.0)
+                data.present[static_cast<std::size_t>(data.presentCount++)] = static_cast<std::uint8_t>(k);
+        }
+        materials_.push_back(data);
+        names_.push_back(name);
+    }
+}
+
+const MaterialData* MaterialLookup::find(std::string_view name) const {
+    if (slots_.empty()) return nullptr;
+    const std::size_t hash = hashName(name);
+    for (std::size_t at = hash & mask_; slots_[at].entry >= 0; at = (at + 1) & mask_) {
+        const Slot& slot = slots_[at];
+        if (slot.hash == hash && sameName(names_[static_cast<std::size_t>(slot.entry)], name))
+            return &materials_[static_cast<std::size_t>(slot.entry)];
+    }
+    return nullptr;
+}
+
+} // namespace kelvora
