@@ -218,13 +218,8 @@ bool parseSettingsInteger(std::string_view text, int& value) {
     return true;
 }
 
-int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
-    std::string content;
-    try {
-        if (!readWholeFile(path_, content)) return defaultValue;
-    } catch (const StoreError&) {
-        return defaultValue; // an unreadable file reads as a missing one
-    }
+int readSettingsInteger(std::string_view content, std::string_view section, std::string_view key,
+                        int defaultValue) {
     const std::vector<Line> lines = splitLines(content);
     const Location at = locate(lines, section, key);
     if (at.key < 0) return defaultValue;
@@ -232,11 +227,39 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
     return parseSettingsInteger(lines[static_cast<std::size_t>(at.key)].value, value) ? value : defaultValue;
 }
 
-void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
+std::string settingsWithValue(std::string_view content, std::string_view section, std::string_view key,
+                              int value) {
     checkName(section, "\r\n]", "section");
     checkName(key, "\r\n=", "key");
     if (key.front() == '[' || key.front() == ';')
         throw std::invalid_argument("IniFile: unusable key name \"" + std::string(key) + "\"");
+    return withValue(content, section, key, value);
+}
+
+void writeSettingsFile(const std::string& path, std::string_view content) {
+    const StoreError failure(formatMessage("Unable to write to %s", {path}));
+    const std::string target = targetOf(path);
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        throw failure; // a read-only file refuses the write even where its folder would allow the rename
+    try {
+        AtomicFile::write(target, content);
+    } catch (const StoreError&) {
+        throw failure;
+    }
+}
+
+int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    std::string content;
+    try {
+        if (!readWholeFile(path_, content)) return defaultValue;
+    } catch (const StoreError&) {
+        return defaultValue; // an unreadable file reads as a missing one
+    }
+    return readSettingsInteger(content, section, key, defaultValue);
+}
+
+void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
+    settingsWithValue({}, section, key, value); // refuses an unusable name before touching the file
 
     const StoreError failure(formatMessage("Unable to write to %s", {path_}));
     const std::string target = targetOf(path_);

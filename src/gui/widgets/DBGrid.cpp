@@ -25,7 +25,6 @@ public:
 class DBGrid::UpdateRecordWatch : public ViewObserver {
 public:
     explicit UpdateRecordWatch(DBGrid& grid) : grid_(grid) {}
-    ~UpdateRecordWatch() override { attach(nullptr); }
     void attach(View* view) {
         if (view_) view_->removeObserver(this);
         view_ = view;
@@ -34,6 +33,7 @@ public:
     void viewChanged(View&, ViewEvent event, int) override {
         if (event == ViewEvent::UpdateRecord) grid_.commitOpenEditor();
     }
+    void viewDestroyed(View&) override { view_ = nullptr; }
 
 private:
     DBGrid& grid_;
@@ -52,6 +52,8 @@ DBGrid::DBGrid(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setFixedWidth(16);
     horizontalHeader()->setHighlightSections(false);
+    // The grid scrolls itself when the view moves (followView), not when a row is clicked.
+    setAutoScroll(false);
     setAlternatingRowColors(true);
     connect(model_, &ViewTableModel::currentRowChanged, this, &DBGrid::followView);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -84,11 +86,17 @@ void DBGrid::followView(int row) {
         const QModelIndex current = currentIndex();
         const int column = current.isValid() ? current.column() : 0;
         setCurrentIndex(model_->index(row, column));
-        scrollTo(model_->index(row, column));
+        if (!pressing_) scrollTo(model_->index(row, column));
     } else {
         selectionModel()->clearSelection();
     }
     following_ = false;
+}
+
+void DBGrid::mousePressEvent(QMouseEvent* event) {
+    pressing_ = true;
+    QTableView::mousePressEvent(event);
+    pressing_ = false;
 }
 
 void DBGrid::rowChosen(const QModelIndex& current) {
