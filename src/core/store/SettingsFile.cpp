@@ -21,13 +21,9 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {
     }
     try {
         readWholeFile(path_, content_, MaxBytes);
-    } catch (const StoreError& e) {
-        content_.clear();
-        // Writing would lose what could not be read: leave the file alone.
-        problem_ = "Het instellingenbestand " + path_ +
-                   " kan niet gelezen worden en wordt niet gebruikt; Kelvora werkt met de "
-                   "standaardinstellingen. (" +
-                   e.what() + ")";
+    } catch (const StoreError&) {
+        content_.clear(); // reads as a missing file
+        unreadable_ = true;
     }
 }
 
@@ -44,6 +40,8 @@ void SettingsFile::writeInteger(std::string_view section, std::string_view key, 
 
 void SettingsFile::save() {
     if (!changed_ || !usable()) return;
+    // Writing would lose the lines that could not be read.
+    if (unreadable_) throw StoreError(formatMessage("Unable to write to %s", {path_}));
     writeSettingsFile(path_, content_);
     changed_ = false;
 }

@@ -7,9 +7,10 @@ namespace kelvora {
 
 // The settings of one run, held in memory: the file is read once when the
 // object is made and written once by save(), with IniFile's rules for names,
-// values and line ends. A file larger than MaxBytes, or one that exists but
-// cannot be read, is not used: every read gives the default, save() leaves
-// the file as it is, and problem() says so once.
+// values and line ends. A file larger than MaxBytes is not used: every read
+// gives the default, save() leaves the file as it is, and problem() says so
+// once. A file that exists but cannot be read reads as a missing one and is
+// never replaced (save() fails), so lines that could not be read are not lost.
 class SettingsFile {
 public:
     // Far more than the program's own few keys can fill; anything larger is
@@ -19,7 +20,7 @@ public:
     explicit SettingsFile(std::string path);
 
     const std::string& path() const { return path_; }
-    // False when the file is too large or unreadable and is left alone.
+    // False when the file is too large and is left alone.
     bool usable() const { return problem_.empty(); }
     // The message for the user about an unusable file; empty otherwise.
     const std::string& problem() const { return problem_; }
@@ -40,6 +41,7 @@ private:
     std::string path_;
     std::string content_;
     std::string problem_;
+    bool unreadable_ = false;
     bool changed_ = false;
 };
 
