@@ -16,6 +16,7 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLabel.h"
+#include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/QtPrompter.h"
@@ -640,9 +641,11 @@ void GlazFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
     QCOMPARE(defaultButton, QStringLiteral("Ja"));
     // Back in the editor with everything typed still there.
     QVERIFY(glazForm()->isVisible());
-    QCOMPARE(glazForm()->MtmEdit[0]->text(), QStringLiteral("7"));
-    QVERIFY(glazForm()->MtmEdit[0]->hasPendingText() || glzDM()->GlzCDS.asNumber("mtm1") == 7.0);
-    QVERIFY(glzDM()->GlzCDS.active());
+    // The question took the focus from the field, which wrote its text into
+    // the record being edited; it now shows it in the field's format.
+    QCOMPARE(QLocale().toDouble(glazForm()->MtmEdit[0]->text()), 7.0);
+    QCOMPARE(glzDM()->GlzCDS.asNumber("mtm1"), 7.0);
+    QCOMPARE(glzDM()->GlzCDS.state(), ViewState::Edit);
     StoredGlazes stored(install);
     QVERIFY(stored.view.findKey("Kegel 6 glans basis"));
     QVERIFY(stored.view.asNumber("mtm1") != 7.0);
@@ -660,7 +663,7 @@ void GlazFormTest::escapeInTheDescriptionDoesNotClose() {
     QTest::keyClick(glazForm()->OmscMemo, Qt::Key_Escape);
     QVERIFY(glazForm()->isVisible());
     QVERIFY(prompter.recorder.entries.empty()); // not even asked
-    QVERIFY(glazForm()->OmscMemo->toPlainText().endsWith(" Nog een regel."));
+    QVERIFY(glazForm()->OmscMemo->toPlainText().contains(" Nog een regel."));
     // Escape elsewhere still asks before closing.
     glazForm()->NaamEdit->setFocus();
     QTest::keyClick(glazForm()->NaamEdit, Qt::Key_Escape);
