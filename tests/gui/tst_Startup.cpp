@@ -77,6 +77,8 @@ private Q_SLOTS:
     void menuItemsOpenTheirWindows();
     void glazeImportSaysItIsNotThereYet();
     void standardButtonsSpeakDutch();
+    void settingsAreWrittenOnceAtTheEnd();
+    void oversizedSettingsFileIsNeitherUsedNorRewritten();
 };
 
 void StartupTest::createsEveryObjectOnceAndTheEndClearsThem() {
@@ -189,12 +191,12 @@ void StartupTest::settingsThatCannotBeWrittenAreReportedOnce() {
         RunningProgram program(prompter.recorder);
         program.end();
     }
-    // Every window tried and failed the same way; the user is told once.
+    // The settings are written once, at the end: the user is told once.
     QVERIFY(!mainForm() && !globalForm() && !helpForm());
     QCOMPARE(errors.shown.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(errors.shown[0]), "Unable to write to " + install.settingsPath());
 
-    // Only the end of the run folds repeats: the same error later is shown again.
+    // Nothing folds later errors: the same text raised again is shown again.
     ui::showErrorBox(nullptr, errors.shown[0]);
     QCOMPARE(errors.shown.size(), std::size_t(2));
 
@@ -411,6 +413,44 @@ void StartupTest::standardButtonsSpeakDutch() {
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Ja"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Nee"));
     QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Annuleren"));
+}
+
+void StartupTest::settingsAreWrittenOnceAtTheEnd() {
+    TestInstallation install;
+    install.writeSettings("[mainform]\nleft=40\ntop=50\n");
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    QCOMPARE(mainForm()->pos(), QPoint(40, 50));
+    // Changed on disk while the program runs: the run keeps what it read.
+    install.writeSettings("[mainform]\nleft=1\ntop=2\n");
+    mainForm()->move(60, 70);
+    QCOMPARE(install.settingsValue("mainform", "left"), 1); // nothing is written before the end
+    program.end();
+    QCOMPARE(install.settingsValue("mainform", "left"), 60);
+    QCOMPARE(install.settingsValue("mainform", "top"), 70);
+    QCOMPARE(install.settingsSections(), kSectionsAtEnd);
+    QVERIFY(prompter.recorder.entries.empty());
+}
+
+void StartupTest::oversizedSettingsFileIsNeitherUsedNorRewritten() {
+    TestInstallation install;
+    QString big = QStringLiteral("[mainform]\nleft=300\ntop=200\n");
+    big += QString(1024 * 1024, QLatin1Char(';'));
+    install.writeSettings(big);
+    const QString before = install.readSettings();
+    ScopedPrompter prompter;
+    {
+        RunningProgram program(prompter.recorder);
+        QCOMPARE(mainForm()->pos(), QPoint(10, 10)); // the defaults
+        program.end();
+    }
+    QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
+    QCOMPARE(
+        QString::fromStdString(prompter.recorder.entries[0].text),
+        "Het instellingenbestand " + install.settingsPath() +
+            " is groter dan 1 MiB en wordt niet gebruikt; Kelvora werkt met de standaardinstellingen en laat "
+            "het bestand ongemoeid.");
+    QVERIFY(install.readSettings() == before);
 }
 
 QTEST_MAIN(StartupTest)

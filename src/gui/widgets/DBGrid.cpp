@@ -52,8 +52,6 @@ DBGrid::DBGrid(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setFixedWidth(16);
     horizontalHeader()->setHighlightSections(false);
-    // The grid scrolls itself when the view moves (followView), not when a row is clicked.
-    setAutoScroll(false);
     setAlternatingRowColors(true);
     connect(model_, &ViewTableModel::currentRowChanged, this, &DBGrid::followView);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -93,6 +91,9 @@ void DBGrid::followView(int row) {
     following_ = false;
 }
 
+// Qt itself waits with scrolling a clicked row into view until a double-click
+// could no longer follow; the view moving under the press must not scroll
+// either, or the second click of a double-click lands on a neighbour.
 void DBGrid::mousePressEvent(QMouseEvent* event) {
     pressing_ = true;
     QTableView::mousePressEvent(event);

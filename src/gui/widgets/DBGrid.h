@@ -10,9 +10,9 @@ namespace kelvora::ui {
 // current row, both ways: moving in the grid moves the view (settling a
 // pending edit as any move does), moving the view selects its row.
 // A cell editor still open when the view asks for typed text (before a post
-// or a move) writes its text first. A click never scrolls the list: the row
-// under the mouse is the one highlighted and made current, also when it was
-// only half visible, so a double-click that follows hits the same row.
+// or a move) writes its text first. A click does not scroll the list at once:
+// the row under the mouse is the one highlighted and made current, also when
+// it was only half visible, so a double-click that follows hits the same row.
 class DBGrid : public QTableView {
     Q_OBJECT
 public:
