@@ -9,6 +9,7 @@
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
+#include "common/Prompter.h"
 
 #include <QApplication>
 #include <QDir>
