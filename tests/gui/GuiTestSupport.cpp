@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
+#include "app/AppComposition.h"
 #include "app/Installation.h"
 #include "app/Startup.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,11 +89,57 @@ int TestInstallation::settingsValue(const QString& section, const QString& key, 
     return ini.readInteger(section.toStdString(), key.toStdString(), missing);
 }
 
-ScopedPrompter::ScopedPrompter() {
-    ui::setPrompter(&recorder);
+namespace {
+std::unique_ptr<ui::AppComposition>& running() {
+    static std::unique_ptr<ui::AppComposition> app;
+    return app;
 }
-ScopedPrompter::~ScopedPrompter() {
-    ui::setPrompter(nullptr);
+template <class T> T* part(T& (ui::AppComposition::*get)() const) {
+    return running() ? &(running().get()->*get)() : nullptr;
+}
+} // namespace
+
+void startProgram(Prompter& prompter) {
+    running() = std::make_unique<ui::AppComposition>(prompter);
+}
+void endProgram() {
+    running().reset();
+}
+ui::AppComposition* program() {
+    return running().get();
+}
+TMainForm* mainForm() {
+    return part(&ui::AppComposition::mainForm);
+}
+TGlobalForm* globalForm() {
+    return part(&ui::AppComposition::globalForm);
+}
+TMatForm* matForm() {
+    return part(&ui::AppComposition::matForm);
+}
+TAboutBox* aboutBox() {
+    return part(&ui::AppComposition::aboutBox);
+}
+TGlzDM* glzDM() {
+    return part(&ui::AppComposition::dataModule);
+}
+TGlazForm* glazForm() {
+    return part(&ui::AppComposition::glazForm);
+}
+TMatLkupForm* matLkupForm() {
+    return part(&ui::AppComposition::matLkupForm);
+}
+TMatImportForm* matImportForm() {
+    return part(&ui::AppComposition::matImportForm);
+}
+THelpForm* helpForm() {
+    return part(&ui::AppComposition::helpForm);
+}
+TVerwijderMatForm* verwijderMatForm() {
+    return part(&ui::AppComposition::verwijderMatForm);
+}
+TUpgradeDBForm* upgradeDBForm() {
+    return part(&ui::AppComposition::upgradeDBForm);
 }
 
 namespace {

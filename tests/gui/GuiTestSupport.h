@@ -12,6 +12,23 @@
 
 class QWidget;
 
+namespace kelvora {
+class TAboutBox;
+class TGlazForm;
+class TGlobalForm;
+class TGlzDM;
+class THelpForm;
+class TMainForm;
+class TMatForm;
+class TMatImportForm;
+class TMatLkupForm;
+class TUpgradeDBForm;
+class TVerwijderMatForm;
+namespace ui {
+class AppComposition;
+}
+} // namespace kelvora
+
 namespace kelvora::test {
 
 // A throw-away installation: a folder with a pretend executable "kelvora",
@@ -47,13 +64,30 @@ private:
     QString previousWorkingFolder_;
 };
 
-// The prompter the windows speak through, for the time of one test.
+// The prompter the windows speak through, for the time of one test: hand
+// `recorder` to the program (startProgram) or to the control under test.
 class ScopedPrompter {
 public:
-    ScopedPrompter();
-    ~ScopedPrompter();
     RecordingPrompter recorder;
 };
+
+// The program as the entry routine makes it (one composition object), for
+// the test that runs; endProgram() takes it down as the end of a run does.
+void startProgram(Prompter& prompter);
+void endProgram();
+ui::AppComposition* program();
+// The program's objects while it runs, nullptr otherwise.
+TMainForm* mainForm();
+TGlobalForm* globalForm();
+TMatForm* matForm();
+TAboutBox* aboutBox();
+TGlzDM* glzDM();
+TGlazForm* glazForm();
+TMatLkupForm* matLkupForm();
+TMatImportForm* matImportForm();
+THelpForm* helpForm();
+TVerwijderMatForm* verwijderMatForm();
+TUpgradeDBForm* upgradeDBForm();
 
 // Runs `inspect` on the next modal window as soon as it is open, then closes
 // that window unless `inspect` already did. Call before the action that opens it.

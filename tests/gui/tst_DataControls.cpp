@@ -110,6 +110,8 @@ class DataControlsTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { prepareTestApplication(); }
     void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+    void viewGoesBeforeItsControls();
+    void controlsGoBeforeTheirView();
 
     void typedAndPostedLandsInTheView_data();
     void typedAndPostedLandsInTheView();
@@ -386,6 +388,7 @@ void DataControlsTest::deleteAsksFirst() {
     QFETCH(int, rowsAfter);
     Form f;
     ScopedPrompter prompter;
+    f.navigator->setPrompter(&prompter.recorder);
     prompter.recorder.answerNext(answer);
     QSignalSpy clicked(f.navigator, &DBNavigator::clicked);
     f.view.moveTo(1);
@@ -460,6 +463,61 @@ void DataControlsTest::guardShowsTheErrorAndTheProgramGoesOn() {
     QVERIFY(window.isVisible());
     QVERIFY(ui::guard(&window, [&] { ++reachedEnd; }));
     QCOMPARE(reachedEnd, 1);
+}
+
+namespace {
+// A window that owns its view as a member, as the materials window does:
+// members go before the child widgets, so the view ends first.
+struct WindowWithOwnView : QWidget {
+    View view{"OwnCDS"};
+    WindowWithOwnView() {
+        view.openPacket(materials(4));
+        auto* layout = new QGridLayout(this);
+        auto* navigator = new DBNavigator(this);
+        navigator->setView(&view);
+        layout->addWidget(navigator, 0, 0);
+        layout->addWidget(new ui::DBEdit(&view, "naam", this), 1, 0);
+        layout->addWidget(new ui::DBMemo(&view, "omsc", this), 2, 0);
+        layout->addWidget(new ui::DBLabel(&view, "naam", this), 3, 0);
+        auto* combo = new ui::DBComboBox(&view, "besc", ui::DBComboBox::Style::ListOnly, this);
+        combo->setItems({"J", "N"});
+        layout->addWidget(combo, 4, 0);
+        auto* grid = new ui::DBGrid(this);
+        grid->setView(&view, {{"naam", "Naam", 140}});
+        layout->addWidget(grid, 5, 0);
+    }
+};
+} // namespace
+
+void DataControlsTest::viewGoesBeforeItsControls() {
+    auto* window = new WindowWithOwnView;
+    window->show();
+    auto* edit = window->findChild<ui::DBEdit*>();
+    QVERIFY(edit);
+    QCOMPARE(edit->dataView(), &window->view);
+    window->view.next();
+    QCOMPARE(edit->text(), QStringLiteral("Kalkspaat"));
+    Form::typeInto(edit, "typed"); // a pending text when the window goes
+    // No manual unbinding: the view tells its controls as it goes (a
+    // use-after-free here is caught by the sanitizer build).
+    delete window;
+}
+
+void DataControlsTest::controlsGoBeforeTheirView() {
+    View view{"TestCDS"};
+    view.openPacket(materials(4));
+    {
+        Form f(4); // its own view; the controls below watch `view`
+        f.naam->setDataField(&view, "naam");
+        f.grid->setView(&view, {{"naam", "Naam", 140}});
+        f.navigator->setView(&view);
+        QCOMPARE(f.naam->dataView(), &view);
+    }            // the controls go first and leave the view
+    view.next(); // tells nobody that is gone
+    view.edit();
+    view.setText("naam", "Na de controls");
+    view.post();
+    QCOMPARE(view.asText("naam"), std::string("Na de controls"));
 }
 
 QTEST_MAIN(DataControlsTest)

@@ -4,7 +4,6 @@
 // analysis page and its printout, and closing with unsaved changes.
 #include "GuiTestSupport.h"
 
-#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
@@ -17,12 +16,15 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLabel.h"
+#include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/QtPrompter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
@@ -42,15 +44,15 @@ namespace {
 // window's menu item shows it, but without blocking the test.
 struct RunningEditor {
     explicit RunningEditor(Prompter& prompter) {
-        ui::createApplicationObjects(prompter);
-        GlazForm->show();
-        GlazForm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(GlazForm));
+        startProgram(prompter);
+        glazForm()->show();
+        glazForm()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(glazForm()));
     }
     ~RunningEditor() {
-        if (MatLkupForm) MatLkupForm->hide();
-        if (GlazForm && GlazForm->isVisible()) GlazForm->QDialog::done(QDialog::Rejected);
-        ui::destroyApplicationObjects();
+        if (matLkupForm()) matLkupForm()->hide();
+        if (glazForm() && glazForm()->isVisible()) glazForm()->QDialog::done(QDialog::Rejected);
+        endProgram();
     }
 };
 
@@ -61,7 +63,7 @@ QString text(const QWidget* w) {
 }
 
 QString oxide(const char* stem) {
-    auto* label = GlazForm->GrondstoffenTS->findChild<ui::DBLabel*>(QString::fromLatin1(stem));
+    auto* label = glazForm()->GrondstoffenTS->findChild<ui::DBLabel*>(QString::fromLatin1(stem));
     return label ? label->text() : QStringLiteral("<none>");
 }
 
@@ -71,7 +73,7 @@ void click(QAbstractButton* b) {
 }
 
 void navigate(DBNavigator::Button which) {
-    click(GlazForm->GlzDBN->button(which));
+    click(glazForm()->GlzDBN->button(which));
 }
 
 // Types into a bound field and leaves it with Tab, as a user does.
@@ -85,13 +87,13 @@ void type(QWidget* field, const QString& value) {
 // A glaze typed into the real fields: name, mode and recipe rows (name, mols).
 void typeGlaze(const QString& name, const QString& mode, const QList<QPair<QString, QString>>& rows) {
     navigate(DBNavigator::Insert);
-    type(GlazForm->NaamEdit, name);
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
-    GlazForm->MolpCB->setFocus();
-    QTest::keyClick(GlazForm->MolpCB, mode.at(0).toLatin1());
+    type(glazForm()->NaamEdit, name);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    glazForm()->MolpCB->setFocus();
+    QTest::keyClick(glazForm()->MolpCB, mode.at(0).toLatin1());
     for (int i = 0; i < rows.size(); ++i) {
-        type(GlazForm->MatEdit[std::size_t(i)], rows[i].first);
-        if (!rows[i].second.isEmpty()) type(GlazForm->MtmEdit[std::size_t(i)], rows[i].second);
+        type(glazForm()->MatEdit[std::size_t(i)], rows[i].first);
+        if (!rows[i].second.isEmpty()) type(glazForm()->MtmEdit[std::size_t(i)], rows[i].second);
     }
 }
 
@@ -111,7 +113,7 @@ struct StoredGlazes {
 };
 
 void moveLookupTo(const char* material) {
-    QVERIFY(GlzDM->MatCDS.findKey(material));
+    QVERIFY(glzDM()->MatCDS.findKey(material));
 }
 
 void dropOn(QWidget* target) {
@@ -129,7 +131,7 @@ void dropOn(QWidget* target) {
 std::vector<std::string> recipeNames() {
     std::vector<std::string> names;
     for (int n = 1; n <= 12; ++n)
-        names.push_back(GlzDM->GlzCDS.asText(TableLayouts::matField(n)));
+        names.push_back(glzDM()->GlzCDS.asText(TableLayouts::matField(n)));
     return names;
 }
 
@@ -155,6 +157,11 @@ private Q_SLOTS:
     void printGoesToPdfWithTheRecipeDoubleSpaced();
     void closingWithUnpostedChangesAsks_data();
     void closingWithUnpostedChangesAsks();
+    void postedWorkIsOnDiskWhileTheWindowStaysOpen();
+    void cancellingTheCloseQuestionKeepsTheTypedText_data();
+    void cancellingTheCloseQuestionKeepsTheTypedText();
+    void escapeInTheDescriptionDoesNotClose();
+    void clickOnAHalfVisibleRowMakesItCurrent();
     void picturesOfEveryPage();
 };
 
@@ -163,23 +170,23 @@ void GlazFormTest::typedGlazeIsCalculatedAndFoundAfterClosing() {
     ScopedPrompter prompter;
     {
         RunningEditor editor(prompter.recorder);
-        QCOMPARE(GlazForm->PageControl1->currentWidget(), GlazForm->BladerTS);
+        QCOMPARE(glazForm()->PageControl1->currentWidget(), glazForm()->BladerTS);
         // 1 CaCO3 + 0.5 Al2O3.2SiO2.2H2O + 2 SiO2 gives CaO 1, Al2O3 0.5, SiO2 3.
         typeGlaze("Mat wit proef", "M", {{"Krijt", "1"}, {"Kaolien", "0.5"}, {"Kwarts", "2"}});
-        click(GlazForm->BerekenButton);
+        click(glazForm()->BerekenButton);
         QCOMPARE(oxide("cao"), QStringLiteral("1"));
         QCOMPARE(oxide("al2o3"), dec("0.5"));
         QCOMPARE(oxide("sio2"), QStringLiteral("3"));
         QCOMPARE(oxide("na2o"), QStringLiteral("0"));
         // Weights 100.09 + 129.08 + 120.16 = 349.33; cost (60.054 + 109.718 +
         // 66.088) / 349.33 = 0.675 per kg; Krijt is 28.65 % of the batch.
-        QCOMPARE(text(GlazForm->PrysEdit), dec("0.68"));
-        QCOMPARE(text(GlazForm->MtpEdit[0]), dec("28.65"));
-        QVERIFY(text(GlazForm->TmpvEdit).toInt() > 0);
-        QVERIFY(text(GlazForm->TmptEdit).toInt() > text(GlazForm->TmpvEdit).toInt());
-        QVERIFY(!GlazForm->TotaalBasischLabel->isVisible());
-        click(GlazForm->CloseButton);
-        QVERIFY(!GlazForm->isVisible());
+        QCOMPARE(text(glazForm()->PrysEdit), dec("0.68"));
+        QCOMPARE(text(glazForm()->MtpEdit[0]), dec("28.65"));
+        QVERIFY(text(glazForm()->TmpvEdit).toInt() > 0);
+        QVERIFY(text(glazForm()->TmptEdit).toInt() > text(glazForm()->TmpvEdit).toInt());
+        QVERIFY(!glazForm()->TotaalBasischLabel->isVisible());
+        click(glazForm()->CloseButton);
+        QVERIFY(!glazForm()->isVisible());
         QVERIFY(prompter.recorder.entries.empty()); // nothing left unsaved, nothing asked
     }
     StoredGlazes stored(install);
@@ -195,20 +202,20 @@ void GlazFormTest::basicTotalFollowsTheCheckBox() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     typeGlaze("Dubbel", "M", {{"Krijt", "2"}, {"Kaolien", "1"}, {"Kwarts", "4"}});
-    GlazForm->Basisch1CB->setFocus();
-    QTest::keyClick(GlazForm->Basisch1CB, Qt::Key_Space);
-    QVERIFY(GlazForm->Basisch1CB->isChecked());
-    click(GlazForm->BerekenButton);
+    glazForm()->Basisch1CB->setFocus();
+    QTest::keyClick(glazForm()->Basisch1CB, Qt::Key_Space);
+    QVERIFY(glazForm()->Basisch1CB->isChecked());
+    click(glazForm()->BerekenButton);
     QCOMPARE(oxide("cao"), QStringLiteral("2"));
-    QVERIFY(GlazForm->TotaalBasischLabel->isVisible());
-    QCOMPARE(GlazForm->TotaalBasischLabel->text(), QStringLiteral("Totaal basisch: ") + dec("2.0"));
+    QVERIFY(glazForm()->TotaalBasischLabel->isVisible());
+    QCOMPARE(glazForm()->TotaalBasischLabel->text(), QStringLiteral("Totaal basisch: ") + dec("2.0"));
     // The total stays with the next glaze until the next calculation.
     navigate(DBNavigator::First);
-    QVERIFY(GlazForm->TotaalBasischLabel->isVisible());
-    QVERIFY(GlzDM->GlzCDS.findKey("Dubbel"));
-    QTest::keyClick(GlazForm->Basisch1CB, Qt::Key_Space);
-    click(GlazForm->BerekenButton);
-    QVERIFY(!GlazForm->TotaalBasischLabel->isVisible());
+    QVERIFY(glazForm()->TotaalBasischLabel->isVisible());
+    QVERIFY(glzDM()->GlzCDS.findKey("Dubbel"));
+    QTest::keyClick(glazForm()->Basisch1CB, Qt::Key_Space);
+    click(glazForm()->BerekenButton);
+    QVERIFY(!glazForm()->TotaalBasischLabel->isVisible());
     QCOMPARE(oxide("cao"), QStringLiteral("1"));
     QCOMPARE(oxide("sio2"), QStringLiteral("3"));
 }
@@ -217,31 +224,31 @@ void GlazFormTest::windowShowsItsControls() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    QCOMPARE(GlazForm->size(), QSize(774, 503));
+    QCOMPARE(glazForm()->size(), QSize(774, 503));
     QStringList tabs;
-    for (int i = 0; i < GlazForm->PageControl1->count(); ++i)
-        tabs << GlazForm->PageControl1->tabText(i);
+    for (int i = 0; i < glazForm()->PageControl1->count(); ++i)
+        tabs << glazForm()->PageControl1->tabText(i);
     QCOMPARE(tabs, QStringList({"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen", "Analyse"}));
-    QCOMPARE(GlazForm->CatgEdit->count(), 33);
-    QCOMPARE(GlazForm->skvaEdit->count(), int(GlzDM->ConeList.size()));
-    QCOMPARE(GlazForm->skttEdit->itemText(0), QString::fromStdString(GlzDM->ConeList.front()));
-    QVERIFY(!GlazForm->PrysEdit->isEnabled() && !GlazForm->TmpvEdit->isEnabled());
-    QVERIFY(!GlazForm->Perc1CB->isVisible() && !GlazForm->Perc1CB->isEnabled());
-    click(GlazForm->HelpButton);
-    QVERIFY(HelpForm->isVisible());
-    HelpForm->hide();
+    QCOMPARE(glazForm()->CatgEdit->count(), 33);
+    QCOMPARE(glazForm()->skvaEdit->count(), int(glzDM()->ConeList.size()));
+    QCOMPARE(glazForm()->skttEdit->itemText(0), QString::fromStdString(glzDM()->ConeList.front()));
+    QVERIFY(!glazForm()->PrysEdit->isEnabled() && !glazForm()->TmpvEdit->isEnabled());
+    QVERIFY(!glazForm()->Perc1CB->isVisible() && !glazForm()->Perc1CB->isEnabled());
+    click(glazForm()->HelpButton);
+    QVERIFY(helpForm()->isVisible());
+    helpForm()->hide();
     // Tab walks the recipe row by row: name, mol weight, percentage.
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
-    GlazForm->MatEdit[0]->setFocus();
-    const QWidget* expected[] = {GlazForm->MtmEdit[0], GlazForm->MtpEdit[0], GlazForm->MatEdit[1]};
-    QTRY_COMPARE(QApplication::focusWidget(), GlazForm->MatEdit[0]);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    glazForm()->MatEdit[0]->setFocus();
+    const QWidget* expected[] = {glazForm()->MtmEdit[0], glazForm()->MtpEdit[0], glazForm()->MatEdit[1]};
+    QTRY_COMPARE(QApplication::focusWidget(), glazForm()->MatEdit[0]);
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
     // Every label and field lies inside the window, nothing overlaps the edge.
-    for (QWidget* page : {GlazForm->GrondstoffenTS, GlazForm->ToegevStoffenTS}) {
-        GlazForm->PageControl1->setCurrentWidget(page);
+    for (QWidget* page : {glazForm()->GrondstoffenTS, glazForm()->ToegevStoffenTS}) {
+        glazForm()->PageControl1->setCurrentWidget(page);
         QCoreApplication::processEvents();
         for (QWidget* child : page->findChildren<QWidget*>()) {
             if (!child->isVisible()) continue;
@@ -259,13 +266,13 @@ void GlazFormTest::missingDataIsReportedAndTheWindowOpensAllTheSame() {
     ui::ErrorBoxCapture errors;
     {
         RunningEditor editor(prompter.recorder);
-        QVERIFY(GlazForm->isVisible());
+        QVERIFY(glazForm()->isVisible());
         QCOMPARE(errors.shown.size(), std::size_t(1));
         QVERIFY2(QString::fromStdString(errors.shown[0]).startsWith("MatCDS"), errors.shown[0].c_str());
-        QVERIFY(!GlzDM->MatCDS.active() && !GlzDM->GlzCDS.active());
-        QVERIFY(GlazForm->NaamEdit->isReadOnly());
-        click(GlazForm->CloseButton);
-        QVERIFY(!GlazForm->isVisible());
+        QVERIFY(!glzDM()->MatCDS.active() && !glzDM()->GlzCDS.active());
+        QVERIFY(glazForm()->NaamEdit->isReadOnly());
+        click(glazForm()->CloseButton);
+        QVERIFY(!glazForm()->isVisible());
     }
     QVERIFY(prompter.recorder.entries.empty());
 }
@@ -274,21 +281,21 @@ void GlazFormTest::dropPutsTheLookupMaterialIntoTheField() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
-    View& glazes = GlzDM->GlzCDS;
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    View& glazes = glzDM()->GlzCDS;
     const std::string glaze = glazes.asText("naam");
     const double molsBefore = glazes.asNumber("mtm1");
     moveLookupTo("Talk");
-    dropOn(GlazForm->MatEdit[0]);
-    QCOMPARE(GlazForm->MatEdit[0]->text(), QStringLiteral("Talk"));
+    dropOn(glazForm()->MatEdit[0]);
+    QCOMPARE(glazForm()->MatEdit[0]->text(), QStringLiteral("Talk"));
     QCOMPARE(glazes.asNumber("mtm1"), molsBefore); // only the name changes
     QCOMPARE(glazes.state(), ViewState::Edit);     // posted, then back in edit
     QVERIFY(!glazes.modified());
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->ToegevStoffenTS);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->ToegevStoffenTS);
     moveLookupTo("Rutiel");
-    dropOn(GlazForm->TvsEdit[4]);
-    QCOMPARE(GlazForm->TvsEdit[4]->text(), QStringLiteral("Rutiel"));
-    click(GlazForm->CloseButton);
+    dropOn(glazForm()->TvsEdit[4]);
+    QCOMPARE(glazForm()->TvsEdit[4]->text(), QStringLiteral("Rutiel"));
+    click(glazForm()->CloseButton);
     QVERIFY(prompter.recorder.entries.empty());
     StoredGlazes stored(install);
     QVERIFY(stored.view.findKey(glaze));
@@ -314,30 +321,30 @@ void GlazFormTest::addTakesTheSlotKindFromTheActivePage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    View& glazes = GlzDM->GlzCDS;
+    View& glazes = glzDM()->GlzCDS;
     QVERIFY(glazes.findKey("Kegel 6 glans basis")); // five recipe slots, no additions
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
-    click(GlazForm->ZoekGrondstoffenButton);
-    QVERIFY(MatLkupForm->isVisible());
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->findChild<QWidget*>(page));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    click(glazForm()->ZoekGrondstoffenButton);
+    QVERIFY(matLkupForm()->isVisible());
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->findChild<QWidget*>(page));
     moveLookupTo("Zinkoxide");
-    QCOMPARE(MatLkupForm->NaamLabel->text(), QStringLiteral("Zinkoxide"));
+    QCOMPARE(matLkupForm()->NaamLabel->text(), QStringLiteral("Zinkoxide"));
     std::vector<std::string> before;
     for (const auto& f : TableLayouts::glazes())
         before.push_back(glazes.asText(f.name));
     if (doubleClick) {
-        auto* grid = MatLkupForm->DBGrid1;
-        const QModelIndex index = grid->model()->index(GlzDM->MatCDS.recNo(), 0);
+        auto* grid = matLkupForm()->DBGrid1;
+        const QModelIndex index = grid->model()->index(glzDM()->MatCDS.recNo(), 0);
         grid->scrollTo(index);
         const QRect cell = grid->visualRect(index);
         // A double-click is a click followed by the second press.
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     } else {
-        click(MatLkupForm->VoegToebutton);
+        click(matLkupForm()->VoegToebutton);
     }
-    QVERIFY(MatLkupForm->isVisible());
-    QCOMPARE(GlzDM->MatCDS.asText("naam"), std::string("Zinkoxide")); // stays on the material
+    QVERIFY(matLkupForm()->isVisible());
+    QCOMPARE(glzDM()->MatCDS.asText("naam"), std::string("Zinkoxide")); // stays on the material
     int changed = 0;
     const auto& fields = TableLayouts::glazes();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -354,12 +361,16 @@ void GlazFormTest::addWithTheEditorClosedExplainsInsteadOfFailing() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
-    click(GlazForm->ZoekGrondstoffenButton);
-    click(GlazForm->CloseButton);
-    QVERIFY(MatLkupForm->isVisible()); // it stays open beside the main window
-    QVERIFY(!GlzDM->GlzCDS.active());
-    click(MatLkupForm->VoegToebutton);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    click(glazForm()->ZoekGrondstoffenButton);
+    QVERIFY(matLkupForm()->isVisible());
+    click(glazForm()->CloseButton);
+    QVERIFY(!matLkupForm()->isVisible()); // it serves the editor and goes with it
+    QVERIFY(!glzDM()->GlzCDS.active());
+    // Brought back without the editor (a window system may restore it), it
+    // explains instead of adding to a glaze nobody edits.
+    matLkupForm()->show();
+    click(matLkupForm()->VoegToebutton);
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QVERIFY(prompter.recorder.entries[0].text.find("Glazuren") != std::string::npos);
 }
@@ -370,7 +381,7 @@ void GlazFormTest::removeThroughTheDialog() {
     RunningEditor editor(prompter.recorder);
     typeGlaze("Verwijderproef", "M", {{"Krijt", "1"}, {"", ""}, {" Kwarts ", "2"}, {"Krijt", "3"}});
     navigate(DBNavigator::Post);
-    QVERIFY(GlzDM->GlzCDS.findKey("Verwijderproef"));
+    QVERIFY(glzDM()->GlzCDS.findKey("Verwijderproef"));
     QStringList offered;
     // Chooses `choice` (-1: nothing) in the dialog and presses OK.
     auto removeChoosing = [&](int choice) {
@@ -385,7 +396,7 @@ void GlazFormTest::removeThroughTheDialog() {
             if (choice >= 0) form->MatCB->setCurrentIndex(choice);
             QTest::mouseClick(form->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
         });
-        click(GlazForm->VerwijderMatButton);
+        click(glazForm()->VerwijderMatButton);
     };
     using Names = std::vector<std::string>;
     Names expected = {"Krijt", "", " Kwarts ", "Krijt", "", "", "", "", "", "", "", ""};
@@ -394,18 +405,18 @@ void GlazFormTest::removeThroughTheDialog() {
     removeChoosing(0); // the first Krijt; the gap and the rest move up
     QCOMPARE(offered, QStringList({"Krijt", "Kwarts", "Krijt"}));
     QCOMPARE(recipeNames(), Names({"", " Kwarts ", "Krijt", "", "", "", "", "", "", "", "", ""}));
-    QCOMPARE(GlzDM->GlzCDS.asNumber("mtm2"), 2.0);
-    QCOMPARE(GlzDM->GlzCDS.state(), ViewState::Edit);
+    QCOMPARE(glzDM()->GlzCDS.asNumber("mtm2"), 2.0);
+    QCOMPARE(glzDM()->GlzCDS.state(), ViewState::Edit);
 
     removeChoosing(0); // offered trimmed, removed all the same
     QCOMPARE(offered, QStringList({"Kwarts", "Krijt"}));
     QCOMPARE(recipeNames(), Names({"", "Krijt", "", "", "", "", "", "", "", "", "", ""}));
-    QCOMPARE(GlzDM->GlzCDS.asNumber("mtm2"), 3.0);
+    QCOMPARE(glzDM()->GlzCDS.asNumber("mtm2"), 3.0);
 
     removeChoosing(-1); // OK without a choice closes the first gap
     QCOMPARE(recipeNames(), Names({"Krijt", "", "", "", "", "", "", "", "", "", "", ""}));
-    QCOMPARE(GlzDM->GlzCDS.asNumber("mtm1"), 3.0);
-    QCOMPARE(GlzDM->GlzCDS.asNumber("mtm12"), 0.0);
+    QCOMPARE(glzDM()->GlzCDS.asNumber("mtm1"), 3.0);
+    QCOMPARE(glzDM()->GlzCDS.asNumber("mtm12"), 0.0);
 
     // Cancel changes nothing.
     whenModalOpens([](QWidget* dialog) {
@@ -413,7 +424,7 @@ void GlazFormTest::removeThroughTheDialog() {
         form->MatCB->setCurrentIndex(0);
         QTest::mouseClick(form->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     });
-    click(GlazForm->VerwijderMatButton);
+    click(glazForm()->VerwijderMatButton);
     QCOMPARE(recipeNames()[0], std::string("Krijt"));
     QVERIFY(prompter.recorder.entries.empty());
 }
@@ -422,35 +433,35 @@ void GlazFormTest::removeDialogWithoutModeClosesAtOnce() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    VerwijderMatForm->wat = 0;
-    VerwijderMatForm->MatCB->addItem("blijft");
-    QCOMPARE(VerwijderMatForm->exec(), int(QDialog::Rejected));
+    verwijderMatForm()->wat = 0;
+    verwijderMatForm()->MatCB->addItem("blijft");
+    QCOMPARE(verwijderMatForm()->exec(), int(QDialog::Rejected));
     QCOMPARE(prompter.recorder.texts(),
              std::vector<std::string>{"VerwijderMatform: error in program, wat = 0"});
-    QCOMPARE(VerwijderMatForm->MatCB->count(), 1); // the list is left alone
+    QCOMPARE(verwijderMatForm()->MatCB->count(), 1); // the list is left alone
 }
 
 void GlazFormTest::navigatingOnAnalyseRebuildsTheReport() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    View& glazes = GlzDM->GlzCDS;
+    View& glazes = glzDM()->GlzCDS;
     const std::string first = glazes.asText("naam");
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->AnalyseTS);
-    QCOMPARE(GlazForm->reportLines().front(), "Glazuur: " + first);
-    QCOMPARE(GlazForm->RichEdit1->toPlainText().split('\n').front(),
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->AnalyseTS);
+    QCOMPARE(glazForm()->reportLines().front(), "Glazuur: " + first);
+    QCOMPARE(glazForm()->RichEdit1->toPlainText().split('\n').front(),
              QString::fromStdString("Glazuur: " + first));
-    QVERIFY(GlazForm->RichEdit1->font().fixedPitch());
+    QVERIFY(glazForm()->RichEdit1->font().fixedPitch());
     navigate(DBNavigator::Next);
     const std::string second = glazes.asText("naam");
     QVERIFY(second != first);
-    QCOMPARE(GlazForm->reportLines(), AnalysisReport::build(glazes, GlzDM->CalcExpansion()));
+    QCOMPARE(glazForm()->reportLines(), AnalysisReport::build(glazes, glzDM()->CalcExpansion()));
     // On another page the report waits until "Analyse" is shown again.
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->OmschrijvingTS);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->OmschrijvingTS);
     navigate(DBNavigator::Next);
-    QCOMPARE(GlazForm->reportLines().front(), "Glazuur: " + second);
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->AnalyseTS);
-    QCOMPARE(GlazForm->reportLines().front(), "Glazuur: " + glazes.asText("naam"));
+    QCOMPARE(glazForm()->reportLines().front(), "Glazuur: " + second);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->AnalyseTS);
+    QCOMPARE(glazForm()->reportLines().front(), "Glazuur: " + glazes.asText("naam"));
 }
 
 void GlazFormTest::printGoesToPdfWithTheRecipeDoubleSpaced() {
@@ -459,21 +470,21 @@ void GlazFormTest::printGoesToPdfWithTheRecipeDoubleSpaced() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    QVERIFY(GlzDM->GlzCDS.findKey("Kegel 6 glans basis"));
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->AnalyseTS);
+    QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->AnalyseTS);
     const QString pdf = QDir(install.folder()).filePath("analyse.pdf");
-    GlazForm->printer().setOutputFormat(QPrinter::PdfFormat);
-    GlazForm->printer().setOutputFileName(pdf);
+    glazForm()->printer().setOutputFormat(QPrinter::PdfFormat);
+    glazForm()->printer().setOutputFileName(pdf);
 
     // Cancelling the print dialog prints nothing.
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    click(GlazForm->PrintButton);
+    click(glazForm()->PrintButton);
     QVERIFY(!QFile::exists(pdf));
 
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    click(GlazForm->PrintButton);
+    click(glazForm()->PrintButton);
     QVERIFY(QFile::exists(pdf));
-    QCOMPARE(GlazForm->printBufferLines(), AnalysisReport::printCopy(GlazForm->reportLines()));
+    QCOMPARE(glazForm()->printBufferLines(), AnalysisReport::printCopy(glazForm()->reportLines()));
 
     QProcess info;
     info.start(QStandardPaths::findExecutable("pdfinfo"), {pdf});
@@ -526,25 +537,25 @@ void GlazFormTest::closingWithUnpostedChangesAsks() {
     QFETCH(bool, answer);
     TestInstallation install;
     ScopedPrompter prompter;
-    prompter.recorder.answerNext(answer);
+    prompter.recorder.answerNextQuestion(answer ? Prompter::Answer::Yes : Prompter::Answer::No);
     {
         RunningEditor editor(prompter.recorder);
-        QVERIFY(GlzDM->GlzCDS.findKey("Kegel 6 glans basis"));
-        GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
+        QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
+        glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
         if (change == "typed") {
-            GlazForm->MtmEdit[0]->setFocus();
-            GlazForm->MtmEdit[0]->selectAll();
-            QTest::keyClicks(GlazForm->MtmEdit[0], "7"); // still in the field, not yet written
+            glazForm()->MtmEdit[0]->setFocus();
+            glazForm()->MtmEdit[0]->selectAll();
+            QTest::keyClicks(glazForm()->MtmEdit[0], "7"); // still in the field, not yet written
         } else if (change == "removed") {
             whenModalOpens([](QWidget* dialog) {
                 auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
                 form->MatCB->setCurrentIndex(0);
                 QTest::mouseClick(form->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
             });
-            click(GlazForm->VerwijderMatButton);
+            click(glazForm()->VerwijderMatButton);
         }
-        click(GlazForm->CloseButton);
-        QVERIFY(!GlazForm->isVisible());
+        click(glazForm()->CloseButton);
+        QVERIFY(!glazForm()->isVisible());
     }
     const bool asked = change != "none";
     QCOMPARE(prompter.recorder.texts(), asked
@@ -561,6 +572,144 @@ void GlazFormTest::closingWithUnpostedChangesAsks() {
                  std::string(saved ? "Standaard borax fritte" : "Nefelien syeniet"));
 }
 
+void GlazFormTest::postedWorkIsOnDiskWhileTheWindowStaysOpen() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
+    type(glazForm()->OxrdEdit, "Red.");
+    navigate(DBNavigator::Post); // the ✓ button
+    // Read back from the disk by another view, the editor still open: what
+    // a killed program leaves behind.
+    QTRY_VERIFY([&] {
+        StoredGlazes stored(install);
+        return stored.view.findKey("Kegel 6 glans basis") && stored.view.asText("oxrd") == "Red.";
+    }());
+    QVERIFY(glazForm()->isVisible());
+    QVERIFY(glzDM()->GlzCDS.active());
+
+    // A delete reaches the disk the same way.
+    prompter.recorder.answerNext(true);
+    navigate(DBNavigator::Delete);
+    QTRY_VERIFY([&] {
+        StoredGlazes stored(install);
+        return !stored.view.findKey("Kegel 6 glans basis");
+    }());
+    QVERIFY(glazForm()->isVisible());
+}
+
+void GlazFormTest::cancellingTheCloseQuestionKeepsTheTypedText_data() {
+    QTest::addColumn<QString>("answer"); // how the user leaves the question
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("sluitknop van de vraag") << "close";
+    QTest::newRow("Annuleren") << "cancel";
+}
+
+void GlazFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
+    QFETCH(QString, answer);
+    TestInstallation install;
+    // The real message boxes, so Escape and the close button are the box's own.
+    ui::QtPrompter boxes;
+    RunningEditor editor(boxes);
+    QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    glazForm()->MtmEdit[0]->setFocus();
+    glazForm()->MtmEdit[0]->selectAll();
+    QTest::keyClicks(glazForm()->MtmEdit[0], "7"); // typed, not yet written
+    QString question;
+    QStringList buttons;
+    QString defaultButton;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        question = box->text();
+        for (QAbstractButton* b : box->buttons())
+            buttons << b->text().remove(QLatin1Char('&'));
+        defaultButton =
+            box->defaultButton() ? box->defaultButton()->text().remove(QLatin1Char('&')) : QString();
+        if (answer == "escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (answer == "close")
+            box->close();
+        else
+            box->button(QMessageBox::Cancel)->click();
+    });
+    click(glazForm()->CloseButton);
+    QCOMPARE(question, QStringLiteral("Wijzigingen in het glazuur opslaan?"));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"Annuleren", "Ja", "Nee"}));
+    QCOMPARE(defaultButton, QStringLiteral("Ja"));
+    // Back in the editor with everything typed still there.
+    QVERIFY(glazForm()->isVisible());
+    // The question took the focus from the field, which wrote its text into
+    // the record being edited; it now shows it in the field's format.
+    QCOMPARE(QLocale().toDouble(glazForm()->MtmEdit[0]->text()), 7.0);
+    QCOMPARE(glzDM()->GlzCDS.asNumber("mtm1"), 7.0);
+    QCOMPARE(glzDM()->GlzCDS.state(), ViewState::Edit);
+    StoredGlazes stored(install);
+    QVERIFY(stored.view.findKey("Kegel 6 glans basis"));
+    QVERIFY(stored.view.asNumber("mtm1") != 7.0);
+}
+
+void GlazFormTest::escapeInTheDescriptionDoesNotClose() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->OmschrijvingTS);
+    glazForm()->OmscMemo->setFocus();
+    QTest::keyClicks(glazForm()->OmscMemo, " Nog een regel.");
+    QTest::keyClick(glazForm()->OmscMemo, Qt::Key_Escape);
+    QTest::keyClick(glazForm()->OmscMemo, Qt::Key_Escape);
+    QVERIFY(glazForm()->isVisible());
+    QVERIFY(prompter.recorder.entries.empty()); // not even asked
+    QVERIFY(glazForm()->OmscMemo->toPlainText().contains(" Nog een regel."));
+    // Escape elsewhere still asks before closing.
+    glazForm()->NaamEdit->setFocus();
+    QTest::keyClick(glazForm()->NaamEdit, Qt::Key_Escape);
+    QCOMPARE(prompter.recorder.texts(), std::vector<std::string>{"Wijzigingen in het glazuur opslaan?"});
+    QVERIFY(glazForm()->isVisible()); // the script answered Annuleren
+}
+
+void GlazFormTest::clickOnAHalfVisibleRowMakesItCurrent() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    click(glazForm()->ZoekGrondstoffenButton);
+    QVERIFY(QTest::qWaitForWindowExposed(matLkupForm()));
+    auto* grid = matLkupForm()->DBGrid1;
+    QVERIFY(glzDM()->MatCDS.recordCount() > 20);
+    glzDM()->MatCDS.first();
+    grid->scrollToTop();
+    // The first row that the list shows only in part, at its foot.
+    const int height = grid->viewport()->height();
+    int half = -1;
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        const QRect r = grid->visualRect(grid->model()->index(row, 0));
+        if (r.top() < height && r.bottom() >= height) {
+            half = row;
+            break;
+        }
+    }
+    if (half < 0) QSKIP("no row stands half visible at this font size");
+    const QPoint at(grid->visualRect(grid->model()->index(half, 0)).center().x(), height - 2);
+    const QString chosen = grid->model()->index(half, 0).data().toString();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    // The highlighted row, the row marker and the details are one material.
+    QCOMPARE(glzDM()->MatCDS.recNo(), half);
+    QCOMPARE(grid->currentIndex().row(), half);
+    const QModelIndexList selected = grid->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected[0].row(), half);
+    QCOMPARE(matLkupForm()->NaamLabel->text(), chosen);
+    // A double-click on the same spot adds that material, not a neighbour.
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(glzDM()->MatCDS.recNo(), half);
+    QCOMPARE(QString::fromStdString(glzDM()->GlzCDS.asText("mat6")), chosen);
+}
+
 // Pictures for the manual and for looking the windows over: run with
 // KELVORA_SCREENSHOTS set to a folder (under a real display server).
 void GlazFormTest::picturesOfEveryPage() {
@@ -569,24 +718,24 @@ void GlazFormTest::picturesOfEveryPage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    QVERIFY(GlzDM->GlzCDS.findKey("Kegel 6 glans basis"));
+    QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
     const QString names[] = {"glaz_bladeren", "glaz_grondstoffen", "glaz_omschrijving", "glaz_toegevstoffen",
                              "glaz_analyse"};
-    for (int i = 0; i < GlazForm->PageControl1->count(); ++i) {
-        GlazForm->PageControl1->setCurrentIndex(i);
+    for (int i = 0; i < glazForm()->PageControl1->count(); ++i) {
+        glazForm()->PageControl1->setCurrentIndex(i);
         if (i == 1) {
-            GlazForm->Basisch1CB->setChecked(true);
-            click(GlazForm->BerekenButton);
-            GlazForm->Basisch1CB->setChecked(false);
+            glazForm()->Basisch1CB->setChecked(true);
+            click(glazForm()->BerekenButton);
+            glazForm()->Basisch1CB->setChecked(false);
         }
         QTest::qWait(200);
-        QVERIFY(GlazForm->grab().save(QDir(folder).filePath(names[i] + ".png")));
+        QVERIFY(glazForm()->grab().save(QDir(folder).filePath(names[i] + ".png")));
     }
-    GlazForm->PageControl1->setCurrentWidget(GlazForm->GrondstoffenTS);
-    click(GlazForm->ZoekGrondstoffenButton);
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    click(glazForm()->ZoekGrondstoffenButton);
     moveLookupTo("Kaliveldspaat");
     QTest::qWait(200);
-    QVERIFY(MatLkupForm->grab().save(QDir(folder).filePath("matlkup.png")));
+    QVERIFY(matLkupForm()->grab().save(QDir(folder).filePath("matlkup.png")));
     whenModalOpens([folder](QWidget* dialog) {
         auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
         form->MatCB->setCurrentIndex(1);
@@ -594,7 +743,7 @@ void GlazFormTest::picturesOfEveryPage() {
         form->grab().save(QDir(folder).filePath("verwijdermat.png"));
         form->reject();
     });
-    click(GlazForm->VerwijderMatButton);
+    click(glazForm()->VerwijderMatButton);
 }
 
 QTEST_MAIN(GlazFormTest)

@@ -2,7 +2,6 @@
 #include "GuiTestSupport.h"
 
 #include "app/AboutBoxUnit.h"
-#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
 
@@ -23,19 +22,19 @@ namespace {
 
 struct RunningProgram {
     explicit RunningProgram(Prompter& prompter) {
-        ui::createApplicationObjects(prompter);
-        MainForm->show();
+        startProgram(prompter);
+        mainForm()->show();
     }
-    ~RunningProgram() { ui::destroyApplicationObjects(); }
+    ~RunningProgram() { endProgram(); }
 };
 
 QString pageShown() {
-    return HelpForm->WebBrowser1->source().toLocalFile();
+    return helpForm()->WebBrowser1->source().toLocalFile();
 }
 
 // Clicks the link whose text is `text` in the help viewer, as a user would.
 bool clickLink(const QString& text) {
-    QTextBrowser* browser = HelpForm->WebBrowser1;
+    QTextBrowser* browser = helpForm()->WebBrowser1;
     QTextCursor found = browser->document()->find(text);
     if (found.isNull()) return false;
     QTextCursor middle(browser->document());
@@ -69,38 +68,38 @@ void HelpAboutTest::helpOpensTheStartPageAtEveryShow() {
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
     const QString start = QDir(install.folder()).filePath("manual/manual.htm");
-    QVERIFY(!HelpForm->isVisible());
-    MainForm->Help2->trigger();
-    QVERIFY(HelpForm->isVisible());
-    QCOMPARE(HelpForm->windowTitle(), QStringLiteral("Kelvora - Help"));
+    QVERIFY(!helpForm()->isVisible());
+    mainForm()->Help2->trigger();
+    QVERIFY(helpForm()->isVisible());
+    QCOMPARE(helpForm()->windowTitle(), QStringLiteral("Kelvora - Help"));
     QCOMPARE(pageShown(), start);
-    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
 
     // Follow a link of the manual to another page.
     QVERIFY(clickLink("Grondstoffen invoeren en onderhouden"));
     QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("grondstoffen.htm"));
-    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("% ==> Mol"));
+    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("% ==> Mol"));
 
     // The toolbar button closes the viewer; the next show starts over.
-    QCOMPARE(HelpForm->ToolButton1->toolTip(), QStringLiteral("Help afsluiten"));
-    QTest::mouseClick(HelpForm->ToolButton1, Qt::LeftButton);
-    QVERIFY(!HelpForm->isVisible());
-    MainForm->Help2->trigger();
-    QVERIFY(HelpForm->isVisible());
+    QCOMPARE(helpForm()->ToolButton1->toolTip(), QStringLiteral("Help afsluiten"));
+    QTest::mouseClick(helpForm()->ToolButton1, Qt::LeftButton);
+    QVERIFY(!helpForm()->isVisible());
+    mainForm()->Help2->trigger();
+    QVERIFY(helpForm()->isVisible());
     QCOMPARE(pageShown(), start);
-    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
 }
 
 void HelpAboutTest::helpAlreadyShownKeepsItsPage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->Help2->trigger();
+    mainForm()->Help2->trigger();
     QVERIFY(clickLink("Wat is de Segerformule?"));
     QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("seger.htm"));
-    HelpForm->showHelp(); // e.g. the Help button of another window
+    helpForm()->showHelp(); // e.g. the Help button of another window
     QCOMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("seger.htm"));
-    QVERIFY(HelpForm->isVisible());
+    QVERIFY(helpForm()->isVisible());
 }
 
 void HelpAboutTest::helpIsFoundInAFolderWithBlanks() {
@@ -109,9 +108,9 @@ void HelpAboutTest::helpIsFoundInAFolderWithBlanks() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->Help2->trigger();
+    mainForm()->Help2->trigger();
     QCOMPARE(pageShown(), QDir(install.folder()).filePath("manual/manual.htm"));
-    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
 }
 
 void HelpAboutTest::missingManualSaysSoInDutch() {
@@ -120,9 +119,9 @@ void HelpAboutTest::missingManualSaysSoInDutch() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->Help2->trigger();
-    QVERIFY(HelpForm->isVisible());
-    const QString text = HelpForm->WebBrowser1->toPlainText();
+    mainForm()->Help2->trigger();
+    QVERIFY(helpForm()->isVisible());
+    const QString text = helpForm()->WebBrowser1->toPlainText();
     QVERIFY2(text.contains("Handleiding niet gevonden"), qPrintable(text));
     QVERIFY(text.contains(QDir(install.folder()).filePath("manual/manual.htm")));
 }
@@ -172,19 +171,19 @@ void HelpAboutTest::aboutBoxShowsTheVersion() {
     int result = -1;
     whenModalOpens([&](QWidget* box) {
         caption = box->windowTitle();
-        version = AboutBox->VersieLabel->text();
-        product = AboutBox->ProductName->text();
-        QTest::mouseClick(AboutBox->OKButton, Qt::LeftButton);
+        version = aboutBox()->VersieLabel->text();
+        product = aboutBox()->ProductName->text();
+        QTest::mouseClick(aboutBox()->OKButton, Qt::LeftButton);
     });
-    MainForm->About1->trigger();
-    result = AboutBox->result();
+    mainForm()->About1->trigger();
+    result = aboutBox()->result();
     QCOMPARE(caption, QStringLiteral("About Kelvora"));
     QCOMPARE(product, QStringLiteral("Kelvora"));
     QCOMPARE(version, QStringLiteral("0.9.9.1 (B\u00E8ta versie!)"));
     QCOMPARE(TAboutBox::ReadFileVersion(), QStringLiteral("0.9.9.1"));
     QCOMPARE(result, int(QDialog::Accepted));
-    QVERIFY(!AboutBox->isVisible());
-    QVERIFY(MainForm->isVisible());
+    QVERIFY(!aboutBox()->isVisible());
+    QVERIFY(mainForm()->isVisible());
 }
 
 QTEST_MAIN(HelpAboutTest)

@@ -4,7 +4,6 @@
 #include "GuiTestSupport.h"
 
 #include "app/AboutBoxUnit.h"
-#include "app/AppObjects.h"
 #include "app/HelpFormUnit.h"
 #include "app/Installation.h"
 #include "app/MainFormUnit.h"
@@ -113,19 +112,19 @@ void InstallationTest::firstStartSeedsTheUsersFolderAndLeavesThePrefixAlone() {
     InstalledProgram installed;
     const QStringList prefixBefore = installed.prefixFiles();
     ScopedPrompter prompter;
-    ui::createApplicationObjects(prompter.recorder);
-    MainForm->show();
+    startProgram(prompter.recorder);
+    mainForm()->show();
     QCOMPARE(QDir::current().canonicalPath(), QDir(installed.root.filePath("data/kelvora")).canonicalPath());
     for (const char* table : {"mat.cds", "glz.cds"})
         QCOMPARE(bytes(installed.userData() + "/" + table), bytes(installed.share + "/db0991/" + table));
-    GlzDM->OpenTables();
-    QVERIFY(GlzDM->GlzCDS.recordCount() > 0);
-    QVERIFY(GlzDM->MatCDS.recordCount() > 0);
-    GlzDM->GlzCDS.edit();
-    GlzDM->GlzCDS.setText("omsc", "gewijzigd door de gebruiker");
-    GlzDM->GlzCDS.post();
-    GlzDM->CloseTables();
-    ui::destroyApplicationObjects();
+    glzDM()->OpenTables();
+    QVERIFY(glzDM()->GlzCDS.recordCount() > 0);
+    QVERIFY(glzDM()->MatCDS.recordCount() > 0);
+    glzDM()->GlzCDS.edit();
+    glzDM()->GlzCDS.setText("omsc", "gewijzigd door de gebruiker");
+    glzDM()->GlzCDS.post();
+    glzDM()->CloseTables();
+    endProgram();
 
     QVERIFY(bytes(installed.userData() + "/glz.cds") != bytes(installed.share + "/db0991/glz.cds"));
     QVERIFY(QFile::exists(installed.settings()));
@@ -135,8 +134,8 @@ void InstallationTest::firstStartSeedsTheUsersFolderAndLeavesThePrefixAlone() {
 
     // The second start keeps the user's glazes.
     const QByteArray changed = bytes(installed.userData() + "/glz.cds");
-    ui::createApplicationObjects(prompter.recorder);
-    ui::destroyApplicationObjects();
+    startProgram(prompter.recorder);
+    endProgram();
     QCOMPARE(bytes(installed.userData() + "/glz.cds"), changed);
     QCOMPARE(installed.prefixFiles(), prefixBefore);
 }
@@ -144,26 +143,26 @@ void InstallationTest::firstStartSeedsTheUsersFolderAndLeavesThePrefixAlone() {
 void InstallationTest::theManualIsTheInstalledOne() {
     InstalledProgram installed;
     ScopedPrompter prompter;
-    ui::createApplicationObjects(prompter.recorder);
-    MainForm->show();
-    MainForm->Help2->trigger();
-    QCOMPARE(HelpForm->WebBrowser1->source().toLocalFile(), installed.share + "/manual/manual.htm");
-    QVERIFY(HelpForm->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
-    ui::destroyApplicationObjects();
+    startProgram(prompter.recorder);
+    mainForm()->show();
+    mainForm()->Help2->trigger();
+    QCOMPARE(helpForm()->WebBrowser1->source().toLocalFile(), installed.share + "/manual/manual.htm");
+    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    endProgram();
 }
 
 void InstallationTest::theAboutBoxShowsTheLicenceAndTheFolders() {
     InstalledProgram installed;
     ScopedPrompter prompter;
-    ui::createApplicationObjects(prompter.recorder);
-    MainForm->show();
+    startProgram(prompter.recorder);
+    mainForm()->show();
     QString notice;
     whenModalOpens([&](QWidget*) {
-        auto* label = AboutBox->findChild<QLabel*>(QStringLiteral("LicenceLabel"));
+        auto* label = aboutBox()->findChild<QLabel*>(QStringLiteral("LicenceLabel"));
         if (label && label->isVisible()) notice = label->text();
     });
-    MainForm->About1->trigger();
-    ui::destroyApplicationObjects();
+    mainForm()->About1->trigger();
+    endProgram();
     QVERIFY2(notice.contains("GPL-3.0-or-later"), qPrintable(notice));
     QVERIFY2(notice.contains("Gegevens: " + installed.userData()), qPrintable(notice));
     QVERIFY2(notice.contains("Instellingen: " + installed.settings()), qPrintable(notice));

@@ -3,7 +3,6 @@
 // messages, captions and keyboard order along the way.
 #include "GuiTestSupport.h"
 
-#include "app/AppObjects.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
@@ -41,15 +40,15 @@ const char* const kNoBasic =
 
 // The program with the starter data, the materials window on screen.
 struct Program {
-    Program() { ui::createApplicationObjects(prompter.recorder); }
+    Program() { startProgram(prompter.recorder); }
     ~Program() {
-        if (MainForm) ui::destroyApplicationObjects();
+        if (mainForm()) endProgram();
     }
-    TMatForm& form() { return *MatForm; }
+    TMatForm& form() { return *matForm(); }
     void show() {
-        MatForm->show();
-        MatForm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(MatForm));
+        matForm()->show();
+        matForm()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(matForm()));
     }
     QString dataFile() const { return install.folder() + "/db0991/mat.cds"; }
 
@@ -112,6 +111,8 @@ private Q_SLOTS:
     void closingWithUnpostedChangesAsks();
     void failedPostOnClosingKeepsTheWindowOpen();
     void closingWithoutChangesDoesNotRewriteTheFile();
+    void postedWorkIsOnDiskWhileTheWindowStaysOpen();
+    void cancellingTheCloseQuestionKeepsTheTypedText();
     void captionsFollowTheLanguageBetweenShows();
     void keyboardWalksTheCommonOxidesFirst();
     void layoutOfTheAnalysisPages();
@@ -245,11 +246,11 @@ void MatFormTest::closingWithUnpostedChangesAsks() {
     TMatForm& f = p.form();
     QVERIFY(f.MatCDS.findKey("Kwarts"));
     typeInto(f.PrijsEdit, "0.99"); // still in the control, not even in the field
-    p.prompter.recorder.answerNext(answer);
+    p.prompter.recorder.answerNextQuestion(answer ? Prompter::Answer::Yes : Prompter::Answer::No);
     QTest::mouseClick(f.CloseButton, Qt::LeftButton);
 
     QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{TMatForm::SaveQuestion});
-    QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
+    QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Ask);
     QVERIFY(!f.isVisible());
     Stored kwarts(p.dataFile(), "Kwarts");
     QVERIFY(kwarts.found);
@@ -272,7 +273,7 @@ void MatFormTest::failedPostOnClosingKeepsTheWindowOpen() {
     QVERIFY(f.MatCDS.findKey("Talk"));
     typeInto(f.NaamEdit, "Talk 325");
     typeInto(f.PrijsEdit, "duur");
-    p.prompter.recorder.answerNext(true);
+    p.prompter.recorder.answerNextQuestion(Prompter::Answer::Yes);
     QTest::mouseClick(f.CloseButton, Qt::LeftButton);
     QCOMPARE(errors.shown.size(), std::size_t(1));
     QVERIFY(f.isVisible());
@@ -281,7 +282,7 @@ void MatFormTest::failedPostOnClosingKeepsTheWindowOpen() {
     QVERIFY(f.MatCDS.active());
     // Corrected, the window closes with the change stored.
     typeInto(f.PrijsEdit, "1.4");
-    p.prompter.recorder.answerNext(true);
+    p.prompter.recorder.answerNextQuestion(Prompter::Answer::Yes);
     QTest::mouseClick(f.CloseButton, Qt::LeftButton);
     QVERIFY(!f.isVisible());
     Stored talk(p.dataFile(), "Talk 325");
@@ -315,7 +316,7 @@ void MatFormTest::captionsFollowTheLanguageBetweenShows() {
     QCOMPARE(f.windowTitle(), QStringLiteral("Onderhoud grondstoffen"));
     QTest::mouseClick(f.CloseButton, Qt::LeftButton);
 
-    MainForm->DUbuttonClick(); // switched while the window is hidden
+    mainForm()->DUbuttonClick(); // switched while the window is hidden
     p.show();
     QCOMPARE(f.appliedLanguage(), int(TaalGerman));
     QCOMPARE(f.windowTitle(), QStringLiteral("Unterhalt Rohstoffe"));
@@ -332,7 +333,7 @@ void MatFormTest::captionsFollowTheLanguageBetweenShows() {
     QCOMPARE(f.Proc2MolButton->text(), QStringLiteral("% ==> Mol"));
     QTest::mouseClick(f.CloseButton, Qt::LeftButton);
 
-    MainForm->NLbuttonClick();
+    mainForm()->NLbuttonClick();
     p.show();
     QCOMPARE(f.windowTitle(), QStringLiteral("Onderhoud grondstoffen"));
     QCOMPARE(f.PrijsLbl->text(), QStringLiteral("Prijs"));
@@ -424,9 +425,9 @@ void MatFormTest::helpOpensBesideTheWindow() {
     p.show();
     TMatForm& f = p.form();
     QTest::mouseClick(f.HelpButton, Qt::LeftButton);
-    QVERIFY(HelpForm->isVisible());
+    QVERIFY(helpForm()->isVisible());
     QVERIFY(f.isVisible());
-    HelpForm->hide();
+    helpForm()->hide();
 }
 
 // Pictures for the manual and for looking the window over: run with
@@ -451,6 +452,47 @@ void MatFormTest::picturesOfEveryPage() {
         QTest::qWait(200);
         QVERIFY(f.grab().save(QDir(folder).filePath(QString::fromLatin1(names[i]) + ".png")));
     }
+}
+
+void MatFormTest::postedWorkIsOnDiskWhileTheWindowStaysOpen() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    QVERIFY(f.MatCDS.findKey("Kwarts"));
+    typeInto(f.PrijsEdit, "0.99");
+    press(f, DBNavigator::Post); // the ✓ button
+    QTRY_VERIFY([&] {
+        Stored kwarts(p.dataFile(), "Kwarts");
+        return kwarts.found && kwarts.view.asNumber("prys") == 0.99;
+    }());
+    QVERIFY(f.isVisible());
+
+    p.prompter.recorder.answerNext(true);
+    press(f, DBNavigator::Delete);
+    QTRY_VERIFY(!Stored(p.dataFile(), "Kwarts").found);
+    QVERIFY(f.isVisible());
+    QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{"Wilt U dit record verwijderen?"});
+}
+
+void MatFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    QVERIFY(f.MatCDS.findKey("Kwarts"));
+    typeInto(f.PrijsEdit, "0.99");
+    p.prompter.recorder.answerNextQuestion(Prompter::Answer::Cancel);
+    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{TMatForm::SaveQuestion});
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.PrijsEdit->text(), QStringLiteral("0.99"));
+    QVERIFY(f.MatCDS.active());
+    QVERIFY(f.MatCDS.state() == ViewState::Edit);
+    // Escape in the description is no request to close either.
+    f.PageControl1->setCurrentWidget(f.OmschrijvingTS);
+    f.OmschrijvingMemo->setFocus();
+    QTest::keyClick(f.OmschrijvingMemo, Qt::Key_Escape);
+    QVERIFY(f.isVisible());
+    QCOMPARE(p.prompter.recorder.entries.size(), std::size_t(1));
 }
 
 QTEST_MAIN(MatFormTest)

@@ -2,7 +2,6 @@
 // an import that fails halfway, read back from the materials file.
 #include "GuiTestSupport.h"
 
-#include "app/AppObjects.h"
 #include "app/MainFormUnit.h"
 #include "materials/MatImportFormUnit.h"
 #include "store/View.h"
@@ -27,14 +26,14 @@ namespace {
 
 struct Program {
     Program() {
-        ui::createApplicationObjects(prompter.recorder);
-        MatImportForm->show();
-        (void)QTest::qWaitForWindowExposed(MatImportForm);
+        startProgram(prompter.recorder);
+        matImportForm()->show();
+        (void)QTest::qWaitForWindowExposed(matImportForm());
     }
     ~Program() {
-        if (MainForm) ui::destroyApplicationObjects();
+        if (mainForm()) endProgram();
     }
-    TMatImportForm& form() { return *MatImportForm; }
+    TMatImportForm& form() { return *matImportForm(); }
     QString dataFile() const { return install.folder() + "/db0991/mat.cds"; }
     QByteArray dataBytes() const {
         QFile file(dataFile());

@@ -3,7 +3,6 @@
 #include "GuiTestSupport.h"
 
 #include "app/AboutBoxUnit.h"
-#include "app/AppObjects.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
@@ -22,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
@@ -34,10 +34,10 @@ namespace {
 // The program's objects for one test, destroyed (and settings written) at the
 // end of the scope unless the test did it first.
 struct RunningProgram {
-    explicit RunningProgram(Prompter& prompter) { ui::createApplicationObjects(prompter); }
+    explicit RunningProgram(Prompter& prompter) { startProgram(prompter); }
     ~RunningProgram() { end(); }
     void end() {
-        if (MainForm) ui::destroyApplicationObjects();
+        if (mainForm()) endProgram();
     }
 };
 
@@ -77,35 +77,45 @@ private Q_SLOTS:
     void menuItemsOpenTheirWindows();
     void glazeImportSaysItIsNotThereYet();
     void standardButtonsSpeakDutch();
+    void settingsAreWrittenOnceAtTheEnd();
+    void oversizedSettingsFileIsNeitherUsedNorRewritten();
 };
 
 void StartupTest::createsEveryObjectOnceAndTheEndClearsThem() {
     TestInstallation install;
     ScopedPrompter prompter;
+    QList<QPointer<QWidget>> windows;
     {
         RunningProgram program(prompter.recorder);
-        QVERIFY(MainForm && GlobalForm && MatForm && AboutBox && GlzDM && GlazForm && MatLkupForm &&
-                MatImportForm && HelpForm && VerwijderMatForm && UpgradeDBForm);
+        QVERIFY(mainForm() && globalForm() && matForm() && aboutBox() && glzDM() && glazForm() &&
+                matLkupForm() && matImportForm() && helpForm() && verwijderMatForm() && upgradeDBForm());
         // Nothing is shown but what the entry routine shows, and no table is open.
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{MainForm, GlobalForm, MatForm, AboutBox, GlazForm, MatLkupForm,
-                                             MatImportForm, HelpForm, VerwijderMatForm, UpgradeDBForm})
+        for (QWidget* w : std::initializer_list<QWidget*>{mainForm(), globalForm(), matForm(), aboutBox(),
+                                                          glazForm(), matLkupForm(), matImportForm(),
+                                                          helpForm(), verwijderMatForm(), upgradeDBForm()})
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-        QVERIFY(!GlzDM->MatCDS.active());
-        QVERIFY(!GlzDM->GlzCDS.active());
-        QVERIFY(!GlzDM->ConeList.empty());
-        QCOMPARE(GlobalForm->Taal(), 1);
-        QCOMPARE(MainForm->appliedLanguage(), 0);
+        QVERIFY(!glzDM()->MatCDS.active());
+        QVERIFY(!glzDM()->GlzCDS.active());
+        QVERIFY(!glzDM()->ConeList.empty());
+        QCOMPARE(globalForm()->Taal(), 1);
+        QCOMPARE(mainForm()->appliedLanguage(), 0);
         // The modal windows belong to the main window; the help viewer and the
         // lookup window stand on their own so they stay usable beside them.
-        QCOMPARE(MatForm->windowModality(), Qt::WindowModal);
-        QCOMPARE(GlazForm->windowModality(), Qt::WindowModal);
-        QCOMPARE(HelpForm->windowModality(), Qt::NonModal);
-        QCOMPARE(MatLkupForm->windowModality(), Qt::NonModal);
+        QCOMPARE(matForm()->windowModality(), Qt::WindowModal);
+        QCOMPARE(glazForm()->windowModality(), Qt::WindowModal);
+        QCOMPARE(helpForm()->windowModality(), Qt::NonModal);
+        QCOMPARE(matLkupForm()->windowModality(), Qt::NonModal);
+        for (QWidget* w : std::initializer_list<QWidget*>{mainForm(), globalForm(), matForm(), aboutBox(),
+                                                          glazForm(), matLkupForm(), matImportForm(),
+                                                          helpForm(), verwijderMatForm(), upgradeDBForm()})
+            windows << QPointer<QWidget>(w);
         program.end();
     }
-    QVERIFY(!MainForm && !GlobalForm && !MatForm && !AboutBox && !GlzDM && !GlazForm && !MatLkupForm &&
-            !MatImportForm && !HelpForm && !VerwijderMatForm && !UpgradeDBForm);
+    // The end of the run destroyed every window it made.
+    QCOMPARE(windows.size(), 10);
+    for (const QPointer<QWidget>& w : windows)
+        QVERIFY(w.isNull());
+    QVERIFY(!program());
 }
 
 void StartupTest::withoutSettingsFileWindowsStartAtTenAndAllSectionsAreWritten() {
@@ -113,13 +123,13 @@ void StartupTest::withoutSettingsFileWindowsStartAtTenAndAllSectionsAreWritten()
     ScopedPrompter prompter;
     QVERIFY(!QFile::exists(install.settingsPath()));
     RunningProgram program(prompter.recorder);
-    QCOMPARE(MainForm->pos(), QPoint(10, 10));
-    QCOMPARE(MatForm->pos(), QPoint(10, 10));
-    QCOMPARE(GlazForm->pos(), QPoint(10, 10));
-    QCOMPARE(MatLkupForm->pos(), QPoint(10, 10));
-    QCOMPARE(VerwijderMatForm->pos(), QPoint(10, 10));
+    QCOMPARE(mainForm()->pos(), QPoint(10, 10));
+    QCOMPARE(matForm()->pos(), QPoint(10, 10));
+    QCOMPARE(glazForm()->pos(), QPoint(10, 10));
+    QCOMPARE(matLkupForm()->pos(), QPoint(10, 10));
+    QCOMPARE(verwijderMatForm()->pos(), QPoint(10, 10));
     // The help viewer keeps its designed size; the window system places it.
-    QCOMPARE(HelpForm->size(), QSize(783, 540));
+    QCOMPARE(helpForm()->size(), QSize(783, 540));
     program.end();
     QCOMPARE(install.settingsSections(), kSectionsAtEnd);
     QCOMPARE(install.settingsValue("algemeen", "taal"), 1);
@@ -136,18 +146,18 @@ void StartupTest::storedPositionsAreAppliedAndWrittenBackInReverseOrder() {
         "[helpform]\nleft=300\ntop=200\nwidth=500\nheight=400\n");
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    QCOMPARE(MainForm->pos(), QPoint(120, 70));
-    QCOMPARE(MatForm->pos(), QPoint(130, 80));
-    QCOMPARE(GlazForm->pos(), QPoint(32, -5));
-    QCOMPARE(MatLkupForm->pos(), QPoint(10, 150));
-    QCOMPARE(VerwijderMatForm->pos(), QPoint(170, 16));
-    QCOMPARE(HelpForm->storedPlacement().left, 300);
-    QCOMPARE(HelpForm->storedPlacement().height, 400);
-    QCOMPARE(HelpForm->size(), QSize(783, 540)); // read, but the window system places it
+    QCOMPARE(mainForm()->pos(), QPoint(120, 70));
+    QCOMPARE(matForm()->pos(), QPoint(130, 80));
+    QCOMPARE(glazForm()->pos(), QPoint(32, -5));
+    QCOMPARE(matLkupForm()->pos(), QPoint(10, 150));
+    QCOMPARE(verwijderMatForm()->pos(), QPoint(170, 16));
+    QCOMPARE(helpForm()->storedPlacement().left, 300);
+    QCOMPARE(helpForm()->storedPlacement().height, 400);
+    QCOMPARE(helpForm()->size(), QSize(783, 540)); // read, but the window system places it
 
     // Where the user left them is what the next run finds.
-    MainForm->move(220, 170);
-    GlazForm->move(40, 50);
+    mainForm()->move(220, 170);
+    glazForm()->move(40, 50);
     program.end();
     QCOMPARE(install.settingsValue("mainform", "left"), 220);
     QCOMPARE(install.settingsValue("mainform", "top"), 170);
@@ -163,9 +173,9 @@ void StartupTest::languageIsDutchEveryRunAndHandWrittenKeysSurvive() {
     install.writeSettings("[algemeen]\ntaal=2\n[eigen]\nnotitie=42\n");
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->show();
-    QCOMPARE(GlobalForm->Taal(), 1);
-    QCOMPARE(MainForm->windowTitle(), QStringLiteral("Kelvora - Glazuur berekening en registratie"));
+    mainForm()->show();
+    QCOMPARE(globalForm()->Taal(), 1);
+    QCOMPARE(mainForm()->windowTitle(), QStringLiteral("Kelvora - Glazuur berekening en registratie"));
     program.end();
     QCOMPARE(install.settingsValue("algemeen", "taal"), 1);
     QCOMPARE(install.settingsValue("eigen", "notitie"), 42);
@@ -181,12 +191,12 @@ void StartupTest::settingsThatCannotBeWrittenAreReportedOnce() {
         RunningProgram program(prompter.recorder);
         program.end();
     }
-    // Every window tried and failed the same way; the user is told once.
-    QVERIFY(!MainForm && !GlobalForm && !HelpForm);
+    // The settings are written once, at the end: the user is told once.
+    QVERIFY(!mainForm() && !globalForm() && !helpForm());
     QCOMPARE(errors.shown.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(errors.shown[0]), "Unable to write to " + install.settingsPath());
 
-    // Only the end of the run folds repeats: the same error later is shown again.
+    // Nothing folds later errors: the same text raised again is shown again.
     ui::showErrorBox(nullptr, errors.shown[0]);
     QCOMPARE(errors.shown.size(), std::size_t(2));
 
@@ -225,19 +235,19 @@ void StartupTest::importMenuOnlyAtTheDeveloperPath() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->show();
-    QCOMPARE(MainForm->Import1->menuAction()->isVisible(), offered);
-    QCOMPARE(MainForm->Import1->menuAction()->isEnabled(), offered);
-    QCOMPARE(MainForm->BestandMenuItem->actions().contains(MainForm->Import1->menuAction()), true);
+    mainForm()->show();
+    QCOMPARE(mainForm()->Import1->menuAction()->isVisible(), offered);
+    QCOMPARE(mainForm()->Import1->menuAction()->isEnabled(), offered);
+    QCOMPARE(mainForm()->BestandMenuItem->actions().contains(mainForm()->Import1->menuAction()), true);
 }
 
 void StartupTest::captionsFollowTheLanguage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    QCOMPARE(MainForm->BestandMenuItem->title(),
+    QCOMPARE(mainForm()->BestandMenuItem->title(),
              QStringLiteral("Bestand")); // as designed, before the first show
-    MainForm->show();
+    mainForm()->show();
 
     struct Captions {
         const char* bestand;
@@ -252,38 +262,38 @@ void StartupTest::captionsFollowTheLanguage() {
     const Captions german{"&Data", "Roh&stoffe", "&Glasuren", "Kelvora - Glasur berechnung und datenbank",
                           false,   true};
     auto check = [&](const Captions& c) {
-        QCOMPARE(MainForm->BestandMenuItem->title(), QString::fromUtf8(c.bestand));
-        QCOMPARE(MainForm->GrondstoffenMenuItem->text(), QString::fromUtf8(c.grondstoffen));
-        QCOMPARE(MainForm->GlazurenMenuItem->text(), QString::fromUtf8(c.glazuren));
-        QCOMPARE(MainForm->windowTitle(), QString::fromUtf8(c.title));
-        QCOMPARE(MainForm->NLMenuItem->isChecked(), c.nlChecked);
-        QCOMPARE(MainForm->DUMenuItem->isChecked(), c.duChecked);
-        QVERIFY(!MainForm->ENMenuItem->isChecked());
+        QCOMPARE(mainForm()->BestandMenuItem->title(), QString::fromUtf8(c.bestand));
+        QCOMPARE(mainForm()->GrondstoffenMenuItem->text(), QString::fromUtf8(c.grondstoffen));
+        QCOMPARE(mainForm()->GlazurenMenuItem->text(), QString::fromUtf8(c.glazuren));
+        QCOMPARE(mainForm()->windowTitle(), QString::fromUtf8(c.title));
+        QCOMPARE(mainForm()->NLMenuItem->isChecked(), c.nlChecked);
+        QCOMPARE(mainForm()->DUMenuItem->isChecked(), c.duChecked);
+        QVERIFY(!mainForm()->ENMenuItem->isChecked());
     };
     check(dutch);
-    QCOMPARE(MainForm->appliedLanguage(), 1);
+    QCOMPARE(mainForm()->appliedLanguage(), 1);
     // Language buttons and menu are out of reach while a language is chosen.
-    QVERIFY(!MainForm->NLbutton->isVisible());
-    QVERIFY(!MainForm->DUbutton->isVisible());
-    QVERIFY(!MainForm->Settings1->menuAction()->isVisible());
+    QVERIFY(!mainForm()->NLbutton->isVisible());
+    QVERIFY(!mainForm()->DUbutton->isVisible());
+    QVERIFY(!mainForm()->Settings1->menuAction()->isVisible());
 
-    MainForm->DUbuttonClick();
+    mainForm()->DUbuttonClick();
     check(german);
-    QCOMPARE(GlobalForm->Taal(), 2);
+    QCOMPARE(globalForm()->Taal(), 2);
     // Captions outside the table never change.
-    QCOMPARE(MainForm->Exit1->text(), QStringLiteral("E&xit"));
-    QCOMPARE(MainForm->UpgradeDB1->text(), QStringLiteral("Upgrade database vorige versie "));
+    QCOMPARE(mainForm()->Exit1->text(), QStringLiteral("E&xit"));
+    QCOMPARE(mainForm()->UpgradeDB1->text(), QStringLiteral("Upgrade database vorige versie "));
 
-    MainForm->NLMenuItem->trigger();
+    mainForm()->NLMenuItem->trigger();
     check(dutch);
-    QCOMPARE(GlobalForm->Taal(), 1);
+    QCOMPARE(globalForm()->Taal(), 1);
 
     // Showing again in the same language changes nothing.
-    MainForm->hide();
-    MainForm->show();
+    mainForm()->hide();
+    mainForm()->show();
     check(dutch);
 
-    MainForm->DUbuttonClick();
+    mainForm()->DUbuttonClick();
     program.end();
     QCOMPARE(install.settingsValue("algemeen", "taal"), 2);
 }
@@ -299,15 +309,15 @@ void StartupTest::exitAsksFirst() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->show();
-    MainForm->move(50, 60);
+    mainForm()->show();
+    mainForm()->move(50, 60);
     prompter.recorder.answerNext(answer);
-    MainForm->Exit1->trigger();
+    mainForm()->Exit1->trigger();
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
     QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),
              QStringLiteral("Wilt U Kelvora verlaten?"));
-    QCOMPARE(MainForm->isVisible(), !answer);
+    QCOMPARE(mainForm()->isVisible(), !answer);
     program.end();
     QCOMPARE(install.settingsValue("mainform", "left"), 50);
 }
@@ -316,10 +326,10 @@ void StartupTest::closeButtonEndsWithoutQuestionAndWritesSettings() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->show();
-    MainForm->move(77, 88);
-    QVERIFY(MainForm->close());
-    QVERIFY(!MainForm->isVisible());
+    mainForm()->show();
+    mainForm()->move(77, 88);
+    QVERIFY(mainForm()->close());
+    QVERIFY(!mainForm()->isVisible());
     QVERIFY(prompter.recorder.entries.empty());
     program.end();
     QCOMPARE(install.settingsValue("mainform", "left"), 77);
@@ -334,11 +344,11 @@ void StartupTest::startedFromAnotherFolderStillFindsTheData() {
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
     QCOMPARE(QDir::current().canonicalPath(), QDir(install.folder()).canonicalPath());
-    GlzDM->OpenTables();
-    QVERIFY(GlzDM->MatCDS.active());
-    QVERIFY(GlzDM->MatCDS.recordCount() > 0);
-    QVERIFY(GlzDM->GlzCDS.active());
-    GlzDM->CloseTables();
+    glzDM()->OpenTables();
+    QVERIFY(glzDM()->MatCDS.active());
+    QVERIFY(glzDM()->MatCDS.recordCount() > 0);
+    QVERIFY(glzDM()->GlzCDS.active());
+    glzDM()->CloseTables();
     QVERIFY(QFile::exists(QDir(install.folder()).filePath("db0991/mat.cds")));
     QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath("db0991")));
 }
@@ -370,8 +380,8 @@ void StartupTest::menuItemsOpenTheirWindows() {
     QVERIFY(copyTree(QStringLiteral(KELVORA_STARTER_DATA), QDir(work.folder.path()).filePath("db0991")));
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->show();
-    auto* action = MainForm->findChild<QAction*>(item);
+    mainForm()->show();
+    auto* action = mainForm()->findChild<QAction*>(item);
     QVERIFY(action);
     QVERIFY(action->isEnabled());
     QString seen;
@@ -383,14 +393,14 @@ void StartupTest::menuItemsOpenTheirWindows() {
     action->trigger();
     QCOMPARE(seen, caption);
     QVERIFY(modality != Qt::NonModal);
-    QVERIFY(MainForm->isVisible()); // closing the window leaves the program running
+    QVERIFY(mainForm()->isVisible()); // closing the window leaves the program running
 }
 
 void StartupTest::glazeImportSaysItIsNotThereYet() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    MainForm->Glazuren2->trigger();
+    mainForm()->Glazuren2->trigger();
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Message);
     QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),
@@ -403,6 +413,48 @@ void StartupTest::standardButtonsSpeakDutch() {
     QCOMPARE(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Ja"));
     QCOMPARE(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Nee"));
     QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Annuleren"));
+}
+
+void StartupTest::settingsAreWrittenOnceAtTheEnd() {
+    TestInstallation install;
+    install.writeSettings("[mainform]\nleft=40\ntop=50\n");
+    ScopedPrompter prompter;
+    RunningProgram program(prompter.recorder);
+    QCOMPARE(mainForm()->pos(), QPoint(40, 50));
+    // Changed on disk while the program runs: the run keeps what it read.
+    install.writeSettings("[mainform]\nleft=1\ntop=2\n");
+    mainForm()->move(60, 70);
+    QCOMPARE(install.settingsValue("mainform", "left"), 1); // nothing is written before the end
+    program.end();
+    QCOMPARE(install.settingsValue("mainform", "left"), 60);
+    QCOMPARE(install.settingsValue("mainform", "top"), 70);
+    // The section the file had stays first; the others follow in the order written.
+    QStringList sections = kSectionsAtEnd;
+    sections.removeAll(QStringLiteral("mainform"));
+    sections.prepend(QStringLiteral("mainform"));
+    QCOMPARE(install.settingsSections(), sections);
+    QVERIFY(prompter.recorder.entries.empty());
+}
+
+void StartupTest::oversizedSettingsFileIsNeitherUsedNorRewritten() {
+    TestInstallation install;
+    QString big = QStringLiteral("[mainform]\nleft=300\ntop=200\n");
+    big += QString(1024 * 1024, QLatin1Char(';'));
+    install.writeSettings(big);
+    const QString before = install.readSettings();
+    ScopedPrompter prompter;
+    {
+        RunningProgram program(prompter.recorder);
+        QCOMPARE(mainForm()->pos(), QPoint(10, 10)); // the defaults
+        program.end();
+    }
+    QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
+    QCOMPARE(
+        QString::fromStdString(prompter.recorder.entries[0].text),
+        "Het instellingenbestand " + install.settingsPath() +
+            " is groter dan 1 MiB en wordt niet gebruikt; Kelvora werkt met de standaardinstellingen en laat "
+            "het bestand ongemoeid.");
+    QVERIFY(install.readSettings() == before);
 }
 
 QTEST_MAIN(StartupTest)

@@ -2,7 +2,6 @@
 // with the installation in "kelvora0991" and the previous one beside it.
 #include "GuiTestSupport.h"
 
-#include "app/AppObjects.h"
 #include "app/MainFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
@@ -35,12 +34,12 @@ QByteArray bytesOf(const QString& path) {
 
 struct Program {
     Program() : install(TestInstallation::Options{true, false, QStringLiteral("kelvora0991")}) {
-        ui::createApplicationObjects(prompter.recorder);
-        UpgradeDBForm->show();
-        (void)QTest::qWaitForWindowExposed(UpgradeDBForm);
+        startProgram(prompter.recorder);
+        upgradeDBForm()->show();
+        (void)QTest::qWaitForWindowExposed(upgradeDBForm());
     }
     ~Program() {
-        if (MainForm) ui::destroyApplicationObjects();
+        if (mainForm()) endProgram();
     }
     QString data(const char* name) const { return install.folder() + "/db0991/" + name; }
     QString previousFolder() const { return QDir::cleanPath(install.folder() + "/../kelvora/db"); }
@@ -69,7 +68,7 @@ struct Program {
     void convert(bool answer) {
         prompter.recorder.clear();
         prompter.recorder.answerNext(answer);
-        QTest::mouseClick(UpgradeDBForm->UpgradeButton, Qt::LeftButton);
+        QTest::mouseClick(upgradeDBForm()->UpgradeButton, Qt::LeftButton);
     }
 
     TestInstallation install;
@@ -94,7 +93,7 @@ private Q_SLOTS:
 
 void UpgradeDBFormTest::windowShowsTheWarningAndTheButton() {
     Program p;
-    TUpgradeDBForm& f = *UpgradeDBForm;
+    TUpgradeDBForm& f = *upgradeDBForm();
     QCOMPARE(f.windowTitle(), QStringLiteral("Upgrade database"));
     QCOMPARE(f.UpgradeButton->text(), QStringLiteral("Converteer"));
     QCOMPARE(f.Label3->text(), QStringLiteral("te drukken. "));
@@ -137,16 +136,16 @@ void UpgradeDBFormTest::firstAndSecondUpgrade() {
     QCOMPARE(bytesOf(p.data("mat.bak")), ownMaterials);
     QCOMPARE(bytesOf(p.data("glz.cds")), bytesOf(p.previousFolder() + "/glz.cds"));
     QCOMPARE(bytesOf(p.data("mat.cds")), bytesOf(p.previousFolder() + "/mat.cds"));
-    QVERIFY(UpgradeDBForm->isVisible()); // the window stays open
+    QVERIFY(upgradeDBForm()->isVisible()); // the window stays open
 
     // The potter now finds the previous version's material in the materials window.
-    UpgradeDBForm->hide();
-    MatForm->show();
-    QVERIFY(MatForm->MatCDS.findKey("Oude grondstof"));
-    MatForm->close();
+    upgradeDBForm()->hide();
+    matForm()->show();
+    QVERIFY(matForm()->MatCDS.findKey("Oude grondstof"));
+    matForm()->close();
 
     // A second upgrade leaves the backups as the first one made them.
-    UpgradeDBForm->show();
+    upgradeDBForm()->show();
     p.convert(true);
     QCOMPARE(p.prompter.recorder.texts(), (std::vector<std::string>{kQuestion, kDone}));
     QCOMPARE(bytesOf(p.data("glz.bak")), ownGlazes);
@@ -175,7 +174,7 @@ void UpgradeDBFormTest::picture() {
     if (folder.isEmpty()) QSKIP("KELVORA_SCREENSHOTS is not set");
     Program p;
     QTest::qWait(200);
-    QVERIFY(UpgradeDBForm->grab().save(QDir(folder).filePath("upgrade.png")));
+    QVERIFY(upgradeDBForm()->grab().save(QDir(folder).filePath("upgrade.png")));
 }
 
 QTEST_MAIN(UpgradeDBFormTest)

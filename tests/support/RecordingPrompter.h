@@ -11,7 +11,7 @@ namespace kelvora {
 // from a script given in advance (No once the script is used up).
 class RecordingPrompter : public Prompter {
 public:
-    enum class Kind { Message, Confirm, Information };
+    enum class Kind { Message, Confirm, Information, Ask };
     struct Entry {
         Kind kind;
         std::string text;
@@ -26,8 +26,17 @@ public:
         return answer;
     }
     void information(const std::string& text) override { entries.push_back({Kind::Information, text}); }
+    // Answers from its own script (Cancel once it is used up: nothing is lost).
+    Answer ask(const std::string& text) override {
+        entries.push_back({Kind::Ask, text});
+        if (questionAnswers.empty()) return Answer::Cancel;
+        Answer answer = questionAnswers.front();
+        questionAnswers.pop_front();
+        return answer;
+    }
 
     void answerNext(bool yes) { answers.push_back(yes); }
+    void answerNextQuestion(Answer answer) { questionAnswers.push_back(answer); }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
         for (const auto& e : entries)
@@ -38,6 +47,7 @@ public:
 
     std::vector<Entry> entries;
     std::deque<bool> answers;
+    std::deque<Answer> questionAnswers;
 };
 
 } // namespace kelvora

@@ -3,12 +3,13 @@
 // Run it from the build folder (it uses the manual and data beside it),
 // under a real or virtual display.
 #include "app/AboutBoxUnit.h"
-#include "app/AppObjects.h"
+#include "app/AppComposition.h"
 #include "app/HelpFormUnit.h"
 #include "app/Installation.h"
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
+#include "common/Prompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,15 +50,16 @@ int main(int argc, char** argv) {
         splash.showAndPaint();
         ok = save(&splash, out, "splash.png") && ok;
     }
-    kelvora::ui::createApplicationObjects(prompter);
-    kelvora::MainForm->show();
-    ok = save(kelvora::MainForm, out, "hoofdvenster.png") && ok;
-    kelvora::HelpForm->showHelp();
-    ok = save(kelvora::HelpForm, out, "help.png") && ok;
-    kelvora::HelpForm->close();
-    kelvora::AboutBox->show();
-    ok = save(kelvora::AboutBox, out, "info.png") && ok;
-    kelvora::AboutBox->close();
-    kelvora::ui::destroyApplicationObjects();
+    {
+        kelvora::ui::AppComposition program(prompter);
+        program.mainForm().show();
+        ok = save(&program.mainForm(), out, "hoofdvenster.png") && ok;
+        program.helpForm().showHelp();
+        ok = save(&program.helpForm(), out, "help.png") && ok;
+        program.helpForm().close();
+        program.aboutBox().show();
+        ok = save(&program.aboutBox(), out, "info.png") && ok;
+        program.aboutBox().close();
+    }
     return ok ? 0 : 1;
 }

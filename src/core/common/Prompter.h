@@ -14,6 +14,11 @@ public:
     virtual bool confirm(const std::string& text) = 0;
     // An information box with an OK button.
     virtual void information(const std::string& text) = 0;
+
+    enum class Answer { Yes, No, Cancel };
+    // A question that can be cancelled: Yes, No and Cancel, Yes the default.
+    // Where the user cannot cancel (no window), it is a Yes/No confirmation.
+    virtual Answer ask(const std::string& text) { return confirm(text) ? Answer::Yes : Answer::No; }
 };
 
 // Says nothing and answers every confirmation with No (benchmarks, batch work).

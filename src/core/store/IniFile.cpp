@@ -76,8 +76,9 @@ Line classify(std::string_view content, std::size_t begin, std::size_t textEnd, 
     return line;
 }
 
-std::vector<Line> splitLines(std::string_view content) {
-    std::vector<Line> lines;
+// Calls `visit` with every line of the file in order, one at a time: the
+// file's size costs time, never memory.
+template <class Visit> void forEachLine(std::string_view content, Visit&& visit) {
     // A byte-order mark is kept in the file but is no part of the first line's text.
     std::size_t pos = content.starts_with(Utf8Bom) ? Utf8Bom.size() : 0;
     while (pos < content.size()) {
@@ -85,36 +86,44 @@ std::vector<Line> splitLines(std::string_view content) {
         std::size_t end = nl == std::string_view::npos ? content.size() : nl + 1;
         std::size_t textEnd = nl == std::string_view::npos ? content.size() : nl;
         if (textEnd > pos && content[textEnd - 1] == '\r' && nl != std::string_view::npos) --textEnd;
-        lines.push_back(classify(content, pos, textEnd, end));
+        visit(classify(content, pos, textEnd, end));
         pos = end;
     }
-    return lines;
 }
 
 // Where a section and a key were found among the lines.
 struct Location {
-    std::ptrdiff_t section = -1;   // index of the first matching section header
-    std::ptrdiff_t key = -1;       // index of the first matching key line in it
-    std::ptrdiff_t lastEntry = -1; // last non-blank line of that section (the header when empty)
+    bool section = false; // the first matching section header was found
+    bool key = false;     // and the first matching key line in it
+    Line keyLine;
+    Line lastEntry;       // last non-blank line of that section (the header when empty)
+    bool anyLine = false; // the file has a line after its byte-order mark
+    Line lastLine;        // the file's last line
 };
 
-Location locate(const std::vector<Line>& lines, std::string_view section, std::string_view key) {
+Location locate(std::string_view content, std::string_view section, std::string_view key) {
     Location at;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
+    bool sectionOver = false; // only the first matching section counts
+    forEachLine(content, [&](const Line& line) {
+        at.anyLine = true;
+        at.lastLine = line;
+        if (sectionOver) return;
         if (line.kind == Line::Kind::Section) {
-            if (at.section >= 0) break; // only the first matching section counts
-            if (utf8::equalsIgnoreCaseAscii(line.name, section)) {
-                at.section = static_cast<std::ptrdiff_t>(i);
-                at.lastEntry = at.section;
+            if (at.section) {
+                sectionOver = true;
+            } else if (utf8::equalsIgnoreCaseAscii(line.name, section)) {
+                at.section = true;
+                at.lastEntry = line;
             }
-            continue;
+            return;
         }
-        if (at.section < 0) continue;
-        if (line.kind != Line::Kind::Blank) at.lastEntry = static_cast<std::ptrdiff_t>(i);
-        if (at.key < 0 && line.kind == Line::Kind::Key && utf8::equalsIgnoreCaseAscii(line.name, key))
-            at.key = static_cast<std::ptrdiff_t>(i);
-    }
+        if (!at.section) return;
+        if (line.kind != Line::Kind::Blank) at.lastEntry = line;
+        if (!at.key && line.kind == Line::Kind::Key && utf8::equalsIgnoreCaseAscii(line.name, key)) {
+            at.key = true;
+            at.keyLine = line;
+        }
+    });
     return at;
 }
 
@@ -128,20 +137,19 @@ std::string_view lineEndOf(std::string_view content) {
 std::string withValue(std::string_view content, std::string_view section, std::string_view key, int value) {
     const std::string number = std::to_string(value);
     const std::string_view eol = lineEndOf(content);
-    const std::vector<Line> lines = splitLines(content);
-    const Location at = locate(lines, section, key);
+    const Location at = locate(content, section, key);
     std::string out;
     out.reserve(content.size() + section.size() + key.size() + 32);
 
-    if (at.key >= 0) {
+    if (at.key) {
         // Keep the key's spelling and the blanks around "="; replace only the value.
-        const Line& line = lines[static_cast<std::size_t>(at.key)];
+        const Line& line = at.keyLine;
         out.append(content.substr(0, line.valueBegin));
         out.append(number);
         out.append(content.substr(line.textEnd));
-    } else if (at.section >= 0) {
+    } else if (at.section) {
         // After the section's last entry, so blank lines before the next section stay there.
-        const Line& last = lines[static_cast<std::size_t>(at.lastEntry)];
+        const Line& last = at.lastEntry;
         std::string entry = std::string(key) + "=" + number;
         out.append(content.substr(0, last.end));
         if (last.end == last.textEnd) {
@@ -157,7 +165,8 @@ std::string withValue(std::string_view content, std::string_view section, std::s
         std::string_view body = content.starts_with(Utf8Bom) ? content.substr(Utf8Bom.size()) : content;
         if (!body.empty()) {
             if (!body.ends_with('\n')) out.append(eol);
-            if (lines.back().kind != Line::Kind::Blank) out.append(eol); // a blank line between sections
+            if (at.anyLine && at.lastLine.kind != Line::Kind::Blank)
+                out.append(eol); // a blank line between sections
         }
         out.append("[").append(section).append("]").append(eol);
         out.append(key).append("=").append(number).append(eol);
@@ -218,6 +227,35 @@ bool parseSettingsInteger(std::string_view text, int& value) {
     return true;
 }
 
+int readSettingsInteger(std::string_view content, std::string_view section, std::string_view key,
+                        int defaultValue) {
+    const Location at = locate(content, section, key);
+    if (!at.key) return defaultValue;
+    int value = 0;
+    return parseSettingsInteger(at.keyLine.value, value) ? value : defaultValue;
+}
+
+std::string settingsWithValue(std::string_view content, std::string_view section, std::string_view key,
+                              int value) {
+    checkName(section, "\r\n]", "section");
+    checkName(key, "\r\n=", "key");
+    if (key.front() == '[' || key.front() == ';')
+        throw std::invalid_argument("IniFile: unusable key name \"" + std::string(key) + "\"");
+    return withValue(content, section, key, value);
+}
+
+void writeSettingsFile(const std::string& path, std::string_view content) {
+    const StoreError failure(formatMessage("Unable to write to %s", {path}));
+    const std::string target = targetOf(path);
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        throw failure; // a read-only file refuses the write even where its folder would allow the rename
+    try {
+        AtomicFile::write(target, content);
+    } catch (const StoreError&) {
+        throw failure;
+    }
+}
+
 int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
     std::string content;
     try {
@@ -225,18 +263,11 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
     } catch (const StoreError&) {
         return defaultValue; // an unreadable file reads as a missing one
     }
-    const std::vector<Line> lines = splitLines(content);
-    const Location at = locate(lines, section, key);
-    if (at.key < 0) return defaultValue;
-    int value = 0;
-    return parseSettingsInteger(lines[static_cast<std::size_t>(at.key)].value, value) ? value : defaultValue;
+    return readSettingsInteger(content, section, key, defaultValue);
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
-    checkName(section, "\r\n]", "section");
-    checkName(key, "\r\n=", "key");
-    if (key.front() == '[' || key.front() == ';')
-        throw std::invalid_argument("IniFile: unusable key name \"" + std::string(key) + "\"");
+    settingsWithValue({}, section, key, value); // refuses an unusable name before touching the file
 
     const StoreError failure(formatMessage("Unable to write to %s", {path_}));
     const std::string target = targetOf(path_);

@@ -47,4 +47,17 @@ std::string settingsPathForExecutable(const std::string& exePath);
 // Parses a settings value as readInteger does; false when it is not an integer.
 bool parseSettingsInteger(std::string_view text, int& value);
 
+// The rules of IniFile applied to the file's text held in memory, for a
+// settings object that reads the file once and writes it once.
+// The value of `key` in `section` of `content`, as IniFile::readInteger reads it.
+int readSettingsInteger(std::string_view content, std::string_view section, std::string_view key,
+                        int defaultValue);
+// `content` with `value` written as IniFile::writeInteger writes it (same
+// name checks, std::invalid_argument for an unusable name).
+std::string settingsWithValue(std::string_view content, std::string_view section, std::string_view key,
+                              int value);
+// Replaces the settings file at `path` with `content` as IniFile::writeInteger
+// does (through a symbolic link, atomically); StoreError "Unable to write to <path>".
+void writeSettingsFile(const std::string& path, std::string_view content);
+
 } // namespace kelvora

@@ -31,18 +31,21 @@ struct SettingKey {
 };
 
 // Every section, key and default of the program, each section's keys in the
-// order they are read and written (left, top, then width, height).
+// order they are read and written (left, top, then width, height). The table
+// is a list built from the windows that keep a placement: a new window adds
+// one line there.
 std::span<const SettingKey> table();
 
 // The table's entry, or nullptr when the program keeps no such key.
 const SettingKey* find(std::string_view section, std::string_view key);
 
-// Reads one key with the table's default. Throws std::invalid_argument for a
-// key that is not in the table or has no default (never read).
-int read(const IniFile& ini, std::string_view section, std::string_view key);
-// Writes one key. Throws std::invalid_argument for a key not in the table;
-// StoreError when the file cannot be written.
-void write(IniFile& ini, std::string_view section, std::string_view key, int value);
+// The entry, or std::invalid_argument for a key that is not in the table.
+const SettingKey& entry(std::string_view section, std::string_view key);
+// The entry of a key that is read, or std::invalid_argument when it is not
+// in the table or has no default (never read).
+const SettingKey& readableEntry(std::string_view section, std::string_view key);
+// std::invalid_argument for a section without placement.
+void requirePlacement(std::string_view section);
 
 // A window's position and, for the help viewer, its size.
 struct Placement {
@@ -55,14 +58,61 @@ struct Placement {
 // True when the table keeps a size (width, height) for the section.
 bool keepsSize(std::string_view section);
 
+// The functions below work on any settings store with readInteger and
+// writeInteger: the file itself (IniFile) or a run's settings in memory
+// (SettingsFile).
+
+// Reads one key with the table's default. Throws std::invalid_argument for a
+// key that is not in the table or has no default (never read).
+template <class Store> int read(const Store& ini, std::string_view section, std::string_view key) {
+    const SettingKey& k = readableEntry(section, key);
+    return ini.readInteger(k.section, k.key, *k.defaultValue);
+}
+
+// Writes one key. Throws std::invalid_argument for a key not in the table;
+// StoreError when the store cannot be written.
+template <class Store> void write(Store& ini, std::string_view section, std::string_view key, int value) {
+    const SettingKey& k = entry(section, key);
+    ini.writeInteger(k.section, k.key, value);
+}
+
 // Reads the section's keys of the table, in the table's order, each with its
 // default. For a section that keeps no size, width and height stay 10 and
 // mean nothing. Throws std::invalid_argument for a section without placement.
-Placement readPlacement(const IniFile& ini, std::string_view section);
+template <class Store> Placement readPlacement(const Store& ini, std::string_view section) {
+    requirePlacement(section);
+    Placement p;
+    for (const SettingKey& k : table()) {
+        if (k.section != section) continue;
+        const int value = ini.readInteger(k.section, k.key, k.defaultValue.value_or(0));
+        if (k.key == Left)
+            p.left = value;
+        else if (k.key == Top)
+            p.top = value;
+        else if (k.key == Width)
+            p.width = value;
+        else if (k.key == Height)
+            p.height = value;
+    }
+    return p;
+}
 
 // Writes the section's keys of the table in the table's order: left, top and,
 // when the section keeps a size, width, height. Each key is one write; when a
 // write fails (StoreError) the keys after it are not written.
-void writePlacement(IniFile& ini, std::string_view section, const Placement& placement);
+template <class Store> void writePlacement(Store& ini, std::string_view section, const Placement& placement) {
+    requirePlacement(section);
+    for (const SettingKey& k : table()) {
+        if (k.section != section) continue;
+        if (k.key == Left)
+            ini.writeInteger(k.section, k.key, placement.left);
+        else if (k.key == Top)
+            ini.writeInteger(k.section, k.key, placement.top);
+        else if (k.key == Width)
+            ini.writeInteger(k.section, k.key, placement.width);
+        else if (k.key == Height)
+            ini.writeInteger(k.section, k.key, placement.height);
+    }
+}
 
 } // namespace kelvora::settings

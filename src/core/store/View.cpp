@@ -7,8 +7,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace kelvora {
+
+namespace {
+// Where the table was looked for and why it gave no data: ": <path> (reason)".
+std::string missingFileReason(const std::string& fileName) {
+    if (fileName.empty()) return {};
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(fileName, ec);
+    const std::string path = ec ? fileName : absolute.lexically_normal().string();
+    const auto status = std::filesystem::status(fileName, ec);
+    std::string reason;
+    if (!std::filesystem::exists(status))
+        reason = "bestand bestaat niet";
+    else if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(fileName, ec) == 0 && !ec)
+        reason = "bestand is leeg";
+    else
+        reason = "bestand kan niet gelezen worden";
+    return ": " + path + " (" + reason + ")";
+}
+} // namespace
 
 View::View(std::string name, std::string fileName) : name_(std::move(name)), fileName_(std::move(fileName)) {}
 
@@ -18,6 +38,17 @@ View::~View() {
     } catch (...) {
         // Nothing can be reported from a destructor; callers close explicitly.
     }
+    const auto observers = std::move(observers_);
+    observers_.clear();
+    for (ViewObserver* o : observers) {
+        std::erase(o->watched_, this);
+        o->viewDestroyed(*this);
+    }
+}
+
+ViewObserver::~ViewObserver() {
+    for (View* view : std::vector<View*>(watched_))
+        view->removeObserver(this);
 }
 
 std::string View::prefixed(const std::string& message) const {
@@ -53,12 +84,13 @@ void View::notify(ViewEvent event, int field) {
 }
 
 void View::addObserver(ViewObserver* observer) {
-    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
-        observers_.push_back(observer);
+    if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) return;
+    observers_.push_back(observer);
+    observer->watched_.push_back(this);
 }
 
 void View::removeObserver(ViewObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+    if (std::erase(observers_, observer) > 0) std::erase(observer->watched_, this);
 }
 
 void View::updateRecord() {
@@ -89,7 +121,7 @@ void View::open() {
     } catch (const StoreError& e) {
         fail(e.what());
     }
-    if (!packet) fail("Missing data provider or data packet");
+    if (!packet) fail("Missing data provider or data packet" + missingFileReason(fileName_));
     openPacket(std::move(*packet));
 }
 
@@ -104,10 +136,21 @@ void View::openPacket(Packet packet) {
     bof_ = true;
     eof_ = packet_.rows.empty();
     changed_ = false;
+    unsaved_ = false;
     modified_ = false;
     logChanges_ = true;
     state_ = ViewState::Browse;
     notify(ViewEvent::Opened);
+}
+
+void View::save() {
+    if (!active() || !unsaved_ || fileName_.empty()) return;
+    try {
+        writePacketFile(fileName_, packet_);
+    } catch (const StoreError& e) {
+        fail(e.what());
+    }
+    unsaved_ = false;
 }
 
 void View::close() {
@@ -219,6 +262,7 @@ void View::post() {
     placeCurrentInOrder();
     state_ = ViewState::Browse;
     changed_ = true;
+    unsaved_ = true;
     modified_ = false;
     hasBackup_ = false;
     notify(ViewEvent::DataChanged);
@@ -256,6 +300,7 @@ void View::remove() {
         current_ = static_cast<int>(packet_.rows.size()) - 1;
     eof_ = bof_ = packet_.rows.empty();
     changed_ = true;
+    unsaved_ = true;
     notify(ViewEvent::DataChanged);
 }
 

@@ -23,11 +23,26 @@ enum class ViewEvent {
     UpdateRecord, // controls holding typed text must write it into the fields now
 };
 
-// Data-aware controls follow a view through this interface.
+// Data-aware controls follow a view through this interface. The subscription
+// is safe from both sides: an observer that goes away leaves every view it
+// watched, and a view that goes away tells its observers (viewDestroyed), so
+// neither ever holds a pointer to the other after its end, whichever goes first.
 class ViewObserver {
 public:
-    virtual ~ViewObserver() = default;
+    ViewObserver() = default;
+    ViewObserver(const ViewObserver&) = delete;
+    ViewObserver& operator=(const ViewObserver&) = delete;
+    virtual ~ViewObserver();
     virtual void viewChanged(View& view, ViewEvent event, int field) = 0;
+
+protected:
+    // `view` is being destroyed and has already forgotten this observer;
+    // drop every pointer to it.
+    virtual void viewDestroyed(View& view) { (void)view; }
+
+private:
+    friend class View;
+    std::vector<View*> watched_;
 };
 
 // A record-at-a-time table view over one data file: the whole table in memory,
@@ -36,7 +51,7 @@ public:
 class View {
 public:
     explicit View(std::string name, std::string fileName = {});
-    ~View(); // closes, as close() does; a failing write is lost here
+    ~View(); // closes, as close() does; a failing write is lost here. Tells the observers.
     View(const View&) = delete;
     View& operator=(const View&) = delete;
 
@@ -64,6 +79,10 @@ public:
     // Drops an unposted edit, writes the file when something was posted since
     // open (atomically), then closes. A failed write leaves the view open.
     void close();
+    // Writes the file now when something was posted or deleted since the
+    // last write, and stays open in the state it is in. A failed write
+    // throws the store's error and keeps every row in memory.
+    void save();
     bool active() const { return state_ != ViewState::Closed; }
     ViewState state() const { return state_; }
     bool inEditState() const { return state_ == ViewState::Edit; }
@@ -115,6 +134,7 @@ public:
 
     // Asks the observers to write what the user typed into the fields.
     void updateRecord();
+    // Subscribes an observer until either side goes away or it unsubscribes.
     void addObserver(ViewObserver* observer);
     void removeObserver(ViewObserver* observer);
 
@@ -143,6 +163,7 @@ private:
     std::string orderField_;
     bool logChanges_ = true;
     bool changed_ = false;
+    bool unsaved_ = false; // posted or deleted since the last write
     ViewState state_ = ViewState::Closed;
     Packet packet_;
     int current_ = -1;

@@ -1,12 +1,13 @@
 #include "app/GlobalFormUnit.h"
 
-#include "app/AppObjects.h"
-#include "app/Installation.h"
+#include "store/SettingsFile.h"
+#include "store/SettingsTable.h"
 #include "widgets/ErrorBox.h"
 
 namespace kelvora {
 
-TGlobalForm::TGlobalForm(QWidget* parent) : QWidget(parent) {
+TGlobalForm::TGlobalForm(LanguageHolder& language, SettingsFile& settings, QWidget* parent)
+    : QWidget(parent), language_(language), settings_(settings) {
     setObjectName(QStringLiteral("GlobalForm"));
     setWindowTitle(QStringLiteral("GlobalForm"));
     resize(337, 182);
@@ -23,14 +24,8 @@ void TGlobalForm::FormCreate() {
 }
 
 void TGlobalForm::FormDestroy() {
-    ui::guard(nullptr, [this] {
-        IniFile ini = ui::settingsFile();
-        language_.save(ini);
-    });
-}
-
-std::string Translate(std::string_view key) {
-    return Translate(key, GlobalForm ? GlobalForm->Taal() : TaalDutch);
+    ui::guard(nullptr,
+              [this] { settings::write(settings_, settings::Algemeen, settings::Taal, language_.taal()); });
 }
 
 } // namespace kelvora

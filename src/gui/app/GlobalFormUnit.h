@@ -8,13 +8,15 @@
 
 namespace kelvora {
 
+class SettingsFile;
+
 // Holds the interface language of the run. It is a window that is never
-// shown; it starts in Dutch and writes the language to the settings file
-// when it is destroyed at the end of the run.
+// shown; it starts the run's language holder in Dutch and keeps the language
+// in the run's settings when it is destroyed at the end of the run.
 class TGlobalForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TGlobalForm(QWidget* parent = nullptr);
+    TGlobalForm(LanguageHolder& language, SettingsFile& settings, QWidget* parent = nullptr);
     ~TGlobalForm() override;
 
     int Taal() const { return language_.taal(); }
@@ -25,11 +27,8 @@ public:
 private:
     void FormCreate();
     void FormDestroy();
-    LanguageHolder language_;
+    LanguageHolder& language_;
+    SettingsFile& settings_;
 };
-
-// The caption of `key` in the interface language of the run (the language
-// held by the program's TGlobalForm; Dutch before it exists).
-std::string Translate(std::string_view key);
 
 } // namespace kelvora

@@ -14,7 +14,7 @@
 
 namespace kelvora {
 
-THelpForm::THelpForm(QWidget* parent) : QMainWindow(parent) {
+THelpForm::THelpForm(SettingsFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Kelvora - Help"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
@@ -50,11 +50,11 @@ THelpForm::~THelpForm() {
 void THelpForm::FormCreate() {
     // Read as every window reads its place; the window system's own placement
     // wins when the viewer first appears, so the values are kept, not applied.
-    ui::guard(this, [this] { stored_ = ui::readPlacement(settings::HelpForm); });
+    ui::guard(this, [this] { stored_ = ui::readPlacement(settings_, settings::HelpForm); });
 }
 
 void THelpForm::FormDestroy() {
-    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::HelpForm); });
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings_, settings::HelpForm); });
 }
 
 void THelpForm::showHelp() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "store/SettingsFile.h"
 #include "store/SettingsTable.h"
 
 #include <QMainWindow>
@@ -15,7 +16,7 @@ namespace kelvora {
 class THelpForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit THelpForm(QWidget* parent = nullptr);
+    explicit THelpForm(SettingsFile& settings, QWidget* parent = nullptr);
     ~THelpForm() override;
 
     // Shows the viewer, or brings it to the front when it is already shown
@@ -38,6 +39,7 @@ private:
     void Button1Click();
     void ToolButton1Click();
 
+    SettingsFile& settings_;
     settings::Placement stored_;
 };
 

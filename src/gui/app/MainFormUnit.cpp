@@ -1,17 +1,10 @@
 #include "app/MainFormUnit.h"
 
-#include "app/AboutBoxUnit.h"
-#include "app/AppObjects.h"
-#include "app/GlobalFormUnit.h"
-#include "app/HelpFormUnit.h"
 #include "app/Installation.h"
-#include "glaze/GlazFormUnit.h"
-#include "materials/MatFormUnit.h"
-#include "materials/MatImportFormUnit.h"
+#include "common/LanguageHolder.h"
+#include "common/Prompter.h"
 #include "store/SettingsTable.h"
-#include "store/UpgradeDBFormUnit.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -34,7 +27,8 @@ bool TMainForm::importAllowed(const QString& exePath) {
     return exePath.toUpper() == QString::fromLatin1(DeveloperBuildPath);
 }
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(LanguageHolder& language, SettingsFile& settings, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), language_(language), settings_(settings), prompter_(prompter) {
     setObjectName(QStringLiteral("MainForm"));
     // Fixed single border: a title bar with minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -156,7 +150,7 @@ void TMainForm::FormCreate() {
         Import1->menuAction()->setEnabled(false);
         Import1->menuAction()->setVisible(false);
     }
-    ui::guard(this, [this] { ui::applyPlacement(this, settings::MainForm); });
+    ui::guard(this, [this] { ui::applyPlacement(this, settings_, settings::MainForm); });
     appliedTaal_ = 0;
     // Relative data paths ("db0991/mat.cds") resolve in the working folder:
     // beside the program, or the user's data folder of an installed program.
@@ -164,7 +158,7 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormDestroy() {
-    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::MainForm); });
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings_, settings::MainForm); });
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -173,7 +167,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
-    const int taal = GlobalForm ? GlobalForm->Taal() : TaalDutch;
+    const int taal = language_.taal();
     NLbutton->setVisible(taal == TaalNone);
     DUbutton->setVisible(taal == TaalNone);
     if (taal == appliedTaal_) return;
@@ -183,26 +177,26 @@ void TMainForm::FormShow() {
     ENMenuItem->setChecked(false);
     NLMenuItem->setChecked(taal == TaalDutch);
     DUMenuItem->setChecked(taal == TaalGerman);
-    auto tr = [&](const char* key) { return fromUtf8(Translate(key, taal)); };
-    BestandMenuItem->setTitle(tr("mnubestand"));
-    GrondstoffenMenuItem->setText(tr("mnugrondstoffen"));
-    GlazurenMenuItem->setText(tr("mnuglazuren"));
-    setWindowTitle(tr("mainformcaption"));
+    auto caption = [&](const char* key) { return fromUtf8(Translate(key, taal)); };
+    BestandMenuItem->setTitle(caption("mnubestand"));
+    GrondstoffenMenuItem->setText(caption("mnugrondstoffen"));
+    GlazurenMenuItem->setText(caption("mnuglazuren"));
+    setWindowTitle(caption("mainformcaption"));
 }
 
 void TMainForm::NLbuttonClick() {
-    if (GlobalForm) GlobalForm->setTaal(TaalDutch);
+    language_.setTaal(TaalDutch);
     FormShow();
 }
 
 void TMainForm::DUbuttonClick() {
-    if (GlobalForm) GlobalForm->setTaal(TaalGerman);
+    language_.setTaal(TaalGerman);
     FormShow();
 }
 
 void TMainForm::Exit1Click() {
     ui::guard(this, [this] {
-        if (ui::prompter().confirm("Wilt U Kelvora verlaten?")) close();
+        if (prompter_.confirm("Wilt U Kelvora verlaten?")) close();
     });
 }
 
@@ -214,31 +208,31 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::GrondstoffenMenuItemClick() {
-    if (MatForm) MatForm->exec();
+    Q_EMIT materialsRequested();
 }
 
 void TMainForm::GlazurenMenuItemClick() {
-    if (GlazForm) GlazForm->exec();
+    Q_EMIT glazesRequested();
 }
 
 void TMainForm::MatImportMenuitemClick() {
-    if (MatImportForm) MatImportForm->exec();
+    Q_EMIT materialImportRequested();
 }
 
 void TMainForm::Glazuren2Click() {
-    ui::guard(this, [] { ui::prompter().message("Functionaliteit nog niet geimplementeerd"); });
+    ui::guard(this, [this] { prompter_.message("Functionaliteit nog niet geimplementeerd"); });
 }
 
 void TMainForm::UpgradeDB1Click() {
-    if (UpgradeDBForm) UpgradeDBForm->exec();
+    Q_EMIT upgradeRequested();
 }
 
 void TMainForm::Help2Click() {
-    if (HelpForm) HelpForm->showHelp();
+    Q_EMIT helpRequested();
 }
 
 void TMainForm::About1Click() {
-    if (AboutBox) AboutBox->exec();
+    Q_EMIT aboutRequested();
 }
 
 } // namespace kelvora

@@ -1,6 +1,12 @@
 #pragma once
 #include <QMainWindow>
 
+namespace kelvora {
+class LanguageHolder;
+class Prompter;
+class SettingsFile;
+} // namespace kelvora
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -11,7 +17,8 @@ namespace kelvora {
 // The main window: a small fixed window whose menus open every other window.
 // Creating it makes the executable's folder the current directory, so the
 // data folder beside the program is found whatever folder it was started
-// from. Closing it ends the program.
+// from. Closing it ends the program. Its menu items open no window
+// themselves: each emits a request that the program routes.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -20,7 +27,8 @@ public:
     // Whether the Import menu is offered for an executable at `exePath`.
     static bool importAllowed(const QString& exePath);
 
-    explicit TMainForm(QWidget* parent = nullptr);
+    TMainForm(LanguageHolder& language, SettingsFile& settings, Prompter& prompter,
+              QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Shows the language buttons and sets the translated captions when the
@@ -54,6 +62,14 @@ public:
     QPushButton* NLbutton = nullptr;
     QPushButton* DUbutton = nullptr;
 
+Q_SIGNALS:
+    void materialsRequested();
+    void glazesRequested();
+    void materialImportRequested();
+    void upgradeRequested();
+    void helpRequested();
+    void aboutRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +87,9 @@ private:
     void Help2Click();
     void About1Click();
 
+    LanguageHolder& language_;
+    SettingsFile& settings_;
+    Prompter& prompter_;
     int appliedTaal_ = 0;
 };
 

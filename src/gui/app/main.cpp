@@ -1,6 +1,6 @@
 // Kelvora, the desktop program: brings the windows up behind the splash, runs
 // the program, and takes everything down again in the reverse order.
-#include "app/AppObjects.h"
+#include "app/AppComposition.h"
 #include "app/MainFormUnit.h"
 #include "app/Splash.h"
 #include "app/Startup.h"
@@ -51,16 +51,15 @@ int main(int argc, char** argv) {
     splash->showAndPaint();
 
     kelvora::ui::QtPrompter prompter;
-    kelvora::ui::setPrompter(&prompter);
-    kelvora::ui::createApplicationObjects(prompter);
+    int result = 0;
+    {
+        kelvora::ui::AppComposition program(prompter);
 
-    splash->hide();
-    delete splash;
+        splash->hide();
+        delete splash;
 
-    kelvora::MainForm->show();
-    const int result = QApplication::exec();
-
-    kelvora::ui::destroyApplicationObjects();
-    kelvora::ui::setPrompter(nullptr);
+        program.mainForm().show();
+        result = QApplication::exec();
+    } // the windows go in the reverse order, then the settings are written
     return result;
 }

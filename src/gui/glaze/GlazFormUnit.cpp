@@ -1,15 +1,13 @@
 #include "glaze/GlazFormUnit.h"
 
-#include "app/AppObjects.h"
-#include "app/HelpFormUnit.h"
 #include "common/NumberFormat.h"
+#include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
 #include "glaze/GlazeCategories.h"
 #include "glaze/SlotChoice.h"
 #include "glaze/SlotRemover.h"
 #include "glaze/VerwijderMatFormUnit.h"
-#include "materials/MatLkupFormUnit.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/SettingsTable.h"
@@ -20,7 +18,7 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
+#include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -32,9 +30,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QShowEvent>
@@ -52,6 +52,8 @@ namespace {
 
 constexpr const char* kSaveQuestion = "Wijzigingen in het glazuur opslaan?";
 constexpr const char* kPrintJobTitle = "Kelvora printjob";
+constexpr const char* kEditorClosed =
+    "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.";
 
 // Fixed pitch keeps the report's columns under each other; where Courier New
 // is not installed the font system picks its metric twin.
@@ -115,7 +117,9 @@ std::vector<std::string> linesOf(const QTextEdit* view) {
 
 } // namespace
 
-TGlazForm::TGlazForm(QWidget* parent) : QDialog(parent), printer_(QPrinter::HighResolution) {
+TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& settings, QWidget* parent)
+    : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings),
+      printer_(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("GlazForm"));
     setWindowTitle(QStringLiteral("Glazuren invoeren onderhouden"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -125,6 +129,8 @@ TGlazForm::TGlazForm(QWidget* parent) : QDialog(parent), printer_(QPrinter::High
     setWindowModality(Qt::WindowModal);
     printer_.setDocName(QString::fromLatin1(kPrintJobTitle));
     buildControls();
+    autoSave_ = new ui::ViewAutoSave(dataModule_.GlzCDS, this);
+    GlzDBN->setPrompter(&prompter_);
     FormCreate();
 }
 
@@ -133,7 +139,11 @@ TGlazForm::~TGlazForm() {
 }
 
 View* TGlazForm::glazes() const {
-    return GlzDM ? &GlzDM->GlzCDS : nullptr;
+    return &dataModule_.GlzCDS;
+}
+
+bool TGlazForm::saveNow() {
+    return autoSave_->saveNow();
 }
 
 // ---- building the window ---------------------------------------------------
@@ -471,11 +481,10 @@ void TGlazForm::buildAnalysePage() {
 
 void TGlazForm::FormCreate() {
     ui::guard(this, [this] {
-        ui::applyPlacement(this, settings::GlazForm);
+        ui::applyPlacement(this, settings_, settings::GlazForm);
         QStringList cones;
-        if (GlzDM)
-            for (const auto& cone : GlzDM->ConeList)
-                cones << QString::fromStdString(cone);
+        for (const auto& cone : dataModule_.ConeList)
+            cones << QString::fromStdString(cone);
         skvaEdit->setItems(cones);
         skttEdit->setItems(cones);
         QStringList categories;
@@ -487,20 +496,18 @@ void TGlazForm::FormCreate() {
 
 void TGlazForm::FormShow() {
     ui::guard(this, [this] {
-        if (!GlzDM) return;
-        GlzDM->OpenTables();
+        dataModule_.OpenTables();
         PageControl1->setCurrentWidget(BladerTS);
     });
 }
 
 void TGlazForm::FormHide() {
-    ui::guard(this, [] {
-        if (GlzDM) GlzDM->CloseTables();
-    });
+    ui::guard(this, [this] { dataModule_.CloseTables(); });
+    Q_EMIT hidden();
 }
 
 void TGlazForm::FormDestroy() {
-    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::GlazForm); });
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings_, settings::GlazForm); });
 }
 
 void TGlazForm::showEvent(QShowEvent* event) {
@@ -528,13 +535,27 @@ bool TGlazForm::hasUnpostedChanges() {
 bool TGlazForm::settleBeforeClosing() {
     View* v = glazes();
     if (!hasUnpostedChanges()) return true;
-    if (!ui::prompter().confirm(kSaveQuestion)) {
+    switch (prompter_.ask(kSaveQuestion)) {
+    case Prompter::Answer::Cancel:
+        return false; // back to the window, everything typed still there
+    case Prompter::Answer::No:
         ui::guard(this, [v] { v->cancel(); });
         return true;
+    case Prompter::Answer::Yes:
+        break;
     }
     // A post that fails (a number field holding text, say) keeps the window
     // open with the typed values, so the user can correct them.
-    return ui::guard(this, [v] { v->post(); });
+    return ui::guard(this, [v] { v->post(); }) && saveNow();
+}
+
+void TGlazForm::keyPressEvent(QKeyEvent* event) {
+    // Escape in the description is no request to close the window.
+    if (event->key() == Qt::Key_Escape && qobject_cast<QPlainTextEdit*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TGlazForm::done(int result) {
@@ -552,14 +573,23 @@ int TGlazForm::addTargetKind() const {
 }
 
 void TGlazForm::ZoekGrondstoffenButtonClick() {
-    if (!MatLkupForm) return;
-    MatLkupForm->show();
-    MatLkupForm->raise();
-    MatLkupForm->activateWindow();
+    Q_EMIT lookupRequested();
 }
 
 void TGlazForm::HelpButtonClick() {
-    if (HelpForm) HelpForm->showHelp();
+    Q_EMIT helpRequested();
+}
+
+void TGlazForm::addChosenMaterial(const QString& name) {
+    ui::guard(this, [this, &name] {
+        // With the editor closed its tables are closed too: say so rather than
+        // fail half-way into a glaze that nobody is editing.
+        if (!isVisible() || !dataModule_.GlzCDS.active() || !dataModule_.MatCDS.active()) {
+            prompter_.message(kEditorClosed);
+            return;
+        }
+        dataModule_.AddMaterialToRecipe(slotKindFromNumber(addTargetKind()), name.toStdString());
+    });
 }
 
 void TGlazForm::BerekenButtonClick() {
@@ -568,7 +598,7 @@ void TGlazForm::BerekenButtonClick() {
         // Whatever the calculation reports, the total below reflects the record.
         ui::guard(this, [this, v] {
             v->updateRecord();
-            GlzDM->CalcGlaze(Basisch1CB->isChecked(), Perc1CB->isChecked());
+            dataModule_.CalcGlaze(Basisch1CB->isChecked(), Perc1CB->isChecked());
         });
         if (Basisch1CB->isChecked()) {
             double total = 0;
@@ -584,14 +614,14 @@ void TGlazForm::BerekenButtonClick() {
 }
 
 void TGlazForm::removeFromSlots(int kind) {
-    if (!VerwijderMatForm) return;
-    VerwijderMatForm->wat = kind;
-    if (VerwijderMatForm->exec() != QDialog::Accepted) return;
+    if (!removeDialog_) return;
+    removeDialog_->wat = kind;
+    if (removeDialog_->exec() != QDialog::Accepted) return;
     ui::guard(this, [this, kind] {
         View* v = glazes();
         // The dialog offers names without the blanks around them; the slot
         // meant is the one that holds that name, however it was stored.
-        const std::string chosen = VerwijderMatForm->MatCB->currentText().toStdString();
+        const std::string chosen = removeDialog_->MatCB->currentText().toStdString();
         const std::string stored = SlotChoice::storedName(*v, kind, chosen);
         if (kind == 1)
             SlotRemover::removeMaterial(*v, stored);
@@ -609,12 +639,12 @@ void TGlazForm::VerwToegevMatButtonClick() {
 }
 
 void TGlazForm::MatNaamDragDrop(ui::DBEdit* target) {
-    ui::guard(this, [target] {
+    ui::guard(this, [this, target] {
         View* v = target->dataView();
-        if (!GlzDM || !v) return;
+        if (!v) return;
         if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
         // The material shown in the lookup window, whatever was dragged.
-        v->setText(target->dataField(), GlzDM->MatCDS.asText("naam"));
+        v->setText(target->dataField(), dataModule_.MatCDS.asText("naam"));
         v->post();
         v->edit();
     });
@@ -664,7 +694,7 @@ void TGlazForm::AnalyseButtonClick() {
             RichEdit1->clear();
             return;
         }
-        setLines(RichEdit1, AnalysisReport::build(*v, GlzDM->CalcExpansion()));
+        setLines(RichEdit1, AnalysisReport::build(*v, dataModule_.CalcExpansion()));
     });
 }
 
@@ -698,7 +728,7 @@ void TGlazForm::printReport(QPrinter& printer) {
     document->setPageSize(page.size());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ui::prompter().message("Het afdrukken kon niet beginnen.");
+        prompter_.message("Het afdrukken kon niet beginnen.");
         return;
     }
     const int pages = document->pageCount();

@@ -15,6 +15,10 @@ class QWidget;
 
 namespace kelvora {
 
+class Prompter;
+class SettingsFile;
+class TGlzDM;
+class TVerwijderMatForm;
 class View;
 
 namespace ui {
@@ -23,17 +27,28 @@ class DBEdit;
 class DBGrid;
 class DBMemo;
 class DBNavigator;
+class ViewAutoSave;
 } // namespace ui
 
 // The glaze editor, shown modally from the main window. It shows the current
 // record of the data module's glazes table: a browse grid, the recipe with the
 // computed Seger formula, the description, the additions and the analysis
-// report, which can be printed. The tables are open exactly while it is shown.
+// report, which can be printed. The tables are open exactly while it is shown;
+// every action that posts or deletes writes the glazes file at once. It opens
+// the remove-material dialog as its child; help and the material lookup it
+// asks for with signals, and a material chosen in the lookup comes back to
+// addChosenMaterial.
 class TGlazForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TGlazForm(QWidget* parent = nullptr);
+    TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& settings, QWidget* parent = nullptr);
     ~TGlazForm() override;
+
+    // The dialog that chooses a material to remove; the editor opens it.
+    void setRemoveDialog(TVerwijderMatForm* dialog) { removeDialog_ = dialog; }
+    // Writes posted changes of the glazes to the file now (as every posting
+    // action does once it is over). False when the write failed.
+    bool saveNow();
 
     // What the lookup window fills from the page the user is on:
     // 1 recipe slots, 2 additions, 0 nothing.
@@ -99,13 +114,24 @@ public:
     QTextEdit* RichEdit2 = nullptr;
 
 public Q_SLOTS:
-    // Closing asks first when the current glaze holds unposted changes.
+    // Closing asks first when the current glaze holds unposted changes:
+    // Ja posts, Nee drops them, Annuleren stays with everything typed.
     void done(int result) override;
+    // A material chosen in the lookup window: into the recipe or the
+    // additions, after the page the user is on.
+    void addChosenMaterial(const QString& name);
+
+Q_SIGNALS:
+    void helpRequested();
+    void lookupRequested();
+    // The editor went out of sight (its tables are closed).
+    void hidden();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
@@ -129,6 +155,11 @@ private:
     void printReport(QPrinter& printer);
 
     View* glazes() const;
+    TGlzDM& dataModule_;
+    Prompter& prompter_;
+    SettingsFile& settings_;
+    TVerwijderMatForm* removeDialog_ = nullptr;
+    ui::ViewAutoSave* autoSave_ = nullptr;
     QPrinter printer_;
 };
 

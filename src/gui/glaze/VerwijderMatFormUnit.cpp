@@ -1,11 +1,10 @@
 #include "glaze/VerwijderMatFormUnit.h"
 
-#include "app/AppObjects.h"
+#include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/SlotChoice.h"
 #include "store/SettingsTable.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QComboBox>
@@ -16,7 +15,9 @@
 
 namespace kelvora {
 
-TVerwijderMatForm::TVerwijderMatForm(QWidget* parent) : QDialog(parent) {
+TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& settings,
+                                     QWidget* parent)
+    : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("VerwijderMatForm"));
     setWindowTitle(QStringLiteral("Verwijder materiaal"));
     // Modal over the window that opens it only, so the help viewer and the
@@ -58,11 +59,11 @@ TVerwijderMatForm::~TVerwijderMatForm() {
 }
 
 void TVerwijderMatForm::FormCreate() {
-    ui::guard(this, [this] { ui::applyPlacement(this, settings::VerwijderMatForm); });
+    ui::guard(this, [this] { ui::applyPlacement(this, settings_, settings::VerwijderMatForm); });
 }
 
 void TVerwijderMatForm::FormDestroy() {
-    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::VerwijderMatForm); });
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings_, settings::VerwijderMatForm); });
 }
 
 void TVerwijderMatForm::showEvent(QShowEvent* event) {
@@ -72,15 +73,14 @@ void TVerwijderMatForm::showEvent(QShowEvent* event) {
 
 void TVerwijderMatForm::FormShow() {
     if (wat == 0) {
-        ui::guard(this, [] { ui::prompter().message("VerwijderMatform: error in program, wat = 0"); });
+        ui::guard(this, [this] { prompter_.message("VerwijderMatform: error in program, wat = 0"); });
         // Closed once the showing is over, so the caller sees Cancel.
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
     ui::guard(this, [this] {
         MatCB->clear();
-        if (!GlzDM) return;
-        for (const auto& name : SlotChoice::offeredNames(GlzDM->GlzCDS, wat))
+        for (const auto& name : SlotChoice::offeredNames(dataModule_.GlzCDS, wat))
             MatCB->addItem(QString::fromStdString(name));
         // Nothing chosen until the user chooses.
         MatCB->setCurrentIndex(-1);

@@ -6,13 +6,18 @@ class QDialogButtonBox;
 
 namespace kelvora {
 
+class Prompter;
+class SettingsFile;
+class TGlzDM;
+
 // The dialog that chooses a material to remove from the current glaze: it
 // offers the names in the recipe slots (wat = 1) or in the addition slots
 // (wat = 2). It changes nothing itself; the caller reads MatCB after OK.
 class TVerwijderMatForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TVerwijderMatForm(QWidget* parent = nullptr);
+    TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& settings,
+                      QWidget* parent = nullptr);
     ~TVerwijderMatForm() override;
 
     // Set by the caller before every showing; 0 means nobody set it.
@@ -27,6 +32,9 @@ private:
     void FormCreate();
     void FormShow();
     void FormDestroy();
+    TGlzDM& dataModule_;
+    Prompter& prompter_;
+    SettingsFile& settings_;
 };
 
 } // namespace kelvora

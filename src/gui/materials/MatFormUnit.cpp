@@ -1,8 +1,7 @@
 #include "materials/MatFormUnit.h"
 
-#include "app/AppObjects.h"
-#include "app/GlobalFormUnit.h"
-#include "app/HelpFormUnit.h"
+#include "common/LanguageHolder.h"
+#include "common/Prompter.h"
 #include "common/TranslationTable.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"
@@ -14,14 +13,16 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
+#include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QHeaderView>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -118,7 +119,8 @@ QLabel* label(const QString& text, QWidget* parent, int left, int top) {
 
 } // namespace
 
-TMatForm::TMatForm(QWidget* parent) : QDialog(parent) {
+TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent)
+    : QDialog(parent), language_(language), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("MatForm"));
     setWindowTitle(QStringLiteral("Onderhoud grondstoffen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -130,16 +132,13 @@ TMatForm::TMatForm(QWidget* parent) : QDialog(parent) {
     MatCDS.setIndexFieldNames("naam");
     buildControls();
     setTabOrder();
+    autoSave_ = new ui::ViewAutoSave(MatCDS, this);
+    DBNavigator1->setPrompter(&prompter_);
     FormCreate();
 }
 
 TMatForm::~TMatForm() {
     FormDestroy();
-    // The controls go before the view they observe.
-    for (ui::FieldBinding* binding : bindings_)
-        binding->setDataField(nullptr, {});
-    DBNavigator1->setView(nullptr);
-    DBGrid1->setView(nullptr, {});
 }
 
 void TMatForm::buildControls() {
@@ -330,13 +329,13 @@ ui::DBEdit* TMatForm::percentEdit(std::string_view stem) const {
 }
 
 void TMatForm::FormCreate() {
-    ui::guard(this, [this] { ui::applyPlacement(this, settings::MatForm); });
+    ui::guard(this, [this] { ui::applyPlacement(this, settings_, settings::MatForm); });
     ui::guard(this, [this] { MatCDS.close(); });
     appliedTaal_ = TaalNone;
 }
 
 void TMatForm::FormDestroy() {
-    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::MatForm); });
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings_, settings::MatForm); });
 }
 
 void TMatForm::showEvent(QShowEvent* event) {
@@ -355,7 +354,7 @@ void TMatForm::FormShow() {
         // Every post goes straight into the table.
         MatCDS.setLogChanges(false);
     });
-    const int taal = GlobalForm ? GlobalForm->Taal() : TaalDutch;
+    const int taal = language_.taal();
     if (taal != appliedTaal_) {
         appliedTaal_ = taal;
         applyCaptions(taal);
@@ -363,16 +362,16 @@ void TMatForm::FormShow() {
 }
 
 void TMatForm::applyCaptions(int taal) {
-    auto tr = [taal](const char* key) { return QString::fromStdString(Translate(key, taal)); };
-    setWindowTitle(tr("matformcaption"));
-    PageControl1->setTabText(PageControl1->indexOf(AlgemeenTS), tr("algemeents"));
-    PageControl1->setTabText(PageControl1->indexOf(OmschrijvingTS), tr("omschrijvingts"));
-    PageControl1->setTabText(PageControl1->indexOf(SamenstProcTS), tr("samenstproc"));
-    PrijsLbl->setText(tr("prijs"));
+    auto caption = [taal](const char* key) { return QString::fromStdString(Translate(key, taal)); };
+    setWindowTitle(caption("matformcaption"));
+    PageControl1->setTabText(PageControl1->indexOf(AlgemeenTS), caption("algemeents"));
+    PageControl1->setTabText(PageControl1->indexOf(OmschrijvingTS), caption("omschrijvingts"));
+    PageControl1->setTabText(PageControl1->indexOf(SamenstProcTS), caption("samenstproc"));
+    PrijsLbl->setText(caption("prijs"));
     PrijsLbl->adjustSize();
-    MolgewichtLbl->setText(tr("molgewicht"));
+    MolgewichtLbl->setText(caption("molgewicht"));
     MolgewichtLbl->adjustSize();
-    BeschikbaarLbl->setText(tr("beschikbaar"));
+    BeschikbaarLbl->setText(caption("beschikbaar"));
     BeschikbaarLbl->adjustSize();
 }
 
@@ -382,14 +381,18 @@ void TMatForm::FormHide() {
 }
 
 void TMatForm::HelpButtonClick() {
-    if (HelpForm) HelpForm->showHelp();
+    Q_EMIT helpRequested();
+}
+
+bool TMatForm::saveNow() {
+    return autoSave_->saveNow();
 }
 
 void TMatForm::Proc2MolButtonClick() {
     ui::guard(this, [this] {
         // What was typed but not yet written takes part in the conversion.
         MatCDS.updateRecord();
-        PercentToMolConverter::convert(MatCDS, ui::prompter());
+        PercentToMolConverter::convert(MatCDS, prompter_);
     });
 }
 
@@ -404,14 +407,27 @@ bool TMatForm::hasUnpostedChanges() const {
 bool TMatForm::settleBeforeClosing() {
     if (!hasUnpostedChanges()) return true;
     // Closing would drop what the user typed without a word; ask instead.
+    switch (prompter_.ask(SaveQuestion)) {
+    case Prompter::Answer::Cancel:
+        return false; // back to the window, everything typed still there
+    case Prompter::Answer::No:
+        return ui::guard(this, [this] { MatCDS.cancel(); });
+    case Prompter::Answer::Yes:
+        break;
+    }
     return ui::guard(this, [this] {
-        if (ui::prompter().confirm(SaveQuestion)) {
-            MatCDS.updateRecord();
-            MatCDS.post();
-        } else {
-            MatCDS.cancel();
-        }
+        MatCDS.updateRecord();
+        MatCDS.post();
     });
+}
+
+void TMatForm::keyPressEvent(QKeyEvent* event) {
+    // Escape in the description is no request to close the window.
+    if (event->key() == Qt::Key_Escape && qobject_cast<QPlainTextEdit*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TMatForm::reject() {

@@ -13,6 +13,10 @@ class QTabWidget;
 
 namespace kelvora {
 
+class LanguageHolder;
+class Prompter;
+class SettingsFile;
+
 namespace ui {
 class DBComboBox;
 class DBEdit;
@@ -20,13 +24,14 @@ class DBGrid;
 class DBMemo;
 class DBNavigator;
 class FieldBinding;
+class ViewAutoSave;
 } // namespace ui
 
 // The materials maintenance window: browse, enter, change and delete raw
 // materials with their price, supplier, availability and both analyses, and
 // turn a percentage analysis into a molar one. It works on its own editable
-// view of the materials file, opened when the window appears and closed (and
-// so written back) when it goes.
+// view of the materials file, opened when the window appears and closed when
+// it goes; every action that posts or deletes writes the file at once.
 class TMatForm : public QDialog {
     Q_OBJECT
 public:
@@ -35,13 +40,16 @@ public:
     static constexpr const char* Proc2MolHint =
         "Omrekenen samenstelling van procenten naar mol (Zie tabblad Samenst. proc.)";
 
-    explicit TMatForm(QWidget* parent = nullptr);
+    TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent = nullptr);
     ~TMatForm() override;
 
     void FormShow();
     void FormHide();
     void HelpButtonClick();
     void Proc2MolButtonClick();
+    // Writes posted changes to the file now (as every posting action does
+    // once it is over). False when the write failed.
+    bool saveNow();
     // The interface language whose captions the window shows (TaalNone before the first show).
     int appliedLanguage() const { return appliedTaal_; }
 
@@ -76,10 +84,15 @@ public:
     ui::DBMemo* OmschrijvingMemo = nullptr;
 
 public Q_SLOTS:
-    // Closing asks about a material whose changes were never posted.
+    // Closing asks about a material whose changes were never posted: Ja
+    // posts, Nee drops them, Annuleren stays with everything typed.
     void reject() override;
 
+Q_SIGNALS:
+    void helpRequested();
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -100,6 +113,10 @@ private:
     std::vector<OxideEdit> molarEdits_;
     std::vector<OxideEdit> percentEdits_;
     std::vector<ui::FieldBinding*> bindings_;
+    LanguageHolder& language_;
+    Prompter& prompter_;
+    SettingsFile& settings_;
+    ui::ViewAutoSave* autoSave_ = nullptr;
     int appliedTaal_ = 0;
 };
 

@@ -1,8 +1,8 @@
 #include "materials/MatImportFormUnit.h"
 
+#include "common/Prompter.h"
 #include "materials/MaterialImporter.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -11,7 +11,7 @@
 
 namespace kelvora {
 
-TMatImportForm::TMatImportForm(QWidget* parent) : QDialog(parent) {
+TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("MatImportForm"));
     setWindowTitle(QStringLiteral("MatImportForm"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -72,7 +72,7 @@ void TMatImportForm::ImportButtonClick() {
     // The name is taken as typed; a file that is not there is the store's
     // error once the user has confirmed.
     const std::string source = FileEdit->text().toStdString();
-    ui::guard(this, [&] { MaterialImporter::confirmAndImport(ui::prompter(), DataFile, source); });
+    ui::guard(this, [&] { MaterialImporter::confirmAndImport(prompter_, DataFile, source); });
 }
 
 } // namespace kelvora

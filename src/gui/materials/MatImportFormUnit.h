@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace kelvora {
 
+class Prompter;
+
 // The material import window, shown modally from the import menu: appends
 // the materials of a table file (XML or binary packet) to the materials file.
 class TMatImportForm : public QDialog {
@@ -16,7 +18,7 @@ class TMatImportForm : public QDialog {
 public:
     inline static const std::string DataFile = DataFiles::materials();
 
-    explicit TMatImportForm(QWidget* parent = nullptr);
+    explicit TMatImportForm(Prompter& prompter, QWidget* parent = nullptr);
     ~TMatImportForm() override;
 
     void BrwoeseButtonClick();
@@ -31,6 +33,7 @@ public:
 
 private:
     void FormCreate();
+    Prompter& prompter_;
 };
 
 } // namespace kelvora

@@ -1,14 +1,11 @@
 #include "materials/MatLkupFormUnit.h"
 
-#include "app/AppObjects.h"
 #include "engine/GlzDMUnit.h"
-#include "glaze/GlazFormUnit.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLabel.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QDrag>
@@ -25,14 +22,23 @@ namespace kelvora {
 
 namespace {
 
-constexpr const char* kEditorClosed =
-    "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.";
-
-View* materials() {
-    return GlzDM ? &GlzDM->MatCDS : nullptr;
+QLabel* caption(const QString& text, bool bold, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
 }
 
-ui::DBLabel* value(const char* field, const char* format, bool bold, QWidget* parent) {
+} // namespace
+
+View* TMatLkupForm::materials() const {
+    return &dataModule_.MatCDS;
+}
+
+ui::DBLabel* TMatLkupForm::value(const char* field, const char* format, bool bold, QWidget* parent) const {
     auto* label = new ui::DBLabel(materials(), field, parent);
     label->setObjectName(QString::fromLatin1(field));
     if (format) label->setDisplayFormat(format);
@@ -47,19 +53,8 @@ ui::DBLabel* value(const char* field, const char* format, bool bold, QWidget* pa
     return label;
 }
 
-QLabel* caption(const QString& text, bool bold, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
-}
-
-} // namespace
-
-TMatLkupForm::TMatLkupForm(QWidget* parent) : QDialog(parent) {
+TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* parent)
+    : QDialog(parent), dataModule_(dataModule), settings_(settings) {
     setObjectName(QStringLiteral("MatLkupForm"));
     setWindowTitle(QStringLiteral("Grondstoffen zoeken"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -177,25 +172,18 @@ const char* TMatLkupForm::dragMimeType() {
 }
 
 void TMatLkupForm::FormCreate() {
-    ui::guard(this, [this] { ui::applyPlacement(this, settings::MatLkupForm); });
+    ui::guard(this, [this] { ui::applyPlacement(this, settings_, settings::MatLkupForm); });
 }
 
 void TMatLkupForm::FormDestroy() {
-    ui::guard(nullptr, [this] { ui::storePlacement(this, settings::MatLkupForm); });
+    ui::guard(nullptr, [this] { ui::storePlacement(this, settings_, settings::MatLkupForm); });
 }
 
 void TMatLkupForm::DBGrid1DblClick() {
-    ui::guard(this, [] {
-        // With the editor closed its tables are closed too: say so rather than
-        // fail half-way into a glaze that nobody is editing.
-        if (!GlzDM || !GlazForm || !GlazForm->isVisible() || !GlzDM->GlzCDS.active() ||
-            !GlzDM->MatCDS.active()) {
-            ui::prompter().message(kEditorClosed);
-            return;
-        }
-        GlzDM->AddMaterialToRecipe(slotKindFromNumber(GlazForm->addTargetKind()),
-                                   GlzDM->MatCDS.asText("naam"));
-    });
+    View* v = materials();
+    // The current record is the highlighted row (the grid keeps them one).
+    const QString name = v->active() && !v->isEmpty() ? QString::fromStdString(v->asText("naam")) : QString();
+    Q_EMIT materialChosen(name);
 }
 
 void TMatLkupForm::startNameDrag() {

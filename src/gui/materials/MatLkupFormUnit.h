@@ -8,6 +8,10 @@ class QPushButton;
 
 namespace kelvora {
 
+class SettingsFile;
+class TGlzDM;
+class View;
+
 namespace ui {
 class DBGrid;
 class DBLabel;
@@ -15,16 +19,18 @@ class DBNavigator;
 } // namespace ui
 
 // The material lookup window beside the glaze editor; not modal. It browses
-// the data module's materials view and puts the current material into the
-// glaze being edited: with "Voeg toe", a double-click in the list, or by
-// dragging its name onto a name field of the editor.
+// the data module's materials view and offers the current material to the
+// glaze being edited: "Voeg toe" and a double-click in the list emit
+// materialChosen, and its name can be dragged onto a name field of the
+// editor. Where the material goes is the editor's decision.
 class TMatLkupForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TMatLkupForm(QWidget* parent = nullptr);
+    TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* parent = nullptr);
     ~TMatLkupForm() override;
 
-    // The add action of "Voeg toe" and of a double-click in the list.
+    // The add action of "Voeg toe" and of a double-click in the list: emits
+    // materialChosen with the current material's name.
     void DBGrid1DblClick();
 
     // The mime type of a drag started on the name label.
@@ -39,6 +45,10 @@ public:
     ui::DBLabel* PrysLabel = nullptr;
     ui::DBLabel* MolgLabel = nullptr;
 
+Q_SIGNALS:
+    // The user chose the current material of the list to add.
+    void materialChosen(const QString& name);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,6 +56,11 @@ private:
     void FormCreate();
     void FormDestroy();
     void startNameDrag();
+    View* materials() const;
+    ui::DBLabel* value(const char* field, const char* format, bool bold, QWidget* parent) const;
+
+    TGlzDM& dataModule_;
+    SettingsFile& settings_;
 };
 
 } // namespace kelvora

@@ -1,8 +1,8 @@
 #include "store/UpgradeDBFormUnit.h"
 
+#include "common/Prompter.h"
 #include "store/DatabaseUpgrade.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/QtPrompter.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 namespace kelvora {
 
-TUpgradeDBForm::TUpgradeDBForm(QWidget* parent) : QDialog(parent) {
+TUpgradeDBForm::TUpgradeDBForm(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("UpgradeDBForm"));
     setWindowTitle(QStringLiteral("Upgrade database"));
     resize(563, 271);
@@ -91,7 +91,7 @@ void TUpgradeDBForm::FormCreate() {
 
 void TUpgradeDBForm::UpgradeButtonClick() {
     // The window stays open afterwards, whatever the outcome.
-    ui::guard(this, [] { DatabaseUpgrade::run(ui::prompter()); });
+    ui::guard(this, [this] { DatabaseUpgrade::run(prompter_); });
 }
 
 } // namespace kelvora

@@ -6,12 +6,14 @@ class QPushButton;
 
 namespace kelvora {
 
+class Prompter;
+
 // The window that takes over the previous version's data files: a warning
 // and the button that starts the upgrade.
 class TUpgradeDBForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TUpgradeDBForm(QWidget* parent = nullptr);
+    explicit TUpgradeDBForm(Prompter& prompter, QWidget* parent = nullptr);
     ~TUpgradeDBForm() override;
 
     void UpgradeButtonClick();
@@ -26,6 +28,7 @@ public:
 private:
     void FormCreate();
     void fitWarning();
+    Prompter& prompter_;
 };
 
 } // namespace kelvora

@@ -25,7 +25,6 @@ public:
 class DBGrid::UpdateRecordWatch : public ViewObserver {
 public:
     explicit UpdateRecordWatch(DBGrid& grid) : grid_(grid) {}
-    ~UpdateRecordWatch() override { attach(nullptr); }
     void attach(View* view) {
         if (view_) view_->removeObserver(this);
         view_ = view;
@@ -34,6 +33,7 @@ public:
     void viewChanged(View&, ViewEvent event, int) override {
         if (event == ViewEvent::UpdateRecord) grid_.commitOpenEditor();
     }
+    void viewDestroyed(View&) override { view_ = nullptr; }
 
 private:
     DBGrid& grid_;
@@ -84,11 +84,20 @@ void DBGrid::followView(int row) {
         const QModelIndex current = currentIndex();
         const int column = current.isValid() ? current.column() : 0;
         setCurrentIndex(model_->index(row, column));
-        scrollTo(model_->index(row, column));
+        if (!pressing_) scrollTo(model_->index(row, column));
     } else {
         selectionModel()->clearSelection();
     }
     following_ = false;
+}
+
+// Qt itself waits with scrolling a clicked row into view until a double-click
+// could no longer follow; the view moving under the press must not scroll
+// either, or the second click of a double-click lands on a neighbour.
+void DBGrid::mousePressEvent(QMouseEvent* event) {
+    pressing_ = true;
+    QTableView::mousePressEvent(event);
+    pressing_ = false;
 }
 
 void DBGrid::rowChosen(const QModelIndex& current) {

@@ -10,7 +10,9 @@ namespace kelvora::ui {
 // current row, both ways: moving in the grid moves the view (settling a
 // pending edit as any move does), moving the view selects its row.
 // A cell editor still open when the view asks for typed text (before a post
-// or a move) writes its text first.
+// or a move) writes its text first. A click does not scroll the list at once:
+// the row under the mouse is the one highlighted and made current, also when
+// it was only half visible, so a double-click that follows hits the same row.
 class DBGrid : public QTableView {
     Q_OBJECT
 public:
@@ -24,6 +26,9 @@ public:
     // free for the window's own action (doubleClicked()).
     void setGridReadOnly(bool readOnly);
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     void followView(int row);
     void rowChosen(const QModelIndex& current);
@@ -35,6 +40,7 @@ private:
     Delegate* delegate_;
     std::unique_ptr<UpdateRecordWatch> watch_;
     bool following_ = false;
+    bool pressing_ = false;
 };
 
 } // namespace kelvora::ui

@@ -150,8 +150,11 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
     setVisibleButtons(visible_);
 }
 
-DBNavigator::~DBNavigator() {
-    if (view_) view_->removeObserver(this);
+DBNavigator::~DBNavigator() = default; // ViewObserver leaves the view
+
+void DBNavigator::viewDestroyed(View&) {
+    view_ = nullptr;
+    updateButtons();
 }
 
 void DBNavigator::setView(View* view) {
@@ -177,6 +180,14 @@ void DBNavigator::click(Button which) {
     if (guard(this, [&] { run(which); })) Q_EMIT clicked(which);
 }
 
+namespace {
+bool askDelete(Prompter* prompter) {
+    if (prompter) return prompter->confirm(DBNavigator::deleteQuestion());
+    QtPrompter boxes;
+    return boxes.confirm(DBNavigator::deleteQuestion());
+}
+} // namespace
+
 void DBNavigator::run(Button which) {
     View& v = *view_;
     switch (which) {
@@ -201,7 +212,7 @@ void DBNavigator::run(Button which) {
         v.insert();
         break;
     case Delete:
-        if (!prompter().confirm(deleteQuestion())) return;
+        if (!askDelete(prompter_)) return;
         v.remove();
         break;
     case Edit:

@@ -8,6 +8,10 @@
 
 class QToolButton;
 
+namespace kelvora {
+class Prompter;
+}
+
 namespace kelvora::ui {
 
 // A strip of buttons that moves through a view and edits it: first, prior,
@@ -37,6 +41,8 @@ public:
     ~DBNavigator() override;
 
     void setView(View* view);
+    // Who asks before a delete; the window's prompter (message boxes until set).
+    void setPrompter(Prompter* prompter) { prompter_ = prompter; }
     View* view() const { return view_; }
     void setVisibleButtons(Buttons buttons);
     Buttons visibleButtons() const { return visible_; }
@@ -54,11 +60,13 @@ Q_SIGNALS:
 
 private:
     void viewChanged(View& view, ViewEvent event, int field) override;
+    void viewDestroyed(View& view) override;
     void run(Button which);
     void updateButtons();
     static int slot(Button which);
 
     View* view_ = nullptr;
+    Prompter* prompter_ = nullptr;
     Buttons visible_ = Editing;
     std::array<QToolButton*, 9> buttons_{};
 };

@@ -3,7 +3,6 @@
 #include <QMessageBox>
 #include <QString>
 
-#include <set>
 #include <utility>
 
 namespace kelvora::ui {
@@ -14,23 +13,9 @@ ErrorSink& sink() {
     return instance;
 }
 
-std::set<std::string>*& shownOnce() {
-    static std::set<std::string>* texts = nullptr;
-    return texts;
-}
 } // namespace
 
-ErrorRepeatSuppression::ErrorRepeatSuppression() {
-    if (!shownOnce()) shownOnce() = new std::set<std::string>();
-}
-
-ErrorRepeatSuppression::~ErrorRepeatSuppression() {
-    delete shownOnce();
-    shownOnce() = nullptr;
-}
-
 void showErrorBox(QWidget* parent, const std::string& text) {
-    if (shownOnce() && !shownOnce()->insert(text).second) return;
     if (sink()) {
         sink()(parent, text);
         return;

@@ -28,17 +28,6 @@ template <class Handler> auto guarded(QWidget* parent, Handler handler) {
     return [parent, handler = std::move(handler)](auto&&...) mutable { guard(parent, handler); };
 }
 
-// While it lives, an error text that was already shown is not shown again.
-// The end of the run uses it: when the settings file cannot be written, every
-// window would otherwise report the same failure in a box of its own.
-class ErrorRepeatSuppression {
-public:
-    ErrorRepeatSuppression();
-    ~ErrorRepeatSuppression();
-    ErrorRepeatSuppression(const ErrorRepeatSuppression&) = delete;
-    ErrorRepeatSuppression& operator=(const ErrorRepeatSuppression&) = delete;
-};
-
 // Test helper: while it lives, error boxes are recorded instead of shown.
 class ErrorBoxCapture {
 public:

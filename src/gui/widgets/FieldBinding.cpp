@@ -7,8 +7,11 @@
 
 namespace kelvora::ui {
 
-FieldBinding::~FieldBinding() {
-    if (view_) view_->removeObserver(this);
+FieldBinding::~FieldBinding() = default; // ViewObserver leaves the view
+
+void FieldBinding::viewDestroyed(View&) {
+    view_ = nullptr;
+    pending_ = false;
 }
 
 void FieldBinding::setDataField(View* view, std::string field) {

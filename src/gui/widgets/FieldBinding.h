@@ -24,8 +24,8 @@ public:
     FieldBinding(const FieldBinding&) = delete;
     FieldBinding& operator=(const FieldBinding&) = delete;
 
-    // Binds the control to `field` of `view`; nullptr unbinds. The view must
-    // outlive the binding or be unbound first.
+    // Binds the control to `field` of `view`; nullptr unbinds. Either may go
+    // first: a destroyed view leaves the control unbound and empty.
     void setDataField(View* view, std::string field);
     View* dataView() const { return view_; }
     const std::string& dataField() const { return field_; }
@@ -70,6 +70,7 @@ protected:
     virtual void updateWritable() {}
 
     void viewChanged(View& view, ViewEvent event, int field) override;
+    void viewDestroyed(View& view) override;
 
     // True while the binding itself writes into the view or shows a value;
     // the widget must not treat its own change as the user's typing.

@@ -12,10 +12,6 @@ QWidget* ownerWindow() {
     return QApplication::activeWindow();
 }
 
-Prompter*& current() {
-    static Prompter* instance = nullptr;
-    return instance;
-}
 } // namespace
 
 void QtPrompter::message(const std::string& text) {
@@ -37,13 +33,19 @@ void QtPrompter::information(const std::string& text) {
     box.exec();
 }
 
-Prompter& prompter() {
-    static QtPrompter qtPrompter;
-    return current() ? *current() : qtPrompter;
-}
-
-void setPrompter(Prompter* prompter) {
-    current() = prompter;
+Prompter::Answer QtPrompter::ask(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, ownerWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 } // namespace kelvora::ui

@@ -12,11 +12,9 @@ public:
     void message(const std::string& text) override;
     bool confirm(const std::string& text) override;
     void information(const std::string& text) override;
+    // Ja, Nee and Annuleren with Ja the default; Escape and the close button
+    // answer Annuleren.
+    Answer ask(const std::string& text) override;
 };
-
-// The prompter every window uses. The program keeps a QtPrompter here; tests
-// install a RecordingPrompter for the time of a test.
-Prompter& prompter();
-void setPrompter(Prompter* prompter); // nullptr restores the QtPrompter
 
 } // namespace kelvora::ui

@@ -9,8 +9,13 @@ namespace kelvora::ui {
 
 ViewTableModel::ViewTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-ViewTableModel::~ViewTableModel() {
-    if (view_) view_->removeObserver(this);
+ViewTableModel::~ViewTableModel() = default; // ViewObserver leaves the view
+
+void ViewTableModel::viewDestroyed(View&) {
+    beginResetModel();
+    view_ = nullptr;
+    rows_ = 0;
+    endResetModel();
 }
 
 void ViewTableModel::setView(View* view, std::vector<GridColumn> columns) {

@@ -46,6 +46,7 @@ Q_SIGNALS:
 
 private:
     void viewChanged(View& view, ViewEvent event, int field) override;
+    void viewDestroyed(View& view) override;
     int fieldOf(int column) const;
     bool usable() const;
 

@@ -1,14 +1,11 @@
 #include "widgets/WindowPlacement.h"
 
-#include "app/Installation.h"
-
 #include <QWidget>
 
 namespace kelvora::ui {
 
-settings::Placement readPlacement(std::string_view section) {
-    const IniFile ini = settingsFile();
-    return settings::readPlacement(ini, section);
+settings::Placement readPlacement(const SettingsFile& settings, std::string_view section) {
+    return settings::readPlacement(settings, section);
 }
 
 void placeFrameAt(QWidget* window, const QPoint& topLeft) {
@@ -17,8 +14,8 @@ void placeFrameAt(QWidget* window, const QPoint& topLeft) {
     window->move(topLeft);
 }
 
-void applyPlacement(QWidget* window, std::string_view section) {
-    const settings::Placement p = readPlacement(section);
+void applyPlacement(QWidget* window, const SettingsFile& settings, std::string_view section) {
+    const settings::Placement p = readPlacement(settings, section);
     placeFrameAt(window, QPoint(p.left, p.top));
 }
 
@@ -32,9 +29,8 @@ settings::Placement currentPlacement(const QWidget* window) {
     return p;
 }
 
-void storePlacement(const QWidget* window, std::string_view section) {
-    IniFile ini = settingsFile();
-    settings::writePlacement(ini, section, currentPlacement(window));
+void storePlacement(const QWidget* window, SettingsFile& settings, std::string_view section) {
+    settings::writePlacement(settings, section, currentPlacement(window));
 }
 
 } // namespace kelvora::ui

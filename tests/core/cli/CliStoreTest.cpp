@@ -65,7 +65,8 @@ TEST(CliStore, ErrorsAndUsage) {
     std::string db = "--db " + dir.path().string();
     Result missing = cli(db + " list materials");
     EXPECT_EQ(missing.exit, 1);
-    EXPECT_EQ(missing.out, "MatCDS: Missing data provider or data packet\n");
+    EXPECT_EQ(missing.out, "MatCDS: Missing data provider or data packet: " + dir.file("mat.cds") +
+                               " (bestand bestaat niet)\n");
 
     std::filesystem::copy_file(fixture("glz_missing_field.xml"), dir.file("glz.cds"));
     Result wrongFields = cli(db + " list glazes");

@@ -5,8 +5,10 @@
 #include "store/StoreError.h"
 #include "support/TempDir.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 
 using namespace kelvora;
@@ -217,9 +219,13 @@ TEST_F(ViewFixture, NumberTextRefusedWithFieldMessageAndNothingElseLost) {
 }
 
 TEST_F(ViewFixture, StoreMessagesCarryTheViewName) {
-    EXPECT_EQ(message([&] { view.open(); }), "MatCDS: Missing data provider or data packet");
+    EXPECT_EQ(message([&] { view.open(); }),
+              "MatCDS: Missing data provider or data packet: " + path + " (bestand bestaat niet)");
     test::writeBytes(path, "");
-    EXPECT_EQ(message([&] { view.open(); }), "MatCDS: Missing data provider or data packet");
+    EXPECT_EQ(message([&] { view.open(); }),
+              "MatCDS: Missing data provider or data packet: " + path + " (bestand is leeg)");
+    View withoutFile("MatCDS");
+    EXPECT_EQ(message([&] { withoutFile.open(); }), "MatCDS: Missing data provider or data packet");
     EXPECT_FALSE(view.active());
     EXPECT_EQ(message([&] { view.edit(); }), "MatCDS: Cannot perform this operation on a closed dataset");
     EXPECT_EQ(message([&] { view.insert(); }), "MatCDS: Cannot perform this operation on a closed dataset");
@@ -347,4 +353,118 @@ TEST_F(ViewFixture, CancelRestoresAndDropsInsert) {
     EXPECT_EQ(view.recordCount(), 2);
     view.cancel();
     EXPECT_EQ(view.recordCount(), 1);
+}
+
+TEST_F(ViewFixture, MissingFileIsNamedWithItsFullPath) {
+    // A relative name is reported as the full path the program looked at.
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    View relative("GlzCDS", "db0991/glz.cds");
+    const std::string shown = message([&] { relative.open(); });
+    std::filesystem::current_path(before);
+    EXPECT_EQ(shown, "GlzCDS: Missing data provider or data packet: " +
+                         (dir.path() / "db0991/glz.cds").string() + " (bestand bestaat niet)");
+}
+
+TEST_F(ViewFixture, SaveWritesPostedWorkAndStaysOpen) {
+    write({"A", "B"});
+    openSorted();
+    const std::string before = readBytes(path);
+    view.save(); // nothing posted: nothing written
+    EXPECT_EQ(readBytes(path), before);
+
+    view.edit();
+    view.setText("levr", "typed");
+    view.save(); // an unposted edit is not written either
+    EXPECT_EQ(readBytes(path), before);
+    view.post();
+    view.next();
+    view.save();
+    EXPECT_TRUE(view.active());
+    EXPECT_EQ(view.state(), ViewState::Browse);
+    EXPECT_EQ(view.asText("naam"), "B") << "the current row stays";
+    {
+        View other("Other", path);
+        other.setIndexFieldNames("naam");
+        other.open();
+        ASSERT_TRUE(other.findKey("A"));
+        EXPECT_EQ(other.asText("levr"), "typed");
+    }
+    // A second save without changes leaves the file alone; a delete is written.
+    std::filesystem::last_write_time(path,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(48));
+    const auto stamp = std::filesystem::last_write_time(path);
+    view.save();
+    EXPECT_EQ(std::filesystem::last_write_time(path), stamp);
+    view.remove();
+    view.save();
+    View after("After", path);
+    after.open();
+    EXPECT_EQ(after.recordCount(), 1);
+}
+
+TEST_F(ViewFixture, FailedSaveKeepsTheRowsAndSaysWhy) {
+    write({"A"});
+    openSorted();
+    view.edit();
+    view.setText("levr", "kept");
+    view.post();
+    // A folder in place of the file: no write can succeed, for any user.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    const std::string error = message([&] { view.save(); });
+    EXPECT_EQ(error.rfind("MatCDS: ", 0), 0u) << error;
+    EXPECT_NE(error, "(no error)");
+    EXPECT_TRUE(view.active());
+    EXPECT_EQ(view.asText("levr"), "kept");
+    std::filesystem::remove(path);
+    view.save(); // the rows were kept: the next write has them
+    View after("After", path);
+    after.open();
+    EXPECT_EQ(after.asText("levr"), "kept");
+}
+
+namespace {
+// A control that keeps the view it follows and forgets it when told.
+struct FollowingControl : ViewObserver {
+    View* view = nullptr;
+    int heard = 0;
+    void follow(View& v) {
+        view = &v;
+        v.addObserver(this);
+    }
+    void viewChanged(View&, ViewEvent, int) override { ++heard; }
+    void viewDestroyed(View& v) override {
+        EXPECT_EQ(&v, view);
+        view = nullptr;
+    }
+};
+} // namespace
+
+TEST(ViewObserverLifetime, ViewDestroyedBeforeItsControls) {
+    auto control = std::make_unique<FollowingControl>();
+    {
+        View view("TestCDS");
+        view.openPacket(materials({"A", "B"}));
+        control->follow(view);
+        view.next();
+        EXPECT_GT(control->heard, 0);
+    } // the view goes first: the control is told and drops it
+    EXPECT_EQ(control->view, nullptr);
+    control.reset(); // and leaves no view behind (clean under AddressSanitizer)
+}
+
+TEST(ViewObserverLifetime, ControlsDestroyedBeforeTheirView) {
+    View view("TestCDS");
+    view.openPacket(materials({"A", "B"}));
+    auto first = std::make_unique<FollowingControl>();
+    auto second = std::make_unique<FollowingControl>();
+    first->follow(view);
+    second->follow(view);
+    first.reset(); // unsubscribes itself; the view must not call it again
+    view.next();
+    EXPECT_EQ(second->heard, 1);
+    second.reset();
+    view.prior(); // nobody left to tell
+    view.close();
 }

@@ -1,0 +1,82 @@
+#include "app/AppComposition.h"
+
+#include "app/AboutBoxUnit.h"
+#include "app/GlobalFormUnit.h"
+#include "app/HelpFormUnit.h"
+#include "app/Installation.h"
+#include "app/MainFormUnit.h"
+#include "common/Prompter.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/GlazFormUnit.h"
+#include "glaze/VerwijderMatFormUnit.h"
+#include "materials/MatFormUnit.h"
+#include "materials/MatImportFormUnit.h"
+#include "materials/MatLkupFormUnit.h"
+#include "store/UpgradeDBFormUnit.h"
+#include "widgets/ErrorBox.h"
+
+namespace kelvora::ui {
+
+AppComposition::AppComposition(Prompter& prompter)
+    : prompter_(prompter), settings_(dataLocation().settingsFile.string()) {
+    if (!settings_.usable()) prompter_.message(settings_.problem());
+    // The main window first: it makes the executable's folder the current
+    // directory, so the data module finds the data folder beside the program.
+    mainForm_ = std::make_unique<TMainForm>(language_, settings_, prompter_);
+    globalForm_ = std::make_unique<TGlobalForm>(language_, settings_);
+    matForm_ = std::make_unique<TMatForm>(language_, prompter_, settings_, mainForm_.get());
+    aboutBox_ = std::make_unique<TAboutBox>(mainForm_.get());
+    dataModule_ = std::make_unique<TGlzDM>(prompter_);
+    glazForm_ = std::make_unique<TGlazForm>(*dataModule_, prompter_, settings_, mainForm_.get());
+    matLkupForm_ = std::make_unique<TMatLkupForm>(*dataModule_, settings_);
+    matImportForm_ = std::make_unique<TMatImportForm>(prompter_, mainForm_.get());
+    helpForm_ = std::make_unique<THelpForm>(settings_);
+    verwijderMatForm_ =
+        std::make_unique<TVerwijderMatForm>(*dataModule_, prompter_, settings_, glazForm_.get());
+    upgradeDBForm_ = std::make_unique<TUpgradeDBForm>(prompter_, mainForm_.get());
+    wire();
+}
+
+void AppComposition::wire() {
+    TMainForm* main = mainForm_.get();
+    connect(main, &TMainForm::materialsRequested, this, [this] { matForm_->exec(); });
+    connect(main, &TMainForm::glazesRequested, this, [this] { glazForm_->exec(); });
+    connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
+    connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
+    connect(main, &TMainForm::helpRequested, this, [this] { helpForm_->showHelp(); });
+    connect(main, &TMainForm::aboutRequested, this, [this] { aboutBox_->exec(); });
+
+    connect(matForm_.get(), &TMatForm::helpRequested, this, [this] { helpForm_->showHelp(); });
+
+    TGlazForm* editor = glazForm_.get();
+    editor->setRemoveDialog(verwijderMatForm_.get());
+    connect(editor, &TGlazForm::helpRequested, this, [this] { helpForm_->showHelp(); });
+    connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
+    // The lookup serves the editor only: it goes when the editor goes.
+    connect(editor, &TGlazForm::hidden, matLkupForm_.get(), &QWidget::hide);
+    connect(matLkupForm_.get(), &TMatLkupForm::materialChosen, editor, &TGlazForm::addChosenMaterial);
+}
+
+void AppComposition::showLookup() {
+    matLkupForm_->show();
+    matLkupForm_->raise();
+    matLkupForm_->activateWindow();
+}
+
+AppComposition::~AppComposition() {
+    // Each window keeps its placement in the settings as it goes.
+    upgradeDBForm_.reset();
+    verwijderMatForm_.reset();
+    helpForm_.reset();
+    matImportForm_.reset();
+    matLkupForm_.reset();
+    glazForm_.reset();
+    dataModule_.reset();
+    aboutBox_.reset();
+    matForm_.reset();
+    globalForm_.reset();
+    mainForm_.reset();
+    guard(nullptr, [this] { settings_.save(); });
+}
+
+} // namespace kelvora::ui

@@ -1,0 +1,81 @@
+#pragma once
+#include "common/LanguageHolder.h"
+#include "store/SettingsFile.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace kelvora {
+
+class Prompter;
+class TAboutBox;
+class TGlazForm;
+class TGlobalForm;
+class TGlzDM;
+class THelpForm;
+class TMainForm;
+class TMatForm;
+class TMatImportForm;
+class TMatLkupForm;
+class TUpgradeDBForm;
+class TVerwijderMatForm;
+
+namespace ui {
+
+// The program's objects and how they meet. It reads the settings file once,
+// creates the data module and the windows in the start-up order, hands each
+// window what it uses, connects the windows' requests and signals, and at the
+// end destroys them in the reverse order and writes the settings file once.
+// No window reaches another except through what is wired here (and the
+// glaze editor its own remove-material dialog).
+class AppComposition : public QObject {
+    Q_OBJECT
+public:
+    // Every window and the data module speak through `prompter`, which must
+    // outlive the composition. A settings file that cannot be used is said
+    // once, through the prompter.
+    explicit AppComposition(Prompter& prompter);
+    // Destroys the windows in the reverse order; a settings file that cannot
+    // be written is reported once in the error box.
+    ~AppComposition() override;
+    AppComposition(const AppComposition&) = delete;
+    AppComposition& operator=(const AppComposition&) = delete;
+
+    TMainForm& mainForm() const { return *mainForm_; }
+    TGlobalForm& globalForm() const { return *globalForm_; }
+    TMatForm& matForm() const { return *matForm_; }
+    TAboutBox& aboutBox() const { return *aboutBox_; }
+    TGlzDM& dataModule() const { return *dataModule_; }
+    TGlazForm& glazForm() const { return *glazForm_; }
+    TMatLkupForm& matLkupForm() const { return *matLkupForm_; }
+    TMatImportForm& matImportForm() const { return *matImportForm_; }
+    THelpForm& helpForm() const { return *helpForm_; }
+    TVerwijderMatForm& verwijderMatForm() const { return *verwijderMatForm_; }
+    TUpgradeDBForm& upgradeDBForm() const { return *upgradeDBForm_; }
+    SettingsFile& settings() { return settings_; }
+    LanguageHolder& language() { return language_; }
+
+private:
+    void wire();
+    void showLookup();
+
+    Prompter& prompter_;
+    SettingsFile settings_;
+    LanguageHolder language_;
+    // In start-up order; destroyed from the last to the first.
+    std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TGlobalForm> globalForm_;
+    std::unique_ptr<TMatForm> matForm_;
+    std::unique_ptr<TAboutBox> aboutBox_;
+    std::unique_ptr<TGlzDM> dataModule_;
+    std::unique_ptr<TGlazForm> glazForm_;
+    std::unique_ptr<TMatLkupForm> matLkupForm_;
+    std::unique_ptr<TMatImportForm> matImportForm_;
+    std::unique_ptr<THelpForm> helpForm_;
+    std::unique_ptr<TVerwijderMatForm> verwijderMatForm_;
+    std::unique_ptr<TUpgradeDBForm> upgradeDBForm_;
+};
+
+} // namespace ui
+} // namespace kelvora
