@@ -37,6 +37,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -44,6 +45,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace kelvora {
@@ -119,7 +121,6 @@ TGlazForm::TGlazForm(QWidget* parent) : QDialog(parent), printer_(QPrinter::High
     setObjectName(QStringLiteral("GlazForm"));
     setWindowTitle(QStringLiteral("Glazuren invoeren onderhouden"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(774, 503);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -170,6 +171,41 @@ void TGlazForm::buildControls() {
     buildAnalysePage();
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
     layout->addWidget(PageControl1, 1);
+    buildLayout();
+}
+
+// Sizes drawn for the default font become what a larger font needs.
+void TGlazForm::buildLayout() {
+    const int buttonHeight = ui::heightAtLeast(HelpButton, 25);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setFixedHeight(buttonHeight);
+    // The category list opens wide enough for its longest entry.
+    int widest = 0;
+    for (int i = 0; i < CatgEdit->count(); ++i)
+        widest = std::max(widest, CatgEdit->view()->fontMetrics().horizontalAdvance(CatgEdit->itemText(i)));
+    for (const auto& category : GlazeCategories::all())
+        widest = std::max(
+            widest, CatgEdit->view()->fontMetrics().horizontalAdvance(QString::fromStdString(category)));
+    CatgEdit->view()->setMinimumWidth(widest + 2 * CatgEdit->view()->frameWidth() + 24 +
+                                      CatgEdit->view()->verticalScrollBar()->sizeHint().width());
+    // The browse grid's columns start as wide as their contents (within a
+    // limit) and can be dragged wider or narrower.
+    QHeaderView* columns = DBGrid1->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setStretchLastSection(true);
+    auto widenColumns = [this] {
+        const int limit = DBGrid1->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n')));
+        const auto& designed = DBGrid1->viewModel()->columns();
+        for (int c = 0; c < DBGrid1->viewModel()->columnCount(); ++c) {
+            DBGrid1->resizeColumnToContents(c);
+            const int wanted = std::max(DBGrid1->horizontalHeader()->sectionSizeHint(c),
+                                        std::min(DBGrid1->columnWidth(c), limit));
+            DBGrid1->setColumnWidth(c, std::max(designed[static_cast<std::size_t>(c)].width, wanted));
+        }
+    };
+    connect(DBGrid1->model(), &QAbstractItemModel::modelReset, this, widenColumns);
+    widenColumns();
+    ui::fitFixedSize(this, QSize(774, 503));
 }
 
 QWidget* TGlazForm::buildHeader() {
@@ -188,14 +224,15 @@ QWidget* TGlazForm::buildHeader() {
     for (auto* computed : {PrysEdit, TmpvEdit, TmptEdit}) {
         computed->setEnabled(false);
         computed->setAlignment(Qt::AlignRight);
-        computed->setFixedWidth(computed == PrysEdit ? 64 : 46);
+        computed->setFixedWidth(computed == PrysEdit ? ui::atLeast(computed, 64, QStringLiteral("0000.00"))
+                                                     : ui::atLeast(computed, 46, QStringLiteral("0000")));
     }
     skvaEdit = new ui::DBComboBox(v, "skva", ui::DBComboBox::Style::Editable, header);
     skvaEdit->setObjectName(QStringLiteral("skvaEdit"));
     skttEdit = new ui::DBComboBox(v, "sktt", ui::DBComboBox::Style::Editable, header);
     skttEdit->setObjectName(QStringLiteral("skttEdit"));
     for (auto* cone : {skvaEdit, skttEdit}) {
-        cone->setFixedWidth(94);
+        cone->setFixedWidth(ui::atLeast(cone, 94, QStringLiteral("SK 000a"), 36));
         cone->setMaxVisibleItems(20);
     }
     OxrdEdit = edit(v, "oxrd", nullptr, header);
@@ -283,7 +320,7 @@ void TGlazForm::buildRecipePage() {
     MolpCB = new ui::DBComboBox(v, "molp", ui::DBComboBox::Style::ListOnly, GrondstoffenTS);
     MolpCB->setObjectName(QStringLiteral("MolpCB"));
     MolpCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
-    MolpCB->setFixedWidth(48);
+    MolpCB->setFixedWidth(ui::atLeast(MolpCB, 48, QStringLiteral("M"), 36));
     auto* molpLabel = new QLabel(QStringLiteral("Mol gew/Perc."), GrondstoffenTS);
     molpLabel->setBuddy(MolpCB);
     top->addWidget(ZoekGrondstoffenButton);
@@ -318,10 +355,10 @@ void TGlazForm::buildRecipePage() {
         MtmEdit[i] = edit(v, TableLayouts::mtmField(k), "##0.0000", GrondstoffenTS);
         MtpEdit[i] = edit(v, TableLayouts::mtpField(k), "##0.00", GrondstoffenTS);
         MatEdit[i]->setMinimumWidth(190);
-        MtmEdit[i]->setFixedWidth(74);
-        MtpEdit[i]->setFixedWidth(66);
+        MtmEdit[i]->setFixedWidth(ui::atLeast(MtmEdit[i], 74, QStringLiteral("000.0000")));
+        MtpEdit[i]->setFixedWidth(ui::atLeast(MtpEdit[i], 66, QStringLiteral("000.00")));
         for (auto* e : {MatEdit[i], MtmEdit[i], MtpEdit[i]})
-            e->setFixedHeight(22);
+            e->setFixedHeight(ui::heightAtLeast(e, 22, 6));
         MatEdit[i]->installEventFilter(this);
         MatEdit[i]->setAcceptDrops(true);
         recipe->addWidget(number, k, 0);
@@ -354,7 +391,8 @@ void TGlazForm::buildRecipePage() {
             value->setDisplayFormat("#0.###");
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             value->setFrameShape(QFrame::StyledPanel);
-            value->setFixedSize(56, 18);
+            value->setFixedSize(ui::atLeast(value, 56, QStringLiteral("00.000"), 8),
+                                ui::heightAtLeast(value, 18, 4));
             column->addWidget(caption, row, 0);
             column->addWidget(value, row, 1);
             ++row;
@@ -415,8 +453,8 @@ void TGlazForm::buildAdditionsPage() {
         TvsEdit[i] = edit(v, TableLayouts::tvsField(k), nullptr, ToegevStoffenTS);
         TvpEdit[i] = edit(v, TableLayouts::tvpField(k), nullptr, ToegevStoffenTS);
         TvpEdit[i]->setAlignment(Qt::AlignRight);
-        TvsEdit[i]->setFixedWidth(260);
-        TvpEdit[i]->setFixedWidth(70);
+        TvsEdit[i]->setFixedWidth(ui::atLeast(TvsEdit[i], 260, QString(30, QLatin1Char('n'))));
+        TvpEdit[i]->setFixedWidth(ui::atLeast(TvpEdit[i], 70, QStringLiteral("000.00")));
         TvsEdit[i]->installEventFilter(this);
         TvsEdit[i]->setAcceptDrops(true);
         // An addition's name can itself be dragged onto another name field.

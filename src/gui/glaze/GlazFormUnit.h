@@ -109,6 +109,7 @@ protected:
 
 private:
     void buildControls();
+    void buildLayout();
     QWidget* buildHeader();
     void buildBrowsePage();
     void buildRecipePage();

@@ -7,11 +7,14 @@
 #include <string_view>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTabWidget;
 
 namespace kelvora {
+
+class NameListFit;
 
 namespace ui {
 class DBComboBox;
@@ -87,9 +90,14 @@ private:
     struct OxideEdit {
         std::string_view stem;
         ui::DBEdit* edit;
+        QLabel* caption;
     };
     void buildControls();
     std::vector<OxideEdit> buildOxideFields(QWidget* page, bool percentages);
+    void buildLayout(QLabel* procHint);
+    QGridLayout* oxideGrid(const std::vector<OxideEdit>& edits);
+    // Gives the window its designed size, or more when its contents need it.
+    void refit();
     void setTabOrder();
     void FormCreate();
     void FormDestroy();
@@ -100,6 +108,7 @@ private:
     std::vector<OxideEdit> molarEdits_;
     std::vector<OxideEdit> percentEdits_;
     std::vector<ui::FieldBinding*> bindings_;
+    NameListFit* nameList_ = nullptr;
     int appliedTaal_ = 0;
 };
 

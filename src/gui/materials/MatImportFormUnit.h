@@ -30,6 +30,7 @@ public:
     QFileDialog* OpenDialog1 = nullptr;
 
 private:
+    void buildLayout();
     void FormCreate();
 };
 

@@ -24,8 +24,8 @@ public:
     QPushButton* UpgradeButton = nullptr;
 
 private:
+    void buildLayout();
     void FormCreate();
-    void fitWarning();
 };
 
 } // namespace kelvora

@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QTableView;
+
+namespace kelvora {
+
+// Keeps a one-column list of names wide enough for its names: the list is at
+// least as wide as designed, and grows to its longest name up to a limit of
+// about 24 characters of its font. A name still too long for the list shows
+// whole in a tooltip. After each change of width `relayout` runs, so the
+// window can make room.
+class NameListFit : public QObject {
+    Q_OBJECT
+public:
+    NameListFit(QTableView* list, int designedWidth, std::function<void()> relayout);
+
+    // Fits the list to the names it shows now; runs by itself when its rows change.
+    void fit();
+    // The widest the name column may become.
+    int columnLimit() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int extraWidth() const;
+    int longestName() const;
+
+    QPointer<QTableView> list_;
+    int designedWidth_;
+    std::function<void()> relayout_;
+};
+
+} // namespace kelvora
