@@ -172,7 +172,9 @@ void inspect(const QWidget* parent, QStringList& problems) {
 // Every page of every tab widget in the window.
 QStringList problemsOf(QWidget* w) {
     QStringList problems;
-    const QList<QTabWidget*> tabWidgets = w->findChildren<QTabWidget*>();
+    // Windows opened from this one are its children too: only its own tabs.
+    QList<QTabWidget*> tabWidgets = w->findChildren<QTabWidget*>();
+    tabWidgets.removeIf([w](const QTabWidget* t) { return t->window() != w; });
     if (tabWidgets.isEmpty()) {
         inspect(w, problems);
         return problems;

@@ -232,10 +232,11 @@ QWidget* TGlazForm::buildHeader() {
     skttEdit = new ui::DBComboBox(v, "sktt", ui::DBComboBox::Style::Editable, header);
     skttEdit->setObjectName(QStringLiteral("skttEdit"));
     for (auto* cone : {skvaEdit, skttEdit}) {
-        cone->setFixedWidth(ui::atLeast(cone, 94, QStringLiteral("SK 000a"), 36));
+        cone->setFixedWidth(ui::atLeast(cone, 94, QStringLiteral("00a - 0000"), 28));
         cone->setMaxVisibleItems(20);
     }
     OxrdEdit = edit(v, "oxrd", nullptr, header);
+    OxrdEdit->setMinimumWidth(ui::atLeast(OxrdEdit, 0, QStringLiteral("Oxidatie")));
     CatgEdit = new ui::DBComboBox(v, "catg", ui::DBComboBox::Style::Editable, header);
     CatgEdit->setObjectName(QStringLiteral("CatgEdit"));
     CatgEdit->setMaxVisibleItems(20);
@@ -354,7 +355,7 @@ void TGlazForm::buildRecipePage() {
         MatEdit[i] = edit(v, TableLayouts::matField(k), nullptr, GrondstoffenTS);
         MtmEdit[i] = edit(v, TableLayouts::mtmField(k), "##0.0000", GrondstoffenTS);
         MtpEdit[i] = edit(v, TableLayouts::mtpField(k), "##0.00", GrondstoffenTS);
-        MatEdit[i]->setMinimumWidth(190);
+        MatEdit[i]->setMinimumWidth(ui::atLeast(MatEdit[i], 190, QString(22, QLatin1Char('n'))));
         MtmEdit[i]->setFixedWidth(ui::atLeast(MtmEdit[i], 74, QStringLiteral("000.0000")));
         MtpEdit[i]->setFixedWidth(ui::atLeast(MtpEdit[i], 66, QStringLiteral("000.00")));
         for (auto* e : {MatEdit[i], MtmEdit[i], MtpEdit[i]})

@@ -369,7 +369,7 @@ QGridLayout* TMatForm::oxideGrid(const std::vector<OxideEdit>& edits) {
         const int left = 3 * static_cast<int>(c);
         for (std::size_t r = 0; r < columns[c].size(); ++r, ++i) {
             const OxideEdit& cell = edits[i];
-            cell.caption->setFixedSize(ui::atLeast(cell.caption, 50, cell.caption->text(), 4), height);
+            cell.caption->setFixedSize(ui::atLeast(cell.caption, 50, cell.caption->text(), 10), height);
             cell.edit->setFixedSize(ui::atLeast(cell.edit, 88, QStringLiteral("0000.000")), height);
             grid->addWidget(cell.caption, static_cast<int>(r), left);
             grid->addWidget(cell.edit, static_cast<int>(r), left + 1);
