@@ -181,8 +181,6 @@ void TGlazForm::buildLayout() {
         b->setFixedHeight(buttonHeight);
     // The category list opens wide enough for its longest entry.
     int widest = 0;
-    for (int i = 0; i < CatgEdit->count(); ++i)
-        widest = std::max(widest, CatgEdit->view()->fontMetrics().horizontalAdvance(CatgEdit->itemText(i)));
     for (const auto& category : GlazeCategories::all())
         widest = std::max(
             widest, CatgEdit->view()->fontMetrics().horizontalAdvance(QString::fromStdString(category)));
