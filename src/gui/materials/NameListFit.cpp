@@ -21,7 +21,8 @@ int cellPadding(const QTableView* list) {
 } // namespace
 
 NameListFit::NameListFit(QTableView* list, int designedWidth, std::function<void()> relayout)
-    : QObject(list), list_(list), designedWidth_(designedWidth), relayout_(std::move(relayout)) {
+    : QObject(list), list_(list), viewport_(list->viewport()), designedWidth_(designedWidth),
+      relayout_(std::move(relayout)) {
     list->viewport()->installEventFilter(this);
     list->horizontalHeader()->setStretchLastSection(true);
     list->setTextElideMode(Qt::ElideRight);
@@ -54,7 +55,6 @@ int NameListFit::longestName() const {
 }
 
 void NameListFit::fit() {
-    if (!list_) return;
     const int wanted = std::min(longestName() + cellPadding(list_), columnLimit()) + extraWidth();
     const int width = std::max(designedWidth_, wanted);
     if (list_->width() == width && list_->minimumWidth() == width) return;
@@ -63,7 +63,8 @@ void NameListFit::fit() {
 }
 
 bool NameListFit::eventFilter(QObject* watched, QEvent* event) {
-    if (list_ && watched == list_->viewport() && event->type() == QEvent::ToolTip) {
+    // The type first: the list may be half gone when its viewport's last events arrive.
+    if (event->type() == QEvent::ToolTip && watched == viewport_) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = list_->indexAt(help->pos());
         const QString name = index.isValid() ? index.data().toString() : QString();

@@ -1,6 +1,5 @@
 #pragma once
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 
@@ -30,7 +29,9 @@ private:
     int extraWidth() const;
     int longestName() const;
 
-    QPointer<QTableView> list_;
+    // The fitter is a child of its list and goes with it.
+    QTableView* list_;
+    QObject* viewport_;
     int designedWidth_;
     std::function<void()> relayout_;
 };
