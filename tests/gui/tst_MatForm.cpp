@@ -380,7 +380,7 @@ void MatFormTest::layoutOfTheAnalysisPages() {
     TMatForm& f = p.form();
     QCOMPARE(f.size(), QSize(701, 542));
     QCOMPARE(f.PageControl1->currentWidget(), f.AlgemeenTS);
-    QCOMPARE(f.DBGrid1->columnWidth(0), 140);
+    QVERIFY(f.DBGrid1->columnWidth(0) >= 140); // at least as designed; wider for long names
     QCOMPARE(f.Proc2MolButton->toolTip(), QString::fromUtf8(TMatForm::Proc2MolHint));
     const QColor tooltip = f.palette().color(QPalette::ToolTipBase);
     const QColor normal = f.palette().color(QPalette::Base);
@@ -399,6 +399,9 @@ void MatFormTest::layoutOfTheAnalysisPages() {
                           {"sb2o5", 2, 8, true}};
     for (ui::DBEdit* (TMatForm::*edit)(std::string_view) const :
          {&TMatForm::molarEdit, &TMatForm::percentEdit}) {
+        // A page is laid out when it is shown.
+        f.PageControl1->setCurrentWidget((f.*edit)("li2o")->parentWidget());
+        QCoreApplication::processEvents();
         const int top = (f.*edit)("li2o")->geometry().top();
         const int columnLeft[] = {(f.*edit)("li2o")->x(), (f.*edit)("b2o3")->x(), (f.*edit)("sio2")->x()};
         QVERIFY(columnLeft[0] + (f.*edit)("li2o")->width() < columnLeft[1]);

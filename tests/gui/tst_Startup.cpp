@@ -14,6 +14,7 @@
 #include "materials/MatLkupFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QDialog>
 #include <QDir>
@@ -148,7 +149,10 @@ void StartupTest::storedPositionsAreAppliedAndWrittenBackInReverseOrder() {
     RunningProgram program(prompter.recorder);
     QCOMPARE(mainForm()->pos(), QPoint(120, 70));
     QCOMPARE(matForm()->pos(), QPoint(130, 80));
-    QCOMPARE(glazForm()->pos(), QPoint(32, -5));
+    // A title bar above the screen's edge comes back onto the screen.
+    QCOMPARE(glazForm()->pos(), ui::onScreen(QRect(QPoint(32, -5), glazForm()->frameGeometry().size()),
+                                             ui::availableScreenAreas()));
+    QVERIFY(glazForm()->pos().y() >= 0);
     QCOMPARE(matLkupForm()->pos(), QPoint(10, 150));
     QCOMPARE(verwijderMatForm()->pos(), QPoint(170, 16));
     QCOMPARE(helpForm()->storedPlacement().left, 300);

@@ -1,5 +1,8 @@
 // Takes pictures of Kelvora's windows as the program shows them, for the
-// manual and for checking the look: kelvora_screenshots <folder>.
+// manual and for checking the look: kelvora_screenshots <folder> [--windows].
+// With --windows it also takes every window and every tab page at the
+// default font and at 14 points (<window>[-<page>]-<size>.png), and the
+// manual's pictures at the default font into <folder>/manual.
 // Run it from the build folder (it uses the manual and data beside it),
 // under a real or virtual display.
 #include "app/AboutBoxUnit.h"
@@ -10,13 +13,17 @@
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "common/Prompter.h"
+#include "glaze/VerwijderMatFormUnit.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 bool save(QWidget* window, const QDir& dir, const char* name) {
@@ -29,13 +36,87 @@ bool save(QWidget* window, const QDir& dir, const char* name) {
     }
     return true;
 }
+QWidget* topLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name)) return w;
+    return nullptr;
+}
+
+QString fileName(QString text) {
+    text = text.toLower();
+    text.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("_"));
+    return text;
+}
+
+// Every window, and each of its tab pages, at the application's current font.
+bool takeEveryWindow(const QDir& out, const QString& size, kelvora::Prompter& prompter) {
+    struct Picture {
+        const char* window;
+        // The manual's picture of this window (of its pages, in page order).
+        QStringList manual;
+    };
+    const Picture pictures[] = {
+        {"MainForm", {"hoofdvenster"}},
+        {"AboutBox", {}},
+        {"HelpForm", {}},
+        {"GlazForm", {"", "glaz_grondstoffen", "", "", "glaz_analyse"}},
+        {"MatLkupForm", {"matlkup"}},
+        {"VerwijderMatForm", {}},
+        {"MatForm", {"mat_algemeen", "mat_omschrijving", "mat_samenstproc"}},
+        {"MatImportForm", {"matimport"}},
+        {"UpgradeDBForm", {"upgrade"}},
+    };
+    bool ok = true;
+    QDir manual(out.filePath(QStringLiteral("manual")));
+    if (size == QLatin1String("default")) out.mkpath(QStringLiteral("manual"));
+    auto program = std::make_unique<kelvora::ui::AppComposition>(prompter);
+    QWidget* editor = topLevel("GlazForm");
+    for (const Picture& picture : pictures) {
+        QWidget* w = topLevel(picture.window);
+        if (!w) continue;
+        const bool besideEditor =
+            qstrcmp(picture.window, "MatLkupForm") == 0 || qstrcmp(picture.window, "VerwijderMatForm") == 0;
+        if (besideEditor && editor) {
+            editor->show();
+            editor->findChild<QTabWidget*>()->setCurrentIndex(1);
+        }
+        if (auto* remove = qobject_cast<kelvora::TVerwijderMatForm*>(w)) remove->wat = 1;
+        w->show();
+        (void)QTest::qWaitForWindowExposed(w);
+        const QString base = QString::fromLatin1(picture.window).toLower();
+        QTabWidget* tabs = nullptr;
+        for (QTabWidget* t : w->findChildren<QTabWidget*>())
+            if (t->window() == w) tabs = t;
+        const int pages = tabs ? tabs->count() : 1;
+        for (int page = 0; page < pages; ++page) {
+            QString name = base;
+            if (tabs) {
+                tabs->setCurrentIndex(page);
+                name += QLatin1Char('-') + fileName(tabs->tabText(page));
+            }
+            const std::string file = (name + QLatin1Char('-') + size + QStringLiteral(".png")).toStdString();
+            ok = save(w, out, file.c_str()) && ok;
+            if (size == QLatin1String("default") && page < picture.manual.size() &&
+                !picture.manual[page].isEmpty()) {
+                const std::string manualFile = (picture.manual[page] + QStringLiteral(".png")).toStdString();
+                ok = save(w, manual, manualFile.c_str()) && ok;
+            }
+        }
+        w->hide();
+        if (besideEditor && editor) editor->hide();
+    }
+    program.reset();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kelvora::ui::prepareApplication(app);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kelvora_screenshots <folder>\n");
+    const bool everyWindow = argc == 3 && qstrcmp(argv[2], "--windows") == 0;
+    if (argc != 2 && !everyWindow) {
+        std::fprintf(stderr, "usage: kelvora_screenshots <folder> [--windows]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -60,6 +141,15 @@ int main(int argc, char** argv) {
         program.aboutBox().show();
         ok = save(&program.aboutBox(), out, "info.png") && ok;
         program.aboutBox().close();
+    }
+    if (everyWindow) {
+        const QFont normal = QApplication::font();
+        ok = takeEveryWindow(out, QStringLiteral("default"), prompter) && ok;
+        QFont large = normal;
+        large.setPointSize(14);
+        QApplication::setFont(large);
+        ok = takeEveryWindow(out, QStringLiteral("14pt"), prompter) && ok;
+        QApplication::setFont(normal);
     }
     return ok ? 0 : 1;
 }

@@ -25,6 +25,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildLayout();
     void FormShow();
 };
 

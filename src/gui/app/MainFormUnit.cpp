@@ -4,6 +4,7 @@
 #include "common/LanguageHolder.h"
 #include "common/Prompter.h"
 #include "store/SettingsTable.h"
+#include "ui_MainFormUnit.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
 
@@ -108,38 +109,31 @@ void TMainForm::buildMenus() {
 
 void TMainForm::buildControls() {
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(674, 302);
+    Ui::TMainFormClient form;
+    form.setupUi(client);
     setCentralWidget(client);
-
-    Image1 = new QLabel(client);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    const QPixmap logo(QStringLiteral(":/images/logo.png"));
-    Image1->setPixmap(logo);
+    Image1 = form.Image1;
     Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->move(24, 152);
-    Image1->resize(logo.size());
-
-    Label1 = new QLabel(QStringLiteral("www.kelvora.nl"), client);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = form.Label1;
     QFont small = Label1->font();
     small.setPixelSize(13);
     Label1->setFont(small);
-    Label1->move(30, 280);
-    Label1->adjustSize();
-
-    NLbutton = new QPushButton(QStringLiteral("Taal: Nederlands"), client);
-    NLbutton->setObjectName(QStringLiteral("NLbutton"));
-    NLbutton->setGeometry(320, 88, 129, 25);
+    NLbutton = form.NLbutton;
+    DUbutton = form.DUbutton;
+    for (QPushButton* b : {NLbutton, DUbutton}) {
+        b->setFixedHeight(ui::heightAtLeast(b, 25));
+        // Hidden in practice; the logo below keeps its place either way.
+        QSizePolicy keep = b->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(keep);
+    }
     connect(NLbutton, &QPushButton::clicked, this, [this] { NLbuttonClick(); });
-    DUbutton = new QPushButton(QStringLiteral("Sprache: Deutsch"), client);
-    DUbutton->setObjectName(QStringLiteral("DUbutton"));
-    DUbutton->setGeometry(320, 120, 129, 25);
     connect(DUbutton, &QPushButton::clicked, this, [this] { DUbuttonClick(); });
 
     // A fixed single border. The size is set outright: a layout size
     // constraint would hide the frame from the window system's placement on
     // X11, and the stored position would creep up a title bar every run.
+    ui::fitFixedSize(client, QSize(674, 302));
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 

@@ -37,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -44,6 +45,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace kelvora {
@@ -123,7 +125,6 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     setObjectName(QStringLiteral("GlazForm"));
     setWindowTitle(QStringLiteral("Glazuren invoeren onderhouden"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(774, 503);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -180,6 +181,39 @@ void TGlazForm::buildControls() {
     buildAnalysePage();
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
     layout->addWidget(PageControl1, 1);
+    buildLayout();
+}
+
+// Sizes drawn for the default font become what a larger font needs.
+void TGlazForm::buildLayout() {
+    const int buttonHeight = ui::heightAtLeast(HelpButton, 25);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setFixedHeight(buttonHeight);
+    // The category list opens wide enough for its longest entry.
+    int widest = 0;
+    for (const auto& category : GlazeCategories::all())
+        widest = std::max(
+            widest, CatgEdit->view()->fontMetrics().horizontalAdvance(QString::fromStdString(category)));
+    CatgEdit->view()->setMinimumWidth(widest + 2 * CatgEdit->view()->frameWidth() + 24 +
+                                      CatgEdit->view()->verticalScrollBar()->sizeHint().width());
+    // The browse grid's columns start as wide as their contents (within a
+    // limit) and can be dragged wider or narrower.
+    QHeaderView* columns = DBGrid1->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setStretchLastSection(true);
+    auto widenColumns = [this] {
+        const int limit = DBGrid1->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n')));
+        const auto& designed = DBGrid1->viewModel()->columns();
+        for (int c = 0; c < DBGrid1->viewModel()->columnCount(); ++c) {
+            DBGrid1->resizeColumnToContents(c);
+            const int wanted = std::max(DBGrid1->horizontalHeader()->sectionSizeHint(c),
+                                        std::min(DBGrid1->columnWidth(c), limit));
+            DBGrid1->setColumnWidth(c, std::max(designed[static_cast<std::size_t>(c)].width, wanted));
+        }
+    };
+    connect(DBGrid1->model(), &QAbstractItemModel::modelReset, this, widenColumns);
+    widenColumns();
+    ui::fitFixedSize(this, QSize(774, 503));
 }
 
 QWidget* TGlazForm::buildHeader() {
@@ -198,17 +232,19 @@ QWidget* TGlazForm::buildHeader() {
     for (auto* computed : {PrysEdit, TmpvEdit, TmptEdit}) {
         computed->setEnabled(false);
         computed->setAlignment(Qt::AlignRight);
-        computed->setFixedWidth(computed == PrysEdit ? 64 : 46);
+        computed->setFixedWidth(computed == PrysEdit ? ui::atLeast(computed, 64, QStringLiteral("0000.00"))
+                                                     : ui::atLeast(computed, 46, QStringLiteral("0000")));
     }
     skvaEdit = new ui::DBComboBox(v, "skva", ui::DBComboBox::Style::Editable, header);
     skvaEdit->setObjectName(QStringLiteral("skvaEdit"));
     skttEdit = new ui::DBComboBox(v, "sktt", ui::DBComboBox::Style::Editable, header);
     skttEdit->setObjectName(QStringLiteral("skttEdit"));
     for (auto* cone : {skvaEdit, skttEdit}) {
-        cone->setFixedWidth(94);
+        cone->setFixedWidth(ui::atLeast(cone, 94, QStringLiteral("00a - 0000"), 28));
         cone->setMaxVisibleItems(20);
     }
     OxrdEdit = edit(v, "oxrd", nullptr, header);
+    OxrdEdit->setMinimumWidth(ui::atLeast(OxrdEdit, 0, QStringLiteral("Oxidatie")));
     CatgEdit = new ui::DBComboBox(v, "catg", ui::DBComboBox::Style::Editable, header);
     CatgEdit->setObjectName(QStringLiteral("CatgEdit"));
     CatgEdit->setMaxVisibleItems(20);
@@ -293,7 +329,7 @@ void TGlazForm::buildRecipePage() {
     MolpCB = new ui::DBComboBox(v, "molp", ui::DBComboBox::Style::ListOnly, GrondstoffenTS);
     MolpCB->setObjectName(QStringLiteral("MolpCB"));
     MolpCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
-    MolpCB->setFixedWidth(48);
+    MolpCB->setFixedWidth(ui::atLeast(MolpCB, 48, QStringLiteral("M"), 36));
     auto* molpLabel = new QLabel(QStringLiteral("Mol gew/Perc."), GrondstoffenTS);
     molpLabel->setBuddy(MolpCB);
     top->addWidget(ZoekGrondstoffenButton);
@@ -327,11 +363,11 @@ void TGlazForm::buildRecipePage() {
         MatEdit[i] = edit(v, TableLayouts::matField(k), nullptr, GrondstoffenTS);
         MtmEdit[i] = edit(v, TableLayouts::mtmField(k), "##0.0000", GrondstoffenTS);
         MtpEdit[i] = edit(v, TableLayouts::mtpField(k), "##0.00", GrondstoffenTS);
-        MatEdit[i]->setMinimumWidth(190);
-        MtmEdit[i]->setFixedWidth(74);
-        MtpEdit[i]->setFixedWidth(66);
+        MatEdit[i]->setMinimumWidth(ui::atLeast(MatEdit[i], 190, QString(22, QLatin1Char('n'))));
+        MtmEdit[i]->setFixedWidth(ui::atLeast(MtmEdit[i], 74, QStringLiteral("000.0000")));
+        MtpEdit[i]->setFixedWidth(ui::atLeast(MtpEdit[i], 66, QStringLiteral("000.00")));
         for (auto* e : {MatEdit[i], MtmEdit[i], MtpEdit[i]})
-            e->setFixedHeight(22);
+            e->setFixedHeight(ui::heightAtLeast(e, 22, 6));
         MatEdit[i]->installEventFilter(this);
         MatEdit[i]->setAcceptDrops(true);
         recipe->addWidget(number, k, 0);
@@ -364,7 +400,8 @@ void TGlazForm::buildRecipePage() {
             value->setDisplayFormat("#0.###");
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             value->setFrameShape(QFrame::StyledPanel);
-            value->setFixedSize(56, 18);
+            value->setFixedSize(ui::atLeast(value, 56, QStringLiteral("00.000"), 8),
+                                ui::heightAtLeast(value, 18, 4));
             column->addWidget(caption, row, 0);
             column->addWidget(value, row, 1);
             ++row;
@@ -425,8 +462,8 @@ void TGlazForm::buildAdditionsPage() {
         TvsEdit[i] = edit(v, TableLayouts::tvsField(k), nullptr, ToegevStoffenTS);
         TvpEdit[i] = edit(v, TableLayouts::tvpField(k), nullptr, ToegevStoffenTS);
         TvpEdit[i]->setAlignment(Qt::AlignRight);
-        TvsEdit[i]->setFixedWidth(260);
-        TvpEdit[i]->setFixedWidth(70);
+        TvsEdit[i]->setFixedWidth(ui::atLeast(TvsEdit[i], 260, QString(30, QLatin1Char('n'))));
+        TvpEdit[i]->setFixedWidth(ui::atLeast(TvpEdit[i], 70, QStringLiteral("000.00")));
         TvsEdit[i]->installEventFilter(this);
         TvsEdit[i]->setAcceptDrops(true);
         // An addition's name can itself be dragged onto another name field.

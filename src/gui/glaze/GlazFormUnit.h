@@ -135,6 +135,7 @@ protected:
 
 private:
     void buildControls();
+    void buildLayout();
     QWidget* buildHeader();
     void buildBrowsePage();
     void buildRecipePage();

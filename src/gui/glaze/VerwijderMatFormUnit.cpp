@@ -4,6 +4,7 @@
 #include "engine/GlzDMUnit.h"
 #include "glaze/SlotChoice.h"
 #include "store/SettingsTable.h"
+#include "ui_VerwijderMatFormUnit.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
 
@@ -23,35 +24,27 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
+    buildLayout();
+    QPushButton* cancel = findChild<QPushButton*>(QStringLiteral("CancelButton"));
+    QPushButton* ok = Buttons->button(QDialogButtonBox::Ok);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FormCreate();
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
-    MatCB = new QComboBox(this);
-    MatCB->setObjectName(QStringLiteral("MatCB"));
-    MatCB->setEditable(false);
-    MatCB->setMaxVisibleItems(12);
-    layout->addWidget(MatCB);
-    layout->addStretch(1);
+void TVerwijderMatForm::buildLayout() {
+    Ui::TVerwijderMatForm form;
+    form.setupUi(this);
+    MatCB = form.MatCB;
     // Cancel on the left, OK on the right, whatever the platform's habit:
     // one box per button keeps the order and the standard (translated) texts.
-    auto* cancelBox = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    Buttons->setObjectName(QStringLiteral("Buttons"));
-    QPushButton* cancel = cancelBox->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    Buttons = form.Buttons;
+    form.CancelBox->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
     QPushButton* ok = Buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(cancelBox);
-    row->addWidget(Buttons);
-    row->addStretch(1);
-    layout->addLayout(row);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(306, 129);
-    FormCreate();
+    // The designed size is the whole window, title bar and border included.
+    ui::keepOuterSize(this, QSize(306, 129));
 }
 
 TVerwijderMatForm::~TVerwijderMatForm() {

@@ -29,6 +29,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildLayout();
     void FormCreate();
     void FormShow();
     void FormDestroy();

@@ -3,6 +3,7 @@
 #include "common/LanguageHolder.h"
 #include "common/Prompter.h"
 #include "common/TranslationTable.h"
+#include "materials/NameListFit.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
@@ -16,6 +17,8 @@
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -27,7 +30,9 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace kelvora {
@@ -85,14 +90,6 @@ const std::array<std::vector<OxideCell>, 3>& oxideColumns() {
 constexpr const char* OxideFormat = "#0.###";
 constexpr const char* MolgFormat = "###0.##";
 
-// Geometry of the analysis pages, in pixels.
-constexpr int OxideTop = 58;
-constexpr int OxideRowStep = 24;
-constexpr int OxideColumnStep = 160;
-constexpr int OxideLabelWidth = 50;
-constexpr int OxideEditWidth = 88;
-constexpr int FieldHeight = 21;
-
 QIcon helpIcon(const QColor& ink) {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
@@ -110,13 +107,6 @@ QIcon helpIcon(const QColor& ink) {
     return QIcon(pixmap);
 }
 
-QLabel* label(const QString& text, QWidget* parent, int left, int top) {
-    auto* l = new QLabel(text, parent);
-    l->move(left, top);
-    l->adjustSize();
-    return l;
-}
-
 } // namespace
 
 TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent)
@@ -124,7 +114,6 @@ TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& s
     setObjectName(QStringLiteral("MatForm"));
     setWindowTitle(QStringLiteral("Onderhoud grondstoffen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(701, 542);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -146,12 +135,9 @@ void TMatForm::buildControls() {
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
     DBNavigator1->setVisibleButtons(ui::DBNavigator::Editing);
     DBNavigator1->setView(&MatCDS);
-    DBNavigator1->move(8, 8);
-    DBNavigator1->adjustSize();
 
     HelpButton = new QPushButton(helpIcon(Qt::white), QStringLiteral("Help"), this);
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
-    HelpButton->setGeometry(224, 8, 75, 25);
     HelpButton->setAutoDefault(false);
     // Like the navigator's buttons, a click leaves the focus in the control
     // being typed into: its text is written once, by the action itself.
@@ -160,7 +146,6 @@ void TMatForm::buildControls() {
 
     CloseButton = new QPushButton(QStringLiteral("Sluiten"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
-    CloseButton->setGeometry(618, 8, 75, 25);
     CloseButton->setAutoDefault(false);
     CloseButton->setFocusPolicy(Qt::NoFocus);
     connect(CloseButton, &QPushButton::clicked, this, [this] { close(); });
@@ -169,23 +154,16 @@ void TMatForm::buildControls() {
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setView(&MatCDS, {{"naam", QStringLiteral("naam"), 140}});
     DBGrid1->setGridReadOnly(true);
-    // The grid is as wide as its one 140-pixel column with the row marker
-    // and the scroll bar beside it.
     DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const int gridWidth = 140 + DBGrid1->verticalHeader()->sizeHint().width() + 2 * DBGrid1->frameWidth() +
-                          DBGrid1->verticalScrollBar()->sizeHint().width();
-    DBGrid1->setGeometry(8, 41, gridWidth, 493);
 
-    NaamLbl = label(QStringLiteral("Naam"), this, 200, 41);
+    NaamLbl = new QLabel(QStringLiteral("Naam"), this);
     NaamLbl->setObjectName(QStringLiteral("NaamLbl"));
     NaamEdit = new ui::DBEdit(&MatCDS, "naam", this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
-    NaamEdit->setGeometry(200, 57, 289, 23);
     bindings_.push_back(NaamEdit);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(200, 86, 493, 448);
     AlgemeenTS = new QWidget;
     AlgemeenTS->setObjectName(QStringLiteral("AlgemeenTS"));
     OmschrijvingTS = new QWidget;
@@ -198,37 +176,32 @@ void TMatForm::buildControls() {
     PageControl1->setCurrentWidget(AlgemeenTS);
 
     // "Algemeen": four fields in a row, each under its label, and the conversion.
-    PrijsLbl = label(QStringLiteral("Prijs"), AlgemeenTS, 8, 6);
+    PrijsLbl = new QLabel(QStringLiteral("Prijs"), AlgemeenTS);
     PrijsLbl->setObjectName(QStringLiteral("PrijsLbl"));
     PrijsEdit = new ui::DBEdit(&MatCDS, "prys", AlgemeenTS);
     PrijsEdit->setObjectName(QStringLiteral("PrijsEdit"));
-    PrijsEdit->setGeometry(8, 22, 88, FieldHeight);
-    MolgewichtLbl = label(QStringLiteral("Molgewicht"), AlgemeenTS, 104, 6);
+    MolgewichtLbl = new QLabel(QStringLiteral("Molgewicht"), AlgemeenTS);
     MolgewichtLbl->setObjectName(QStringLiteral("MolgewichtLbl"));
     MolgewichtEdit = new ui::DBEdit(&MatCDS, "molg", AlgemeenTS);
     MolgewichtEdit->setObjectName(QStringLiteral("MolgewichtEdit"));
-    MolgewichtEdit->setGeometry(104, 22, 88, FieldHeight);
     MolgewichtEdit->setDisplayFormat(MolgFormat);
-    MolProcLbl = label(QStringLiteral("Mol/Proc"), AlgemeenTS, 200, 6);
+    MolProcLbl = new QLabel(QStringLiteral("Mol/Proc"), AlgemeenTS);
     MolProcLbl->setObjectName(QStringLiteral("MolProcLbl"));
     MolProcCB = new ui::DBComboBox(&MatCDS, "molproc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     MolProcCB->setObjectName(QStringLiteral("MolProcCB"));
     MolProcCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
     MolProcCB->lineEdit()->setMaxLength(1);
-    MolProcCB->setGeometry(200, 22, 64, FieldHeight);
-    BeschikbaarLbl = label(QStringLiteral("Beschikbaar"), AlgemeenTS, 272, 6);
+    BeschikbaarLbl = new QLabel(QStringLiteral("Beschikbaar"), AlgemeenTS);
     BeschikbaarLbl->setObjectName(QStringLiteral("BeschikbaarLbl"));
     BeschikbaarCB = new ui::DBComboBox(&MatCDS, "besc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     BeschikbaarCB->setObjectName(QStringLiteral("BeschikbaarCB"));
     BeschikbaarCB->setItems({QStringLiteral("J"), QStringLiteral("N")});
     BeschikbaarCB->lineEdit()->setMaxLength(1);
-    BeschikbaarCB->setGeometry(272, 22, 64, FieldHeight);
     bindings_.insert(bindings_.end(), {PrijsEdit, MolgewichtEdit, MolProcCB, BeschikbaarCB});
 
     Proc2MolButton = new QPushButton(QStringLiteral("% ==> Mol"), AlgemeenTS);
     Proc2MolButton->setObjectName(QStringLiteral("Proc2MolButton"));
     Proc2MolButton->setToolTip(QString::fromUtf8(Proc2MolHint));
-    Proc2MolButton->setGeometry(376, 20, 88, 25);
     Proc2MolButton->setAutoDefault(false);
     Proc2MolButton->setFocusPolicy(Qt::TabFocus);
     connect(Proc2MolButton, &QPushButton::clicked, this, [this] { Proc2MolButtonClick(); });
@@ -236,22 +209,23 @@ void TMatForm::buildControls() {
     molarEdits_ = buildOxideFields(AlgemeenTS, false);
 
     // "Omschrijving": the supplier and the free description.
-    LeverancierLbl = label(QStringLiteral("Leverancier"), OmschrijvingTS, 8, 6);
+    LeverancierLbl = new QLabel(QStringLiteral("Leverancier"), OmschrijvingTS);
     LeverancierLbl->setObjectName(QStringLiteral("LeverancierLbl"));
     LeverancierEdit = new ui::DBEdit(&MatCDS, "levr", OmschrijvingTS);
     LeverancierEdit->setObjectName(QStringLiteral("LeverancierEdit"));
-    LeverancierEdit->setGeometry(8, 22, 289, 23);
     OmschrijvingMemo = new ui::DBMemo(&MatCDS, "omsc", OmschrijvingTS);
     OmschrijvingMemo->setObjectName(QStringLiteral("OmschrijvingMemo"));
-    OmschrijvingMemo->setGeometry(8, 54, 469, 356);
     bindings_.insert(bindings_.end(), {LeverancierEdit, OmschrijvingMemo});
 
     // "Samenst. proc.": the percentages, laid out as the molar values.
-    auto* procHint = label(QStringLiteral("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
-                                          "\"% ==> Mol\" op het tabblad Algemeen."),
-                           SamenstProcTS, 8, 6);
+    auto* procHint =
+        new QLabel(QStringLiteral("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
+                                  "\"% ==> Mol\" op het tabblad Algemeen."),
+                   SamenstProcTS);
     procHint->setObjectName(QStringLiteral("ProcHintLbl"));
     percentEdits_ = buildOxideFields(SamenstProcTS, true);
+
+    buildLayout(procHint);
 }
 
 std::vector<TMatForm::OxideEdit> TMatForm::buildOxideFields(QWidget* page, bool percentages) {
@@ -259,19 +233,15 @@ std::vector<TMatForm::OxideEdit> TMatForm::buildOxideFields(QWidget* page, bool 
     const QColor uncommon = palette().color(QPalette::ToolTipBase);
     const auto& columns = oxideColumns();
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const int left = 8 + static_cast<int>(c) * OxideColumnStep;
         for (std::size_t r = 0; r < columns[c].size(); ++r) {
             const OxideCell& cell = columns[c][r];
             const Oxide* oxide = OxideCatalogue::byStem(cell.stem);
-            const int top = OxideTop + static_cast<int>(r) * OxideRowStep;
             const std::string field = percentages ? oxide->percentField() : std::string(oxide->stem);
             auto* caption =
                 new QLabel(QString::fromUtf8(oxide->label.data(), qsizetype(oxide->label.size())), page);
-            caption->setGeometry(left, top, OxideLabelWidth, FieldHeight);
             caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             auto* edit = new ui::DBEdit(&MatCDS, field, page);
             edit->setObjectName(QString::fromStdString(field + "Edit"));
-            edit->setGeometry(left + OxideLabelWidth, top, OxideEditWidth, FieldHeight);
             edit->setDisplayFormat(OxideFormat);
             QFont bold = edit->font();
             bold.setBold(true);
@@ -282,11 +252,135 @@ std::vector<TMatForm::OxideEdit> TMatForm::buildOxideFields(QWidget* page, bool 
                 edit->setPalette(tinted);
             }
             caption->setBuddy(edit);
-            edits.push_back({cell.stem, edit});
+            edits.push_back({cell.stem, edit, caption});
             bindings_.push_back(edit);
         }
     }
     return edits;
+}
+
+// The window as designed for the default font: the list at the left, the
+// name and the pages at the right, 8 pixels from every edge; the analysis
+// rows 24 pixels apart. A larger font makes every part as large as it needs.
+void TMatForm::buildLayout(QLabel* procHint) {
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 8, 8, 8);
+    root->setSpacing(8);
+
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    bar->addWidget(DBNavigator1);
+    bar->addSpacing(16);
+    bar->addWidget(HelpButton);
+    bar->addStretch(1);
+    bar->addWidget(CloseButton);
+    for (QPushButton* b : {HelpButton, CloseButton}) {
+        b->setMinimumWidth(75);
+        b->setFixedHeight(ui::heightAtLeast(b, 25));
+    }
+    root->addLayout(bar);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    body->addWidget(DBGrid1);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(0);
+    NaamLbl->setMinimumHeight(16);
+    right->addWidget(NaamLbl);
+    NaamEdit->setFixedSize(ui::atLeast(NaamEdit, 289, QString(36, QLatin1Char('n'))),
+                           ui::heightAtLeast(NaamEdit, 23, 6));
+    right->addWidget(NaamEdit, 0, Qt::AlignLeft);
+    right->addSpacing(6);
+    right->addWidget(PageControl1, 1);
+    body->addLayout(right, 1);
+    root->addLayout(body, 1);
+
+    // "Algemeen": the four fields under their labels, the conversion beside them.
+    auto* general = new QVBoxLayout(AlgemeenTS);
+    general->setContentsMargins(8, 6, 8, 0);
+    general->setSpacing(0);
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(8);
+    fields->setVerticalSpacing(0);
+    const int fieldHeight = ui::heightAtLeast(PrijsEdit, 21, 6);
+    const struct {
+        QLabel* label;
+        QWidget* field;
+        int width;
+    } row[] = {{PrijsLbl, PrijsEdit, 88},
+               {MolgewichtLbl, MolgewichtEdit, 88},
+               {MolProcLbl, MolProcCB, 64},
+               {BeschikbaarLbl, BeschikbaarCB, 64}};
+    int column = 0;
+    for (const auto& cell : row) {
+        cell.label->setMinimumHeight(16);
+        const int width = std::max(ui::atLeast(cell.field, cell.width, QStringLiteral("00000.00")),
+                                   cell.field->minimumSizeHint().width());
+        cell.field->setFixedSize(width, fieldHeight);
+        fields->addWidget(cell.label, 0, column);
+        fields->addWidget(cell.field, 1, column, Qt::AlignLeft);
+        ++column;
+    }
+    fields->setColumnMinimumWidth(column++, 24);
+    Proc2MolButton->setMinimumWidth(88);
+    Proc2MolButton->setFixedHeight(ui::heightAtLeast(Proc2MolButton, 25));
+    fields->addWidget(Proc2MolButton, 1, column++, Qt::AlignVCenter);
+    fields->setColumnStretch(column, 1);
+    general->addLayout(fields);
+    const int oxideGap = 14;
+    general->addSpacing(oxideGap);
+    general->addLayout(oxideGrid(molarEdits_));
+    general->addStretch(1);
+
+    // "Omschrijving": the supplier over the description.
+    auto* description = new QVBoxLayout(OmschrijvingTS);
+    description->setContentsMargins(8, 6, 8, 8);
+    description->setSpacing(0);
+    LeverancierLbl->setMinimumHeight(16);
+    description->addWidget(LeverancierLbl);
+    LeverancierEdit->setFixedSize(ui::atLeast(LeverancierEdit, 289, QString(36, QLatin1Char('n'))),
+                                  ui::heightAtLeast(LeverancierEdit, 23, 6));
+    description->addWidget(LeverancierEdit, 0, Qt::AlignLeft);
+    description->addSpacing(9);
+    description->addWidget(OmschrijvingMemo, 1);
+
+    // "Samenst. proc.": the hint, then the percentages where the molar values stand.
+    auto* composition = new QVBoxLayout(SamenstProcTS);
+    composition->setContentsMargins(8, 6, 8, 0);
+    composition->setSpacing(0);
+    composition->addWidget(procHint);
+    composition->addSpacing(std::max(6, 16 + fieldHeight + oxideGap - procHint->sizeHint().height()));
+    composition->addLayout(oxideGrid(percentEdits_));
+    composition->addStretch(1);
+
+    nameList_ = new NameListFit(DBGrid1, 184, [this] { refit(); });
+    refit();
+}
+
+QGridLayout* TMatForm::oxideGrid(const std::vector<OxideEdit>& edits) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(0);
+    const int height = ui::heightAtLeast(edits.front().edit, 21, 6);
+    grid->setVerticalSpacing(std::max(3, 24 - height));
+    std::size_t i = 0;
+    const auto& columns = oxideColumns();
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const int left = 3 * static_cast<int>(c);
+        for (std::size_t r = 0; r < columns[c].size(); ++r, ++i) {
+            const OxideEdit& cell = edits[i];
+            cell.caption->setFixedSize(ui::atLeast(cell.caption, 50, cell.caption->text(), 10), height);
+            cell.edit->setFixedSize(ui::atLeast(cell.edit, 88, QStringLiteral("0000.000")), height);
+            grid->addWidget(cell.caption, static_cast<int>(r), left);
+            grid->addWidget(cell.edit, static_cast<int>(r), left + 1);
+        }
+        if (c + 1 < columns.size()) grid->setColumnMinimumWidth(left + 2, 22);
+    }
+    grid->setColumnStretch(3 * static_cast<int>(columns.size()), 1);
+    return grid;
+}
+
+void TMatForm::refit() {
+    ui::fitFixedSize(this, QSize(701, 542));
 }
 
 void TMatForm::setTabOrder() {
@@ -368,11 +462,9 @@ void TMatForm::applyCaptions(int taal) {
     PageControl1->setTabText(PageControl1->indexOf(OmschrijvingTS), caption("omschrijvingts"));
     PageControl1->setTabText(PageControl1->indexOf(SamenstProcTS), caption("samenstproc"));
     PrijsLbl->setText(caption("prijs"));
-    PrijsLbl->adjustSize();
     MolgewichtLbl->setText(caption("molgewicht"));
-    MolgewichtLbl->adjustSize();
     BeschikbaarLbl->setText(caption("beschikbaar"));
-    BeschikbaarLbl->adjustSize();
+    refit();
 }
 
 void TMatForm::FormHide() {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -16,6 +17,7 @@ namespace kelvora {
 class LanguageHolder;
 class Prompter;
 class SettingsFile;
+class NameListFit;
 
 namespace ui {
 class DBComboBox;
@@ -100,9 +102,14 @@ private:
     struct OxideEdit {
         std::string_view stem;
         ui::DBEdit* edit;
+        QLabel* caption;
     };
     void buildControls();
     std::vector<OxideEdit> buildOxideFields(QWidget* page, bool percentages);
+    void buildLayout(QLabel* procHint);
+    QGridLayout* oxideGrid(const std::vector<OxideEdit>& edits);
+    // Gives the window its designed size, or more when its contents need it.
+    void refit();
     void setTabOrder();
     void FormCreate();
     void FormDestroy();
@@ -117,6 +124,7 @@ private:
     Prompter& prompter_;
     SettingsFile& settings_;
     ui::ViewAutoSave* autoSave_ = nullptr;
+    NameListFit* nameList_ = nullptr;
     int appliedTaal_ = 0;
 };
 

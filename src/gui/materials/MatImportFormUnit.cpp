@@ -2,7 +2,9 @@
 
 #include "common/Prompter.h"
 #include "materials/MaterialImporter.h"
+#include "ui_MatImportFormUnit.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -15,31 +17,11 @@ TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("MatImportForm"));
     setWindowTitle(QStringLiteral("MatImportForm"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(564, 115);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
-
-    Label1 = new QLabel(QStringLiteral("Importeer vanuit bestand:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(16, 12);
-    Label1->adjustSize();
-
-    FileEdit = new QLineEdit(this);
-    FileEdit->setObjectName(QStringLiteral("FileEdit"));
-    FileEdit->setGeometry(16, 30, 433, 25);
-    Label1->setBuddy(FileEdit);
-
-    BrwoeseButton = new QPushButton(QStringLiteral("Bladeren..."), this);
-    BrwoeseButton->setObjectName(QStringLiteral("BrwoeseButton"));
-    BrwoeseButton->setGeometry(464, 30, 85, 25);
-    BrwoeseButton->setAutoDefault(false);
+    buildLayout();
     connect(BrwoeseButton, &QPushButton::clicked, this, [this] { BrwoeseButtonClick(); });
-
-    ImportButton = new QPushButton(QStringLiteral("Importeer"), this);
-    ImportButton->setObjectName(QStringLiteral("ImportButton"));
-    ImportButton->setGeometry(16, 72, 85, 25);
-    ImportButton->setAutoDefault(false);
     connect(ImportButton, &QPushButton::clicked, this, [this] { ImportButtonClick(); });
 
     OpenDialog1 = new QFileDialog(this, QStringLiteral("Import bestand"));
@@ -57,6 +39,19 @@ TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(pa
 }
 
 TMatImportForm::~TMatImportForm() = default;
+
+void TMatImportForm::buildLayout() {
+    Ui::TMatImportForm form;
+    form.setupUi(this);
+    Label1 = form.Label1;
+    FileEdit = form.FileEdit;
+    BrwoeseButton = form.BrwoeseButton;
+    ImportButton = form.ImportButton;
+    for (QWidget* w : {static_cast<QWidget*>(FileEdit), static_cast<QWidget*>(BrwoeseButton),
+                       static_cast<QWidget*>(ImportButton)})
+        w->setFixedHeight(ui::heightAtLeast(w, 25));
+    ui::fitFixedSize(this, QSize(564, 115));
+}
 
 void TMatImportForm::FormCreate() {
     // It keeps no settings and applies no translation.

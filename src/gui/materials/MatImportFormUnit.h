@@ -32,6 +32,7 @@ public:
     QFileDialog* OpenDialog1 = nullptr;
 
 private:
+    void buildLayout();
     void FormCreate();
     Prompter& prompter_;
 };

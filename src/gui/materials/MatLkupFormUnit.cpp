@@ -1,6 +1,7 @@
 #include "materials/MatLkupFormUnit.h"
 
 #include "engine/GlzDMUnit.h"
+#include "materials/NameListFit.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DBLabel.h"
@@ -44,7 +45,7 @@ ui::DBLabel* TMatLkupForm::value(const char* field, const char* format, bool bol
     if (format) label->setDisplayFormat(format);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setFrameShape(QFrame::StyledPanel);
-    label->setFixedSize(54, 19);
+    label->setFixedSize(ui::atLeast(label, 54, QStringLiteral("00.000"), 6), ui::heightAtLeast(label, 19, 5));
     if (bold) {
         QFont font = label->font();
         font.setBold(true);
@@ -58,8 +59,6 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     setObjectName(QStringLiteral("MatLkupForm"));
     setWindowTitle(QStringLiteral("Grondstoffen zoeken"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(539, 280);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
@@ -116,7 +115,6 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     DBGrid1->setView(materials(), {{"naam", QStringLiteral("Naam"), 200}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    DBGrid1->setFixedWidth(190);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
     body->addWidget(DBGrid1);
 
@@ -124,17 +122,18 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     // then its main oxides in three columns.
     auto* right = new QVBoxLayout;
     right->setSpacing(10);
-    auto* main = new QHBoxLayout;
-    main->setSpacing(6);
+    // Each value under its label.
+    auto* main = new QGridLayout;
+    main->setHorizontalSpacing(12);
+    main->setVerticalSpacing(1);
     PrysLabel = value("prys", "##0.00", false, this);
     MolgLabel = value("molg", "###0.00", false, this);
-    MolgLabel->setFixedWidth(64);
-    main->addWidget(caption(QStringLiteral("Prijs"), false, this));
-    main->addWidget(PrysLabel);
-    main->addSpacing(12);
-    main->addWidget(caption(QStringLiteral("Molgewicht"), false, this));
-    main->addWidget(MolgLabel);
-    main->addStretch(1);
+    MolgLabel->setFixedWidth(ui::atLeast(MolgLabel, 64, QStringLiteral("0000.00"), 6));
+    main->addWidget(caption(QStringLiteral("Prijs"), false, this), 0, 0);
+    main->addWidget(PrysLabel, 1, 0, Qt::AlignLeft);
+    main->addWidget(caption(QStringLiteral("Molgewicht"), false, this), 0, 1);
+    main->addWidget(MolgLabel, 1, 1, Qt::AlignLeft);
+    main->setColumnStretch(2, 1);
     right->addLayout(main);
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(6);
@@ -159,8 +158,17 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     right->addLayout(figures, 1);
     body->addLayout(right, 1);
     layout->addLayout(body, 1);
+    buildLayout();
 
     FormCreate();
+}
+
+void TMatLkupForm::buildLayout() {
+    for (QPushButton* b : {VoegToebutton, CloseButton})
+        b->setFixedHeight(ui::heightAtLeast(b, 25));
+    // The list starts as designed and grows to its longest name.
+    new NameListFit(DBGrid1, 190, [this] { ui::fitFixedSize(this, QSize(539, 280)); });
+    ui::fitFixedSize(this, QSize(539, 280));
 }
 
 TMatLkupForm::~TMatLkupForm() {

@@ -53,6 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildLayout();
     void FormCreate();
     void FormDestroy();
     void startNameDrag();

@@ -26,8 +26,8 @@ public:
     QPushButton* UpgradeButton = nullptr;
 
 private:
+    void buildLayout();
     void FormCreate();
-    void fitWarning();
     Prompter& prompter_;
 };
 
