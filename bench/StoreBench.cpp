@@ -47,7 +47,7 @@ Packet bigMaterials() {
     }
     // The store writes rows in name order; so does this file.
     std::stable_sort(p.rows.begin(), p.rows.end(),
-                     [](const Row& a, const Row& b) { return a.text[0] < b.text[0]; });
+                     [&p](const Row& a, const Row& b) { return p.text(a, 0) < p.text(b, 0); });
     return p;
 }
 

@@ -3,11 +3,13 @@
 
 #include "common/NumberFormat.h"
 #include "store/DataFiles.h"
+#include "store/DataFolderLock.h"
 #include "store/StoreError.h"
 
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <unistd.h>
 
 namespace kelvora::cli {
@@ -25,6 +27,14 @@ std::string executableFolder(const char* argv0) {
     return exe.parent_path().string();
 }
 
+// Commands that write the tables of the data folder. Each holds the folder's
+// lock while it runs, so that two writers never lose each other's changes;
+// the reading commands (list, show, report, export) take no lock.
+bool writesDataFolder(const std::string& name) {
+    static const std::set<std::string> writers{"import", "calc", "calc-all", "convert"};
+    return writers.count(name) != 0;
+}
+
 void usage(std::ostream& err) {
     err << "usage: kelvora-cli [--db DIR] COMMAND [ARGS]\n"
            "  --db DIR   folder holding mat.cds and glz.cds (default: db0991 beside kelvora-cli)\n"
@@ -33,6 +43,10 @@ void usage(std::ostream& err) {
         if (c.usage[0]) err << "  " << c.usage << "\n";
 }
 } // namespace
+
+DataFolderLock lockFolder(const std::string& folder) {
+    return DataFolderLock::acquire(folder, kLockWait);
+}
 
 CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFn run) {
     registry().push_back({name, usage, run});
@@ -61,6 +75,8 @@ int main(int argc, char** argv) {
         if (words[0] != c.name) continue;
         CliContext ctx{db, std::vector<std::string>(words.begin() + 1, words.end()), std::cout, std::cerr};
         try {
+            kelvora::DataFolderLock lock;
+            if (writesDataFolder(c.name)) lock = lockFolder(db);
             int rc = c.run(ctx);
             if (rc == 2) usage(std::cerr);
             return rc;

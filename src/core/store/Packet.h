@@ -12,6 +12,9 @@ namespace kelvora {
 // One row of a packet. Numeric fields (float and integer) live in `num`, text
 // and memo fields in `text`; which slot a field uses is the packet's business.
 // An empty number is a NaN (no stored number can be NaN); an empty text is "".
+// A row whose every value is empty holds no slots at all (both vectors
+// empty), so that files of many empty rows stay small in memory; the packet's
+// setters give a row its slots when it gets its first value.
 struct Row {
     std::vector<double> num;
     std::vector<std::string> text;
@@ -38,7 +41,12 @@ public:
     bool isText(int field) const { return slots_[static_cast<std::size_t>(field)].text; }
     int slot(int field) const { return slots_[static_cast<std::size_t>(field)].index; }
 
-    Row emptyRow() const;
+    Row emptyRow() const { return Row(); }
+    // Gives a row without slots its slots (every value empty).
+    void materialize(Row& row) const;
+    bool isMaterialized(const Row& row) const { return !row.num.empty() || !row.text.empty(); }
+    // Heap bytes a row with slots takes beyond sizeof(Row), without its texts.
+    std::size_t slotBytes() const;
     bool isNull(const Row& row, int field) const;
     double number(const Row& row, int field) const; // NaN when empty
     const std::string& text(const Row& row, int field) const;

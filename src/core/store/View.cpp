@@ -81,17 +81,21 @@ void View::bind(Packet& packet) const {
 void View::open() {
     if (active()) return;
     std::optional<Packet> packet;
+    FileIdentity identity;
     try {
-        packet = fileName_.empty() ? std::nullopt : readPacketFile(fileName_);
+        packet = fileName_.empty() ? std::nullopt : readPacketFile(fileName_, &identity);
     } catch (const StoreError& e) {
         fail(e.what());
     }
     if (!packet) fail("Missing data provider or data packet");
     openPacket(std::move(*packet));
+    readIdentity_ = identity;
+    readPath_ = fileName_;
 }
 
 void View::openPacket(Packet packet) {
     if (active()) return;
+    readIdentity_.reset();
     bind(packet);
     if (!orderField_.empty() && packet.fieldIndex(orderField_) < 0)
         fail(formatMessage("Field '%s' not found", {orderField_}));
@@ -114,12 +118,14 @@ void View::close() {
     // caller sees the error; nothing is thrown away.
     if (changed_ && !fileName_.empty()) {
         try {
-            writePacketFile(fileName_, packet_);
+            const bool sameFile = readIdentity_ && readPath_ == fileName_;
+            writePacketFile(fileName_, packet_, sameFile ? &*readIdentity_ : nullptr);
         } catch (const StoreError& e) {
             fail(e.what());
         }
     }
     packet_ = Packet();
+    readIdentity_.reset();
     current_ = -1;
     eof_ = bof_ = true;
     changed_ = false;
@@ -136,9 +142,8 @@ int View::keyField() const {
 void View::sortRows() {
     int key = keyField();
     if (key < 0) return;
-    auto slot = static_cast<std::size_t>(packet_.slot(key));
     for (Row& row : packet_.rows)
-        row.key = row.text[slot];
+        row.key = packet_.text(row, key);
     auto less = [](const Row& a, const Row& b) { return a.key < b.key; };
     // Files the store wrote are already in name order; only others need sorting.
     if (!std::is_sorted(packet_.rows.begin(), packet_.rows.end(), less))

@@ -1,5 +1,6 @@
 #pragma once
 #include "model/FieldDef.h"
+#include "store/FileIdentity.h"
 #include "store/Packet.h"
 
 #include <optional>
@@ -63,6 +64,8 @@ public:
     void openPacket(Packet packet);
     // Drops an unposted edit, writes the file when something was posted since
     // open (atomically), then closes. A failed write leaves the view open.
+    // The write is refused when the file on disk is no longer the one the
+    // view read (another program changed it); the file is then untouched.
     void close();
     bool active() const { return state_ != ViewState::Closed; }
     ViewState state() const { return state_; }
@@ -153,6 +156,9 @@ private:
     bool hasBackup_ = false; // whether backup_ holds the row being edited
     std::string keyBefore_;  // order key of the row before edit
     std::vector<ViewObserver*> observers_;
+    // Which file open() read, and under which name; a write checks it first.
+    std::optional<FileIdentity> readIdentity_;
+    std::string readPath_;
 };
 
 } // namespace kelvora
