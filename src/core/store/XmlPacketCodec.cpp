@@ -275,6 +275,22 @@ std::string encodeXml(const Packet& packet) {
         out += "/>\n";
     }
     out += "</ROWDATA>\n</DATAPACKET>\n";
+    // A reader allows the rows only so much memory for a file of this size;
+    // refuse to write a file that Kelvora would refuse to read.
+    RowMemoryBudget budget(out.size());
+    budget.reserveRows(packet.rows.size());
+    for (const Row& row : packet.rows) {
+        if (!packet.isMaterialized(row)) continue;
+        budget.addSlots(packet.slotBytes());
+        for (int i = 0; i < packet.fieldCount(); ++i) {
+            if (!packet.isText(i)) continue;
+            const auto& f = fields[static_cast<std::size_t>(i)];
+            const std::string& text = packet.text(row, i);
+            budget.addText(f.type == FieldType::Text
+                               ? utf8::prefix(text, static_cast<std::size_t>(f.width)).size()
+                               : text.size());
+        }
+    }
     return out;
 }
 
@@ -369,7 +385,7 @@ Packet decodeXml(std::string_view bytes) {
             }
             const auto& f = fields[static_cast<std::size_t>(field)];
             if (setIn[static_cast<std::size_t>(field)] == r)
-                throw PacketFormatError(rowText(r) + " has the field '" + f.name + "' twice");
+                throw PacketFormatError(rowText(r) + " has the field '" + std::string(name) + "' twice");
             setIn[static_cast<std::size_t>(field)] = r;
             std::string_view value = a.value();
             if (value.empty()) continue;
