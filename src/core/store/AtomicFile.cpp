@@ -1,5 +1,6 @@
 #include "store/AtomicFile.h"
 
+#include "store/DataFolderLock.h"
 #include "store/StoreError.h"
 
 #include <cerrno>
@@ -91,6 +92,7 @@ int AtomicFile::removeStaleTemporaries(const std::string& path) {
 }
 
 void AtomicFile::write(const std::string& path, std::string_view bytes, const FileIdentity* expected) {
+    DataFolderLock::checkWritable(folderOf(path));
     const std::string target = resolveLinks(path);
     std::string folder = folderOf(target);
 

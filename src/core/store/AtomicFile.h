@@ -19,7 +19,8 @@ namespace kelvora {
 // temporary file in the target's folder) and the link stays a link. An
 // existing file keeps its mode and, when the program runs as root, its owner
 // and group. A file without write permission, or one that is no regular file,
-// is refused ("Unable to write to ...") and left as it is.
+// is refused ("Unable to write to ...") and left as it is. Nothing is written
+// into a folder that this program marked read-only (DataFolderLock).
 class AtomicFile {
 public:
     // With `expected`, the write is refused when the file on disk is no longer

@@ -45,8 +45,7 @@ Packet decodePacket(std::string_view bytes);
 // an interrupted write of this file are removed first.
 std::optional<Packet> readPacketFile(const std::string& path, FileIdentity* identity = nullptr);
 // Writes the binary encoding, replacing the file atomically. With `expected`,
-// refuses when the file is no longer the one that was read. Refuses every
-// write into a data folder marked read-only (DataFolderLock::markReadOnly).
+// refuses when the file is no longer the one that was read.
 void writePacketFile(const std::string& path, const Packet& packet, const FileIdentity* expected = nullptr);
 void writeXmlPacketFile(const std::string& path, const Packet& packet);
 

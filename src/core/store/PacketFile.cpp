@@ -41,7 +41,6 @@ std::optional<Packet> readPacketFile(const std::string& path, FileIdentity* iden
 }
 
 void writePacketFile(const std::string& path, const Packet& packet, const FileIdentity* expected) {
-    DataFolderLock::checkWritable(folderOf(path));
     removeLeftovers(path);
     AtomicFile::write(path, encodeBinary(packet), expected);
 }
