@@ -203,7 +203,7 @@ Packet decodeBinary(std::string_view bytes) {
                 if (text.empty())
                     throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
                                             " holds an empty text that is not marked empty");
-                if (!utf8::isValid(text))
+                if (!isValidUtf8Text(text))
                     throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
                                             " holds text that is not valid UTF-8");
                 budget.addText(text.size());

@@ -1,7 +1,10 @@
 #pragma once
+#include "common/Utf8.h"
 #include "model/FieldDef.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -22,6 +25,20 @@ struct Row {
     // so that a key lookup reads contiguous memory. Codecs ignore it.
     std::string key;
 };
+
+// Whether a text from a file is well-formed UTF-8; ASCII, the usual case, is
+// checked eight bytes at a time.
+inline bool isValidUtf8Text(std::string_view text) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080u) break;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) & 0x80) return utf8::isValid(text.substr(i));
+    return true; // everything before i is ASCII, so i starts a character
+}
 
 inline constexpr double kNullNumber = std::numeric_limits<double>::quiet_NaN();
 inline bool isNullNumber(double v) {

@@ -16,12 +16,22 @@ class RowMemoryBudget {
 public:
     explicit RowMemoryBudget(std::size_t inputBytes);
     void reserveRows(std::size_t rows); // the rows themselves, before any value
-    void addSlots(std::size_t bytes);   // a row got its value slots
-    void addText(std::size_t bytes);    // a text value beyond the short-string buffer
+    // A row got its value slots.
+    void addSlots(std::size_t bytes) {
+        used_ += bytes;
+        if (used_ > limit_) refuse();
+    }
+    // A text value; short texts live inside the string itself (counted with the slots).
+    void addText(std::size_t bytes) {
+        if (bytes < kShortText) return;
+        used_ += bytes + 1;
+        if (used_ > limit_) refuse();
+    }
     std::size_t limit() const { return limit_; }
 
 private:
-    void add(std::size_t bytes);
+    static constexpr std::size_t kShortText = 16;
+    [[noreturn]] void refuse() const;
     std::size_t limit_;
     std::size_t used_ = 0;
 };

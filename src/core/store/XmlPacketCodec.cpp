@@ -391,7 +391,7 @@ Packet decodeXml(std::string_view bytes) {
             if (value.empty()) continue;
             if (!packet.isMaterialized(row)) budget.addSlots(packet.slotBytes());
             if (packet.isText(field)) {
-                if (!utf8::isValid(value))
+                if (!isValidUtf8Text(value))
                     throw PacketFormatError("field '" + f.name + "' of " + rowText(r) +
                                             " holds text that is not valid UTF-8");
                 std::string_view kept = f.type == FieldType::Text
