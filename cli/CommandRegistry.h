@@ -1,5 +1,8 @@
 #pragma once
 #include "store/DataFiles.h"
+#include "store/DataFolderLock.h"
+
+#include <chrono>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,5 +33,11 @@ struct CommandRegistrar {
 };
 
 const std::vector<Command>& commands();
+
+// How long a writing command waits for another Kelvora program to finish with
+// the data folder before it gives up (exit 1, DataFolderBusy's message).
+inline constexpr std::chrono::seconds kLockWait{10};
+// The lock of `folder` for a command that writes there.
+DataFolderLock lockFolder(const std::string& folder);
 
 } // namespace kelvora::cli

@@ -81,7 +81,11 @@ int seed(CliContext& ctx) {
     const std::string& source = ctx.args[0];
     const std::string& target = ctx.args[1];
     if (std::filesystem::exists(target)) return 0;
-    std::filesystem::create_directories(std::filesystem::path(target).parent_path());
+    const auto folder = std::filesystem::path(target).parent_path();
+    std::filesystem::create_directories(folder);
+    // Another program may be creating the same file: check again under the lock.
+    DataFolderLock lock = lockFolder(folder.empty() ? "." : folder.string());
+    if (std::filesystem::exists(target)) return 0;
     auto packet = readPacketFile(source);
     if (!packet) {
         ctx.err << "Cannot read starter data \"" << source << "\"\n";
@@ -96,6 +100,9 @@ int newTable(CliContext& ctx) {
     bool xml = ctx.args.size() == 3 && ctx.args[2] == "--xml";
     if ((ctx.args.size() != 2 && !xml) || !isTableWord(ctx.args[0], false)) return 2;
     Packet packet(ctx.args[0] == "materials" ? TableLayouts::materials() : TableLayouts::glazes());
+    // The file may be a table of a data folder another program is writing.
+    const auto folder = std::filesystem::path(ctx.args[1]).parent_path();
+    DataFolderLock lock = lockFolder(folder.empty() ? "." : folder.string());
     if (xml)
         writeXmlPacketFile(ctx.args[1], packet);
     else

@@ -4,11 +4,13 @@
 #include "common/DataLocation.h"
 #include "common/NumberFormat.h"
 #include "store/DataFiles.h"
+#include "store/DataFolderLock.h"
 #include "store/StoreError.h"
 
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <unistd.h>
 
 namespace kelvora::cli {
@@ -24,6 +26,14 @@ std::filesystem::path executablePath(const char* argv0) {
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) exe = std::filesystem::absolute(argv0, ec);
     return exe;
+}
+
+// Commands that write the tables of the data folder. Each holds the folder's
+// lock while it runs, so that two writers never lose each other's changes;
+// the reading commands (list, show, report, export) take no lock.
+bool writesDataFolder(const std::string& name) {
+    static const std::set<std::string> writers{"import", "calc", "calc-all", "convert"};
+    return writers.count(name) != 0;
 }
 
 void usage(std::ostream& err) {
@@ -43,6 +53,10 @@ void version(std::ostream& out, const kelvora::DataLocation& where, const std::s
         << "settings: " << where.settingsFile.string() << "\n";
 }
 } // namespace
+
+DataFolderLock lockFolder(const std::string& folder) {
+    return DataFolderLock::acquire(folder, kLockWait);
+}
 
 CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFn run) {
     registry().push_back({name, usage, run});
@@ -94,6 +108,8 @@ int main(int argc, char** argv) {
         if (words[0] != c.name) continue;
         CliContext ctx{db, std::vector<std::string>(words.begin() + 1, words.end()), std::cout, std::cerr};
         try {
+            kelvora::DataFolderLock lock;
+            if (writesDataFolder(c.name)) lock = lockFolder(db);
             int rc = c.run(ctx);
             if (rc == 2) usage(std::cerr);
             return rc;

@@ -263,9 +263,9 @@ void LayoutTest::windowsShowEverythingWhole() {
     ScopedPrompter prompter;
     Program program(prompter.recorder);
     const Designed windows[] = {
-        {"MainForm", {674, 302}}, {"AboutBox", {361, 189}, false, true},      {"HelpForm", {783, 540}},
-        {"GlazForm", {774, 503}}, {"MatLkupForm", {539, 280}},   {"VerwijderMatForm", {306, 129}},
-        {"MatForm", {701, 542}},  {"MatImportForm", {564, 115}}, {"UpgradeDBForm", {563, 271}, true},
+        {"MainForm", {674, 302}}, {"AboutBox", {361, 189}, false, true}, {"HelpForm", {783, 540}},
+        {"GlazForm", {774, 503}}, {"MatLkupForm", {539, 280}},           {"VerwijderMatForm", {306, 129}},
+        {"MatForm", {701, 542}},  {"MatImportForm", {564, 115}},         {"UpgradeDBForm", {563, 271}, true},
     };
     QWidget* editor = window("GlazForm");
     QVERIFY(editor);

@@ -168,8 +168,9 @@ private Q_SLOTS:
         QStringList shown;
         for (int i = 0; i < form.MateriaalLijst->count(); ++i)
             if (!form.MateriaalLijst->item(i)->isHidden()) shown << form.MateriaalLijst->item(i)->text();
-        QCOMPARE(shown, (QStringList{QStringLiteral("Custer-type veldspaat"), QStringLiteral("Kaliveldspaat"),
-                                   QStringLiteral("Minspar-type veldspaat"), QStringLiteral("Natronveldspaat")}));
+        QCOMPARE(shown,
+                 (QStringList{QStringLiteral("Custer-type veldspaat"), QStringLiteral("Kaliveldspaat"),
+                              QStringLiteral("Minspar-type veldspaat"), QStringLiteral("Natronveldspaat")}));
     }
 
     // The feldspar of Seladon replaced by soda feldspar and nepheline syenite:

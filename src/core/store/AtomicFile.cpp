@@ -1,10 +1,12 @@
 #include "store/AtomicFile.h"
 
+#include "store/DataFolderLock.h"
 #include "store/StoreError.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +14,9 @@
 namespace kelvora {
 
 namespace {
+constexpr const char* kTempInfix = ".tmp";
+constexpr std::size_t kTempRandom = 6; // the XXXXXX of mkstemp
+
 AtomicFile::WriteFn& writeFunction() {
     static AtomicFile::WriteFn fn;
     return fn;
@@ -24,8 +29,29 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+std::string baseOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 [[noreturn]] void failWrite(const std::string& path, int err) {
     throw FileError("Cannot write file \"" + path + "\". " + std::strerror(err));
+}
+
+[[noreturn]] void refuseWrite(const std::string& path, const std::string& reason) {
+    throw FileError("Unable to write to \"" + path + "\": " + reason + ".");
+}
+
+std::int64_t mtimeNs(const struct stat& st) {
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+// Refuses to replace an existing file that may not be written. Root passes
+// every access() check, so for root the mode's write bits decide.
+void checkReplaceable(const std::string& path, const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) refuseWrite(path, "it is not a regular file");
+    if (::access(path.c_str(), W_OK) != 0) refuseWrite(path, std::strerror(errno));
+    if (::geteuid() == 0 && (st.st_mode & 0222) == 0) refuseWrite(path, std::strerror(EACCES));
 }
 } // namespace
 
@@ -33,11 +59,58 @@ void AtomicFile::setWriteFunctionForTesting(WriteFn fn) {
     writeFunction() = std::move(fn);
 }
 
-void AtomicFile::write(const std::string& path, std::string_view bytes) {
-    std::string folder = folderOf(path);
-    std::string base =
-        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-    std::string tmp = folder + "/." + base + ".tmpXXXXXX";
+std::string AtomicFile::resolveLinks(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
+        ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n < 0) return current;
+        target.resize(static_cast<std::size_t>(n));
+        current = target[0] == '/' ? target : folderOf(current) + "/" + target;
+    }
+    failWrite(path, ELOOP);
+}
+
+int AtomicFile::removeStaleTemporaries(const std::string& path) {
+    const std::string target = resolveLinks(path);
+    const std::string prefix = "." + baseOf(target) + kTempInfix;
+    const std::string folder = folderOf(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name.size() != prefix.size() + kTempRandom || name.substr(0, prefix.size()) != prefix) continue;
+        const std::string full = folder + "/" + std::string(name);
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+void AtomicFile::write(const std::string& path, std::string_view bytes, const FileIdentity* expected) {
+    DataFolderLock::checkWritable(folderOf(path));
+    const std::string target = resolveLinks(path);
+    std::string folder = folderOf(target);
+
+    // The new file gets the old file's permissions (and, for root, its owner),
+    // or the usual ones.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    mode_t mode = 0;
+    if (exists) {
+        checkReplaceable(path, old);
+        mode = old.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+
+    std::string tmp = folder + "/." + baseOf(target) + kTempInfix + "XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) failWrite(path, errno);
 
@@ -46,18 +119,10 @@ void AtomicFile::write(const std::string& path, std::string_view bytes) {
         ::unlink(tmp.c_str());
         failWrite(path, err);
     };
-
-    // The new file gets the old file's permissions, or the usual ones.
-    struct stat old {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
     if (::fchmod(fd, mode) != 0) abandon(errno);
+    if (exists && ::geteuid() == 0 && (old.st_uid != 0 || old.st_gid != 0) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        abandon(errno);
 
     const char* p = bytes.data();
     std::size_t left = bytes.size();
@@ -77,29 +142,50 @@ void AtomicFile::write(const std::string& path, std::string_view bytes) {
         ::unlink(tmp.c_str());
         failWrite(path, err);
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    // The last moment before the old file goes: is it still the one the caller read?
+    // A file that is gone is written again: nobody's changes are overwritten
+    // and the caller's rows are kept on disk instead of being lost.
+    if (expected) {
+        std::optional<FileIdentity> now;
+        bool unreadable = false;
+        try {
+            now = FileIdentity::ofFile(target);
+        } catch (const FileError&) {
+            unreadable = true;
+        }
+        if (unreadable || (now && !(*now == *expected))) {
+            ::unlink(tmp.c_str());
+            throw FileError("Unable to write to \"" + path +
+                            "\": another program changed the file after it was read. Nothing was written; "
+                            "open the table again to see the other changes.");
+        }
+    }
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
         failWrite(path, err);
     }
-    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
-    int fd = ::open(path.c_str(), O_RDONLY);
+bool readWholeFile(const std::string& path, std::string& bytes, std::size_t limit, FileIdentity* identity) {
+    // O_NONBLOCK: opening a FIFO without a writer must not hang; it is refused below.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return false;
         throw FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::string reason = !S_ISREG(st.st_mode) && st.st_mode != 0
+                                 ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "It is not a regular file.")
+                                 : std::strerror(errno);
         ::close(fd);
-        throw FileError("Cannot open file \"" + path + "\". " + std::strerror(err));
+        throw FileError("Cannot open file \"" + path + "\". " + reason);
     }
     if (static_cast<std::size_t>(st.st_size) > limit) {
         ::close(fd);
@@ -121,6 +207,13 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::size_t limi
     }
     bytes.resize(got);
     ::close(fd);
+    if (identity) {
+        identity->device = st.st_dev;
+        identity->inode = st.st_ino;
+        identity->size = st.st_size;
+        identity->mtimeNs = mtimeNs(st);
+        identity->checksum = FileIdentity::checksumOf(bytes);
+    }
     return true;
 }
 

@@ -14,7 +14,6 @@ static_assert(std::endian::native == std::endian::little, "the binary codec assu
 namespace {
 constexpr char kMagic[8] = {'K', 'L', 'V', 'P', 'K', 'T', '\r', '\n'};
 constexpr std::uint32_t kVersion = 1;
-constexpr std::uint32_t kMaxFields = 4096;
 
 template <typename T> void put(std::string& out, T value) {
     char buf[sizeof(T)];
@@ -76,6 +75,11 @@ std::string encodeBinary(const Packet& packet) {
         // The null map goes first; its bits are filled in while the values are written.
         const std::size_t mapAt = out.size();
         out.append(mapBytes, '\0');
+        if (!packet.isMaterialized(row)) {
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                out[mapAt + i / 8] = static_cast<char>(out[mapAt + i / 8] | (1 << (i % 8)));
+            continue;
+        }
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const std::size_t slot = slotOf[i];
             bool empty = false;
@@ -106,36 +110,49 @@ std::string encodeBinary(const Packet& packet) {
     return out;
 }
 
+namespace {
+std::string rowText(std::uint32_t row) {
+    return "row " + std::to_string(row + 1);
+}
+} // namespace
+
 Packet decodeBinary(std::string_view bytes) {
     if (!looksBinary(bytes)) throw PacketFormatError("it is not a Kelvora data packet");
-    if (bytes.size() < sizeof kMagic + 4) throw PacketFormatError("the data end too soon");
-    Reader head(bytes.substr(sizeof kMagic));
-    std::uint32_t version = head.get<std::uint32_t>();
-    if (version > kVersion || version == 0)
-        throw PacketFormatError("it was written in format version " + std::to_string(version) +
-                                ", which this version of Kelvora cannot read");
-    if (bytes.size() < sizeof kMagic + 12) throw PacketFormatError("the data end too soon");
+    if (bytes.size() < sizeof kMagic + 8) throw PacketFormatError("the data end too soon");
+    // The checksum comes first: a damaged version field must read as damage,
+    // not as a file of a newer version.
     std::uint32_t stored;
     std::memcpy(&stored, bytes.data() + bytes.size() - 4, 4);
     std::string_view body = bytes.substr(0, bytes.size() - 4);
     if (crc32(body.data(), body.size()) != stored)
         throw PacketFormatError("the file is damaged or incomplete (checksum mismatch)");
+    Reader head(body.substr(sizeof kMagic));
+    std::uint32_t version = head.get<std::uint32_t>();
+    if (version > kVersion || version == 0)
+        throw PacketFormatError("it was written in format version " + std::to_string(version) +
+                                ", which this version of Kelvora cannot read");
 
     Reader in(body.substr(sizeof kMagic + 4));
     std::uint32_t fieldCount = in.get<std::uint32_t>();
     if (fieldCount == 0 || fieldCount > kMaxFields)
-        throw PacketFormatError("it holds an invalid field count");
+        throw PacketFormatError("it holds an invalid field count (at most " + std::to_string(kMaxFields) +
+                                " fields are allowed)");
     FieldDefs fields;
+    fields.reserve(fieldCount);
     std::unordered_set<std::string> seen;
     for (std::uint32_t i = 0; i < fieldCount; ++i) {
         FieldDef f;
         auto len = in.get<std::uint16_t>();
         if (len == 0 || len > 255) throw PacketFormatError("it holds an invalid field name");
         f.name = std::string(in.take(len));
+        if (!utf8::isValid(f.name))
+            throw PacketFormatError("field " + std::to_string(i + 1) + " has a name that is not valid UTF-8");
         auto type = in.get<std::uint8_t>();
         if (type < 1 || type > 4) throw PacketFormatError("field '" + f.name + "' has an unknown type");
         f.type = static_cast<FieldType>(type);
-        f.width = static_cast<int>(in.get<std::uint32_t>() & 0x7FFFFFFF);
+        std::uint32_t width = in.get<std::uint32_t>();
+        if (width > 0x7FFFFFFFu) throw PacketFormatError("field '" + f.name + "' has an invalid width");
+        f.width = static_cast<int>(width);
         if (!seen.insert(utf8::upperAscii(f.name)).second)
             throw PacketFormatError("field '" + f.name + "' appears twice");
         fields.push_back(std::move(f));
@@ -145,20 +162,34 @@ Packet decodeBinary(std::string_view bytes) {
     const std::size_t mapBytes = (fieldCount + 7) / 8;
     // Every row takes at least its null map, so a huge count cannot over-allocate.
     if (rowCount > body.size() / mapBytes) throw PacketFormatError("the data end too soon");
+    RowMemoryBudget budget(bytes.size());
+    budget.reserveRows(rowCount);
     packet.rows.reserve(rowCount);
     // Where each field's value goes in a row, worked out once for all rows.
     std::vector<std::size_t> slotOf(fieldCount);
     for (std::uint32_t i = 0; i < fieldCount; ++i)
         slotOf[i] = static_cast<std::size_t>(packet.slot(static_cast<int>(i)));
+    // Bits past the last field in the null map's last byte must be clear, or
+    // the file would not be written back as it was read.
+    const unsigned char spareBits =
+        fieldCount % 8 == 0 ? 0 : static_cast<unsigned char>(0xFF << (fieldCount % 8));
     for (std::uint32_t r = 0; r < rowCount; ++r) {
-        Row row = packet.emptyRow();
+        Row row;
         std::string_view nullMap = in.take(mapBytes);
+        if (static_cast<unsigned char>(nullMap[mapBytes - 1]) & spareBits)
+            throw PacketFormatError(rowText(r) + " has an invalid null map");
         for (std::uint32_t i = 0; i < fieldCount; ++i) {
             if (nullMap[i / 8] & (1 << (i % 8))) continue;
+            if (!packet.isMaterialized(row)) {
+                packet.materialize(row);
+                budget.addSlots(packet.slotBytes());
+            }
             switch (fields[i].type) {
             case FieldType::Float: {
                 double v = in.get<double>();
-                if (!std::isfinite(v)) throw PacketFormatError("it holds a value that is not a number");
+                if (!std::isfinite(v))
+                    throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
+                                            " holds a value that is not a number");
                 row.num[slotOf[i]] = v;
                 break;
             }
@@ -168,7 +199,15 @@ Packet decodeBinary(std::string_view bytes) {
             case FieldType::Text:
             case FieldType::Memo: {
                 auto len = in.get<std::uint32_t>();
-                row.text[slotOf[i]].assign(in.take(len));
+                std::string_view text = in.take(len);
+                if (text.empty())
+                    throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
+                                            " holds an empty text that is not marked empty");
+                if (!isValidUtf8Text(text))
+                    throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
+                                            " holds text that is not valid UTF-8");
+                budget.addText(text.size());
+                row.text[slotOf[i]].assign(text);
                 break;
             }
             }

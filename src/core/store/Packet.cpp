@@ -17,36 +17,49 @@ int Packet::fieldIndex(std::string_view name) const {
     return -1;
 }
 
-Row Packet::emptyRow() const {
-    Row row;
+void Packet::materialize(Row& row) const {
+    if (isMaterialized(row)) return;
     row.num.assign(static_cast<std::size_t>(numCount_), kNullNumber);
     row.text.resize(static_cast<std::size_t>(textCount_));
-    return row;
+}
+
+std::size_t Packet::slotBytes() const {
+    return static_cast<std::size_t>(numCount_) * sizeof(double) +
+           static_cast<std::size_t>(textCount_) * sizeof(std::string);
+}
+
+namespace {
+const std::string kEmptyText;
 }
 
 bool Packet::isNull(const Row& row, int field) const {
     const auto& s = slots_[static_cast<std::size_t>(field)];
-    return s.text ? row.text[static_cast<std::size_t>(s.index)].empty()
-                  : isNullNumber(row.num[static_cast<std::size_t>(s.index)]);
+    if (s.text) return row.text.empty() || row.text[static_cast<std::size_t>(s.index)].empty();
+    return row.num.empty() || isNullNumber(row.num[static_cast<std::size_t>(s.index)]);
 }
 
 double Packet::number(const Row& row, int field) const {
+    if (row.num.empty()) return kNullNumber;
     return row.num[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)];
 }
 
 const std::string& Packet::text(const Row& row, int field) const {
+    if (row.text.empty()) return kEmptyText;
     return row.text[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)];
 }
 
 void Packet::setNumber(Row& row, int field, double value) const {
+    materialize(row);
     row.num[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)] = value;
 }
 
 void Packet::setText(Row& row, int field, std::string value) const {
+    materialize(row);
     row.text[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)] = std::move(value);
 }
 
 void Packet::setNull(Row& row, int field) const {
+    if (!isMaterialized(row)) return;
     const auto& s = slots_[static_cast<std::size_t>(field)];
     if (s.text)
         row.text[static_cast<std::size_t>(s.index)].clear();

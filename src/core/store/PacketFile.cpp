@@ -1,7 +1,23 @@
 #include "store/AtomicFile.h"
+#include "store/DataFolderLock.h"
 #include "store/PacketCodec.h"
 
 namespace kelvora {
+
+namespace {
+std::string folderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Temporary files of this table left by a killed write; only while this
+// program holds the folder, so that no other program's running write loses its file.
+void removeLeftovers(const std::string& path) {
+    if (DataFolderLock::heldByThisProcess(folderOf(path))) AtomicFile::removeStaleTemporaries(path);
+}
+} // namespace
 
 Packet decodePacket(std::string_view bytes) {
     if (looksBinary(bytes)) return decodeBinary(bytes);
@@ -12,9 +28,10 @@ Packet decodePacket(std::string_view bytes) {
     throw PacketFormatError("it is not a data packet");
 }
 
-std::optional<Packet> readPacketFile(const std::string& path) {
+std::optional<Packet> readPacketFile(const std::string& path, FileIdentity* identity) {
+    removeLeftovers(path);
     std::string bytes;
-    if (!readWholeFile(path, bytes, kMaxXmlBytes + 1)) return std::nullopt;
+    if (!readWholeFile(path, bytes, kMaxXmlBytes + 1, identity)) return std::nullopt;
     if (bytes.empty()) return std::nullopt;
     try {
         return decodePacket(bytes);
@@ -23,12 +40,19 @@ std::optional<Packet> readPacketFile(const std::string& path) {
     }
 }
 
-void writePacketFile(const std::string& path, const Packet& packet) {
-    AtomicFile::write(path, encodeBinary(packet));
+void writePacketFile(const std::string& path, const Packet& packet, const FileIdentity* expected) {
+    removeLeftovers(path);
+    AtomicFile::write(path, encodeBinary(packet), expected);
 }
 
 void writeXmlPacketFile(const std::string& path, const Packet& packet) {
-    AtomicFile::write(path, encodeXml(packet));
+    std::string xml;
+    try {
+        xml = encodeXml(packet);
+    } catch (const PacketFormatError& e) {
+        throw PacketFormatError("Cannot write \"" + path + "\" as XML: " + e.what() + ".");
+    }
+    AtomicFile::write(path, xml);
 }
 
 } // namespace kelvora

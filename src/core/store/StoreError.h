@@ -17,6 +17,12 @@ public:
     using StoreError::StoreError;
 };
 
+// The data folder is in use by another Kelvora program; what() says so in Dutch.
+class DataFolderBusy : public StoreError {
+public:
+    using StoreError::StoreError;
+};
+
 // Formats "%s" placeholders of the store's message texts, in order.
 std::string formatMessage(std::string pattern, std::initializer_list<std::string> args);
 

@@ -116,17 +116,21 @@ void View::bind(Packet& packet) const {
 void View::open() {
     if (active()) return;
     std::optional<Packet> packet;
+    FileIdentity identity;
     try {
-        packet = fileName_.empty() ? std::nullopt : readPacketFile(fileName_);
+        packet = fileName_.empty() ? std::nullopt : readPacketFile(fileName_, &identity);
     } catch (const StoreError& e) {
         fail(e.what());
     }
     if (!packet) fail("Missing data provider or data packet" + missingFileReason(fileName_));
     openPacket(std::move(*packet));
+    readIdentity_ = identity;
+    readPath_ = fileName_;
 }
 
 void View::openPacket(Packet packet) {
     if (active()) return;
+    readIdentity_.reset();
     bind(packet);
     if (!orderField_.empty() && packet.fieldIndex(orderField_) < 0)
         fail(formatMessage("Field '%s' not found", {orderField_}));
@@ -143,14 +147,22 @@ void View::openPacket(Packet packet) {
     notify(ViewEvent::Opened);
 }
 
-void View::save() {
-    if (!active() || !unsaved_ || fileName_.empty()) return;
+void View::writeBack() {
     try {
-        writePacketFile(fileName_, packet_);
+        const bool sameFile = readIdentity_ && readPath_ == fileName_;
+        writePacketFile(fileName_, packet_, sameFile ? &*readIdentity_ : nullptr);
+        // The next write checks the file against what this one left.
+        readIdentity_ = FileIdentity::ofFile(fileName_);
+        readPath_ = fileName_;
     } catch (const StoreError& e) {
         fail(e.what());
     }
     unsaved_ = false;
+}
+
+void View::save() {
+    if (!active() || !unsaved_ || fileName_.empty()) return;
+    writeBack();
 }
 
 void View::close() {
@@ -158,14 +170,10 @@ void View::close() {
     if (state_ == ViewState::Edit || state_ == ViewState::Insert) cancel();
     // Write first: when the write fails the rows stay in memory and the
     // caller sees the error; nothing is thrown away.
-    if (changed_ && !fileName_.empty()) {
-        try {
-            writePacketFile(fileName_, packet_);
-        } catch (const StoreError& e) {
-            fail(e.what());
-        }
-    }
+    // Rows already written by save() are not written again.
+    if (unsaved_ && !fileName_.empty()) writeBack();
     packet_ = Packet();
+    readIdentity_.reset();
     current_ = -1;
     eof_ = bof_ = true;
     changed_ = false;
@@ -182,9 +190,8 @@ int View::keyField() const {
 void View::sortRows() {
     int key = keyField();
     if (key < 0) return;
-    auto slot = static_cast<std::size_t>(packet_.slot(key));
     for (Row& row : packet_.rows)
-        row.key = row.text[slot];
+        row.key = packet_.text(row, key);
     auto less = [](const Row& a, const Row& b) { return a.key < b.key; };
     // Files the store wrote are already in name order; only others need sorting.
     if (!std::is_sorted(packet_.rows.begin(), packet_.rows.end(), less))

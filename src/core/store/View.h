@@ -1,5 +1,6 @@
 #pragma once
 #include "model/FieldDef.h"
+#include "store/FileIdentity.h"
 #include "store/Packet.h"
 
 #include <optional>
@@ -78,6 +79,8 @@ public:
     void openPacket(Packet packet);
     // Drops an unposted edit, writes the file when something was posted since
     // open (atomically), then closes. A failed write leaves the view open.
+    // The write is refused when the file on disk is no longer the one the
+    // view read (another program changed it); the file is then untouched.
     void close();
     // Writes the file now when something was posted or deleted since the
     // last write, and stays open in the state it is in. A failed write
@@ -142,6 +145,9 @@ public:
     const Packet& packet() const { return packet_; }
 
 private:
+    // Writes the rows over the file, checked against the file last read or
+    // written; fails with the store's message and keeps the rows.
+    void writeBack();
     std::string prefixed(const std::string& message) const;
     [[noreturn]] void fail(const std::string& message) const;
     void requireOpen() const;
@@ -174,6 +180,9 @@ private:
     bool hasBackup_ = false; // whether backup_ holds the row being edited
     std::string keyBefore_;  // order key of the row before edit
     std::vector<ViewObserver*> observers_;
+    // Which file open() read, and under which name; a write checks it first.
+    std::optional<FileIdentity> readIdentity_;
+    std::string readPath_;
 };
 
 } // namespace kelvora

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <cstring>
 #include <pugixml.hpp>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace kelvora {
 
@@ -34,8 +38,16 @@ void appendEscaped(std::string& out, std::string_view text) {
         case '\t':
             out += "&#9;";
             break;
+        case '\0':
+            // No XML document can hold this character.
+            throw PacketFormatError("a text holds the character NUL, which XML cannot carry");
         default:
-            out += c;
+            // Other control characters travel as character references, so
+            // that every reader gets them back exactly.
+            if (static_cast<unsigned char>(c) < 0x20)
+                out += "&#" + std::to_string(static_cast<int>(c)) + ";";
+            else
+                out += c;
         }
     }
 }
@@ -61,6 +73,56 @@ const char* xmlType(FieldType type) {
     return "string";
 }
 
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 0;
+}
+
+bool isNameByte(char c) {
+    auto u = static_cast<unsigned char>(c);
+    return std::isalnum(u) || c == '_' || c == '-' || c == '.' || c == ':' || u >= 0x80;
+}
+
+// Where in a packet the byte at `pos` lies, for a message: "field 'x' of row
+// N" inside a row, "field definition N" inside one, "line N" elsewhere. Only
+// worked out when a file is refused, so the scans cost nothing otherwise.
+std::string placeOf(std::string_view xml, std::size_t pos) {
+    auto lt = xml.rfind('<', pos);
+    auto countTags = [&](std::string_view tag) {
+        std::size_t n = 0;
+        for (auto at = xml.find(tag); at != std::string_view::npos && at <= lt; at = xml.find(tag, at + 1)) {
+            char after = at + tag.size() < xml.size() ? xml[at + tag.size()] : '>';
+            if (!isNameByte(after)) ++n;
+        }
+        return n;
+    };
+    if (lt != std::string_view::npos &&
+        (xml.compare(lt, 4, "<ROW") == 0 || xml.compare(lt, 6, "<FIELD") == 0) &&
+        !isNameByte(xml[lt + (xml[lt + 1] == 'R' ? 4 : 6)])) {
+        bool row = xml[lt + 1] == 'R';
+        std::string where = row ? "row " + std::to_string(countTags("<ROW"))
+                                : "field definition " + std::to_string(countTags("<FIELD"));
+        // The attribute: the name before the nearest '=' before pos.
+        auto eq = xml.rfind('=', pos);
+        if (row && eq != std::string_view::npos && eq > lt) {
+            std::size_t end = eq;
+            while (end > lt && std::isspace(static_cast<unsigned char>(xml[end - 1])))
+                --end;
+            std::size_t begin = end;
+            while (begin > lt && isNameByte(xml[begin - 1]))
+                --begin;
+            where = "field '" + std::string(xml.substr(begin, end - begin)) + "' of " + where;
+        }
+        return where;
+    }
+    std::size_t line = 1;
+    for (std::size_t k = 0; k < pos && k < xml.size(); ++k)
+        line += xml[k] == '\n';
+    return "line " + std::to_string(line);
+}
+
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
     if (text.size() - at < word.size()) return false;
     return utf8::equalsIgnoreCaseAscii(text.substr(at, word.size()), word);
@@ -83,6 +145,8 @@ void screen(std::string_view xml) {
             } else if (startsWithNoCase(xml, i, "<!DOCTYPE") || startsWithNoCase(xml, i, "<!ENTITY")) {
                 throw PacketFormatError("it contains a document type declaration, which is not allowed");
             }
+        } else if (xml[i] == '\0') {
+            throw PacketFormatError(placeOf(xml, i) + " holds the character NUL, which XML does not allow");
         } else if (xml[i] == '&') {
             auto semi = xml.find(';', i);
             std::string_view name =
@@ -93,9 +157,16 @@ void screen(std::string_view xml) {
                 bool hex = digits[0] == 'x';
                 if (hex) digits.remove_prefix(1);
                 ok = !digits.empty() && digits.size() <= 8;
-                for (char c : digits)
+                unsigned long code = 0;
+                for (char c : digits) {
                     ok = ok && (hex ? std::isxdigit(static_cast<unsigned char>(c))
                                     : std::isdigit(static_cast<unsigned char>(c)));
+                    if (ok) code = code * (hex ? 16 : 10) + static_cast<unsigned long>(hexValue(c));
+                }
+                // NUL, UTF-16 surrogates and numbers past Unicode are no characters.
+                if (ok && (code == 0 || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF))
+                    throw PacketFormatError(placeOf(xml, i) + " holds the character reference '&" +
+                                            std::string(name) + ";', which is no valid character");
             }
             if (!ok)
                 throw PacketFormatError("it contains an unknown entity '&" + std::string(name.substr(0, 32)) +
@@ -164,6 +235,14 @@ std::string encodeXml(const Packet& packet) {
                       "<DATAPACKET Version=\"2.0\">\n<METADATA>\n<FIELDS>\n";
     const auto& fields = packet.fields();
     for (const auto& f : fields) {
+        // A row carries each value as an attribute named after its field.
+        bool name = !f.name.empty() && !std::isdigit(static_cast<unsigned char>(f.name[0])) &&
+                    f.name[0] != '-' && f.name[0] != '.';
+        for (char c : f.name)
+            name = name && isNameByte(c);
+        if (!name)
+            throw PacketFormatError("field '" + f.name +
+                                    "' has a name that XML cannot carry as an attribute");
         out += "<FIELD attrname=\"";
         appendEscaped(out, f.name);
         out += "\" fieldtype=\"";
@@ -174,7 +253,8 @@ std::string encodeXml(const Packet& packet) {
         out += "/>\n";
     }
     out += "</FIELDS>\n<PARAMS/>\n</METADATA>\n<ROWDATA>\n";
-    for (const Row& row : packet.rows) {
+    for (std::size_t r = 0; r < packet.rows.size(); ++r) {
+        const Row& row = packet.rows[r];
         out += "<ROW";
         for (int i = 0; i < packet.fieldCount(); ++i) {
             if (packet.isNull(row, i)) continue;
@@ -182,20 +262,55 @@ std::string encodeXml(const Packet& packet) {
             out += ' ';
             out += f.name;
             out += "=\"";
-            if (packet.isText(i))
-                appendEscaped(out, packet.text(row, i));
-            else
+            if (packet.isText(i)) {
+                const std::string& text = packet.text(row, i);
+                if (text.find('\0') != std::string::npos)
+                    throw PacketFormatError("field '" + f.name + "' of row " + std::to_string(r + 1) +
+                                            " holds the character NUL, which XML cannot carry");
+                appendEscaped(out, text);
+            } else
                 appendNumber(out, packet.number(row, i), f.type);
             out += '"';
         }
         out += "/>\n";
     }
     out += "</ROWDATA>\n</DATAPACKET>\n";
+    // A reader allows the rows only so much memory for a file of this size;
+    // refuse to write a file that Kelvora would refuse to read.
+    RowMemoryBudget budget(out.size());
+    budget.reserveRows(packet.rows.size());
+    for (const Row& row : packet.rows) {
+        if (!packet.isMaterialized(row)) continue;
+        budget.addSlots(packet.slotBytes());
+        for (int i = 0; i < packet.fieldCount(); ++i) {
+            if (!packet.isText(i)) continue;
+            const auto& f = fields[static_cast<std::size_t>(i)];
+            const std::string& text = packet.text(row, i);
+            budget.addText(f.type == FieldType::Text
+                               ? utf8::prefix(text, static_cast<std::size_t>(f.width)).size()
+                               : text.size());
+        }
+    }
     return out;
 }
 
+namespace {
+std::string rowText(std::size_t row) {
+    return "row " + std::to_string(row + 1);
+}
+
+// Refuses an element that carries one attribute twice.
+void checkAttributesOnce(const pugi::xml_node& node, const std::string& where) {
+    std::unordered_set<std::string_view> names;
+    for (auto a = node.first_attribute(); a; a = a.next_attribute())
+        if (!names.insert(a.name()).second)
+            throw PacketFormatError(where + " has the attribute '" + std::string(a.name()) + "' twice");
+}
+} // namespace
+
 Packet decodeXml(std::string_view bytes) {
     if (bytes.size() > kMaxXmlBytes) throw PacketFormatError("it is larger than 256 MiB");
+    RowMemoryBudget budget(bytes.size());
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     screen(bytes);
     pugi::xml_document doc;
@@ -209,49 +324,84 @@ Packet decodeXml(std::string_view bytes) {
     if (!fieldsNode) throw PacketFormatError("it has no field definitions");
 
     FieldDefs fields;
-    for (auto node : fieldsNode.children("FIELD"))
+    for (auto node : fieldsNode.children("FIELD")) {
+        if (fields.size() == kMaxFields)
+            throw PacketFormatError("it has more than " + std::to_string(kMaxFields) + " fields");
+        checkAttributesOnce(node, "field definition " + std::to_string(fields.size() + 1));
         fields.push_back(parseField(node));
+        if (!utf8::isValid(fields.back().name))
+            throw PacketFormatError("field definition " + std::to_string(fields.size()) +
+                                    " has a name that is not valid UTF-8");
+    }
     if (fields.empty()) throw PacketFormatError("it has no field definitions");
     Packet packet(fields);
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (packet.fieldIndex(fields[i].name) != static_cast<int>(i))
-            throw PacketFormatError("field '" + fields[i].name + "' appears twice");
-
-    // Attributes come in field order as a rule, so the search for an
-    // attribute's field starts just after the previous one's.
     const int count = packet.fieldCount();
-    auto findField = [&](std::string_view name, int from) {
-        for (int k = 0; k < count; ++k) {
-            int i = (from + k) % count;
-            if (fields[static_cast<std::size_t>(i)].name == name) return i;
-        }
-        return packet.fieldIndex(name); // written in other capitals
+    // Field by exact name, and by name in capitals for rows that write a name
+    // in other capitals; one pass, so a header of many fields costs linear time.
+    std::unordered_map<std::string_view, int> exact;
+    std::unordered_map<std::string, int> folded;
+    exact.reserve(fields.size());
+    folded.reserve(fields.size());
+    for (int i = 0; i < count; ++i) {
+        const std::string& name = fields[static_cast<std::size_t>(i)].name;
+        if (!folded.emplace(utf8::upperAscii(name), i).second)
+            throw PacketFormatError("field '" + name + "' appears twice");
+        exact.emplace(name, i);
+    }
+    auto findField = [&](std::string_view name) {
+        auto it = exact.find(name);
+        if (it != exact.end()) return it->second;
+        auto f = folded.find(utf8::upperAscii(name));
+        return f == folded.end() ? -1 : f->second;
     };
-    for (auto rowNode : root.child("ROWDATA").children("ROW")) {
-        Row row = packet.emptyRow();
-        int hint = 0;
+
+    auto rowsNode = root.child("ROWDATA");
+    std::size_t rowNodes = 0;
+    for (auto rowNode = rowsNode.child("ROW"); rowNode; rowNode = rowNode.next_sibling("ROW"))
+        ++rowNodes;
+    budget.reserveRows(rowNodes);
+    packet.rows.reserve(rowNodes);
+
+    // Which row last set each field: a second attribute for one field is refused.
+    std::vector<std::size_t> setIn(fields.size(), SIZE_MAX);
+    std::unordered_set<std::string_view> others;
+    std::size_t r = 0;
+    for (auto rowNode = rowsNode.child("ROW"); rowNode; rowNode = rowNode.next_sibling("ROW"), ++r) {
+        Row row;
         int rowState = 0;
+        others.clear();
         for (auto a = rowNode.first_attribute(); a; a = a.next_attribute()) {
             std::string_view name = a.name();
-            int field = findField(name, hint);
+            int field = findField(name);
             if (field < 0) {
+                if (!others.insert(name).second)
+                    throw PacketFormatError(rowText(r) + " has the attribute '" + std::string(name) +
+                                            "' twice");
                 if (utf8::equalsIgnoreCaseAscii(name, "RowState")) {
                     std::string_view v = a.value();
                     std::from_chars(v.data(), v.data() + v.size(), rowState);
                 }
                 continue;
             }
-            hint = field + 1;
+            const auto& f = fields[static_cast<std::size_t>(field)];
+            if (setIn[static_cast<std::size_t>(field)] == r)
+                throw PacketFormatError(rowText(r) + " has the field '" + std::string(name) + "' twice");
+            setIn[static_cast<std::size_t>(field)] = r;
             std::string_view value = a.value();
             if (value.empty()) continue;
-            const auto& f = fields[static_cast<std::size_t>(field)];
-            if (packet.isText(field))
-                packet.setText(row, field,
-                               std::string(f.type == FieldType::Text
-                                               ? utf8::prefix(value, static_cast<std::size_t>(f.width))
-                                               : value));
-            else
+            if (!packet.isMaterialized(row)) budget.addSlots(packet.slotBytes());
+            if (packet.isText(field)) {
+                if (!isValidUtf8Text(value))
+                    throw PacketFormatError("field '" + f.name + "' of " + rowText(r) +
+                                            " holds text that is not valid UTF-8");
+                std::string_view kept = f.type == FieldType::Text
+                                            ? utf8::prefix(value, static_cast<std::size_t>(f.width))
+                                            : value;
+                budget.addText(kept.size());
+                packet.setText(row, field, std::string(kept));
+            } else {
                 packet.setNumber(row, field, parseXmlNumber(value, f.type, f.name));
+            }
         }
         if (rowState & 3) continue; // an original or a deleted row of a change log
         packet.rows.push_back(std::move(row));

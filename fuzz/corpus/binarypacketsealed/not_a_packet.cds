@@ -1,0 +1,2 @@
+naam;prys
+Kwarts;1,20

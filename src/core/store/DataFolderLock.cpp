@@ -1,0 +1,163 @@
+#include "store/DataFolderLock.h"
+
+#include "store/StoreError.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kelvora {
+
+namespace {
+struct Held {
+    int fd = -1;
+    int users = 0;
+};
+
+// Locks this process holds, by canonical folder. flock() conflicts between two
+// descriptors of one process too, so a second lock of a held folder shares it.
+std::map<std::string, Held>& held() {
+    static std::map<std::string, Held> map;
+    return map;
+}
+
+std::map<std::string, long>& readOnlyFolders() {
+    static std::map<std::string, long> map;
+    return map;
+}
+
+// The folder's canonical path, or "" when it does not exist.
+std::string canonical(const std::string& folder) {
+    char buf[PATH_MAX];
+    if (!::realpath(folder.empty() ? "." : folder.c_str(), buf)) return {};
+    return buf;
+}
+
+std::string lockPath(const std::string& key) {
+    return key + "/" + DataFolderLock::fileName;
+}
+
+long readPid(int fd) {
+    char buf[32] = {};
+    ssize_t n = ::pread(fd, buf, sizeof buf - 1, 0);
+    if (n <= 0) return 0;
+    char* end = nullptr;
+    long pid = std::strtol(buf, &end, 10);
+    return pid > 0 ? pid : 0;
+}
+
+void writePid(int fd) {
+    std::string pid = std::to_string(static_cast<long>(::getpid())) + "\n";
+    if (::ftruncate(fd, 0) == 0) {
+        // Best effort: the pid only makes the message of a waiting program nicer.
+        [[maybe_unused]] ssize_t n = ::pwrite(fd, pid.data(), pid.size(), 0);
+    }
+}
+} // namespace
+
+DataFolderLock::~DataFolderLock() {
+    release();
+}
+
+DataFolderLock::DataFolderLock(DataFolderLock&& other) noexcept : key_(std::move(other.key_)) {
+    other.key_.clear();
+}
+
+DataFolderLock& DataFolderLock::operator=(DataFolderLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        key_ = std::move(other.key_);
+        other.key_.clear();
+    }
+    return *this;
+}
+
+void DataFolderLock::release() {
+    if (key_.empty()) return;
+    auto it = held().find(key_);
+    if (it != held().end() && --it->second.users == 0) {
+        // Closing the descriptor releases the lock; the file stays, so that a
+        // waiting program keeps locking the same file.
+        ::ftruncate(it->second.fd, 0);
+        ::close(it->second.fd);
+        held().erase(it);
+    }
+    key_.clear();
+}
+
+DataFolderLock::Attempt DataFolderLock::tryAcquire(const std::string& folder, DataFolderLock& into) {
+    into.release();
+    const std::string key = canonical(folder);
+    if (key.empty()) return {true, 0}; // no folder, nothing to protect
+    auto it = held().find(key);
+    if (it != held().end()) {
+        ++it->second.users;
+        into.key_ = key;
+        return {true, 0};
+    }
+    const std::string path = lockPath(key);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return {true, 0}; // a folder nobody can write is not written by us either
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        long pid = readPid(fd);
+        ::close(fd);
+        return {false, pid};
+    }
+    writePid(fd);
+    held()[key] = Held{fd, 1};
+    into.key_ = key;
+    return {true, 0};
+}
+
+DataFolderLock DataFolderLock::acquire(const std::string& folder, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    DataFolderLock lock;
+    for (;;) {
+        Attempt a = tryAcquire(folder, lock);
+        if (a.acquired) return lock;
+        if (std::chrono::steady_clock::now() >= deadline) throw DataFolderBusy(inUseMessage(a.holderPid));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+std::string DataFolderLock::inUseMessage(long pid) {
+    std::string text = "De gegevens zijn in gebruik door een ander Kelvora-programma";
+    if (pid > 0) text += " (proces " + std::to_string(pid) + ")";
+    return text + ".";
+}
+
+long DataFolderLock::recordedHolder(const std::string& folder) {
+    const std::string key = canonical(folder);
+    if (key.empty()) return 0;
+    int fd = ::open(lockPath(key).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return 0;
+    long pid = readPid(fd);
+    ::close(fd);
+    return pid;
+}
+
+bool DataFolderLock::heldByThisProcess(const std::string& folder) {
+    const std::string key = canonical(folder);
+    return !key.empty() && held().count(key) != 0;
+}
+
+void DataFolderLock::markReadOnly(const std::string& folder, long holderPid) {
+    const std::string key = canonical(folder);
+    if (!key.empty()) readOnlyFolders()[key] = holderPid;
+}
+
+void DataFolderLock::checkWritable(const std::string& folder) {
+    if (readOnlyFolders().empty()) return;
+    auto it = readOnlyFolders().find(canonical(folder));
+    if (it != readOnlyFolders().end())
+        throw DataFolderBusy(inUseMessage(it->second) + " Er wordt niets opgeslagen.");
+}
+
+} // namespace kelvora
