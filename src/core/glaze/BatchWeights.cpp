@@ -1,5 +1,8 @@
 #include "glaze/BatchWeights.h"
 
+#include "common/NumberFormat.h"
+#include "common/Utf8.h"
+
 namespace kelvora {
 
 namespace {
@@ -24,6 +27,24 @@ BatchWeights BatchWeights::compute(const View& glazes, double batchGrams) {
         add("tvs" + std::to_string(slot), "tvp" + std::to_string(slot), true);
     batch.cost = glazes.asNumber("prys") * batch.total / 1000.0;
     return batch;
+}
+
+std::vector<std::string> BatchWeights::sheet(const std::string& glazeName, double batchGrams) const {
+    auto padded = [](std::string text, std::size_t width) {
+        const std::size_t length = utf8::length(text);
+        if (length < width) text.append(width - length, ' ');
+        return text;
+    };
+    std::vector<std::string> lines{"Batch: " + glazeName, "",
+                                   "Batchgrootte: " + numfmt::formatFixed(batchGrams, 1) + " g", ""};
+    for (const Row& row : rows)
+        lines.push_back(padded((row.addition ? "+ " : "  ") + row.name, 44) +
+                        numfmt::formatFixed(row.percent, 2, 7) + " %" +
+                        numfmt::formatFixed(row.grams, 1, 12) + " g");
+    lines.emplace_back();
+    lines.push_back(padded("  Totaal", 53) + numfmt::formatFixed(total, 1, 12) + " g");
+    lines.push_back("Kostprijs: " + numfmt::formatFixed(cost, 2));
+    return lines;
 }
 
 } // namespace kelvora

@@ -23,6 +23,11 @@ struct BatchWeights {
     // percentage (mtpN x size / 100) and every named addition with a non-zero
     // amount (tvpN x size / 100).
     static BatchWeights compute(const View& glazes, double batchGrams);
+
+    // The printed batch sheet: glaze name, batch size, one line per row
+    // (name padded to 42, "%5.2f" percentage, grams with one decimal;
+    // additions marked "+"), total and cost, in the user's number format.
+    std::vector<std::string> sheet(const std::string& glazeName, double batchGrams) const;
 };
 
 } // namespace kelvora
