@@ -89,7 +89,7 @@ TStullChartForm::TStullChartForm(const View& glazes, QWidget* parent)
 
     auto* xAxis = new QValueAxis;
     xAxis->setRange(0, kMaxSio2);
-    xAxis->setTickCount(9);
+    xAxis->setTickCount(13);
     xAxis->setLabelFormat(QStringLiteral("%.1f"));
     xAxis->setTitleText(QStringLiteral("SiO2 (mol per mol flux)"));
     auto* yAxis = new QValueAxis;
@@ -135,9 +135,15 @@ TStullChartForm::TStullChartForm(const View& glazes, QWidget* parent)
     strip->addStretch(1);
     strip->addWidget(PngButton);
     strip->addWidget(PdfButton);
+    auto* source =
+        new QLabel(QStringLiteral("Gebieden naar R. T. Stull, Transactions of the American Ceramic "
+                                  "Society 14 (1912); de grenzen zijn bij benadering."),
+                   this);
+    source->setObjectName(QStringLiteral("SourceLbl"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(strip);
     layout->addWidget(ChartView, 1);
+    layout->addWidget(source);
 
     connect(CategorieCB, &QComboBox::currentIndexChanged, this, [this] { fillSeries(); });
     connect(PngButton, &QPushButton::clicked, this, [this] {
