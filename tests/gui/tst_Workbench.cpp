@@ -213,6 +213,13 @@ void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
         QVERIFY(p.name != "Nog niet berekend");
     }
     QCOMPARE(form.nameAt(current->at(0)), QString("Seladon"));
+
+    // The editor moving to another glaze moves the highlight with it.
+    QVERIFY(glazes.findKey("Tenmoku"));
+    const QPointF tenmoku(glazes.asNumber("sio2"), glazes.asNumber("al2o3"));
+    QTRY_COMPARE(form.currentName(), QString("Tenmoku"));
+    QCOMPARE(current->count(), 1);
+    QCOMPARE(current->at(0), tenmoku);
 }
 
 void WorkbenchTest::stullChartFiltersByCategory() {

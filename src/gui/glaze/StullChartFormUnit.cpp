@@ -1,5 +1,6 @@
 #include "glaze/StullChartFormUnit.h"
 
+#include "glaze/ViewFollower.h"
 #include "store/View.h"
 #include "widgets/ErrorBox.h"
 
@@ -74,7 +75,7 @@ const QString kAllCategories = QStringLiteral("(alle categorieën)");
 
 } // namespace
 
-TStullChartForm::TStullChartForm(const View& glazes, QWidget* parent)
+TStullChartForm::TStullChartForm(View& glazes, QWidget* parent)
     : QWidget(parent, Qt::Window), glazes_(glazes) {
     setObjectName(QStringLiteral("StullChartForm"));
     setWindowTitle(QStringLiteral("Stull-diagram"));
@@ -160,6 +161,7 @@ TStullChartForm::TStullChartForm(const View& glazes, QWidget* parent)
         if (!path.isEmpty() && !exportPdf(path))
             ui::showErrorBox(this, "Kan " + path.toStdString() + " niet schrijven");
     });
+    follower_ = std::make_unique<ViewFollower>(glazes, [this] { refresh(); });
     refresh();
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QChart;
@@ -14,11 +15,13 @@ class QScatterSeries;
 namespace kelvora {
 
 class View;
+class ViewFollower;
 
 // The window "Stull-diagram": every calculated glaze of the table as a point
 // of its Seger SiO2 against its Al2O3, over the surface regions of Stull's
 // chart. The current glaze stands out; hovering a point names it; clicking it
-// emits glazeChosen so that the editor can make that glaze current.
+// emits glazeChosen so that the editor can make that glaze current. It
+// follows the glazes view: a calculation or another current glaze shows.
 class TStullChartForm : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +32,7 @@ public:
         double al2o3 = 0;
     };
 
-    explicit TStullChartForm(const View& glazes, QWidget* parent = nullptr);
+    explicit TStullChartForm(View& glazes, QWidget* parent = nullptr);
     ~TStullChartForm() override;
 
     // Reads the glazes again (names, categories, formulas, which is current).
@@ -64,6 +67,7 @@ private:
     QChart* chart_ = nullptr;
     QScatterSeries* glazeSeries_ = nullptr;
     QScatterSeries* currentSeries_ = nullptr;
+    std::unique_ptr<ViewFollower> follower_;
 };
 
 } // namespace kelvora
