@@ -23,6 +23,7 @@
 #include <QScatterSeries>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace kelvora;
@@ -252,6 +253,9 @@ void WorkbenchTest::clickingAPointChoosesThatGlaze() {
     QScatterSeries* others = series(form, "Glazuren");
     const QPointF scene = form.ChartView->chart()->mapToPosition(tenmoku, others);
     const QPoint at = form.ChartView->mapFromScene(scene);
+    // Hovering the point names the glaze.
+    QTest::mouseMove(form.ChartView->viewport(), at);
+    QTRY_COMPARE(QToolTip::text(), QString("Tenmoku"));
     QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QString("Tenmoku"));
