@@ -181,6 +181,9 @@ void TStullChartForm::addRegions() {
             lower->append(region.outline[i]);
         if (lower->count() == 0) lower->append(region.outline.front());
         auto* area = new QAreaSeries(upper, lower);
+        // The area series does not own its boundary lines.
+        upper->setParent(area);
+        lower->setParent(area);
         area->setName(QString::fromUtf8(region.name));
         area->setColor(region.colour);
         area->setBorderColor(region.colour.darker(160));
