@@ -7,7 +7,7 @@ PACKAGES=(
   libpugixml-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
   poppler-utils clang-format
-  qt6-charts-dev coinor-libclp-dev
+  qt6-charts-dev libqt6opengl6-dev coinor-libclp-dev
   desktop-file-utils appstream dpkg-dev file
 )
 missing=()

@@ -1,0 +1,147 @@
+// batch and analysis: a glaze's batch weights and its chemistry figures with
+// the limit check, from the command line.
+#include "CommandRegistry.h"
+
+#include "common/NumberFormat.h"
+#include "common/Prompter.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/BatchWeights.h"
+#include "glaze/ChemistryDataFiles.h"
+#include "glaze/ChemistryFigures.h"
+#include "glaze/LimitSets.h"
+
+#include <filesystem>
+
+namespace kelvora::cli {
+
+namespace {
+
+// Nothing in these commands asks the user anything; messages go to stderr.
+class ErrPrompter : public Prompter {
+public:
+    explicit ErrPrompter(std::ostream& err) : err_(err) {}
+    void message(const std::string& text) override { err_ << text << "\n"; }
+    bool confirm(const std::string& text) override {
+        err_ << text << "\n";
+        return false;
+    }
+    void information(const std::string& text) override { err_ << text << "\n"; }
+
+private:
+    std::ostream& err_;
+};
+
+// The chemistry data beside the program, or in the share folder of an
+// installed one (<prefix>/bin/kelvora-cli, <prefix>/share/kelvora/data).
+std::string chemistryFolder() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const auto beside = exe.parent_path() / ChemistryDataFiles::folder;
+    if (std::filesystem::is_directory(beside, ec)) return beside.string();
+    const auto shared = exe.parent_path().parent_path() / "share" / "kelvora" / ChemistryDataFiles::folder;
+    if (std::filesystem::is_directory(shared, ec)) return shared.string();
+    return beside.string();
+}
+
+int unknownGlaze(CliContext& ctx, const std::string& name) {
+    ctx.err << "No glaze named \"" << name << "\" in " << ctx.dbDir << "\n";
+    return 1;
+}
+
+int batch(CliContext& ctx) {
+    if (ctx.args.size() != 2) return 2;
+    const auto grams = numfmt::parseFloat(ctx.args[1]);
+    if (!grams || !(*grams > 0)) {
+        ctx.err << "Batch size must be a positive number of grams: " << ctx.args[1] << "\n";
+        return 1;
+    }
+    ErrPrompter prompter(ctx.err);
+    TGlzDM dm(prompter, ctx.dbDir);
+    dm.OpenTables();
+    if (!dm.GlzCDS.findKey(ctx.args[0])) {
+        dm.CloseTables();
+        return unknownGlaze(ctx, ctx.args[0]);
+    }
+    const BatchWeights weights = BatchWeights::compute(dm.GlzCDS, *grams);
+    dm.CloseTables();
+    for (const auto& row : weights.rows)
+        ctx.out << row.name << '\t' << numfmt::formatFixed(row.grams, 1) << "\n";
+    ctx.out << "Totaal\t" << numfmt::formatFixed(weights.total, 1) << "\n";
+    ctx.out << "Kostprijs\t" << numfmt::formatFixed(weights.cost, 2) << "\n";
+    return 0;
+}
+
+std::string number(const std::optional<double>& value) {
+    return value ? numfmt::floatText(*value) : std::string();
+}
+
+int analysis(CliContext& ctx) {
+    std::string name;
+    std::string setName = "appen";
+    std::string dataFolder = chemistryFolder();
+    for (std::size_t i = 0; i < ctx.args.size(); ++i) {
+        if (ctx.args[i] == "--expansion" && i + 1 < ctx.args.size())
+            setName = ctx.args[++i];
+        else if (ctx.args[i] == "--data" && i + 1 < ctx.args.size())
+            dataFolder = ctx.args[++i];
+        else if (name.empty())
+            name = ctx.args[i];
+        else
+            return 2;
+    }
+    if (name.empty()) return 2;
+
+    const MolarMassTable masses = MolarMassTable::load(ChemistryDataFiles::molarMasses(dataFolder));
+    const auto sets = ExpansionFactorSet::loadFolder(ChemistryDataFiles::expansionFolder(dataFolder));
+    const ExpansionFactorSet* expansion = nullptr;
+    for (const auto& set : sets)
+        if (set.name() == setName) expansion = &set;
+    if (!expansion) {
+        ctx.err << "No expansion factor set named \"" << setName << "\" in "
+                << ChemistryDataFiles::expansionFolder(dataFolder) << "\n";
+        return 1;
+    }
+    const LimitSets limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(dataFolder));
+
+    ErrPrompter prompter(ctx.err);
+    TGlzDM dm(prompter, ctx.dbDir);
+    dm.OpenTables();
+    if (!dm.GlzCDS.findKey(name)) {
+        dm.CloseTables();
+        return unknownGlaze(ctx, name);
+    }
+    const ChemistryFigures figures = ChemistryFigures::compute(dm.GlzCDS, dm.MatCDS, masses, expansion);
+    const LimitSets::Set* set = limits.forCones(dm.GlzCDS.asText("skva"), dm.GlzCDS.asText("sktt"));
+    dm.CloseTables();
+
+    for (const char* kind : {"umf", "wt", "mol"}) {
+        const auto& values = kind[0] == 'u'   ? figures.seger
+                             : kind[0] == 'w' ? figures.weightPercent
+                                              : figures.molPercent;
+        for (const Oxide& oxide : OxideCatalogue::all()) {
+            const double value = values[static_cast<std::size_t>(oxide.position - 1)];
+            if (figures.seger[static_cast<std::size_t>(oxide.position - 1)] != 0)
+                ctx.out << kind << '.' << oxide.stem << '=' << numfmt::floatText(value) << "\n";
+        }
+    }
+    ctx.out << "sio2_al2o3=" << number(figures.sio2Al2o3) << "\n";
+    ctx.out << "r2o_ro=" << number(figures.r2oRo) << "\n";
+    ctx.out << "loi=" << number(figures.loi) << "\n";
+    ctx.out << "expansion_linear=" << number(figures.expansionLinear) << "\n";
+    ctx.out << "limits=" << (set ? set->name : std::string()) << "\n";
+    if (set)
+        for (const auto& v : LimitSets::check(*set, figures))
+            ctx.out << "outside." << v.key << '=' << numfmt::floatText(v.value) << ' '
+                    << numfmt::floatText(v.min) << '-' << numfmt::floatText(v.max) << "\n";
+    return 0;
+}
+
+const CommandRegistrar
+    batchCommand("batch", "batch NAME GRAMS   grams of every material for a batch of a glaze", batch);
+const CommandRegistrar analysisCommand(
+    "analysis", "analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze",
+    analysis);
+
+} // namespace
+
+} // namespace kelvora::cli

@@ -1,0 +1,33 @@
+#pragma once
+#include "store/View.h"
+
+#include <string>
+#include <vector>
+
+namespace kelvora {
+
+// Grams to weigh out for a batch of a glaze: the recipe is 100 % of the batch
+// size, the additions come on top of it.
+struct BatchWeights {
+    struct Row {
+        std::string name;
+        double percent = 0;
+        double grams = 0;
+        bool addition = false;
+    };
+    std::vector<Row> rows; // recipe slots in slot order, then the additions
+    double total = 0;      // grams, additions included
+    double cost = 0;       // prys x total / 1000
+
+    // From the current glaze record: every named recipe slot with a non-zero
+    // percentage (mtpN x size / 100) and every named addition with a non-zero
+    // amount (tvpN x size / 100).
+    static BatchWeights compute(const View& glazes, double batchGrams);
+
+    // The printed batch sheet: glaze name, batch size, one line per row
+    // (name padded to 42, "%5.2f" percentage, grams with one decimal;
+    // additions marked "+"), total and cost, in the user's number format.
+    std::vector<std::string> sheet(const std::string& glazeName, double batchGrams) const;
+};
+
+} // namespace kelvora

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+namespace kelvora {
+
+// Where the chemistry data files lie: the folder "data" beside the program
+// (the current directory once the program has started), holding the molar
+// masses, one file per set of expansion factors and one per limit set.
+struct ChemistryDataFiles {
+    static constexpr const char* folder = "data";
+
+    static std::string molarMasses(const std::string& dir = folder) { return dir + "/molar_masses.xml"; }
+    static std::string expansionFolder(const std::string& dir = folder) { return dir + "/expansion"; }
+    static std::string limitsFolder(const std::string& dir = folder) { return dir + "/limits"; }
+};
+
+} // namespace kelvora

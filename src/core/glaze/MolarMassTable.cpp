@@ -1,0 +1,50 @@
+#include "glaze/MolarMassTable.h"
+
+#include "engine/OxideMolarMass.h"
+
+#include <pugixml.hpp>
+
+#include <stdexcept>
+
+namespace kelvora {
+
+namespace {
+[[noreturn]] void fail(const std::string& path, const std::string& what) {
+    throw std::runtime_error("Molmassabestand " + path + ": " + what);
+}
+} // namespace
+
+MolarMassTable MolarMassTable::load(const std::string& path) {
+    pugi::xml_document doc;
+    if (!doc.load_file(path.c_str())) fail(path, "niet te lezen");
+    const pugi::xml_node root = doc.child("molar-masses");
+    if (!root) fail(path, "geen <molar-masses>");
+    MolarMassTable table;
+    table.source_ = {root.attribute("author").as_string(), root.attribute("title").as_string(),
+                     root.attribute("year").as_string()};
+    std::array<bool, OxideCatalogue::count> seen{};
+    for (const pugi::xml_node node : root.children("oxide")) {
+        const std::string stem = node.attribute("stem").as_string();
+        const Oxide* oxide = OxideCatalogue::byStem(stem);
+        if (!oxide) fail(path, "onbekend oxide " + stem);
+        const double mass = node.attribute("mass").as_double(0);
+        if (!(mass > 0)) fail(path, "geen molmassa voor " + stem);
+        const auto i = static_cast<std::size_t>(oxide->position - 1);
+        table.masses_[i] = mass;
+        seen[i] = true;
+    }
+    for (const Oxide& oxide : OxideCatalogue::all())
+        if (!seen[static_cast<std::size_t>(oxide.position - 1)])
+            fail(path, "geen molmassa voor " + std::string(oxide.stem));
+    return table;
+}
+
+MolarMassTable MolarMassTable::builtIn() {
+    MolarMassTable table;
+    for (const Oxide& oxide : OxideCatalogue::all())
+        table.masses_[static_cast<std::size_t>(oxide.position - 1)] = OxideMolarMass::at(oxide.position);
+    table.source_ = {"IUPAC", "Standard atomic weights (sums rounded to 0.1 g/mol)", "2023"};
+    return table;
+}
+
+} // namespace kelvora

@@ -1,0 +1,134 @@
+#include "glaze/BatchPage.h"
+
+#include "common/NumberFormat.h"
+#include "glaze/ReportPrinter.h"
+#include "glaze/ViewFollower.h"
+#include "store/View.h"
+#include "widgets/ErrorBox.h"
+
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+namespace {
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QTableWidgetItem* cell(const QString& value, bool number, bool addition) {
+    auto* item = new QTableWidgetItem(value);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (addition) {
+        QFont font = item->font();
+        font.setItalic(true);
+        item->setFont(font);
+        item->setToolTip(QStringLiteral("Toevoeging, bovenop het recept"));
+    }
+    return item;
+}
+} // namespace
+
+BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
+    : QWidget(parent), glazes_(glazes), ownPrinter_(QPrinter::HighResolution) {
+    setObjectName(QStringLiteral("BatchTS"));
+    ownPrinter_.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
+
+    auto* sizeLabel = new QLabel(QStringLiteral("Batchgrootte (gram)"), this);
+    BatchSizeEdit = new QDoubleSpinBox(this);
+    BatchSizeEdit->setObjectName(QStringLiteral("BatchSizeEdit"));
+    BatchSizeEdit->setLocale(QLocale());
+    BatchSizeEdit->setDecimals(1);
+    BatchSizeEdit->setRange(0.1, 1000000);
+    BatchSizeEdit->setSingleStep(100);
+    BatchSizeEdit->setSuffix(QStringLiteral(" g"));
+    BatchSizeEdit->setValue(batchGrams > 0 ? batchGrams : 1000);
+    sizeLabel->setBuddy(BatchSizeEdit);
+    PrintButton = new QPushButton(QStringLiteral("Print"), this);
+    PrintButton->setObjectName(QStringLiteral("BatchPrintButton"));
+
+    BatchGrid = new QTableWidget(0, 3, this);
+    BatchGrid->setObjectName(QStringLiteral("BatchGrid"));
+    BatchGrid->setHorizontalHeaderLabels(
+        {QStringLiteral("Materiaal"), QStringLiteral("Percentage"), QStringLiteral("Gram")});
+    BatchGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    BatchGrid->verticalHeader()->setVisible(false);
+    BatchGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TotaalLbl = new QLabel(this);
+    TotaalLbl->setObjectName(QStringLiteral("TotaalLbl"));
+    KostprijsLbl = new QLabel(this);
+    KostprijsLbl->setObjectName(QStringLiteral("KostprijsLbl"));
+    for (QLabel* label : {TotaalLbl, KostprijsLbl}) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(sizeLabel);
+    top->addWidget(BatchSizeEdit);
+    top->addStretch(1);
+    top->addWidget(PrintButton);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(TotaalLbl);
+    bottom->addStretch(1);
+    bottom->addWidget(KostprijsLbl);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(BatchGrid, 1);
+    layout->addLayout(bottom);
+
+    connect(BatchSizeEdit, &QDoubleSpinBox::valueChanged, this, [this](double grams) {
+        refresh();
+        emit batchSizeChanged(grams);
+    });
+    connect(PrintButton, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
+    follower_ = std::make_unique<ViewFollower>(glazes_, [this] { refresh(); });
+    refresh();
+}
+
+BatchPage::~BatchPage() = default;
+
+double BatchPage::batchSize() const {
+    return BatchSizeEdit->value();
+}
+
+void BatchPage::setBatchSize(double grams) {
+    BatchSizeEdit->setValue(grams);
+}
+
+std::vector<std::string> BatchPage::sheet() const {
+    const std::string name = glazes_.active() && !glazes_.isEmpty() ? glazes_.asText("naam") : std::string();
+    return batch_.sheet(name, batchSize());
+}
+
+void BatchPage::refresh() {
+    ui::guard(this, [this] {
+        batch_ = glazes_.active() && !glazes_.isEmpty() ? BatchWeights::compute(glazes_, batchSize())
+                                                        : BatchWeights{};
+        BatchGrid->setRowCount(static_cast<int>(batch_.rows.size()));
+        int r = 0;
+        for (const auto& row : batch_.rows) {
+            BatchGrid->setItem(r, 0, cell(text((row.addition ? "+ " : "") + row.name), false, row.addition));
+            BatchGrid->setItem(r, 1, cell(text(numfmt::formatFixed(row.percent, 2)), true, row.addition));
+            BatchGrid->setItem(r, 2, cell(text(numfmt::formatFixed(row.grams, 1)), true, row.addition));
+            ++r;
+        }
+        TotaalLbl->setText(QStringLiteral("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
+        KostprijsLbl->setText(QStringLiteral("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));
+    });
+}
+
+void BatchPage::PrintButtonClick() {
+    const auto lines = sheet();
+    ui::guard(this, [&] { ReportPrinter::printWithDialog(this, *printer_, lines); });
+}
+
+} // namespace kelvora

@@ -1,0 +1,107 @@
+#include "store/PacketCodec.h"
+#include "support/EngineFixtures.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace kelvora::test {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliWorkbenchTest : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    void SetUp() override {
+        for (const char* table : {"mat", "glz"}) {
+            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
+            ASSERT_TRUE(packet);
+            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
+        }
+    }
+    CliRun run(const std::string& arguments) {
+        const std::string command = std::string("LC_ALL=C '") + KELVORA_CLI + "' --db '" +
+                                    dir.path().string() + "' " + arguments + " >'" + dir.file("out") +
+                                    "' 2>'" + dir.file("err") + "'";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir.file("out")),
+                readBytes(dir.file("err"))};
+    }
+    static std::map<std::string, std::string> keyValues(const std::string& text) {
+        std::map<std::string, std::string> values;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            const auto eq = line.find('=');
+            EXPECT_NE(eq, std::string::npos) << line;
+            values[line.substr(0, eq)] = line.substr(eq + 1);
+        }
+        return values;
+    }
+};
+
+TEST_F(CliWorkbenchTest, BatchOfTheStarterSeladon) {
+    const CliRun r = run("batch Seladon 1000");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    // 30/30/20/20 % of 1000 g plus 1.5 % iron oxide on top; the price per kg
+    // (87.5 / 101.5) times 1.015 kg is 0.875.
+    EXPECT_EQ(r.out,
+              "Kaliveldspaat\t300.0\nKwarts\t300.0\nKrijt\t200.0\nKaolien\t200.0\nRood ijzeroxide\t15.0\n"
+              "Totaal\t1015.0\nKostprijs\t0.88\n");
+}
+
+TEST_F(CliWorkbenchTest, ExitCodes) {
+    struct Case {
+        const char* arguments;
+        int status;
+    };
+    const std::vector<Case> cases{
+        {"batch Seladon 250", 0}, {"batch Onbekend 100", 1},
+        {"batch Seladon 0", 1},   {"batch Seladon -5", 1},
+        {"batch Seladon abc", 1}, {"batch Seladon", 2},
+        {"analysis Seladon", 0},  {"analysis Onbekend", 1},
+        {"analysis", 2},          {"analysis Seladon --expansion onbekend", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (c.status == 1) {
+            EXPECT_NE(r.err, "");
+        }
+    }
+}
+
+TEST_F(CliWorkbenchTest, AnalysisOfTheStarterSeladon) {
+    const CliRun r = run("analysis Seladon");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto values = keyValues(r.out);
+    // Mol amounts per 100 g of recipe: feldspar 30 / 556.65, whiting 20 / 100.09.
+    const double k2o = 30 / 556.65;
+    const double cao = 20 / 100.09;
+    EXPECT_NEAR(std::stod(values.at("umf.k2o")), k2o / (k2o + cao), 1e-12);
+    EXPECT_NEAR(std::stod(values.at("r2o_ro")), k2o / cao, 1e-12);
+    for (const char* key : {"wt.sio2", "mol.sio2", "umf.sio2", "sio2_al2o3", "loi", "expansion_linear"})
+        EXPECT_NE(values.at(key), "") << key;
+    EXPECT_EQ(values.count("umf.na2o"), 0u); // only non-zero oxides
+    EXPECT_EQ(values.at("limits"), "Hoog steengoed SK 9-10");
+    // CaO 0.788 is above the 0.4-0.7 of SK 9-10.
+    ASSERT_EQ(values.count("outside.cao"), 1u);
+    EXPECT_EQ(values.at("outside.cao").substr(values.at("outside.cao").find(' ')), " 0.4-0.7");
+    // Fifteen significant digits with '.' under LC_ALL=C.
+    EXPECT_EQ(values.at("umf.k2o").size(), 17u) << values.at("umf.k2o");
+    EXPECT_EQ(values.at("umf.k2o").find(','), std::string::npos);
+}
+
+} // namespace
+} // namespace kelvora::test

@@ -1,0 +1,290 @@
+// The potter's workbench on the starter glazes in a throw-away installation:
+// the batch page follows the recipe and the batch size and prints its sheet,
+// the chemistry page marks values outside the limits of the glaze's cones,
+// and the Stull chart places every calculated glaze and picks one by a click.
+#include "GuiTestSupport.h"
+
+#include "common/NumberFormat.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/BatchPage.h"
+#include "glaze/ChemiePage.h"
+#include "glaze/StullChartFormUnit.h"
+#include "store/View.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+// The starter tables opened through the data module, as the editor has them.
+struct OpenTables {
+    ScopedPrompter prompter;
+    TGlzDM dm;
+    explicit OpenTables(const TestInstallation& install)
+        : dm(prompter.recorder, QDir(install.folder()).filePath("db0991").toStdString()) {
+        dm.OpenTables();
+    }
+    ~OpenTables() { dm.CloseTables(); }
+};
+
+QString grams(double value) {
+    return QString::fromStdString(numfmt::formatFixed(value, 1));
+}
+
+QStringList column(const QTableWidget* grid, int c) {
+    QStringList values;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        values << grid->item(r, c)->text();
+    return values;
+}
+
+QScatterSeries* series(TStullChartForm& form, const QString& name) {
+    for (QAbstractSeries* s : form.ChartView->chart()->series())
+        if (s->name() == name) return qobject_cast<QScatterSeries*>(s);
+    return nullptr;
+}
+
+} // namespace
+
+class WorkbenchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void batchPageFollowsRecipeAndSize();
+    void batchPagePrintsItsSheet();
+    void chemiePageMarksValuesOutsideTheLimits();
+    void chemiePageSwitchesExpansionFactors();
+    void stullChartPlacesEveryCalculatedGlaze();
+    void stullChartFiltersByCategory();
+    void clickingAPointChoosesThatGlaze();
+    void stullChartExportsPngAndPdf();
+};
+
+void WorkbenchTest::batchPageFollowsRecipeAndSize() {
+    TestInstallation install;
+    OpenTables tables(install);
+    QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
+    BatchPage page(tables.dm.GlzCDS, 1000);
+    page.show();
+    QCOMPARE(column(page.BatchGrid, 0),
+             QStringList({"Kaliveldspaat", "Kwarts", "Krijt", "Kaolien", "+ Rood ijzeroxide"}));
+    QCOMPARE(column(page.BatchGrid, 2),
+             QStringList({grams(300), grams(300), grams(200), grams(200), grams(15)}));
+    QCOMPARE(page.TotaalLbl->text(), "Totaal: " + grams(1015) + " g");
+
+    // A new size typed into the field: every row follows, and the editor hears of it.
+    QSignalSpy sizes(&page, &BatchPage::batchSizeChanged);
+    page.BatchSizeEdit->selectAll();
+    QTest::keyClicks(page.BatchSizeEdit, "2500");
+    QCOMPARE(sizes.last().at(0).toDouble(), 2500.0);
+    QCOMPARE(column(page.BatchGrid, 2),
+             QStringList({grams(750), grams(750), grams(500), grams(500), grams(37.5)}));
+    // (30 x 1.20 + 30 x 0.55 + 20 x 0.60 + 20 x 0.85 + 1.5 x 4.00) / 101.5 per kg, for 2.5375 kg.
+    QCOMPARE(page.KostprijsLbl->text(),
+             "Kostprijs: " + QString::fromStdString(numfmt::formatFixed(2.1875, 2)));
+
+    // A changed recipe shows at once.
+    tables.dm.GlzCDS.edit();
+    tables.dm.GlzCDS.setNumber("mtp3", 10);
+    tables.dm.GlzCDS.post();
+    QTRY_COMPARE(page.BatchGrid->item(2, 2)->text(), grams(250));
+    // Another glaze made current: its recipe.
+    QVERIFY(tables.dm.GlzCDS.findKey("Zink mat"));
+    QTRY_COMPARE(page.BatchGrid->item(0, 0)->text(), QString("Kaliveldspaat"));
+    QTRY_COMPARE(page.BatchGrid->item(1, 0)->text(), QString("Zinkoxide"));
+}
+
+void WorkbenchTest::batchPagePrintsItsSheet() {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    TestInstallation install;
+    OpenTables tables(install);
+    QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
+    BatchPage page(tables.dm.GlzCDS, 500);
+    const QString pdf = QDir(install.folder()).filePath("batch.pdf");
+    page.printer().setOutputFormat(QPrinter::PdfFormat);
+    page.printer().setOutputFileName(pdf);
+
+    whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    page.PrintButton->click();
+    QVERIFY(!QFile::exists(pdf));
+    whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    page.PrintButton->click();
+    QVERIFY(QFile::exists(pdf));
+
+    QProcess convert;
+    convert.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(convert.waitForFinished(10000));
+    const QString printed = QString::fromUtf8(convert.readAllStandardOutput());
+    QVERIFY2(printed.contains("Batch: Seladon"), qPrintable(printed));
+    QVERIFY2(printed.contains(QRegularExpression("Kaliveldspaat +30[.,]00 % +150[.,]0 g")),
+             qPrintable(printed));
+    QVERIFY2(printed.contains(QRegularExpression("\\+ Rood ijzeroxide +1[.,]50 % +7[.,]5 g")),
+             qPrintable(printed));
+    QVERIFY2(printed.contains(QRegularExpression("Totaal +507[.,]5 g")), qPrintable(printed));
+}
+
+void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
+    TestInstallation install;
+    OpenTables tables(install);
+    QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
+    ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
+    page.show();
+    QCOMPARE(column(page.OxideGrid, 0), QStringList({"K2O", "CaO", "Al2O3", "SiO2"}));
+    // Seladon is fired SK 8-10; its CaO (0.788) is above the 0.4-0.7 of that set.
+    QVERIFY2(page.LimitsLbl->text().startsWith("Hoog steengoed SK 9-10"), qPrintable(page.LimitsLbl->text()));
+    const QColor plain = page.OxideGrid->item(0, 1)->foreground().color();
+    QTableWidgetItem* lime = page.OxideGrid->item(1, 1);
+    QVERIFY(lime->foreground().color() != plain);
+    QVERIFY2(lime->toolTip().contains("Hoog steengoed SK 9-10"), qPrintable(lime->toolTip()));
+    QVERIFY2(page.OutsideLbl->text().contains("CaO"), qPrintable(page.OutsideLbl->text()));
+    QVERIFY(page.OxideGrid->item(0, 1)->toolTip().isEmpty()); // K2O is within its range
+
+    // The Stull button asks the editor for the chart.
+    QSignalSpy asked(&page, &ChemiePage::stullChartRequested);
+    page.StullButton->click();
+    QCOMPARE(asked.count(), 1);
+
+    // An earthenware glaze is checked against the earthenware set.
+    QVERIFY(tables.dm.GlzCDS.findKey("Lood aardewerk"));
+    QTRY_VERIFY(page.LimitsLbl->text().startsWith("Aardewerk SK 05a-02a"));
+    QVERIFY(page.OutsideLbl->text().contains("PbO"));
+}
+
+void WorkbenchTest::chemiePageSwitchesExpansionFactors() {
+    TestInstallation install;
+    OpenTables tables(install);
+    QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
+    ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
+    const int appen = page.ExpansionSetCB->findData("appen");
+    const int englishTurner = page.ExpansionSetCB->findData("english-turner");
+    QVERIFY(appen >= 0 && englishTurner >= 0);
+    page.ExpansionSetCB->setCurrentIndex(appen);
+    const QString byAppen = page.ExpansionLbl->text();
+    page.ExpansionSetCB->setCurrentIndex(englishTurner);
+    QVERIFY(page.ExpansionLbl->text() != byAppen);
+    QVERIFY2(page.ExpansionLbl->toolTip().contains("1927"), qPrintable(page.ExpansionLbl->toolTip()));
+}
+
+void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
+    TestInstallation install;
+    OpenTables tables(install);
+    View& glazes = tables.dm.GlzCDS;
+    // A glaze never calculated has no place on the chart.
+    glazes.insert();
+    glazes.setText("naam", "Nog niet berekend");
+    glazes.post();
+    QVERIFY(glazes.findKey("Seladon"));
+    TStullChartForm form(glazes);
+    form.show();
+    QCOMPARE(form.windowTitle(), QString("Stull-diagram"));
+    QCOMPARE(int(form.shownPoints().size()), 8);
+    QScatterSeries* others = series(form, "Glazuren");
+    QScatterSeries* current = series(form, "Huidig glazuur");
+    QVERIFY(others && current);
+    QCOMPARE(others->count(), 7);
+    QCOMPARE(current->count(), 1);
+    QCOMPARE(current->at(0), QPointF(glazes.asNumber("sio2"), glazes.asNumber("al2o3")));
+    for (const auto& p : form.shownPoints()) {
+        const int row = [&] {
+            for (int r = 0; r < glazes.recordCount(); ++r)
+                if (glazes.textAt(r, glazes.fieldIndex("naam")) == p.name.toStdString()) return r;
+            return -1;
+        }();
+        QVERIFY(row >= 0);
+        QCOMPARE(p.sio2, glazes.numberAt(row, glazes.fieldIndex("sio2")));
+        QCOMPARE(p.al2o3, glazes.numberAt(row, glazes.fieldIndex("al2o3")));
+        QVERIFY(p.name != "Nog niet berekend");
+    }
+    QCOMPARE(form.nameAt(current->at(0)), QString("Seladon"));
+
+    // The editor moving to another glaze moves the highlight with it.
+    QVERIFY(glazes.findKey("Tenmoku"));
+    const QPointF tenmoku(glazes.asNumber("sio2"), glazes.asNumber("al2o3"));
+    QTRY_COMPARE(form.currentName(), QString("Tenmoku"));
+    QCOMPARE(current->count(), 1);
+    QCOMPARE(current->at(0), tenmoku);
+}
+
+void WorkbenchTest::stullChartFiltersByCategory() {
+    TestInstallation install;
+    OpenTables tables(install);
+    TStullChartForm form(tables.dm.GlzCDS);
+    const int mat = form.CategorieCB->findText("Mat");
+    QVERIFY(mat > 0);
+    form.CategorieCB->setCurrentIndex(mat);
+    QStringList names;
+    for (const auto& p : form.shownPoints())
+        names << p.name;
+    QCOMPARE(names, QStringList({"Satijn mat", "Zink mat"}));
+    form.CategorieCB->setCurrentIndex(0);
+    QCOMPARE(int(form.shownPoints().size()), 8);
+}
+
+void WorkbenchTest::clickingAPointChoosesThatGlaze() {
+    TestInstallation install;
+    OpenTables tables(install);
+    View& glazes = tables.dm.GlzCDS;
+    QVERIFY(glazes.findKey("Tenmoku"));
+    const QPointF tenmoku(glazes.asNumber("sio2"), glazes.asNumber("al2o3"));
+    QVERIFY(glazes.findKey("Seladon"));
+    TStullChartForm form(glazes);
+    form.resize(900, 680);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QSignalSpy chosen(&form, &TStullChartForm::glazeChosen);
+    QScatterSeries* others = series(form, "Glazuren");
+    const QPointF scene = form.ChartView->chart()->mapToPosition(tenmoku, others);
+    const QPoint at = form.ChartView->mapFromScene(scene);
+    // Hovering the point names the glaze.
+    QTest::mouseMove(form.ChartView->viewport(), at);
+    QTRY_COMPARE(QToolTip::text(), QString("Tenmoku"));
+    QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, at);
+    QTRY_COMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).toString(), QString("Tenmoku"));
+    // The chosen glaze is the highlighted one now.
+    QCOMPARE(series(form, "Huidig glazuur")->at(0), tenmoku);
+    // A click on empty chart chooses nothing.
+    const QPoint empty =
+        form.ChartView->mapFromScene(form.ChartView->chart()->mapToPosition({6.5, 0.9}, others));
+    QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, empty);
+    QCOMPARE(chosen.count(), 1);
+}
+
+void WorkbenchTest::stullChartExportsPngAndPdf() {
+    TestInstallation install;
+    OpenTables tables(install);
+    TStullChartForm form(tables.dm.GlzCDS);
+    form.resize(900, 680);
+    form.show();
+    const QString png = QDir(install.folder()).filePath("stull.png");
+    const QString pdf = QDir(install.folder()).filePath("stull.pdf");
+    QVERIFY(form.exportPng(png));
+    QImage image(png);
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), form.ChartView->size() * form.ChartView->devicePixelRatio());
+    QVERIFY(form.exportPdf(pdf));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+}
+
+QTEST_MAIN(WorkbenchTest)
+#include "tst_Workbench.moc"

@@ -1,0 +1,77 @@
+// Takes pictures of the batch page, the chemistry page and the Stull chart on
+// the starter glazes, for the manual: kelvora_workbench_screenshots <folder>.
+// Run it from the build folder (it reads db0991 and data beside it), under a
+// real or virtual display. Numbers are shown as a Dutch user sees them.
+#include "app/Startup.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/BatchPage.h"
+#include "glaze/ChemiePage.h"
+#include "glaze/StullChartFormUnit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+bool save(QWidget* window, const QDir& dir, const char* name) {
+    window->show();
+    window->raise();
+    QTest::qWait(400);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (!window->grab().save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// A page in a tab frame of the editor's size, as the editor will show it.
+QTabWidget* framed(QWidget* page, const QString& caption) {
+    auto* tabs = new QTabWidget;
+    tabs->setWindowTitle(QStringLiteral("Glazuren invoeren onderhouden"));
+    for (const char* other : {"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen", "Analyse"})
+        tabs->addTab(new QWidget, QString::fromLatin1(other));
+    tabs->addTab(page, caption);
+    tabs->setCurrentWidget(page);
+    tabs->resize(774, 460);
+    return tabs;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    QApplication app(argc, argv);
+    kelvora::ui::prepareApplication(app);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kelvora_workbench_screenshots <folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    kelvora::SilentPrompter prompter;
+    kelvora::TGlzDM dm(prompter);
+    dm.OpenTables();
+    bool ok = dm.GlzCDS.findKey("Seladon");
+
+    auto* batch = new kelvora::BatchPage(dm.GlzCDS, 1000);
+    auto* batchFrame = framed(batch, QStringLiteral("Batch"));
+    ok = save(batchFrame, out, "workbench-batch.png") && ok;
+    delete batchFrame;
+
+    auto* chemie = new kelvora::ChemiePage(dm.GlzCDS, dm.MatCDS, "data");
+    auto* chemieFrame = framed(chemie, QStringLiteral("Chemie"));
+    ok = save(chemieFrame, out, "workbench-chemie.png") && ok;
+    delete chemieFrame;
+
+    {
+        kelvora::TStullChartForm stull(dm.GlzCDS);
+        stull.resize(900, 680);
+        ok = save(&stull, out, "workbench-stull.png") && ok;
+    }
+    dm.CloseTables();
+    return ok ? 0 : 1;
+}
