@@ -9,9 +9,9 @@ namespace kelvora::test {
 namespace {
 
 TEST(BatchWeightsTest, StarterSeladonForTwoAndAHalfKilos) {
-    // Seladon of the starter data: feldspar 30, quartz 30, whiting 20, kaolin
-    // 20 and 1.5 parts of red iron oxide on top; its stored price is
-    // (30 x 1.20 + 30 x 0.55 + 20 x 0.60 + 20 x 0.85 + 1.5 x 4.00) / 101.5 per kg.
+    // Seladon of the starter data: feldspar 35, quartz 35, whiting 18, kaolin
+    // 12 and 1.5 parts of red iron oxide on top; its stored price is
+    // (35 x 1.20 + 35 x 0.55 + 18 x 0.60 + 12 x 0.85 + 1.5 x 4.00) / 101.5 per kg.
     auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/glz.xml");
     ASSERT_TRUE(packet);
     View glazes("GlzCDS");
@@ -26,10 +26,10 @@ TEST(BatchWeightsTest, StarterSeladonForTwoAndAHalfKilos) {
         double grams;
         bool addition;
     };
-    const std::vector<Expected> expected{{"Kaliveldspaat", 750, false},
-                                         {"Kwarts", 750, false},
-                                         {"Krijt", 500, false},
-                                         {"Kaolien", 500, false},
+    const std::vector<Expected> expected{{"Kaliveldspaat", 875, false},
+                                         {"Kwarts", 875, false},
+                                         {"Krijt", 450, false},
+                                         {"Kaolien", 300, false},
                                          {"Rood ijzeroxide", 37.5, true}};
     ASSERT_EQ(batch.rows.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -39,8 +39,8 @@ TEST(BatchWeightsTest, StarterSeladonForTwoAndAHalfKilos) {
         EXPECT_EQ(batch.rows[i].addition, expected[i].addition);
     }
     EXPECT_NEAR(batch.total, 2537.5, 1e-9);
-    // 87.5 / 101.5 per kg x 2.5375 kg = 87.5 x 0.025.
-    EXPECT_NEAR(batch.cost, 2.1875, 1e-9);
+    // 88.25 / 101.5 per kg x 2.5375 kg = 88.25 x 0.025.
+    EXPECT_NEAR(batch.cost, 2.20625, 1e-9);
 }
 
 TEST(BatchWeightsTest, SkipsBlankNamesAndZeroAmountsAndKeepsSlotOrder) {
