@@ -12,6 +12,8 @@
 #include "materials/MatImportFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
 #include "widgets/DBNavigator.h"
 
 #include <QAbstractButton>
@@ -74,6 +76,7 @@ private Q_SLOTS:
     void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
     void everyVisibleControlHasASpokenName();
     void pictureButtonsSpeakTheirHint();
+    void controlsSpeakTheirLabels();
 };
 
 void AccessibilityTest::everyVisibleControlHasASpokenName() {
@@ -122,6 +125,25 @@ void AccessibilityTest::pictureButtonsSpeakTheirHint() {
         ++checked;
     }
     QCOMPARE(checked, 8); // first, prior, next, last, insert, delete, post, cancel
+}
+
+// The name comes from what stands beside the control on screen.
+void AccessibilityTest::controlsSpeakTheirLabels() {
+    Program p;
+    const struct {
+        QWidget* control;
+        const char* name;
+    } cases[] = {
+        {matForm()->PrijsEdit, "Prijs"},                    // the label over it
+        {matForm()->percentEdit("k2o"), "K2O"},             // its caption
+        {matForm()->DBGrid1, "naam"},                       // the column header
+        {glazForm()->MatEdit[0], "Grondstoffen 1."},        // column heading and row number
+        {glazForm()->MtpEdit[2], "Percentage 3."},          //
+        {glazForm()->TvpEdit[4], "% 5."},                   //
+        {verwijderMatForm()->MatCB, "Verwijder materiaal"}, // the one choice of the dialog
+    };
+    for (const auto& c : cases)
+        QCOMPARE(spokenName(c.control), QString::fromUtf8(c.name));
 }
 
 QTEST_MAIN(AccessibilityTest)

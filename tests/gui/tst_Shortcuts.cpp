@@ -89,7 +89,6 @@ void ShortcutsTest::f1OpensTheWindowsOwnPage() {
     QFETCH(QString, window);
     QFETCH(QString, page);
     Program p;
-    if (window != "main") showActive(mainForm());
     QWidget* w = windowNamed(window);
     showActive(w);
     QVERIFY(!helpForm()->isVisible());
@@ -101,7 +100,6 @@ void ShortcutsTest::f1OpensTheWindowsOwnPage() {
 
 void ShortcutsTest::ctrlSPostsTheRecord() {
     Program p;
-    showActive(mainForm());
     TMatForm& f = *matForm();
     showActive(&f);
     QVERIFY(f.MatCDS.findKey("Kwarts"));
@@ -135,7 +133,6 @@ void ShortcutsTest::ctrlFSearchNarrowsTheNameList() {
     QFETCH(QString, window);
     QFETCH(QString, text);
     Program p;
-    showActive(mainForm());
     QWidget* w = windowNamed(window);
     showActive(w);
     auto* grid = w->findChild<ui::DBGrid*>(QStringLiteral("DBGrid1"));
