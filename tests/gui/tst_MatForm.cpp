@@ -16,6 +16,7 @@
 #include "widgets/ErrorBox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,6 +119,9 @@ private Q_SLOTS:
     void layoutOfTheAnalysisPages();
     void helpOpensBesideTheWindow();
     void picturesOfEveryPage();
+    void renameFollowsIntoTheGlazes_data();
+    void renameFollowsIntoTheGlazes();
+    void percentagePageShowsTheImpliedLoss();
 };
 
 void MatFormTest::percentageAnalysisConvertedShownAndStored() {
@@ -496,6 +500,90 @@ void MatFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
     QTest::keyClick(f.OmschrijvingMemo, Qt::Key_Escape);
     QVERIFY(f.isVisible());
     QCOMPARE(p.prompter.recorder.entries.size(), std::size_t(1));
+}
+
+namespace {
+
+// The glazes of a glazes file that name `material` in a recipe or addition slot.
+QStringList glazesUsing(const QString& file, const std::string& material) {
+    View glazes("check", file.toStdString());
+    glazes.open();
+    QStringList names;
+    for (glazes.first(); !glazes.eof(); glazes.next()) {
+        bool uses = false;
+        for (int i = 1; i <= 12; ++i)
+            uses = uses || glazes.asText("mat" + std::to_string(i)) == material;
+        for (int i = 1; i <= 5; ++i)
+            uses = uses || glazes.asText("tvs" + std::to_string(i)) == material;
+        if (uses) names << QString::fromStdString(glazes.asText("naam"));
+        if (glazes.recNo() + 1 >= glazes.recordCount()) break;
+    }
+    return names;
+}
+
+QByteArray bytesOf(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+void MatFormTest::renameFollowsIntoTheGlazes_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Ja renames in the recipes") << true;
+    QTest::newRow("Nee renames only the material") << false;
+}
+
+void MatFormTest::renameFollowsIntoTheGlazes() {
+    QFETCH(bool, answer);
+    Program p;
+    const QString glazesFile = p.install.folder() + "/db0991/glz.cds";
+    const QStringList users = glazesUsing(glazesFile, "Kaliveldspaat");
+    QVERIFY(!users.isEmpty());
+    const QByteArray before = bytesOf(glazesFile);
+    p.show();
+    TMatForm& f = p.form();
+    QVERIFY(f.MatCDS.findKey("Kaliveldspaat"));
+    typeInto(f.NaamEdit, "Kaliveldspaat K11");
+    p.prompter.recorder.answerNext(answer);
+    press(f, DBNavigator::Post);
+
+    const std::string question = "Ook de glazuren die deze grondstof gebruiken aanpassen? (" +
+                                 std::to_string(users.size()) + " glazuren)";
+    QTRY_COMPARE(p.prompter.recorder.texts(), std::vector<std::string>{question});
+    QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
+    QTRY_VERIFY(Stored(p.dataFile(), "Kaliveldspaat K11").found);
+    if (answer) {
+        QCOMPARE(glazesUsing(glazesFile, "Kaliveldspaat K11"), users);
+        QVERIFY(glazesUsing(glazesFile, "Kaliveldspaat").isEmpty());
+    } else {
+        QCOMPARE(bytesOf(glazesFile), before);
+    }
+
+    // Changing something else than the name asks nothing.
+    p.prompter.recorder.clear();
+    typeInto(f.PrijsEdit, "2.5");
+    press(f, DBNavigator::Post);
+    QCoreApplication::processEvents();
+    QVERIFY(p.prompter.recorder.entries.empty());
+}
+
+void MatFormTest::percentagePageShowsTheImpliedLoss() {
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    // Oxides adding up to 88.2 % leave 11.8 % for the loss on ignition.
+    enterMaterial(f, "Klei met gloeiverlies", "P", {{"al2o3", "30"}, {"sio2", "58.2"}});
+    openPage(f, f.SamenstProcTS);
+    QVERIFY(f.GloeiverliesLbl->isVisible());
+    QCOMPARE(f.GloeiverliesLbl->text(), QStringLiteral("Gloeiverlies: 11.8 %"));
+    // Follows the percentages as they change.
+    typeInto(f.percentEdit("k2o"), "1.8");
+    f.percentEdit("na2o")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.GloeiverliesLbl->text(), QStringLiteral("Gloeiverlies: 10 %"));
+    typeInto(f.percentEdit("sio2"), "70");
+    f.percentEdit("na2o")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.GloeiverliesLbl->text(), QStringLiteral("Gloeiverlies: 0 %"));
 }
 
 QTEST_MAIN(MatFormTest)

@@ -13,7 +13,13 @@
 #include "materials/MatImportFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
 #include "store/UpgradeDBFormUnit.h"
+#include "widgets/Accessibility.h"
 #include "widgets/ErrorBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
 
 namespace kelvora::ui {
 
@@ -35,6 +41,12 @@ AppComposition::AppComposition(Prompter& prompter)
         std::make_unique<TVerwijderMatForm>(*dataModule_, prompter_, settings_, glazForm_.get());
     upgradeDBForm_ = std::make_unique<TUpgradeDBForm>(prompter_, mainForm_.get());
     wire();
+    // Every control a screen reader can name, in every window.
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{mainForm_.get(), globalForm_.get(), matForm_.get(), aboutBox_.get(),
+                                         glazForm_.get(), matLkupForm_.get(), matImportForm_.get(),
+                                         helpForm_.get(), verwijderMatForm_.get(), upgradeDBForm_.get()})
+        nameControlsForScreenReaders(window);
 }
 
 void AppComposition::wire() {
@@ -43,18 +55,30 @@ void AppComposition::wire() {
     connect(main, &TMainForm::glazesRequested, this, [this] { glazForm_->exec(); });
     connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
     connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
-    connect(main, &TMainForm::helpRequested, this, [this] { helpForm_->showHelp(); });
+    connect(main, &TMainForm::helpRequested, this, [this] { showHelpPage("manual.htm"); });
+    connect(matImportForm_.get(), &TMatImportForm::helpRequested, this,
+            [this] { showHelpPage("import.htm"); });
+    connect(upgradeDBForm_.get(), &TUpgradeDBForm::helpRequested, this,
+            [this] { showHelpPage("upgrade.htm"); });
     connect(main, &TMainForm::aboutRequested, this, [this] { aboutBox_->exec(); });
 
-    connect(matForm_.get(), &TMatForm::helpRequested, this, [this] { helpForm_->showHelp(); });
+    connect(matForm_.get(), &TMatForm::helpRequested, this, [this] { showHelpPage("grondstoffen.htm"); });
 
     TGlazForm* editor = glazForm_.get();
     editor->setRemoveDialog(verwijderMatForm_.get());
-    connect(editor, &TGlazForm::helpRequested, this, [this] { helpForm_->showHelp(); });
+    connect(editor, &TGlazForm::helpRequested, this, [this] { showHelpPage("glazuren.htm"); });
     connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
     // The lookup serves the editor only: it goes when the editor goes.
     connect(editor, &TGlazForm::hidden, matLkupForm_.get(), &QWidget::hide);
     connect(matLkupForm_.get(), &TMatLkupForm::materialChosen, editor, &TGlazForm::addChosenMaterial);
+}
+
+void AppComposition::showHelpPage(const char* page) {
+    helpForm_->showHelp();
+    // Each window asks for its own page of the manual; the start page stays
+    // when the manual lacks it.
+    const QString file = QFileInfo(manualStartPage()).dir().filePath(QString::fromLatin1(page));
+    if (QFileInfo::exists(file)) helpForm_->WebBrowser1->setSource(QUrl::fromLocalFile(file));
 }
 
 void AppComposition::showLookup() {

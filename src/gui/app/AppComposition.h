@@ -59,6 +59,8 @@ public:
 private:
     void wire();
     void showLookup();
+    // Opens the help viewer on one page of the manual ("glazuren.htm").
+    void showHelpPage(const char* page);
 
     Prompter& prompter_;
     SettingsFile settings_;

@@ -7,6 +7,7 @@
 #include "ui_MainFormUnit.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ TMainForm::TMainForm(LanguageHolder& language, SettingsFile& settings, Prompter&
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     buildMenus();
     buildControls();
+    ui::WindowShortcuts::addHelp(this, [this] { Help2Click(); });
     FormCreate();
 }
 

@@ -20,6 +20,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -132,6 +133,8 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     buildControls();
     autoSave_ = new ui::ViewAutoSave(dataModule_.GlzCDS, this);
     GlzDBN->setPrompter(&prompter_);
+    ui::WindowShortcuts::addHelp(this, [this] { HelpButtonClick(); });
+    ui::WindowShortcuts::addPost(this, GlzDBN);
     FormCreate();
 }
 
@@ -299,6 +302,7 @@ void TGlazForm::buildBrowsePage() {
                                 {"catg", QStringLiteral("Categorie"), 200},
                                 {"oxrd", QStringLiteral("Ox./Red."), 80}});
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(ui::WindowShortcuts::addSearch(this, DBGrid1));
     layout->addWidget(DBGrid1);
     PageControl1->addTab(BladerTS, QStringLiteral("Bladeren"));
 }

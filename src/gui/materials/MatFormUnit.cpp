@@ -3,10 +3,12 @@
 #include "common/LanguageHolder.h"
 #include "common/Prompter.h"
 #include "common/TranslationTable.h"
+#include "materials/MaterialRename.h"
 #include "materials/NameListFit.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
+#include "store/DataFiles.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -16,6 +18,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -109,6 +112,40 @@ QIcon helpIcon(const QColor& ink) {
 
 } // namespace
 
+// Follows the maintenance view for what the window adds to the controls: the
+// implied loss on ignition, and the name a material had when its edit began,
+// so a posted rename can be carried into the glazes.
+class TMatForm::ViewHooks : public ViewObserver {
+public:
+    explicit ViewHooks(TMatForm& form) : form_(form) { form.MatCDS.addObserver(this); }
+
+private:
+    void viewChanged(View& view, ViewEvent event, int) override {
+        if (event == ViewEvent::UpdateRecord) return;
+        form_.showImpliedLoss();
+        if (event != ViewEvent::StateChanged) return;
+        if (view.state() == ViewState::Edit) {
+            nameBefore_ = view.asText("naam");
+            editing_ = true;
+            return;
+        }
+        if (!editing_) return;
+        editing_ = false;
+        // A cancelled edit has put the old name back; a posted one shows the new.
+        std::string newName = view.state() == ViewState::Browse ? view.asText("naam") : std::string();
+        if (newName.empty() || nameBefore_.empty() || newName == nameBefore_) return;
+        // The question comes once the action that posted is over, after the
+        // materials file has been written.
+        QMetaObject::invokeMethod(
+            &form_, [form = &form_, from = nameBefore_, to = newName] { form->followRename(from, to); },
+            Qt::QueuedConnection);
+    }
+
+    TMatForm& form_;
+    std::string nameBefore_;
+    bool editing_ = false;
+};
+
 TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent)
     : QDialog(parent), language_(language), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("MatForm"));
@@ -123,11 +160,21 @@ TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& s
     setTabOrder();
     autoSave_ = new ui::ViewAutoSave(MatCDS, this);
     DBNavigator1->setPrompter(&prompter_);
+    hooks_ = std::make_unique<ViewHooks>(*this);
     FormCreate();
 }
 
 TMatForm::~TMatForm() {
     FormDestroy();
+}
+
+void TMatForm::showImpliedLoss() {
+    GloeiverliesLbl->setText(
+        MatCDS.active() ? QString::fromStdString(PercentToMolConverter::impliedLossText(MatCDS)) : QString());
+}
+
+void TMatForm::followRename(const std::string& oldName, const std::string& newName) {
+    ui::guard(this, [&] { MaterialRename::followRename(prompter_, DataFiles::glazes(), oldName, newName); });
 }
 
 void TMatForm::buildControls() {
@@ -155,6 +202,9 @@ void TMatForm::buildControls() {
     DBGrid1->setView(&MatCDS, {{"naam", QStringLiteral("naam"), 140}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SearchEdit = ui::WindowShortcuts::addSearch(this, DBGrid1);
+    ui::WindowShortcuts::addHelp(this, [this] { HelpButtonClick(); });
+    ui::WindowShortcuts::addPost(this, DBNavigator1);
 
     NaamLbl = new QLabel(QStringLiteral("Naam"), this);
     NaamLbl->setObjectName(QStringLiteral("NaamLbl"));
@@ -223,6 +273,8 @@ void TMatForm::buildControls() {
                                   "\"% ==> Mol\" op het tabblad Algemeen."),
                    SamenstProcTS);
     procHint->setObjectName(QStringLiteral("ProcHintLbl"));
+    GloeiverliesLbl = new QLabel(SamenstProcTS);
+    GloeiverliesLbl->setObjectName(QStringLiteral("GloeiverliesLbl"));
     percentEdits_ = buildOxideFields(SamenstProcTS, true);
 
     buildLayout(procHint);
@@ -282,7 +334,12 @@ void TMatForm::buildLayout(QLabel* procHint) {
 
     auto* body = new QHBoxLayout;
     body->setSpacing(8);
-    body->addWidget(DBGrid1);
+    auto* list = new QVBoxLayout;
+    list->setSpacing(4);
+    SearchEdit->setFixedHeight(ui::heightAtLeast(SearchEdit, 23, 6));
+    list->addWidget(SearchEdit);
+    list->addWidget(DBGrid1, 1);
+    body->addLayout(list);
     auto* right = new QVBoxLayout;
     right->setSpacing(0);
     NaamLbl->setMinimumHeight(16);
@@ -350,7 +407,12 @@ void TMatForm::buildLayout(QLabel* procHint) {
     composition->setSpacing(0);
     composition->addWidget(procHint);
     composition->addSpacing(std::max(6, 16 + fieldHeight + oxideGap - procHint->sizeHint().height()));
-    composition->addLayout(oxideGrid(percentEdits_));
+    QGridLayout* percentages = oxideGrid(percentEdits_);
+    // The loss on ignition under the neutral and acid columns, which end
+    // well above the basic one.
+    const int lossRow = static_cast<int>(oxideColumns()[1].size()) + 1;
+    percentages->addWidget(GloeiverliesLbl, lossRow, 3, 1, 5);
+    composition->addLayout(percentages);
     composition->addStretch(1);
 
     nameList_ = new NameListFit(DBGrid1, 184, [this] { refit(); });

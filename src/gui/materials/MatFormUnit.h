@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -66,6 +68,7 @@ public:
     QPushButton* HelpButton = nullptr;
     QPushButton* CloseButton = nullptr;
     ui::DBGrid* DBGrid1 = nullptr;
+    QLineEdit* SearchEdit = nullptr; // narrows the list; Ctrl+F
     QLabel* NaamLbl = nullptr;
     ui::DBEdit* NaamEdit = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -84,6 +87,9 @@ public:
     QLabel* LeverancierLbl = nullptr;
     ui::DBEdit* LeverancierEdit = nullptr;
     ui::DBMemo* OmschrijvingMemo = nullptr;
+    // "Gloeiverlies: x %" on the percentage page: the loss on ignition the
+    // entered percentages imply, read-only.
+    QLabel* GloeiverliesLbl = nullptr;
 
 public Q_SLOTS:
     // Closing asks about a material whose changes were never posted: Ja
@@ -116,6 +122,13 @@ private:
     void applyCaptions(int taal);
     bool hasUnpostedChanges() const;
     bool settleBeforeClosing();
+    void showImpliedLoss();
+    // A posted change of `naam` from `oldName`: offers to rename the
+    // material in the glazes that use it.
+    void followRename(const std::string& oldName, const std::string& newName);
+
+    class ViewHooks;
+    std::unique_ptr<ViewHooks> hooks_;
 
     std::vector<OxideEdit> molarEdits_;
     std::vector<OxideEdit> percentEdits_;

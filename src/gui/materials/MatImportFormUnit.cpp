@@ -5,6 +5,7 @@
 #include "ui_MatImportFormUnit.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -35,6 +36,7 @@ TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(pa
     OpenDialog1->setDefaultSuffix(QStringLiteral("XML"));
     OpenDialog1->setSizeGripEnabled(true);
 
+    ui::WindowShortcuts::addHelp(this, [this] { Q_EMIT helpRequested(); });
     FormCreate();
 }
 

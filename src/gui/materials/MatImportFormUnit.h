@@ -31,6 +31,10 @@ public:
     // The open-file dialog "Import bestand", made once and reused.
     QFileDialog* OpenDialog1 = nullptr;
 
+Q_SIGNALS:
+    // F1: the user asks for this window's page of the manual.
+    void helpRequested();
+
 private:
     void buildLayout();
     void FormCreate();

@@ -5,6 +5,7 @@
 #include "ui_UpgradeDBFormUnit.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/WindowShortcuts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +21,7 @@ TUpgradeDBForm::TUpgradeDBForm(Prompter& prompter, QWidget* parent) : QDialog(pa
     buildLayout();
     connect(UpgradeButton, &QPushButton::clicked, this, [this] { UpgradeButtonClick(); });
 
+    ui::WindowShortcuts::addHelp(this, [this] { Q_EMIT helpRequested(); });
     FormCreate();
 }
 

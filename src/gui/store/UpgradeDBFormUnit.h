@@ -25,6 +25,10 @@ public:
     QLabel* Label5 = nullptr;
     QPushButton* UpgradeButton = nullptr;
 
+Q_SIGNALS:
+    // F1: the user asks for this window's page of the manual.
+    void helpRequested();
+
 private:
     void buildLayout();
     void FormCreate();

@@ -140,6 +140,9 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
         b->setIcon(drawIcon(which, ink));
         b->setIconSize(QSize(16, 16));
         b->setToolTip(hint(which));
+        // The buttons show only a picture: a screen reader speaks the hint.
+        b->setAccessibleName(hint(which));
+        b->setAccessibleDescription(hint(which));
         b->setAutoRaise(false);
         b->setFixedSize(25, 25);
         b->setFocusPolicy(Qt::NoFocus); // the focus stays in the control being typed into

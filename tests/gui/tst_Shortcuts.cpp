@@ -1,0 +1,165 @@
+// The keyboard manners of the windows: F1 opens the window's own page of the
+// manual, Ctrl+S posts the record being edited, Ctrl+F moves to the search
+// field that narrows the name list.
+#include "GuiTestSupport.h"
+
+#include "app/HelpFormUnit.h"
+#include "app/MainFormUnit.h"
+#include "glaze/GlazFormUnit.h"
+#include "materials/MatFormUnit.h"
+#include "materials/MatImportFormUnit.h"
+#include "store/UpgradeDBFormUnit.h"
+#include "store/View.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+struct Program {
+    Program() { startProgram(prompter.recorder); }
+    ~Program() {
+        if (mainForm()) endProgram();
+    }
+    TestInstallation install;
+    ScopedPrompter prompter;
+};
+
+void showActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+QWidget* windowNamed(const QString& name) {
+    if (name == "main") return mainForm();
+    if (name == "materials") return matForm();
+    if (name == "glazes") return glazForm();
+    if (name == "import") return matImportForm();
+    if (name == "upgrade") return upgradeDBForm();
+    return nullptr;
+}
+
+// The names the grid shows, row by row, and whether each row is shown.
+QList<QPair<QString, bool>> listed(ui::DBGrid* grid) {
+    QList<QPair<QString, bool>> rows;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        rows << qMakePair(grid->model()->index(r, 0).data().toString(), !grid->isRowHidden(r));
+    return rows;
+}
+
+} // namespace
+
+class ShortcutsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void f1OpensTheWindowsOwnPage_data();
+    void f1OpensTheWindowsOwnPage();
+    void ctrlSPostsTheRecord();
+    void ctrlFSearchNarrowsTheNameList_data();
+    void ctrlFSearchNarrowsTheNameList();
+};
+
+void ShortcutsTest::f1OpensTheWindowsOwnPage_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("main window") << "main"
+                                 << "manual.htm";
+    QTest::newRow("materials") << "materials"
+                               << "grondstoffen.htm";
+    QTest::newRow("glaze editor") << "glazes"
+                                  << "glazuren.htm";
+    QTest::newRow("material import") << "import"
+                                     << "import.htm";
+    QTest::newRow("upgrade") << "upgrade"
+                             << "upgrade.htm";
+}
+
+void ShortcutsTest::f1OpensTheWindowsOwnPage() {
+    QFETCH(QString, window);
+    QFETCH(QString, page);
+    Program p;
+    QWidget* w = windowNamed(window);
+    showActive(w);
+    QVERIFY(!helpForm()->isVisible());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_F1);
+    QVERIFY(helpForm()->isVisible());
+    QCOMPARE(helpForm()->WebBrowser1->source().fileName(), page);
+    helpForm()->hide();
+}
+
+void ShortcutsTest::ctrlSPostsTheRecord() {
+    Program p;
+    TMatForm& f = *matForm();
+    showActive(&f);
+    QVERIFY(f.MatCDS.findKey("Kwarts"));
+    f.PrijsEdit->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(f.PrijsEdit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(f.PrijsEdit, "0.99");
+    QCOMPARE(f.MatCDS.state(), ViewState::Edit);
+    QTest::keyClick(f.PrijsEdit, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.MatCDS.state(), ViewState::Browse);
+    QCOMPARE(f.MatCDS.asNumber("prys"), 0.99);
+    // The auto-save writes it while the window stays open.
+    QTRY_VERIFY([&] {
+        View stored("check", (p.install.folder() + "/db0991/mat.cds").toStdString());
+        stored.setIndexFieldNames("naam");
+        stored.open();
+        return stored.findKey("Kwarts") && stored.asNumber("prys") == 0.99;
+    }());
+    QVERIFY(f.isVisible());
+}
+
+void ShortcutsTest::ctrlFSearchNarrowsTheNameList_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("materials") << "materials"
+                               << "VELD";
+    QTest::newRow("glaze editor") << "glazes"
+                                  << "mat";
+}
+
+void ShortcutsTest::ctrlFSearchNarrowsTheNameList() {
+    QFETCH(QString, window);
+    QFETCH(QString, text);
+    Program p;
+    QWidget* w = windowNamed(window);
+    showActive(w);
+    auto* grid = w->findChild<ui::DBGrid*>(QStringLiteral("DBGrid1"));
+    auto* search = w->findChild<QLineEdit*>(QStringLiteral("SearchEdit"));
+    QVERIFY(grid && search);
+    // From a page that does not show the list, too.
+    if (auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) tabs->setCurrentIndex(1);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_F,
+                    Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), search);
+    QVERIFY(search->isVisible());
+    QTest::keyClicks(search, text);
+
+    const auto rows = listed(grid);
+    int shown = 0;
+    for (const auto& [name, visible] : rows) {
+        QCOMPARE(visible, name.contains(text, Qt::CaseInsensitive));
+        shown += visible ? 1 : 0;
+    }
+    QVERIFY(shown > 0);
+    QVERIFY(shown < rows.size());
+    QVERIFY(grid->currentIndex().data().toString().contains(text, Qt::CaseInsensitive));
+
+    search->clear();
+    for (const auto& [name, visible] : listed(grid))
+        QVERIFY2(visible, qPrintable(name));
+}
+
+QTEST_MAIN(ShortcutsTest)
+#include "tst_Shortcuts.moc"
