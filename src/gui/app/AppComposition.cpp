@@ -8,6 +8,7 @@
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
+#include "glaze/StullChartFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "materials/MatImportFormUnit.h"
@@ -41,6 +42,10 @@ void AppComposition::wire() {
     TMainForm* main = mainForm_.get();
     connect(main, &TMainForm::materialsRequested, this, [this] { matForm_->exec(); });
     connect(main, &TMainForm::glazesRequested, this, [this] { glazForm_->exec(); });
+    connect(main, &TMainForm::stullChartRequested, this, [this] {
+        if (!glazForm_->isVisible()) glazForm_->open();
+        showStullChart();
+    });
     connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
     connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
     connect(main, &TMainForm::helpRequested, this, [this] { helpForm_->showHelp(); });
@@ -50,11 +55,29 @@ void AppComposition::wire() {
 
     TGlazForm* editor = glazForm_.get();
     editor->setRemoveDialog(verwijderMatForm_.get());
+    editor->setChemistryDataFolder(chemistryDataFolder());
+    connect(editor, &TGlazForm::stullChartRequested, this, [this] { showStullChart(); });
     connect(editor, &TGlazForm::helpRequested, this, [this] { helpForm_->showHelp(); });
     connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
     // The lookup serves the editor only: it goes when the editor goes.
     connect(editor, &TGlazForm::hidden, matLkupForm_.get(), &QWidget::hide);
     connect(matLkupForm_.get(), &TMatLkupForm::materialChosen, editor, &TGlazForm::addChosenMaterial);
+}
+
+void AppComposition::showStullChart() {
+    if (!stullChartForm_) {
+        // A window of its own that belongs to the editor, so that the
+        // editor's modality leaves it usable; it goes when the editor goes.
+        stullChartForm_ = std::make_unique<TStullChartForm>(dataModule_->GlzCDS, glazForm_.get());
+        stullChartForm_->setWindowFlags(Qt::Window);
+        stullChartForm_->resize(900, 680);
+        connect(stullChartForm_.get(), &TStullChartForm::glazeChosen, glazForm_.get(), &TGlazForm::showGlaze);
+        connect(glazForm_.get(), &TGlazForm::hidden, stullChartForm_.get(), &QWidget::hide);
+    }
+    stullChartForm_->refresh();
+    stullChartForm_->show();
+    stullChartForm_->raise();
+    stullChartForm_->activateWindow();
 }
 
 void AppComposition::showLookup() {
@@ -65,6 +88,7 @@ void AppComposition::showLookup() {
 
 AppComposition::~AppComposition() {
     // Each window keeps its placement in the settings as it goes.
+    stullChartForm_.reset();
     upgradeDBForm_.reset();
     verwijderMatForm_.reset();
     helpForm_.reset();
