@@ -14,6 +14,7 @@
 #include "glaze/StullChartFormUnit.h"
 #include "glaze/VervangGrondstofFormUnit.h"
 #include "store/View.h"
+#include "widgets/DBEdit.h"
 
 #include <QAction>
 #include <QChartView>
@@ -22,9 +23,12 @@
 #include <QDirIterator>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace kelvora;
