@@ -46,6 +46,13 @@ if(TARGET kelvora)
 endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/manual/ DESTINATION ${KELVORA_SHARE_DIR}/manual)
 install(FILES ${KELVORA_STARTER_TABLES} DESTINATION ${KELVORA_SHARE_DIR}/db0991)
+# The chemistry data the glaze editor's "Chemie" page and kelvora-cli read.
+install(FILES ${CMAKE_SOURCE_DIR}/data/molar_masses.xml DESTINATION ${KELVORA_SHARE_DIR}/data)
+install(FILES ${CMAKE_SOURCE_DIR}/data/expansion/appen.xml ${CMAKE_SOURCE_DIR}/data/expansion/english-turner.xml
+        DESTINATION ${KELVORA_SHARE_DIR}/data/expansion)
+install(FILES ${CMAKE_SOURCE_DIR}/data/limits/aardewerk.xml ${CMAKE_SOURCE_DIR}/data/limits/steengoed.xml
+              ${CMAKE_SOURCE_DIR}/data/limits/hoog-steengoed.xml
+        DESTINATION ${KELVORA_SHARE_DIR}/data/limits)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.metainfo.xml

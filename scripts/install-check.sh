@@ -25,6 +25,12 @@ expected=(
   share/kelvora/manual/manual.htm
   share/kelvora/db0991/mat.cds
   share/kelvora/db0991/glz.cds
+  share/kelvora/data/molar_masses.xml
+  share/kelvora/data/expansion/appen.xml
+  share/kelvora/data/expansion/english-turner.xml
+  share/kelvora/data/limits/aardewerk.xml
+  share/kelvora/data/limits/steengoed.xml
+  share/kelvora/data/limits/hoog-steengoed.xml
   share/applications/nl.kelvora.Kelvora.desktop
   share/metainfo/nl.kelvora.Kelvora.metainfo.xml
   share/icons/hicolor/scalable/apps/nl.kelvora.Kelvora.svg

@@ -228,7 +228,8 @@ void GlazFormTest::windowShowsItsControls() {
     QStringList tabs;
     for (int i = 0; i < glazForm()->PageControl1->count(); ++i)
         tabs << glazForm()->PageControl1->tabText(i);
-    QCOMPARE(tabs, QStringList({"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen", "Analyse"}));
+    QCOMPARE(tabs, QStringList({"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen", "Analyse",
+                                "Batch", "Chemie"}));
     QCOMPARE(glazForm()->CatgEdit->count(), 33);
     QCOMPARE(glazForm()->skvaEdit->count(), int(glzDM()->ConeList.size()));
     QCOMPARE(glazForm()->skttEdit->itemText(0), QString::fromStdString(glzDM()->ConeList.front()));
@@ -720,7 +721,7 @@ void GlazFormTest::picturesOfEveryPage() {
     RunningEditor editor(prompter.recorder);
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
     const QString names[] = {"glaz_bladeren", "glaz_grondstoffen", "glaz_omschrijving", "glaz_toegevstoffen",
-                             "glaz_analyse"};
+                             "glaz_analyse",  "glaz_batch",        "glaz_chemie"};
     for (int i = 0; i < glazForm()->PageControl1->count(); ++i) {
         glazForm()->PageControl1->setCurrentIndex(i);
         if (i == 1) {

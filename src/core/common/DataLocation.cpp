@@ -73,12 +73,14 @@ DataLocation DataLocation::find(const fs::path& executable, const UserFolders& u
         where.workingFolder = programFolder;
         where.settingsFile = settingsPathForExecutable(executable.string());
         where.manualFolder = programFolder / "manual";
+        where.chemistryFolder = programFolder / "data";
     } else {
         where.kind = Kind::UserFolders;
         where.workingFolder = userBase(user.dataHome, user.home, ".local/share") / "kelvora";
         where.settingsFile = userBase(user.configHome, user.home, ".config") / "kelvora" / "kelvora.INI";
         where.manualFolder = share / "manual";
         where.starterFolder = share / DataFiles::folder;
+        where.chemistryFolder = share / "data";
     }
     where.dataFolder = where.workingFolder / DataFiles::folder;
     return where;

@@ -29,6 +29,9 @@ struct DataLocation {
     std::filesystem::path settingsFile;
     std::filesystem::path manualFolder;
     std::filesystem::path starterFolder; // the installed starter tables; empty beside the program
+    // The chemistry data (molar masses, expansion factors, limit sets): ours,
+    // never the user's, so an installed program reads them where installed.
+    std::filesystem::path chemistryFolder;
 
     // Decides from the executable's full path and the user's folders.
     // `shareFromBin` leads from the executable's folder to the installed share

@@ -21,6 +21,11 @@ constexpr PlacedWindow PlacedWindows[] = {
     {MatLkupForm, false}, {VerwijderMatForm, false}, {HelpForm, true},
 };
 
+// Values a window keeps besides its placement, each with its default.
+constexpr SettingKey OtherKeys[] = {
+    {GlazForm, BatchGram, 1000}, // the batch size of the glaze editor's "Batch" page, in grams
+};
+
 std::vector<SettingKey> buildTable() {
     std::vector<SettingKey> keys;
     for (const PlacedWindow& window : PlacedWindows) {
@@ -31,6 +36,8 @@ std::vector<SettingKey> buildTable() {
             keys.push_back({window.section, Height, 10});
         }
     }
+    for (const SettingKey& key : OtherKeys)
+        keys.push_back(key);
     keys.push_back({Algemeen, Taal, std::nullopt}); // written at the end of a run, never read
     return keys;
 }

@@ -21,6 +21,7 @@ inline constexpr std::string_view Top = "top";
 inline constexpr std::string_view Width = "width";
 inline constexpr std::string_view Height = "height";
 inline constexpr std::string_view Taal = "taal";
+inline constexpr std::string_view BatchGram = "batchgram";
 
 // One settings key of the program. `defaultValue` is empty for a key that is
 // written but never read ("algemeen"/"taal").
@@ -33,7 +34,7 @@ struct SettingKey {
 // Every section, key and default of the program, each section's keys in the
 // order they are read and written (left, top, then width, height). The table
 // is a list built from the windows that keep a placement: a new window adds
-// one line there.
+// one line there; a window's other values follow as keys of their own.
 std::span<const SettingKey> table();
 
 // The table's entry, or nullptr when the program keeps no such key.

@@ -8,6 +8,7 @@
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
+#include "glaze/StullChartFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "materials/MatImportFormUnit.h"
@@ -53,6 +54,10 @@ void AppComposition::wire() {
     TMainForm* main = mainForm_.get();
     connect(main, &TMainForm::materialsRequested, this, [this] { matForm_->exec(); });
     connect(main, &TMainForm::glazesRequested, this, [this] { glazForm_->exec(); });
+    connect(main, &TMainForm::stullChartRequested, this, [this] {
+        if (!glazForm_->isVisible()) glazForm_->open();
+        showStullChart();
+    });
     connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
     connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
     connect(main, &TMainForm::helpRequested, this, [this] { showHelpPage("manual.htm"); });
@@ -66,6 +71,8 @@ void AppComposition::wire() {
 
     TGlazForm* editor = glazForm_.get();
     editor->setRemoveDialog(verwijderMatForm_.get());
+    editor->setChemistryDataFolder(chemistryDataFolder());
+    connect(editor, &TGlazForm::stullChartRequested, this, [this] { showStullChart(); });
     connect(editor, &TGlazForm::helpRequested, this, [this] { showHelpPage("glazuren.htm"); });
     connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
     // The lookup serves the editor only: it goes when the editor goes.
@@ -81,6 +88,22 @@ void AppComposition::showHelpPage(const char* page) {
     if (QFileInfo::exists(file)) helpForm_->WebBrowser1->setSource(QUrl::fromLocalFile(file));
 }
 
+void AppComposition::showStullChart() {
+    if (!stullChartForm_) {
+        // A window of its own that belongs to the editor, so that the
+        // editor's modality leaves it usable; it goes when the editor goes.
+        stullChartForm_ = std::make_unique<TStullChartForm>(dataModule_->GlzCDS, glazForm_.get());
+        stullChartForm_->setWindowFlags(Qt::Window);
+        stullChartForm_->resize(900, 680);
+        connect(stullChartForm_.get(), &TStullChartForm::glazeChosen, glazForm_.get(), &TGlazForm::showGlaze);
+        connect(glazForm_.get(), &TGlazForm::hidden, stullChartForm_.get(), &QWidget::hide);
+    }
+    stullChartForm_->refresh();
+    stullChartForm_->show();
+    stullChartForm_->raise();
+    stullChartForm_->activateWindow();
+}
+
 void AppComposition::showLookup() {
     matLkupForm_->show();
     matLkupForm_->raise();
@@ -89,6 +112,7 @@ void AppComposition::showLookup() {
 
 AppComposition::~AppComposition() {
     // Each window keeps its placement in the settings as it goes.
+    stullChartForm_.reset();
     upgradeDBForm_.reset();
     verwijderMatForm_.reset();
     helpForm_.reset();

@@ -18,6 +18,7 @@ class TMainForm;
 class TMatForm;
 class TMatImportForm;
 class TMatLkupForm;
+class TStullChartForm;
 class TUpgradeDBForm;
 class TVerwijderMatForm;
 
@@ -53,6 +54,8 @@ public:
     THelpForm& helpForm() const { return *helpForm_; }
     TVerwijderMatForm& verwijderMatForm() const { return *verwijderMatForm_; }
     TUpgradeDBForm& upgradeDBForm() const { return *upgradeDBForm_; }
+    // The Stull chart, made the first time it is asked for; nullptr before.
+    TStullChartForm* stullChartForm() const { return stullChartForm_.get(); }
     SettingsFile& settings() { return settings_; }
     LanguageHolder& language() { return language_; }
 
@@ -61,6 +64,9 @@ private:
     void showLookup();
     // Opens the help viewer on one page of the manual ("glazuren.htm").
     void showHelpPage(const char* page);
+    // The chart over the glaze editor; from the main window the editor is
+    // opened first, as a click on a point makes that glaze current there.
+    void showStullChart();
 
     Prompter& prompter_;
     SettingsFile settings_;
@@ -77,6 +83,7 @@ private:
     std::unique_ptr<THelpForm> helpForm_;
     std::unique_ptr<TVerwijderMatForm> verwijderMatForm_;
     std::unique_ptr<TUpgradeDBForm> upgradeDBForm_;
+    std::unique_ptr<TStullChartForm> stullChartForm_;
 };
 
 } // namespace ui

@@ -59,6 +59,10 @@ IniFile settingsFile() {
     return IniFile(dataLocation().settingsFile.string());
 }
 
+std::string chemistryDataFolder() {
+    return dataLocation().chemistryFolder.string();
+}
+
 QString manualStartPage() {
     return QDir(text(dataLocation().manualFolder)).filePath(QStringLiteral("manual.htm"));
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace kelvora::ui {
 
 // Where the program is installed. Everything the program keeps (data folder,
@@ -34,6 +36,9 @@ void enterWorkingFolder();
 // kelvora/kelvora.INI in the user's settings folder.
 IniFile settingsFile();
 
+// The folder of the chemistry data files: "data" beside the program, or
+// <prefix>/share/kelvora/data for an installed one.
+std::string chemistryDataFolder();
 // The full path of the manual's start page.
 QString manualStartPage();
 

@@ -58,6 +58,9 @@ void TMainForm::buildMenus() {
     GlazurenMenuItem = BestandMenuItem->addAction(QStringLiteral("&Glazuren"));
     GlazurenMenuItem->setObjectName(QStringLiteral("GlazurenMenuItem"));
     connect(GlazurenMenuItem, &QAction::triggered, this, [this] { GlazurenMenuItemClick(); });
+    StullMenuItem = BestandMenuItem->addAction(QStringLiteral("Stull-diagram"));
+    StullMenuItem->setObjectName(QStringLiteral("StullMenuItem"));
+    connect(StullMenuItem, &QAction::triggered, this, &TMainForm::stullChartRequested);
     Import1 = BestandMenuItem->addMenu(QStringLiteral("Import"));
     Import1->setObjectName(QStringLiteral("Import1"));
     MatImportMenuitem = Import1->addAction(QStringLiteral("Grondstoffen"));

@@ -44,6 +44,7 @@ public:
     QMenu* BestandMenuItem = nullptr;
     QAction* GrondstoffenMenuItem = nullptr;
     QAction* GlazurenMenuItem = nullptr;
+    QAction* StullMenuItem = nullptr;
     QMenu* Import1 = nullptr;
     QAction* MatImportMenuitem = nullptr;
     QAction* Glazuren2 = nullptr;
@@ -65,6 +66,8 @@ public:
 Q_SIGNALS:
     void materialsRequested();
     void glazesRequested();
+    // "Stull-diagram": the chart of every glaze, opened over the glaze editor.
+    void stullChartRequested();
     void materialImportRequested();
     void upgradeRequested();
     void helpRequested();

@@ -59,6 +59,9 @@ BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
     BatchGrid->setHorizontalHeaderLabels(
         {QStringLiteral("Materiaal"), QStringLiteral("Percentage"), QStringLiteral("Gram")});
     BatchGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The number columns as wide as their heading or values need, at any font.
+    BatchGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    BatchGrid->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     BatchGrid->verticalHeader()->setVisible(false);
     BatchGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TotaalLbl = new QLabel(this);

@@ -4,9 +4,14 @@
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
+#include "glaze/BatchPage.h"
+#include "glaze/ChemiePage.h"
+#include "glaze/ChemistryDataFiles.h"
 #include "glaze/GlazeCategories.h"
+#include "glaze/ReceptZoekenFormUnit.h"
 #include "glaze/SlotChoice.h"
 #include "glaze/SlotRemover.h"
+#include "glaze/VervangGrondstofFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
@@ -47,6 +52,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace kelvora {
@@ -182,6 +188,8 @@ void TGlazForm::buildControls() {
     buildDescriptionPage();
     buildAdditionsPage();
     buildAnalysePage();
+    buildBatchPage();
+    setChemistryDataFolder(ChemistryDataFiles::folder);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) { PageChanged(index); });
     layout->addWidget(PageControl1, 1);
     buildLayout();
@@ -385,6 +393,7 @@ void TGlazForm::buildRecipePage() {
         }
     }
     recipe->setRowStretch(TableLayouts::recipeSlots + 1, 1);
+    addRecipeTools(recipe, TableLayouts::recipeSlots + 2);
     body->addLayout(recipe);
 
     // The computed Seger formula, one column per oxide group.
@@ -787,6 +796,87 @@ void TGlazForm::PrinterSetupButtonClick() {
     QPageSetupDialog dialog(&printer_, this);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     dialog.exec();
+}
+
+} // namespace kelvora
+
+namespace kelvora {
+
+// ---- the workbench ----------------------------------------------------------
+
+void TGlazForm::buildBatchPage() {
+    const int grams = settings::read(settings_, settings::GlazForm, settings::BatchGram);
+    BatchTS = new BatchPage(*glazes(), grams > 0 ? grams : 1000);
+    BatchTS->setObjectName(QStringLiteral("BatchTS"));
+    BatchTS->setPrinter(&printer_);
+    connect(BatchTS, &BatchPage::batchSizeChanged, this, [this](double size) {
+        ui::guard(this, [&] {
+            settings::write(settings_, settings::GlazForm, settings::BatchGram,
+                            static_cast<int>(std::lround(size)));
+        });
+    });
+    PageControl1->addTab(BatchTS, QStringLiteral("Batch"));
+}
+
+void TGlazForm::buildChemiePage(const std::string& dataFolder) {
+    ChemieTS = new ChemiePage(*glazes(), dataModule_.MatCDS, dataFolder);
+    ChemieTS->setObjectName(QStringLiteral("ChemieTS"));
+    connect(ChemieTS, &ChemiePage::stullChartRequested, this, &TGlazForm::stullChartRequested);
+}
+
+void TGlazForm::setChemistryDataFolder(const std::string& folder) {
+    const int index = PageControl1->indexOf(ChemieTS);
+    const bool current = PageControl1->currentWidget() == ChemieTS;
+    if (index >= 0) PageControl1->removeTab(index);
+    delete ChemieTS;
+    buildChemiePage(folder);
+    const int at = index >= 0 ? index : PageControl1->indexOf(BatchTS) + 1;
+    PageControl1->insertTab(at, ChemieTS, QStringLiteral("Chemie"));
+    if (current) PageControl1->setCurrentWidget(ChemieTS);
+}
+
+// "Recept zoeken..." and "Vervang grondstof..." under the recipe.
+void TGlazForm::addRecipeTools(QGridLayout* recipe, int row) {
+    ReceptZoekenButton = button(QStringLiteral("Recept zoeken..."), "ReceptZoekenButton", GrondstoffenTS);
+    ReceptZoekenButton->setToolTip(QStringLiteral("Zoek het recept bij een formule, of het goedkoopste"));
+    connect(ReceptZoekenButton, &QPushButton::clicked, this, [this] { ReceptZoekenButtonClick(); });
+    VervangGrondstofButton =
+        button(QStringLiteral("Vervang grondstof..."), "VervangGrondstofButton", GrondstoffenTS);
+    VervangGrondstofButton->setToolTip(QStringLiteral("Vervang een grondstof van dit glazuur door andere"));
+    connect(VervangGrondstofButton, &QPushButton::clicked, this, [this] { VervangGrondstofButtonClick(); });
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(ReceptZoekenButton);
+    tools->addWidget(VervangGrondstofButton);
+    tools->addStretch(1);
+    recipe->addLayout(tools, row, 1, 1, 3);
+}
+
+bool TGlazForm::showGlaze(const QString& name) {
+    bool found = false;
+    ui::guard(this, [&] { found = glazes()->active() && glazes()->findKey(name.toStdString()); });
+    return found;
+}
+
+void TGlazForm::ReceptZoekenButtonClick() {
+    if (!receptZoeken_) {
+        receptZoeken_ = new TReceptZoekenForm(dataModule_, prompter_, this);
+        connect(receptZoeken_, &TReceptZoekenForm::glazeStored, this, &TGlazForm::showGlaze);
+    } else {
+        receptZoeken_->reloadMaterials();
+    }
+    // The search starts from the formula and materials of the glaze shown.
+    if (glazes()->active() && !glazes()->isEmpty()) receptZoeken_->setTargetFromGlaze(*glazes());
+    receptZoeken_->open();
+}
+
+void TGlazForm::VervangGrondstofButtonClick() {
+    if (!glazes()->active() || glazes()->isEmpty()) return;
+    if (!vervangGrondstof_) {
+        vervangGrondstof_ = new TVervangGrondstofForm(dataModule_, prompter_, this);
+        connect(vervangGrondstof_, &TVervangGrondstofForm::glazeStored, this, &TGlazForm::showGlaze);
+    }
+    vervangGrondstof_->loadCurrentGlaze();
+    vervangGrondstof_->open();
 }
 
 } // namespace kelvora

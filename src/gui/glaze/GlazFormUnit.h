@@ -7,6 +7,7 @@
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -15,8 +16,12 @@ class QWidget;
 
 namespace kelvora {
 
+class BatchPage;
+class ChemiePage;
 class Prompter;
 class SettingsFile;
+class TReceptZoekenForm;
+class TVervangGrondstofForm;
 class TGlzDM;
 class TVerwijderMatForm;
 class View;
@@ -70,6 +75,8 @@ public:
     void AnalyseButtonClick();
     void PrintButtonClick();
     void PrinterSetupButtonClick();
+    void ReceptZoekenButtonClick();
+    void VervangGrondstofButtonClick();
     // The drop of a material onto one of the seventeen name fields.
     void MatNaamDragDrop(ui::DBEdit* target);
 
@@ -113,6 +120,20 @@ public:
     QTextEdit* RichEdit1 = nullptr;
     QTextEdit* RichEdit2 = nullptr;
 
+    // The workbench: the pages "Batch" and "Chemie" after "Analyse", and the
+    // two tools on "Grondstoffen" that make a new glaze from this one.
+    BatchPage* BatchTS = nullptr;
+    ChemiePage* ChemieTS = nullptr;
+    QPushButton* ReceptZoekenButton = nullptr;
+    QPushButton* VervangGrondstofButton = nullptr;
+    // The tools' dialogs, made the first time they are opened.
+    TReceptZoekenForm* receptZoekenForm() const { return receptZoeken_; }
+    TVervangGrondstofForm* vervangGrondstofForm() const { return vervangGrondstof_; }
+    // Where the "Chemie" page reads its data files; the page is made anew.
+    void setChemistryDataFolder(const std::string& folder);
+    // Makes the named glaze the current record; false when there is none.
+    bool showGlaze(const QString& name);
+
 public Q_SLOTS:
     // Closing asks first when the current glaze holds unposted changes:
     // Ja posts, Nee drops them, Annuleren stays with everything typed.
@@ -124,6 +145,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     void helpRequested();
     void lookupRequested();
+    // "Stull-diagram..." on the "Chemie" page.
+    void stullChartRequested();
     // The editor went out of sight (its tables are closed).
     void hidden();
 
@@ -142,6 +165,9 @@ private:
     void buildDescriptionPage();
     void buildAdditionsPage();
     void buildAnalysePage();
+    void buildBatchPage();
+    void buildChemiePage(const std::string& dataFolder);
+    void addRecipeTools(QGridLayout* recipe, int row);
     void FormCreate();
     void FormShow();
     void FormHide();
@@ -162,6 +188,8 @@ private:
     TVerwijderMatForm* removeDialog_ = nullptr;
     ui::ViewAutoSave* autoSave_ = nullptr;
     QPrinter printer_;
+    TReceptZoekenForm* receptZoeken_ = nullptr;
+    TVervangGrondstofForm* vervangGrondstof_ = nullptr;
 };
 
 } // namespace kelvora

@@ -130,6 +130,9 @@ TEST_P(DataLocationRule, DecidesTheFolders) {
     EXPECT_EQ(where.settingsFile, fs::path(expand(c.settingsFile, root.path())));
     EXPECT_EQ(where.manualFolder, fs::path(expand(c.manualFolder, root.path())));
     EXPECT_EQ(where.starterFolder.empty(), c.kind == DataLocation::Kind::BesideProgram);
+    // The chemistry data lie beside the manual: in the program's folder or
+    // in the installed share folder, never in the user's folders.
+    EXPECT_EQ(where.chemistryFolder, fs::path(expand(c.manualFolder, root.path())).parent_path() / "data");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DataLocationRule, ::testing::ValuesIn(kCases),

@@ -38,7 +38,8 @@ TEST(SettingsTable, HoldsEveryKeyOfThePartInOrder) {
         {"glazform", "top"},         {"matform", "left"},    {"matform", "top"},
         {"matlkupform", "left"},     {"matlkupform", "top"}, {"verwijdermatform", "left"},
         {"verwijdermatform", "top"}, {"helpform", "left"},   {"helpform", "top"},
-        {"helpform", "width"},       {"helpform", "height"}, {"algemeen", "taal"},
+        {"helpform", "width"},       {"helpform", "height"}, {"glazform", "batchgram"},
+        {"algemeen", "taal"},
     };
     auto table = settings::table();
     ASSERT_EQ(table.size(), expected.size());
@@ -47,6 +48,8 @@ TEST(SettingsTable, HoldsEveryKeyOfThePartInOrder) {
         EXPECT_EQ(table[i].key, expected[i].key) << i;
         if (table[i].section == "algemeen")
             EXPECT_FALSE(table[i].defaultValue.has_value());
+        else if (table[i].key == "batchgram")
+            EXPECT_EQ(table[i].defaultValue, 1000) << i;
         else
             EXPECT_EQ(table[i].defaultValue, 10) << i;
     }

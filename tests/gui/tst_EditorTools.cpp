@@ -1,0 +1,233 @@
+// The workbench as the program wires it: the editor's pages "Batch" and
+// "Chemie" after "Analyse", the batch size kept in the settings from one run
+// to the next, the Stull chart from the Bestand menu and from the "Chemie"
+// page, a click on a chart point choosing that glaze in the editor, and the
+// two recipe tools on "Grondstoffen".
+#include "GuiTestSupport.h"
+#include "app/AppComposition.h"
+#include "app/MainFormUnit.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/BatchPage.h"
+#include "glaze/ChemiePage.h"
+#include "glaze/GlazFormUnit.h"
+#include "glaze/ReceptZoekenFormUnit.h"
+#include "glaze/StullChartFormUnit.h"
+#include "glaze/VervangGrondstofFormUnit.h"
+#include "store/View.h"
+#include "widgets/DBEdit.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+
+// The chemistry data beside the pretend program, as the build puts them.
+void copyChemistryData(const TestInstallation& install) {
+    const QDir source(QStringLiteral(KELVORA_CHEMISTRY_DATA));
+    QDirIterator it(source.path(), {QStringLiteral("*.xml")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString relative = source.relativeFilePath(file);
+        if (!relative.contains(QLatin1Char('/')) && relative != QLatin1String("molar_masses.xml")) continue;
+        const QString target = QDir(install.folder()).filePath(QStringLiteral("data/") + relative);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+
+struct Running {
+    explicit Running(Prompter& prompter) { startProgram(prompter); }
+    ~Running() {
+        if (glazForm() && glazForm()->isVisible()) glazForm()->QDialog::done(QDialog::Rejected);
+        endProgram();
+    }
+};
+
+void showEditor() {
+    glazForm()->show();
+    glazForm()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(glazForm()));
+}
+
+QString currentGlaze() {
+    return QString::fromStdString(glzDM()->GlzCDS.asText("naam"));
+}
+
+} // namespace
+
+class EditorToolsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void batchAndChemieFollowAnalyse();
+    void chemieReadsTheDataBesideTheProgram();
+    void batchSizeIsKeptFromRunToRun();
+    void bestandMenuOpensTheChartOverTheEditor();
+    void chemieButtonOpensTheChart();
+    void clickingAPointMakesThatGlazeCurrent();
+    void recipeToolsOpenTheirDialogs();
+    void aStoredGlazeBecomesCurrent();
+};
+
+void EditorToolsTest::batchAndChemieFollowAnalyse() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    QTabWidget* tabs = glazForm()->PageControl1;
+    const int analyse = tabs->indexOf(glazForm()->AnalyseTS);
+    QVERIFY(analyse >= 0);
+    QCOMPARE(tabs->tabText(analyse), QString("Analyse"));
+    QCOMPARE(tabs->tabText(analyse + 1), QString("Batch"));
+    QCOMPARE(tabs->widget(analyse + 1), static_cast<QWidget*>(glazForm()->BatchTS));
+    QCOMPARE(tabs->tabText(analyse + 2), QString("Chemie"));
+    QCOMPARE(tabs->widget(analyse + 2), static_cast<QWidget*>(glazForm()->ChemieTS));
+    QCOMPARE(tabs->count(), analyse + 3);
+    // The batch page prints on the editor's printer.
+    QCOMPARE(&glazForm()->BatchTS->printer(), &glazForm()->printer());
+}
+
+void EditorToolsTest::chemieReadsTheDataBesideTheProgram() {
+    TestInstallation install;
+    copyChemistryData(install);
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    showEditor();
+    QVERIFY(glazForm()->showGlaze("Tenmoku"));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->ChemieTS);
+    ChemiePage* page = glazForm()->ChemieTS;
+    QTRY_VERIFY(page->OxideGrid->rowCount() > 0);
+    QCOMPARE(page->ExpansionSetCB->count(), 2);
+    QVERIFY(page->figures().sio2Al2o3.value_or(0) > 0);
+}
+
+void EditorToolsTest::batchSizeIsKeptFromRunToRun() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    {
+        Running run(prompter.recorder);
+        QCOMPARE(glazForm()->BatchTS->batchSize(), 1000.0);
+        showEditor();
+        glazForm()->BatchTS->BatchSizeEdit->setValue(2500);
+    }
+    QCOMPARE(install.settingsValue("glazform", "batchgram"), 2500);
+    {
+        Running run(prompter.recorder);
+        QCOMPARE(glazForm()->BatchTS->batchSize(), 2500.0);
+    }
+}
+
+void EditorToolsTest::bestandMenuOpensTheChartOverTheEditor() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    QVERIFY(!glazForm()->isVisible());
+    QVERIFY(mainForm()->BestandMenuItem->actions().contains(mainForm()->StullMenuItem));
+    QCOMPARE(mainForm()->StullMenuItem->text(), QString("Stull-diagram"));
+    mainForm()->StullMenuItem->trigger();
+    QVERIFY(glazForm()->isVisible());
+    TStullChartForm* chart = program()->stullChartForm();
+    QVERIFY(chart);
+    QVERIFY(chart->isVisible());
+    QVERIFY(!chart->shownPoints().empty());
+    QCOMPARE(chart->currentName(), currentGlaze());
+    // Closing the editor takes the chart along.
+    glazForm()->QDialog::done(QDialog::Rejected);
+    QVERIFY(!chart->isVisible());
+}
+
+void EditorToolsTest::chemieButtonOpensTheChart() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    showEditor();
+    QVERIFY(!program()->stullChartForm());
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->ChemieTS);
+    QTest::mouseClick(glazForm()->ChemieTS->StullButton, Qt::LeftButton);
+    QVERIFY(program()->stullChartForm());
+    QVERIFY(program()->stullChartForm()->isVisible());
+}
+
+void EditorToolsTest::clickingAPointMakesThatGlazeCurrent() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    showEditor();
+    View& glazes = glzDM()->GlzCDS;
+    QVERIFY(glazes.findKey("Tenmoku"));
+    const QPointF tenmoku(glazes.asNumber("sio2"), glazes.asNumber("al2o3"));
+    QVERIFY(glazes.findKey("Seladon"));
+    Q_EMIT glazForm()->stullChartRequested();
+    TStullChartForm* chart = program()->stullChartForm();
+    QVERIFY(chart);
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    QScatterSeries* others = nullptr;
+    for (QAbstractSeries* s : chart->ChartView->chart()->series())
+        if (s->name() == "Glazuren") others = qobject_cast<QScatterSeries*>(s);
+    QVERIFY(others);
+    const QPoint at =
+        chart->ChartView->mapFromScene(chart->ChartView->chart()->mapToPosition(tenmoku, others));
+    QTest::mouseClick(chart->ChartView->viewport(), Qt::LeftButton, {}, at);
+    QTRY_COMPARE(currentGlaze(), QString("Tenmoku"));
+    // The editor's fields show it too.
+    QCOMPARE(glazForm()->NaamEdit->text(), QString("Tenmoku"));
+}
+
+void EditorToolsTest::recipeToolsOpenTheirDialogs() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    showEditor();
+    QVERIFY(glazForm()->showGlaze("Tenmoku"));
+    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    QVERIFY(glazForm()->ReceptZoekenButton->isVisible());
+    QVERIFY(glazForm()->VervangGrondstofButton->isVisible());
+
+    QTest::mouseClick(glazForm()->ReceptZoekenButton, Qt::LeftButton);
+    QVERIFY(glazForm()->receptZoekenForm());
+    QVERIFY(glazForm()->receptZoekenForm()->isVisible());
+    glazForm()->receptZoekenForm()->reject();
+
+    QTest::mouseClick(glazForm()->VervangGrondstofButton, Qt::LeftButton);
+    QVERIFY(glazForm()->vervangGrondstofForm());
+    QVERIFY(glazForm()->vervangGrondstofForm()->isVisible());
+    // It works on the glaze the editor shows.
+    QVERIFY(glazForm()->vervangGrondstofForm()->GlazuurLabel->text().contains("Tenmoku"));
+    glazForm()->vervangGrondstofForm()->reject();
+}
+
+void EditorToolsTest::aStoredGlazeBecomesCurrent() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    showEditor();
+    QVERIFY(glazForm()->showGlaze("Tenmoku"));
+    QTest::mouseClick(glazForm()->ReceptZoekenButton, Qt::LeftButton);
+    Q_EMIT glazForm()->receptZoekenForm()->glazeStored("Seladon");
+    QCOMPARE(currentGlaze(), QString("Seladon"));
+    glazForm()->receptZoekenForm()->reject();
+    QTest::mouseClick(glazForm()->VervangGrondstofButton, Qt::LeftButton);
+    Q_EMIT glazForm()->vervangGrondstofForm()->glazeStored("Tenmoku");
+    QCOMPARE(currentGlaze(), QString("Tenmoku"));
+    glazForm()->vervangGrondstofForm()->reject();
+    QVERIFY(!glazForm()->showGlaze("Geen glazuur van deze naam"));
+}
+
+QTEST_MAIN(EditorToolsTest)
+#include "tst_EditorTools.moc"
