@@ -5,6 +5,7 @@
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
 #include "glaze/GlazeCategories.h"
+#include "glaze/MaterialNameCompletion.h"
 #include "glaze/SlotChoice.h"
 #include "glaze/SlotRemover.h"
 #include "glaze/VerwijderMatFormUnit.h"
@@ -18,6 +19,7 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/NewRecordDefaults.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 
@@ -133,6 +135,14 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     autoSave_ = new ui::ViewAutoSave(dataModule_.GlzCDS, this);
     GlzDBN->setPrompter(&prompter_);
     FormCreate();
+    // Material names complete as they are typed and take the material's own
+    // spelling when left; a new glaze starts in percentages, dated today.
+    auto* names = new ui::MaterialNameCompletion(dataModule_.MatCDS, this);
+    for (auto* e : MatEdit)
+        names->attach(e);
+    for (auto* e : TvsEdit)
+        names->attach(e);
+    ui::setNewGlazeDefaults(dataModule_.GlzCDS);
 }
 
 TGlazForm::~TGlazForm() {
