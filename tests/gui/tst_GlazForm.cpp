@@ -380,7 +380,9 @@ void GlazFormTest::removeThroughTheDialog() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    typeGlaze("Verwijderproef", "M", {{"Krijt", "1"}, {"", ""}, {" Kwarts ", "2"}, {"Krijt", "3"}});
+    // A name that is no material keeps its blanks (a known one takes the
+    // material's spelling when left); the dialog offers it trimmed.
+    typeGlaze("Verwijderproef", "M", {{"Krijt", "1"}, {"", ""}, {" Kwartz ", "2"}, {"Krijt", "3"}});
     navigate(DBNavigator::Post);
     QVERIFY(glzDM()->GlzCDS.findKey("Verwijderproef"));
     QStringList offered;
@@ -400,17 +402,17 @@ void GlazFormTest::removeThroughTheDialog() {
         click(glazForm()->VerwijderMatButton);
     };
     using Names = std::vector<std::string>;
-    Names expected = {"Krijt", "", " Kwarts ", "Krijt", "", "", "", "", "", "", "", ""};
+    Names expected = {"Krijt", "", " Kwartz ", "Krijt", "", "", "", "", "", "", "", ""};
     QCOMPARE(recipeNames(), expected);
 
     removeChoosing(0); // the first Krijt; the gap and the rest move up
-    QCOMPARE(offered, QStringList({"Krijt", "Kwarts", "Krijt"}));
-    QCOMPARE(recipeNames(), Names({"", " Kwarts ", "Krijt", "", "", "", "", "", "", "", "", ""}));
+    QCOMPARE(offered, QStringList({"Krijt", "Kwartz", "Krijt"}));
+    QCOMPARE(recipeNames(), Names({"", " Kwartz ", "Krijt", "", "", "", "", "", "", "", "", ""}));
     QCOMPARE(glzDM()->GlzCDS.asNumber("mtm2"), 2.0);
     QCOMPARE(glzDM()->GlzCDS.state(), ViewState::Edit);
 
     removeChoosing(0); // offered trimmed, removed all the same
-    QCOMPARE(offered, QStringList({"Kwarts", "Krijt"}));
+    QCOMPARE(offered, QStringList({"Kwartz", "Krijt"}));
     QCOMPARE(recipeNames(), Names({"", "Krijt", "", "", "", "", "", "", "", "", "", ""}));
     QCOMPARE(glzDM()->GlzCDS.asNumber("mtm2"), 3.0);
 

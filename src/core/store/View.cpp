@@ -259,6 +259,10 @@ void View::insert() {
     modified_ = false;
     hasBackup_ = false;
     state_ = ViewState::Insert;
+    if (newRowDefaults_) {
+        newRowDefaults_(*this);
+        modified_ = false;
+    }
     notify(ViewEvent::DataChanged);
     notify(ViewEvent::StateChanged);
 }

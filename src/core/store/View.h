@@ -3,6 +3,7 @@
 #include "store/FileIdentity.h"
 #include "store/Packet.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,7 +92,10 @@ public:
     bool inEditState() const { return state_ == ViewState::Edit; }
 
     void edit();
+    // Starts a new row; the defaults (if set) fill it, and a new row that the
+    // user leaves as it is still counts as unmodified.
     void insert();
+    void setNewRowDefaults(std::function<void(View&)> fill) { newRowDefaults_ = std::move(fill); }
     void post();
     void cancel();
     void remove(); // delete the current row
@@ -180,6 +184,7 @@ private:
     bool hasBackup_ = false; // whether backup_ holds the row being edited
     std::string keyBefore_;  // order key of the row before edit
     std::vector<ViewObserver*> observers_;
+    std::function<void(View&)> newRowDefaults_;
     // Which file open() read, and under which name; a write checks it first.
     std::optional<FileIdentity> readIdentity_;
     std::string readPath_;

@@ -8,6 +8,7 @@
 #include "glaze/ChemiePage.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/GlazeCategories.h"
+#include "glaze/MaterialNameCompletion.h"
 #include "glaze/ReceptZoekenFormUnit.h"
 #include "glaze/SlotChoice.h"
 #include "glaze/SlotRemover.h"
@@ -23,6 +24,7 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/NewRecordDefaults.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
@@ -142,6 +144,14 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     ui::WindowShortcuts::addHelp(this, [this] { HelpButtonClick(); });
     ui::WindowShortcuts::addPost(this, GlzDBN);
     FormCreate();
+    // Material names complete as they are typed and take the material's own
+    // spelling when left; a new glaze starts in percentages, dated today.
+    auto* names = new ui::MaterialNameCompletion(dataModule_.MatCDS, this);
+    for (auto* e : MatEdit)
+        names->attach(e);
+    for (auto* e : TvsEdit)
+        names->attach(e);
+    ui::setNewGlazeDefaults(dataModule_.GlzCDS);
 }
 
 TGlazForm::~TGlazForm() {

@@ -16,6 +16,7 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/NewRecordDefaults.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
@@ -156,6 +157,7 @@ TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& s
     setWindowModality(Qt::WindowModal);
     MatCDS.declareFields(TableLayouts::materials());
     MatCDS.setIndexFieldNames("naam");
+    ui::setNewMaterialDefaults(MatCDS); // a new material's analysis is in mol
     buildControls();
     setTabOrder();
     autoSave_ = new ui::ViewAutoSave(MatCDS, this);

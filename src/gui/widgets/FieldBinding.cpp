@@ -1,6 +1,7 @@
 #include "widgets/FieldBinding.h"
 
 #include "common/NumberFormat.h"
+#include "common/TypedDecimal.h"
 #include "widgets/ErrorBox.h"
 
 #include <utility>
@@ -42,6 +43,15 @@ std::string FieldBinding::fieldDisplayText(bool editing) const {
     const FieldType type = view_->fields()[static_cast<std::size_t>(view_->fieldIndex(field_))].type;
     if (type != FieldType::Float && type != FieldType::Integer) return view_->asText(field_);
     return numfmt::formatPattern(view_->asNumber(field_), format_);
+}
+
+std::string FieldBinding::storableText() const {
+    std::string text = typedText();
+    // A decimal point or comma typed alone is the decimal one, whichever the
+    // locale uses; the store refuses anything else with its own message.
+    if (view_->fields()[static_cast<std::size_t>(view_->fieldIndex(field_))].type == FieldType::Float)
+        return numfmt::withLocaleDecimal(text);
+    return text;
 }
 
 bool FieldBinding::isMyField(int field) const {
@@ -86,7 +96,7 @@ void FieldBinding::commitPendingText() {
     }
     {
         Busy busy(busy_);
-        view_->setText(field_, typedText());
+        view_->setText(field_, storableText());
     }
     pending_ = false;
 }

@@ -83,6 +83,9 @@ private:
         int& counter_;
     };
     void refresh();
+    // The typed text as the field takes it (either decimal separator in a
+    // float field).
+    std::string storableText() const;
     bool isMyField(int field) const;
 
     View* view_ = nullptr;

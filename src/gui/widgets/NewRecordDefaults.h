@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace kelvora {
+class View;
+}
+
+namespace kelvora::ui {
+
+// What a new record holds before the user types anything.
+// Glazes: recipe in percentages ("P"), dated today.
+void setNewGlazeDefaults(View& glazes);
+// Materials: analysis in mol ("M").
+void setNewMaterialDefaults(View& materials);
+
+// Today's date in the user's locale's short format, at most 10 characters
+// (the width of the glaze's date field).
+std::string todayText();
+
+} // namespace kelvora::ui

@@ -1,0 +1,255 @@
+// Names and numbers as a user types them: material names in the glaze
+// editor complete and take the material's own spelling, new glazes and
+// materials start with their defaults, and number fields take a decimal
+// point or comma whichever the locale uses.
+#include "GuiTestSupport.h"
+
+#include "common/NumberFormat.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/GlazFormUnit.h"
+#include "materials/MatFormUnit.h"
+#include "model/TableLayouts.h"
+#include "store/View.h"
+#include "widgets/DBComboBox.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/ErrorBox.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+using kelvora::ui::DBNavigator;
+
+namespace {
+
+// The program on the starter data; `extraMaterial` is added to the materials
+// file before the program reads it.
+struct Program {
+    explicit Program(const char* extraMaterial = nullptr) {
+        if (extraMaterial) {
+            View materials("mat", QDir(install.folder()).filePath("db0991/mat.cds").toStdString());
+            materials.declareFields(TableLayouts::materials());
+            materials.setIndexFieldNames("naam");
+            materials.open();
+            materials.insert();
+            materials.setText("naam", extraMaterial);
+            materials.post();
+            materials.close();
+        }
+        startProgram(prompter.recorder);
+    }
+    ~Program() {
+        if (glazForm() && glazForm()->isVisible()) glazForm()->QDialog::done(QDialog::Rejected);
+        if (matForm() && matForm()->isVisible()) matForm()->QDialog::done(QDialog::Rejected);
+        endProgram();
+    }
+    void showEditor() {
+        glazForm()->show();
+        glazForm()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(glazForm()));
+        glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    }
+    void showMaterials() {
+        matForm()->show();
+        matForm()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(matForm()));
+    }
+    TestInstallation install;
+    ScopedPrompter prompter;
+};
+
+void typeInto(QWidget* control, const QString& text) {
+    control->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(control, text);
+}
+
+// The numbers' separator of the program and of Qt, for one test.
+struct LocaleGuard {
+    explicit LocaleGuard(char separator) : old_(numfmt::decimalSeparator()) {
+        numfmt::setDecimalSeparator(separator);
+        QLocale::setDefault(separator == ',' ? QLocale(QLocale::Dutch, QLocale::Netherlands) : QLocale::c());
+    }
+    ~LocaleGuard() {
+        numfmt::setDecimalSeparator(old_);
+        QLocale::setDefault(oldLocale_);
+    }
+    char old_;
+    QLocale oldLocale_;
+};
+
+QStringList offered(QCompleter* completer) {
+    QStringList names;
+    for (int row = 0; row < completer->completionCount(); ++row) {
+        completer->setCurrentRow(row);
+        names << completer->currentCompletion();
+    }
+    return names;
+}
+
+} // namespace
+
+class NameEntryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { prepareTestApplication(); }
+    void cleanup() { QVERIFY(noUnexpectedErrorBoxes()); }
+
+    void recipeAndAdditionNamesCompleteIgnoringCase();
+    void leavingANameGivesItTheMaterialsSpelling_data();
+    void leavingANameGivesItTheMaterialsSpelling();
+    void aNewGlazeStartsInPercentagesDatedToday();
+    void aNewMaterialStartsInMol();
+    void numberFieldsTakeEitherDecimalSeparator_data();
+    void numberFieldsTakeEitherDecimalSeparator();
+};
+
+void NameEntryTest::recipeAndAdditionNamesCompleteIgnoringCase() {
+    Program p;
+    p.showEditor();
+    QVERIFY(glzDM()->GlzCDS.recordCount() > 0);
+    for (ui::DBEdit* edit : {glazForm()->MatEdit[0], glazForm()->MatEdit[11], glazForm()->TvsEdit[0]}) {
+        QVERIFY(edit->completer());
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, "kOBALTo");
+        QCOMPARE(offered(edit->completer()), (QStringList{"Kobaltoxide grijs", "Kobaltoxide zwart"}));
+        QVERIFY(edit->completer()->popup()->isVisible());
+        QTest::keyClick(edit->completer()->popup(), Qt::Key_Escape);
+    }
+    glzDM()->GlzCDS.cancel();
+}
+
+void NameEntryTest::leavingANameGivesItTheMaterialsSpelling_data() {
+    QTest::addColumn<QString>("extraMaterial");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("case and blanks") << QString() << "  kwarts "
+                                     << "Kwarts";
+    QTest::newRow("upper case") << QString() << "KAOLIEN ZONDER FLUX"
+                                << "Kaolien zonder flux";
+    QTest::newRow("unknown") << QString() << " kwartz"
+                             << " kwartz";
+    QTest::newRow("a prefix only") << QString() << "kwar"
+                                   << "kwar";
+    QTest::newRow("two names alike") << "KWARTS"
+                                     << "kwarts"
+                                     << "kwarts";
+    QTest::newRow("the exact one of two") << "KWARTS"
+                                          << " KWARTS "
+                                          << "KWARTS";
+}
+
+void NameEntryTest::leavingANameGivesItTheMaterialsSpelling() {
+    QFETCH(QString, extraMaterial);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    Program p(extraMaterial.isEmpty() ? nullptr : qPrintable(extraMaterial));
+    p.showEditor();
+    View& glazes = glzDM()->GlzCDS;
+    for (const auto& [edit, field] : {std::pair{glazForm()->MatEdit[2], std::string("mat3")},
+                                      std::pair{glazForm()->TvsEdit[4], std::string("tvs5")}}) {
+        glazForm()->PageControl1->setCurrentWidget(
+            edit == glazForm()->TvsEdit[4] ? glazForm()->ToegevStoffenTS : glazForm()->GrondstoffenTS);
+        typeInto(edit, typed);
+        if (edit->completer()->popup()->isVisible())
+            QTest::keyClick(edit->completer()->popup(), Qt::Key_Escape);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->text(), kept);
+        QCOMPARE(QString::fromStdString(glazes.asText(field)), kept);
+    }
+    glazes.cancel();
+}
+
+void NameEntryTest::aNewGlazeStartsInPercentagesDatedToday() {
+    Program p;
+    p.showEditor();
+    View& glazes = glzDM()->GlzCDS;
+    const int before = glazes.recordCount();
+    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Insert), Qt::LeftButton);
+    QCOMPARE(glazes.state(), ViewState::Insert);
+    const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).left(10);
+    QCOMPARE(glazes.asText("molp"), std::string("P"));
+    QCOMPARE(QString::fromStdString(glazes.asText("datm")), today);
+    QCOMPARE(glazForm()->MolpCB->currentText(), QStringLiteral("P"));
+    // Left untouched, the new glaze is dropped, defaults or not.
+    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Cancel), Qt::LeftButton);
+    QCOMPARE(glazes.recordCount(), before);
+
+    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Insert), Qt::LeftButton);
+    typeInto(glazForm()->NaamEdit, "Proefglazuur");
+    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Post), Qt::LeftButton);
+    QVERIFY(glazes.findKey("Proefglazuur"));
+    QCOMPARE(glazes.asText("molp"), std::string("P"));
+    QCOMPARE(QString::fromStdString(glazes.asText("datm")), today);
+}
+
+void NameEntryTest::aNewMaterialStartsInMol() {
+    Program p;
+    p.showMaterials();
+    TMatForm& f = *matForm();
+    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Insert), Qt::LeftButton);
+    QCOMPARE(f.MatCDS.state(), ViewState::Insert);
+    QCOMPARE(f.MatCDS.asText("molproc"), std::string("M"));
+    QCOMPARE(f.MolProcCB->currentText(), QStringLiteral("M"));
+    typeInto(f.NaamEdit, "Proefstof");
+    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Post), Qt::LeftButton);
+    QVERIFY(f.MatCDS.findKey("Proefstof"));
+    QCOMPARE(f.MatCDS.asText("molproc"), std::string("M"));
+}
+
+void NameEntryTest::numberFieldsTakeEitherDecimalSeparator_data() {
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    for (char separator : {',', '.'}) {
+        const QByteArray locale = separator == ',' ? "comma locale" : "point locale";
+        QTest::newRow(locale + ", 1.5") << separator << "1.5" << true;
+        QTest::newRow(locale + ", 1,5") << separator << "1,5" << true;
+        QTest::newRow(locale + ", 1.000,5") << separator << "1.000,5" << false;
+        QTest::newRow(locale + ", 1,000.5") << separator << "1,000.5" << false;
+    }
+}
+
+void NameEntryTest::numberFieldsTakeEitherDecimalSeparator() {
+    QFETCH(char, separator);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    LocaleGuard locale(separator);
+    Program p;
+    p.showMaterials();
+    TMatForm& f = *matForm();
+    ui::ErrorBoxCapture errors;
+    QVERIFY(f.MatCDS.findKey("Krijt"));
+    const double price = f.MatCDS.asNumber("prys");
+    typeInto(f.PrijsEdit, typed);
+    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Post), Qt::LeftButton);
+    if (accepted) {
+        QCOMPARE(errors.shown.size(), std::size_t(0));
+        QCOMPARE(f.MatCDS.state(), ViewState::Browse);
+        QCOMPARE(f.MatCDS.asNumber("prys"), 1.5);
+        // Shown again with the locale's own separator.
+        const QChar other = QLatin1Char(separator == ',' ? '.' : ',');
+        QVERIFY2(f.PrijsEdit->text().contains(QLatin1Char(separator)) && !f.PrijsEdit->text().contains(other),
+                 qPrintable(f.PrijsEdit->text()));
+    } else {
+        QCOMPARE(errors.shown.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(errors.shown[0]),
+                 QStringLiteral("'%1' is not a valid floating point value for field 'prys'").arg(typed));
+        QCOMPARE(f.PrijsEdit->text(), typed);
+        QCOMPARE(f.MatCDS.state(), ViewState::Edit);
+        f.MatCDS.cancel();
+        QCOMPARE(f.MatCDS.asNumber("prys"), price);
+    }
+}
+
+QTEST_MAIN(NameEntryTest)
+#include "tst_NameEntry.moc"
