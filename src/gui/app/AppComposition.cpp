@@ -30,6 +30,10 @@ AppComposition::AppComposition(Prompter& prompter)
     // The main window first: it makes the executable's folder the current
     // directory, so the data module finds the data folder beside the program.
     mainForm_ = std::make_unique<TMainForm>(language_, settings_, prompter_);
+    if (!takeDataFolder()) {
+        started_ = false;
+        return;
+    }
     globalForm_ = std::make_unique<TGlobalForm>(language_, settings_);
     matForm_ = std::make_unique<TMatForm>(language_, prompter_, settings_, mainForm_.get());
     aboutBox_ = std::make_unique<TAboutBox>(mainForm_.get());
@@ -104,6 +108,23 @@ void AppComposition::showStullChart() {
     stullChartForm_->activateWindow();
 }
 
+bool AppComposition::takeDataFolder() {
+    std::string folder;
+    try {
+        folder = dataLocation().dataFolder.string();
+    } catch (const std::exception&) {
+        return true; // the main window has said why there is no data folder
+    }
+    const DataFolderLock::Attempt attempt = DataFolderLock::tryAcquire(folder, dataLock_);
+    if (attempt.acquired) return true;
+    if (!prompter_.confirm(DataFolderLock::inUseMessage(attempt.holderPid) + " Alleen lezen openen?"))
+        return false;
+    DataFolderLock::markReadOnly(folder, attempt.holderPid);
+    readOnly_ = true;
+    mainForm_->setReadOnlyNotice(true);
+    return true;
+}
+
 void AppComposition::showLookup() {
     matLkupForm_->show();
     matLkupForm_->raise();
@@ -124,7 +145,8 @@ AppComposition::~AppComposition() {
     matForm_.reset();
     globalForm_.reset();
     mainForm_.reset();
-    guard(nullptr, [this] { settings_.save(); });
+    // A run that only read the data leaves the settings to the program that writes.
+    if (started_ && !readOnly_) guard(nullptr, [this] { settings_.save(); });
 }
 
 } // namespace kelvora::ui

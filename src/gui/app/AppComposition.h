@@ -1,5 +1,6 @@
 #pragma once
 #include "common/LanguageHolder.h"
+#include "store/DataFolderLock.h"
 #include "store/SettingsFile.h"
 
 #include <QObject>
@@ -36,6 +37,12 @@ public:
     // Every window and the data module speak through `prompter`, which must
     // outlive the composition. A settings file that cannot be used is said
     // once, through the prompter.
+    // Right after the main window has entered the working folder it takes
+    // the data folder's lock for the whole run. When another Kelvora program
+    // holds it, it asks whether to open read-only: Yes refuses every later
+    // write of a data file (and the settings file is not written either, so
+    // the writer's settings are not overwritten with older ones); No leaves
+    // only the main window made and started() false, and the program ends.
     explicit AppComposition(Prompter& prompter);
     // Destroys the windows in the reverse order; a settings file that cannot
     // be written is reported once in the error box.
@@ -58,6 +65,10 @@ public:
     TStullChartForm* stullChartForm() const { return stullChartForm_.get(); }
     SettingsFile& settings() { return settings_; }
     LanguageHolder& language() { return language_; }
+    // False when the user chose to end because the data are in use.
+    bool started() const { return started_; }
+    // True when this run only reads the data folder.
+    bool readOnly() const { return readOnly_; }
 
 private:
     void wire();
@@ -67,10 +78,14 @@ private:
     // The chart over the glaze editor; from the main window the editor is
     // opened first, as a click on a point makes that glaze current there.
     void showStullChart();
+    bool takeDataFolder();
 
     Prompter& prompter_;
     SettingsFile settings_;
     LanguageHolder language_;
+    DataFolderLock dataLock_; // released after the windows and the settings
+    bool started_ = true;
+    bool readOnly_ = false;
     // In start-up order; destroyed from the last to the first.
     std::unique_ptr<TMainForm> mainForm_;
     std::unique_ptr<TGlobalForm> globalForm_;

@@ -35,7 +35,7 @@ TMainForm::TMainForm(LanguageHolder& language, SettingsFile& settings, Prompter&
     // Fixed single border: a title bar with minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Kelvora - Glazuur berekening en registratie"));
+    setTitle(QStringLiteral("Kelvora - Glazuur berekening en registratie"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     buildMenus();
     buildControls();
@@ -180,7 +180,17 @@ void TMainForm::FormShow() {
     BestandMenuItem->setTitle(caption("mnubestand"));
     GrondstoffenMenuItem->setText(caption("mnugrondstoffen"));
     GlazurenMenuItem->setText(caption("mnuglazuren"));
-    setWindowTitle(caption("mainformcaption"));
+    setTitle(caption("mainformcaption"));
+}
+
+void TMainForm::setTitle(const QString& title) {
+    title_ = title;
+    setWindowTitle(readOnlyNotice_ ? title + QStringLiteral(" (alleen lezen)") : title);
+}
+
+void TMainForm::setReadOnlyNotice(bool readOnly) {
+    readOnlyNotice_ = readOnly;
+    setTitle(title_);
 }
 
 void TMainForm::NLbuttonClick() {

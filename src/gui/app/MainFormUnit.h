@@ -39,6 +39,8 @@ public:
     // Asks before ending the program; only Yes closes the main window.
     void Exit1Click();
     int appliedLanguage() const { return appliedTaal_; }
+    // Adds " (alleen lezen)" to the title while the data are only read.
+    void setReadOnlyNotice(bool readOnly);
 
     // The menus and items, named as elsewhere in the program.
     QMenu* BestandMenuItem = nullptr;
@@ -89,11 +91,14 @@ private:
     void UpgradeDB1Click();
     void Help2Click();
     void About1Click();
+    void setTitle(const QString& title);
 
     LanguageHolder& language_;
     SettingsFile& settings_;
     Prompter& prompter_;
     int appliedTaal_ = 0;
+    bool readOnlyNotice_ = false;
+    QString title_;
 };
 
 } // namespace kelvora

@@ -57,6 +57,8 @@ int main(int argc, char** argv) {
 
         splash->hide();
         delete splash;
+        // The user chose to end: the data are in use by another program.
+        if (!program.started()) return 1;
 
         program.mainForm().show();
         result = QApplication::exec();
