@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one glaze calculation over a realistic materials table (the pure
 // calculation, the data module's run on the record, and the bare arithmetic
 // beneath both), and of recalculating a whole glazes file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write a window makes after each posting action: one edited glaze in a
 // glazes table of 1,000 or 10,000 glazes, written whole and atomically (temporary
 // file, fsync, rename, fsync of the folder) while the view stays open.

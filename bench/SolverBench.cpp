@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one recipe solve with 12 materials over all 33 oxides: the dialog
 // solves again on every keystroke, so one solve must stay well under 2 ms.
 #include "solver/LinearProgram.h"

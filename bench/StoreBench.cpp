@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and writing a 100,000-row materials table, and key lookup; opening
 // hostile files (many fields, many empty rows, a huge row count) with the
 // memory each takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // calc, report, convert, import and calc-all: the glaze chemistry from the command line.
 #include "CommandRegistry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // solve and substitute: recipes from formulas, ranges and replaced materials.
 #include "CommandRegistry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // list, show, export and seed: the table store from the command line.
 #include "CommandRegistry.h"
 

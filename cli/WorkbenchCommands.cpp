@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // batch and analysis: a glaze's batch weights and its chemistry figures with
 // the limit check, from the command line.
 #include "CommandRegistry.h"

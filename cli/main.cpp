@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvora-cli: the Kelvora core from the command line, for batch work and scripts.
 #include "CommandRegistry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string given to the binary decoder either decodes or is refused
 // with a PacketFormatError; a decoded packet encodes back to the same bytes.
 #include "store/PacketCodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Like BinaryPacketFuzz, but the input's last four bytes are first replaced by
 // the CRC-32 of the bytes before them, so that mutations reach the field
 // definitions and rows instead of stopping at the checksum. Any sealed input

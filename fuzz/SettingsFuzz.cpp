@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings file: every read must give an int
 // without crashing, and a write must keep every byte outside the value it
 // replaces, so the file reads back the written value and the other keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text given to the XML decoder either decodes or is refused with a
 // PacketFormatError. A decoded packet is written as XML (or refused with a
 // clear PacketFormatError, never written unreadable); that XML reads back to

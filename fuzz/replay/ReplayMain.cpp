@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every file of a corpus folder to a fuzz target once, so the seeds and
 // every crash found earlier are checked on each test run with the normal compiler.
 #include <cstdint>

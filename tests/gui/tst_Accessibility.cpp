@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control a user can reach has a name a screen reader speaks, in every
 // window and on every page of it.
 #include "GuiTestSupport.h"

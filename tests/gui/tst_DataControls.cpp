@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-aware controls as a user meets them: typing into bound controls,
 // posting and moving with the navigator, choosing in the grid, and the error
 // box when a field refuses what was typed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One writing program per data folder: the desktop program holds the data
 // folder's lock for its whole run, and a program that finds it held by another
 // process asks whether to open read-only, and then never writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench as the program wires it: the editor's pages "Batch" and
 // "Chemie" after "Analyse", the batch size kept in the settings from one run
 // to the next, the Stull chart from the Bestand menu and from the "Chemie"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glaze editor as a potter uses it, on the starter data in a throw-away
 // installation: typing a glaze and calculating it, the lookup window's add
 // action and drag and drop, removing a material through the dialog, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer with the manual, and the about box.
 #include "GuiTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window laid out at the default font and at 14 points: the designed
 // sizes at the default font, no two controls on top of each other, nothing
 // past its parent's edge, every label, button, tab and column heading wide

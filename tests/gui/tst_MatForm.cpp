@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The materials maintenance window as a potter uses it: entering a material
 // from a supplier's percentage analysis, converting it, closing, and the
 // messages, captions and keyboard order along the way.

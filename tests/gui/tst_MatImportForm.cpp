@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The material import window: choosing a file, confirming or refusing, and
 // an import that fails halfway, read back from the materials file.
 #include "GuiTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names and numbers as a user types them: material names in the glaze
 // editor complete and take the material's own spelling, new glazes and
 // materials start with their defaults, and number fields take a decimal

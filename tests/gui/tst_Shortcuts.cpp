@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard manners of the windows: F1 opens the window's own page of the
 // manual, Ctrl+S posts the record being edited, Ctrl+F moves to the search
 // field that narrows the name list.

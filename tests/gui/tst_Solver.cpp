@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recipe dialogs on the starter data in a throw-away installation:
 // "Recept zoeken..." finds a recipe as the inputs change and keeps it as a
 // new glaze, "Vervang grondstof..." replaces a material of a glaze without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and end of the program, the main window's menus, language and
 // settings, as a user meets them.
 #include "GuiTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking over the previous version's data folder from the upgrade window,
 // with the installation in "kelvora0991" and the previous one beside it.
 #include "GuiTestSupport.h"

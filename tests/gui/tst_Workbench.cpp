@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The potter's workbench on the starter glazes in a throw-away installation:
 // the batch page follows the recipe and the batch size and prints its sheet,
 // the chemistry page marks values outside the limits of the glaze's cones,

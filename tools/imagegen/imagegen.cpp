@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws Kelvora's pictures: the splash picture (a glazed pot with a row of test
 // tiles), the monochrome logo, the program icon and the help viewer's close
 // button. Run it through the "images" build target; the PNGs it writes into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes pictures of Kelvora's windows as the program shows them, for the
 // manual and for checking the look: kelvora_screenshots <folder> [--windows].
 // With --windows it also takes every window and every tab page at the

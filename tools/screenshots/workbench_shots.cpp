@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes pictures of the batch page, the chemistry page and the Stull chart on
 // the starter glazes, for the manual: kelvora_workbench_screenshots <folder>.
 // Run it from the build folder (it reads db0991 and data beside it), under a

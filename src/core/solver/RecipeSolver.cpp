@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/RecipeSolver.h"
 
 #include "common/NumberFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvora, the desktop program: brings the windows up behind the splash, runs
 // the program, and takes everything down again in the reverse order.
 #include "app/AppComposition.h"

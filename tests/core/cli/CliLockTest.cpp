@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writers of one data folder from the command line: never a reported success
 // that was lost.
 #include "model/TableLayouts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/PacketCodec.h"
 #include "support/EngineFixtures.h"
 #include "support/TempDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculation that meets a fault in the recipe stops before it writes
 // anything: the record, a user's pending edits and the data file stay as
 // they were, and every message comes once.

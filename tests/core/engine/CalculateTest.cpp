@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation as a pure function: a recipe value and the materials'
 // lookup in, every figure of the glaze out, no table involved.
 #include "engine/Calculate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/GlzDMUnit.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ChemistryFigures.h"
 #include "engine/OxideMolarMass.h"
 #include "glaze/ChemistryDataFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/LimitSets.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "model/TableLayouts.h"

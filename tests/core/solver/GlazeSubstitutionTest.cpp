@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/GlazeSubstitution.h"
 #include "core/solver/SolverTestMaterials.h"
 #include "engine/GlzDMUnit.h"

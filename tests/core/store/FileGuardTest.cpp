@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the store does around the data file itself: a file changed by another
 // program since it was read, links, rights, owners, files that are no regular
 // files, and temporary files left by a killed write.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/IniFile.h"
 #include "store/AtomicFile.h"
 #include "store/StoreError.h"

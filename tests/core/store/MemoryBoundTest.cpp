@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening any file takes at most 64 MiB + 8 x its size: each hostile input is
 // opened in a child process whose address space is limited to that much more
 // than it had, so a decoder that over-allocates fails there instead of

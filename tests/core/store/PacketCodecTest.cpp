@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/PacketCodec.h"
 #include "model/TableLayouts.h"
 #include "store/AtomicFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact refusals of the two codecs: each hostile or damaged packet is refused
 // with a message that names what is wrong and where, and whatever is accepted
 // writes back unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storing a number through the view: each field type keeps what it can hold,
 // and a view with observers tells them about every write.
 #include "common/NumberFormat.h"
