@@ -375,6 +375,13 @@ void DataControlsTest::gridCellEditLandsInTheView() {
     QCOMPARE(shown(f.prys), QStringLiteral("4.25"));
     f.press(DBNavigator::Post);
     QCOMPARE(f.view.numberAt(1, 1), 4.25);
+
+    // A comma typed alone is taken as the decimal separator too, as in the edit boxes.
+    QVERIFY(f.grid->model()->setData(f.grid->model()->index(1, 1), QStringLiteral("7,5")));
+    QCOMPARE(f.view.asNumber("prys"), 7.5);
+    QVERIFY(f.grid->model()->setData(f.grid->model()->index(1, 1), QStringLiteral("8.5")));
+    QCOMPARE(f.view.asNumber("prys"), 8.5);
+    f.press(DBNavigator::Post);
 }
 
 void DataControlsTest::deleteAsksFirst_data() {

@@ -2,6 +2,7 @@
 #include "widgets/ViewTableModel.h"
 
 #include "common/NumberFormat.h"
+#include "common/TypedDecimal.h"
 #include "widgets/ErrorBox.h"
 
 #include <QApplication>
@@ -97,7 +98,11 @@ bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, in
     return guard(owner, [&] {
         if (view_->recNo() != index.row()) view_->moveTo(index.row());
         if (view_->state() == ViewState::Browse) view_->edit();
-        view_->setText(field, value.toString().toStdString());
+        std::string text = value.toString().toStdString();
+        // As in the edit boxes: a point or a comma typed alone is the decimal one.
+        if (view_->fields()[static_cast<std::size_t>(field)].type == FieldType::Float)
+            text = numfmt::withLocaleDecimal(text);
+        view_->setText(field, text);
     });
 }
 
