@@ -95,8 +95,10 @@ std::unique_ptr<ui::AppComposition>& running() {
     static std::unique_ptr<ui::AppComposition> app;
     return app;
 }
+// A program that ended at start-up (the data in use elsewhere, the user said
+// Nee) has made only its main window: every other part is absent.
 template <class T> T* part(T& (ui::AppComposition::*get)() const) {
-    return running() ? &(running().get()->*get)() : nullptr;
+    return running() && running()->started() ? &(running().get()->*get)() : nullptr;
 }
 } // namespace
 
@@ -110,7 +112,7 @@ ui::AppComposition* program() {
     return running().get();
 }
 TMainForm* mainForm() {
-    return part(&ui::AppComposition::mainForm);
+    return running() ? &running()->mainForm() : nullptr;
 }
 TGlobalForm* globalForm() {
     return part(&ui::AppComposition::globalForm);
