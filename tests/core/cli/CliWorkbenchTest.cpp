@@ -13,12 +13,6 @@
 namespace kelvora::test {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class CliWorkbenchTest : public ::testing::Test {
 protected:
     TempDir dir;

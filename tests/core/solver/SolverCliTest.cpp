@@ -2,23 +2,16 @@
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
 #include "store/View.h"
+#include "support/EngineFixtures.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace kelvora::test {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 // kelvora-cli solve and substitute on the starter data in a throw-away folder.
 class SolverCliTest : public ::testing::Test {
@@ -32,13 +25,7 @@ protected:
             writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
         }
     }
-    CliRun run(const std::string& arguments) {
-        const std::string command = std::string("'") + KELVORA_CLI + "' --db '" + dir.path().string() + "' " +
-                                    arguments + " >'" + dir.file("out") + "' 2>'" + dir.file("err") + "'";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir.file("out")),
-                readBytes(dir.file("err"))};
-    }
+    CliRun run(const std::string& arguments) { return runCli(dir.path().string(), arguments); }
     // "NAME<TAB>value" and "key=value" lines as numbers by name.
     static std::map<std::string, double> values(const std::string& out) {
         std::map<std::string, double> found;
