@@ -112,7 +112,7 @@ int analysis(CliContext& ctx) {
         return unknownGlaze(ctx, name);
     }
     const ChemistryFigures figures = ChemistryFigures::compute(dm.GlzCDS, dm.MatCDS, masses, expansion);
-    const LimitSets::Set* set = limits.forCones(dm.GlzCDS.asText("skva"), dm.GlzCDS.asText("sktt"));
+    const LimitSets::Fit fit = limits.bestFit(dm.GlzCDS.asText("skva"), dm.GlzCDS.asText("sktt"), figures);
     dm.CloseTables();
 
     for (const char* kind : {"umf", "wt", "mol"}) {
@@ -129,11 +129,10 @@ int analysis(CliContext& ctx) {
     ctx.out << "r2o_ro=" << number(figures.r2oRo) << "\n";
     ctx.out << "loi=" << number(figures.loi) << "\n";
     ctx.out << "expansion_linear=" << number(figures.expansionLinear) << "\n";
-    ctx.out << "limits=" << (set ? set->name : std::string()) << "\n";
-    if (set)
-        for (const auto& v : LimitSets::check(*set, figures))
-            ctx.out << "outside." << v.key << '=' << numfmt::floatText(v.value) << ' '
-                    << numfmt::floatText(v.min) << '-' << numfmt::floatText(v.max) << "\n";
+    ctx.out << "limits=" << (fit.set ? fit.set->name : std::string()) << "\n";
+    for (const auto& v : fit.outside)
+        ctx.out << "outside." << v.key << '=' << numfmt::floatText(v.value) << ' ' << numfmt::floatText(v.min)
+                << '-' << numfmt::floatText(v.max) << "\n";
     return 0;
 }
 

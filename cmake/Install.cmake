@@ -50,9 +50,8 @@ install(FILES ${KELVORA_STARTER_TABLES} DESTINATION ${KELVORA_SHARE_DIR}/db0991)
 install(FILES ${CMAKE_SOURCE_DIR}/data/molar_masses.xml DESTINATION ${KELVORA_SHARE_DIR}/data)
 install(FILES ${CMAKE_SOURCE_DIR}/data/expansion/appen.xml ${CMAKE_SOURCE_DIR}/data/expansion/english-turner.xml
         DESTINATION ${KELVORA_SHARE_DIR}/data/expansion)
-install(FILES ${CMAKE_SOURCE_DIR}/data/limits/aardewerk.xml ${CMAKE_SOURCE_DIR}/data/limits/steengoed.xml
-              ${CMAKE_SOURCE_DIR}/data/limits/hoog-steengoed.xml
-        DESTINATION ${KELVORA_SHARE_DIR}/data/limits)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/limits/ DESTINATION ${KELVORA_SHARE_DIR}/data/limits
+        FILES_MATCHING PATTERN "*.xml")
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.metainfo.xml

@@ -28,9 +28,9 @@ expected=(
   share/kelvora/data/molar_masses.xml
   share/kelvora/data/expansion/appen.xml
   share/kelvora/data/expansion/english-turner.xml
-  share/kelvora/data/limits/aardewerk.xml
-  share/kelvora/data/limits/steengoed.xml
-  share/kelvora/data/limits/hoog-steengoed.xml
+  share/kelvora/data/limits/aardewerk-lood.xml
+  share/kelvora/data/limits/steengoed-glans.xml
+  share/kelvora/data/limits/hoog-steengoed-rhodes.xml
   share/applications/nl.kelvora.Kelvora.desktop
   share/metainfo/nl.kelvora.Kelvora.metainfo.xml
   share/icons/hicolor/scalable/apps/nl.kelvora.Kelvora.svg

@@ -21,7 +21,7 @@ percentages to 100, mols from the molecular weights, basic oxides to one mol,
 cost price including additions, firing-range estimate), so the stored results
 can be checked against `kelvora-cli calc` independently, and each glaze's
 Seger formula is checked against the published limit formula for its firing
-range and surface (LIMITS below).
+range and surface (the workbench's own files in data/limits).
 
 Run from anywhere:  python3 data/tools/make_starter_data.py
 With --check it writes nothing: it runs the checks and fails when data/mat.xml
@@ -31,6 +31,7 @@ import math
 import os
 import re
 import sys
+import xml.etree.ElementTree as ET
 from xml.sax.saxutils import quoteattr
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -496,51 +497,37 @@ ty("Loodvrije fritte", 5.00, "Loodvrije transparante fritte voor aardewerk (lead
    {"na2o": 4.5, "k2o": 2.5, "cao": 9.5, "zno": 2.0, "b2o3": 17.5, "al2o3": 8.5, "sio2": 55.5})
 
 # ---- limit formulas ------------------------------------------------------------
-# Published Seger (unity) limit formulas, mols per mol of basic oxides; KNaO is
-# K2O + Na2O. An oxide a set does not name is not limited by it (colourants,
-# opacifiers); a named oxide absent from the glaze counts as 0.
-#   CUSHING: V. Cushing, Cushing's Handbook, 3rd ed., Alfred University (1994),
-#            cone 5-6 and cone 9-10, glossy / satin / matte, as tabulated in
-#            the Glazy documentation "Limit Formulas".
-#   RHODES:  D. Rhodes, Clay and Glazes for the Potter, 2nd ed. (1973),
-#            cone 08-04 lead and alkaline glazes.
-LIMITS = {
-    "SK 5a-6a glans (Cushing)": {
-        "knao": (0.05, 0.6), "li2o": (0, 0.5), "pbo": (0, 0.6), "zno": (0, 0.15), "cao": (0.05, 0.6),
-        "mgo": (0, 0.1), "bao": (0, 0.15), "sro": (0, 0.15), "al2o3": (0.1, 0.3), "b2o3": (0, 1.0),
-        "sio2": (1.5, 4.0)},
-    "SK 5a-6a satijn (Cushing)": {
-        "knao": (0.05, 0.35), "li2o": (0, 0.15), "pbo": (0, 0.4), "zno": (0, 0.3), "cao": (0.05, 0.7),
-        "mgo": (0, 0.35), "bao": (0, 0.35), "sro": (0, 0.35), "al2o3": (0.2, 0.4), "b2o3": (0, 0.5),
-        "sio2": (2.0, 3.5)},
-    "SK 5a-6a mat (Cushing)": {
-        "knao": (0.05, 0.3), "li2o": (0, 0.1), "pbo": (0, 0.2), "zno": (0, 0.4), "cao": (0.05, 0.8),
-        "mgo": (0, 0.45), "bao": (0, 0.5), "sro": (0, 0.5), "al2o3": (0.2, 0.5), "b2o3": (0, 0.5),
-        "sio2": (2.0, 3.0)},
-    "SK 8-10 glans (Cushing)": {
-        "knao": (0.05, 0.5), "li2o": (0, 0.4), "zno": (0, 0.15), "cao": (0.05, 0.8), "mgo": (0, 0.15),
-        "bao": (0, 0.15), "sro": (0, 0.15), "al2o3": (0.2, 0.5), "b2o3": (0, 0.5), "sio2": (2.0, 6.0)},
-    "SK 8-10 satijn (Cushing)": {
-        "knao": (0.05, 0.4), "li2o": (0, 0.2), "zno": (0, 0.4), "cao": (0.05, 0.8), "mgo": (0, 0.5),
-        "bao": (0, 0.5), "sro": (0, 0.5), "al2o3": (0.25, 0.6), "b2o3": (0, 0.4), "sio2": (2.0, 5.0)},
-    "SK 8-10 mat (Cushing)": {
-        "knao": (0.05, 0.3), "li2o": (0, 0.1), "zno": (0, 0.5), "cao": (0.05, 0.9), "mgo": (0, 0.6),
-        "bao": (0, 0.6), "sro": (0, 0.6), "al2o3": (0.25, 0.8), "b2o3": (0, 0.2), "sio2": (2.0, 5.0)},
-    "SK 06a-04a lood (Rhodes)": {
-        "pbo": (0.7, 1.0), "knao": (0, 0.3), "cao": (0, 0.3), "zno": (0, 0.2), "al2o3": (0.05, 0.2),
-        "sio2": (1.5, 2.5)},
-    "SK 06a-04a alkalisch (Rhodes)": {
-        "pbo": (0, 0.5), "knao": (0.4, 0.8), "cao": (0, 0.3), "zno": (0, 0.2), "al2o3": (0.05, 0.25),
-        "sio2": (1.5, 2.5)},
-}
+# The published Seger (unity) limit formulas are the workbench's own files in
+# data/limits (one set per file, each naming its source), so the example glazes
+# are checked against exactly what the program shows. An oxide a set does not
+# name is not limited by it (colourants, opacifiers); a named oxide absent from
+# the glaze counts as 0.
+LIMITS_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "limits")
+
+
+def load_limits():
+    sets = {}
+    for file in sorted(os.listdir(LIMITS_DIR)):
+        if not file.endswith(".xml"):
+            continue
+        root = ET.parse(os.path.join(LIMITS_DIR, file)).getroot()
+        limits = []
+        for node in root.findall("limit"):
+            oxides = node.get("oxides", node.get("key")).split()
+            limits.append((node.get("key"), oxides, float(node.get("min")), float(node.get("max"))))
+        sets[root.get("name")] = limits
+    return sets
+
+
+LIMITS = load_limits()
 
 
 def limit_failures(formula, limit_set):
     failures = []
-    for oxide, (low, high) in LIMITS[limit_set].items():
-        value = formula["na2o"] + formula["k2o"] if oxide == "knao" else formula[oxide]
+    for key, oxides, low, high in LIMITS[limit_set]:
+        value = sum(formula[oxide] for oxide in oxides)
         if not low - 1e-9 <= value <= high + 1e-9:
-            failures.append(f"{oxide} {value:.3f} outside {low}-{high}")
+            failures.append(f"{key} {value:.3f} outside {low}-{high}")
     return failures
 
 
@@ -567,19 +554,19 @@ C6SAT = [("Nefelien syeniet", 15.5), ("Fritte 3124-type", 36), ("Dolomiet", 14.5
 LEACH = [("Kaliveldspaat", 40), ("Kwarts", 30), ("Krijt", 20), ("Kaolien", 10)]
 LEAD_NOTE = " Loodglazuur: niet voor gebruiksgoed dat met voedsel in aanraking komt."
 
-glaze("Alkalisch transparant", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 06a-04a alkalisch (Rhodes)", ALK, [],
+glaze("Alkalisch transparant", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 08a-02a alkalisch (Rhodes)", ALK, [],
       "Loodvrij helder alkalisch glazuur voor aardewerk; geeft heldere kleuren met koper en kobalt.")
-glaze("Alkalisch turkoois", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 06a-04a alkalisch (Rhodes)", ALK,
+glaze("Alkalisch turkoois", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 08a-02a alkalisch (Rhodes)", ALK,
       [("Kopercarbonaat", 3)], "Egyptisch turkoois: koper in een alkalische basis.")
-glaze("Alkalisch kobaltblauw", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 06a-04a alkalisch (Rhodes)", ALK,
+glaze("Alkalisch kobaltblauw", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 08a-02a alkalisch (Rhodes)", ALK,
       [("Kobaltcarbonaat", 1)], "Helder diepblauw aardewerkglazuur.")
-glaze("Aardewerk wit opaak", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 06a-04a alkalisch (Rhodes)", ALK,
+glaze("Aardewerk wit opaak", "2.2 Alkali-boor glazuren SK 05a-5a", EARTH, "Oxidatie", "SK 08a-02a alkalisch (Rhodes)", ALK,
       [("Zirkoonsilicaat", 12)], "Wit dekkend glazuur voor aardewerk, gedekt met zirkoon.")
-glaze("Lood aardewerk", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 06a-04a lood (Rhodes)", LEAD, [],
+glaze("Lood aardewerk", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 08a-02a lood (Rhodes)", LEAD, [],
       "Traditioneel loodglazuur op loodbisilicaat." + LEAD_NOTE)
-glaze("Lood honing", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 06a-04a lood (Rhodes)", LEAD,
+glaze("Lood honing", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 08a-02a lood (Rhodes)", LEAD,
       [("Rood ijzeroxide", 4)], "Honingkleurig slibwerkglazuur over rode klei." + LEAD_NOTE)
-glaze("Lood mangaanbruin", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 06a-04a lood (Rhodes)", LEAD,
+glaze("Lood mangaanbruin", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 08a-02a lood (Rhodes)", LEAD,
       [("Mangaandioxide", 6)], "Paarsbruin mangaanglazuur." + LEAD_NOTE)
 
 glaze("Kegel 6 glans basis", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)", C6, [],

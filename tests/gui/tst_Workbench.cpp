@@ -149,13 +149,20 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
     page.show();
     QCOMPARE(column(page.OxideGrid, 0), QStringList({"Na2O", "K2O", "MgO", "CaO", "Al2O3", "Fe2O3", "SiO2"}));
-    // Seladon is fired SK 8-10; its CaO (0.759) is above the 0.4-0.7 of that set.
-    QVERIFY2(page.LimitsLbl->text().startsWith("Hoog steengoed SK 9-10"), qPrintable(page.LimitsLbl->text()));
+    // Seladon is fired SK 8-10 and fits the glossy table of the four for those cones.
+    QVERIFY2(page.LimitsLbl->text().startsWith("SK 8-10 glans (Cushing) (de best passende van 4 tabellen"),
+             qPrintable(page.LimitsLbl->text()));
+    QCOMPARE(page.OutsideLbl->text(), QString("Alle waarden binnen de grenzen."));
     const QColor plain = page.OxideGrid->item(1, 1)->foreground().color();
+
+    // With its lime raised past every SK 8-10 table, CaO is marked.
+    tables.dm.GlzCDS.edit();
+    tables.dm.GlzCDS.setNumber("cao", 0.95);
+    tables.dm.GlzCDS.post();
+    QTRY_VERIFY2(page.OutsideLbl->text().contains("CaO"), qPrintable(page.OutsideLbl->text()));
     QTableWidgetItem* lime = page.OxideGrid->item(3, 1);
     QVERIFY(lime->foreground().color() != plain);
-    QVERIFY2(lime->toolTip().contains("Hoog steengoed SK 9-10"), qPrintable(lime->toolTip()));
-    QVERIFY2(page.OutsideLbl->text().contains("CaO"), qPrintable(page.OutsideLbl->text()));
+    QVERIFY2(lime->toolTip().contains("SK 8-10 glans (Cushing)"), qPrintable(lime->toolTip()));
     QVERIFY(page.OxideGrid->item(1, 1)->toolTip().isEmpty()); // K2O is within its range
 
     // The Stull button asks the editor for the chart.
@@ -163,10 +170,17 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     page.StullButton->click();
     QCOMPARE(asked.count(), 1);
 
-    // An earthenware glaze is checked against the earthenware set.
+    // A lead earthenware glaze is checked against the earthenware lead table.
     QVERIFY(tables.dm.GlzCDS.findKey("Lood aardewerk"));
-    QTRY_VERIFY(page.LimitsLbl->text().startsWith("Aardewerk SK 05a-02a"));
-    QVERIFY(page.OutsideLbl->text().contains("PbO"));
+    QTRY_VERIFY2(page.LimitsLbl->text().startsWith("SK 08a-02a lood (Rhodes)"),
+                 qPrintable(page.LimitsLbl->text()));
+
+    // A trace too small for three decimals is not shown as a zero.
+    QVERIFY(tables.dm.GlzCDS.findKey("Kegel 6 glans basis"));
+    QTRY_VERIFY(column(page.OxideGrid, 0).contains("MgO"));
+    const int mgo = static_cast<int>(column(page.OxideGrid, 0).indexOf("MgO"));
+    QVERIFY2(page.OxideGrid->item(mgo, 1)->text().startsWith("< 0"),
+             qPrintable(page.OxideGrid->item(mgo, 1)->text()));
 }
 
 void WorkbenchTest::chemiePageSwitchesExpansionFactors() {

@@ -84,23 +84,39 @@ LimitSets LimitSets::loadFolder(const std::string& folder) {
     return sets;
 }
 
-const LimitSets::Set* LimitSets::forCones(const std::string& skva, const std::string& sktt) const {
+std::vector<const LimitSets::Set*> LimitSets::forCones(const std::string& skva,
+                                                       const std::string& sktt) const {
     auto from = conePosition(skva);
     auto to = conePosition(sktt);
     if (!from) from = to;
     if (!to) to = from;
-    if (!from) return nullptr;
+    if (!from) return {};
     if (*from > *to) std::swap(from, to);
-    const Set* best = nullptr;
+    std::vector<const Set*> best;
     int bestOverlap = 0;
     for (const Set& set : sets_) {
         const int overlap = std::min(*to, set.toCone) - std::max(*from, set.fromCone) + 1;
-        if (overlap > bestOverlap) {
-            best = &set;
-            bestOverlap = overlap;
-        }
+        if (overlap <= 0 || overlap < bestOverlap) continue;
+        if (overlap > bestOverlap) best.clear();
+        best.push_back(&set);
+        bestOverlap = overlap;
     }
     return best;
+}
+
+LimitSets::Fit LimitSets::bestFit(const std::string& skva, const std::string& sktt,
+                                  const ChemistryFigures& figures) const {
+    Fit fit;
+    const auto candidates = forCones(skva, sktt);
+    fit.candidates = candidates.size();
+    for (const Set* set : candidates) {
+        auto outside = check(*set, figures);
+        if (!fit.set || outside.size() < fit.outside.size()) {
+            fit.set = set;
+            fit.outside = std::move(outside);
+        }
+    }
+    return fit;
 }
 
 std::optional<double> LimitSets::valueOf(const Limit& limit, const ChemistryFigures& figures) {

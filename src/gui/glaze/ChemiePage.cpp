@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace kelvora {
 
@@ -28,6 +29,14 @@ QString text(const std::string& s) {
 
 QString number(double value, int decimals) {
     return text(numfmt::formatFixed(value, decimals));
+}
+
+// A trace too small for the decimals shown reads "< 0,001" rather than a
+// zero that contradicts its being listed at all.
+QString amount(double value, int decimals) {
+    const double smallest = std::pow(10.0, -decimals);
+    if (value > 0 && value < smallest / 2) return QStringLiteral("< ") + number(smallest, decimals);
+    return number(value, decimals);
 }
 
 QString optionalNumber(const std::optional<double>& value, int decimals) {
@@ -132,6 +141,7 @@ void ChemiePage::refresh() {
         figures_ = {};
         violations_.clear();
         limitSet_ = nullptr;
+        limitCandidates_ = 0;
         if (!dataError_.empty()) {
             LimitsLbl->setText(QStringLiteral("Chemische gegevens niet gevonden: ") + text(dataError_));
             return;
@@ -141,8 +151,10 @@ void ChemiePage::refresh() {
         const ExpansionFactorSet* set =
             setIndex >= 0 ? &expansionSets_[static_cast<std::size_t>(setIndex)] : nullptr;
         figures_ = ChemistryFigures::compute(glazes_, materials_, *masses_, set);
-        limitSet_ = limitSets_.forCones(glazes_.asText("skva"), glazes_.asText("sktt"));
-        if (limitSet_) violations_ = LimitSets::check(*limitSet_, figures_);
+        LimitSets::Fit fit = limitSets_.bestFit(glazes_.asText("skva"), glazes_.asText("sktt"), figures_);
+        limitSet_ = fit.set;
+        limitCandidates_ = fit.candidates;
+        violations_ = std::move(fit.outside);
 
         for (const Oxide& oxide : OxideCatalogue::all()) {
             const auto i = static_cast<std::size_t>(oxide.position - 1);
@@ -151,9 +163,9 @@ void ChemiePage::refresh() {
             OxideGrid->insertRow(row);
             OxideGrid->setItem(row, 0, cell(text(std::string(oxide.label)), false));
             OxideGrid->item(row, 0)->setData(Qt::UserRole, text(std::string(oxide.stem)));
-            OxideGrid->setItem(row, 1, cell(number(figures_.seger[i], 3), true));
-            OxideGrid->setItem(row, 2, cell(number(figures_.weightPercent[i], 2), true));
-            OxideGrid->setItem(row, 3, cell(number(figures_.molPercent[i], 2), true));
+            OxideGrid->setItem(row, 1, cell(amount(figures_.seger[i], 3), true));
+            OxideGrid->setItem(row, 2, cell(amount(figures_.weightPercent[i], 2), true));
+            OxideGrid->setItem(row, 3, cell(amount(figures_.molPercent[i], 2), true));
         }
         SiAlLbl->setText(optionalNumber(figures_.sio2Al2o3, 2));
         R2oRoLbl->setText(optionalNumber(figures_.r2oRo, 2));
@@ -184,8 +196,11 @@ void ChemiePage::markOutside() {
         OutsideLbl->clear();
         return;
     }
-    LimitsLbl->setText(text(limitSet_->name) + QStringLiteral("\nBron: ") +
-                       text(limitSet_->source.citation()));
+    QString heading = text(limitSet_->name);
+    if (limitCandidates_ > 1)
+        heading +=
+            QStringLiteral(" (de best passende van %1 tabellen voor deze kegels)").arg(limitCandidates_);
+    LimitsLbl->setText(heading + QStringLiteral("\nBron: ") + text(limitSet_->source.citation()));
     if (violations_.empty()) {
         OutsideLbl->setStyleSheet(QString());
         OutsideLbl->setText(QStringLiteral("Alle waarden binnen de grenzen."));

@@ -61,6 +61,7 @@ private:
     std::string dataError_;
     ChemistryFigures figures_;
     const LimitSets::Set* limitSet_ = nullptr;
+    std::size_t limitCandidates_ = 0;
     std::vector<LimitSets::Violation> violations_;
     std::unique_ptr<ViewFollower> follower_;
 };
