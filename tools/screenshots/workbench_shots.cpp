@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Takes pictures of the batch page, the chemistry page and the Stull chart on
-// the starter glazes, for the manual: kelvora_workbench_screenshots <folder>.
+// Takes pictures of the batch page, the chemistry page, the Stull chart and
+// the manual's worked substitution on the starter glazes, for the manual:
+// kelvora_workbench_screenshots <folder>.
 // Run it from the build folder (it reads db0991 and data beside it), under a
 // real or virtual display. Numbers are shown as a Dutch user sees them.
 #include "app/Startup.h"
@@ -8,9 +9,12 @@
 #include "glaze/BatchPage.h"
 #include "glaze/ChemiePage.h"
 #include "glaze/StullChartFormUnit.h"
+#include "glaze/VervangGrondstofFormUnit.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTest>
@@ -72,6 +76,21 @@ int main(int argc, char** argv) {
         kelvora::TStullChartForm stull(dm.GlzCDS);
         stull.resize(900, 680);
         ok = save(&stull, out, "workbench-stull.png") && ok;
+    }
+    // The worked example of the manual: the borax frit of "Kegel 6 glans basis"
+    // replaced by colemanite and two feldspars.
+    if (dm.GlzCDS.findKey("Kegel 6 glans basis")) {
+        kelvora::TVervangGrondstofForm form(dm, prompter);
+        form.loadCurrentGlaze();
+        form.resize(820, 720); // tall enough to show the whole recipe
+        form.VervangCB->setCurrentIndex(form.VervangCB->findText(QStringLiteral("Standaard borax fritte")));
+        for (const char* name : {"Colemaniet", "Natronveldspaat", "Kaliveldspaat"})
+            for (QListWidgetItem* item :
+                 form.KandidatenLijst->findItems(QString::fromLatin1(name), Qt::MatchExactly))
+                item->setCheckState(Qt::Checked);
+        ok = save(&form, out, "vervang_grondstof.png") && ok;
+    } else {
+        ok = false;
     }
     dm.CloseTables();
     return ok ? 0 : 1;
