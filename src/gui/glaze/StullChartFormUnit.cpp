@@ -31,10 +31,11 @@ namespace {
 
 // Surface regions of R. T. Stull, "Influences of variable silica and alumina
 // on porcelain glazes of constant RO", Transactions of the American Ceramic
-// Society 14 (1912), pp. 62-70, for a flux of constant RO fired to about
-// SK 11. The boundaries are straight segments through points read off his
-// published diagram (SiO2, Al2O3 in mol per mol of flux); they show where a
-// glaze tends to stand, not sharp edges.
+// Society 14 (1912), pp. 62-70: glazes of one flux (0.3 K2O, 0.7 CaO) fired to
+// about SK 11, SiO2 and Al2O3 in mol per mol of flux. The boundaries here are
+// straight segments that follow his diagram approximately; they show where a
+// glaze tends to stand, not sharp edges, and they move with other fluxes,
+// with boron and at other cones (the window's footnote says so).
 struct Region {
     const char* name;
     QColor colour;
@@ -139,9 +140,11 @@ TStullChartForm::TStullChartForm(View& glazes, QWidget* parent)
     strip->addWidget(PdfButton);
     auto* source =
         new QLabel(QStringLiteral("Gebieden naar R. T. Stull, Transactions of the American Ceramic "
-                                  "Society 14 (1912); de grenzen zijn bij benadering."),
+                                  "Society 14 (1912), flux 0,3 K2O 0,7 CaO bij ca. SK 11; de grenzen zijn "
+                                  "bij benadering."),
                    this);
     source->setObjectName(QStringLiteral("SourceLbl"));
+    source->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(strip);
     layout->addWidget(ChartView, 1);
