@@ -505,8 +505,18 @@ ty("Loodvrije fritte", 5.00, "Loodvrije transparante fritte voor aardewerk (lead
 LIMITS_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "limits")
 
 
+# Seger cones in firing order, to place a glaze's cones and a set's range.
+SEGER_CONES = ["022", "021", "020", "019", "018", "017", "016", "015a", "014a", "013a", "012a", "011a", "010a",
+               "09a", "08a", "07a", "06a", "05a", "04a", "03a", "02a", "01a", "1a", "2a", "3a", "4a", "5a", "6a",
+               "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18"]
+
+
+def cone_position(cone):
+    return SEGER_CONES.index(cone.split(" ")[0])
+
+
 def load_limits():
-    sets = {}
+    sets, ranges = {}, {}
     for file in sorted(os.listdir(LIMITS_DIR)):
         if not file.endswith(".xml"):
             continue
@@ -516,10 +526,24 @@ def load_limits():
             oxides = node.get("oxides", node.get("key")).split()
             limits.append((node.get("key"), oxides, float(node.get("min")), float(node.get("max"))))
         sets[root.get("name")] = limits
-    return sets
+        ranges[root.get("name")] = (cone_position(root.get("from")), cone_position(root.get("to")))
+    return sets, ranges
 
 
-LIMITS = load_limits()
+LIMITS, LIMIT_RANGES = load_limits()
+
+
+def best_limit_set(formula, cone_from, cone_to):
+    """The set the program shows for a glaze: of the sets that overlap its
+    cones the most, the one with the fewest values outside, the first file on
+    a tie."""
+    low, high = sorted((cone_position(cone_from), cone_position(cone_to)))
+    overlap = {name: min(high, to) - max(low, fr) + 1 for name, (fr, to) in LIMIT_RANGES.items()}
+    most = max(overlap.values())
+    if most <= 0:
+        return None
+    candidates = [name for name in LIMITS if overlap[name] == most]
+    return min(candidates, key=lambda name: len(limit_failures(formula, name)))
 
 
 def limit_failures(formula, limit_set):
@@ -795,7 +819,12 @@ def main():
         formula, mtp, mtm, price, (low, high) = calc_glaze(recipe, additions, materials)
         for failure in limit_failures(formula, limit):
             problems.append(f"glaze {name} ({limit}): {failure}")
-        text = f"{text} Seger formule binnen de grenswaarden {limit}."
+        # The description names the table the Chemie page checks it against,
+        # which may be another that it fits as well as the one designed for.
+        shown = best_limit_set(formula, cone_from, cone_to)
+        if shown is None or limit_failures(formula, shown):
+            problems.append(f"glaze {name}: the program would show it outside {shown}")
+        text = f"{text} Seger formule binnen de grenswaarden {shown}."
         row = {"naam": name, "omsc": text, "prys": price, "tmpv": low, "skva": cone_from, "tmpt": high,
                "sktt": cone_to, "catg": category, "oxrd": atmosphere, "molp": "P"}
         for n in range(1, 13):
