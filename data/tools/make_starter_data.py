@@ -502,7 +502,7 @@ ty("Loodvrije fritte", 5.00, "Loodvrije transparante fritte voor aardewerk (lead
 # are checked against exactly what the program shows. An oxide a set does not
 # name is not limited by it (colourants, opacifiers); a named oxide absent from
 # the glaze counts as 0.
-LIMITS_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "limits")
+LIMITS_DIR = os.path.join(DATA, "limits")
 
 
 # Seger cones in firing order, to place a glaze's cones and a set's range.

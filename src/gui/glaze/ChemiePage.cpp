@@ -139,9 +139,7 @@ void ChemiePage::refresh() {
     ui::guard(this, [this] {
         OxideGrid->setRowCount(0);
         figures_ = {};
-        violations_.clear();
-        limitSet_ = nullptr;
-        limitCandidates_ = 0;
+        fit_ = {};
         if (!dataError_.empty()) {
             LimitsLbl->setText(QStringLiteral("Chemische gegevens niet gevonden: ") + text(dataError_));
             return;
@@ -151,10 +149,7 @@ void ChemiePage::refresh() {
         const ExpansionFactorSet* set =
             setIndex >= 0 ? &expansionSets_[static_cast<std::size_t>(setIndex)] : nullptr;
         figures_ = ChemistryFigures::compute(glazes_, materials_, *masses_, set);
-        LimitSets::Fit fit = limitSets_.bestFit(glazes_.asText("skva"), glazes_.asText("sktt"), figures_);
-        limitSet_ = fit.set;
-        limitCandidates_ = fit.candidates;
-        violations_ = std::move(fit.outside);
+        fit_ = limitSets_.bestFit(glazes_.asText("skva"), glazes_.asText("sktt"), figures_);
 
         for (const Oxide& oxide : OxideCatalogue::all()) {
             const auto i = static_cast<std::size_t>(oxide.position - 1);
@@ -191,25 +186,25 @@ void ChemiePage::markOutside() {
         label->setStyleSheet(QString());
         label->setToolTip(QString());
     }
-    if (!limitSet_) {
+    if (!fit_.set) {
         LimitsLbl->setText(QStringLiteral("Geen grenswaarden voor de kegels van dit glazuur."));
         OutsideLbl->clear();
         return;
     }
-    QString heading = text(limitSet_->name);
-    if (limitCandidates_ > 1)
+    QString heading = text(fit_.set->name);
+    if (fit_.candidates > 1)
         heading +=
-            QStringLiteral(" (de best passende van %1 tabellen voor deze kegels)").arg(limitCandidates_);
-    LimitsLbl->setText(heading + QStringLiteral("\nBron: ") + text(limitSet_->source.citation()));
-    if (violations_.empty()) {
+            QStringLiteral(" (de best passende van %1 tabellen voor deze kegels)").arg(fit_.candidates);
+    LimitsLbl->setText(heading + QStringLiteral("\nBron: ") + text(fit_.set->source.citation()));
+    if (fit_.outside.empty()) {
         OutsideLbl->setStyleSheet(QString());
         OutsideLbl->setText(QStringLiteral("Alle waarden binnen de grenzen."));
         return;
     }
     QStringList lines;
-    for (const auto& v : violations_) {
+    for (const auto& v : fit_.outside) {
         const QString range = number(v.min, 2) + QStringLiteral(" – ") + number(v.max, 2);
-        const QString tip = text(limitSet_->name) + QStringLiteral(": ") + keyLabel(v.key) +
+        const QString tip = text(fit_.set->name) + QStringLiteral(": ") + keyLabel(v.key) +
                             QStringLiteral(" tussen ") + range;
         lines << keyLabel(v.key) + QStringLiteral(" ") + number(v.value, 3) + QStringLiteral(" buiten ") +
                      range;
@@ -219,7 +214,7 @@ void ChemiePage::markOutside() {
             ratio->setToolTip(tip);
         }
         // Every oxide row the limit covers is marked.
-        for (const LimitSets::Limit& limit : limitSet_->limits) {
+        for (const LimitSets::Limit& limit : fit_.set->limits) {
             if (limit.key != v.key) continue;
             for (const auto& stem : limit.of)
                 for (int row = 0; row < OxideGrid->rowCount(); ++row)

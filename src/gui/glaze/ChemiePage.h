@@ -34,8 +34,8 @@ public:
     void refresh();
     // The figures and the limit check as now shown.
     const ChemistryFigures& figures() const { return figures_; }
-    const std::vector<LimitSets::Violation>& violations() const { return violations_; }
-    std::string limitSetName() const { return limitSet_ ? limitSet_->name : std::string(); }
+    const std::vector<LimitSets::Violation>& violations() const { return fit_.outside; }
+    std::string limitSetName() const { return fit_.set ? fit_.set->name : std::string(); }
 
     QTableWidget* OxideGrid = nullptr;
     QLabel* SiAlLbl = nullptr;
@@ -60,9 +60,7 @@ private:
     LimitSets limitSets_;
     std::string dataError_;
     ChemistryFigures figures_;
-    const LimitSets::Set* limitSet_ = nullptr;
-    std::size_t limitCandidates_ = 0;
-    std::vector<LimitSets::Violation> violations_;
+    LimitSets::Fit fit_;
     std::unique_ptr<ViewFollower> follower_;
 };
 
