@@ -74,7 +74,6 @@ int main(int argc, char** argv) {
 
     {
         kelvora::TStullChartForm stull(dm.GlzCDS);
-        stull.resize(900, 680);
         ok = save(&stull, out, "workbench-stull.png") && ok;
     }
     // The worked example of the manual: the borax frit of "Kegel 6 glans basis"

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -81,7 +82,6 @@ TStullChartForm::TStullChartForm(View& glazes, QWidget* parent)
     : QWidget(parent, Qt::Window), glazes_(glazes) {
     setObjectName(QStringLiteral("StullChartForm"));
     setWindowTitle(QStringLiteral("Stull-diagram"));
-    resize(900, 680);
 
     chart_ = new QChart;
     chart_->setTitle(QStringLiteral("Seger SiO2 tegen Al2O3 (Stull, 1912)"));
@@ -149,6 +149,13 @@ TStullChartForm::TStullChartForm(View& glazes, QWidget* parent)
     layout->addLayout(strip);
     layout->addWidget(ChartView, 1);
     layout->addWidget(source);
+    // The legend stands in one row under the chart and elides names that do
+    // not fit; with a large font the window opens wide enough for all.
+    const QFontMetrics legendFont(chart_->legend()->font());
+    int legendWidth = 0;
+    for (const QLegendMarker* marker : chart_->legend()->markers())
+        legendWidth += legendFont.horizontalAdvance(marker->label()) + 2 * legendFont.height() + 8;
+    resize(std::max(900, legendWidth + 120), 680);
 
     connect(CategorieCB, &QComboBox::currentIndexChanged, this, [this] { fillSeries(); });
     connect(PngButton, &QPushButton::clicked, this, [this] {
