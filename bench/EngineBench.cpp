@@ -10,6 +10,7 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
+#include "store/RecordMapper.h"
 
 #include <benchmark/benchmark.h>
 
@@ -63,19 +64,25 @@ Packet glazes(int count, const char* mode) {
             if (fields[i].name == name) return static_cast<int>(i);
         return -1;
     };
+    (void)index;
+    const GlazeMapper mapper(packet);
     for (int g = 0; g < count; ++g) {
-        Row row = packet.emptyRow();
-        packet.setText(row, index("naam"), "Glazuur " + std::to_string(100000 + g));
-        packet.setText(row, index("molp"), mode);
-        for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
-            packet.setText(row, index(TableLayouts::matField(n)), materialName((g * 13 + n * 83) % 1000));
-            packet.setNumber(row, index(TableLayouts::mtpField(n)), 3.0 + n);
-            packet.setNumber(row, index(TableLayouts::mtmField(n)), 0.05 * n);
+        Glaze glaze;
+        glaze.naam = "Glazuur " + std::to_string(100000 + g);
+        glaze.recipe.molp = mode;
+        for (int n = 1; n <= Recipe::slotCount; ++n) {
+            auto& slot = glaze.recipe.recipeSlots[static_cast<std::size_t>(n - 1)];
+            slot.name = materialName((g * 13 + n * 83) % 1000);
+            slot.mtp = 3.0 + n;
+            slot.mtm = 0.05 * n;
         }
         for (int n = 1; n <= 2; ++n) {
-            packet.setText(row, index(TableLayouts::tvsField(n)), materialName((g + n * 311) % 1000));
-            packet.setNumber(row, index(TableLayouts::tvpField(n)), 1.5 * n);
+            auto& addition = glaze.recipe.additions[static_cast<std::size_t>(n - 1)];
+            addition.name = materialName((g + n * 311) % 1000);
+            addition.tvp = 1.5 * n;
         }
+        Row row = packet.emptyRow();
+        mapper.write(packet, row, glaze);
         packet.rows.push_back(std::move(row));
     }
     return packet;
@@ -91,16 +98,16 @@ void calcGlaze(benchmark::State& state, const char* mode, bool calculate = true)
     dm.MatCDS.openPacket(materials(1000));
     dm.GlzCDS.openPacket(glazes(1, mode));
     std::vector<int> mtp, mtm;
-    for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
-        mtp.push_back(dm.GlzCDS.fieldIndex(TableLayouts::mtpField(n)));
-        mtm.push_back(dm.GlzCDS.fieldIndex(TableLayouts::mtmField(n)));
+    for (int n = 1; n <= Recipe::slotCount; ++n) {
+        mtp.push_back(dm.GlzCDS.fieldIndex(SlotFields::amount(SlotKind::Recipe, n)));
+        mtm.push_back(dm.GlzCDS.fieldIndex(SlotFields::mols(n)));
     }
     bool other = false;
     for (auto _ : state) {
         other = !other;
         const double shift = other ? 1.0 : 0.0;
         dm.GlzCDS.edit();
-        for (int n = 0; n < TableLayouts::recipeSlots; ++n) {
+        for (int n = 0; n < Recipe::slotCount; ++n) {
             dm.GlzCDS.setNumber(mtp[static_cast<std::size_t>(n)], 4.0 + n + shift * 0.5 * n);
             dm.GlzCDS.setNumber(mtm[static_cast<std::size_t>(n)], 0.05 * (n + 1) + shift * 0.01 * n);
         }

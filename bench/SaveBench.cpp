@@ -5,6 +5,7 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
+#include "store/RecordMapper.h"
 #include "store/View.h"
 
 #include <benchmark/benchmark.h>
@@ -31,13 +32,15 @@ Packet glazes(int count) {
         p.setText(r, p.fieldIndex("molp"), "P");
         p.setNumber(r, p.fieldIndex("prys"), value());
         for (int n = 1; n <= 6; ++n) {
-            p.setText(r, p.fieldIndex(TableLayouts::matField(n)), "Materiaal " + std::to_string(n));
-            p.setNumber(r, p.fieldIndex(TableLayouts::mtpField(n)), value());
-            p.setNumber(r, p.fieldIndex(TableLayouts::mtmField(n)), value() / 100);
+            p.setText(r, p.fieldIndex(SlotFields::name(SlotKind::Recipe, n)),
+                      "Materiaal " + std::to_string(n));
+            p.setNumber(r, p.fieldIndex(SlotFields::amount(SlotKind::Recipe, n)), value());
+            p.setNumber(r, p.fieldIndex(SlotFields::mols(n)), value() / 100);
         }
         for (int n = 1; n <= 2; ++n) {
-            p.setText(r, p.fieldIndex(TableLayouts::tvsField(n)), "Kleurstof " + std::to_string(n));
-            p.setNumber(r, p.fieldIndex(TableLayouts::tvpField(n)), value() / 10);
+            p.setText(r, p.fieldIndex(SlotFields::name(SlotKind::Addition, n)),
+                      "Kleurstof " + std::to_string(n));
+            p.setNumber(r, p.fieldIndex(SlotFields::amount(SlotKind::Addition, n)), value() / 10);
         }
         for (int k = 1; k <= OxideCatalogue::count; ++k)
             p.setNumber(r, p.fieldIndex(OxideCatalogue::at(k).stem), value() / 100);

@@ -5,12 +5,15 @@
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "common/Utf8.h"
-#include "engine/GlzDMUnit.h"
+#include "engine/Calculate.h"
+#include "engine/ExpansionCoefficient.h"
+#include "engine/GlazeRecalculation.h"
 #include "glaze/AnalysisReport.h"
 #include "materials/MaterialImporter.h"
 #include "materials/PercentToMolConverter.h"
-#include "model/TableLayouts.h"
-#include "store/View.h"
+#include "store/GlazeBook.h"
+
+#include <algorithm>
 
 namespace kelvora::cli {
 
@@ -54,6 +57,18 @@ void printLines(std::ostream& out, const std::vector<std::string>& lines) {
         out << line << "\n";
 }
 
+// "name   price  from - to gr. C", the line calc-all prints per glaze.
+std::string summaryLine(const Glaze& glaze) {
+    std::string line(glaze.naam);
+    const std::size_t width = utf8::length(glaze.naam);
+    if (width < 42) line.append(42 - width, ' ');
+    auto degrees = [](double v) {
+        return isNullNumber(v) ? std::string() : std::to_string(static_cast<long>(v));
+    };
+    return line + numfmt::formatFixed(Recipe::amount(glaze.prys), 2, 8) + "  " + degrees(glaze.tmpv) + " - " +
+           degrees(glaze.tmpt) + " gr. C\n";
+}
+
 int notFound(CliContext& ctx, const char* what, const std::string& name) {
     ctx.err << "No " << what << " named \"" << name << "\" in " << ctx.dbDir << "\n";
     return 1;
@@ -65,19 +80,16 @@ int notFound(CliContext& ctx, const char* what, const std::string& name) {
 // prints no report.
 int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool basicNotToOne) {
     StreamPrompter prompter(ctx.err);
-    TGlzDM dm(prompter, ctx.dbDir);
-    dm.OpenTables();
-    if (!dm.GlzCDS.findKey(name)) {
-        dm.CloseTables();
-        return notFound(ctx, "glaze", name);
-    }
-    if (calculate && !dm.CalcGlaze(basicNotToOne, false)) {
-        dm.CloseTables();
-        return 1;
-    }
-    const auto lines = AnalysisReport::build(dm.GlzCDS, dm.CalcExpansion());
-    dm.CloseTables();
-    printLines(ctx.out, lines);
+    GlazeBook book(ctx.dbDir);
+    book.load();
+    const auto names = book.glazeNames();
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end()) return notFound(ctx, "glaze", name);
+    const int index = static_cast<int>(found - names.begin());
+    if (calculate && !GlazeRecalculation::at(book, index, {basicNotToOne, false}, prompter)) return 1;
+    const Glaze glaze = book.glazeAt(index);
+    book.close();
+    printLines(ctx.out, AnalysisReport::build(glaze, ExpansionCoefficient::of(glaze.oxides)));
     return 0;
 }
 
@@ -102,19 +114,14 @@ int report(CliContext& ctx) {
 int convert(CliContext& ctx) {
     if (ctx.args.size() != 1) return 2;
     StreamPrompter prompter(ctx.err);
-    View materials("MatCDS", ctx.matPath());
-    materials.declareFields(TableLayouts::materials());
-    materials.setIndexFieldNames("naam");
-    materials.open();
-    if (!materials.findKey(ctx.args[0])) {
-        materials.close();
-        return notFound(ctx, "material", ctx.args[0]);
-    }
-    const bool converted = PercentToMolConverter::convert(materials, prompter);
-    const std::string molWeight = materials.asText("molg");
-    materials.close();
-    if (!converted) return 1;
-    ctx.out << ctx.args[0] << ": molg " << molWeight << "\n";
+    GlazeBook book(ctx.dbDir);
+    book.loadMaterials();
+    auto material = book.findMaterial(ctx.args[0]);
+    if (!material) return notFound(ctx, "material", ctx.args[0]);
+    if (!PercentToMolConverter::convert(*material, prompter)) return 1;
+    book.updateMaterial(ctx.args[0], *material);
+    book.close();
+    ctx.out << ctx.args[0] << ": molg " << numfmt::floatText(material->molg) << "\n";
     return 0;
 }
 
@@ -128,26 +135,34 @@ int import(CliContext& ctx) {
 int calcAll(CliContext& ctx) {
     if (!ctx.args.empty()) return 2;
     StreamPrompter prompter(ctx.err);
-    TGlzDM dm(prompter, ctx.dbDir);
-    dm.OpenTables();
-    View& glazes = dm.GlzCDS;
+    GlazeBook book(ctx.dbDir);
+    book.load();
     std::string lines;
     // Names do not change, so every glaze keeps its place in the name order.
     // A glaze whose calculation stops keeps what it held (its line shows the
-    // stored values); the file is written once, when the tables close.
-    for (int row = 0; row < glazes.recordCount(); ++row) {
-        glazes.moveTo(row);
-        const std::string name = glazes.asText("naam");
-        prompter.setPrefix(name + ": ");
-        dm.CalcGlaze(false, false);
-        std::string line(name);
-        const std::size_t width = utf8::length(name);
-        if (width < 42) line.append(42 - width, ' ');
-        line += numfmt::formatFixed(glazes.asNumber("prys"), 2, 8) + "  " + glazes.asText("tmpv") + " - " +
-                glazes.asText("tmpt") + " gr. C\n";
-        lines += line;
+    // stored values); the file is written once, when the book closes.
+    for (int index = 0; index < book.glazeCount(); ++index) {
+        prompter.setPrefix(book.glazeAt(index).naam + ": ");
+        GlazeRecalculation::at(book, index, {}, prompter);
+        lines += summaryLine(book.glazeAt(index));
     }
-    dm.CloseTables();
+    book.close();
+    ctx.out << lines;
+    return 0;
+}
+
+// Recalculates the glazes that use one material, after its price or
+// analysis changed; one summary line per glaze.
+int recalcUsing(CliContext& ctx) {
+    if (ctx.args.size() != 1) return 2;
+    StreamPrompter prompter(ctx.err);
+    GlazeBook book(ctx.dbDir);
+    book.load();
+    if (!book.findMaterial(ctx.args[0])) return notFound(ctx, "material", ctx.args[0]);
+    std::string lines;
+    for (const auto& name : GlazeRecalculation::recalcUsing(book, ctx.args[0], prompter))
+        lines += summaryLine(*book.findGlaze(name));
+    book.close();
     ctx.out << lines;
     return 0;
 }
@@ -161,6 +176,10 @@ const CommandRegistrar
 const CommandRegistrar
     importCommand("import", "import FILE   append the materials of a table file (XML or binary)", import);
 const CommandRegistrar calcAllCommand("calc-all", "calc-all   calculate and store every glaze", calcAll);
+const CommandRegistrar
+    recalcUsingCommand("recalc-using",
+                       "recalc-using MATERIAL   recalculate and store the glazes that use a material",
+                       recalcUsing);
 
 } // namespace
 

@@ -211,7 +211,7 @@ int solve(CliContext& ctx) {
         dm.OpenTables();
         RecipeResult result;
         try {
-            const auto chosen = SolverMaterial::lookup(dm.MatCDS, names);
+            const auto chosen = SolverMaterial::lookup(dm.materialLookup(), names);
             result = target ? RecipeSolver::matchFormula(chosen, goal)
                             : RecipeSolver::withinRanges(chosen, ranges, objective);
         } catch (...) {
@@ -238,18 +238,18 @@ int substitute(CliContext& ctx) {
         ErrPrompter prompter(ctx.err);
         TGlzDM dm(prompter, ctx.dbDir);
         dm.OpenTables();
-        if (!dm.GlzCDS.findKey(glazeName)) {
+        const auto source = dm.book().findGlaze(glazeName);
+        if (!source) {
             dm.CloseTables();
             return failed(ctx, "Onbekend glazuur: " + glazeName);
         }
         GlazeSubstitution::Result found;
         NewGlaze glaze;
         try {
-            found = GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, replaced, candidates);
+            found = GlazeSubstitution::solve(dm.materialLookup(), *source, replaced, candidates);
             glaze = NewGlaze::fromResult({}, found.recipe);
             glaze.additions = found.additions;
-            for (const char* field : {"skva", "sktt", "catg", "oxrd"})
-                glaze.texts.emplace_back(field, dm.GlzCDS.asText(field));
+            glaze.inheritFrom(*source);
         } catch (...) {
             dm.CloseTables();
             throw;

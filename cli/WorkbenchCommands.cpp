@@ -5,11 +5,11 @@
 
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
-#include "engine/GlzDMUnit.h"
 #include "glaze/BatchWeights.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/ChemistryFigures.h"
 #include "glaze/LimitSets.h"
+#include "store/GlazeBook.h"
 
 #include <filesystem>
 
@@ -56,15 +56,11 @@ int batch(CliContext& ctx) {
         ctx.err << "Batch size must be a positive number of grams: " << ctx.args[1] << "\n";
         return 1;
     }
-    ErrPrompter prompter(ctx.err);
-    TGlzDM dm(prompter, ctx.dbDir);
-    dm.OpenTables();
-    if (!dm.GlzCDS.findKey(ctx.args[0])) {
-        dm.CloseTables();
-        return unknownGlaze(ctx, ctx.args[0]);
-    }
-    const BatchWeights weights = BatchWeights::compute(dm.GlzCDS, *grams);
-    dm.CloseTables();
+    GlazeBook book(ctx.dbDir);
+    book.load();
+    const auto glaze = book.findGlaze(ctx.args[0]);
+    if (!glaze) return unknownGlaze(ctx, ctx.args[0]);
+    const BatchWeights weights = BatchWeights::compute(*glaze, *grams);
     for (const auto& row : weights.rows)
         ctx.out << row.name << '\t' << numfmt::formatFixed(row.grams, 1) << "\n";
     ctx.out << "Totaal\t" << numfmt::formatFixed(weights.total, 1) << "\n";
@@ -104,16 +100,12 @@ int analysis(CliContext& ctx) {
     }
     const LimitSets limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(dataFolder));
 
-    ErrPrompter prompter(ctx.err);
-    TGlzDM dm(prompter, ctx.dbDir);
-    dm.OpenTables();
-    if (!dm.GlzCDS.findKey(name)) {
-        dm.CloseTables();
-        return unknownGlaze(ctx, name);
-    }
-    const ChemistryFigures figures = ChemistryFigures::compute(dm.GlzCDS, dm.MatCDS, masses, expansion);
-    const LimitSets::Fit fit = limits.bestFit(dm.GlzCDS.asText("skva"), dm.GlzCDS.asText("sktt"), figures);
-    dm.CloseTables();
+    GlazeBook book(ctx.dbDir);
+    book.load();
+    const auto glaze = book.findGlaze(name);
+    if (!glaze) return unknownGlaze(ctx, name);
+    const ChemistryFigures figures = ChemistryFigures::compute(*glaze, book.catalogue(), masses, expansion);
+    const LimitSets::Fit fit = limits.bestFit(glaze->skva, glaze->sktt, figures);
 
     for (const char* kind : {"umf", "wt", "mol"}) {
         const auto& values = kind[0] == 'u'   ? figures.seger

@@ -33,7 +33,7 @@ std::filesystem::path executablePath(const char* argv0) {
 // lock while it runs, so that two writers never lose each other's changes;
 // the reading commands (list, show, report, export) take no lock.
 bool writesDataFolder(const std::string& name) {
-    static const std::set<std::string> writers{"import", "calc", "calc-all", "convert"};
+    static const std::set<std::string> writers{"import", "calc", "calc-all", "convert", "recalc-using"};
     return writers.count(name) != 0;
 }
 

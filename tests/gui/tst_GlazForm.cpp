@@ -12,6 +12,7 @@
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "store/View.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -132,7 +133,7 @@ void dropOn(QWidget* target) {
 std::vector<std::string> recipeNames() {
     std::vector<std::string> names;
     for (int n = 1; n <= 12; ++n)
-        names.push_back(glzDM()->GlzCDS.asText(TableLayouts::matField(n)));
+        names.push_back(glzDM()->GlzCDS.asText(SlotFields::name(SlotKind::Recipe, n)));
     return names;
 }
 
@@ -459,7 +460,8 @@ void GlazFormTest::navigatingOnAnalyseRebuildsTheReport() {
     navigate(DBNavigator::Next);
     const std::string second = glazes.asText("naam");
     QVERIFY(second != first);
-    QCOMPARE(glazForm()->reportLines(), AnalysisReport::build(glazes, glzDM()->CalcExpansion()));
+    QCOMPARE(glazForm()->reportLines(),
+             AnalysisReport::build(glzDM()->currentGlaze(), glzDM()->CalcExpansion()));
     // On another page the report waits until "Analyse" is shown again.
     glazForm()->PageControl1->setCurrentWidget(glazForm()->OmschrijvingTS);
     navigate(DBNavigator::Next);

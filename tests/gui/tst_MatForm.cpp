@@ -7,6 +7,7 @@
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
+#include "engine/GlazeRecalculation.h"
 #include "materials/MatFormUnit.h"
 #include "store/View.h"
 #include "widgets/DBComboBox.h"
@@ -33,6 +34,15 @@ using namespace kelvora::test;
 using kelvora::ui::DBNavigator;
 
 namespace {
+
+QStringList glazesUsing(const QString& file, const std::string& material);
+
+// The question asked after a material's price or analysis is posted, for
+// the glazes of the starter data that use it.
+std::string recalcQuestion(const QString& dataFolder, const std::string& material) {
+    return GlazeRecalculation::questionText(
+        static_cast<int>(glazesUsing(dataFolder + "/db0991/glz.cds", material).size()));
+}
 
 const char* const kNotPercent =
     "Samenstelling is niet in procenten ingevoerd\r\nVoer percentages in en zet Mol/proc op P";
@@ -257,6 +267,11 @@ void MatFormTest::closingWithUnpostedChangesAsks() {
     QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{TMatForm::SaveQuestion});
     QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Ask);
     QVERIFY(!f.isVisible());
+    // A posted price asks whether the glazes that use the material follow.
+    QCoreApplication::processEvents();
+    std::vector<std::string> asked{TMatForm::SaveQuestion};
+    if (stored) asked.push_back(recalcQuestion(p.install.folder(), "Kwarts"));
+    QCOMPARE(p.prompter.recorder.texts(), asked);
     Stored kwarts(p.dataFile(), "Kwarts");
     QVERIFY(kwarts.found);
     QCOMPARE(kwarts.view.asNumber("prys") == 0.99, stored);
@@ -479,7 +494,10 @@ void MatFormTest::postedWorkIsOnDiskWhileTheWindowStaysOpen() {
     press(f, DBNavigator::Delete);
     QTRY_VERIFY(!Stored(p.dataFile(), "Kwarts").found);
     QVERIFY(f.isVisible());
-    QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{"Wilt U dit record verwijderen?"});
+    // The new price first offers to recalculate the glazes (No, unanswered).
+    QCOMPARE(p.prompter.recorder.texts(),
+             (std::vector<std::string>{recalcQuestion(p.install.folder(), "Kwarts"),
+                                       "Wilt U dit record verwijderen?"}));
 }
 
 void MatFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
@@ -561,12 +579,17 @@ void MatFormTest::renameFollowsIntoTheGlazes() {
         QCOMPARE(bytesOf(glazesFile), before);
     }
 
-    // Changing something else than the name asks nothing.
+    // Changing the price asks no rename, only whether the glazes that use
+    // the material under its new name are to be recalculated.
     p.prompter.recorder.clear();
     typeInto(f.PrijsEdit, "2.5");
     press(f, DBNavigator::Post);
     QCoreApplication::processEvents();
-    QVERIFY(p.prompter.recorder.entries.empty());
+    if (answer)
+        QCOMPARE(p.prompter.recorder.texts(),
+                 std::vector<std::string>{recalcQuestion(p.install.folder(), "Kaliveldspaat K11")});
+    else
+        QVERIFY(p.prompter.recorder.entries.empty());
 }
 
 void MatFormTest::percentagePageShowsTheImpliedLoss() {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/EngineFixtures.h"
 
+#include "materials/PercentToMolConverter.h"
+#include "store/RecordMapper.h"
+
 #include "model/TableLayouts.h"
 #include "support/TempDir.h"
 
@@ -41,6 +44,14 @@ CliRun runCli(const std::string& dbDir, const std::string& arguments) {
                                 " >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
+}
+
+bool convertCurrentMaterial(View& materials, Prompter& prompter) {
+    Material material = MaterialMapper::current(materials);
+    if (!PercentToMolConverter::convert(material, prompter)) return false;
+    MaterialMapper::apply(materials, material);
+    materials.post();
+    return true;
 }
 
 } // namespace kelvora::test

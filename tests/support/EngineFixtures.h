@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "common/Prompter.h"
 #include "store/Packet.h"
+#include "store/View.h"
 
 #include <string>
 #include <utility>
@@ -16,6 +18,11 @@ Packet materialsPacket(const std::vector<Values>& records);
 Packet glazesPacket(const std::vector<Values>& records);
 // A packet of any layout.
 Packet makePacket(const FieldDefs& fields, const std::vector<Values>& records);
+
+// Converts the current material of an open view from its percentages, as the
+// materials window does: the value converted, the fields that changed
+// written back, the record posted. False when the conversion was refused.
+bool convertCurrentMaterial(View& materials, Prompter& prompter);
 
 // One run of kelvora-cli: exit status and what it wrote to each stream.
 struct CliRun {

@@ -210,4 +210,15 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     return result;
 }
 
+void applyResult(const CalcResult& result, Glaze& glaze) {
+    glaze.oxides = result.oxides;
+    for (std::size_t i = 0; i < result.mtp.size(); ++i) {
+        glaze.recipe.recipeSlots[i].mtp = result.mtp[i];
+        glaze.recipe.recipeSlots[i].mtm = result.mtm[i];
+    }
+    glaze.prys = result.prys;
+    glaze.tmpv = result.tmpv;
+    glaze.tmpt = result.tmpt;
+}
+
 } // namespace kelvora

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "engine/MaterialLookup.h"
-#include "engine/Recipe.h"
+#include "model/Glaze.h"
+#include "model/MaterialLookup.h"
 #include "model/OxideCatalogue.h"
+#include "model/Recipe.h"
 
 #include <array>
 #include <string>
@@ -44,5 +45,9 @@ struct CalcResult {
 // a mode other than "M" or "P", an amount on a material that cannot be found
 // or has no mol weight, percentages that sum to 0, or no basic oxide at all.
 CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, const CalcOptions& options);
+
+// Puts what a run that did not stop produced into the glaze: the formula,
+// both recipe columns, price and firing range.
+void applyResult(const CalcResult& result, Glaze& glaze);
 
 } // namespace kelvora

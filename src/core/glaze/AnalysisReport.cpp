@@ -4,7 +4,6 @@
 #include "common/NumberFormat.h"
 #include "common/Utf8.h"
 #include "model/OxideCatalogue.h"
-#include "model/TableLayouts.h"
 
 #include <algorithm>
 
@@ -22,10 +21,10 @@ std::string entry(double amount, std::string_view label) {
     return numfmt::formatFixed(amount, 3, 6) + " " + padRight(std::string(label), 5);
 }
 
-void addColumn(std::vector<std::string>& column, const View& glazes,
+void addColumn(std::vector<std::string>& column, const Glaze& glaze,
                std::initializer_list<const char*> stems) {
     for (const char* stem : stems) {
-        const double amount = glazes.asNumber(stem);
+        const double amount = glaze.oxide(stem);
         if (amount != 0.0) column.push_back(entry(amount, OxideCatalogue::byStem(stem)->label));
     }
 }
@@ -44,22 +43,27 @@ void addMemo(std::vector<std::string>& lines, const std::string& memo) {
     }
 }
 
+// A whole number of degrees as the report has always shown it; empty stays empty.
+std::string degrees(double value) {
+    return isNullNumber(value) ? std::string() : std::to_string(static_cast<long>(value));
+}
+
 std::string cell(const std::vector<std::string>& column, std::size_t row) {
     return row < column.size() ? column[row] : std::string();
 }
 } // namespace
 
-AnalysisReport::SegerColumns AnalysisReport::BuildSegerColumns(const View& glazes) {
+AnalysisReport::SegerColumns AnalysisReport::BuildSegerColumns(const Glaze& glaze) {
     SegerColumns columns;
     for (const auto& oxide : OxideCatalogue::group(OxideGroup::Basic)) {
-        const double amount = glazes.asNumber(oxide.stem);
+        const double amount = glaze.oxide(oxide.stem);
         if (amount != 0.0) columns.basic.push_back(entry(amount, oxide.label));
     }
     // The report has always listed alumina before boron.
-    addColumn(columns.neutral, glazes,
+    addColumn(columns.neutral, glaze,
               {"al2o3", "b2o3", "as2o3", "sb2o3", "fe2o3", "bi2o3", "mn2o3", "cr2o3", "v2o5"});
     for (const auto& oxide : OxideCatalogue::group(OxideGroup::Acid)) {
-        const double amount = glazes.asNumber(oxide.stem);
+        const double amount = glaze.oxide(oxide.stem);
         if (amount != 0.0) columns.acid.push_back(entry(amount, oxide.label));
     }
     return columns;
@@ -74,23 +78,22 @@ std::vector<std::string> AnalysisReport::formulaRows(const SegerColumns& columns
     return lines;
 }
 
-void AnalysisReport::AddRecipeLine(std::vector<std::string>& lines, const View& glazes,
-                                   std::string_view textField, std::string_view numberField) {
-    const double amount = glazes.asNumber(numberField);
+void AnalysisReport::AddRecipeLine(std::vector<std::string>& lines, const std::string& name, double amount) {
+    amount = Recipe::amount(amount);
     if (amount == 0.0) return;
-    lines.push_back(padRight(glazes.asText(textField), 42) + numfmt::formatFixed(amount, 1, 5));
+    lines.push_back(padRight(name, 42) + numfmt::formatFixed(amount, 1, 5));
 }
 
-std::vector<std::string> AnalysisReport::build(const View& glazes, double expansion) {
-    const SegerColumns columns = BuildSegerColumns(glazes);
+std::vector<std::string> AnalysisReport::build(const Glaze& glaze, double expansion) {
+    const SegerColumns columns = BuildSegerColumns(glaze);
     std::vector<std::string> lines;
-    lines.push_back("Glazuur: " + glazes.asText("naam"));
+    lines.push_back("Glazuur: " + glaze.naam);
     lines.emplace_back();
-    lines.push_back("Categorie: " + glazes.asText("catg"));
+    lines.push_back("Categorie: " + glaze.catg);
     lines.emplace_back();
     lines.emplace_back("Temperatuur:");
-    lines.push_back("Ingevoerd van SK: " + glazes.asText("skva") + " tot SK: " + glazes.asText("sktt"));
-    lines.push_back("Berekend van : " + glazes.asText("tmpv") + " gr. C tot: " + glazes.asText("tmpt") +
+    lines.push_back("Ingevoerd van SK: " + glaze.skva + " tot SK: " + glaze.sktt);
+    lines.push_back("Berekend van : " + degrees(glaze.tmpv) + " gr. C tot: " + degrees(glaze.tmpt) +
                     " gr. C");
     lines.emplace_back();
     lines.emplace_back("Seger formule:");
@@ -98,17 +101,17 @@ std::vector<std::string> AnalysisReport::build(const View& glazes, double expans
         lines.push_back(std::move(row));
     lines.emplace_back();
     lines.emplace_back("Recept:");
-    for (int n = 1; n <= TableLayouts::recipeSlots; ++n)
-        AddRecipeLine(lines, glazes, TableLayouts::matField(n), TableLayouts::mtpField(n));
+    for (const auto& slot : glaze.recipe.recipeSlots)
+        AddRecipeLine(lines, slot.name, slot.mtp);
     lines.emplace_back();
     lines.emplace_back("Evt. toevoegingen:");
-    for (int n = 1; n <= TableLayouts::additionSlots; ++n)
-        AddRecipeLine(lines, glazes, TableLayouts::tvsField(n), TableLayouts::tvpField(n));
+    for (const auto& addition : glaze.recipe.additions)
+        AddRecipeLine(lines, addition.name, addition.tvp);
     lines.emplace_back();
     lines.push_back("Uitzettings coefficient: " + numfmt::formatPattern(expansion, "##0.00") + " x 10 E-5");
-    lines.push_back("Kostprijs: " + numfmt::formatFixed(glazes.asNumber("prys"), 2, 4));
+    lines.push_back("Kostprijs: " + numfmt::formatFixed(Recipe::amount(glaze.prys), 2, 4));
     lines.emplace_back();
-    addMemo(lines, glazes.asText("omsc"));
+    addMemo(lines, glaze.omsc);
     return lines;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "store/View.h"
+#include "model/Glaze.h"
 
 #include <string>
 #include <string_view>
@@ -8,7 +8,7 @@
 
 namespace kelvora {
 
-// The plain-text analysis of the current glaze record: name, category, cones
+// The plain-text analysis of a glaze: name, category, cones
 // and temperatures, the Seger formula in three columns, recipe and additions,
 // expansion coefficient, cost price and description. The window only shows
 // and prints these lines.
@@ -20,19 +20,18 @@ public:
         std::vector<std::string> acid;
     };
 
-    // The report's lines; `expansion` is the coefficient of the record's formula.
-    static std::vector<std::string> build(const View& glazes, double expansion);
+    // The report's lines; `expansion` is the coefficient of the glaze's formula.
+    static std::vector<std::string> build(const Glaze& glaze, double expansion);
     // The copy that is printed: a leading empty line, and the recipe block
     // (from "Recept:" up to the price line) double-spaced.
     static std::vector<std::string> printCopy(const std::vector<std::string>& report);
 
-    // The non-zero oxides of the record, one entry ("%6.3f" amount, blank,
+    // The non-zero oxides of the glaze, one entry ("%6.3f" amount, blank,
     // label padded to five) per oxide. Every non-zero oxide is listed, also
     // when a group has more than twelve.
-    static SegerColumns BuildSegerColumns(const View& glazes);
+    static SegerColumns BuildSegerColumns(const Glaze& glaze);
     // Adds "name padded to 42" + "%5.1f" amount unless the amount is 0.
-    static void AddRecipeLine(std::vector<std::string>& lines, const View& glazes, std::string_view textField,
-                              std::string_view numberField);
+    static void AddRecipeLine(std::vector<std::string>& lines, const std::string& name, double amount);
     // The formula rows: basic, four blanks, neutral, four blanks, acid.
     static std::vector<std::string> formulaRows(const SegerColumns& columns);
 };

@@ -6,27 +6,20 @@
 
 namespace kelvora {
 
-namespace {
-bool blank(const std::string& name) {
-    return name.find_first_not_of(' ') == std::string::npos;
-}
-} // namespace
-
-BatchWeights BatchWeights::compute(const View& glazes, double batchGrams) {
+BatchWeights BatchWeights::compute(const Glaze& glaze, double batchGrams) {
     BatchWeights batch;
-    auto add = [&](const std::string& nameField, const std::string& amountField, bool addition) {
-        const std::string name = glazes.asText(nameField);
-        const double percent = glazes.asNumber(amountField);
-        if (blank(name) || percent == 0) return;
+    auto add = [&](const std::string& name, double amount, bool addition) {
+        const double percent = Recipe::amount(amount);
+        if (Recipe::isBlank(name) || percent == 0) return;
         const double grams = percent * batchGrams / 100.0;
         batch.rows.push_back({name, percent, grams, addition});
         batch.total += grams;
     };
-    for (int slot = 1; slot <= 12; ++slot)
-        add("mat" + std::to_string(slot), "mtp" + std::to_string(slot), false);
-    for (int slot = 1; slot <= 5; ++slot)
-        add("tvs" + std::to_string(slot), "tvp" + std::to_string(slot), true);
-    batch.cost = glazes.asNumber("prys") * batch.total / 1000.0;
+    for (const auto& slot : glaze.recipe.recipeSlots)
+        add(slot.name, slot.mtp, false);
+    for (const auto& addition : glaze.recipe.additions)
+        add(addition.name, addition.tvp, true);
+    batch.cost = Recipe::amount(glaze.prys) * batch.total / 1000.0;
     return batch;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "store/View.h"
+#include "model/Glaze.h"
 
 #include <string>
 #include <vector>
@@ -20,10 +20,10 @@ struct BatchWeights {
     double total = 0;      // grams, additions included
     double cost = 0;       // prys x total / 1000
 
-    // From the current glaze record: every named recipe slot with a non-zero
-    // percentage (mtpN x size / 100) and every named addition with a non-zero
-    // amount (tvpN x size / 100).
-    static BatchWeights compute(const View& glazes, double batchGrams);
+    // Every named recipe line with a non-zero percentage (percentage x size
+    // / 100) and every named addition with a non-zero amount (parts x size
+    // / 100); a blank name is an empty place, as in the calculation.
+    static BatchWeights compute(const Glaze& glaze, double batchGrams);
 
     // The printed batch sheet: glaze name, batch size, one line per row
     // (name padded to 42, "%5.2f" percentage, grams with one decimal;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ChemistryFigures.h"
 
-#include <unordered_map>
-
 namespace kelvora {
 
 namespace {
@@ -15,38 +13,20 @@ bool isAlkali(const Oxide& oxide) {
     return oxide.stem == "li2o" || oxide.stem == "na2o" || oxide.stem == "k2o";
 }
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Fired and raw mass of the recipe's materials at their mol amounts.
-std::optional<double> lossOnIgnition(const View& glazes, const View& materials,
+std::optional<double> lossOnIgnition(const Recipe& recipe, const MaterialLookup& materials,
                                      const MolarMassTable& masses) {
-    if (!materials.active() || materials.isEmpty()) return std::nullopt;
-    const int naam = materials.fieldIndex("naam");
-    const int molg = materials.fieldIndex("molg");
-    std::unordered_map<std::string, int> rows;
-    for (int row = 0; row < materials.recordCount(); ++row)
-        rows.emplace(materials.textAt(row, naam), row); // first of a name wins, as the lookup does
-    std::array<int, OxideCatalogue::count> oxideField{};
-    for (const Oxide& oxide : OxideCatalogue::all())
-        oxideField[idx(oxide)] = materials.fieldIndex(oxide.stem);
+    if (materials.size() == 0) return std::nullopt;
     double fired = 0;
     double raw = 0;
-    for (int slot = 1; slot <= 12; ++slot) {
-        const std::string name = glazes.asText("mat" + std::to_string(slot));
-        const double mols = glazes.asNumber("mtm" + std::to_string(slot));
-        if (trimmed(name).empty() || mols == 0) continue;
-        const auto found = rows.find(name);
-        if (found == rows.end()) continue;
-        const double weight = materials.numberAt(found->second, molg);
-        if (weight == 0) continue;
-        raw += mols * weight;
+    for (const auto& slot : recipe.recipeSlots) {
+        const double mols = Recipe::amount(slot.mtm);
+        if (Recipe::isBlank(slot.name) || mols == 0) continue;
+        const MaterialData* found = materials.find(slot.name);
+        if (!found || found->molg == 0) continue;
+        raw += mols * found->molg;
         for (const Oxide& oxide : OxideCatalogue::all())
-            fired +=
-                mols * materials.numberAt(found->second, oxideField[idx(oxide)]) * masses.at(oxide.position);
+            fired += mols * found->oxides[idx(oxide)] * masses.at(oxide.position);
     }
     if (raw == 0) return std::nullopt;
     return 100.0 * (1.0 - fired / raw);
@@ -61,7 +41,7 @@ double ChemistryFigures::sum(std::initializer_list<const char*> stems) const {
     return total;
 }
 
-ChemistryFigures ChemistryFigures::compute(const View& glazes, const View& materials,
+ChemistryFigures ChemistryFigures::compute(const Glaze& glaze, const MaterialLookup& materials,
                                            const MolarMassTable& masses,
                                            const ExpansionFactorSet* expansion) {
     ChemistryFigures f;
@@ -70,7 +50,7 @@ ChemistryFigures ChemistryFigures::compute(const View& glazes, const View& mater
     double alkali = 0;
     double otherBasic = 0;
     for (const Oxide& oxide : OxideCatalogue::all()) {
-        const double amount = glazes.asNumber(oxide.stem);
+        const double amount = glaze.oxide(oxide.stem);
         f.seger[idx(oxide)] = amount;
         f.weightPercent[idx(oxide)] = amount * masses.at(oxide.position);
         weightTotal += f.weightPercent[idx(oxide)];
@@ -85,7 +65,7 @@ ChemistryFigures ChemistryFigures::compute(const View& glazes, const View& mater
     const double alumina = f.sum({"al2o3"});
     if (alumina != 0) f.sio2Al2o3 = f.sum({"sio2"}) / alumina;
     if (otherBasic != 0) f.r2oRo = alkali / otherBasic;
-    f.loi = lossOnIgnition(glazes, materials, masses);
+    f.loi = lossOnIgnition(glaze.recipe, materials, masses);
     if (expansion && weightTotal != 0) {
         const auto result = expansion->linear(f.weightPercent, f.molPercent);
         f.expansionLinear = result.linear;

@@ -2,8 +2,9 @@
 #pragma once
 #include "glaze/ExpansionFactorSet.h"
 #include "glaze/MolarMassTable.h"
+#include "model/Glaze.h"
+#include "model/MaterialLookup.h"
 #include "model/OxideCatalogue.h"
-#include "store/View.h"
 
 #include <array>
 #include <optional>
@@ -34,11 +35,10 @@ struct ChemistryFigures {
 
     double sum(std::initializer_list<const char*> stems) const;
 
-    // From the current glaze record (formula and recipe) and the materials
-    // view (molecular weights and analyses, looked up by name without moving
-    // its current row).
-    static ChemistryFigures compute(const View& glazes, const View& materials, const MolarMassTable& masses,
-                                    const ExpansionFactorSet* expansion);
+    // From a glaze's stored formula and recipe and the material catalogue
+    // (molecular weights and analyses, looked up by name).
+    static ChemistryFigures compute(const Glaze& glaze, const MaterialLookup& materials,
+                                    const MolarMassTable& masses, const ExpansionFactorSet* expansion);
 };
 
 } // namespace kelvora

@@ -2,78 +2,25 @@
 #include "materials/MaterialRename.h"
 
 #include "store/PacketCodec.h"
+#include "store/RecordMapper.h"
+#include "store/View.h"
 
 #include <utility>
 
-#include <vector>
-
 namespace kelvora {
 
-namespace {
-// The name fields of a glaze: twelve recipe slots, then five additions.
-const std::vector<std::string>& slotFields() {
-    static const std::vector<std::string> fields = [] {
-        std::vector<std::string> f;
-        for (int n = 1; n <= 12; ++n)
-            f.push_back("mat" + std::to_string(n));
-        for (int n = 1; n <= 5; ++n)
-            f.push_back("tvs" + std::to_string(n));
-        return f;
-    }();
-    return fields;
-}
-
-// A blank name (a material being inserted has no old name) is used by no glaze:
-// blank slots are empty places, not references.
-bool isBlank(const std::string& name) {
-    return name.find_first_not_of(" \t") == std::string::npos;
-}
-
-bool usesName(const View& glazes, int row, const std::vector<int>& fields, const std::string& name) {
-    if (isBlank(name)) return false;
-    for (const int field : fields)
-        if (glazes.textAt(row, field) == name) return true;
-    return false;
-}
-
-std::vector<int> slotIndexes(const View& glazes) {
-    std::vector<int> indexes;
-    for (const auto& field : slotFields())
-        indexes.push_back(glazes.fieldIndex(field));
-    return indexes;
-}
-} // namespace
-
-int MaterialRename::countGlazes(View& glazes, const std::string& oldName) {
-    const auto fields = slotIndexes(glazes);
-    int count = 0;
-    for (int row = 0; row < glazes.recordCount(); ++row)
-        if (usesName(glazes, row, fields, oldName)) ++count;
-    return count;
-}
-
 int MaterialRename::countGlazes(const std::string& glazesFile, const std::string& oldName) {
+    if (Recipe::isBlank(oldName)) return 0;
     auto packet = readPacketFile(glazesFile);
     if (!packet) return 0;
-    View glazes("GlzCDS");
-    glazes.setReadOnly(true);
-    glazes.openPacket(std::move(*packet));
-    return countGlazes(glazes, oldName);
-}
-
-int MaterialRename::replaceInView(View& glazes, const std::string& oldName, const std::string& newName) {
-    const auto fields = slotIndexes(glazes);
-    int changed = 0;
-    for (int row = 0; row < glazes.recordCount(); ++row) {
-        if (!usesName(glazes, row, fields, oldName)) continue;
-        glazes.moveTo(row);
-        glazes.edit();
-        for (const int field : fields)
-            if (glazes.asText(field) == oldName) glazes.setText(field, newName);
-        glazes.post();
-        ++changed;
+    const GlazeMapper mapper(*packet);
+    Glaze glaze;
+    int count = 0;
+    for (const Row& row : packet->rows) {
+        mapper.read(*packet, row, glaze);
+        if (glaze.recipe.uses(oldName)) ++count;
     }
-    return changed;
+    return count;
 }
 
 int MaterialRename::replaceInFile(const std::string& glazesFile, const std::string& oldName,
@@ -83,7 +30,16 @@ int MaterialRename::replaceInFile(const std::string& glazesFile, const std::stri
     glazes.open();
     int changed = 0;
     try {
-        changed = replaceInView(glazes, oldName, newName);
+        const GlazeMapper mapper(glazes.packet());
+        Glaze glaze;
+        for (int row = 0; row < glazes.recordCount(); ++row) {
+            mapper.read(glazes.packet(), glazes.packet().rows[static_cast<std::size_t>(row)], glaze);
+            if (glaze.recipe.rename(oldName, newName) == 0) continue;
+            glazes.moveTo(row);
+            mapper.applyTo(glazes, glaze);
+            glazes.post();
+            ++changed;
+        }
         glazes.close(); // one atomic write of the whole table, or none
     } catch (...) {
         // Nothing half-done may reach the disk: forget the file, then close.

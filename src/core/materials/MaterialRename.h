@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Prompter.h"
-#include "store/View.h"
 
 #include <string>
 
@@ -23,23 +22,18 @@ namespace kelvora {
 // glazes file) are thrown as StoreError/FileError with the message the user
 // must see; the glazes file is then left exactly as it was.
 //
-// A slot uses a material when its name text equals the old name exactly, as
-// the calculation's lookup compares it (case-sensitive, blanks included). A
-// blank old name (a material that is being inserted) is used by no glaze.
+// A recipe line or addition uses a material when its name equals the old
+// name exactly, as the calculation's lookup compares it (case-sensitive,
+// blanks included). A blank old name (a material that is being inserted) is
+// used by no glaze.
 class MaterialRename {
 public:
-    // Glazes in an open view with at least one recipe slot (`mat1`..`mat12`)
-    // or addition slot (`tvs1`..`tvs5`) naming `oldName`. The current row
-    // stays where it was.
-    static int countGlazes(View& glazes, const std::string& oldName);
-    // The same for a glazes data file; 0 when the file does not exist.
+    // Glazes of a glazes data file whose recipe or additions name `oldName`;
+    // 0 when the file does not exist.
     static int countGlazes(const std::string& glazesFile, const std::string& oldName);
 
-    // Replaces `oldName` by `newName` in every slot of an open, writable view
-    // (each changed glaze edited and posted); returns the number of glazes
-    // changed. Nothing is written to disk here: closing the view does that.
-    static int replaceInView(View& glazes, const std::string& oldName, const std::string& newName);
-    // The same on a glazes data file, all or nothing: either every glaze that
+    // Replaces `oldName` by `newName` in every recipe line and addition of a
+    // glazes data file, all or nothing: either every glaze that
     // uses the old name is changed and the file replaced atomically, or the
     // error is thrown and the file keeps its old bytes. Returns the number of
     // glazes changed; with none the file is not written.

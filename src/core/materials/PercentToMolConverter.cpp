@@ -11,10 +11,11 @@ std::size_t index(const Oxide& oxide) {
     return static_cast<std::size_t>(oxide.position - 1);
 }
 
-std::array<double, OxideCatalogue::count> percentages(const View& materials) {
+// An empty percentage counts as 0.
+std::array<double, OxideCatalogue::count> percentages(const Material& material) {
     std::array<double, OxideCatalogue::count> percent{};
-    for (const auto& oxide : OxideCatalogue::all())
-        percent[index(oxide)] = materials.asNumber(oxide.percentField());
+    for (std::size_t k = 0; k < percent.size(); ++k)
+        percent[k] = isNullNumber(material.percents[k]) ? 0.0 : material.percents[k];
     return percent;
 }
 
@@ -60,37 +61,33 @@ PercentToMolConverter::compute(const std::array<double, OxideCatalogue::count>& 
     return result;
 }
 
-bool PercentToMolConverter::convert(View& materials, Prompter& prompter) {
-    if (materials.asText("molproc") != "P") {
+bool PercentToMolConverter::convert(Material& material, Prompter& prompter) {
+    if (material.molproc != "P") {
         prompter.message(
             "Samenstelling is niet in procenten ingevoerd\r\nVoer percentages in en zet Mol/proc op P");
         return false;
     }
-    const auto result = compute(percentages(materials));
+    const auto result = compute(percentages(material));
     if (!result) {
         prompter.message("De som van de basische oxides is 0.\r\nKan daarom Seger formule niet afleiden uit "
                          "procentuele samenstelling.");
         return false;
     }
 
-    // A record being inserted stays in insert state and is posted as it is.
-    if (materials.state() != ViewState::Insert) materials.edit();
-    materials.setNumber("molg", result->molWeight);
-    for (const auto& oxide : OxideCatalogue::all())
-        materials.setNumber(oxide.stem, result->mols[index(oxide)]);
-    materials.post();
+    material.molg = result->molWeight;
+    material.oxides = result->mols;
     return true;
 }
 
-double PercentToMolConverter::impliedLoss(const View& materials) {
+double PercentToMolConverter::impliedLoss(const Material& material) {
     double sum = 0.0;
-    for (const double p : percentages(materials))
+    for (const double p : percentages(material))
         sum += p;
     return lossFor(sum);
 }
 
-std::string PercentToMolConverter::impliedLossText(const View& materials) {
-    return "Gloeiverlies: " + numfmt::formatPattern(impliedLoss(materials), "#0.##") + " %";
+std::string PercentToMolConverter::impliedLossText(const Material& material) {
+    return "Gloeiverlies: " + numfmt::formatPattern(impliedLoss(material), "#0.##") + " %";
 }
 
 } // namespace kelvora

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Prompter.h"
+#include "model/Material.h"
 #include "model/OxideCatalogue.h"
-#include "store/View.h"
 
 #include <array>
 #include <optional>
@@ -22,9 +22,8 @@ struct PercentConversion {
     ConversionBasis basis = ConversionBasis::Basic;
 };
 
-// Turns the weight-percentage analysis of a material (the current record of
-// an editable materials view) into its Seger formula and the molecular weight
-// that belongs to it.
+// Turns the weight-percentage analysis of a material into its Seger formula
+// and the molecular weight that belongs to it.
 //
 // The formula is normalised on the basic oxides (they sum to one mol). A
 // material without basic oxides (kaolin, alumina) is normalised on its
@@ -36,21 +35,22 @@ struct PercentConversion {
 // gives. Percentages adding up to 100 or more give W = (their sum) / S.
 class PercentToMolConverter {
 public:
-    // True when the record was converted and posted; false after a refusal,
-    // which the prompter has been told and which changes nothing. Refused are
-    // a record whose `molproc` is not "P" and an analysis without any oxide.
-    static bool convert(View& materials, Prompter& prompter);
+    // True when the material's formula and molecular weight were set from its
+    // percentages; false after a refusal, which the prompter has been told
+    // and which changes nothing. Refused are a material whose `molproc` is
+    // not "P" and an analysis without any oxide.
+    static bool convert(Material& material, Prompter& prompter);
 
     // The conversion of percentages in catalogue order; nothing when no
     // group has a non-zero mol sum.
     static std::optional<PercentConversion> compute(const std::array<double, OxideCatalogue::count>& percent);
 
-    // The loss on ignition the current record's percentage analysis implies:
+    // The loss on ignition the material's percentage analysis implies:
     // 100 minus the sum of its oxide percentages, 0 when they reach 100. For
     // the read-only "Gloeiverlies" label of the percentage page.
-    static double impliedLoss(const View& materials);
+    static double impliedLoss(const Material& material);
     // "Gloeiverlies: x %" with the loss in the display format "#0.##".
-    static std::string impliedLossText(const View& materials);
+    static std::string impliedLossText(const Material& material);
 };
 
 } // namespace kelvora

@@ -2,6 +2,7 @@
 #include "model/TableLayouts.h"
 
 #include "model/OxideCatalogue.h"
+#include "store/RecordMapper.h"
 
 namespace kelvora {
 
@@ -35,15 +36,7 @@ FieldDefs buildGlazes() {
     FieldDefs f{text("naam", 40), memo("omsc"),    real("prys"),     text("datm", 10),  integer("tmpv"),
                 text("skva", 12), integer("tmpt"), text("sktt", 12), text("catg", 70),  text("brtm", 40),
                 text("oxrd", 30), text("tstd", 1), text("levm", 1),  text("imgf", 100), text("molp", 1)};
-    for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
-        f.push_back(text(TableLayouts::matField(n), 40));
-        f.push_back(real(TableLayouts::mtpField(n)));
-        f.push_back(real(TableLayouts::mtmField(n)));
-    }
-    for (int n = 1; n <= TableLayouts::additionSlots; ++n) {
-        f.push_back(text(TableLayouts::tvsField(n), 40));
-        f.push_back(real(TableLayouts::tvpField(n)));
-    }
+    SlotFields::append(f);
     for (const auto& oxide : OxideCatalogue::all())
         f.push_back(real(std::string(oxide.stem)));
     return f;

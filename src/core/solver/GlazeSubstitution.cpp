@@ -1,63 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/GlazeSubstitution.h"
 
-#include "common/Utf8.h"
-#include "model/TableLayouts.h"
+#include "model/Glaze.h"
+#include "model/MaterialLookup.h"
 #include "solver/SolverError.h"
-#include "store/View.h"
 
 #include <algorithm>
 
 namespace kelvora {
 
 namespace {
-bool blank(const std::string& text) {
-    return utf8::trim(text).empty();
-}
-
 bool contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 } // namespace
 
-std::vector<std::string> GlazeSubstitution::recipeMaterials(const View& glazes) {
-    std::vector<std::string> names;
-    for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
-        const std::string name = glazes.asText(TableLayouts::matField(n));
-        if (!blank(name) && !contains(names, name)) names.push_back(name);
-    }
-    return names;
+std::vector<std::string> GlazeSubstitution::recipeMaterials(const Glaze& glaze) {
+    return glaze.recipe.materialNames();
 }
 
-OxideValues GlazeSubstitution::currentFormula(const View& materials, const View& glazes) {
-    const std::string glaze = glazes.asText("naam");
-    const bool byMols = glazes.asText("molp") == "M";
+OxideValues GlazeSubstitution::currentFormula(const MaterialLookup& materials, const Glaze& glaze) {
+    const bool byMols = glaze.recipe.molp == "M";
     OxideValues totals{};
-    for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
-        const std::string name = glazes.asText(TableLayouts::matField(n));
-        if (blank(name)) continue;
-        const auto material = SolverMaterial::lookup(materials, {name}).front();
-        const double mols = byMols ? glazes.asNumber(TableLayouts::mtmField(n))
-                                   : glazes.asNumber(TableLayouts::mtpField(n)) / material.molg;
+    for (const auto& slot : glaze.recipe.recipeSlots) {
+        if (Recipe::isBlank(slot.name)) continue;
+        const auto material = SolverMaterial::lookup(materials, {slot.name}).front();
+        const double mols = byMols ? Recipe::amount(slot.mtm) : Recipe::amount(slot.mtp) / material.molg;
         for (std::size_t k = 0; k < totals.size(); ++k)
             totals[k] += mols * material.oxides[k];
     }
     double basic = 0.0;
     for (const auto& oxide : OxideCatalogue::group(OxideGroup::Basic))
         basic += totals[static_cast<std::size_t>(oxide.position - 1)];
-    if (!(basic > 0.0)) throw SolverError("Het recept van " + glaze + " bevat geen basisch oxide.");
+    if (!(basic > 0.0)) throw SolverError("Het recept van " + glaze.naam + " bevat geen basisch oxide.");
     for (auto& value : totals)
         value /= basic;
     return totals;
 }
 
-GlazeSubstitution::Result GlazeSubstitution::solve(const View& materials, const View& glazes,
+GlazeSubstitution::Result GlazeSubstitution::solve(const MaterialLookup& materials, const Glaze& glaze,
                                                    const std::string& replaced,
                                                    const std::vector<std::string>& candidates) {
-    const std::string glaze = glazes.asText("naam");
-    auto names = recipeMaterials(glazes);
+    auto names = recipeMaterials(glaze);
     if (!contains(names, replaced))
-        throw SolverError("Grondstof " + replaced + " staat niet in het recept van " + glaze);
+        throw SolverError("Grondstof " + replaced + " staat niet in het recept van " + glaze.naam);
     if (candidates.empty()) throw SolverError("Kies de grondstoffen die " + replaced + " vervangen.");
     names.erase(std::find(names.begin(), names.end(), replaced));
     for (const auto& candidate : candidates) {
@@ -66,20 +52,20 @@ GlazeSubstitution::Result GlazeSubstitution::solve(const View& materials, const 
     }
 
     Result result;
-    result.before = currentFormula(materials, glazes);
+    result.before = currentFormula(materials, glaze);
     const auto chosen = SolverMaterial::lookup(materials, names);
     result.recipe = RecipeSolver::matchFormula(chosen, result.before);
 
     // The additions go along unchanged and count in the price as they do in
     // the glaze calculation; one whose material is missing is priced at 0.
     std::vector<RecipeSolver::Addition> priced;
-    for (int n = 1; n <= TableLayouts::additionSlots; ++n) {
-        const std::string name = glazes.asText(TableLayouts::tvsField(n));
-        if (blank(name)) continue;
-        const double parts = glazes.asNumber(TableLayouts::tvpField(n));
-        result.additions.emplace_back(name, parts);
+    for (const auto& addition : glaze.recipe.additions) {
+        if (Recipe::isBlank(addition.name)) continue;
+        const double parts = Recipe::amount(addition.tvp);
+        result.additions.emplace_back(addition.name, parts);
         SolverMaterial material;
-        priced.push_back({parts, SolverMaterial::find(materials, name, material) ? material.prys : 0.0});
+        priced.push_back(
+            {parts, SolverMaterial::find(materials, addition.name, material) ? material.prys : 0.0});
     }
     if (result.recipe.solved) {
         std::vector<double> prices;

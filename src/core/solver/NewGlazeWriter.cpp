@@ -3,7 +3,6 @@
 
 #include "common/Utf8.h"
 #include "engine/GlzDMUnit.h"
-#include "model/TableLayouts.h"
 #include "solver/RecipeSolver.h"
 #include "solver/SolverError.h"
 
@@ -17,41 +16,49 @@ NewGlaze NewGlaze::fromResult(std::string name, const RecipeResult& result) {
     return glaze;
 }
 
-void NewGlazeWriter::store(TGlzDM& dm, const NewGlaze& glaze) {
-    View& glazes = dm.GlzCDS;
-    if (utf8::trim(glaze.name).empty()) throw SolverError("Geef het nieuwe glazuur een naam.");
-    const int naam = glazes.fieldIndex("naam");
-    for (int row = 0; row < glazes.recordCount(); ++row)
-        if (glazes.textAt(row, naam) == glaze.name)
-            throw SolverError("Er is al een glazuur met de naam " + glaze.name);
-    if (glaze.recipe.empty()) throw SolverError("Er is geen recept om op te slaan.");
-    if (static_cast<int>(glaze.recipe.size()) > TableLayouts::recipeSlots)
-        throw SolverError("Het recept heeft meer dan " + std::to_string(TableLayouts::recipeSlots) +
-                          " grondstoffen en past niet in een glazuur.");
-    if (static_cast<int>(glaze.additions.size()) > TableLayouts::additionSlots)
-        throw SolverError("Te veel toegevoegde stoffen.");
+void NewGlaze::inheritFrom(const Glaze& source) {
+    skva = source.skva;
+    sktt = source.sktt;
+    catg = source.catg;
+    oxrd = source.oxrd;
+}
 
-    glazes.insert();
-    try {
-        glazes.setText("naam", glaze.name);
-        glazes.setText("molp", "P");
-        for (std::size_t i = 0; i < glaze.recipe.size(); ++i) {
-            const int n = static_cast<int>(i) + 1;
-            glazes.setText(TableLayouts::matField(n), glaze.recipe[i].first);
-            glazes.setNumber(TableLayouts::mtpField(n), glaze.recipe[i].second);
-        }
-        for (std::size_t i = 0; i < glaze.additions.size(); ++i) {
-            const int n = static_cast<int>(i) + 1;
-            glazes.setText(TableLayouts::tvsField(n), glaze.additions[i].first);
-            glazes.setNumber(TableLayouts::tvpField(n), glaze.additions[i].second);
-        }
-        for (const auto& [field, text] : glaze.texts)
-            glazes.setText(field, text);
-        glazes.post();
-    } catch (...) {
-        glazes.cancel();
-        throw;
+Glaze NewGlaze::toGlaze() const {
+    Glaze glaze;
+    glaze.naam = name;
+    glaze.skva = skva;
+    glaze.sktt = sktt;
+    glaze.catg = catg;
+    glaze.oxrd = oxrd;
+    glaze.recipe.molp = "P";
+    for (std::size_t i = 0; i < recipe.size() && i < glaze.recipe.recipeSlots.size(); ++i) {
+        glaze.recipe.recipeSlots[i].name = recipe[i].first;
+        glaze.recipe.recipeSlots[i].mtp = recipe[i].second;
     }
+    for (std::size_t i = 0; i < additions.size() && i < glaze.recipe.additions.size(); ++i) {
+        glaze.recipe.additions[i].name = additions[i].first;
+        glaze.recipe.additions[i].tvp = additions[i].second;
+    }
+    return glaze;
+}
+
+void NewGlazeWriter::store(TGlzDM& dm, const NewGlaze& glaze) {
+    // A glaze name is stored 40 characters wide: a longer one would be cut
+    // and could then name another glaze.
+    constexpr std::size_t nameWidth = 40;
+    if (utf8::trim(glaze.name).empty()) throw SolverError("Geef het nieuwe glazuur een naam.");
+    if (utf8::length(glaze.name) > nameWidth)
+        throw SolverError("De naam " + glaze.name + " is langer dan " + std::to_string(nameWidth) +
+                          " tekens.");
+    if (dm.book().hasGlaze(glaze.name)) throw SolverError("Er is al een glazuur met de naam " + glaze.name);
+    if (glaze.recipe.empty()) throw SolverError("Er is geen recept om op te slaan.");
+    if (static_cast<int>(glaze.recipe.size()) > Recipe::slotCount)
+        throw SolverError("Het recept heeft meer dan " + std::to_string(Recipe::slotCount) +
+                          " grondstoffen en past niet in een glazuur.");
+    if (static_cast<int>(glaze.additions.size()) > Recipe::additionCount)
+        throw SolverError("Te veel toegevoegde stoffen.");
+    // Posting leaves the new glaze the current record, which is then calculated.
+    dm.book().addGlaze(glaze.toGlaze());
     dm.CalcGlaze(false, false);
 }
 

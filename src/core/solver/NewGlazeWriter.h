@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "model/Glaze.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,12 +14,17 @@ struct RecipeResult;
 // A recipe to be kept as a glaze of its own.
 struct NewGlaze {
     std::string name;
-    std::vector<std::pair<std::string, double>> recipe;     // material, percentage
-    std::vector<std::pair<std::string, double>> additions;  // material, parts per 100
-    std::vector<std::pair<std::string, std::string>> texts; // other fields to fill, by name
+    std::vector<std::pair<std::string, double>> recipe;    // material, percentage
+    std::vector<std::pair<std::string, double>> additions; // material, parts per 100
+    // What it takes over from the glaze it was made from: cones, category
+    // and atmosphere.
+    std::string skva, sktt, catg, oxrd;
 
     // The materials of a solved recipe with a share above zero, in order.
     static NewGlaze fromResult(std::string name, const RecipeResult& result);
+    void inheritFrom(const Glaze& source);
+    // The glaze to store: mode "P", the recipe's percentages and the additions.
+    Glaze toGlaze() const;
 };
 
 // Appends a glaze to the glazes table of the data module in mode "P" with the
@@ -25,8 +32,9 @@ struct NewGlaze {
 // columns, price and firing range are stored as for any glaze.
 class NewGlazeWriter {
 public:
-    // Throws SolverError when the name is blank or taken, or the recipe does
-    // not fit the glaze's slots; nothing is stored then.
+    // Throws SolverError when the name is blank, longer than a glaze name
+    // may be, or taken, or the recipe does not fit the glaze's places;
+    // nothing is stored then.
     static void store(TGlzDM& dm, const NewGlaze& glaze);
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/SolverMaterial.h"
 
+#include "model/MaterialLookup.h"
 #include "solver/SolverError.h"
-#include "store/View.h"
 
 namespace kelvora {
 
@@ -13,23 +13,17 @@ double SolverMaterial::basicSum() const {
     return sum;
 }
 
-bool SolverMaterial::find(const View& materials, const std::string& name, SolverMaterial& out) {
-    if (!materials.active()) return false;
-    const int naam = materials.fieldIndex("naam");
-    for (int row = 0; row < materials.recordCount(); ++row) {
-        if (materials.textAt(row, naam) != name) continue;
-        out.name = name;
-        out.molg = materials.numberAt(row, materials.fieldIndex("molg"));
-        out.prys = materials.numberAt(row, materials.fieldIndex("prys"));
-        for (const auto& oxide : OxideCatalogue::all())
-            out.oxides[static_cast<std::size_t>(oxide.position - 1)] =
-                materials.numberAt(row, materials.fieldIndex(oxide.stem));
-        return true;
-    }
-    return false;
+bool SolverMaterial::find(const MaterialLookup& materials, const std::string& name, SolverMaterial& out) {
+    const MaterialData* data = materials.find(name);
+    if (!data) return false;
+    out.name = name;
+    out.molg = data->molg;
+    out.prys = data->prys;
+    out.oxides = data->oxides;
+    return true;
 }
 
-std::vector<SolverMaterial> SolverMaterial::lookup(const View& materials,
+std::vector<SolverMaterial> SolverMaterial::lookup(const MaterialLookup& materials,
                                                    const std::vector<std::string>& names) {
     std::vector<SolverMaterial> found;
     found.reserve(names.size());

@@ -8,7 +8,7 @@
 
 namespace kelvora {
 
-class View;
+class MaterialLookup;
 
 // Formula values over the oxide catalogue, in catalogue order.
 using OxideValues = std::array<double, OxideCatalogue::count>;
@@ -24,13 +24,13 @@ struct SolverMaterial {
     // Mols of basic oxides in one mol of the material.
     double basicSum() const;
 
-    // Reads the named materials from a materials view, in the order given:
-    // the first row of each name in the view's order, matched exactly as the
-    // glaze calculation matches. The view's current row does not move.
-    // Throws SolverError for an unknown name or a material without `molg`.
-    static std::vector<SolverMaterial> lookup(const View& materials, const std::vector<std::string>& names);
+    // The named materials from the catalogue, in the order given, matched
+    // exactly as the glaze calculation matches. Throws SolverError for an
+    // unknown name or a material without `molg`.
+    static std::vector<SolverMaterial> lookup(const MaterialLookup& materials,
+                                              const std::vector<std::string>& names);
     // The one material of that name, or nothing.
-    static bool find(const View& materials, const std::string& name, SolverMaterial& out);
+    static bool find(const MaterialLookup& materials, const std::string& name, SolverMaterial& out);
 };
 
 } // namespace kelvora

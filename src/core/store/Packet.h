@@ -2,6 +2,7 @@
 #pragma once
 #include "common/Utf8.h"
 #include "model/FieldDef.h"
+#include "model/NullNumber.h"
 
 #include <cmath>
 #include <cstdint>
@@ -39,11 +40,6 @@ inline bool isValidUtf8Text(std::string_view text) {
     for (; i < text.size(); ++i)
         if (static_cast<unsigned char>(text[i]) & 0x80) return utf8::isValid(text.substr(i));
     return true; // everything before i is ASCII, so i starts a character
-}
-
-inline constexpr double kNullNumber = std::numeric_limits<double>::quiet_NaN();
-inline bool isNullNumber(double v) {
-    return std::isnan(v);
 }
 
 // A table in memory: its field definitions and its rows.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/BatchPage.h"
 
+#include "store/RecordMapper.h"
+
 #include "common/NumberFormat.h"
 #include "glaze/ReportPrinter.h"
 #include "glaze/ViewFollower.h"
@@ -115,8 +117,9 @@ std::vector<std::string> BatchPage::sheet() const {
 
 void BatchPage::refresh() {
     ui::guard(this, [this] {
-        batch_ = glazes_.active() && !glazes_.isEmpty() ? BatchWeights::compute(glazes_, batchSize())
-                                                        : BatchWeights{};
+        batch_ = glazes_.active() && !glazes_.isEmpty()
+                     ? BatchWeights::compute(GlazeMapper::current(glazes_), batchSize())
+                     : BatchWeights{};
         BatchGrid->setRowCount(static_cast<int>(batch_.rows.size()));
         int r = 0;
         for (const auto& row : batch_.rows) {

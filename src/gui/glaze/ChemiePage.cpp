@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ChemiePage.h"
 
+#include "store/RecordMapper.h"
+
 #include "common/NumberFormat.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/ViewFollower.h"
@@ -148,8 +150,10 @@ void ChemiePage::refresh() {
         const int setIndex = ExpansionSetCB->currentIndex();
         const ExpansionFactorSet* set =
             setIndex >= 0 ? &expansionSets_[static_cast<std::size_t>(setIndex)] : nullptr;
-        figures_ = ChemistryFigures::compute(glazes_, materials_, *masses_, set);
-        fit_ = limitSets_.bestFit(glazes_.asText("skva"), glazes_.asText("sktt"), figures_);
+        const Glaze glaze = GlazeMapper::current(glazes_);
+        figures_ =
+            ChemistryFigures::compute(glaze, MaterialLookup(MaterialMapper::all(materials_)), *masses_, set);
+        fit_ = limitSets_.bestFit(glaze.skva, glaze.sktt, figures_);
 
         for (const Oxide& oxide : OxideCatalogue::all()) {
             const auto i = static_cast<std::size_t>(oxide.position - 1);

@@ -11,12 +11,10 @@
 #include "glaze/GlazeCategories.h"
 #include "glaze/MaterialNameCompletion.h"
 #include "glaze/ReceptZoekenFormUnit.h"
-#include "glaze/SlotChoice.h"
-#include "glaze/SlotRemover.h"
 #include "glaze/VervangGrondstofFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "model/OxideCatalogue.h"
-#include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -379,13 +377,13 @@ void TGlazForm::buildRecipePage() {
     recipe->addWidget(heading(QStringLiteral("Mol gewicht"), GrondstoffenTS), 0, 2);
     recipe->addWidget(heading(QStringLiteral("Percentage"), GrondstoffenTS), 0, 3);
     QWidget* previous = MolpCB;
-    for (int k = 1; k <= TableLayouts::recipeSlots; ++k) {
+    for (int k = 1; k <= Recipe::slotCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         auto* number = new QLabel(QStringLiteral("%1.").arg(k), GrondstoffenTS);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        MatEdit[i] = edit(v, TableLayouts::matField(k), nullptr, GrondstoffenTS);
-        MtmEdit[i] = edit(v, TableLayouts::mtmField(k), "##0.0000", GrondstoffenTS);
-        MtpEdit[i] = edit(v, TableLayouts::mtpField(k), "##0.00", GrondstoffenTS);
+        MatEdit[i] = edit(v, SlotFields::name(SlotKind::Recipe, k), nullptr, GrondstoffenTS);
+        MtmEdit[i] = edit(v, SlotFields::mols(k), "##0.0000", GrondstoffenTS);
+        MtpEdit[i] = edit(v, SlotFields::amount(SlotKind::Recipe, k), "##0.00", GrondstoffenTS);
         MatEdit[i]->setMinimumWidth(ui::atLeast(MatEdit[i], 190, QString(22, QLatin1Char('n'))));
         MtmEdit[i]->setFixedWidth(ui::atLeast(MtmEdit[i], 74, QStringLiteral("000.0000")));
         MtpEdit[i]->setFixedWidth(ui::atLeast(MtpEdit[i], 66, QStringLiteral("000.00")));
@@ -403,8 +401,8 @@ void TGlazForm::buildRecipePage() {
             previous = w;
         }
     }
-    recipe->setRowStretch(TableLayouts::recipeSlots + 1, 1);
-    addRecipeTools(recipe, TableLayouts::recipeSlots + 2);
+    recipe->setRowStretch(Recipe::slotCount + 1, 1);
+    addRecipeTools(recipe, Recipe::slotCount + 2);
     body->addLayout(recipe);
 
     // The computed Seger formula, one column per oxide group.
@@ -479,12 +477,12 @@ void TGlazForm::buildAdditionsPage() {
     rows->addWidget(heading(QStringLiteral("Toegevoegde stof"), ToegevStoffenTS), 0, 1);
     rows->addWidget(heading(QStringLiteral("%"), ToegevStoffenTS), 0, 2);
     QWidget* previous = VerwToegevMatButton;
-    for (int k = 1; k <= TableLayouts::additionSlots; ++k) {
+    for (int k = 1; k <= Recipe::additionCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         auto* number = new QLabel(QStringLiteral("%1.").arg(k), ToegevStoffenTS);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        TvsEdit[i] = edit(v, TableLayouts::tvsField(k), nullptr, ToegevStoffenTS);
-        TvpEdit[i] = edit(v, TableLayouts::tvpField(k), nullptr, ToegevStoffenTS);
+        TvsEdit[i] = edit(v, SlotFields::name(SlotKind::Addition, k), nullptr, ToegevStoffenTS);
+        TvpEdit[i] = edit(v, SlotFields::amount(SlotKind::Addition, k), nullptr, ToegevStoffenTS);
         TvpEdit[i]->setAlignment(Qt::AlignRight);
         TvsEdit[i]->setFixedWidth(ui::atLeast(TvsEdit[i], 260, QString(30, QLatin1Char('n'))));
         TvpEdit[i]->setFixedWidth(ui::atLeast(TvpEdit[i], 70, QStringLiteral("000.00")));
@@ -679,15 +677,16 @@ void TGlazForm::removeFromSlots(int kind) {
     removeDialog_->wat = kind;
     if (removeDialog_->exec() != QDialog::Accepted) return;
     ui::guard(this, [this, kind] {
+        const auto slotKind = slotKindFromNumber(kind);
+        if (!slotKind) return;
         View* v = glazes();
-        // The dialog offers names without the blanks around them; the slot
+        if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
+        // The dialog offers names without the blanks around them; the place
         // meant is the one that holds that name, however it was stored.
         const std::string chosen = removeDialog_->MatCB->currentText().toStdString();
-        const std::string stored = SlotChoice::storedName(*v, kind, chosen);
-        if (kind == 1)
-            SlotRemover::removeMaterial(*v, stored);
-        else
-            SlotRemover::removeAddition(*v, stored);
+        Glaze glaze = dataModule_.currentGlaze();
+        const std::string stored = glaze.recipe.storedName(*slotKind, chosen);
+        if (glaze.recipe.removeName(*slotKind, stored)) dataModule_.applyToCurrent(glaze);
     });
 }
 
@@ -755,7 +754,7 @@ void TGlazForm::AnalyseButtonClick() {
             RichEdit1->clear();
             return;
         }
-        setLines(RichEdit1, AnalysisReport::build(*v, dataModule_.CalcExpansion()));
+        setLines(RichEdit1, AnalysisReport::build(dataModule_.currentGlaze(), dataModule_.CalcExpansion()));
     });
 }
 

@@ -297,7 +297,7 @@ void TReceptZoekenForm::solve() {
     const int goal = DoelCB->currentIndex();
     OxideCB->setEnabled(goal == MostGoal || goal == LeastGoal);
     try {
-        const auto materials = SolverMaterial::lookup(dm_.MatCDS, pickedMaterials());
+        const auto materials = SolverMaterial::lookup(dm_.materialLookup(), pickedMaterials());
         if (goal == FormulaGoal) {
             OxideValues target{}, weights{};
             for (std::size_t k = 0; k < target.size(); ++k) {
@@ -371,7 +371,11 @@ void TReceptZoekenForm::storeGlaze() {
     }
     if (!result_.solved) return;
     const std::string name = NaamEdit->text().trimmed().toStdString();
-    NewGlazeWriter::store(dm_, NewGlaze::fromResult(name, result_));
+    // The new glaze keeps the cones, category and atmosphere of the glaze
+    // the search was opened from.
+    NewGlaze glaze = NewGlaze::fromResult(name, result_);
+    if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze.inheritFrom(dm_.currentGlaze());
+    NewGlazeWriter::store(dm_, glaze);
     prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
     Q_EMIT glazeStored(qs(name));
 }

@@ -4,7 +4,6 @@
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
-#include "model/TableLayouts.h"
 #include "solver/NewGlazeWriter.h"
 #include "solver/SolverError.h"
 #include "widgets/ErrorBox.h"
@@ -49,14 +48,12 @@ QTableWidget* table(QWidget* parent, const char* name, const QStringList& headin
 }
 
 // Fields copied from the original to the new glaze besides its recipe.
-const char* const kCopiedFields[] = {"skva", "sktt", "catg", "oxrd"};
 } // namespace
 
 TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
     : QDialog(parent), dm_(dm), prompter_(prompter) {
     setObjectName(QStringLiteral("VervangGrondstofForm"));
     setWindowTitle(QStringLiteral("Vervang grondstof"));
-    glaze_.declareFields(TableLayouts::glazes());
 
     GlazuurLabel = new QLabel(this);
     GlazuurLabel->setObjectName(QStringLiteral("GlazuurLabel"));
@@ -133,9 +130,8 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     });
     connect(KandidatenLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
     connect(VervangCB, &QComboBox::currentIndexChanged, this, [this] {
-        if (glaze_.active() && VervangCB->currentIndex() >= 0)
-            NaamEdit->setText(qs(glaze_.asText("naam")) + QStringLiteral(" zonder ") +
-                              VervangCB->currentText());
+        if (glaze_ && VervangCB->currentIndex() >= 0)
+            NaamEdit->setText(qs(glaze_->naam) + QStringLiteral(" zonder ") + VervangCB->currentText());
         scheduleSolve();
     });
     connect(OvernemenButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
@@ -144,39 +140,21 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
 }
 
 void TVervangGrondstofForm::loadCurrentGlaze() {
-    const View& glazes = dm_.GlzCDS;
-    Packet copy(TableLayouts::glazes());
-    if (glazes.active() && glazes.recNo() >= 0) {
-        Row row = copy.emptyRow();
-        // Field by field, by name, so that a file with its fields in another
-        // order still fills the right ones.
-        for (std::size_t f = 0; f < copy.fields().size(); ++f) {
-            const std::string& name = copy.fields()[f].name;
-            if (!glazes.hasField(name) || glazes.isNull(name)) continue;
-            const int field = static_cast<int>(f);
-            if (copy.isText(field))
-                copy.setText(row, field, glazes.asText(name));
-            else
-                copy.setNumber(row, field, glazes.asNumber(name));
-        }
-        copy.rows.push_back(std::move(row));
-    }
-    if (glaze_.active()) glaze_.close();
-    glaze_.openPacket(std::move(copy));
-    glaze_.first();
+    glaze_.reset();
+    if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze_ = dm_.currentGlaze();
 
-    GlazuurLabel->setText(QStringLiteral("Glazuur: ") + qs(glaze_.asText("naam")));
+    GlazuurLabel->setText(QStringLiteral("Glazuur: ") + (glaze_ ? qs(glaze_->naam) : QString()));
     const QSignalBlocker blockCombo(VervangCB);
     const QSignalBlocker blockList(KandidatenLijst);
     VervangCB->clear();
-    for (const auto& name : GlazeSubstitution::recipeMaterials(glaze_))
-        VervangCB->addItem(qs(name));
+    if (glaze_)
+        for (const auto& name : GlazeSubstitution::recipeMaterials(*glaze_))
+            VervangCB->addItem(qs(name));
     KandidatenLijst->clear();
-    if (dm_.MatCDS.active()) {
-        const int naam = dm_.MatCDS.fieldIndex("naam");
+    {
         QStringList names;
-        for (int row = 0; row < dm_.MatCDS.recordCount(); ++row) {
-            const QString name = qs(dm_.MatCDS.textAt(row, naam));
+        for (const Material& material : dm_.book().materials()) {
+            const QString name = qs(material.naam);
             if (name.trimmed().isEmpty() || names.contains(name)) continue;
             names << name;
             auto* item = new QListWidgetItem(name, KandidatenLijst);
@@ -184,8 +162,8 @@ void TVervangGrondstofForm::loadCurrentGlaze() {
             item->setCheckState(Qt::Unchecked);
         }
     }
-    if (VervangCB->count() > 0)
-        NaamEdit->setText(qs(glaze_.asText("naam")) + QStringLiteral(" zonder ") + VervangCB->currentText());
+    if (glaze_ && VervangCB->count() > 0)
+        NaamEdit->setText(qs(glaze_->naam) + QStringLiteral(" zonder ") + VervangCB->currentText());
     scheduleSolve();
 }
 
@@ -205,14 +183,14 @@ void TVervangGrondstofForm::solve() {
     solved_ = false;
     message_.clear();
     result_ = {};
-    if (!glaze_.active() || VervangCB->currentIndex() < 0) {
+    if (!glaze_ || VervangCB->currentIndex() < 0) {
         message_ = "Geen glazuur om in te vervangen.";
     } else if (candidates().empty()) {
         message_ = "Kies de grondstoffen die " + VervangCB->currentText().toStdString() + " vervangen.";
     } else {
         try {
-            result_ = GlazeSubstitution::solve(dm_.MatCDS, glaze_, VervangCB->currentText().toStdString(),
-                                               candidates());
+            result_ = GlazeSubstitution::solve(dm_.materialLookup(), *glaze_,
+                                               VervangCB->currentText().toStdString(), candidates());
             solved_ = result_.recipe.solved;
             message_ = result_.recipe.message;
         } catch (const SolverError& e) {
@@ -230,21 +208,21 @@ void TVervangGrondstofForm::showResult() {
     const auto& r = result_.recipe;
     AfwijkingLabel->setText(QStringLiteral("Afwijking: ") +
                             (solved_ ? qs(numfmt::formatPattern(r.deviation, "#0.0###")) : QString()));
-    PrijsLabel->setText(QStringLiteral("Kostprijs / KG: ") +
-                        (solved_ ? qs(numfmt::formatPattern(r.price, "##0.00")) + QStringLiteral(" (was ") +
-                                       qs(numfmt::formatPattern(glaze_.asNumber("prys"), "##0.00")) +
-                                       QStringLiteral(")")
-                                 : QString()));
-    if (!glaze_.active()) return;
+    PrijsLabel->setText(
+        QStringLiteral("Kostprijs / KG: ") +
+        (solved_ ? qs(numfmt::formatPattern(r.price, "##0.00")) + QStringLiteral(" (was ") +
+                       qs(numfmt::formatPattern(glaze_ ? Recipe::amount(glaze_->prys) : 0.0, "##0.00")) +
+                       QStringLiteral(")")
+                 : QString()));
+    if (!glaze_) return;
 
     // Old percentages by material, then the new recipe's materials after them.
     std::vector<std::string> order;
     std::map<std::string, double> before, after;
-    for (int n = 1; n <= TableLayouts::recipeSlots; ++n) {
-        const std::string name = glaze_.asText(TableLayouts::matField(n));
-        if (QString::fromStdString(name).trimmed().isEmpty()) continue;
-        if (!before.count(name)) order.push_back(name);
-        before[name] += glaze_.asNumber(TableLayouts::mtpField(n));
+    for (const auto& slot : glaze_->recipe.recipeSlots) {
+        if (Recipe::isBlank(slot.name)) continue;
+        if (!before.count(slot.name)) order.push_back(slot.name);
+        before[slot.name] += Recipe::amount(slot.mtp);
     }
     if (solved_)
         for (std::size_t i = 0; i < r.names.size(); ++i) {
@@ -286,8 +264,7 @@ void TVervangGrondstofForm::storeGlaze() {
     const std::string name = NaamEdit->text().trimmed().toStdString();
     NewGlaze glaze = NewGlaze::fromResult(name, result_.recipe);
     glaze.additions = result_.additions;
-    for (const char* field : kCopiedFields)
-        glaze.texts.emplace_back(field, glaze_.asText(field));
+    if (glaze_) glaze.inheritFrom(*glaze_);
     NewGlazeWriter::store(dm_, glaze);
     prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
     Q_EMIT glazeStored(qs(name));

@@ -5,6 +5,10 @@
 
 #include <QDialog>
 
+#include "model/Glaze.h"
+
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -58,7 +62,7 @@ private:
 
     TGlzDM& dm_;
     Prompter& prompter_;
-    View glaze_{"VervangGlazuur"}; // the glaze worked on, one row
+    std::optional<Glaze> glaze_; // the glaze worked on, as it was when the dialog opened
     GlazeSubstitution::Result result_;
     bool solved_ = false;
     std::string message_;

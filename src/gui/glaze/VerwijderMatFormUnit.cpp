@@ -3,7 +3,6 @@
 
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
-#include "glaze/SlotChoice.h"
 #include "store/SettingsTable.h"
 #include "ui_VerwijderMatFormUnit.h"
 #include "widgets/ErrorBox.h"
@@ -74,8 +73,9 @@ void TVerwijderMatForm::FormShow() {
     }
     ui::guard(this, [this] {
         MatCB->clear();
-        for (const auto& name : SlotChoice::offeredNames(dataModule_.GlzCDS, wat))
-            MatCB->addItem(QString::fromStdString(name));
+        if (const auto kind = slotKindFromNumber(wat))
+            for (const auto& name : dataModule_.currentGlaze().recipe.trimmedNames(*kind))
+                MatCB->addItem(QString::fromStdString(name));
         // Nothing chosen until the user chooses.
         MatCB->setCurrentIndex(-1);
         MatCB->setFocus();

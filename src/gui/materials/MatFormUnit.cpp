@@ -4,12 +4,15 @@
 #include "common/LanguageHolder.h"
 #include "common/Prompter.h"
 #include "common/TranslationTable.h"
+#include "engine/GlazeRecalculation.h"
 #include "materials/MaterialRename.h"
 #include "materials/NameListFit.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/DataFiles.h"
+#include "store/GlazeBook.h"
+#include "store/RecordMapper.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
@@ -39,6 +42,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace kelvora {
 
@@ -127,24 +131,33 @@ private:
         form_.showImpliedLoss();
         if (event != ViewEvent::StateChanged) return;
         if (view.state() == ViewState::Edit) {
-            nameBefore_ = view.asText("naam");
+            before_ = MaterialMapper::current(view);
             editing_ = true;
             return;
         }
         if (!editing_) return;
         editing_ = false;
-        // A cancelled edit has put the old name back; a posted one shows the new.
-        std::string newName = view.state() == ViewState::Browse ? view.asText("naam") : std::string();
-        if (newName.empty() || nameBefore_.empty() || newName == nameBefore_) return;
-        // The question comes once the action that posted is over, after the
-        // materials file has been written.
+        // A cancelled edit has put the old values back; a posted one shows the new.
+        if (view.state() != ViewState::Browse) return;
+        const Material after = MaterialMapper::current(view);
+        if (after.naam.empty() || before_.naam.empty()) return;
+        const bool renamed = after.naam != before_.naam;
+        const bool repriced = GlazeRecalculation::affectsGlazes(before_, after);
+        if (!renamed && !repriced) return;
+        // The questions come once the action that posted is over, after the
+        // materials file has been written: first the name, then the glazes'
+        // figures under the name they then use.
         QMetaObject::invokeMethod(
-            &form_, [form = &form_, from = nameBefore_, to = newName] { form->followRename(from, to); },
+            &form_,
+            [form = &form_, from = before_.naam, to = after.naam, renamed, repriced] {
+                if (renamed) form->followRename(from, to);
+                if (repriced) form->offerRecalculation(to);
+            },
             Qt::QueuedConnection);
     }
 
     TMatForm& form_;
-    std::string nameBefore_;
+    Material before_;
     bool editing_ = false;
 };
 
@@ -172,12 +185,22 @@ TMatForm::~TMatForm() {
 }
 
 void TMatForm::showImpliedLoss() {
-    GloeiverliesLbl->setText(
-        MatCDS.active() ? QString::fromStdString(PercentToMolConverter::impliedLossText(MatCDS)) : QString());
+    GloeiverliesLbl->setText(MatCDS.active() ? QString::fromStdString(PercentToMolConverter::impliedLossText(
+                                                   MaterialMapper::current(MatCDS)))
+                                             : QString());
 }
 
 void TMatForm::followRename(const std::string& oldName, const std::string& newName) {
     ui::guard(this, [&] { MaterialRename::followRename(prompter_, DataFiles::glazes(), oldName, newName); });
+}
+
+void TMatForm::offerRecalculation(const std::string& material) {
+    ui::guard(this, [&] {
+        GlazeBook book(std::filesystem::path(MatCDS.fileName()).parent_path().string());
+        book.load();
+        GlazeRecalculation::offerAfterChange(book, material, prompter_);
+        book.close();
+    });
 }
 
 void TMatForm::buildControls() {
@@ -549,7 +572,10 @@ void TMatForm::Proc2MolButtonClick() {
     ui::guard(this, [this] {
         // What was typed but not yet written takes part in the conversion.
         MatCDS.updateRecord();
-        PercentToMolConverter::convert(MatCDS, prompter_);
+        Material material = MaterialMapper::current(MatCDS);
+        if (!PercentToMolConverter::convert(material, prompter_)) return;
+        MaterialMapper::apply(MatCDS, material);
+        MatCDS.post();
     });
 }
 

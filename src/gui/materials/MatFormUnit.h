@@ -127,6 +127,9 @@ private:
     // A posted change of `naam` from `oldName`: offers to rename the
     // material in the glazes that use it.
     void followRename(const std::string& oldName, const std::string& newName);
+    // After a material's price or analysis was posted: offers to recalculate
+    // the glazes that use it.
+    void offerRecalculation(const std::string& material);
 
     class ViewHooks;
     std::unique_ptr<ViewHooks> hooks_;

@@ -2,6 +2,7 @@
 #include "EngineTestBase.h"
 
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "store/StoreError.h"
 
 namespace kelvora::test {
@@ -13,7 +14,8 @@ protected:
         const bool recipe = kind == SlotKind::Recipe;
         std::vector<std::string> out;
         for (int n = 1; n <= (recipe ? 12 : 5); ++n)
-            out.push_back(dm.GlzCDS.asText(recipe ? TableLayouts::matField(n) : TableLayouts::tvsField(n)));
+            out.push_back(dm.GlzCDS.asText(recipe ? SlotFields::name(SlotKind::Recipe, n)
+                                                  : SlotFields::name(SlotKind::Addition, n)));
         return out;
     }
 };
@@ -39,7 +41,7 @@ TEST_F(AddMaterialTest, FillsFirstBlankSlotAndLeavesRecordInEdit) {
 TEST_F(AddMaterialTest, FullRecipeAndUnknownKindChangeNothing) {
     Values glaze{{"naam", "G"}};
     for (int n = 1; n <= 12; ++n)
-        glaze.emplace_back(TableLayouts::matField(n), "M" + std::to_string(n));
+        glaze.emplace_back(SlotFields::name(SlotKind::Recipe, n), "M" + std::to_string(n));
     open({glaze});
     const auto before = names(SlotKind::Recipe);
     dm.AddMaterialToRecipe(SlotKind::Recipe, "Talk");

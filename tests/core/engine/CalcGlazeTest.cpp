@@ -3,6 +3,7 @@
 
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 
 namespace kelvora::test {
 namespace {
@@ -53,10 +54,10 @@ TEST_F(CalcGlazeTest, MolModeWorkedExampleGivesSegerFormulaAndPercentages) {
         EXPECT_NEAR(g.asNumber("mtp1"), 84.76175978078854, 1e-9);
         EXPECT_NEAR(g.asNumber("mtp2"), 15.238240219211448, 1e-9);
         for (int n = 3; n <= 12; ++n) {
-            EXPECT_FALSE(g.isNull(TableLayouts::mtpField(n)));
-            EXPECT_EQ(g.asNumber(TableLayouts::mtpField(n)), 0.0);
+            EXPECT_FALSE(g.isNull(SlotFields::amount(SlotKind::Recipe, n)));
+            EXPECT_EQ(g.asNumber(SlotFields::amount(SlotKind::Recipe, n)), 0.0);
             // Blank slots get a mol amount of 0 only when the amounts were scaled.
-            EXPECT_EQ(g.isNull(TableLayouts::mtmField(n)), !c.scaled);
+            EXPECT_EQ(g.isNull(SlotFields::mols(n)), !c.scaled);
         }
         // (84.76.. x 2 + 15.24.. x 1) / 100
         EXPECT_NEAR(g.asNumber("prys"), 1.8476175978078854, 1e-12);

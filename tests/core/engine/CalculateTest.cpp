@@ -3,6 +3,7 @@
 // lookup in, every figure of the glaze out, no table involved.
 #include "engine/Calculate.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "store/View.h"
 #include "support/EngineFixtures.h"
 
@@ -33,7 +34,7 @@ protected:
             // A second material of the same name, later in name order than the first.
             {{"naam", "Krijt"}, {"molg", "50"}, {"prys", "9"}, {"mgo", "1"}},
         }));
-        lookup = MaterialLookup(view);
+        lookup = MaterialLookup(MaterialMapper::all(view));
     }
     static Recipe molRecipe(double mtm1, double mtm2) {
         Recipe r;
@@ -102,7 +103,7 @@ TEST_F(CalculateTest, StoppedRunCarriesOnlyItsMessages) {
 TEST_F(CalculateTest, LookupFollowsTheMaterialsViewOpenedAgain) {
     view.close();
     view.openPacket(materialsPacket({{{"naam", "Krijt"}, {"molg", "50"}, {"prys", "4"}, {"cao", "2"}}}));
-    const MaterialLookup again(view);
+    const MaterialLookup again(MaterialMapper::all(view));
     EXPECT_EQ(again.size(), 1);
     EXPECT_EQ(again.find("Kalium veldspaat"), nullptr);
     EXPECT_DOUBLE_EQ(calculate(molRecipe(0, 1), again, {}).prys, 4.0);

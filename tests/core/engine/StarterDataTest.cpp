@@ -4,6 +4,8 @@
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
+#include "store/RecordMapper.h"
+#include "support/EngineFixtures.h"
 #include "support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +54,7 @@ TEST(StarterData, PercentageMaterialsConvertToTheirStoredFormula) {
         for (const auto& oxide : OxideCatalogue::all())
             stored.push_back(view.asNumber(oxide.stem));
         const double molg = view.asNumber("molg");
-        ASSERT_TRUE(PercentToMolConverter::convert(view, prompter));
+        ASSERT_TRUE(convertCurrentMaterial(view, prompter));
         for (const auto& oxide : OxideCatalogue::all())
             EXPECT_NEAR(view.asNumber(oxide.stem), stored[static_cast<std::size_t>(oxide.position - 1)],
                         1e-12)

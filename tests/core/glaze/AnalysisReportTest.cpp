@@ -2,6 +2,7 @@
 #include "glaze/AnalysisReport.h"
 #include "common/NumberFormat.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "support/EngineFixtures.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,8 @@ TEST_F(AnalysisReportTest, UnequalColumnsMoveLeftAndAluminaComesBeforeBoron) {
           {"sio2", "3.2"},
           {"tio2", "0.05"},
           {"zro2", "0.1"}});
-    const auto rows = AnalysisReport::formulaRows(AnalysisReport::BuildSegerColumns(glazes));
+    const auto rows =
+        AnalysisReport::formulaRows(AnalysisReport::BuildSegerColumns(GlazeMapper::current(glazes)));
     const std::vector<std::string> expected{
         " 0.100 Li2O      0.350 Al2O3     3.200 SiO2 ",
         " 0.200 Na2O      0.500 B2O3      0.050 TiO2 ",
@@ -47,7 +49,7 @@ TEST_F(AnalysisReportTest, TinyNegativeWideAndAllFifteenBasicAmountsAreListed) {
                              "nio", "mno", "zno", "pbo"})
         record.emplace_back(stem, "0.01");
     open(record);
-    const auto columns = AnalysisReport::BuildSegerColumns(glazes);
+    const auto columns = AnalysisReport::BuildSegerColumns(GlazeMapper::current(glazes));
     ASSERT_EQ(columns.basic.size(), 15u);
     EXPECT_EQ(columns.basic.back(), " 0.010 PbO  ");
     EXPECT_EQ(columns.neutral, std::vector<std::string>{"-10.000 Al2O3"});
@@ -94,7 +96,7 @@ TEST_F(AnalysisReportTest, NeverCalculatedGlazeReport) {
         "Eerste regel",
         "Tweede regel",
     };
-    EXPECT_EQ(AnalysisReport::build(glazes, 0.0), expected);
+    EXPECT_EQ(AnalysisReport::build(GlazeMapper::current(glazes), 0.0), expected);
 }
 
 TEST_F(AnalysisReportTest, NumbersUseTheUsersDecimalSeparator) {
@@ -106,7 +108,7 @@ TEST_F(AnalysisReportTest, NumbersUseTheUsersDecimalSeparator) {
           {"mtp1", "100"},
           {"prys", "2.476"}});
     numfmt::setDecimalSeparator(',');
-    const auto lines = AnalysisReport::build(glazes, 6.125);
+    const auto lines = AnalysisReport::build(GlazeMapper::current(glazes), 6.125);
     EXPECT_EQ(lines[6], "Berekend van : 1190 gr. C tot: 1230 gr. C");
     EXPECT_EQ(lines[9], " 1,000 CaO          ");
     EXPECT_EQ(lines[12], "Krijt                                     100,0");

@@ -2,6 +2,7 @@
 #include "glaze/BatchWeights.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
+#include "store/RecordMapper.h"
 #include "support/EngineFixtures.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(BatchWeightsTest, StarterSeladonForTwoAndAHalfKilos) {
     glazes.openPacket(std::move(*packet));
     ASSERT_TRUE(glazes.findKey("Seladon"));
 
-    const BatchWeights batch = BatchWeights::compute(glazes, 2500);
+    const BatchWeights batch = BatchWeights::compute(GlazeMapper::current(glazes), 2500);
     struct Expected {
         const char* name;
         double grams;
@@ -61,7 +62,7 @@ TEST(BatchWeightsTest, SkipsBlankNamesAndZeroAmountsAndKeepsSlotOrder) {
                                      {"tvs3", "Kobaltcarbonaat"},
                                      {"tvp3", "0.5"}}}));
     glazes.first();
-    const BatchWeights batch = BatchWeights::compute(glazes, 200);
+    const BatchWeights batch = BatchWeights::compute(GlazeMapper::current(glazes), 200);
     ASSERT_EQ(batch.rows.size(), 3u);
     EXPECT_EQ(batch.rows[0].name, "Veldspaat");
     EXPECT_DOUBLE_EQ(batch.rows[0].grams, 120);

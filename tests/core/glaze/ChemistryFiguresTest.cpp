@@ -3,6 +3,7 @@
 #include "engine/OxideMolarMass.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "support/EngineFixtures.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,9 @@ protected:
         if (glazes.active()) glazes.close();
         glazes.openPacket(glazesPacket({glaze}));
         glazes.first();
-        return ChemistryFigures::compute(glazes, materials, masses, set ? &factorSet(set) : nullptr);
+        return ChemistryFigures::compute(GlazeMapper::current(glazes),
+                                         MaterialLookup(MaterialMapper::all(materials)), masses,
+                                         set ? &factorSet(set) : nullptr);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "glaze/ChemistryDataFiles.h"
 #include "model/TableLayouts.h"
 #include "store/PacketCodec.h"
+#include "store/RecordMapper.h"
 #include "support/EngineFixtures.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,9 @@ ChemistryFigures figuresOf(const Values& formula) {
     glazes.openPacket(glazesPacket({formula}));
     glazes.first();
     View materials("MatCDS");
-    return ChemistryFigures::compute(glazes, materials, MolarMassTable::builtIn(), nullptr);
+    return ChemistryFigures::compute(GlazeMapper::current(glazes),
+                                     MaterialLookup(MaterialMapper::all(materials)),
+                                     MolarMassTable::builtIn(), nullptr);
 }
 
 std::vector<std::string> names(const std::vector<const LimitSets::Set*>& sets) {
@@ -130,7 +133,8 @@ TEST(LimitSetsTest, EveryExampleGlazeIsInsideTheLimitsOfItsCones) {
     ASSERT_FALSE(glazes.isEmpty());
     for (glazes.first(); !glazes.eof(); glazes.next()) {
         SCOPED_TRACE(glazes.asText("naam"));
-        const auto figures = ChemistryFigures::compute(glazes, materials, masses, nullptr);
+        const auto figures = ChemistryFigures::compute(
+            GlazeMapper::current(glazes), MaterialLookup(MaterialMapper::all(materials)), masses, nullptr);
         const auto fit = dataSets().bestFit(glazes.asText("skva"), glazes.asText("sktt"), figures);
         ASSERT_NE(fit.set, nullptr);
         for (const auto& v : fit.outside)

@@ -2,7 +2,10 @@
 #include "materials/MaterialRename.h"
 #include "model/TableLayouts.h"
 #include "store/AtomicFile.h"
+#include "store/DataFiles.h"
+#include "store/GlazeBook.h"
 #include "store/PacketCodec.h"
+#include "store/View.h"
 #include "support/EngineFixtures.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempDir.h"
@@ -86,9 +89,8 @@ TEST_F(MaterialRenameTest, YesReplacesEverySlotOfEveryGlazeUsingTheName) {
     ASSERT_TRUE(view.findKey("Alles"));
     EXPECT_EQ(view.asNumber("mtp1"), 30.0);
     EXPECT_EQ(view.asNumber("tvp2"), 2.0);
-    EXPECT_EQ(MaterialRename::countGlazes(view, "Kwarts"), 0);
-    EXPECT_EQ(MaterialRename::countGlazes(view, "Kwarts 200 mesh"), 2);
-    EXPECT_EQ(view.asText("naam"), "Alles"); // counting does not move the current row
+    EXPECT_EQ(MaterialRename::countGlazes(file, "Kwarts"), 0);
+    EXPECT_EQ(MaterialRename::countGlazes(file, "Kwarts 200 mesh"), 2);
 }
 
 TEST_F(MaterialRenameTest, NoLeavesTheGlazesFileByteForByte) {
@@ -152,15 +154,17 @@ TEST_F(MaterialRenameTest, FailingWriteLeavesTheFileWhole) {
     EXPECT_EQ(files, 1); // no temporary file left behind
 }
 
-TEST_F(MaterialRenameTest, ReplaceInAnOpenViewPostsEachChangedGlaze) {
-    View view("GlzCDS", file);
-    view.open();
-    EXPECT_EQ(MaterialRename::replaceInView(view, "Kwarts", "Silica"), 2);
-    EXPECT_EQ(view.state(), ViewState::Browse);
-    EXPECT_TRUE(view.changedSinceOpen());
-    EXPECT_EQ(MaterialRename::countGlazes(view, "Silica"), 2);
-    view.setFileName({}); // the file itself is the other tests' business
-    view.close();
+TEST_F(MaterialRenameTest, TheGlazeBookRenamesInItsRecipesAndWritesOnSave) {
+    GlazeBook book(dir.path().string());
+    std::filesystem::rename(file, DataFiles::glazes(dir.path().string()));
+    writePacketFile(DataFiles::materials(dir.path().string()), materialsPacket({{{"naam", "Kwarts"}}}));
+    book.load();
+    EXPECT_EQ(book.glazesUsing("Kwarts"), (std::vector<std::string>{"Alleen toevoeging", "Alles"}));
+    EXPECT_EQ(book.renameInRecipes("Kwarts", "Silica"), 2);
+    EXPECT_TRUE(book.glazesUsing("Kwarts").empty());
+    EXPECT_EQ(book.glazeView().state(), ViewState::Browse);
+    book.close();
+    EXPECT_EQ(MaterialRename::countGlazes(DataFiles::glazes(dir.path().string()), "Silica"), 2);
 }
 
 } // namespace

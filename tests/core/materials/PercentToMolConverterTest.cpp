@@ -2,6 +2,7 @@
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "support/EngineFixtures.h"
 #include "support/RecordingPrompter.h"
 
@@ -103,7 +104,7 @@ TEST_F(ConverterTest, WorkedExamples) {
         Values record{{"naam", "X"}, {"molproc", "P"}, {"molg", "1"}, {"mgo", "3"}};
         record.insert(record.end(), c.percentages.begin(), c.percentages.end());
         open(record);
-        ASSERT_TRUE(PercentToMolConverter::convert(materials, prompter));
+        ASSERT_TRUE(convertCurrentMaterial(materials, prompter));
         EXPECT_EQ(materials.state(), ViewState::Browse);
         for (const auto& oxide : OxideCatalogue::all()) {
             const std::string stem(oxide.stem);
@@ -140,8 +141,8 @@ TEST_F(ConverterTest, ImpliedLossOnIgnition) {
         Values record{{"naam", "X"}, {"molproc", "P"}};
         record.insert(record.end(), c.percentages.begin(), c.percentages.end());
         open(record);
-        EXPECT_NEAR(PercentToMolConverter::impliedLoss(materials), c.loss, 1e-12);
-        EXPECT_EQ(PercentToMolConverter::impliedLossText(materials), c.text);
+        EXPECT_NEAR(PercentToMolConverter::impliedLoss(MaterialMapper::current(materials)), c.loss, 1e-12);
+        EXPECT_EQ(PercentToMolConverter::impliedLossText(MaterialMapper::current(materials)), c.text);
     }
 }
 
@@ -168,9 +169,9 @@ TEST_F(ConverterTest, ComputeReportsTheBasisAndTheLoss) {
 
 TEST_F(ConverterTest, RunningTwiceGivesTheSameResult) {
     open({{"naam", "X"}, {"molproc", "P"}, {"k2oproc", "16.9"}, {"al2o3proc", "18.4"}, {"sio2proc", "64.7"}});
-    ASSERT_TRUE(PercentToMolConverter::convert(materials, prompter));
+    ASSERT_TRUE(convertCurrentMaterial(materials, prompter));
     const double first = materials.asNumber("molg");
-    ASSERT_TRUE(PercentToMolConverter::convert(materials, prompter));
+    ASSERT_TRUE(convertCurrentMaterial(materials, prompter));
     EXPECT_EQ(materials.asNumber("molg"), first);
     EXPECT_DOUBLE_EQ(materials.asNumber("k2oproc"), 16.9);
 }
@@ -193,7 +194,7 @@ TEST_F(ConverterTest, RefusalsChangeNothing) {
         RecordingPrompter p;
         materials.close();
         open(c.record);
-        EXPECT_FALSE(PercentToMolConverter::convert(materials, p));
+        EXPECT_FALSE(convertCurrentMaterial(materials, p));
         EXPECT_EQ(p.texts(), std::vector<std::string>{c.message});
         EXPECT_FALSE(materials.changedSinceOpen());
         EXPECT_EQ(materials.state(), ViewState::Browse);
@@ -204,7 +205,7 @@ TEST_F(ConverterTest, RefusalsChangeNothing) {
 TEST_F(ConverterTest, EmptyTableIsNotInPercentages) {
     materials.declareFields(TableLayouts::materials());
     materials.openPacket(materialsPacket({}));
-    EXPECT_FALSE(PercentToMolConverter::convert(materials, prompter));
+    EXPECT_FALSE(convertCurrentMaterial(materials, prompter));
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kNotPercent});
 }
 
@@ -216,7 +217,7 @@ TEST_F(ConverterTest, RecordBeingInsertedIsPosted) {
     materials.setText("molproc", "P");
     materials.setNumber("caoproc", 50);
     materials.setNumber("sio2proc", 50);
-    ASSERT_TRUE(PercentToMolConverter::convert(materials, prompter));
+    ASSERT_TRUE(convertCurrentMaterial(materials, prompter));
     EXPECT_EQ(materials.state(), ViewState::Browse);
     EXPECT_EQ(materials.recordCount(), 1);
     // 100 % in all: W = 100 / (50 / 56.1) = 112.2.

@@ -66,8 +66,8 @@ protected:
 // 2.2 mol. Weights: whiting 70.07, quartz 2.2 x 60.1 = 132.22, kaolin
 // 0.3 x 258.2 = 77.46, carbonate 0.3 x 138.2 = 41.46; 321.21 in all.
 TEST_P(GlazeSubstitutionTest, FeldsparReplacedByTwoOthers) {
-    const auto found =
-        GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, "Kaliveldspaat", {"Kaliumcarbonaat", "Kaolien"});
+    const auto found = GlazeSubstitution::solve(dm.materialLookup(), dm.currentGlaze(), "Kaliveldspaat",
+                                                {"Kaliumcarbonaat", "Kaolien"});
     const auto& r = found.recipe;
     ASSERT_TRUE(r.solved) << r.message;
     EXPECT_EQ(r.names, (std::vector<std::string>{"Krijt", "Kwarts", "Kaliumcarbonaat", "Kaolien"}));
@@ -93,7 +93,8 @@ TEST_P(GlazeSubstitutionTest, FeldsparReplacedByTwoOthers) {
 TEST_P(GlazeSubstitutionTest, FeldsparThatCannotBeMatchedGivesTheClosest) {
     // Soda feldspar brings no K2O: all 0.3 of it is missed and the same amount
     // of Na2O comes in, so the deviation is at least 0.6.
-    const auto found = GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, "Kaliveldspaat", {"Natronveldspaat"});
+    const auto found = GlazeSubstitution::solve(dm.materialLookup(), dm.currentGlaze(), "Kaliveldspaat",
+                                                {"Natronveldspaat"});
     ASSERT_TRUE(found.recipe.solved);
     EXPECT_GE(found.recipe.deviation, 0.6 - 1e-9);
     for (const auto& name : found.recipe.names)
@@ -101,16 +102,20 @@ TEST_P(GlazeSubstitutionTest, FeldsparThatCannotBeMatchedGivesTheClosest) {
 }
 
 TEST_P(GlazeSubstitutionTest, UnknownOrAbsentNamesAreRefused) {
-    EXPECT_THROW(GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, "Kaolien", {"Kwarts"}), SolverError);
-    EXPECT_THROW(GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, "Kaliveldspaat", {"Onbekend"}), SolverError);
-    EXPECT_THROW(GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, "Kaliveldspaat", {}), SolverError);
+    EXPECT_THROW(GlazeSubstitution::solve(dm.materialLookup(), dm.currentGlaze(), "Kaolien", {"Kwarts"}),
+                 SolverError);
+    EXPECT_THROW(
+        GlazeSubstitution::solve(dm.materialLookup(), dm.currentGlaze(), "Kaliveldspaat", {"Onbekend"}),
+        SolverError);
+    EXPECT_THROW(GlazeSubstitution::solve(dm.materialLookup(), dm.currentGlaze(), "Kaliveldspaat", {}),
+                 SolverError);
 }
 
 // The new glaze, calculated by the glaze calculation, has the formula the
 // solver promised; the original is untouched.
 TEST_P(GlazeSubstitutionTest, StoredResultCalculatesToTheAchievedFormula) {
-    const auto found =
-        GlazeSubstitution::solve(dm.MatCDS, dm.GlzCDS, "Kaliveldspaat", {"Kaliumcarbonaat", "Kaolien"});
+    const auto found = GlazeSubstitution::solve(dm.materialLookup(), dm.currentGlaze(), "Kaliveldspaat",
+                                                {"Kaliumcarbonaat", "Kaolien"});
     NewGlaze glaze = NewGlaze::fromResult("Mat wit zonder veldspaat", found.recipe);
     glaze.additions = found.additions;
     NewGlazeWriter::store(dm, glaze);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "glaze/SlotChoice.h"
 #include "glaze/GlazeCategories.h"
 #include "model/TableLayouts.h"
+#include "store/RecordMapper.h"
 #include "support/EngineFixtures.h"
 
 #include <gtest/gtest.h>
@@ -11,34 +11,40 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class SlotChoiceTest : public ::testing::Test {
+class RecipeChoiceTest : public ::testing::Test {
 protected:
-    View glazes{"GlzCDS"};
+    Recipe recipe;
     void open(const Values& record) {
+        View glazes{"GlzCDS"};
         glazes.declareFields(TableLayouts::glazes());
         glazes.openPacket(glazesPacket({record}));
+        recipe = GlazeMapper::current(glazes).recipe;
+    }
+    Names offered(int kind) const {
+        const auto slotKind = slotKindFromNumber(kind);
+        return slotKind ? recipe.trimmedNames(*slotKind) : Names{};
     }
 };
 
-TEST_F(SlotChoiceTest, RecipeNamesAreTrimmedKeptInSlotOrderAndRepeated) {
+TEST_F(RecipeChoiceTest, RecipeNamesAreTrimmedKeptInSlotOrderAndRepeated) {
     open({{"mat1", "Kaolien"},
           {"mat2", "   "},
           {"mat3", " Kwarts "},
           {"mat4", "Kaolien"},
           {"mat12", "Talk"},
           {"tvs1", "Rutiel"}});
-    EXPECT_EQ(SlotChoice::offeredNames(glazes, 1), (Names{"Kaolien", "Kwarts", "Kaolien", "Talk"}));
-    EXPECT_EQ(SlotChoice::offeredNames(glazes, 2), (Names{"Rutiel"}));
-    EXPECT_TRUE(SlotChoice::offeredNames(glazes, 0).empty());
-    EXPECT_TRUE(SlotChoice::offeredNames(glazes, 3).empty());
+    EXPECT_EQ(offered(1), (Names{"Kaolien", "Kwarts", "Kaolien", "Talk"}));
+    EXPECT_EQ(offered(2), (Names{"Rutiel"}));
+    EXPECT_TRUE(offered(0).empty());
+    EXPECT_TRUE(offered(3).empty());
 }
 
-TEST_F(SlotChoiceTest, BlankAdditionsOfferNothing) {
+TEST_F(RecipeChoiceTest, BlankAdditionsOfferNothing) {
     open({{"mat1", "Kaolien"}});
-    EXPECT_TRUE(SlotChoice::offeredNames(glazes, 2).empty());
+    EXPECT_TRUE(offered(2).empty());
 }
 
-TEST_F(SlotChoiceTest, ChoiceMapsToTheStoredNameOfItsSlot) {
+TEST_F(RecipeChoiceTest, ChoiceMapsToTheStoredNameOfItsSlot) {
     open({{"mat1", "Kaolien"},
           {"mat2", " Kwarts "},
           {"mat3", "Kwarts"},
@@ -58,7 +64,7 @@ TEST_F(SlotChoiceTest, ChoiceMapsToTheStoredNameOfItsSlot) {
         {1, "", ""},               // no choice
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SlotChoice::storedName(glazes, c.kind, c.choice), c.stored) << c.choice;
+        EXPECT_EQ(recipe.storedName(*slotKindFromNumber(c.kind), c.choice), c.stored) << c.choice;
 }
 
 TEST(GlazeCategoriesTest, ThirtyThreeCategoriesThatFitTheField) {

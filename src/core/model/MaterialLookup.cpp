@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/MaterialLookup.h"
+#include "model/MaterialLookup.h"
 
-#include "store/View.h"
+#include "model/Material.h"
 
 #include <cstring>
 
@@ -40,31 +40,22 @@ bool sameName(const std::string& stored, std::string_view name) {
     return stored.size() == name.size() && std::memcmp(stored.data(), name.data(), name.size()) == 0;
 }
 
-double numberOrZero(const Packet& packet, const Row& row, int field) {
-    const double value = packet.number(row, field);
+double numberOrZero(double value) {
     return isNullNumber(value) ? 0.0 : value;
 }
 } // namespace
 
-MaterialLookup::MaterialLookup(const View& materials) {
-    const Packet& packet = materials.packet();
-    const int naam = materials.fieldIndex("naam");
-    const int molg = materials.fieldIndex("molg");
-    const int prys = materials.fieldIndex("prys");
-    std::array<int, OxideCatalogue::count> oxideFields{};
-    for (const auto& oxide : OxideCatalogue::all())
-        oxideFields[static_cast<std::size_t>(oxide.position - 1)] = materials.fieldIndex(oxide.stem);
-
+MaterialLookup::MaterialLookup(const std::vector<Material>& materials) {
     std::size_t capacity = 16;
-    while (capacity < 2 * packet.rows.size())
+    while (capacity < 2 * materials.size())
         capacity *= 2;
     slots_.assign(capacity, Slot{});
     mask_ = capacity - 1;
-    materials_.reserve(packet.rows.size());
-    names_.reserve(packet.rows.size());
-    for (std::size_t r = 0; r < packet.rows.size(); ++r) {
-        const Row& row = packet.rows[r];
-        const std::string& name = packet.text(row, naam);
+    materials_.reserve(materials.size());
+    names_.reserve(materials.size());
+    for (std::size_t r = 0; r < materials.size(); ++r) {
+        const Material& material = materials[r];
+        const std::string& name = material.naam;
         const std::size_t hash = hashName(name);
         std::size_t at = hash & mask_;
         bool known = false;
@@ -79,10 +70,10 @@ MaterialLookup::MaterialLookup(const View& materials) {
         slots_[at] = {hash, size()};
         MaterialData data;
         data.row = static_cast<int>(r);
-        data.molg = numberOrZero(packet, row, molg);
-        data.prys = numberOrZero(packet, row, prys);
-        for (std::size_t k = 0; k < oxideFields.size(); ++k) {
-            data.oxides[k] = numberOrZero(packet, row, oxideFields[k]);
+        data.molg = numberOrZero(material.molg);
+        data.prys = numberOrZero(material.prys);
+        for (std::size_t k = 0; k < data.oxides.size(); ++k) {
+            data.oxides[k] = numberOrZero(material.oxides[k]);
             if (data.oxides[k] != 0.0)
                 data.present[static_cast<std::size_t>(data.presentCount++)] = static_cast<std::uint8_t>(k);
         }

@@ -10,12 +10,12 @@
 
 namespace kelvora {
 
-class View;
+struct Material;
 
-// What a calculation needs of one material, read once from the materials view.
+// What a calculation needs of one material, read once from its value.
 // Empty fields read as 0.
 struct MaterialData {
-    int row = -1; // the material's row in the view it was read from
+    int row = -1; // the material's position in the list it was built from
     double molg = 0.0;
     double prys = 0.0;
     std::array<double, OxideCatalogue::count> oxides{}; // molar analysis, catalogue order
@@ -25,20 +25,23 @@ struct MaterialData {
     int presentCount = 0;
 };
 
-// The materials by name, built once per opening of the materials view: a
-// recipe names its materials again and again, and a hash lookup keeps every
-// slot's lookup independent of the size of the table. Names match exactly
-// (case and blanks count); of several materials with one name the first in
-// the view's order wins, so with the view ordered by "naam" it is the first
-// in name order.
+// The material catalogue: the materials by name, built once from their
+// values: a recipe names its materials again and again, and a hash lookup
+// keeps every slot's lookup independent of the size of the table. Names
+// match exactly (case and blanks count); of several materials with one name
+// the first in the list wins, so with the list ordered by name it is the
+// first in name order.
 class MaterialLookup {
 public:
     MaterialLookup() = default;
-    // Reads every row of an open view holding the materials layout.
-    explicit MaterialLookup(const View& materials);
+    explicit MaterialLookup(const std::vector<Material>& materials);
 
     // The material named exactly `name`, or nullptr.
     const MaterialData* find(std::string_view name) const;
+    // The name of an entry found by find().
+    const std::string& nameOf(const MaterialData& data) const {
+        return names_[static_cast<std::size_t>(&data - materials_.data())];
+    }
     int size() const { return static_cast<int>(materials_.size()); }
 
 private:
