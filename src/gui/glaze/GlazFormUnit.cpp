@@ -875,7 +875,7 @@ void TGlazForm::ReceptZoekenButtonClick() {
         receptZoeken_->reloadMaterials();
     }
     // The search starts from the formula and materials of the glaze shown.
-    if (glazes()->active() && !glazes()->isEmpty()) receptZoeken_->setTargetFromGlaze(*glazes());
+    if (glazes()->active() && !glazes()->isEmpty()) receptZoeken_->setTargetFromGlaze(dataModule_.currentGlaze());
     receptZoeken_->open();
 }
 

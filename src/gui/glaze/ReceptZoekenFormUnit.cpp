@@ -203,12 +203,10 @@ void TReceptZoekenForm::reloadMaterials() {
     const auto picked = pickedMaterials();
     filling_ = true;
     MateriaalLijst->clear();
-    const View& materials = dm_.MatCDS;
-    if (materials.active() && materials.hasField("naam")) {
-        const int naam = materials.fieldIndex("naam");
+    {
         QStringList names;
-        for (int row = 0; row < materials.recordCount(); ++row) {
-            const QString name = qs(materials.textAt(row, naam));
+        for (const Material& material : dm_.book().materials()) {
+            const QString name = qs(material.naam);
             if (!name.trimmed().isEmpty() && !names.contains(name)) names << name;
         }
         for (const auto& name : names) {
@@ -250,18 +248,16 @@ void TReceptZoekenForm::setMaterials(const std::vector<std::string>& names) {
     scheduleSolve();
 }
 
-void TReceptZoekenForm::setTargetFromGlaze(const View& glazes) {
+void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
     filling_ = true;
     for (const auto& oxide : OxideCatalogue::all()) {
-        const double value = glazes.asNumber(oxide.stem);
+        const double value = glaze.oxide(oxide.stem);
         FormuleTabel->setItem(oxide.position - 1, DoelColumn,
                               new QTableWidgetItem(value == 0.0 ? QString() : qs(numfmt::floatText(value))));
     }
     std::vector<std::string> names;
-    for (int n = 1; n <= 12; ++n) {
-        const std::string name = glazes.asText("mat" + std::to_string(n));
-        if (!QString::fromStdString(name).trimmed().isEmpty()) names.push_back(name);
-    }
+    for (const auto& slot : glaze.recipe.recipeSlots)
+        if (!Recipe::isBlank(slot.name)) names.push_back(slot.name);
     DoelCB->setCurrentIndex(FormulaGoal);
     filling_ = false;
     setMaterials(names);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "model/Glaze.h"
 #include "solver/RecipeSolver.h"
 
 #include <QDialog>
@@ -30,7 +31,7 @@ public:
     TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* parent = nullptr);
 
     // Target formula from a glaze's stored formula; its materials are picked.
-    void setTargetFromGlaze(const View& glazes);
+    void setTargetFromGlaze(const Glaze& glaze);
     // Ranges as plain data (a limit set, say); switches to the cheapest recipe.
     void setRanges(const std::vector<OxideRange>& ranges);
     // Picks the named materials (and only those).
