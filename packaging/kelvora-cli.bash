@@ -16,7 +16,7 @@ _kelvora_cli() {
     fi
 
     if ((cword == i)); then
-        local first="list show export new-table calc report calc-all convert import"
+        local first="list show export new-table calc report calc-all recalc-using convert import"
         ((i == 1)) && first+=" --db --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
@@ -45,10 +45,10 @@ _kelvora_cli() {
                 3) mapfile -t COMPREPLY < <(compgen -W "--xml" -- "$cur") ;;
             esac
             ;;
-        calc | report | convert)
+        calc | report | convert | recalc-using)
             if ((arg == 1)); then
                 local table=glazes
-                [[ $command == convert ]] && table=materials
+                [[ $command == convert || $command == recalc-using ]] && table=materials
                 local IFS=$'\n'
                 mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list "$table" 2>/dev/null)" -- "$cur")
                 compopt -o filenames 2>/dev/null
