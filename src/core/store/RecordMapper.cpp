@@ -142,6 +142,16 @@ template <typename Value> const std::vector<Access<Value>>& access() {
         return materialAccess();
 }
 
+// A row's value read straight from its slots: the calculation's fast paths
+// read some sixty of them per run.
+inline double numberIn(const Packet& packet, const Row& row, int field) {
+    return row.num.empty() ? kNullNumber : row.num[at(packet.slot(field))];
+}
+inline const std::string& textIn(const Packet& packet, const Row& row, int field) {
+    static const std::string empty;
+    return row.text.empty() ? empty : row.text[at(packet.slot(field))];
+}
+
 bool holdsText(FieldType type) {
     return type == FieldType::Text || type == FieldType::Memo;
 }
@@ -215,8 +225,8 @@ void RecordMapper<Value>::read(const Packet& packet, const Row& row, Value& valu
         // The calculation reads only the recipe, for every run: field by
         // field without the general accessors.
         if (parts == FieldParts::Recipe && !lacksFields_) {
-            auto text = [&](std::size_t i, std::string& to) { to.assign(packet.text(row, positions_[i])); };
-            auto number = [&](std::size_t i) { return packet.number(row, positions_[i]); };
+            auto text = [&](std::size_t i, std::string& to) { to.assign(textIn(packet, row, positions_[i])); };
+            auto number = [&](std::size_t i) { return numberIn(packet, row, positions_[i]); };
             text(kFirstLine - 1, value.recipe.molp);
             for (std::size_t n = 0; n < value.recipe.recipeSlots.size(); ++n) {
                 auto& slot = value.recipe.recipeSlots[n];
@@ -317,7 +327,7 @@ void RecordMapper<Value>::applyTo(View& view, const Value& value, unsigned parts
             auto put = [&](std::size_t i, double number) {
                 const int position = positions_[i];
                 const Row& row = packet.rows[at(view.recNo())];
-                if (!sameNumber(number, packet.number(row, position))) view.setNumber(position, number);
+                if (!sameNumber(number, numberIn(packet, row, position))) view.setNumber(position, number);
             };
             put(2, value.prys);
             put(4, value.tmpv);
