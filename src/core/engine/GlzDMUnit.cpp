@@ -56,7 +56,7 @@ bool TGlzDM::CalcGlaze(bool basicNotToOne, bool percentNotToHundred) {
     MatCDS.setIndexFieldNames("naam");
     const MaterialLookup& materials = book_.catalogue();
     // Only the recipe is read, and only what the run produces written back.
-    if (!GlzCDS.active() || !glazeMapper().readCurrent(GlzCDS, glaze_, FieldParts::Recipe)) glaze_ = Glaze();
+    if (!GlzCDS.active() || !glazeMapper().readCurrent(GlzCDS, glaze_, FieldParts::Input)) glaze_ = Glaze();
     const CalcResult result = calculate(glaze_.recipe, materials, {basicNotToOne, percentNotToHundred});
     for (const auto& text : result.messages)
         prompter_.message(text);

@@ -45,41 +45,56 @@ double numberOrZero(double value) {
 }
 } // namespace
 
-MaterialLookup::MaterialLookup(const std::vector<Material>& materials) {
+MaterialLookup::MaterialLookup(const std::vector<Material>& materials) : MaterialLookup(materials.size()) {
+    for (const Material& material : materials)
+        add(material);
+}
+
+MaterialLookup::MaterialLookup(std::size_t expected) {
     std::size_t capacity = 16;
-    while (capacity < 2 * materials.size())
+    while (capacity < 2 * expected)
         capacity *= 2;
     slots_.assign(capacity, Slot{});
     mask_ = capacity - 1;
-    materials_.reserve(materials.size());
-    names_.reserve(materials.size());
-    for (std::size_t r = 0; r < materials.size(); ++r) {
-        const Material& material = materials[r];
-        const std::string& name = material.naam;
-        const std::size_t hash = hashName(name);
-        std::size_t at = hash & mask_;
-        bool known = false;
-        for (; slots_[at].entry >= 0; at = (at + 1) & mask_) {
-            const Slot& slot = slots_[at];
-            if (slot.hash == hash && sameName(names_[static_cast<std::size_t>(slot.entry)], name)) {
-                known = true; // a later material of the same name is never found
-                break;
-            }
+    materials_.reserve(expected);
+    names_.reserve(expected);
+}
+
+void MaterialLookup::add(const Material& material) {
+    // The table stays at most half full, however many are added.
+    if (2 * (materials_.size() + 1) > slots_.size()) {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(old.size() * 2, Slot{});
+        mask_ = slots_.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.entry < 0) continue;
+            std::size_t at = slot.hash & mask_;
+            while (slots_[at].entry >= 0)
+                at = (at + 1) & mask_;
+            slots_[at] = slot;
         }
-        if (known) continue;
-        slots_[at] = {hash, size()};
-        MaterialData data;
-        data.row = static_cast<int>(r);
-        data.molg = numberOrZero(material.molg);
-        data.prys = numberOrZero(material.prys);
-        for (std::size_t k = 0; k < data.oxides.size(); ++k) {
-            data.oxides[k] = numberOrZero(material.oxides[k]);
-            if (data.oxides[k] != 0.0)
-                data.present[static_cast<std::size_t>(data.presentCount++)] = static_cast<std::uint8_t>(k);
-        }
-        materials_.push_back(data);
-        names_.push_back(name);
     }
+    const int row = static_cast<int>(position_++);
+    const std::string& name = material.naam;
+    const std::size_t hash = hashName(name);
+    std::size_t at = hash & mask_;
+    for (; slots_[at].entry >= 0; at = (at + 1) & mask_) {
+        const Slot& slot = slots_[at];
+        // A later material of the same name is never found.
+        if (slot.hash == hash && sameName(names_[static_cast<std::size_t>(slot.entry)], name)) return;
+    }
+    slots_[at] = {hash, size()};
+    MaterialData data;
+    data.row = row;
+    data.molg = numberOrZero(material.molg);
+    data.prys = numberOrZero(material.prys);
+    for (std::size_t k = 0; k < data.oxides.size(); ++k) {
+        data.oxides[k] = numberOrZero(material.oxides[k]);
+        if (data.oxides[k] != 0.0)
+            data.present[static_cast<std::size_t>(data.presentCount++)] = static_cast<std::uint8_t>(k);
+    }
+    materials_.push_back(data);
+    names_.push_back(name);
 }
 
 const MaterialData* MaterialLookup::find(std::string_view name) const {

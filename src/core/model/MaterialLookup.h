@@ -35,6 +35,9 @@ class MaterialLookup {
 public:
     MaterialLookup() = default;
     explicit MaterialLookup(const std::vector<Material>& materials);
+    // Built one material at a time, in order; `expected` sizes the table.
+    explicit MaterialLookup(std::size_t expected);
+    void add(const Material& material);
 
     // The material named exactly `name`, or nullptr.
     const MaterialData* find(std::string_view name) const;
@@ -55,6 +58,7 @@ private:
     std::vector<std::string> names_; // parallel to materials_
     std::vector<Slot> slots_;
     std::size_t mask_ = 0;
+    std::size_t position_ = 0; // of the next material added, duplicates counted
 };
 
 } // namespace kelvora

@@ -78,7 +78,9 @@ std::optional<Material> GlazeBook::findMaterial(const std::string& name) const {
 
 const MaterialLookup& GlazeBook::catalogue() {
     if (!catalogueValid_) {
-        catalogue_ = MaterialLookup(materials());
+        catalogue_ = MaterialLookup(static_cast<std::size_t>(materials_.recordCount()));
+        MaterialMapper::forEach(materials_, FieldParts::Input,
+                                [this](const Material& m) { catalogue_.add(m); });
         catalogueValid_ = true;
     }
     return catalogue_;

@@ -69,14 +69,14 @@ const std::vector<Access<Glaze>>& glazeAccess() {
             textField<G>("tstd", [](G& g, int) { return &g.tstd; }),
             textField<G>("levm", [](G& g, int) { return &g.levm; }),
             textField<G>("imgf", [](G& g, int) { return &g.imgf; }),
-            part(textField<G>("molp", [](G& g, int) { return &g.recipe.molp; }), FieldParts::Recipe),
+            part(textField<G>("molp", [](G& g, int) { return &g.recipe.molp; }), FieldParts::Input),
         };
-        constexpr unsigned both = FieldParts::Recipe | FieldParts::Result;
+        constexpr unsigned both = FieldParts::Input | FieldParts::Result;
         for (int n = 1; n <= Recipe::slotCount; ++n) {
             f.push_back(part(textField<G>(
                                  SlotFields::name(SlotKind::Recipe, n),
                                  [](G& g, int i) { return &g.recipe.recipeSlots[at(i)].name; }, n - 1),
-                             FieldParts::Recipe));
+                             FieldParts::Input));
             f.push_back(part(numberField<G>(
                                  SlotFields::amount(SlotKind::Recipe, n),
                                  [](G& g, int i) { return &g.recipe.recipeSlots[at(i)].mtp; }, n - 1),
@@ -90,11 +90,11 @@ const std::vector<Access<Glaze>>& glazeAccess() {
             f.push_back(part(textField<G>(
                                  SlotFields::name(SlotKind::Addition, n),
                                  [](G& g, int i) { return &g.recipe.additions[at(i)].name; }, n - 1),
-                             FieldParts::Recipe));
+                             FieldParts::Input));
             f.push_back(part(numberField<G>(
                                  SlotFields::amount(SlotKind::Addition, n),
                                  [](G& g, int i) { return &g.recipe.additions[at(i)].tvp; }, n - 1),
-                             FieldParts::Recipe));
+                             FieldParts::Input));
         }
         for (const auto& oxide : OxideCatalogue::all())
             f.push_back(part(numberField<G>(
@@ -116,10 +116,10 @@ const std::vector<Access<Material>>& materialAccess() {
     using M = Material;
     static const std::vector<Access<M>> fields = [] {
         std::vector<Access<M>> f{
-            textField<M>("naam", [](M& m, int) { return &m.naam; }),
+            part(textField<M>("naam", [](M& m, int) { return &m.naam; }), FieldParts::Input),
             textField<M>("omsc", [](M& m, int) { return &m.omsc; }),
-            numberField<M>("prys", [](M& m, int) { return &m.prys; }),
-            numberField<M>("molg", [](M& m, int) { return &m.molg; }),
+            part(numberField<M>("prys", [](M& m, int) { return &m.prys; }), FieldParts::Input),
+            part(numberField<M>("molg", [](M& m, int) { return &m.molg; }), FieldParts::Input),
             textField<M>("levr", [](M& m, int) { return &m.levr; }),
             textField<M>("besc", [](M& m, int) { return &m.besc; }),
         };
@@ -224,8 +224,10 @@ void RecordMapper<Value>::read(const Packet& packet, const Row& row, Value& valu
     if constexpr (std::is_same_v<Value, Glaze>) {
         // The calculation reads only the recipe, for every run: field by
         // field without the general accessors.
-        if (parts == FieldParts::Recipe && !lacksFields_) {
-            auto text = [&](std::size_t i, std::string& to) { to.assign(textIn(packet, row, positions_[i])); };
+        if (parts == FieldParts::Input && !lacksFields_) {
+            auto text = [&](std::size_t i, std::string& to) {
+                to.assign(textIn(packet, row, positions_[i]));
+            };
             auto number = [&](std::size_t i) { return numberIn(packet, row, positions_[i]); };
             text(kFirstLine - 1, value.recipe.molp);
             for (std::size_t n = 0; n < value.recipe.recipeSlots.size(); ++n) {
@@ -257,9 +259,10 @@ void RecordMapper<Value>::read(const Packet& packet, const Row& row, Value& valu
         const auto& field = fields[i];
         const int position = positions_[i];
         if (field.text)
-            field.textOf(value, field.arg)->assign(packet.text(row, position)); // reuses the value's storage
+            field.textOf(value, field.arg)
+                ->assign(textIn(packet, row, position)); // reuses the value's storage
         else
-            *field.numberOf(value, field.arg) = packet.number(row, position);
+            *field.numberOf(value, field.arg) = numberIn(packet, row, position);
     }
 }
 
@@ -305,14 +308,14 @@ template <typename Value> Value RecordMapper<Value>::current(const View& view) {
     return value;
 }
 
-template <typename Value> std::vector<Value> RecordMapper<Value>::all(const View& view) {
+template <typename Value> std::vector<Value> RecordMapper<Value>::all(const View& view, unsigned parts) {
     std::vector<Value> values;
     if (!view.active()) return values;
     const Packet& packet = view.packet();
     const RecordMapper mapper(packet);
     values.resize(packet.rows.size());
     for (std::size_t r = 0; r < packet.rows.size(); ++r)
-        mapper.read(packet, packet.rows[r], values[r]);
+        mapper.read(packet, packet.rows[r], values[r], parts);
     return values;
 }
 

@@ -20,10 +20,11 @@ namespace kelvora {
 // A table that lacks one of the fields reads it as empty and is not written
 // there. Writing back a value read from a row leaves the row as it was, so a
 // table read and written without changes keeps its bytes.
-// Parts of a record, to read or write only some of its fields: a glaze's
-// recipe, or what its calculation stores. Every field is in All.
+// Parts of a record, to read or write only some of its fields: what a
+// calculation reads (a glaze's recipe; a material's name, price, weight and
+// formula), and what a glaze's calculation stores. Every field is in All.
 struct FieldParts {
-    static constexpr unsigned Other = 1, Recipe = 2, Result = 4, All = 7;
+    static constexpr unsigned Other = 1, Input = 2, Result = 4, All = 7;
 };
 
 template <typename Value> class RecordMapper {
@@ -44,8 +45,21 @@ public:
     // The current record of an open view, unposted edits included; an empty
     // value when the view is closed or has no rows.
     static Value current(const View& view);
-    // Every row of an open view, in its order; none when it is closed.
-    static std::vector<Value> all(const View& view);
+    // Every row of an open view, in its order; none when it is closed. Only
+    // the fields of the given parts are read.
+    static std::vector<Value> all(const View& view, unsigned parts = FieldParts::All);
+    // Calls `visit` with every row of an open view in turn, as one value
+    // that is read anew for each row.
+    template <typename Visit> static void forEach(const View& view, unsigned parts, Visit visit) {
+        if (!view.active()) return;
+        const Packet& packet = view.packet();
+        const RecordMapper mapper(packet);
+        Value value;
+        for (const Row& row : packet.rows) {
+            mapper.read(packet, row, value, parts);
+            visit(value);
+        }
+    }
     // Writes into the current record of an open view the fields in which
     // `value` differs from it, putting the view into edit state first when it
     // is browsing; nothing is posted. Each changed field tells the view's

@@ -875,7 +875,8 @@ void TGlazForm::ReceptZoekenButtonClick() {
         receptZoeken_->reloadMaterials();
     }
     // The search starts from the formula and materials of the glaze shown.
-    if (glazes()->active() && !glazes()->isEmpty()) receptZoeken_->setTargetFromGlaze(dataModule_.currentGlaze());
+    if (glazes()->active() && !glazes()->isEmpty())
+        receptZoeken_->setTargetFromGlaze(dataModule_.currentGlaze());
     receptZoeken_->open();
 }
 
