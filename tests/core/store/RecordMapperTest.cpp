@@ -141,6 +141,30 @@ TEST(RecordMapperTest, StarterTablesRoundTripThroughTheBookByteForByte) {
     EXPECT_EQ(readBytes(dir.file("mat.cds")), materialsBefore);
 }
 
+// The catalogue a calculation uses reads only some fields of each material:
+// those it holds must be the material's own.
+TEST(RecordMapperTest, TheBooksCatalogueHoldsEveryMaterialAsStored) {
+    TempDir dir;
+    auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/mat.xml");
+    ASSERT_TRUE(packet);
+    writePacketFile(dir.file("mat.cds"), *packet);
+    GlazeBook book(dir.path().string());
+    book.loadMaterials();
+    const MaterialLookup& catalogue = book.catalogue();
+    int checked = 0;
+    for (const Material& material : book.materials()) {
+        SCOPED_TRACE(material.naam);
+        const MaterialData* data = catalogue.find(material.naam);
+        ASSERT_NE(data, nullptr);
+        if (catalogue.nameOf(*data) != material.naam || data->row != checked++) continue;
+        EXPECT_EQ(data->molg, Recipe::amount(material.molg));
+        EXPECT_EQ(data->prys, Recipe::amount(material.prys));
+        for (std::size_t k = 0; k < material.oxides.size(); ++k)
+            EXPECT_EQ(data->oxides[k], Recipe::amount(material.oxides[k])) << k;
+    }
+    EXPECT_EQ(checked, static_cast<int>(book.materials().size()));
+}
+
 TEST(RecordMapperTest, ApplyWritesOnlyWhatDiffersIntoTheCurrentRecord) {
     View view("GlzCDS");
     view.declareFields(TableLayouts::glazes());
