@@ -3,6 +3,7 @@
 
 #include "common/Utf8.h"
 #include "engine/GlzDMUnit.h"
+#include "model/RecordNames.h"
 #include "solver/RecipeSolver.h"
 #include "solver/SolverError.h"
 
@@ -44,13 +45,14 @@ Glaze NewGlaze::toGlaze() const {
 
 void NewGlazeWriter::store(TGlzDM& dm, const NewGlaze& glaze) {
     // A glaze name is stored 40 characters wide: a longer one would be cut
-    // and could then name another glaze.
-    constexpr std::size_t nameWidth = 40;
+    // and could then name another glaze, as could one that differs from
+    // another only in case or blanks.
     if (utf8::trim(glaze.name).empty()) throw SolverError("Geef het nieuwe glazuur een naam.");
-    if (utf8::length(glaze.name) > nameWidth)
-        throw SolverError("De naam " + glaze.name + " is langer dan " + std::to_string(nameWidth) +
+    if (utf8::length(glaze.name) > RecordNames::width)
+        throw SolverError("De naam " + glaze.name + " is langer dan " + std::to_string(RecordNames::width) +
                           " tekens.");
-    if (dm.book().hasGlaze(glaze.name)) throw SolverError("Er is al een glazuur met de naam " + glaze.name);
+    if (RecordNames::taken(glaze.name, dm.book().glazeNames()))
+        throw SolverError("Er is al een glazuur met de naam " + glaze.name);
     if (glaze.recipe.empty()) throw SolverError("Er is geen recept om op te slaan.");
     if (static_cast<int>(glaze.recipe.size()) > Recipe::slotCount)
         throw SolverError("Het recept heeft meer dan " + std::to_string(Recipe::slotCount) +

@@ -124,8 +124,9 @@ const std::vector<Access<Material>>& materialAccess() {
             textField<M>("besc", [](M& m, int) { return &m.besc; }),
         };
         for (const auto& oxide : OxideCatalogue::all())
-            f.push_back(part(numberField<M>(std::string(oxide.stem), [](M& m, int i) { return &m.oxides[at(i)]; },
-                                            oxide.position - 1),
+            f.push_back(part(numberField<M>(
+                                 std::string(oxide.stem), [](M& m, int i) { return &m.oxides[at(i)]; },
+                                 oxide.position - 1),
                              FieldParts::Input));
         f.push_back(textField<M>("molproc", [](M& m, int) { return &m.molproc; }));
         for (const auto& oxide : OxideCatalogue::all())

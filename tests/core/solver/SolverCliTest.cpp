@@ -82,7 +82,17 @@ TEST_F(SolverCliTest, StoreKeepsANewCalculatedGlaze) {
     EXPECT_NEAR(glazes.asNumber("prys"), v["prys"], 1e-12);
     EXPECT_GE(v["umf.sio2"], 3 - 1e-9);
     EXPECT_LE(v["umf.al2o3"], 0.5 + 1e-9);
-    EXPECT_EQ(run("solve --materials 'Krijt,Kwarts' --target 'cao=1' --store 'Goedkoop'").status, 1);
+    // A name that is taken, also in another case or with blanks around it,
+    // or that is longer than a glaze name may be, is refused and nothing stored.
+    const std::string before = readBytes(dir.file("glz.cds"));
+    for (const char* name :
+         {"Goedkoop", "goedkoop", " GOEDKOOP ", "Een naam die langer is dan veertig tekens telt"}) {
+        const CliRun again =
+            run(std::string("solve --materials 'Krijt,Kwarts' --target 'cao=1' --store '") + name + "'");
+        EXPECT_EQ(again.status, 1) << name;
+        EXPECT_FALSE(again.err.empty()) << name;
+    }
+    EXPECT_EQ(readBytes(dir.file("glz.cds")), before);
 }
 
 TEST_F(SolverCliTest, SubstituteReplacesTheMaterial) {
