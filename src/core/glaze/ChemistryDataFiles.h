@@ -6,13 +6,15 @@ namespace kelvora {
 
 // Where the chemistry data files lie: the folder "data" beside the program
 // (the current directory once the program has started), holding the molar
-// masses, one file per set of expansion factors and one per limit set.
+// masses, one file per set of expansion factors, one per limit set and
+// Stull's chart.
 struct ChemistryDataFiles {
     static constexpr const char* folder = "data";
 
     static std::string molarMasses(const std::string& dir = folder) { return dir + "/molar_masses.xml"; }
     static std::string expansionFolder(const std::string& dir = folder) { return dir + "/expansion"; }
     static std::string limitsFolder(const std::string& dir = folder) { return dir + "/limits"; }
+    static std::string stullChart(const std::string& dir = folder) { return dir + "/stull/stull-1912.xml"; }
 };
 
 } // namespace kelvora
