@@ -178,13 +178,14 @@ void EditorToolsTest::clickingAPointMakesThatGlazeCurrent() {
     TStullChartForm* chart = program()->stullChartForm();
     QVERIFY(chart);
     QVERIFY(QTest::qWaitForWindowExposed(chart));
+    auto* view = chart->findChild<QChartView*>("ChartView");
+    QVERIFY(view);
     QScatterSeries* others = nullptr;
-    for (QAbstractSeries* s : chart->ChartView->chart()->series())
+    for (QAbstractSeries* s : view->chart()->series())
         if (s->name() == "Glazuren") others = qobject_cast<QScatterSeries*>(s);
     QVERIFY(others);
-    const QPoint at =
-        chart->ChartView->mapFromScene(chart->ChartView->chart()->mapToPosition(tenmoku, others));
-    QTest::mouseClick(chart->ChartView->viewport(), Qt::LeftButton, {}, at);
+    const QPoint at = view->mapFromScene(view->chart()->mapToPosition(tenmoku, others));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(currentGlaze(), QString("Tenmoku"));
     // The editor's fields show it too.
     QCOMPARE(glazForm()->NaamEdit->text(), QString("Tenmoku"));

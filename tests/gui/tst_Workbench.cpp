@@ -12,13 +12,18 @@
 #include "glaze/StullChartFormUnit.h"
 #include "store/View.h"
 
+#include <QAreaSeries>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -54,10 +59,18 @@ QStringList column(const QTableWidget* grid, int c) {
     return values;
 }
 
-QScatterSeries* series(TStullChartForm& form, const QString& name) {
-    for (QAbstractSeries* s : form.ChartView->chart()->series())
-        if (s->name() == name) return qobject_cast<QScatterSeries*>(s);
+QChartView* chartView(TStullChartForm& form) {
+    return form.findChild<QChartView*>("ChartView");
+}
+
+QAbstractSeries* anySeries(TStullChartForm& form, const QString& name) {
+    for (QAbstractSeries* s : chartView(form)->chart()->series())
+        if (s->name() == name) return s;
     return nullptr;
+}
+
+QScatterSeries* series(TStullChartForm& form, const QString& name) {
+    return qobject_cast<QScatterSeries*>(anySeries(form, name));
 }
 
 } // namespace
@@ -76,6 +89,7 @@ private slots:
     void stullChartFiltersByCategory();
     void clickingAPointChoosesThatGlaze();
     void stullChartExportsPngAndPdf();
+    void stullChartPaintsItsDataFileAndGuideLines();
 };
 
 void WorkbenchTest::batchPageFollowsRecipeAndSize() {
@@ -207,7 +221,7 @@ void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
     glazes.setText("naam", "Nog niet berekend");
     glazes.post();
     QVERIFY(glazes.findKey("Seladon"));
-    TStullChartForm form(glazes);
+    TStullChartForm form(glazes, nullptr, KELVORA_CHEMISTRY_DATA);
     form.show();
     QCOMPARE(form.windowTitle(), QString("Stull-diagram"));
     // Every starter glaze is calculated: all of them, less the new one.
@@ -243,15 +257,17 @@ void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
 void WorkbenchTest::stullChartFiltersByCategory() {
     TestInstallation install;
     OpenTables tables(install);
-    TStullChartForm form(tables.dm.GlzCDS);
-    const int mat = form.CategorieCB->findText("7.3 Calcium magnesium glazuren mat SK 2a-9");
+    TStullChartForm form(tables.dm.GlzCDS, nullptr, KELVORA_CHEMISTRY_DATA);
+    auto* categories = form.findChild<QComboBox*>("CategorieCB");
+    QVERIFY(categories);
+    const int mat = categories->findText("7.3 Calcium magnesium glazuren mat SK 2a-9");
     QVERIFY(mat > 0);
-    form.CategorieCB->setCurrentIndex(mat);
+    categories->setCurrentIndex(mat);
     QStringList names;
     for (const auto& p : form.shownPoints())
         names << p.name;
     QCOMPARE(names, QStringList({"Kegel 6 rutiel satijn", "Kegel 6 satijn mat"}));
-    form.CategorieCB->setCurrentIndex(0);
+    categories->setCurrentIndex(0);
     QCOMPARE(int(form.shownPoints().size()), tables.dm.GlzCDS.recordCount());
 }
 
@@ -262,33 +278,33 @@ void WorkbenchTest::clickingAPointChoosesThatGlaze() {
     QVERIFY(glazes.findKey("Tenmoku"));
     const QPointF tenmoku(glazes.asNumber("sio2"), glazes.asNumber("al2o3"));
     QVERIFY(glazes.findKey("Seladon"));
-    TStullChartForm form(glazes);
+    TStullChartForm form(glazes, nullptr, KELVORA_CHEMISTRY_DATA);
     form.resize(900, 680);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QSignalSpy chosen(&form, &TStullChartForm::glazeChosen);
     QScatterSeries* others = series(form, "Glazuren");
-    const QPointF scene = form.ChartView->chart()->mapToPosition(tenmoku, others);
-    const QPoint at = form.ChartView->mapFromScene(scene);
+    const QPointF scene = chartView(form)->chart()->mapToPosition(tenmoku, others);
+    const QPoint at = chartView(form)->mapFromScene(scene);
     // Hovering the point names the glaze.
-    QTest::mouseMove(form.ChartView->viewport(), at);
+    QTest::mouseMove(chartView(form)->viewport(), at);
     QTRY_COMPARE(QToolTip::text(), QString("Tenmoku"));
-    QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(chartView(form)->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QString("Tenmoku"));
     // The chosen glaze is the highlighted one now.
     QCOMPARE(series(form, "Huidig glazuur")->at(0), tenmoku);
     // A click on empty chart chooses nothing.
     const QPoint empty =
-        form.ChartView->mapFromScene(form.ChartView->chart()->mapToPosition({6.5, 0.9}, others));
-    QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, empty);
+        chartView(form)->mapFromScene(chartView(form)->chart()->mapToPosition({6.5, 0.9}, others));
+    QTest::mouseClick(chartView(form)->viewport(), Qt::LeftButton, {}, empty);
     QCOMPARE(chosen.count(), 1);
 }
 
 void WorkbenchTest::stullChartExportsPngAndPdf() {
     TestInstallation install;
     OpenTables tables(install);
-    TStullChartForm form(tables.dm.GlzCDS);
+    TStullChartForm form(tables.dm.GlzCDS, nullptr, KELVORA_CHEMISTRY_DATA);
     form.resize(900, 680);
     form.show();
     const QString png = QDir(install.folder()).filePath("stull.png");
@@ -296,11 +312,51 @@ void WorkbenchTest::stullChartExportsPngAndPdf() {
     QVERIFY(form.exportPng(png));
     QImage image(png);
     QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), form.ChartView->size() * form.ChartView->devicePixelRatio());
+    QCOMPARE(image.size(), chartView(form)->size() * chartView(form)->devicePixelRatio());
     QVERIFY(form.exportPdf(pdf));
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
+}
+
+// The regions are the data file's, in its order and with its outline; the
+// rule-of-thumb lines stay hidden until switched on; without the file the
+// window says so instead of painting regions of its own.
+void WorkbenchTest::stullChartPaintsItsDataFileAndGuideLines() {
+    TestInstallation install;
+    OpenTables tables(install);
+    TStullChartForm form(tables.dm.GlzCDS, nullptr, KELVORA_CHEMISTRY_DATA);
+    for (const char* name :
+         {"Niet gesmolten", "Mat", "Halfmat", "Onderstookt", "Glans", "Craquelé", "Beste glans (Stull)"})
+        QVERIFY2(anySeries(form, name), name);
+    auto* underfired = qobject_cast<QAreaSeries*>(anySeries(form, "Onderstookt"));
+    QVERIFY(underfired);
+    QList<QPointF> outline = underfired->upperSeries()->points();
+    QList<QPointF> lower = underfired->lowerSeries()->points();
+    std::reverse(lower.begin(), lower.end());
+    outline += lower;
+    QCOMPARE(outline, QList<QPointF>({{1.75, 0}, {7.2, 0.65}, {7.2, 0}}));
+    QVERIFY(form.findChild<QLabel*>("SourceLbl")->text().contains("R. T. Stull"));
+
+    auto* guide = form.findChild<QCheckBox*>("GuideCB");
+    QVERIFY(guide && guide->isEnabled() && !guide->isChecked());
+    QStringList guides;
+    for (QAbstractSeries* s : chartView(form)->chart()->series())
+        if (s->name().startsWith("Vuistregel")) {
+            guides << s->name();
+            QVERIFY(!s->isVisible());
+        }
+    QCOMPARE(guides, QStringList({"Vuistregel SiO2:Al2O3 = 5", "Vuistregel SiO2:Al2O3 = 7",
+                                  "Vuistregel SiO2:Al2O3 = 10"}));
+    guide->setChecked(true);
+    auto* seven = qobject_cast<QLineSeries*>(anySeries(form, "Vuistregel SiO2:Al2O3 = 7"));
+    QVERIFY(seven && seven->isVisible());
+    QCOMPARE(seven->at(1), QPointF(7.0, 1.0));
+
+    TStullChartForm missing(tables.dm.GlzCDS, nullptr, install.folder().toStdString() + "/geen-data");
+    QVERIFY(!anySeries(missing, "Glans"));
+    QVERIFY(missing.findChild<QLabel*>("SourceLbl")->text().startsWith("Stull-diagram niet gevonden"));
+    QVERIFY(series(missing, "Glazuren"));
 }
 
 QTEST_MAIN(WorkbenchTest)

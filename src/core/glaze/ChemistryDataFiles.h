@@ -6,8 +6,8 @@ namespace kelvora {
 
 // Where the chemistry data files lie: the folder "data" beside the program
 // (the current directory once the program has started), holding the molar
-// masses, one file per set of expansion factors, one per limit set and
-// Stull's chart.
+// masses, one file per set of expansion factors, one per limit set,
+// Stull's chart and the SiO2:Al2O3 rule of thumb.
 struct ChemistryDataFiles {
     static constexpr const char* folder = "data";
 
@@ -15,6 +15,9 @@ struct ChemistryDataFiles {
     static std::string expansionFolder(const std::string& dir = folder) { return dir + "/expansion"; }
     static std::string limitsFolder(const std::string& dir = folder) { return dir + "/limits"; }
     static std::string stullChart(const std::string& dir = folder) { return dir + "/stull/stull-1912.xml"; }
+    static std::string ratioGuide(const std::string& dir = folder) {
+        return dir + "/guides/silica-alumina.xml";
+    }
 };
 
 } // namespace kelvora
