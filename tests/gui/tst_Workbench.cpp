@@ -85,6 +85,7 @@ private slots:
     void batchPagePrintsItsSheet();
     void chemiePageMarksValuesOutsideTheLimits();
     void chemiePageSwitchesExpansionFactors();
+    void chemiePagePlacesTheGlazeAndQuestionsTheEstimate();
     void stullChartPlacesEveryCalculatedGlaze();
     void stullChartFiltersByCategory();
     void clickingAPointChoosesThatGlaze();
@@ -162,39 +163,41 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
     page.show();
-    QCOMPARE(column(page.OxideGrid, 0), QStringList({"Na2O", "K2O", "MgO", "CaO", "Al2O3", "Fe2O3", "SiO2"}));
+    auto* grid = page.findChild<QTableWidget*>("OxideGrid");
+    auto* limits = page.findChild<QLabel*>("LimitsLbl");
+    auto* outside = page.findChild<QLabel*>("OutsideLbl");
+    QVERIFY(grid && limits && outside);
+    QCOMPARE(column(grid, 0), QStringList({"Na2O", "K2O", "MgO", "CaO", "Al2O3", "Fe2O3", "SiO2"}));
     // Seladon is fired SK 8-10 and fits the glossy table of the four for those cones.
-    QVERIFY2(page.LimitsLbl->text().startsWith("SK 8-10 glans (Cushing) (de best passende van 4 tabellen"),
-             qPrintable(page.LimitsLbl->text()));
-    QCOMPARE(page.OutsideLbl->text(), QString("Alle waarden binnen de grenzen."));
-    const QColor plain = page.OxideGrid->item(1, 1)->foreground().color();
+    QVERIFY2(limits->text().startsWith("SK 8-10 glans (Cushing) (de best passende van 4 tabellen"),
+             qPrintable(limits->text()));
+    QCOMPARE(outside->text(), QString("Alle waarden binnen de grenzen."));
+    const QColor plain = grid->item(1, 1)->foreground().color();
 
     // With its lime raised past every SK 8-10 table, CaO is marked.
     tables.dm.GlzCDS.edit();
     tables.dm.GlzCDS.setNumber("cao", 0.95);
     tables.dm.GlzCDS.post();
-    QTRY_VERIFY2(page.OutsideLbl->text().contains("CaO"), qPrintable(page.OutsideLbl->text()));
-    QTableWidgetItem* lime = page.OxideGrid->item(3, 1);
+    QTRY_VERIFY2(outside->text().contains("CaO"), qPrintable(outside->text()));
+    QTableWidgetItem* lime = grid->item(3, 1);
     QVERIFY(lime->foreground().color() != plain);
     QVERIFY2(lime->toolTip().contains("SK 8-10 glans (Cushing)"), qPrintable(lime->toolTip()));
-    QVERIFY(page.OxideGrid->item(1, 1)->toolTip().isEmpty()); // K2O is within its range
+    QVERIFY(grid->item(1, 1)->toolTip().isEmpty()); // K2O is within its range
 
     // The Stull button asks the editor for the chart.
     QSignalSpy asked(&page, &ChemiePage::stullChartRequested);
-    page.StullButton->click();
+    page.findChild<QPushButton*>("StullButton")->click();
     QCOMPARE(asked.count(), 1);
 
     // A lead earthenware glaze is checked against the earthenware lead table.
     QVERIFY(tables.dm.GlzCDS.findKey("Lood aardewerk"));
-    QTRY_VERIFY2(page.LimitsLbl->text().startsWith("SK 08a-02a lood (Rhodes)"),
-                 qPrintable(page.LimitsLbl->text()));
+    QTRY_VERIFY2(limits->text().startsWith("SK 08a-02a lood (Rhodes)"), qPrintable(limits->text()));
 
     // A trace too small for three decimals is not shown as a zero.
     QVERIFY(tables.dm.GlzCDS.findKey("Kegel 6 glans basis"));
-    QTRY_VERIFY(column(page.OxideGrid, 0).contains("MgO"));
-    const int mgo = static_cast<int>(column(page.OxideGrid, 0).indexOf("MgO"));
-    QVERIFY2(page.OxideGrid->item(mgo, 1)->text().startsWith("< 0"),
-             qPrintable(page.OxideGrid->item(mgo, 1)->text()));
+    QTRY_VERIFY(column(grid, 0).contains("MgO"));
+    const int mgo = static_cast<int>(column(grid, 0).indexOf("MgO"));
+    QVERIFY2(grid->item(mgo, 1)->text().startsWith("< 0"), qPrintable(grid->item(mgo, 1)->text()));
 }
 
 void WorkbenchTest::chemiePageSwitchesExpansionFactors() {
@@ -202,14 +205,44 @@ void WorkbenchTest::chemiePageSwitchesExpansionFactors() {
     OpenTables tables(install);
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
-    const int appen = page.ExpansionSetCB->findData("appen");
-    const int englishTurner = page.ExpansionSetCB->findData("english-turner");
+    auto* sets = page.findChild<QComboBox*>("ExpansionSetCB");
+    auto* expansion = page.findChild<QLabel*>("ExpansionLbl");
+    QVERIFY(sets && expansion);
+    const int appen = sets->findData("appen");
+    const int englishTurner = sets->findData("english-turner");
     QVERIFY(appen >= 0 && englishTurner >= 0);
-    page.ExpansionSetCB->setCurrentIndex(appen);
-    const QString byAppen = page.ExpansionLbl->text();
-    page.ExpansionSetCB->setCurrentIndex(englishTurner);
-    QVERIFY(page.ExpansionLbl->text() != byAppen);
-    QVERIFY2(page.ExpansionLbl->toolTip().contains("1927"), qPrintable(page.ExpansionLbl->toolTip()));
+    sets->setCurrentIndex(appen);
+    const QString byAppen = expansion->text();
+    sets->setCurrentIndex(englishTurner);
+    QVERIFY(expansion->text() != byAppen);
+    QVERIFY2(expansion->toolTip().contains("1927"), qPrintable(expansion->toolTip()));
+}
+
+// The page says where Stull's chart and the rule of thumb put the glaze, which
+// cone ranges' limits it fits, when the stored estimate is far from its
+// cones, and which of its oxides a factor set has nothing for.
+void WorkbenchTest::chemiePagePlacesTheGlazeAndQuestionsTheEstimate() {
+    TestInstallation install;
+    OpenTables tables(install);
+    QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
+    ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
+    auto* stull = page.findChild<QLabel*>("StullLbl");
+    auto* fit = page.findChild<QLabel*>("FitLbl");
+    QVERIFY(stull && fit);
+    QCOMPARE(stull->text(), QString("Stull: Glans; vuistregel SiO2:Al2O3: glans"));
+    QCOMPARE(fit->text(), QString::fromUtf8("SK 8\u2013"
+                                            "10"));
+
+    QVERIFY(tables.dm.GlzCDS.findKey("Kegel 6 strontium satijn"));
+    QTRY_VERIFY2(fit->text().contains(QString::fromUtf8("De schatting (1050\u2013"
+                                                        "1110 \u00b0C) ligt ver onder")),
+                 qPrintable(fit->text()));
+    QCOMPARE(QString::fromStdString(page.firingFit().note), fit->text().section(QLatin1Char('\n'), 1));
+
+    auto* sets = page.findChild<QComboBox*>("ExpansionSetCB");
+    sets->setCurrentIndex(sets->findData("english-turner"));
+    QVERIFY2(page.findChild<QLabel*>("ExpansionLbl")->text().contains("zonder SrO, Fe2O3"),
+             qPrintable(page.findChild<QLabel*>("ExpansionLbl")->text()));
 }
 
 void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
