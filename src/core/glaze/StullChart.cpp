@@ -2,6 +2,7 @@
 #include "glaze/StullChart.h"
 
 #include "glaze/ChemistryDataFiles.h"
+#include "glaze/DataFileReader.h"
 
 #include <pugixml.hpp>
 
@@ -115,7 +116,7 @@ StullChart StullChart::load(const std::string& path) {
         const std::string kind = node.name();
         if (kind != "region" && kind != "line") continue;
         const std::string key = node.attribute("key").as_string();
-        const std::string where = "<" + kind + " key=\"" + key + "\">";
+        const std::string where = "<" + kind + " key=\"" + key + "\">" + DataFileReader::lineOf(path, node);
         std::vector<Point> points;
         if (key.empty()) fail(path, "<" + kind + "> zonder key");
         if (!parsePoints(node.child_value(), points)) fail(path, where + ": geen reeks getallenparen");
