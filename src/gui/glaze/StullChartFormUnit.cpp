@@ -158,15 +158,16 @@ void TStullChartForm::buildChart() {
     if (data_->chart) {
         for (const StullChart::Region& region : data_->chart->regions()) {
             // An area series fills the polygon of its upper line followed by
-            // its lower line walked backwards; the outline split in two does that.
+            // its lower line walked backwards; the outline split in two does
+            // that. Both halves share the vertex where they meet, since a line
+            // of one point fills nothing (a triangle would stay empty).
             auto* upper = new QLineSeries;
             auto* lower = new QLineSeries;
             const std::size_t half = (region.outline.size() + 1) / 2;
             for (std::size_t i = 0; i < half; ++i)
                 upper->append(point(region.outline[i]));
-            for (std::size_t i = region.outline.size(); i-- > half;)
+            for (std::size_t i = region.outline.size(); i-- > half - 1;)
                 lower->append(point(region.outline[i]));
-            if (lower->count() == 0) lower->append(point(region.outline.front()));
             auto* area = new QAreaSeries(upper, lower);
             upper->setParent(area);
             lower->setParent(area);
