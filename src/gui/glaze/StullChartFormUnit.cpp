@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/StullChartFormUnit.h"
 
+#include "app/Installation.h"
+#include "glaze/ChemistryDataFiles.h"
 #include "glaze/RatioGuide.h"
 #include "glaze/StullChart.h"
 #include "glaze/ViewFollower.h"
@@ -118,7 +120,7 @@ TStullChartForm::TStullChartForm(View& glazes, QWidget* parent, const std::strin
         if (!path.isEmpty() && !exportPdf(path))
             ui::showErrorBox(this, tr("Kan %1 niet schrijven").arg(path).toStdString());
     });
-    setChemistryDataFolder(dataFolder);
+    setChemistryDataFolder(dataFolder.empty() ? ui::chemistryDataFolder() : dataFolder);
     follower_ = std::make_unique<ViewFollower>(glazes, [this] { refresh(); });
     refresh();
 }

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "glaze/ChemistryDataFiles.h"
-
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -42,8 +40,9 @@ public:
         double al2o3 = 0;
     };
 
-    explicit TStullChartForm(View& glazes, QWidget* parent = nullptr,
-                             const std::string& dataFolder = ChemistryDataFiles::folder);
+    // Without a data folder it reads the program's own chemistry data (beside
+    // the program, or in the share folder of an installed one).
+    explicit TStullChartForm(View& glazes, QWidget* parent = nullptr, const std::string& dataFolder = {});
     ~TStullChartForm() override;
 
     // Reads the chart and the guide again from another chemistry data folder.
