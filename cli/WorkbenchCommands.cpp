@@ -8,7 +8,9 @@
 #include "glaze/BatchWeights.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/ChemistryFigures.h"
+#include "glaze/FiringFit.h"
 #include "glaze/LimitSets.h"
+#include "glaze/StullChart.h"
 #include "store/GlazeBook.h"
 
 #include <filesystem>
@@ -99,6 +101,7 @@ int analysis(CliContext& ctx) {
         return 1;
     }
     const LimitSets limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(dataFolder));
+    const StullChart stull = StullChart::load(ChemistryDataFiles::stullChart(dataFolder));
 
     GlazeBook book(ctx.dbDir);
     book.load();
@@ -106,6 +109,8 @@ int analysis(CliContext& ctx) {
     if (!glaze) return unknownGlaze(ctx, name);
     const ChemistryFigures figures = ChemistryFigures::compute(*glaze, book.catalogue(), masses, expansion);
     const LimitSets::Fit fit = limits.bestFit(glaze->skva, glaze->sktt, figures);
+    const FiringFit firing = FiringFit::assess(limits, figures, Recipe::amount(glaze->tmpv),
+                                               Recipe::amount(glaze->tmpt), glaze->skva, glaze->sktt);
 
     for (const char* kind : {"umf", "wt", "mol"}) {
         const auto& values = kind[0] == 'u'   ? figures.seger
@@ -121,6 +126,17 @@ int analysis(CliContext& ctx) {
     ctx.out << "r2o_ro=" << number(figures.r2oRo) << "\n";
     ctx.out << "loi=" << number(figures.loi) << "\n";
     ctx.out << "expansion_linear=" << number(figures.expansionLinear) << "\n";
+    // The oxides of this glaze the chosen factor set has nothing for, as stems.
+    if (!figures.expansionUnset.empty()) {
+        std::string missing;
+        for (const auto& label : figures.expansionUnset)
+            for (const Oxide& oxide : OxideCatalogue::all())
+                if (label == oxide.label) missing += (missing.empty() ? "" : ",") + std::string(oxide.stem);
+        ctx.out << "expansion.missing=" << missing << "\n";
+    }
+    ctx.out << "stull=" << stull.place(figures.sum({"sio2"}), figures.sum({"al2o3"})).keys() << "\n";
+    ctx.out << "fit.cones=" << firing.cones << "\n";
+    if (!firing.note.empty()) ctx.out << "fit.note=" << firing.note << "\n";
     ctx.out << "limits=" << (fit.set ? fit.set->name : std::string()) << "\n";
     for (const auto& v : fit.outside)
         ctx.out << "outside." << v.key << '=' << numfmt::floatText(v.value) << ' ' << numfmt::floatText(v.min)

@@ -52,6 +52,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/expansion/appen.xml ${CMAKE_SOURCE_DIR}/d
         DESTINATION ${KELVORA_SHARE_DIR}/data/expansion)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/limits/ DESTINATION ${KELVORA_SHARE_DIR}/data/limits
         FILES_MATCHING PATTERN "*.xml")
+install(FILES ${CMAKE_SOURCE_DIR}/data/stull/stull-1912.xml DESTINATION ${KELVORA_SHARE_DIR}/data/stull)
+install(FILES ${CMAKE_SOURCE_DIR}/data/guides/silica-alumina.xml DESTINATION ${KELVORA_SHARE_DIR}/data/guides)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.metainfo.xml

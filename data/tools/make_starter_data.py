@@ -593,29 +593,29 @@ glaze("Lood honing", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 08a-0
 glaze("Lood mangaanbruin", "1.2 Loodglazuren SK 08a-02a", EARTH, "Oxidatie", "SK 08a-02a lood (Rhodes)", LEAD,
       [("Mangaandioxide", 6)], "Paarsbruin mangaanglazuur." + LEAD_NOTE)
 
-glaze("Kegel 6 glans basis", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)", C6, [],
+glaze("Kegel 6 glans basis", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-7 glans (Cushing)", C6, [],
       "Glanzende transparante basis voor kegel 6 op borax fritte; goed te kleuren met oxides.")
-glaze("Kegel 6 kobaltblauw", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)", C6,
+glaze("Kegel 6 kobaltblauw", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-7 glans (Cushing)", C6,
       [("Kobaltcarbonaat", 1), ("Rood ijzeroxide", 1)], "Glanzend blauw op de kegel 6 basis.")
-glaze("Kegel 6 kopergroen", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)", C6,
+glaze("Kegel 6 kopergroen", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-7 glans (Cushing)", C6,
       [("Kopercarbonaat", 3)], "Glanzend groen op de kegel 6 basis.")
-glaze("Kegel 6 wit opaak", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)", C6,
+glaze("Kegel 6 wit opaak", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-7 glans (Cushing)", C6,
       [("Zirkoonsilicaat", 10)], "Glanzend wit dekkend glazuur voor kegel 6.")
-glaze("Kegel 6 colemaniet glans", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)",
+glaze("Kegel 6 colemaniet glans", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-7 glans (Cushing)",
       [("Kaliveldspaat", 38), ("Colemaniet", 22), ("Krijt", 7), ("Zinkoxide", 3.5), ("Kaolien", 5),
        ("Kwarts", 24.5)], [], "Transparant glansglazuur met ruwe colemaniet als boorbron.")
-glaze("Kegel 6 Gerstley transparant", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-6a glans (Cushing)",
+glaze("Kegel 6 Gerstley transparant", "5.1 Loodvrije transparante glazuren voor SK 4a-6a", MID_R, "Oxidatie", "SK 5a-7 glans (Cushing)",
       [("Custer-type veldspaat", 28.5), ("Gerstley borate-type", 32.5), ("Fritte 3124-type", 11.5),
        ("Wollastoniet", 2), ("Kaolien", 4), ("Kwarts", 21.5)], [],
       "Transparant glazuur met calciumboraaterts van het Gerstley borate-type en een fritte.")
-glaze("Zink mat", "7.1 Zink mat glazuren SK 05a-6a", MID_R, "Oxidatie", "SK 5a-6a mat (Cushing)",
+glaze("Zink mat", "7.1 Zink mat glazuren SK 05a-6a", MID_R, "Oxidatie", "SK 5a-7 mat (Cushing)",
       [("Kaliveldspaat", 56.5), ("Zinkoxide", 7), ("Krijt", 13.5), ("Kaolien", 8), ("Kwarts", 15)], [],
       "Zachte zinkmat voor kegel 6; genoeg kiezelzuur en aluinaarde om niet te lopen of uit te logen.")
-glaze("Kegel 6 satijn mat", "7.3 Calcium magnesium glazuren mat SK 2a-9", MID_R, "Oxidatie", "SK 5a-6a satijn (Cushing)", C6SAT, [],
+glaze("Kegel 6 satijn mat", "7.3 Calcium magnesium glazuren mat SK 2a-9", MID_R, "Oxidatie", "SK 5a-7 satijn (Cushing)", C6SAT, [],
       "Magnesium-satijnmat voor kegel 6 met dolomiet en talk.")
-glaze("Kegel 6 rutiel satijn", "7.3 Calcium magnesium glazuren mat SK 2a-9", MID_R, "Oxidatie", "SK 5a-6a satijn (Cushing)", C6SAT,
+glaze("Kegel 6 rutiel satijn", "7.3 Calcium magnesium glazuren mat SK 2a-9", MID_R, "Oxidatie", "SK 5a-7 satijn (Cushing)", C6SAT,
       [("Rutiel", 5), ("Rood ijzeroxide", 2)], "Gevlekt rutielglazuur op de kegel 6 satijnbasis.")
-glaze("Kegel 6 strontium satijn", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-6a satijn (Cushing)",
+glaze("Kegel 6 strontium satijn", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-7 satijn (Cushing)",
       [("Nefelien syeniet", 17), ("Strontiumcarbonaat", 14), ("Fritte 3124-type", 41), ("Kaolien", 8),
        ("Kwarts", 20)], [], "Strontium-satijnglazuur; reageert levendig met koper.")
 

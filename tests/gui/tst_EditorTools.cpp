@@ -113,8 +113,8 @@ void EditorToolsTest::chemieReadsTheDataBesideTheProgram() {
     QVERIFY(glazForm()->showGlaze("Tenmoku"));
     glazForm()->PageControl1->setCurrentWidget(glazForm()->ChemieTS);
     ChemiePage* page = glazForm()->ChemieTS;
-    QTRY_VERIFY(page->OxideGrid->rowCount() > 0);
-    QCOMPARE(page->ExpansionSetCB->count(), 2);
+    QTRY_VERIFY(page->findChild<QTableWidget*>("OxideGrid")->rowCount() > 0);
+    QCOMPARE(page->findChild<QComboBox*>("ExpansionSetCB")->count(), 2);
     QVERIFY(page->figures().sio2Al2o3.value_or(0) > 0);
 }
 
@@ -160,7 +160,7 @@ void EditorToolsTest::chemieButtonOpensTheChart() {
     showEditor();
     QVERIFY(!program()->stullChartForm());
     glazForm()->PageControl1->setCurrentWidget(glazForm()->ChemieTS);
-    QTest::mouseClick(glazForm()->ChemieTS->StullButton, Qt::LeftButton);
+    QTest::mouseClick(glazForm()->ChemieTS->findChild<QPushButton*>("StullButton"), Qt::LeftButton);
     QVERIFY(program()->stullChartForm());
     QVERIFY(program()->stullChartForm()->isVisible());
 }
@@ -178,13 +178,14 @@ void EditorToolsTest::clickingAPointMakesThatGlazeCurrent() {
     TStullChartForm* chart = program()->stullChartForm();
     QVERIFY(chart);
     QVERIFY(QTest::qWaitForWindowExposed(chart));
+    auto* view = chart->findChild<QChartView*>("ChartView");
+    QVERIFY(view);
     QScatterSeries* others = nullptr;
-    for (QAbstractSeries* s : chart->ChartView->chart()->series())
+    for (QAbstractSeries* s : view->chart()->series())
         if (s->name() == "Glazuren") others = qobject_cast<QScatterSeries*>(s);
     QVERIFY(others);
-    const QPoint at =
-        chart->ChartView->mapFromScene(chart->ChartView->chart()->mapToPosition(tenmoku, others));
-    QTest::mouseClick(chart->ChartView->viewport(), Qt::LeftButton, {}, at);
+    const QPoint at = view->mapFromScene(view->chart()->mapToPosition(tenmoku, others));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(currentGlaze(), QString("Tenmoku"));
     // The editor's fields show it too.
     QCOMPARE(glazForm()->NaamEdit->text(), QString("Tenmoku"));

@@ -12,13 +12,18 @@
 #include "glaze/StullChartFormUnit.h"
 #include "store/View.h"
 
+#include <QAreaSeries>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -54,10 +59,18 @@ QStringList column(const QTableWidget* grid, int c) {
     return values;
 }
 
-QScatterSeries* series(TStullChartForm& form, const QString& name) {
-    for (QAbstractSeries* s : form.ChartView->chart()->series())
-        if (s->name() == name) return qobject_cast<QScatterSeries*>(s);
+QChartView* chartView(TStullChartForm& form) {
+    return form.findChild<QChartView*>("ChartView");
+}
+
+QAbstractSeries* anySeries(TStullChartForm& form, const QString& name) {
+    for (QAbstractSeries* s : chartView(form)->chart()->series())
+        if (s->name() == name) return s;
     return nullptr;
+}
+
+QScatterSeries* series(TStullChartForm& form, const QString& name) {
+    return qobject_cast<QScatterSeries*>(anySeries(form, name));
 }
 
 } // namespace
@@ -72,10 +85,12 @@ private slots:
     void batchPagePrintsItsSheet();
     void chemiePageMarksValuesOutsideTheLimits();
     void chemiePageSwitchesExpansionFactors();
+    void chemiePagePlacesTheGlazeAndQuestionsTheEstimate();
     void stullChartPlacesEveryCalculatedGlaze();
     void stullChartFiltersByCategory();
     void clickingAPointChoosesThatGlaze();
     void stullChartExportsPngAndPdf();
+    void stullChartPaintsItsDataFileAndGuideLines();
 };
 
 void WorkbenchTest::batchPageFollowsRecipeAndSize() {
@@ -148,39 +163,41 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
     page.show();
-    QCOMPARE(column(page.OxideGrid, 0), QStringList({"Na2O", "K2O", "MgO", "CaO", "Al2O3", "Fe2O3", "SiO2"}));
+    auto* grid = page.findChild<QTableWidget*>("OxideGrid");
+    auto* limits = page.findChild<QLabel*>("LimitsLbl");
+    auto* outside = page.findChild<QLabel*>("OutsideLbl");
+    QVERIFY(grid && limits && outside);
+    QCOMPARE(column(grid, 0), QStringList({"Na2O", "K2O", "MgO", "CaO", "Al2O3", "Fe2O3", "SiO2"}));
     // Seladon is fired SK 8-10 and fits the glossy table of the four for those cones.
-    QVERIFY2(page.LimitsLbl->text().startsWith("SK 8-10 glans (Cushing) (de best passende van 4 tabellen"),
-             qPrintable(page.LimitsLbl->text()));
-    QCOMPARE(page.OutsideLbl->text(), QString("Alle waarden binnen de grenzen."));
-    const QColor plain = page.OxideGrid->item(1, 1)->foreground().color();
+    QVERIFY2(limits->text().startsWith("SK 8-10 glans (Cushing) (de best passende van 4 tabellen"),
+             qPrintable(limits->text()));
+    QCOMPARE(outside->text(), QString("Alle waarden binnen de grenzen."));
+    const QColor plain = grid->item(1, 1)->foreground().color();
 
     // With its lime raised past every SK 8-10 table, CaO is marked.
     tables.dm.GlzCDS.edit();
     tables.dm.GlzCDS.setNumber("cao", 0.95);
     tables.dm.GlzCDS.post();
-    QTRY_VERIFY2(page.OutsideLbl->text().contains("CaO"), qPrintable(page.OutsideLbl->text()));
-    QTableWidgetItem* lime = page.OxideGrid->item(3, 1);
+    QTRY_VERIFY2(outside->text().contains("CaO"), qPrintable(outside->text()));
+    QTableWidgetItem* lime = grid->item(3, 1);
     QVERIFY(lime->foreground().color() != plain);
     QVERIFY2(lime->toolTip().contains("SK 8-10 glans (Cushing)"), qPrintable(lime->toolTip()));
-    QVERIFY(page.OxideGrid->item(1, 1)->toolTip().isEmpty()); // K2O is within its range
+    QVERIFY(grid->item(1, 1)->toolTip().isEmpty()); // K2O is within its range
 
     // The Stull button asks the editor for the chart.
     QSignalSpy asked(&page, &ChemiePage::stullChartRequested);
-    page.StullButton->click();
+    page.findChild<QPushButton*>("StullButton")->click();
     QCOMPARE(asked.count(), 1);
 
     // A lead earthenware glaze is checked against the earthenware lead table.
     QVERIFY(tables.dm.GlzCDS.findKey("Lood aardewerk"));
-    QTRY_VERIFY2(page.LimitsLbl->text().startsWith("SK 08a-02a lood (Rhodes)"),
-                 qPrintable(page.LimitsLbl->text()));
+    QTRY_VERIFY2(limits->text().startsWith("SK 08a-02a lood (Rhodes)"), qPrintable(limits->text()));
 
     // A trace too small for three decimals is not shown as a zero.
     QVERIFY(tables.dm.GlzCDS.findKey("Kegel 6 glans basis"));
-    QTRY_VERIFY(column(page.OxideGrid, 0).contains("MgO"));
-    const int mgo = static_cast<int>(column(page.OxideGrid, 0).indexOf("MgO"));
-    QVERIFY2(page.OxideGrid->item(mgo, 1)->text().startsWith("< 0"),
-             qPrintable(page.OxideGrid->item(mgo, 1)->text()));
+    QTRY_VERIFY(column(grid, 0).contains("MgO"));
+    const int mgo = static_cast<int>(column(grid, 0).indexOf("MgO"));
+    QVERIFY2(grid->item(mgo, 1)->text().startsWith("< 0"), qPrintable(grid->item(mgo, 1)->text()));
 }
 
 void WorkbenchTest::chemiePageSwitchesExpansionFactors() {
@@ -188,14 +205,44 @@ void WorkbenchTest::chemiePageSwitchesExpansionFactors() {
     OpenTables tables(install);
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
-    const int appen = page.ExpansionSetCB->findData("appen");
-    const int englishTurner = page.ExpansionSetCB->findData("english-turner");
+    auto* sets = page.findChild<QComboBox*>("ExpansionSetCB");
+    auto* expansion = page.findChild<QLabel*>("ExpansionLbl");
+    QVERIFY(sets && expansion);
+    const int appen = sets->findData("appen");
+    const int englishTurner = sets->findData("english-turner");
     QVERIFY(appen >= 0 && englishTurner >= 0);
-    page.ExpansionSetCB->setCurrentIndex(appen);
-    const QString byAppen = page.ExpansionLbl->text();
-    page.ExpansionSetCB->setCurrentIndex(englishTurner);
-    QVERIFY(page.ExpansionLbl->text() != byAppen);
-    QVERIFY2(page.ExpansionLbl->toolTip().contains("1927"), qPrintable(page.ExpansionLbl->toolTip()));
+    sets->setCurrentIndex(appen);
+    const QString byAppen = expansion->text();
+    sets->setCurrentIndex(englishTurner);
+    QVERIFY(expansion->text() != byAppen);
+    QVERIFY2(expansion->toolTip().contains("1927"), qPrintable(expansion->toolTip()));
+}
+
+// The page says where Stull's chart and the rule of thumb put the glaze, which
+// cone ranges' limits it fits, when the stored estimate is far from its
+// cones, and which of its oxides a factor set has nothing for.
+void WorkbenchTest::chemiePagePlacesTheGlazeAndQuestionsTheEstimate() {
+    TestInstallation install;
+    OpenTables tables(install);
+    QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
+    ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
+    auto* stull = page.findChild<QLabel*>("StullLbl");
+    auto* fit = page.findChild<QLabel*>("FitLbl");
+    QVERIFY(stull && fit);
+    QCOMPARE(stull->text(), QString("Stull: Glans; vuistregel SiO2:Al2O3: glans"));
+    QCOMPARE(fit->text(), QString::fromUtf8("SK 8\u2013"
+                                            "10"));
+
+    QVERIFY(tables.dm.GlzCDS.findKey("Kegel 6 strontium satijn"));
+    QTRY_VERIFY2(fit->text().contains(QString::fromUtf8("De schatting (1050\u2013"
+                                                        "1110 \u00b0C) ligt ver onder")),
+                 qPrintable(fit->text()));
+    QCOMPARE(QString::fromStdString(page.firingFit().note), fit->text().section(QLatin1Char('\n'), 1));
+
+    auto* sets = page.findChild<QComboBox*>("ExpansionSetCB");
+    sets->setCurrentIndex(sets->findData("english-turner"));
+    QVERIFY2(page.findChild<QLabel*>("ExpansionLbl")->text().contains("zonder SrO, Fe2O3"),
+             qPrintable(page.findChild<QLabel*>("ExpansionLbl")->text()));
 }
 
 void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
@@ -207,7 +254,7 @@ void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
     glazes.setText("naam", "Nog niet berekend");
     glazes.post();
     QVERIFY(glazes.findKey("Seladon"));
-    TStullChartForm form(glazes);
+    TStullChartForm form(glazes, nullptr, KELVORA_CHEMISTRY_DATA);
     form.show();
     QCOMPARE(form.windowTitle(), QString("Stull-diagram"));
     // Every starter glaze is calculated: all of them, less the new one.
@@ -243,15 +290,17 @@ void WorkbenchTest::stullChartPlacesEveryCalculatedGlaze() {
 void WorkbenchTest::stullChartFiltersByCategory() {
     TestInstallation install;
     OpenTables tables(install);
-    TStullChartForm form(tables.dm.GlzCDS);
-    const int mat = form.CategorieCB->findText("7.3 Calcium magnesium glazuren mat SK 2a-9");
+    TStullChartForm form(tables.dm.GlzCDS, nullptr, KELVORA_CHEMISTRY_DATA);
+    auto* categories = form.findChild<QComboBox*>("CategorieCB");
+    QVERIFY(categories);
+    const int mat = categories->findText("7.3 Calcium magnesium glazuren mat SK 2a-9");
     QVERIFY(mat > 0);
-    form.CategorieCB->setCurrentIndex(mat);
+    categories->setCurrentIndex(mat);
     QStringList names;
     for (const auto& p : form.shownPoints())
         names << p.name;
     QCOMPARE(names, QStringList({"Kegel 6 rutiel satijn", "Kegel 6 satijn mat"}));
-    form.CategorieCB->setCurrentIndex(0);
+    categories->setCurrentIndex(0);
     QCOMPARE(int(form.shownPoints().size()), tables.dm.GlzCDS.recordCount());
 }
 
@@ -262,33 +311,33 @@ void WorkbenchTest::clickingAPointChoosesThatGlaze() {
     QVERIFY(glazes.findKey("Tenmoku"));
     const QPointF tenmoku(glazes.asNumber("sio2"), glazes.asNumber("al2o3"));
     QVERIFY(glazes.findKey("Seladon"));
-    TStullChartForm form(glazes);
+    TStullChartForm form(glazes, nullptr, KELVORA_CHEMISTRY_DATA);
     form.resize(900, 680);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QSignalSpy chosen(&form, &TStullChartForm::glazeChosen);
     QScatterSeries* others = series(form, "Glazuren");
-    const QPointF scene = form.ChartView->chart()->mapToPosition(tenmoku, others);
-    const QPoint at = form.ChartView->mapFromScene(scene);
+    const QPointF scene = chartView(form)->chart()->mapToPosition(tenmoku, others);
+    const QPoint at = chartView(form)->mapFromScene(scene);
     // Hovering the point names the glaze.
-    QTest::mouseMove(form.ChartView->viewport(), at);
+    QTest::mouseMove(chartView(form)->viewport(), at);
     QTRY_COMPARE(QToolTip::text(), QString("Tenmoku"));
-    QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(chartView(form)->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(chosen.count(), 1);
     QCOMPARE(chosen.at(0).at(0).toString(), QString("Tenmoku"));
     // The chosen glaze is the highlighted one now.
     QCOMPARE(series(form, "Huidig glazuur")->at(0), tenmoku);
     // A click on empty chart chooses nothing.
     const QPoint empty =
-        form.ChartView->mapFromScene(form.ChartView->chart()->mapToPosition({6.5, 0.9}, others));
-    QTest::mouseClick(form.ChartView->viewport(), Qt::LeftButton, {}, empty);
+        chartView(form)->mapFromScene(chartView(form)->chart()->mapToPosition({6.5, 0.9}, others));
+    QTest::mouseClick(chartView(form)->viewport(), Qt::LeftButton, {}, empty);
     QCOMPARE(chosen.count(), 1);
 }
 
 void WorkbenchTest::stullChartExportsPngAndPdf() {
     TestInstallation install;
     OpenTables tables(install);
-    TStullChartForm form(tables.dm.GlzCDS);
+    TStullChartForm form(tables.dm.GlzCDS, nullptr, KELVORA_CHEMISTRY_DATA);
     form.resize(900, 680);
     form.show();
     const QString png = QDir(install.folder()).filePath("stull.png");
@@ -296,11 +345,55 @@ void WorkbenchTest::stullChartExportsPngAndPdf() {
     QVERIFY(form.exportPng(png));
     QImage image(png);
     QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), form.ChartView->size() * form.ChartView->devicePixelRatio());
+    QCOMPARE(image.size(), chartView(form)->size() * chartView(form)->devicePixelRatio());
     QVERIFY(form.exportPdf(pdf));
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
+}
+
+// The regions are the data file's, in its order and with its outline; the
+// rule-of-thumb lines stay hidden until switched on; without the file the
+// window says so instead of painting regions of its own.
+void WorkbenchTest::stullChartPaintsItsDataFileAndGuideLines() {
+    TestInstallation install;
+    OpenTables tables(install);
+    TStullChartForm form(tables.dm.GlzCDS, nullptr, KELVORA_CHEMISTRY_DATA);
+    for (const char* name :
+         {"Niet gesmolten", "Mat", "Halfmat", "Onderstookt", "Glans", "Craquelé", "Beste glans (Stull)"})
+        QVERIFY2(anySeries(form, name), name);
+    auto* underfired = qobject_cast<QAreaSeries*>(anySeries(form, "Onderstookt"));
+    QVERIFY(underfired);
+    // The filled path is the upper line then the lower one walked backwards;
+    // every line holds two points at least, or a triangle would fill nothing.
+    QList<QPointF> outline = underfired->upperSeries()->points();
+    QList<QPointF> lower = underfired->lowerSeries()->points();
+    QVERIFY(outline.size() >= 2 && lower.size() >= 2);
+    std::reverse(lower.begin(), lower.end());
+    if (lower.front() == outline.back()) lower.removeFirst();
+    outline += lower;
+    QCOMPARE(outline, QList<QPointF>({{1.75, 0}, {7.2, 0.65}, {7.2, 0}}));
+    QVERIFY(form.findChild<QLabel*>("SourceLbl")->text().contains("R. T. Stull"));
+
+    auto* guide = form.findChild<QCheckBox*>("GuideCB");
+    QVERIFY(guide && guide->isEnabled() && !guide->isChecked());
+    QStringList guides;
+    for (QAbstractSeries* s : chartView(form)->chart()->series())
+        if (s->name().startsWith("Vuistregel")) {
+            guides << s->name();
+            QVERIFY(!s->isVisible());
+        }
+    QCOMPARE(guides, QStringList({"Vuistregel SiO2:Al2O3 = 5", "Vuistregel SiO2:Al2O3 = 7",
+                                  "Vuistregel SiO2:Al2O3 = 10"}));
+    guide->setChecked(true);
+    auto* seven = qobject_cast<QLineSeries*>(anySeries(form, "Vuistregel SiO2:Al2O3 = 7"));
+    QVERIFY(seven && seven->isVisible());
+    QCOMPARE(seven->at(1), QPointF(7.0, 1.0));
+
+    TStullChartForm missing(tables.dm.GlzCDS, nullptr, install.folder().toStdString() + "/geen-data");
+    QVERIFY(!anySeries(missing, "Glans"));
+    QVERIFY(missing.findChild<QLabel*>("SourceLbl")->text().startsWith("Stull-diagram niet gevonden"));
+    QVERIFY(series(missing, "Glazuren"));
 }
 
 QTEST_MAIN(WorkbenchTest)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ExpansionFactorSet.h"
 
+#include "glaze/DataFileReader.h"
+
 #include <pugixml.hpp>
 
 #include <algorithm>
@@ -35,18 +37,33 @@ ExpansionFactorSet ExpansionFactorSet::load(const std::string& path) {
                    root.attribute("year").as_string()};
     for (const pugi::xml_node node : root.children("factor")) {
         const std::string stem = node.attribute("stem").as_string();
+        const std::string at = DataFileReader::lineOf(path, node);
         const Oxide* oxide = OxideCatalogue::byStem(stem);
-        if (!oxide) fail(path, "onbekend oxide " + stem);
-        if (!node.attribute("value")) fail(path, "geen factor voor " + stem);
+        if (!oxide) fail(path + at, "onbekend oxide " + stem);
+        // A factor written as text must not quietly count as 0.
+        const auto value = DataFileReader::number(node.attribute("value"));
+        if (!value) fail(path + at, "geen geldige factor (een getal) voor " + stem);
+        if (set.factors_[static_cast<std::size_t>(oxide->position - 1)])
+            fail(path + at, stem + " staat er twee keer in");
         Factor factor;
-        factor.value = node.attribute("value").as_double();
-        if (node.attribute("above")) {
-            factor.above = node.attribute("above").as_double();
-            factor.slope = node.attribute("slope").as_double();
+        factor.value = *value;
+        if (node.attribute("above") || node.attribute("slope")) {
+            const auto above = DataFileReader::number(node.attribute("above"));
+            const auto slope = DataFileReader::number(node.attribute("slope"));
+            if (!above || !slope) fail(path + at, "above en slope moeten getallen zijn voor " + stem);
+            factor.above = *above;
+            factor.slope = *slope;
         }
         set.factors_[static_cast<std::size_t>(oxide->position - 1)] = factor;
     }
     return set;
+}
+
+std::vector<std::string> ExpansionFactorSet::missing() const {
+    std::vector<std::string> stems;
+    for (const Oxide& oxide : OxideCatalogue::all())
+        if (!factors_[static_cast<std::size_t>(oxide.position - 1)]) stems.emplace_back(oxide.stem);
+    return stems;
 }
 
 std::vector<ExpansionFactorSet> ExpansionFactorSet::loadFolder(const std::string& folder) {

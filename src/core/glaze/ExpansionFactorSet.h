@@ -37,6 +37,8 @@ public:
     const std::string& label() const { return label_; }
     Basis basis() const { return basis_; }
     const DataSource& source() const { return source_; }
+    // The stems of the oxides this set has no factor for, in catalogue order.
+    std::vector<std::string> missing() const;
     const std::optional<Factor>& factor(int position) const {
         return factors_[static_cast<std::size_t>(position - 1)];
     }

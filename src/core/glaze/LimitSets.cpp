@@ -2,6 +2,7 @@
 #include "glaze/LimitSets.h"
 
 #include "engine/GlzDMUnit.h"
+#include "glaze/DataFileReader.h"
 
 #include <pugixml.hpp>
 
@@ -63,10 +64,13 @@ LimitSets::Set LimitSets::load(const std::string& path) {
                 limit.of.push_back(stem);
             }
         }
-        if (!node.attribute("min") || !node.attribute("max"))
-            fail(path, "grens zonder min en max: " + limit.key);
-        limit.min = node.attribute("min").as_double();
-        limit.max = node.attribute("max").as_double();
+        const std::string at = DataFileReader::lineOf(path, node);
+        const auto min = DataFileReader::number(node.attribute("min"));
+        const auto max = DataFileReader::number(node.attribute("max"));
+        if (!min || !max) fail(path + at, "grens zonder geldige min en max (getallen): " + limit.key);
+        if (*min > *max) fail(path + at, "min groter dan max: " + limit.key);
+        limit.min = *min;
+        limit.max = *max;
         set.limits.push_back(std::move(limit));
     }
     return set;

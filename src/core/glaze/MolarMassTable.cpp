@@ -2,6 +2,7 @@
 #include "glaze/MolarMassTable.h"
 
 #include "engine/OxideMolarMass.h"
+#include "glaze/DataFileReader.h"
 
 #include <pugixml.hpp>
 
@@ -26,12 +27,14 @@ MolarMassTable MolarMassTable::load(const std::string& path) {
     std::array<bool, OxideCatalogue::count> seen{};
     for (const pugi::xml_node node : root.children("oxide")) {
         const std::string stem = node.attribute("stem").as_string();
+        const std::string at = DataFileReader::lineOf(path, node);
         const Oxide* oxide = OxideCatalogue::byStem(stem);
-        if (!oxide) fail(path, "onbekend oxide " + stem);
-        const double mass = node.attribute("mass").as_double(0);
-        if (!(mass > 0)) fail(path, "geen molmassa voor " + stem);
+        if (!oxide) fail(path + at, "onbekend oxide " + stem);
+        const auto mass = DataFileReader::number(node.attribute("mass"));
+        if (!mass || !(*mass > 0)) fail(path + at, "geen geldige molmassa (een positief getal) voor " + stem);
         const auto i = static_cast<std::size_t>(oxide->position - 1);
-        table.masses_[i] = mass;
+        if (seen[i]) fail(path + at, stem + " staat er twee keer in");
+        table.masses_[i] = *mass;
         seen[i] = true;
     }
     for (const Oxide& oxide : OxideCatalogue::all())

@@ -72,65 +72,80 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     } catch (const std::exception& e) {
         dataError_ = e.what();
     }
-
-    OxideGrid = new QTableWidget(0, 4, this);
-    OxideGrid->setObjectName(QStringLiteral("OxideGrid"));
-    OxideGrid->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Seger"),
-                                          QStringLiteral("Gew. %"), QStringLiteral("Mol %")});
-    OxideGrid->verticalHeader()->setVisible(false);
-    OxideGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    OxideGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-
-    SiAlLbl = new QLabel(this);
-    SiAlLbl->setObjectName(QStringLiteral("SiAlLbl"));
-    R2oRoLbl = new QLabel(this);
-    R2oRoLbl->setObjectName(QStringLiteral("R2oRoLbl"));
-    LoiLbl = new QLabel(this);
-    LoiLbl->setObjectName(QStringLiteral("LoiLbl"));
-    LoiLbl->setToolTip(QStringLiteral("Gloeiverlies van de ruwe grondstoffen (water, CO2) bij het stoken"));
-    ExpansionSetCB = new QComboBox(this);
-    ExpansionSetCB->setObjectName(QStringLiteral("ExpansionSetCB"));
-    for (const auto& set : expansionSets_) {
-        ExpansionSetCB->addItem(text(set.label()), text(set.name()));
-        ExpansionSetCB->setItemData(ExpansionSetCB->count() - 1, text(set.source().citation()),
-                                    Qt::ToolTipRole);
+    // Without Stull's chart the other figures still stand.
+    try {
+        stullChart_ = StullChart::load(ChemistryDataFiles::stullChart(dataFolder));
+        ratioGuide_ = RatioGuide::load(ChemistryDataFiles::ratioGuide(dataFolder));
+    } catch (const std::exception& e) {
+        placeError_ = e.what();
     }
-    ExpansionLbl = new QLabel(this);
-    ExpansionLbl->setObjectName(QStringLiteral("ExpansionLbl"));
-    ExpansionLbl->setWordWrap(true);
-    LimitsLbl = new QLabel(this);
-    LimitsLbl->setObjectName(QStringLiteral("LimitsLbl"));
-    LimitsLbl->setWordWrap(true);
-    OutsideLbl = new QLabel(this);
-    OutsideLbl->setObjectName(QStringLiteral("OutsideLbl"));
-    OutsideLbl->setWordWrap(true);
-    OutsideLbl->setTextFormat(Qt::PlainText);
-    StullButton = new QPushButton(QStringLiteral("Stull-diagram..."), this);
-    StullButton->setObjectName(QStringLiteral("StullButton"));
 
-    auto* figuresBox = new QGroupBox(QStringLiteral("Kengetallen"), this);
+    oxideGrid_ = new QTableWidget(0, 4, this);
+    oxideGrid_->setObjectName(QStringLiteral("OxideGrid"));
+    oxideGrid_->setHorizontalHeaderLabels({tr("Oxide"), tr("Seger"), tr("Gew. %"), tr("Mol %")});
+    oxideGrid_->verticalHeader()->setVisible(false);
+    oxideGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    oxideGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    siAlLbl_ = new QLabel(this);
+    siAlLbl_->setObjectName(QStringLiteral("SiAlLbl"));
+    r2oRoLbl_ = new QLabel(this);
+    r2oRoLbl_->setObjectName(QStringLiteral("R2oRoLbl"));
+    loiLbl_ = new QLabel(this);
+    loiLbl_->setObjectName(QStringLiteral("LoiLbl"));
+    loiLbl_->setToolTip(tr("Gloeiverlies van de ruwe grondstoffen (water, CO2) bij het stoken"));
+    expansionSetCB_ = new QComboBox(this);
+    expansionSetCB_->setObjectName(QStringLiteral("ExpansionSetCB"));
+    for (const auto& set : expansionSets_) {
+        expansionSetCB_->addItem(text(set.label()), text(set.name()));
+        expansionSetCB_->setItemData(expansionSetCB_->count() - 1, text(set.source().citation()),
+                                     Qt::ToolTipRole);
+    }
+    expansionLbl_ = new QLabel(this);
+    expansionLbl_->setObjectName(QStringLiteral("ExpansionLbl"));
+    expansionLbl_->setWordWrap(true);
+    limitsLbl_ = new QLabel(this);
+    limitsLbl_->setObjectName(QStringLiteral("LimitsLbl"));
+    limitsLbl_->setWordWrap(true);
+    outsideLbl_ = new QLabel(this);
+    outsideLbl_->setObjectName(QStringLiteral("OutsideLbl"));
+    outsideLbl_->setWordWrap(true);
+    outsideLbl_->setTextFormat(Qt::PlainText);
+    stullLbl_ = new QLabel(this);
+    stullLbl_->setObjectName(QStringLiteral("StullLbl"));
+    stullLbl_->setWordWrap(true);
+    fitLbl_ = new QLabel(this);
+    fitLbl_->setObjectName(QStringLiteral("FitLbl"));
+    fitLbl_->setWordWrap(true);
+    fitLbl_->setTextFormat(Qt::PlainText);
+    stullButton_ = new QPushButton(tr("Stull-diagram..."), this);
+    stullButton_->setObjectName(QStringLiteral("StullButton"));
+
+    auto* figuresBox = new QGroupBox(tr("Kengetallen"), this);
     auto* form = new QFormLayout(figuresBox);
-    form->addRow(QStringLiteral("SiO2 : Al2O3"), SiAlLbl);
-    form->addRow(QStringLiteral("R2O : RO"), R2oRoLbl);
-    form->addRow(QStringLiteral("Gloeiverlies (%)"), LoiLbl);
-    form->addRow(QStringLiteral("Uitzettingsfactoren"), ExpansionSetCB);
-    form->addRow(QStringLiteral("Lineaire uitzetting"), ExpansionLbl);
-    auto* limitsBox = new QGroupBox(QStringLiteral("Grenswaarden"), this);
+    form->addRow(tr("SiO2 : Al2O3"), siAlLbl_);
+    form->addRow(tr("R2O : RO"), r2oRoLbl_);
+    form->addRow(tr("Gloeiverlies (%)"), loiLbl_);
+    form->addRow(tr("Uitzettingsfactoren"), expansionSetCB_);
+    form->addRow(tr("Lineaire uitzetting"), expansionLbl_);
+    form->addRow(tr("Oppervlak"), stullLbl_);
+    form->addRow(tr("Past bij kegels"), fitLbl_);
+    auto* limitsBox = new QGroupBox(tr("Grenswaarden"), this);
     auto* limits = new QVBoxLayout(limitsBox);
-    limits->addWidget(LimitsLbl);
-    limits->addWidget(OutsideLbl);
+    limits->addWidget(limitsLbl_);
+    limits->addWidget(outsideLbl_);
     limits->addStretch(1);
 
     auto* right = new QVBoxLayout;
     right->addWidget(figuresBox);
     right->addWidget(limitsBox, 1);
-    right->addWidget(StullButton, 0, Qt::AlignRight);
+    right->addWidget(stullButton_, 0, Qt::AlignRight);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(OxideGrid, 3);
+    layout->addWidget(oxideGrid_, 3);
     layout->addLayout(right, 2);
 
-    connect(ExpansionSetCB, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    connect(StullButton, &QPushButton::clicked, this, [this] { emit stullChartRequested(); });
+    connect(expansionSetCB_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(stullButton_, &QPushButton::clicked, this, [this] { emit stullChartRequested(); });
     follower_ = std::make_unique<ViewFollower>(glazes_, [this] { refresh(); });
     refresh();
 }
@@ -139,15 +154,18 @@ ChemiePage::~ChemiePage() = default;
 
 void ChemiePage::refresh() {
     ui::guard(this, [this] {
-        OxideGrid->setRowCount(0);
+        oxideGrid_->setRowCount(0);
         figures_ = {};
         fit_ = {};
+        firing_ = {};
+        stullLbl_->clear();
+        fitLbl_->clear();
         if (!dataError_.empty()) {
-            LimitsLbl->setText(QStringLiteral("Chemische gegevens niet gevonden: ") + text(dataError_));
+            limitsLbl_->setText(tr("Chemische gegevens niet gevonden: %1").arg(text(dataError_)));
             return;
         }
         if (!glazes_.active() || glazes_.isEmpty()) return;
-        const int setIndex = ExpansionSetCB->currentIndex();
+        const int setIndex = expansionSetCB_->currentIndex();
         const ExpansionFactorSet* set =
             setIndex >= 0 ? &expansionSets_[static_cast<std::size_t>(setIndex)] : nullptr;
         const Glaze glaze = GlazeMapper::current(glazes_);
@@ -158,17 +176,17 @@ void ChemiePage::refresh() {
         for (const Oxide& oxide : OxideCatalogue::all()) {
             const auto i = static_cast<std::size_t>(oxide.position - 1);
             if (figures_.seger[i] == 0) continue;
-            const int row = OxideGrid->rowCount();
-            OxideGrid->insertRow(row);
-            OxideGrid->setItem(row, 0, cell(text(std::string(oxide.label)), false));
-            OxideGrid->item(row, 0)->setData(Qt::UserRole, text(std::string(oxide.stem)));
-            OxideGrid->setItem(row, 1, cell(amount(figures_.seger[i], 3), true));
-            OxideGrid->setItem(row, 2, cell(amount(figures_.weightPercent[i], 2), true));
-            OxideGrid->setItem(row, 3, cell(amount(figures_.molPercent[i], 2), true));
+            const int row = oxideGrid_->rowCount();
+            oxideGrid_->insertRow(row);
+            oxideGrid_->setItem(row, 0, cell(text(std::string(oxide.label)), false));
+            oxideGrid_->item(row, 0)->setData(Qt::UserRole, text(std::string(oxide.stem)));
+            oxideGrid_->setItem(row, 1, cell(amount(figures_.seger[i], 3), true));
+            oxideGrid_->setItem(row, 2, cell(amount(figures_.weightPercent[i], 2), true));
+            oxideGrid_->setItem(row, 3, cell(amount(figures_.molPercent[i], 2), true));
         }
-        SiAlLbl->setText(optionalNumber(figures_.sio2Al2o3, 2));
-        R2oRoLbl->setText(optionalNumber(figures_.r2oRo, 2));
-        LoiLbl->setText(optionalNumber(figures_.loi, 1));
+        siAlLbl_->setText(optionalNumber(figures_.sio2Al2o3, 2));
+        r2oRoLbl_->setText(optionalNumber(figures_.r2oRo, 2));
+        loiLbl_->setText(optionalNumber(figures_.loi, 1));
         QString expansion = figures_.expansionLinear
                                 ? number(*figures_.expansionLinear, 1) + QStringLiteral(" × 10⁻⁷/K")
                                 : QStringLiteral("–");
@@ -176,43 +194,67 @@ void ChemiePage::refresh() {
             QStringList unset;
             for (const auto& label : figures_.expansionUnset)
                 unset << text(label);
-            expansion += QStringLiteral(" (zonder ") + unset.join(QStringLiteral(", ")) +
-                         QStringLiteral(": geen factor in deze reeks)");
+            expansion += QLatin1Char(' ') +
+                         tr("(zonder %1: geen factor in deze reeks)").arg(unset.join(QStringLiteral(", ")));
         }
-        ExpansionLbl->setText(expansion);
-        ExpansionLbl->setToolTip(set ? text(set->source().citation()) : QString());
+        expansionLbl_->setText(expansion);
+        expansionLbl_->setToolTip(set ? text(set->source().citation()) : QString());
         markOutside();
+        showPlace();
     });
 }
 
+// Where Stull's chart and the rule of thumb put the glaze, and which cone
+// ranges' limits it fits best beside the stored estimate.
+void ChemiePage::showPlace() {
+    firing_ = FiringFit::assess(limitSets_, figures_, glazes_.asNumber("tmpv"), glazes_.asNumber("tmpt"),
+                                glazes_.asText("skva"), glazes_.asText("sktt"));
+    if (stullChart_) {
+        const auto place = stullChart_->place(figures_.sum({"sio2"}), figures_.sum({"al2o3"}));
+        QString surface =
+            place.surface ? tr("Stull: %1").arg(text(place.labels())) : tr("Stull: buiten het diagram");
+        if (const RatioGuide::Band* band = ratioGuide_->bandOf(figures_.sio2Al2o3))
+            surface += QStringLiteral("; ") + tr("vuistregel SiO2:Al2O3: %1").arg(text(band->label));
+        stullLbl_->setText(surface);
+        stullLbl_->setToolTip(text(stullChart_->source().citation()));
+    } else {
+        stullLbl_->setText(tr("Stull-diagram niet gevonden: %1").arg(text(placeError_)));
+    }
+    QString fit = firing_.cones.empty() ? QStringLiteral("–") : text(firing_.cones);
+    fitLbl_->setStyleSheet(QString());
+    if (!firing_.note.empty()) {
+        fit += QLatin1Char('\n') + text(firing_.note);
+        fitLbl_->setStyleSheet(QStringLiteral("color: %1").arg(kOutside.name()));
+    }
+    fitLbl_->setText(fit);
+}
+
 void ChemiePage::markOutside() {
-    for (QLabel* label : {SiAlLbl, R2oRoLbl}) {
+    for (QLabel* label : {siAlLbl_, r2oRoLbl_}) {
         label->setStyleSheet(QString());
         label->setToolTip(QString());
     }
     if (!fit_.set) {
-        LimitsLbl->setText(QStringLiteral("Geen grenswaarden voor de kegels van dit glazuur."));
-        OutsideLbl->clear();
+        limitsLbl_->setText(tr("Geen grenswaarden voor de kegels van dit glazuur."));
+        outsideLbl_->clear();
         return;
     }
     QString heading = text(fit_.set->name);
     if (fit_.candidates > 1)
         heading +=
-            QStringLiteral(" (de best passende van %1 tabellen voor deze kegels)").arg(fit_.candidates);
-    LimitsLbl->setText(heading + QStringLiteral("\nBron: ") + text(fit_.set->source.citation()));
+            QLatin1Char(' ') + tr("(de best passende van %1 tabellen voor deze kegels)").arg(fit_.candidates);
+    limitsLbl_->setText(heading + QLatin1Char('\n') + tr("Bron: %1").arg(text(fit_.set->source.citation())));
     if (fit_.outside.empty()) {
-        OutsideLbl->setStyleSheet(QString());
-        OutsideLbl->setText(QStringLiteral("Alle waarden binnen de grenzen."));
+        outsideLbl_->setStyleSheet(QString());
+        outsideLbl_->setText(tr("Alle waarden binnen de grenzen."));
         return;
     }
     QStringList lines;
     for (const auto& v : fit_.outside) {
         const QString range = number(v.min, 2) + QStringLiteral(" – ") + number(v.max, 2);
-        const QString tip = text(fit_.set->name) + QStringLiteral(": ") + keyLabel(v.key) +
-                            QStringLiteral(" tussen ") + range;
-        lines << keyLabel(v.key) + QStringLiteral(" ") + number(v.value, 3) + QStringLiteral(" buiten ") +
-                     range;
-        QLabel* ratio = v.key == "sio2_al2o3" ? SiAlLbl : v.key == "r2o_ro" ? R2oRoLbl : nullptr;
+        const QString tip = tr("%1: %2 tussen %3").arg(text(fit_.set->name), keyLabel(v.key), range);
+        lines << tr("%1 %2 buiten %3").arg(keyLabel(v.key), number(v.value, 3), range);
+        QLabel* ratio = v.key == "sio2_al2o3" ? siAlLbl_ : v.key == "r2o_ro" ? r2oRoLbl_ : nullptr;
         if (ratio) {
             ratio->setStyleSheet(QStringLiteral("color: %1; font-weight: bold").arg(kOutside.name()));
             ratio->setToolTip(tip);
@@ -221,16 +263,16 @@ void ChemiePage::markOutside() {
         for (const LimitSets::Limit& limit : fit_.set->limits) {
             if (limit.key != v.key) continue;
             for (const auto& stem : limit.of)
-                for (int row = 0; row < OxideGrid->rowCount(); ++row)
-                    if (OxideGrid->item(row, 0)->data(Qt::UserRole).toString() == text(stem))
-                        for (int column = 0; column < OxideGrid->columnCount(); ++column) {
-                            OxideGrid->item(row, column)->setForeground(kOutside);
-                            OxideGrid->item(row, column)->setToolTip(tip);
+                for (int row = 0; row < oxideGrid_->rowCount(); ++row)
+                    if (oxideGrid_->item(row, 0)->data(Qt::UserRole).toString() == text(stem))
+                        for (int column = 0; column < oxideGrid_->columnCount(); ++column) {
+                            oxideGrid_->item(row, column)->setForeground(kOutside);
+                            oxideGrid_->item(row, column)->setToolTip(tip);
                         }
         }
     }
-    OutsideLbl->setStyleSheet(QStringLiteral("color: %1").arg(kOutside.name()));
-    OutsideLbl->setText(lines.join(QLatin1Char('\n')));
+    outsideLbl_->setStyleSheet(QStringLiteral("color: %1").arg(kOutside.name()));
+    outsideLbl_->setText(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace kelvora

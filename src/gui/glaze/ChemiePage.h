@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "glaze/ChemistryFigures.h"
+#include "glaze/FiringFit.h"
 #include "glaze/LimitSets.h"
+#include "glaze/RatioGuide.h"
+#include "glaze/StullChart.h"
 
 #include <QWidget>
 
@@ -23,8 +26,11 @@ class ViewFollower;
 // The glaze editor's page "Chemie": the current glaze's Seger formula with
 // weight % and mol % beside it, the ratios, the loss on ignition, a linear
 // expansion coefficient from a chosen set of published factors, and the
-// check against the limit set of the glaze's firing range. It reads the
-// chemistry data files from `dataFolder` and follows the glazes view.
+// check against the limit set of the glaze's firing range; where Stull's chart
+// and the SiO2:Al2O3 rule of thumb place it; which cone ranges' limits it fits
+// best, with a note when the stored firing estimate disagrees with its cones.
+// It reads the chemistry data files from `dataFolder` and follows the glazes
+// view. Tests find its controls by object name.
 class ChemiePage : public QWidget {
     Q_OBJECT
 public:
@@ -36,16 +42,7 @@ public:
     const ChemistryFigures& figures() const { return figures_; }
     const std::vector<LimitSets::Violation>& violations() const { return fit_.outside; }
     std::string limitSetName() const { return fit_.set ? fit_.set->name : std::string(); }
-
-    QTableWidget* OxideGrid = nullptr;
-    QLabel* SiAlLbl = nullptr;
-    QLabel* R2oRoLbl = nullptr;
-    QLabel* LoiLbl = nullptr;
-    QComboBox* ExpansionSetCB = nullptr;
-    QLabel* ExpansionLbl = nullptr;
-    QLabel* LimitsLbl = nullptr;
-    QLabel* OutsideLbl = nullptr;
-    QPushButton* StullButton = nullptr;
+    const FiringFit& firingFit() const { return firing_; }
 
 signals:
     // "Stull-diagram..." was pressed; the editor opens the chart.
@@ -53,14 +50,30 @@ signals:
 
 private:
     void markOutside();
+    void showPlace();
+    QTableWidget* oxideGrid_ = nullptr;
+    QLabel* siAlLbl_ = nullptr;
+    QLabel* r2oRoLbl_ = nullptr;
+    QLabel* loiLbl_ = nullptr;
+    QComboBox* expansionSetCB_ = nullptr;
+    QLabel* expansionLbl_ = nullptr;
+    QLabel* limitsLbl_ = nullptr;
+    QLabel* outsideLbl_ = nullptr;
+    QLabel* stullLbl_ = nullptr;
+    QLabel* fitLbl_ = nullptr;
+    QPushButton* stullButton_ = nullptr;
     View& glazes_;
     const View& materials_;
     std::optional<MolarMassTable> masses_;
     std::vector<ExpansionFactorSet> expansionSets_;
     LimitSets limitSets_;
+    std::optional<StullChart> stullChart_;
+    std::optional<RatioGuide> ratioGuide_;
+    std::string placeError_;
     std::string dataError_;
     ChemistryFigures figures_;
     LimitSets::Fit fit_;
+    FiringFit firing_;
     std::unique_ptr<ViewFollower> follower_;
 };
 

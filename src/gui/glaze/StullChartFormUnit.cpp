@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/StullChartFormUnit.h"
 
+#include "app/Installation.h"
+#include "glaze/ChemistryDataFiles.h"
+#include "glaze/RatioGuide.h"
+#include "glaze/StullChart.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
 #include "widgets/ErrorBox.h"
@@ -8,6 +12,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -24,184 +29,237 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
+#include <stdexcept>
 
 namespace kelvora {
 
-namespace {
-
-// Surface regions of R. T. Stull, "Influences of variable silica and alumina
-// on porcelain glazes of constant RO", Transactions of the American Ceramic
-// Society 14 (1912), pp. 62-70: glazes of one flux (0.3 K2O, 0.7 CaO) fired to
-// about SK 11, SiO2 and Al2O3 in mol per mol of flux. The boundaries here are
-// straight segments that follow his diagram approximately; they show where a
-// glaze tends to stand, not sharp edges, and they move with other fluxes,
-// with boron and at other cones (the window's footnote says so).
-struct Region {
-    const char* name;
-    QColor colour;
-    std::vector<QPointF> outline; // a closed polygon, SiO2 then Al2O3
+// The chart and the guide as read from the data folder, or why they could not be.
+struct TStullChartForm::Data {
+    std::optional<StullChart> chart;
+    std::optional<RatioGuide> guide;
+    QString error;
 };
 
-const std::vector<Region>& regions() {
-    static const std::vector<Region> list{
-        {"Mat",
-         QColor(0xb4, 0xa0, 0x7a, 110),
-         {{0.5, 0.1}, {0.8, 0.1}, {2.4, 0.4}, {3.6, 0.65}, {4.2, 1.0}, {0.5, 1.0}}},
-        {"Halfmat",
-         QColor(0xe0, 0xc8, 0x70, 110),
-         {{0.8, 0.1}, {1.6, 0.1}, {3.2, 0.4}, {4.6, 0.65}, {4.9, 0.72}, {4.2, 1.0}, {3.6, 0.65}, {2.4, 0.4}}},
-        {"Glans",
-         QColor(0x7a, 0xb8, 0xd8, 110),
-         {{1.1, 0.0},
-          {1.6, 0.1},
-          {3.2, 0.4},
-          {4.6, 0.65},
-          {4.9, 0.72},
-          {6.0, 0.55},
-          {7.2, 0.45},
-          {7.2, 0.0}}},
-        {"Onderstookt",
-         QColor(0x9a, 0x9a, 0x9a, 110),
-         {{4.2, 1.0}, {4.9, 0.72}, {6.0, 0.55}, {7.2, 0.45}, {7.2, 1.0}}},
-        // Too little silica for the flux: glossy, but the glaze tends to craze.
-        {"Craquelé-gevoelig",
-         QColor(0xd0, 0x50, 0x50, 90),
-         {{1.1, 0.0}, {2.5, 0.0}, {2.5, 0.28}, {1.9, 0.28}, {1.6, 0.1}}},
-    };
-    return list;
+namespace {
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
 }
 
-constexpr double kMaxSio2 = 7.2;
-constexpr double kMaxAl2o3 = 1.0;
-const QString kAllCategories = QStringLiteral("(alle categorieën)");
+QPointF point(const StullChart::Point& p) {
+    return {p.sio2, p.al2o3};
+}
 
 } // namespace
 
-TStullChartForm::TStullChartForm(View& glazes, QWidget* parent)
-    : QWidget(parent, Qt::Window), glazes_(glazes) {
+TStullChartForm::TStullChartForm(View& glazes, QWidget* parent, const std::string& dataFolder)
+    : QWidget(parent, Qt::Window), glazes_(glazes), data_(std::make_unique<Data>()) {
     setObjectName(QStringLiteral("StullChartForm"));
-    setWindowTitle(QStringLiteral("Stull-diagram"));
+    setWindowTitle(tr("Stull-diagram"));
 
     chart_ = new QChart;
-    chart_->setTitle(QStringLiteral("Seger SiO2 tegen Al2O3 (Stull, 1912)"));
+    chart_->setTitle(tr("Seger SiO2 tegen Al2O3"));
     chart_->legend()->setAlignment(Qt::AlignBottom);
-    ChartView = new QChartView(chart_, this);
-    ChartView->setObjectName(QStringLiteral("ChartView"));
-    ChartView->setRenderHint(QPainter::Antialiasing);
+    chartView_ = new QChartView(chart_, this);
+    chartView_->setObjectName(QStringLiteral("ChartView"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    xAxis_ = new QValueAxis;
+    xAxis_->setLabelFormat(QStringLiteral("%.1f"));
+    xAxis_->setTitleText(tr("SiO2 (mol per mol flux)"));
+    yAxis_ = new QValueAxis;
+    yAxis_->setLabelFormat(QStringLiteral("%.1f"));
+    yAxis_->setTitleText(tr("Al2O3 (mol per mol flux)"));
+    chart_->addAxis(xAxis_, Qt::AlignBottom);
+    chart_->addAxis(yAxis_, Qt::AlignLeft);
 
-    auto* xAxis = new QValueAxis;
-    xAxis->setRange(0, kMaxSio2);
-    xAxis->setTickCount(13);
-    xAxis->setLabelFormat(QStringLiteral("%.1f"));
-    xAxis->setTitleText(QStringLiteral("SiO2 (mol per mol flux)"));
-    auto* yAxis = new QValueAxis;
-    yAxis->setRange(0, kMaxAl2o3);
-    yAxis->setTickCount(11);
-    yAxis->setLabelFormat(QStringLiteral("%.1f"));
-    yAxis->setTitleText(QStringLiteral("Al2O3 (mol per mol flux)"));
-    chart_->addAxis(xAxis, Qt::AlignBottom);
-    chart_->addAxis(yAxis, Qt::AlignLeft);
-    addRegions();
-
-    glazeSeries_ = new QScatterSeries;
-    glazeSeries_->setName(QStringLiteral("Glazuren"));
-    glazeSeries_->setMarkerSize(10);
-    glazeSeries_->setColor(QColor(0x20, 0x4a, 0x87));
-    glazeSeries_->setBorderColor(Qt::white);
-    currentSeries_ = new QScatterSeries;
-    currentSeries_->setName(QStringLiteral("Huidig glazuur"));
-    currentSeries_->setMarkerSize(16);
-    currentSeries_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-    currentSeries_->setColor(QColor(0xe0, 0x1b, 0x24));
-    currentSeries_->setBorderColor(Qt::black);
-    for (QScatterSeries* series : {glazeSeries_, currentSeries_}) {
-        chart_->addSeries(series);
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
-        connect(series, &QScatterSeries::hovered, this,
-                [this](const QPointF& point, bool state) { pointHovered(point, state); });
-        connect(series, &QScatterSeries::clicked, this,
-                [this](const QPointF& point) { pointClicked(point); });
-    }
-
-    CategorieCB = new QComboBox(this);
-    CategorieCB->setObjectName(QStringLiteral("CategorieCB"));
-    CategorieCB->setMinimumContentsLength(24);
-    PngButton = new QPushButton(QStringLiteral("Exporteer PNG..."), this);
-    PngButton->setObjectName(QStringLiteral("PngButton"));
-    PdfButton = new QPushButton(QStringLiteral("Exporteer PDF..."), this);
-    PdfButton->setObjectName(QStringLiteral("PdfButton"));
+    categorieCB_ = new QComboBox(this);
+    categorieCB_->setObjectName(QStringLiteral("CategorieCB"));
+    categorieCB_->setMinimumContentsLength(24);
+    guideCB_ = new QCheckBox(tr("Vuistregel SiO2:Al2O3 tonen"), this);
+    guideCB_->setObjectName(QStringLiteral("GuideCB"));
+    guideCB_->setToolTip(tr("Hulplijnen van de vuistregel van pottenbakkers (mat, satijn, glans naar de "
+                            "verhouding SiO2:Al2O3); geen onderdeel van Stulls diagram."));
+    pngButton_ = new QPushButton(tr("Exporteer PNG..."), this);
+    pngButton_->setObjectName(QStringLiteral("PngButton"));
+    pdfButton_ = new QPushButton(tr("Exporteer PDF..."), this);
+    pdfButton_->setObjectName(QStringLiteral("PdfButton"));
     auto* strip = new QHBoxLayout;
-    strip->addWidget(new QLabel(QStringLiteral("Categorie"), this));
-    strip->addWidget(CategorieCB);
+    strip->addWidget(new QLabel(tr("Categorie"), this));
+    strip->addWidget(categorieCB_);
+    strip->addWidget(guideCB_);
     strip->addStretch(1);
-    strip->addWidget(PngButton);
-    strip->addWidget(PdfButton);
-    auto* source =
-        new QLabel(QStringLiteral("Gebieden naar R. T. Stull, Transactions of the American Ceramic "
-                                  "Society 14 (1912), flux 0,3 K2O 0,7 CaO bij ca. SK 11; de grenzen zijn "
-                                  "bij benadering."),
-                   this);
-    source->setObjectName(QStringLiteral("SourceLbl"));
-    source->setWordWrap(true);
+    strip->addWidget(pngButton_);
+    strip->addWidget(pdfButton_);
+    sourceLbl_ = new QLabel(this);
+    sourceLbl_->setObjectName(QStringLiteral("SourceLbl"));
+    sourceLbl_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(strip);
-    layout->addWidget(ChartView, 1);
-    layout->addWidget(source);
-    // The legend stands in one row under the chart and elides names that do
-    // not fit; with a large font the window opens wide enough for all.
-    const QFontMetrics legendFont(chart_->legend()->font());
-    int legendWidth = 0;
-    for (const QLegendMarker* marker : chart_->legend()->markers())
-        legendWidth += legendFont.horizontalAdvance(marker->label()) + 2 * legendFont.height() + 8;
-    resize(std::max(900, legendWidth + 120), 680);
+    layout->addWidget(chartView_, 1);
+    layout->addWidget(sourceLbl_);
 
-    connect(CategorieCB, &QComboBox::currentIndexChanged, this, [this] { fillSeries(); });
-    connect(PngButton, &QPushButton::clicked, this, [this] {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Exporteer PNG"), QStringLiteral("stull.png"),
-                                         QStringLiteral("PNG (*.png)"));
+    connect(categorieCB_, &QComboBox::currentIndexChanged, this, [this] { fillSeries(); });
+    connect(guideCB_, &QCheckBox::toggled, this, [this](bool on) {
+        for (QLineSeries* line : guideLines_) {
+            line->setVisible(on);
+            for (QLegendMarker* marker : chart_->legend()->markers(line))
+                marker->setVisible(on);
+        }
+    });
+    connect(pngButton_, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, tr("Exporteer PNG"),
+                                                          QStringLiteral("stull.png"), tr("PNG (*.png)"));
         if (!path.isEmpty() && !exportPng(path))
-            ui::showErrorBox(this, "Kan " + path.toStdString() + " niet schrijven");
+            ui::showErrorBox(this, tr("Kan %1 niet schrijven").arg(path).toStdString());
     });
-    connect(PdfButton, &QPushButton::clicked, this, [this] {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Exporteer PDF"), QStringLiteral("stull.pdf"),
-                                         QStringLiteral("PDF (*.pdf)"));
+    connect(pdfButton_, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, tr("Exporteer PDF"),
+                                                          QStringLiteral("stull.pdf"), tr("PDF (*.pdf)"));
         if (!path.isEmpty() && !exportPdf(path))
-            ui::showErrorBox(this, "Kan " + path.toStdString() + " niet schrijven");
+            ui::showErrorBox(this, tr("Kan %1 niet schrijven").arg(path).toStdString());
     });
+    setChemistryDataFolder(dataFolder.empty() ? ui::chemistryDataFolder() : dataFolder);
     follower_ = std::make_unique<ViewFollower>(glazes, [this] { refresh(); });
     refresh();
 }
 
 TStullChartForm::~TStullChartForm() = default;
 
-void TStullChartForm::addRegions() {
-    const auto axes = chart_->axes();
-    for (const Region& region : regions()) {
-        // An area series fills the polygon of its upper line followed by its
-        // lower line walked backwards; the outline split in two does that.
-        auto* upper = new QLineSeries;
-        auto* lower = new QLineSeries;
-        const std::size_t half = (region.outline.size() + 1) / 2;
-        for (std::size_t i = 0; i < half; ++i)
-            upper->append(region.outline[i]);
-        for (std::size_t i = region.outline.size(); i-- > half;)
-            lower->append(region.outline[i]);
-        if (lower->count() == 0) lower->append(region.outline.front());
-        auto* area = new QAreaSeries(upper, lower);
-        // The area series does not own its boundary lines.
-        upper->setParent(area);
-        lower->setParent(area);
-        area->setName(QString::fromUtf8(region.name));
-        area->setColor(region.colour);
-        area->setBorderColor(region.colour.darker(160));
-        chart_->addSeries(area);
-        for (QAbstractAxis* axis : axes)
-            area->attachAxis(axis);
+void TStullChartForm::setChemistryDataFolder(const std::string& dataFolder) {
+    dataFolder_ = dataFolder;
+    *data_ = {};
+    try {
+        data_->chart = StullChart::load(ChemistryDataFiles::stullChart(dataFolder));
+        data_->guide = RatioGuide::load(ChemistryDataFiles::ratioGuide(dataFolder));
+    } catch (const std::exception& e) {
+        data_->error = text(e.what());
     }
+    buildChart();
+    fillSeries();
+}
+
+void TStullChartForm::buildChart() {
+    chart_->removeAllSeries();
+    guideLines_.clear();
+    if (data_->chart) {
+        maxSio2_ = data_->chart->highest().sio2;
+        maxAl2o3_ = data_->chart->highest().al2o3;
+    }
+    xAxis_->setRange(0, maxSio2_);
+    xAxis_->setTickCount(static_cast<int>(std::lround(maxSio2_ / 0.6)) + 1);
+    yAxis_->setRange(0, maxAl2o3_);
+    yAxis_->setTickCount(11);
+    const auto attach = [this](QAbstractSeries* series) {
+        chart_->addSeries(series);
+        series->attachAxis(xAxis_);
+        series->attachAxis(yAxis_);
+    };
+
+    if (data_->chart) {
+        for (const StullChart::Region& region : data_->chart->regions()) {
+            // An area series fills the polygon of its upper line followed by
+            // its lower line walked backwards; the outline split in two does
+            // that. Both halves share the vertex where they meet, since a line
+            // of one point fills nothing (a triangle would stay empty).
+            auto* upper = new QLineSeries;
+            auto* lower = new QLineSeries;
+            const std::size_t half = (region.outline.size() + 1) / 2;
+            for (std::size_t i = 0; i < half; ++i)
+                upper->append(point(region.outline[i]));
+            for (std::size_t i = region.outline.size(); i-- > half - 1;)
+                lower->append(point(region.outline[i]));
+            auto* area = new QAreaSeries(upper, lower);
+            upper->setParent(area);
+            lower->setParent(area);
+            area->setName(text(region.label));
+            QColor colour(text(region.colour));
+            if (region.overlay) {
+                // Crazing lies over a surface region: hatched, so the surface shows through.
+                area->setBrush(QBrush(colour, Qt::BDiagPattern));
+                area->setPen(QPen(colour.darker(130), 1.5, Qt::DashLine));
+            } else {
+                colour.setAlpha(110);
+                area->setColor(colour);
+                area->setBorderColor(colour.darker(160));
+            }
+            attach(area);
+        }
+        for (const StullChart::Line& line : data_->chart->lines()) {
+            auto* series = new QLineSeries;
+            series->setName(text(line.label));
+            for (const auto& p : line.points)
+                series->append(point(p));
+            series->setPen(QPen(QColor(0x20, 0x20, 0x20), 2, Qt::DotLine));
+            attach(series);
+        }
+    }
+    if (data_->guide) {
+        std::set<double> ratios;
+        for (const RatioGuide::Band& band : data_->guide->bands()) {
+            if (band.from > 0) ratios.insert(band.from);
+            ratios.insert(band.below);
+        }
+        for (const double ratio : ratios) {
+            auto* series = new QLineSeries;
+            series->setName(tr("Vuistregel SiO2:Al2O3 = %1").arg(ratio));
+            series->append(0, 0);
+            const double x = std::min(maxSio2_, ratio * maxAl2o3_);
+            series->append(x, x / ratio);
+            series->setPen(QPen(QColor(0x40, 0x80, 0x40), 1.5, Qt::DashDotLine));
+            attach(series);
+            guideLines_.push_back(series);
+            const bool on = guideCB_->isChecked();
+            series->setVisible(on);
+            for (QLegendMarker* marker : chart_->legend()->markers(series))
+                marker->setVisible(on);
+        }
+    }
+    guideCB_->setEnabled(!guideLines_.empty());
+
+    glazeSeries_ = new QScatterSeries;
+    glazeSeries_->setName(tr("Glazuren"));
+    glazeSeries_->setMarkerSize(10);
+    glazeSeries_->setColor(QColor(0x20, 0x4a, 0x87));
+    glazeSeries_->setBorderColor(Qt::white);
+    currentSeries_ = new QScatterSeries;
+    currentSeries_->setName(tr("Huidig glazuur"));
+    currentSeries_->setMarkerSize(16);
+    currentSeries_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    currentSeries_->setColor(QColor(0xe0, 0x1b, 0x24));
+    currentSeries_->setBorderColor(Qt::black);
+    for (QScatterSeries* series : {glazeSeries_, currentSeries_}) {
+        attach(series);
+        connect(series, &QScatterSeries::hovered, this,
+                [this](const QPointF& p, bool state) { pointHovered(p, state); });
+        connect(series, &QScatterSeries::clicked, this, [this](const QPointF& p) { pointClicked(p); });
+    }
+
+    if (data_->chart) {
+        const DataSource& source = data_->chart->source();
+        QString note =
+            tr("Gebieden naar %1, %2 (%3): één flux (0,3 K2O 0,7 CaO) bij ca. SK 11; coördinaten uit "
+               "een gepubliceerde reproductie van zijn diagram (Glazy). Bij andere fluxen, met boor of "
+               "op andere kegels schuiven de grenzen.")
+                .arg(text(source.author), text(source.title), text(source.year));
+        if (data_->guide)
+            note +=
+                QLatin1Char(' ') + tr("De vuistregel (%1) is een hulplijn naar %2, geen deel van Stulls "
+                                      "diagram.")
+                                       .arg(text(data_->guide->name()), text(data_->guide->source().author));
+        sourceLbl_->setText(note);
+    } else {
+        sourceLbl_->setText(tr("Stull-diagram niet gevonden: %1").arg(data_->error));
+    }
+    // The legend stands in one row under the chart and elides names that do
+    // not fit; with a large font the window opens wide enough for all.
+    const QFontMetrics legendFont(chart_->legend()->font());
+    int legendWidth = 0;
+    for (const QLegendMarker* marker : chart_->legend()->markers())
+        if (marker->isVisible())
+            legendWidth += legendFont.horizontalAdvance(marker->label()) + 2 * legendFont.height() + 8;
+    resize(std::max(std::max(900, width()), legendWidth + 120), std::max(680, height()));
 }
 
 void TStullChartForm::refresh() {
@@ -215,31 +273,29 @@ void TStullChartForm::refresh() {
             const int sio2 = glazes_.fieldIndex("sio2");
             const int al2o3 = glazes_.fieldIndex("al2o3");
             for (int row = 0; row < glazes_.recordCount(); ++row) {
-                Point p{QString::fromStdString(glazes_.textAt(row, naam)),
-                        QString::fromStdString(glazes_.textAt(row, catg)), glazes_.numberAt(row, sio2),
-                        glazes_.numberAt(row, al2o3)};
+                Point p{text(glazes_.textAt(row, naam)), text(glazes_.textAt(row, catg)),
+                        glazes_.numberAt(row, sio2), glazes_.numberAt(row, al2o3)};
                 // A glaze never calculated has no formula to place.
                 if (p.sio2 == 0 && p.al2o3 == 0) continue;
                 if (!p.category.isEmpty()) categories.insert(p.category);
                 all_.push_back(p);
             }
-            if (glazes_.recNo() >= 0)
-                current_ = QString::fromStdString(glazes_.textAt(glazes_.recNo(), naam));
+            if (glazes_.recNo() >= 0) current_ = text(glazes_.textAt(glazes_.recNo(), naam));
         }
-        const QString chosen = CategorieCB->currentText();
-        const QSignalBlocker block(CategorieCB);
-        CategorieCB->clear();
-        CategorieCB->addItem(kAllCategories);
+        const QString chosen = categorieCB_->currentText();
+        const QSignalBlocker block(categorieCB_);
+        categorieCB_->clear();
+        categorieCB_->addItem(tr("(alle categorieën)"));
         for (const QString& category : categories)
-            CategorieCB->addItem(category);
-        const int index = CategorieCB->findText(chosen);
-        CategorieCB->setCurrentIndex(index >= 0 ? index : 0);
+            categorieCB_->addItem(category);
+        const int index = categorieCB_->findText(chosen);
+        categorieCB_->setCurrentIndex(index >= 0 ? index : 0);
         fillSeries();
     });
 }
 
 void TStullChartForm::fillSeries() {
-    const QString category = CategorieCB->currentIndex() > 0 ? CategorieCB->currentText() : QString();
+    const QString category = categorieCB_->currentIndex() > 0 ? categorieCB_->currentText() : QString();
     shown_.clear();
     QList<QPointF> points;
     QList<QPointF> current;
@@ -258,7 +314,7 @@ QString TStullChartForm::nameAt(const QPointF& value) const {
     double bestDistance = 0.02;
     for (const Point& p : shown_) {
         const double distance =
-            std::hypot((p.sio2 - value.x()) / kMaxSio2, (p.al2o3 - value.y()) / kMaxAl2o3);
+            std::hypot((p.sio2 - value.x()) / maxSio2_, (p.al2o3 - value.y()) / maxAl2o3_);
         if (distance <= bestDistance) {
             best = p.name;
             bestDistance = distance;
@@ -267,17 +323,17 @@ QString TStullChartForm::nameAt(const QPointF& value) const {
     return best;
 }
 
-void TStullChartForm::pointHovered(const QPointF& point, bool state) {
+void TStullChartForm::pointHovered(const QPointF& p, bool state) {
     if (!state) {
         QToolTip::hideText();
         return;
     }
-    const QString name = nameAt(point);
-    if (!name.isEmpty()) QToolTip::showText(QCursor::pos(), name, ChartView);
+    const QString name = nameAt(p);
+    if (!name.isEmpty()) QToolTip::showText(QCursor::pos(), name, chartView_);
 }
 
-void TStullChartForm::pointClicked(const QPointF& point) {
-    const QString name = nameAt(point);
+void TStullChartForm::pointClicked(const QPointF& p) {
+    const QString name = nameAt(p);
     if (name.isEmpty()) return;
     current_ = name;
     fillSeries();
@@ -285,16 +341,16 @@ void TStullChartForm::pointClicked(const QPointF& point) {
 }
 
 bool TStullChartForm::exportPng(const QString& path) {
-    return ChartView->grab().save(path, "PNG");
+    return chartView_->grab().save(path, "PNG");
 }
 
 bool TStullChartForm::exportPdf(const QString& path) {
     QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("Stull-diagram"));
+    writer.setTitle(tr("Stull-diagram"));
     writer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    ChartView->render(&painter);
+    chartView_->render(&painter);
     painter.end();
     return true;
 }

@@ -5,13 +5,18 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineSeries;
 class QPushButton;
 class QScatterSeries;
+class QValueAxis;
 
 namespace kelvora {
 
@@ -20,9 +25,11 @@ class ViewFollower;
 
 // The window "Stull-diagram": every calculated glaze of the table as a point
 // of its Seger SiO2 against its Al2O3, over the surface regions of Stull's
-// chart. The current glaze stands out; hovering a point names it; clicking it
-// emits glazeChosen so that the editor can make that glaze current. It
-// follows the glazes view: a calculation or another current glaze shows.
+// chart as its data file gives them. The potters' SiO2:Al2O3 rule of thumb
+// can be shown as separate guide lines. The current glaze stands out;
+// hovering a point names it with its Stull region; clicking it emits
+// glazeChosen so that the editor can make that glaze current. It follows the
+// glazes view: a calculation or another current glaze shows.
 class TStullChartForm : public QWidget {
     Q_OBJECT
 public:
@@ -33,9 +40,13 @@ public:
         double al2o3 = 0;
     };
 
-    explicit TStullChartForm(View& glazes, QWidget* parent = nullptr);
+    // Without a data folder it reads the program's own chemistry data (beside
+    // the program, or in the share folder of an installed one).
+    explicit TStullChartForm(View& glazes, QWidget* parent = nullptr, const std::string& dataFolder = {});
     ~TStullChartForm() override;
 
+    // Reads the chart and the guide again from another chemistry data folder.
+    void setChemistryDataFolder(const std::string& dataFolder);
     // Reads the glazes again (names, categories, formulas, which is current).
     void refresh();
     // The glazes drawn now (after the category filter), in table order.
@@ -47,27 +58,36 @@ public:
     bool exportPng(const QString& path);
     bool exportPdf(const QString& path);
 
-    QChartView* ChartView = nullptr;
-    QComboBox* CategorieCB = nullptr;
-    QPushButton* PngButton = nullptr;
-    QPushButton* PdfButton = nullptr;
-
 signals:
     void glazeChosen(const QString& name);
 
 private:
-    void addRegions();
+    void buildChart();
     void fillSeries();
     void pointHovered(const QPointF& point, bool state);
     void pointClicked(const QPointF& point);
 
     const View& glazes_;
+    std::string dataFolder_;
     std::vector<Point> all_;
     std::vector<Point> shown_;
     QString current_;
+    double maxSio2_ = 7.2;
+    double maxAl2o3_ = 1.0;
     QChart* chart_ = nullptr;
+    QValueAxis* xAxis_ = nullptr;
+    QValueAxis* yAxis_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QComboBox* categorieCB_ = nullptr;
+    QCheckBox* guideCB_ = nullptr;
+    QPushButton* pngButton_ = nullptr;
+    QPushButton* pdfButton_ = nullptr;
+    QLabel* sourceLbl_ = nullptr;
     QScatterSeries* glazeSeries_ = nullptr;
     QScatterSeries* currentSeries_ = nullptr;
+    std::vector<QLineSeries*> guideLines_;
+    struct Data;
+    std::unique_ptr<Data> data_;
     std::unique_ptr<ViewFollower> follower_;
 };
 

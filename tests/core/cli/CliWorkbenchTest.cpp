@@ -130,5 +130,49 @@ TEST_F(CliWorkbenchTest, AnalysisNamesTheValuesOutsideTheLimits) {
               1);
 }
 
+// Where Stull's chart puts a glaze, which cone ranges' limits its formula fits,
+// and a note only when the stored estimate lies more than one cone from the
+// entered cones: the cone 6 strontium glaze is estimated at 1050-1110 °C,
+// below SK 4a (1160 °C) next to its SK 5a-6a; the celadon's 1200-1240 °C
+// reaches SK 7 (1230 °C) next to its SK 8-10.
+TEST_F(CliWorkbenchTest, AnalysisPlacesTheGlazeAndSaysWhenTheEstimateDisagrees) {
+    const struct {
+        const char* glaze;
+        const char* stull;
+        bool note;
+    } cases[] = {
+        {"Seladon", "bright", false},
+        {"Kegel 6 strontium satijn", "bright", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.glaze);
+        const CliRun r = run(std::string("analysis '") + c.glaze + "'");
+        ASSERT_EQ(r.status, 0) << r.err;
+        auto values = keyValues(r.out);
+        EXPECT_EQ(values["stull"], c.stull);
+        EXPECT_FALSE(values["fit.cones"].empty());
+        EXPECT_EQ(values.count("fit.note"), c.note ? 1U : 0U);
+        if (c.note) {
+            EXPECT_EQ(values["fit.note"].rfind("De schatting (1050\u2013"
+                                               "1110 \u00b0C) ligt ver onder de "
+                                               "ingevoerde kegels SK 5a\u2013"
+                                               "6a; de samenstelling past",
+                                               0),
+                      0U)
+                << values["fit.note"];
+        }
+    }
+}
+
+// A factor set without a factor for an oxide of the glaze says which.
+TEST_F(CliWorkbenchTest, AnalysisNamesTheOxidesTheExpansionSetLacks) {
+    const CliRun turner = run("analysis 'Kegel 6 strontium satijn' --expansion english-turner");
+    ASSERT_EQ(turner.status, 0) << turner.err;
+    EXPECT_EQ(keyValues(turner.out)["expansion.missing"], "sro,fe2o3");
+    const CliRun appen = run("analysis 'Kegel 6 strontium satijn' --expansion appen");
+    ASSERT_EQ(appen.status, 0) << appen.err;
+    EXPECT_EQ(keyValues(appen.out).count("expansion.missing"), 0U);
+}
+
 } // namespace
 } // namespace kelvora::test

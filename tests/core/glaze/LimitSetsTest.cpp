@@ -37,8 +37,8 @@ std::vector<std::string> names(const std::vector<const LimitSets::Set*>& sets) {
 
 TEST(LimitSetsTest, FiringRangeComesFromTheCones) {
     const std::vector<std::string> earthenware{"SK 08a-02a alkalisch (Rhodes)", "SK 08a-02a lood (Rhodes)"};
-    const std::vector<std::string> stoneware{"SK 5a-6a glans (Cushing)", "SK 5a-6a mat (Cushing)",
-                                             "SK 5a-6a satijn (Cushing)"};
+    const std::vector<std::string> stoneware{"SK 5a-7 glans (Cushing)", "SK 5a-7 mat (Cushing)",
+                                             "SK 5a-7 satijn (Cushing)"};
     const std::vector<std::string> high{"SK 8-10 glans (Cushing)", "SK 8-10 mat (Cushing)",
                                         "SK 8-11 steengoed en porselein (Rhodes)",
                                         "SK 8-10 satijn (Cushing)"};
