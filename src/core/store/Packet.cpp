@@ -12,6 +12,20 @@ Packet::Packet(FieldDefs fields) : fields_(std::move(fields)) {
     }
 }
 
+void Packet::appendField(const FieldDef& field) {
+    const bool isText = field.type == FieldType::Text || field.type == FieldType::Memo;
+    fields_.push_back(field);
+    slots_.push_back({isText, isText ? textCount_++ : numCount_++});
+    // Rows without slots stay so; the others get the new slot, empty.
+    for (Row& row : rows) {
+        if (!isMaterialized(row)) continue;
+        if (isText)
+            row.text.emplace_back();
+        else
+            row.num.push_back(kNullNumber);
+    }
+}
+
 int Packet::fieldIndex(std::string_view name) const {
     for (std::size_t i = 0; i < fields_.size(); ++i)
         if (utf8::equalsIgnoreCaseAscii(fields_[i].name, name)) return static_cast<int>(i);

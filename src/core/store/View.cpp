@@ -103,7 +103,12 @@ void View::updateRecord() {
 void View::bind(Packet& packet) const {
     for (const auto& d : declared_) {
         int i = packet.fieldIndex(d.name);
-        if (i < 0) fail(formatMessage("Field '%s' not found", {d.name}));
+        // A file of an older layout lacks a field the program has since
+        // gained: it reads as empty, and the next write adds it.
+        if (i < 0) {
+            packet.appendField(d);
+            continue;
+        }
         const auto& actual = packet.fields()[static_cast<std::size_t>(i)];
         if (actual.type != d.type)
             fail(formatMessage("Type mismatch for field '%s', expecting: %s actual: %s",

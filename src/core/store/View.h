@@ -61,8 +61,9 @@ public:
     const std::string& name() const { return name_; }
     const std::string& fileName() const { return fileName_; }
     void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
-    // Fields the view binds by name when it opens; the file must hold each of
-    // them with the same type. Without declared fields the view shows the file's.
+    // Fields the view binds by name when it opens; a field the file holds must
+    // have the same type, one it lacks is added, empty (tables grow). Without
+    // declared fields the view shows the file's.
     void declareFields(FieldDefs fields) { declared_ = std::move(fields); }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool readOnly() const { return readOnly_; }
@@ -75,7 +76,9 @@ public:
     bool changedSinceOpen() const { return changed_; }
 
     // Reads the whole file. Fails, leaving the view closed, when the file is
-    // missing, empty, damaged or lacks a declared field.
+    // missing, empty, damaged or holds a declared field with another type. A
+    // declared field the file lacks reads as empty and is written with the
+    // rows at the next write.
     void open();
     // Opens on a packet in memory (tests, import of a file read elsewhere).
     void openPacket(Packet packet);

@@ -241,14 +241,55 @@ TEST_F(ViewFixture, StoreMessagesCarryTheViewName) {
     EXPECT_EQ(message([&] { (void)view.asText("xyz"); }), "MatCDS: Field 'xyz' not found");
 }
 
-TEST_F(ViewFixture, DeclaredFieldsMustExistWithTheirType) {
-    FieldDefs fields = TableLayouts::materials();
-    fields.erase(fields.begin() + 3); // molg
-    writePacketFile(path, Packet(fields));
-    view.declareFields(TableLayouts::materials());
-    EXPECT_EQ(message([&] { view.open(); }), "MatCDS: Field 'molg' not found");
+// A table written before a field was declared opens with that field empty,
+// stays as it is on disk until something is written, and then gains it.
+TEST_F(ViewFixture, ADeclaredFieldTheFileLacksIsAddedEmpty) {
+    FieldDefs older = TableLayouts::materials();
+    older.erase(older.begin() + 3); // molg
+    older.pop_back();               // the last percentage field
+    Packet packet(older);
+    Row row = packet.emptyRow();
+    packet.setText(row, 0, "Krijt");
+    packet.setNumber(row, packet.fieldIndex("prys"), 0.6);
+    packet.rows.push_back(row);
+    packet.rows.push_back(packet.emptyRow()); // a row with no value at all
+    writePacketFile(path, packet);
+    const std::string before = readBytes(path);
 
-    fields = TableLayouts::materials();
+    view.declareFields(TableLayouts::materials());
+    view.setIndexFieldNames("naam");
+    view.open();
+    ASSERT_TRUE(view.findKey("Krijt"));
+    EXPECT_TRUE(view.isNull("molg"));
+    EXPECT_EQ(view.asNumber("prys"), 0.6);
+    view.close();
+    EXPECT_EQ(readBytes(path), before); // read and closed unchanged: not written
+
+    view.open();
+    ASSERT_TRUE(view.findKey("Krijt"));
+    view.edit();
+    view.setNumber("molg", 100.09);
+    view.post();
+    view.close();
+    const auto written = readPacketFile(path);
+    ASSERT_TRUE(written);
+    // The fields it had, in their places, and the two it lacked after them.
+    FieldDefs expected = older;
+    expected.push_back(TableLayouts::materials()[3]);
+    expected.push_back(TableLayouts::materials().back());
+    EXPECT_EQ(written->fields(), expected);
+    ASSERT_EQ(written->rows.size(), 2u);
+    View again("check", path);
+    again.setIndexFieldNames("naam");
+    again.open();
+    ASSERT_TRUE(again.findKey("Krijt"));
+    EXPECT_EQ(again.asNumber("molg"), 100.09);
+    EXPECT_EQ(again.asNumber("prys"), 0.6);
+}
+
+TEST_F(ViewFixture, DeclaredFieldsKeepTheirType) {
+    view.declareFields(TableLayouts::materials());
+    FieldDefs fields = TableLayouts::materials();
     fields[2].type = FieldType::Text; // prys as text
     fields[2].width = 10;
     writePacketFile(path, Packet(fields));
