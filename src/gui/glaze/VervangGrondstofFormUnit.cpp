@@ -6,6 +6,7 @@
 #include "engine/GlzDMUnit.h"
 #include "solver/NewGlazeWriter.h"
 #include "solver/SolverError.h"
+#include "solver/SubstitutionComparison.h"
 #include "widgets/ErrorBox.h"
 
 #include <QComboBox>
@@ -216,42 +217,24 @@ void TVervangGrondstofForm::showResult() {
                  : QString()));
     if (!glaze_) return;
 
-    // Old percentages by material, then the new recipe's materials after them.
-    std::vector<std::string> order;
-    std::map<std::string, double> before, after;
-    for (const auto& slot : glaze_->recipe.recipeSlots) {
-        if (Recipe::isBlank(slot.name)) continue;
-        if (!before.count(slot.name)) order.push_back(slot.name);
-        before[slot.name] += Recipe::amount(slot.mtp);
-    }
-    if (solved_)
-        for (std::size_t i = 0; i < r.names.size(); ++i) {
-            if (!before.count(r.names[i]) && !after.count(r.names[i])) order.push_back(r.names[i]);
-            after[r.names[i]] = r.percentages[i];
-        }
-    for (const auto& name : order) {
+    const auto percent = [](const std::optional<double>& value) {
+        return value ? qs(numfmt::formatPattern(*value, "##0.00")) : QString();
+    };
+    for (const auto& line : SubstitutionComparison::recipe(*glaze_, solved_ ? &r : nullptr)) {
         const int row = ReceptTabel->rowCount();
         ReceptTabel->insertRow(row);
-        ReceptTabel->setItem(row, 0, cell(qs(name)));
-        ReceptTabel->setItem(
-            row, 1,
-            cell(before.count(name) ? qs(numfmt::formatPattern(before[name], "##0.00")) : QString(), true));
-        ReceptTabel->setItem(
-            row, 2,
-            cell(solved_ ? qs(numfmt::formatPattern(after.count(name) ? after[name] : 0.0, "##0.00"))
-                         : QString(),
-                 true));
+        ReceptTabel->setItem(row, 0, cell(qs(line.name)));
+        ReceptTabel->setItem(row, 1, cell(percent(line.before), true));
+        ReceptTabel->setItem(row, 2, cell(percent(line.after), true));
     }
     if (!solved_) return;
-    for (const auto& oxide : OxideCatalogue::all()) {
-        const auto k = static_cast<std::size_t>(oxide.position - 1);
-        if (result_.before[k] == 0.0 && r.formula[k] == 0.0) continue;
+    for (const auto& line : SubstitutionComparison::formula(result_.before, r.formula)) {
         const int row = FormuleTabel->rowCount();
         FormuleTabel->insertRow(row);
-        FormuleTabel->setItem(
-            row, 0, cell(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
-        FormuleTabel->setItem(row, 1, cell(qs(numfmt::formatPattern(result_.before[k], "#0.###")), true));
-        FormuleTabel->setItem(row, 2, cell(qs(numfmt::formatPattern(r.formula[k], "#0.###")), true));
+        const std::string_view label = line.oxide->label;
+        FormuleTabel->setItem(row, 0, cell(QString::fromUtf8(label.data(), static_cast<int>(label.size()))));
+        FormuleTabel->setItem(row, 1, cell(qs(numfmt::formatPattern(line.before, "#0.###")), true));
+        FormuleTabel->setItem(row, 2, cell(qs(numfmt::formatPattern(line.after, "#0.###")), true));
     }
 }
 
