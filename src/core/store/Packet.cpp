@@ -18,6 +18,22 @@ int Packet::fieldIndex(std::string_view name) const {
     return -1;
 }
 
+int Packet::addField(FieldDef field) {
+    const bool isText = field.type == FieldType::Text || field.type == FieldType::Memo;
+    slots_.push_back({isText, isText ? textCount_++ : numCount_++});
+    fields_.push_back(std::move(field));
+    // Rows with slots get an empty value for the new field; rows without any
+    // value stay without slots.
+    for (Row& row : rows) {
+        if (!isMaterialized(row)) continue;
+        if (isText)
+            row.text.emplace_back();
+        else
+            row.num.push_back(kNullNumber);
+    }
+    return fieldCount() - 1;
+}
+
 void Packet::materialize(Row& row) const {
     if (isMaterialized(row)) return;
     row.num.assign(static_cast<std::size_t>(numCount_), kNullNumber);

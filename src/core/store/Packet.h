@@ -73,6 +73,9 @@ public:
     void setNull(Row& row, int field) const;
     // Widens a text field's declared width (used when binding wider declared fields).
     void setWidth(int field, int width) { fields_[static_cast<std::size_t>(field)].width = width; }
+    // Appends a field that every row holds empty (a table older than the
+    // program that reads it); returns its index.
+    int addField(FieldDef field);
 
     std::vector<Row> rows;
 

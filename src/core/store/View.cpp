@@ -103,7 +103,12 @@ void View::updateRecord() {
 void View::bind(Packet& packet) const {
     for (const auto& d : declared_) {
         int i = packet.fieldIndex(d.name);
-        if (i < 0) fail(formatMessage("Field '%s' not found", {d.name}));
+        // A file written before the program knew this field: every row holds
+        // it empty, and the next write stores it with the rest.
+        if (i < 0) {
+            packet.addField(d);
+            continue;
+        }
         const auto& actual = packet.fields()[static_cast<std::size_t>(i)];
         if (actual.type != d.type)
             fail(formatMessage("Type mismatch for field '%s', expecting: %s actual: %s",
@@ -548,10 +553,13 @@ void View::setNumber(int field, double value) {
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     // A value that is not a finite number is never stored: it would make the
     // file unreadable. The field becomes empty instead.
+    // A new row, or one read without any value, has no value slots yet.
     if (!std::isfinite(value))
         packet_.setNull(row, field);
-    else if (def.type == FieldType::Float)
+    else if (def.type == FieldType::Float && !row.num.empty())
         row.num[static_cast<std::size_t>(packet_.slot(field))] = value;
+    else if (def.type == FieldType::Float)
+        packet_.setNumber(row, field, value);
     else
         storeConverted(packet_, row, def, field, value);
     modified_ = true;

@@ -61,8 +61,10 @@ public:
     const std::string& name() const { return name_; }
     const std::string& fileName() const { return fileName_; }
     void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
-    // Fields the view binds by name when it opens; the file must hold each of
-    // them with the same type. Without declared fields the view shows the file's.
+    // Fields the view binds by name when it opens. A field the file holds must
+    // have the declared type; one it lacks (an older file) is added, empty in
+    // every row, and written with the table's next write. Without declared
+    // fields the view shows the file's.
     void declareFields(FieldDefs fields) { declared_ = std::move(fields); }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool readOnly() const { return readOnly_; }
@@ -75,7 +77,8 @@ public:
     bool changedSinceOpen() const { return changed_; }
 
     // Reads the whole file. Fails, leaving the view closed, when the file is
-    // missing, empty, damaged or lacks a declared field.
+    // missing, empty, damaged, of a newer format, or holds a declared field
+    // with another type.
     void open();
     // Opens on a packet in memory (tests, import of a file read elsewhere).
     void openPacket(Packet packet);
