@@ -66,11 +66,13 @@ const std::string& Packet::text(const Row& row, int field) const {
 }
 
 void Packet::setNumber(Row& row, int field, double value) const {
+    if (isNullNumber(value) && !isMaterialized(row)) return; // already empty
     materialize(row);
     row.num[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)] = value;
 }
 
 void Packet::setText(Row& row, int field, std::string value) const {
+    if (value.empty() && !isMaterialized(row)) return; // already empty
     materialize(row);
     row.text[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)] = std::move(value);
 }

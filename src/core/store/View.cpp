@@ -5,6 +5,7 @@
 #include "common/Utf8.h"
 #include "store/PacketCodec.h"
 #include "store/StoreError.h"
+#include "store/TableRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -491,11 +492,16 @@ void View::setText(int field, std::string_view text) {
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     switch (def.type) {
     case FieldType::Text:
-        packet_.setText(row, field, std::string(utf8::prefix(text, static_cast<std::size_t>(def.width))));
+    case FieldType::Memo: {
+        // A text field keeps what fits its width; what it keeps must be a
+        // text the readers accept.
+        const std::string_view kept =
+            def.type == FieldType::Text ? utf8::prefix(text, static_cast<std::size_t>(def.width)) : text;
+        const std::string problem = TableRules::textProblem(def, kept);
+        if (!problem.empty()) fail(formatMessage("Field '%s' cannot hold %s", {def.name, problem}));
+        packet_.setText(row, field, std::string(kept));
         break;
-    case FieldType::Memo:
-        packet_.setText(row, field, std::string(text));
-        break;
+    }
     case FieldType::Float: {
         if (text.empty()) {
             packet_.setNull(row, field);
