@@ -99,7 +99,8 @@ std::string encodeBinary(const Packet& packet) {
             case FieldType::Float:
                 empty = isNullNumber(row.num[slot]);
                 if (empty) break;
-                if (!std::isfinite(row.num[slot])) refuse(r, i, TableRules::numberProblem(fields[i], row.num[slot]));
+                if (!std::isfinite(row.num[slot]))
+                    refuse(r, i, TableRules::numberProblem(fields[i], row.num[slot]));
                 put<double>(out, row.num[slot]);
                 break;
             case FieldType::Integer: {
@@ -229,7 +230,8 @@ Packet decodeBinary(std::string_view bytes) {
                     throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
                                             " holds an empty text that is not marked empty");
                 const std::string problem = TableRules::textProblem(fields[i], text);
-                if (!problem.empty()) throw PacketFormatError(TableRules::place(fields[i], r) + " holds " + problem);
+                if (!problem.empty())
+                    throw PacketFormatError(TableRules::place(fields[i], r) + " holds " + problem);
                 budget.addText(text.size());
                 row.text[slotOf[i]].assign(text);
                 break;

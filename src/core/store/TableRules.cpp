@@ -44,8 +44,8 @@ void TableRules::checkValues(const Packet& packet) {
         if (!packet.isMaterialized(row)) continue;
         for (int i = 0; i < packet.fieldCount(); ++i) {
             const FieldDef& f = fields[static_cast<std::size_t>(i)];
-            const std::string problem =
-                packet.isText(i) ? textProblem(f, packet.text(row, i)) : numberProblem(f, packet.number(row, i));
+            const std::string problem = packet.isText(i) ? textProblem(f, packet.text(row, i))
+                                                         : numberProblem(f, packet.number(row, i));
             if (!problem.empty()) throw PacketFormatError(place(f, r) + " holds " + problem);
         }
     }

@@ -257,9 +257,17 @@ void View::edit() {
 }
 
 void View::insert() {
+    startNewRow(false);
+}
+
+void View::append() {
+    startNewRow(true);
+}
+
+void View::startNewRow(bool atEnd) {
     requireWritable();
     settlePending();
-    int pos = current_ < 0 ? 0 : current_;
+    int pos = atEnd ? static_cast<int>(packet_.rows.size()) : current_ < 0 ? 0 : current_;
     packet_.rows.insert(packet_.rows.begin() + pos, packet_.emptyRow());
     current_ = pos;
     eof_ = bof_ = false;

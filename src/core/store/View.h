@@ -99,6 +99,8 @@ public:
     // Starts a new row; the defaults (if set) fill it, and a new row that the
     // user leaves as it is still counts as unmodified.
     void insert();
+    // Starts a new row after the last one, as insert() does before the current one.
+    void append();
     void setNewRowDefaults(std::function<void(View&)> fill) { newRowDefaults_ = std::move(fill); }
     void post();
     void cancel();
@@ -165,6 +167,7 @@ private:
     void settlePending();       // post if modified, drop otherwise
     void placeCurrentInOrder(); // after a post
     void sortRows();
+    void startNewRow(bool atEnd);
     void notify(ViewEvent event, int field = -1);
     void bind(Packet& packet) const;
     const Row* currentRow() const;

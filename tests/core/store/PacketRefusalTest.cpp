@@ -93,10 +93,11 @@ TEST(PacketRefusal, BinaryPacketsThatWouldNotWriteBackAreRefused) {
     const std::string oneRow = std::string(1, '\x06') + textValue("Klei"); // omsc and prys empty
     ASSERT_EQ(errorOf([&] { decodeBinary(binaryPacket(kThree, 1, oneRow)); }), "(no error)");
     // A width counts characters: four bytes of three characters fit a width of 3.
-    ASSERT_EQ(errorOf([&] {
-                  decodeBinary(binaryPacket({{"naam", 1, 3}}, 1, std::string(1, '\x00') + textValue("Kl\xC3\xA9")));
-              }),
-              "(no error)");
+    ASSERT_EQ(
+        errorOf([&] {
+            decodeBinary(binaryPacket({{"naam", 1, 3}}, 1, std::string(1, '\x00') + textValue("Kl\xC3\xA9")));
+        }),
+        "(no error)");
     struct Case {
         const char* what;
         std::string bytes;

@@ -155,7 +155,9 @@ TEST(TableRules, RowsBeyondTheReadersMemoryBudgetAreRefusedBeforeWriting) {
             p.setText(row, 0, "Kwarts");
         return p;
     };
-    auto writes = [&](std::size_t count) { return errorOf([&] { encodeBinary(withRows(count)); }) == "(no error)"; };
+    auto writes = [&](std::size_t count) {
+        return errorOf([&] { encodeBinary(withRows(count)); }) == "(no error)";
+    };
     std::size_t low = 1, high = 8000; // low writes, high does not
     ASSERT_TRUE(writes(low));
     ASSERT_FALSE(writes(high));
@@ -173,7 +175,8 @@ TEST(TableRules, RowsBeyondTheReadersMemoryBudgetAreRefusedBeforeWriting) {
     const std::string before = readBytes(path);
     const std::string refused = errorOf([&] { writePacketFile(path, withRows(high)); });
     EXPECT_NE(refused.find("its rows would need more than"), std::string::npos) << refused;
-    EXPECT_NE(refused.find("MiB of memory, more than Kelvora allows for a file of this size"), std::string::npos);
+    EXPECT_NE(refused.find("MiB of memory, more than Kelvora allows for a file of this size"),
+              std::string::npos);
     EXPECT_EQ(readBytes(path), before);
     EXPECT_NE(errorOf([&] { writeXmlPacketFile(xml, withRows(high)); }).find("its rows would need more than"),
               std::string::npos);
