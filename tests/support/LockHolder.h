@@ -15,7 +15,8 @@ namespace kelvora::test {
 // until it is killed.
 class LockHolder {
 public:
-    explicit LockHolder(const std::string& folder) {
+    // With `releaseAfterMs` the holder ends by itself that long after it took the lock.
+    explicit LockHolder(const std::string& folder, int releaseAfterMs = -1) {
         int fds[2];
         if (::pipe(fds) != 0) throw std::runtime_error("pipe");
         pid_ = ::fork();
@@ -24,6 +25,10 @@ public:
             DataFolderLock lock;
             char ok = DataFolderLock::tryAcquire(folder, lock).acquired && lock.holds() ? 'y' : 'n';
             [[maybe_unused]] auto n = ::write(fds[1], &ok, 1);
+            if (releaseAfterMs >= 0) {
+                ::usleep(static_cast<useconds_t>(releaseAfterMs) * 1000);
+                ::_exit(0);
+            }
             for (;;)
                 ::pause();
         }
