@@ -22,16 +22,44 @@ struct CliContext {
 // Exit codes: 0 done, 1 an error (message on err), 2 wrong usage.
 using CommandFn = int (*)(CliContext&);
 
+// What a command may write, declared where it is registered. Before the
+// command runs, main() takes the lock of every folder it may write into, so
+// that no writing command can run beside another Kelvora program's writes.
+struct Writes {
+    enum class Target {
+        Nothing,             // reads only
+        DataFolder,          // the tables of the data folder
+        DataFolderWithOption, // the data folder, when `option` is among the arguments
+        FileArgument,        // the file named by argument `argument` (counted from 0)
+    };
+    Target target = Target::Nothing;
+    const char* option = nullptr;
+    int argument = -1;
+
+    static constexpr Writes nothing() { return {}; }
+    static constexpr Writes dataFolder() { return {Target::DataFolder, nullptr, -1}; }
+    static constexpr Writes dataFolderWith(const char* option) {
+        return {Target::DataFolderWithOption, option, -1};
+    }
+    static constexpr Writes fileArgument(int argument) { return {Target::FileArgument, nullptr, argument}; }
+};
+
 struct Command {
     const char* name;
     const char* usage;
     CommandFn run;
+    Writes writes;
 };
 
-// Commands register themselves from their own files with a static registrar.
+// Commands register themselves from their own files with a static registrar;
+// each says what it writes (see Writes).
 struct CommandRegistrar {
-    CommandRegistrar(const char* name, const char* usage, CommandFn run);
+    CommandRegistrar(const char* name, const char* usage, CommandFn run, Writes writes);
 };
+
+// The folders a run of `command` with `ctx` may write into; main() holds
+// their locks while it runs.
+std::vector<std::string> foldersWritten(const Command& command, const CliContext& ctx);
 
 const std::vector<Command>& commands();
 

@@ -169,17 +169,21 @@ int recalcUsing(CliContext& ctx) {
 
 const CommandRegistrar
     calcCommand("calc", "calc NAME [--basic-not-to-one]   calculate a glaze, store it, print its analysis",
-                calc);
-const CommandRegistrar reportCommand("report", "report NAME   print the analysis of a stored glaze", report);
-const CommandRegistrar
-    convertCommand("convert", "convert NAME   turn a material's percentage analysis into mols", convert);
-const CommandRegistrar
-    importCommand("import", "import FILE   append the materials of a table file (XML or binary)", import);
-const CommandRegistrar calcAllCommand("calc-all", "calc-all   calculate and store every glaze", calcAll);
+                calc, Writes::dataFolder());
+const CommandRegistrar reportCommand("report", "report NAME   print the analysis of a stored glaze", report,
+                                     Writes::nothing());
+const CommandRegistrar convertCommand("convert",
+                                      "convert NAME   turn a material's percentage analysis into mols",
+                                      convert, Writes::dataFolder());
+const CommandRegistrar importCommand("import",
+                                     "import FILE   append the materials of a table file (XML or binary)",
+                                     import, Writes::dataFolder());
+const CommandRegistrar calcAllCommand("calc-all", "calc-all   calculate and store every glaze", calcAll,
+                                      Writes::dataFolder());
 const CommandRegistrar
     recalcUsingCommand("recalc-using",
                        "recalc-using MATERIAL   recalculate and store the glazes that use a material",
-                       recalcUsing);
+                       recalcUsing, Writes::dataFolder());
 
 } // namespace
 

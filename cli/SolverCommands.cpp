@@ -266,10 +266,10 @@ const CommandRegistrar
     solveCommand("solve",
                  "solve --materials \"A,B,C\" (--target \"k2o=0.3,...\" | --range \"sio2=3..4,...\" "
                  "[--minimise prys|--maximise STEM|--minimise STEM]) [--store NAME]   find a recipe",
-                 solve);
+                 solve, Writes::dataFolderWith("--store"));
 const CommandRegistrar substituteCommand(
     "substitute", "substitute GLAZE MATERIAL --with \"A,B\" [--store NAME]   replace a material of a glaze",
-    substitute);
+    substitute, Writes::dataFolderWith("--store"));
 
 } // namespace
 

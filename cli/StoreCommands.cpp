@@ -111,13 +111,16 @@ int newTable(CliContext& ctx) {
     return 0;
 }
 
-CommandRegistrar listCmd("list", "list materials|glazes            names in name order", list);
-CommandRegistrar
-    showCmd("show", "show material|glaze NAME         every field of the first record of that name", show);
+CommandRegistrar listCmd("list", "list materials|glazes            names in name order", list,
+                         Writes::nothing());
+CommandRegistrar showCmd("show",
+                         "show material|glaze NAME         every field of the first record of that name",
+                         show, Writes::nothing());
 CommandRegistrar exportCmd("export", "export materials|glazes FILE [--xml]  the whole table, binary or XML",
-                           exportTable);
-CommandRegistrar newCmd("new-table", "new-table materials|glazes FILE [--xml]  an empty data file", newTable);
-CommandRegistrar seedCmd("seed", "", seed);
+                           exportTable, Writes::fileArgument(1));
+CommandRegistrar newCmd("new-table", "new-table materials|glazes FILE [--xml]  an empty data file", newTable,
+                        Writes::fileArgument(1));
+CommandRegistrar seedCmd("seed", "", seed, Writes::fileArgument(1));
 
 } // namespace
 } // namespace kelvora::cli

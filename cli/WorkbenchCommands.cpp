@@ -144,11 +144,12 @@ int analysis(CliContext& ctx) {
     return 0;
 }
 
-const CommandRegistrar
-    batchCommand("batch", "batch NAME GRAMS   grams of every material for a batch of a glaze", batch);
+const CommandRegistrar batchCommand("batch",
+                                    "batch NAME GRAMS   grams of every material for a batch of a glaze",
+                                    batch, Writes::nothing());
 const CommandRegistrar analysisCommand(
     "analysis", "analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze",
-    analysis);
+    analysis, Writes::nothing());
 
 } // namespace
 

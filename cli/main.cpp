@@ -11,7 +11,6 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <set>
 #include <unistd.h>
 
 namespace kelvora::cli {
@@ -27,14 +26,6 @@ std::filesystem::path executablePath(const char* argv0) {
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) exe = std::filesystem::absolute(argv0, ec);
     return exe;
-}
-
-// Commands that write the tables of the data folder. Each holds the folder's
-// lock while it runs, so that two writers never lose each other's changes;
-// the reading commands (list, show, report, export) take no lock.
-bool writesDataFolder(const std::string& name) {
-    static const std::set<std::string> writers{"import", "calc", "calc-all", "convert", "recalc-using"};
-    return writers.count(name) != 0;
 }
 
 void usage(std::ostream& err) {
@@ -59,8 +50,29 @@ DataFolderLock lockFolder(const std::string& folder) {
     return DataFolderLock::acquire(folder, kLockWait);
 }
 
-CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFn run) {
-    registry().push_back({name, usage, run});
+CommandRegistrar::CommandRegistrar(const char* name, const char* usage, CommandFn run, Writes writes) {
+    registry().push_back({name, usage, run, writes});
+}
+
+std::vector<std::string> foldersWritten(const Command& command, const CliContext& ctx) {
+    const Writes& w = command.writes;
+    switch (w.target) {
+    case Writes::Target::Nothing:
+        return {};
+    case Writes::Target::DataFolder:
+        return {ctx.dbDir};
+    case Writes::Target::DataFolderWithOption:
+        for (const auto& arg : ctx.args)
+            if (arg == w.option) return {ctx.dbDir};
+        return {};
+    case Writes::Target::FileArgument: {
+        if (w.argument < 0 || static_cast<std::size_t>(w.argument) >= ctx.args.size()) return {};
+        const auto folder =
+            std::filesystem::path(ctx.args[static_cast<std::size_t>(w.argument)]).parent_path();
+        return {folder.empty() ? std::string(".") : folder.string()};
+    }
+    }
+    return {};
 }
 
 const std::vector<Command>& commands() {
@@ -109,8 +121,10 @@ int main(int argc, char** argv) {
         if (words[0] != c.name) continue;
         CliContext ctx{db, std::vector<std::string>(words.begin() + 1, words.end()), std::cout, std::cerr};
         try {
-            kelvora::DataFolderLock lock;
-            if (writesDataFolder(c.name)) lock = lockFolder(db);
+            // Every folder the command may write is held while it runs.
+            std::vector<kelvora::DataFolderLock> locks;
+            for (const auto& folder : foldersWritten(c, ctx))
+                locks.push_back(lockFolder(folder));
             int rc = c.run(ctx);
             if (rc == 2) usage(std::cerr);
             return rc;

@@ -26,10 +26,20 @@ int MaterialImporter::importFile(const std::string& materialsFile, const std::st
     int appended = 0;
     try {
         source.open();
+        // Each field is looked up once, source first, so that a missing
+        // field is named as the first copied record would name it.
+        std::vector<std::pair<int, int>> copied; // source field, target field
+        if (source.recordCount() > 0)
+            for (const auto& field : fields) {
+                const int from = source.fieldIndex(field);
+                copied.emplace_back(from, target.fieldIndex(field));
+            }
         for (source.first(); !source.eof(); source.next()) {
-            target.insert();
-            for (const auto& field : fields)
-                target.setText(field, source.asText(field));
+            // Appended at the end, so that each record costs the same
+            // whatever the size of the table.
+            target.append();
+            for (const auto& [from, to] : copied)
+                if (!source.isNull(from)) target.setText(to, source.asText(from)); // a new record is empty
             target.post();
             ++appended;
         }

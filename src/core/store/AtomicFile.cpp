@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/AtomicFile.h"
 
+#include "common/RegularFile.h"
 #include "store/DataFolderLock.h"
+#include "store/FileCalls.h"
 #include "store/StoreError.h"
 
 #include <cerrno>
@@ -9,6 +11,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +77,22 @@ std::string AtomicFile::resolveLinks(const std::string& path) {
     failWrite(path, ELOOP);
 }
 
+bool AtomicFile::isStaleTemporary(const std::string& path) {
+    // Open without following a link and without blocking; the writer holds
+    // an exclusive lock on its temporary file for as long as it runs, and
+    // the kernel drops that lock when the writer ends in any way.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool stale = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // Still the same file under that name (not renamed into place meanwhile)?
+    struct stat named {};
+    stale =
+        stale && ::lstat(path.c_str(), &named) == 0 && named.st_dev == st.st_dev && named.st_ino == st.st_ino;
+    ::close(fd);
+    return stale;
+}
+
 int AtomicFile::removeStaleTemporaries(const std::string& path) {
     const std::string target = resolveLinks(path);
     const std::string prefix = "." + baseOf(target) + kTempInfix;
@@ -85,12 +104,31 @@ int AtomicFile::removeStaleTemporaries(const std::string& path) {
         std::string_view name = entry->d_name;
         if (name.size() != prefix.size() + kTempRandom || name.substr(0, prefix.size()) != prefix) continue;
         const std::string full = folder + "/" + std::string(name);
-        struct stat st {};
-        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0) ++removed;
+        // A temporary file whose writer still runs is that writer's business.
+        if (isStaleTemporary(full) && FileCalls::unlink(full.c_str()) == 0) ++removed;
     }
     ::closedir(dir);
     return removed;
 }
+
+namespace {
+// A new temporary file beside `target`, locked for as long as this write runs
+// (see isStaleTemporary); -1 with errno on failure.
+int createTemporary(const std::string& folder, const std::string& target, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + "/." + baseOf(target) + kTempInfix + "XXXXXX";
+        const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd < 0) return -1;
+        // A cleaner may have found the file between its creation and this
+        // lock and removed it as a leftover: then take another one.
+        struct stat st {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
+} // namespace
 
 void AtomicFile::write(const std::string& path, std::string_view bytes, const FileIdentity* expected) {
     DataFolderLock::checkWritable(folderOf(path));
@@ -111,13 +149,13 @@ void AtomicFile::write(const std::string& path, std::string_view bytes, const Fi
         mode = 0666 & ~mask;
     }
 
-    std::string tmp = folder + "/." + baseOf(target) + kTempInfix + "XXXXXX";
-    int fd = ::mkstemp(tmp.data());
+    std::string tmp;
+    const int fd = createTemporary(folder, target, tmp);
     if (fd < 0) failWrite(path, errno);
 
     auto abandon = [&](int err) {
         ::close(fd);
-        ::unlink(tmp.c_str());
+        FileCalls::unlink(tmp.c_str());
         failWrite(path, err);
     };
     if (::fchmod(fd, mode) != 0) abandon(errno);
@@ -128,7 +166,7 @@ void AtomicFile::write(const std::string& path, std::string_view bytes, const Fi
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        ssize_t n = writeFunction() ? writeFunction()(fd, p, left) : ::write(fd, p, left);
+        ssize_t n = writeFunction() ? writeFunction()(fd, p, left) : FileCalls::write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
             abandon(errno);
@@ -137,12 +175,7 @@ void AtomicFile::write(const std::string& path, std::string_view bytes, const Fi
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) abandon(errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(tmp.c_str());
-        failWrite(path, err);
-    }
+    if (FileCalls::fsync(fd) != 0) abandon(errno);
     // The last moment before the old file goes: is it still the one the caller read?
     // A file that is gone is written again: nobody's changes are overwritten
     // and the caller's rows are kept on disk instead of being lost.
@@ -155,60 +188,36 @@ void AtomicFile::write(const std::string& path, std::string_view bytes, const Fi
             unreadable = true;
         }
         if (unreadable || (now && !(*now == *expected))) {
-            ::unlink(tmp.c_str());
+            ::close(fd);
+            FileCalls::unlink(tmp.c_str());
             throw FileError("Unable to write to \"" + path +
                             "\": another program changed the file after it was read. Nothing was written; "
                             "open the table again to see the other changes.");
         }
     }
-    if (::rename(tmp.c_str(), target.c_str()) != 0) {
-        int err = errno;
-        ::unlink(tmp.c_str());
-        failWrite(path, err);
-    }
+    // The temporary file stays open, and so locked, until it has its name.
+    if (FileCalls::rename(tmp.c_str(), target.c_str()) != 0) abandon(errno);
+    ::close(fd);
+    // Flushing the folder makes the new name last; where that fails the
+    // file is the new one now and the old one after a crash, never a mix.
     int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        ::fsync(dfd);
+        FileCalls::fsync(dfd);
         ::close(dfd);
     }
 }
 
 bool readWholeFile(const std::string& path, std::string& bytes, std::size_t limit, FileIdentity* identity) {
-    // O_NONBLOCK: opening a FIFO without a writer must not hang; it is refused below.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return false;
-        throw FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+    RegularFile file = RegularFile::open(path);
+    if (file.missing()) return false;
+    if (!file.isOpen()) throw FileError("Cannot open file \"" + path + "\". " + file.reason());
+    if (!file.readAll(bytes, limit)) {
+        const bool tooLarge = file.error() == EFBIG;
+        throw FileError((tooLarge ? "Cannot open file \"" : "Cannot read file \"") + path + "\". " +
+                        file.reason());
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::string reason = !S_ISREG(st.st_mode) && st.st_mode != 0
-                                 ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "It is not a regular file.")
-                                 : std::strerror(errno);
-        ::close(fd);
-        throw FileError("Cannot open file \"" + path + "\". " + reason);
-    }
-    if (static_cast<std::size_t>(st.st_size) > limit) {
-        ::close(fd);
-        throw FileError("Cannot open file \"" + path + "\". The file is too large.");
-    }
-    bytes.clear();
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            int err = errno;
-            ::close(fd);
-            throw FileError("Cannot read file \"" + path + "\". " + std::strerror(err));
-        }
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    ::close(fd);
     if (identity) {
+        const struct stat& st = file.status();
         identity->device = st.st_dev;
         identity->inode = st.st_ino;
         identity->size = st.st_size;

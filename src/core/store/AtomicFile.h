@@ -33,9 +33,11 @@ public:
     // chain of symbolic links.
     static std::string resolveLinks(const std::string& path);
     // Removes the temporary files that interrupted writes of `path` left in
-    // its folder (only the names this class makes). Call it only while the
-    // data folder's lock is held, so that no running write loses its file.
+    // its folder: only the names this class makes, and only those whose
+    // writer has ended (a running write holds a lock on its temporary file).
     static int removeStaleTemporaries(const std::string& path);
+    // Whether the file at `path` is a temporary file no running write holds.
+    static bool isStaleTemporary(const std::string& path);
 
     // Test seam: the function that writes to the temporary file descriptor
     // (same contract as ::write). Pass nullptr to restore the real one.

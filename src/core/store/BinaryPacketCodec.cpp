@@ -2,6 +2,7 @@
 #include "common/Utf8.h"
 #include "store/Crc32.h"
 #include "store/PacketCodec.h"
+#include "store/TableRules.h"
 
 #include <bit>
 #include <cmath>
@@ -72,7 +73,16 @@ std::string encodeBinary(const Packet& packet) {
     std::vector<std::size_t> slotOf(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i)
         slotOf[i] = static_cast<std::size_t>(packet.slot(static_cast<int>(i)));
-    for (const Row& row : packet.rows) {
+    // Every value is checked against the rules the reader applies, and the
+    // rows' memory is counted as the reader counts it: a packet the reader
+    // would refuse is refused here, before anything is written.
+    auto refuse = [&](std::size_t row, std::size_t field, const std::string& problem) {
+        throw PacketFormatError(TableRules::place(fields[field], row) + " holds " + problem);
+    };
+    RowMemoryBudget budget = RowMemoryBudget::counting();
+    budget.reserveRows(packet.rows.size());
+    for (std::size_t r = 0; r < packet.rows.size(); ++r) {
+        const Row& row = packet.rows[r];
         // The null map goes first; its bits are filled in while the values are written.
         const std::size_t mapAt = out.size();
         out.append(mapBytes, '\0');
@@ -81,33 +91,48 @@ std::string encodeBinary(const Packet& packet) {
                 out[mapAt + i / 8] = static_cast<char>(out[mapAt + i / 8] | (1 << (i % 8)));
             continue;
         }
+        bool anyValue = false;
         for (std::size_t i = 0; i < fields.size(); ++i) {
             const std::size_t slot = slotOf[i];
             bool empty = false;
             switch (fields[i].type) {
             case FieldType::Float:
                 empty = isNullNumber(row.num[slot]);
-                if (!empty) put<double>(out, row.num[slot]);
+                if (empty) break;
+                if (!std::isfinite(row.num[slot]))
+                    refuse(r, i, TableRules::numberProblem(fields[i], row.num[slot]));
+                put<double>(out, row.num[slot]);
                 break;
-            case FieldType::Integer:
+            case FieldType::Integer: {
                 empty = isNullNumber(row.num[slot]);
-                if (!empty) put<std::int32_t>(out, static_cast<std::int32_t>(row.num[slot]));
+                if (empty) break;
+                const std::string problem = TableRules::numberProblem(fields[i], row.num[slot]);
+                if (!problem.empty()) refuse(r, i, problem);
+                put<std::int32_t>(out, static_cast<std::int32_t>(row.num[slot]));
                 break;
+            }
             case FieldType::Text:
             case FieldType::Memo: {
                 const std::string& text = row.text[slot];
                 empty = text.empty();
-                if (!empty) {
-                    put<std::uint32_t>(out, static_cast<std::uint32_t>(text.size()));
-                    out += text;
-                }
+                if (empty) break;
+                const std::string problem = TableRules::textProblem(fields[i], text);
+                if (!problem.empty()) refuse(r, i, problem);
+                put<std::uint32_t>(out, static_cast<std::uint32_t>(text.size()));
+                out += text;
+                budget.addText(text.size());
                 break;
             }
             }
-            if (empty) out[mapAt + i / 8] = static_cast<char>(out[mapAt + i / 8] | (1 << (i % 8)));
+            if (empty)
+                out[mapAt + i / 8] = static_cast<char>(out[mapAt + i / 8] | (1 << (i % 8)));
+            else
+                anyValue = true;
         }
+        if (anyValue) budget.addSlots(packet.slotBytes());
     }
     put<std::uint32_t>(out, crc32(out.data(), out.size()));
+    budget.checkFor(out.size());
     return out;
 }
 
@@ -204,9 +229,9 @@ Packet decodeBinary(std::string_view bytes) {
                 if (text.empty())
                     throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
                                             " holds an empty text that is not marked empty");
-                if (!isValidUtf8Text(text))
-                    throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
-                                            " holds text that is not valid UTF-8");
+                const std::string problem = TableRules::textProblem(fields[i], text);
+                if (!problem.empty())
+                    throw PacketFormatError(TableRules::place(fields[i], r) + " holds " + problem);
                 budget.addText(text.size());
                 row.text[slotOf[i]].assign(text);
                 break;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/DataFolderLock.h"
 
+#include "common/RegularFile.h"
 #include "store/StoreError.h"
 
 #include <cerrno>
@@ -44,13 +45,27 @@ std::string lockPath(const std::string& key) {
     return key + "/" + DataFolderLock::fileName;
 }
 
+// The process id the holder wrote: decimal digits and a line end, a number
+// a process id can be (pid_t holds an int). Anything else is no process id.
 long readPid(int fd) {
     char buf[32] = {};
-    ssize_t n = ::pread(fd, buf, sizeof buf - 1, 0);
-    if (n <= 0) return 0;
-    char* end = nullptr;
-    long pid = std::strtol(buf, &end, 10);
-    return pid > 0 ? pid : 0;
+    const ssize_t n = ::pread(fd, buf, sizeof buf, 0);
+    if (n <= 0 || n == static_cast<ssize_t>(sizeof buf)) return 0;
+    long pid = 0;
+    ssize_t i = 0;
+    for (; i < n && buf[i] >= '0' && buf[i] <= '9'; ++i) {
+        pid = pid * 10 + (buf[i] - '0');
+        if (pid > INT_MAX) return 0;
+    }
+    if (i == 0) return 0;
+    if (i < n && !(buf[i] == '\n' && i + 1 == n)) return 0;
+    return pid;
+}
+
+std::string refusal(const std::string& path) {
+    return "De gegevensmap kan niet vergrendeld worden: " + path +
+           " is geen gewoon bestand (een symbolische koppeling, map of FIFO?). Kelvora schrijft niet in deze "
+           "map zolang het er staat; verwijder het, dan maakt Kelvora een nieuw aan.";
 }
 
 void writePid(int fd) {
@@ -95,26 +110,30 @@ void DataFolderLock::release() {
 DataFolderLock::Attempt DataFolderLock::tryAcquire(const std::string& folder, DataFolderLock& into) {
     into.release();
     const std::string key = canonical(folder);
-    if (key.empty()) return {true, 0}; // no folder, nothing to protect
+    if (key.empty()) return {true, 0, {}}; // no folder, nothing to protect
     auto it = held().find(key);
     if (it != held().end()) {
         ++it->second.users;
         into.key_ = key;
-        return {true, 0};
+        return {true, 0, {}};
     }
     const std::string path = lockPath(key);
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return {true, 0}; // a folder nobody can write is not written by us either
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        long pid = readPid(fd);
-        ::close(fd);
-        return {false, pid};
+    // Never through a link, never blocking, and only a regular file: a lock
+    // file that is a link or a FIFO would otherwise lock nothing or hang.
+    RegularFile file =
+        RegularFile::open(path, RegularFile::Access::ReadWriteCreate, RegularFile::Links::Refuse);
+    if (!file.isOpen() && file.error() != RegularFile::kNotRegular)
+        file = RegularFile::open(path, RegularFile::Access::Read, RegularFile::Links::Refuse);
+    if (!file.isOpen()) {
+        if (file.error() == RegularFile::kNotRegular) return {false, 0, refusal(path)};
+        return {true, 0, {}}; // a folder nobody can write is not written by us either
     }
+    const int fd = file.fd();
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return {false, readPid(fd), {}};
     writePid(fd);
-    held()[key] = Held{fd, 1};
+    held()[key] = Held{file.release(), 1};
     into.key_ = key;
-    return {true, 0};
+    return {true, 0, {}};
 }
 
 DataFolderLock DataFolderLock::acquire(const std::string& folder, std::chrono::milliseconds timeout) {
@@ -123,6 +142,7 @@ DataFolderLock DataFolderLock::acquire(const std::string& folder, std::chrono::m
     for (;;) {
         Attempt a = tryAcquire(folder, lock);
         if (a.acquired) return lock;
+        if (!a.refusal.empty()) throw FileError(a.refusal);
         if (std::chrono::steady_clock::now() >= deadline) throw DataFolderBusy(inUseMessage(a.holderPid));
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -137,11 +157,9 @@ std::string DataFolderLock::inUseMessage(long pid) {
 long DataFolderLock::recordedHolder(const std::string& folder) {
     const std::string key = canonical(folder);
     if (key.empty()) return 0;
-    int fd = ::open(lockPath(key).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) return 0;
-    long pid = readPid(fd);
-    ::close(fd);
-    return pid;
+    RegularFile file =
+        RegularFile::open(lockPath(key), RegularFile::Access::Read, RegularFile::Links::Refuse);
+    return file.isOpen() ? readPid(file.fd()) : 0;
 }
 
 bool DataFolderLock::heldByThisProcess(const std::string& folder) {

@@ -36,15 +36,20 @@ public:
     static constexpr const char* fileName = ".kelvora.lock";
 
     // The outcome of one attempt: `lock` holds the folder, or `holderPid` is
-    // the process id of the program that does (0 when it did not say).
+    // the process id of the program that does (0 when it did not say), or,
+    // when `refusal` is not empty, the lock file is no regular file (a link,
+    // a folder, a FIFO) and `refusal` says so in Dutch: nothing may write
+    // the folder until it is removed.
     struct Attempt {
         bool acquired = false;
         long holderPid = 0;
+        std::string refusal;
     };
     // One attempt without waiting. On success the lock is held by `into`.
     static Attempt tryAcquire(const std::string& folder, DataFolderLock& into);
     // Waits up to `timeout`; throws DataFolderBusy with inUseMessage() when
-    // another program still holds the folder after that.
+    // another program still holds the folder after that, and FileError with
+    // the refusal at once when the lock file is no regular file.
     static DataFolderLock acquire(const std::string& folder, std::chrono::milliseconds timeout);
 
     // The Dutch text for a folder held by process `pid`.

@@ -2,6 +2,7 @@
 #include "store/DatabaseUpgrade.h"
 
 #include "store/AtomicFile.h"
+#include "store/DataFolderLock.h"
 #include "store/StoreError.h"
 
 #include <cerrno>
@@ -21,6 +22,11 @@ std::string fullPath(const std::string& path) {
     fs::path absolute = fs::absolute(path, ec);
     if (ec) return path;
     return absolute.lexically_normal().string();
+}
+
+std::string folderOf(const std::string& path) {
+    const std::string folder = fs::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
 }
 
 bool exists(const std::string& path) {
@@ -77,6 +83,13 @@ bool DatabaseUpgrade::run(Prompter& prompter, const Paths& paths) {
         return false;
     }
     if (!prompter.confirm(Question)) return false;
+
+    // The upgrade writes the data folder: it holds the folder's lock (shared
+    // with the program that already holds it) and is refused at once while
+    // another program holds it.
+    DataFolderLock glazesLock = DataFolderLock::acquire(folderOf(paths.glazes), std::chrono::milliseconds(0));
+    DataFolderLock materialsLock =
+        DataFolderLock::acquire(folderOf(paths.materials), std::chrono::milliseconds(0));
 
     // Everything that will be copied is read first: a file that cannot be
     // read stops the upgrade while every data file is still as it was.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/FileIdentity.h"
 
+#include "common/RegularFile.h"
 #include "store/AtomicFile.h"
 #include "store/Crc32.h"
 #include "store/PacketCodec.h"
@@ -36,12 +37,13 @@ std::optional<FileIdentity> FileIdentity::ofFile(const std::string& path) {
     if (!S_ISREG(st.st_mode)) return id;
     // A binary packet carries its checksum in its last four bytes; only other
     // files are read whole.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
+    RegularFile file = RegularFile::open(path);
+    if (file.isOpen()) {
+        const int fd = file.fd();
         char head[12] = {};
         bool binary = st.st_size >= 12 && ::pread(fd, head, 8, 0) == 8 &&
                       looksBinary(std::string_view(head, 8)) && ::pread(fd, head + 8, 4, st.st_size - 4) == 4;
-        ::close(fd);
+        file.close();
         if (binary) {
             std::memcpy(&id.checksum, head + 8, 4);
             return id;

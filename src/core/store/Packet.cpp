@@ -12,11 +12,18 @@ Packet::Packet(FieldDefs fields) : fields_(std::move(fields)) {
     }
 }
 
-void Packet::appendField(const FieldDef& field) {
+int Packet::fieldIndex(std::string_view name) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (utf8::equalsIgnoreCaseAscii(fields_[i].name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+int Packet::addField(FieldDef field) {
     const bool isText = field.type == FieldType::Text || field.type == FieldType::Memo;
-    fields_.push_back(field);
     slots_.push_back({isText, isText ? textCount_++ : numCount_++});
-    // Rows without slots stay so; the others get the new slot, empty.
+    fields_.push_back(std::move(field));
+    // Rows with slots get an empty value for the new field; rows without any
+    // value stay without slots.
     for (Row& row : rows) {
         if (!isMaterialized(row)) continue;
         if (isText)
@@ -24,12 +31,7 @@ void Packet::appendField(const FieldDef& field) {
         else
             row.num.push_back(kNullNumber);
     }
-}
-
-int Packet::fieldIndex(std::string_view name) const {
-    for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (utf8::equalsIgnoreCaseAscii(fields_[i].name, name)) return static_cast<int>(i);
-    return -1;
+    return fieldCount() - 1;
 }
 
 void Packet::materialize(Row& row) const {
@@ -64,11 +66,13 @@ const std::string& Packet::text(const Row& row, int field) const {
 }
 
 void Packet::setNumber(Row& row, int field, double value) const {
+    if (isNullNumber(value) && !isMaterialized(row)) return; // already empty
     materialize(row);
     row.num[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)] = value;
 }
 
 void Packet::setText(Row& row, int field, std::string value) const {
+    if (value.empty() && !isMaterialized(row)) return; // already empty
     materialize(row);
     row.text[static_cast<std::size_t>(slots_[static_cast<std::size_t>(field)].index)] = std::move(value);
 }

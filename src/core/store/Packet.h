@@ -67,11 +67,11 @@ public:
     void setNumber(Row& row, int field, double value) const;
     void setText(Row& row, int field, std::string value) const;
     void setNull(Row& row, int field) const;
-    // Adds a field after the last, empty in every row: a table read from a
-    // file of an older layout gains the fields the program declares.
-    void appendField(const FieldDef& field);
     // Widens a text field's declared width (used when binding wider declared fields).
     void setWidth(int field, int width) { fields_[static_cast<std::size_t>(field)].width = width; }
+    // Appends a field that every row holds empty (a table older than the
+    // program that reads it); returns its index.
+    int addField(FieldDef field);
 
     std::vector<Row> rows;
 

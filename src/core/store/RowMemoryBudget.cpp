@@ -3,12 +3,27 @@
 
 #include "store/PacketCodec.h"
 
+#include <cstdint>
 #include <string>
 
 namespace kelvora {
 
-RowMemoryBudget::RowMemoryBudget(std::size_t inputBytes)
-    : limit_(kRowMemoryFloor + kRowMemoryPerInputByte * inputBytes) {}
+std::size_t RowMemoryBudget::limitFor(std::size_t inputBytes) {
+    return kRowMemoryFloor + kRowMemoryPerInputByte * inputBytes;
+}
+
+RowMemoryBudget::RowMemoryBudget(std::size_t inputBytes) : limit_(limitFor(inputBytes)) {}
+
+RowMemoryBudget RowMemoryBudget::counting() {
+    RowMemoryBudget budget(0);
+    budget.limit_ = SIZE_MAX;
+    return budget;
+}
+
+void RowMemoryBudget::checkFor(std::size_t inputBytes) const {
+    RowMemoryBudget reader(inputBytes);
+    if (used_ > reader.limit_) reader.refuse();
+}
 
 void RowMemoryBudget::refuse() const {
     throw PacketFormatError("its rows would need more than " + std::to_string(limit_ >> 20) +

@@ -16,6 +16,11 @@ inline constexpr std::size_t kRowMemoryPerInputByte = 6;
 class RowMemoryBudget {
 public:
     explicit RowMemoryBudget(std::size_t inputBytes);
+    // A budget without a limit, for a writer that counts while it encodes and
+    // learns the size of its file at the end; checkFor() then decides.
+    static RowMemoryBudget counting();
+    // Refuses, as a reader of a file of `inputBytes` bytes would, the rows counted so far.
+    void checkFor(std::size_t inputBytes) const;
     void reserveRows(std::size_t rows); // the rows themselves, before any value
     // A row got its value slots.
     void addSlots(std::size_t bytes) {
@@ -32,6 +37,7 @@ public:
 
 private:
     static constexpr std::size_t kShortText = 16;
+    static std::size_t limitFor(std::size_t inputBytes);
     [[noreturn]] void refuse() const;
     std::size_t limit_;
     std::size_t used_ = 0;

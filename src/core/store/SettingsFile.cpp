@@ -43,6 +43,11 @@ void SettingsFile::save() {
     if (!changed_ || !usable()) return;
     // Writing would lose the lines that could not be read.
     if (unreadable_) throw StoreError(formatMessage("Unable to write to %s", {path_}));
+    // A file past the limit would not be read at the next start: the one on
+    // disk stays as it is.
+    if (content_.size() > MaxBytes)
+        throw StoreError(formatMessage("Unable to write to %s", {path_}) +
+                         ": the settings would make it larger than 1 MiB, which Kelvora does not read.");
     writeSettingsFile(path_, content_);
     changed_ = false;
 }

@@ -34,8 +34,8 @@ public:
     bool changed() const { return changed_; }
 
     // Writes the file when a value changed and the file is usable. Throws
-    // StoreError "Unable to write to <path>" when it cannot be written; the
-    // values stay in memory.
+    // StoreError "Unable to write to <path>" when it cannot be written or
+    // would grow past MaxBytes; the values stay in memory.
     void save();
 
 private:

@@ -5,6 +5,7 @@
 #include "common/Utf8.h"
 #include "store/PacketCodec.h"
 #include "store/StoreError.h"
+#include "store/TableRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -103,10 +104,10 @@ void View::updateRecord() {
 void View::bind(Packet& packet) const {
     for (const auto& d : declared_) {
         int i = packet.fieldIndex(d.name);
-        // A file of an older layout lacks a field the program has since
-        // gained: it reads as empty, and the next write adds it.
+        // A file written before the program knew this field: every row holds
+        // it empty, and the next write stores it with the rest.
         if (i < 0) {
-            packet.appendField(d);
+            packet.addField(d);
             continue;
         }
         const auto& actual = packet.fields()[static_cast<std::size_t>(i)];
@@ -256,9 +257,17 @@ void View::edit() {
 }
 
 void View::insert() {
+    startNewRow(false);
+}
+
+void View::append() {
+    startNewRow(true);
+}
+
+void View::startNewRow(bool atEnd) {
     requireWritable();
     settlePending();
-    int pos = current_ < 0 ? 0 : current_;
+    int pos = atEnd ? static_cast<int>(packet_.rows.size()) : current_ < 0 ? 0 : current_;
     packet_.rows.insert(packet_.rows.begin() + pos, packet_.emptyRow());
     current_ = pos;
     eof_ = bof_ = false;
@@ -491,11 +500,16 @@ void View::setText(int field, std::string_view text) {
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     switch (def.type) {
     case FieldType::Text:
-        packet_.setText(row, field, std::string(utf8::prefix(text, static_cast<std::size_t>(def.width))));
+    case FieldType::Memo: {
+        // A text field keeps what fits its width; what it keeps must be a
+        // text the readers accept.
+        const std::string_view kept =
+            def.type == FieldType::Text ? utf8::prefix(text, static_cast<std::size_t>(def.width)) : text;
+        const std::string problem = TableRules::textProblem(def, kept);
+        if (!problem.empty()) fail(formatMessage("Field '%s' cannot hold %s", {def.name, problem}));
+        packet_.setText(row, field, std::string(kept));
         break;
-    case FieldType::Memo:
-        packet_.setText(row, field, std::string(text));
-        break;
+    }
     case FieldType::Float: {
         if (text.empty()) {
             packet_.setNull(row, field);
@@ -553,10 +567,13 @@ void View::setNumber(int field, double value) {
     const FieldDef& def = packet_.fields()[static_cast<std::size_t>(field)];
     // A value that is not a finite number is never stored: it would make the
     // file unreadable. The field becomes empty instead.
+    // A new row, or one read without any value, has no value slots yet.
     if (!std::isfinite(value))
         packet_.setNull(row, field);
-    else if (def.type == FieldType::Float)
+    else if (def.type == FieldType::Float && !row.num.empty())
         row.num[static_cast<std::size_t>(packet_.slot(field))] = value;
+    else if (def.type == FieldType::Float)
+        packet_.setNumber(row, field, value);
     else
         storeConverted(packet_, row, def, field, value);
     modified_ = true;

@@ -61,9 +61,10 @@ public:
     const std::string& name() const { return name_; }
     const std::string& fileName() const { return fileName_; }
     void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
-    // Fields the view binds by name when it opens; a field the file holds must
-    // have the same type, one it lacks is added, empty (tables grow). Without
-    // declared fields the view shows the file's.
+    // Fields the view binds by name when it opens. A field the file holds must
+    // have the declared type; one it lacks (an older file) is added, empty in
+    // every row, and written with the table's next write. Without declared
+    // fields the view shows the file's.
     void declareFields(FieldDefs fields) { declared_ = std::move(fields); }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool readOnly() const { return readOnly_; }
@@ -76,9 +77,8 @@ public:
     bool changedSinceOpen() const { return changed_; }
 
     // Reads the whole file. Fails, leaving the view closed, when the file is
-    // missing, empty, damaged or holds a declared field with another type. A
-    // declared field the file lacks reads as empty and is written with the
-    // rows at the next write.
+    // missing, empty, damaged, of a newer format, or holds a declared field
+    // with another type.
     void open();
     // Opens on a packet in memory (tests, import of a file read elsewhere).
     void openPacket(Packet packet);
@@ -99,6 +99,8 @@ public:
     // Starts a new row; the defaults (if set) fill it, and a new row that the
     // user leaves as it is still counts as unmodified.
     void insert();
+    // Starts a new row after the last one, as insert() does before the current one.
+    void append();
     void setNewRowDefaults(std::function<void(View&)> fill) { newRowDefaults_ = std::move(fill); }
     void post();
     void cancel();
@@ -165,6 +167,7 @@ private:
     void settlePending();       // post if modified, drop otherwise
     void placeCurrentInOrder(); // after a post
     void sortRows();
+    void startNewRow(bool atEnd);
     void notify(ViewEvent event, int field = -1);
     void bind(Packet& packet) const;
     const Row* currentRow() const;

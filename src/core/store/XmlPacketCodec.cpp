@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Utf8.h"
 #include "store/PacketCodec.h"
+#include "store/TableRules.h"
 
 #include <charconv>
 #include <cmath>
@@ -263,14 +264,19 @@ std::string encodeXml(const Packet& packet) {
             out += ' ';
             out += f.name;
             out += "=\"";
+            // The rules every reader applies, and NUL, which no XML can carry.
             if (packet.isText(i)) {
                 const std::string& text = packet.text(row, i);
-                if (text.find('\0') != std::string::npos)
-                    throw PacketFormatError("field '" + f.name + "' of row " + std::to_string(r + 1) +
-                                            " holds the character NUL, which XML cannot carry");
+                std::string problem = TableRules::textProblem(f, text);
+                if (problem.empty() && text.find('\0') != std::string::npos)
+                    problem = "the character NUL, which XML cannot carry";
+                if (!problem.empty()) throw PacketFormatError(TableRules::place(f, r) + " holds " + problem);
                 appendEscaped(out, text);
-            } else
+            } else {
+                const std::string problem = TableRules::numberProblem(f, packet.number(row, i));
+                if (!problem.empty()) throw PacketFormatError(TableRules::place(f, r) + " holds " + problem);
                 appendNumber(out, packet.number(row, i), f.type);
+            }
             out += '"';
         }
         out += "/>\n";
@@ -278,20 +284,7 @@ std::string encodeXml(const Packet& packet) {
     out += "</ROWDATA>\n</DATAPACKET>\n";
     // A reader allows the rows only so much memory for a file of this size;
     // refuse to write a file that Kelvora would refuse to read.
-    RowMemoryBudget budget(out.size());
-    budget.reserveRows(packet.rows.size());
-    for (const Row& row : packet.rows) {
-        if (!packet.isMaterialized(row)) continue;
-        budget.addSlots(packet.slotBytes());
-        for (int i = 0; i < packet.fieldCount(); ++i) {
-            if (!packet.isText(i)) continue;
-            const auto& f = fields[static_cast<std::size_t>(i)];
-            const std::string& text = packet.text(row, i);
-            budget.addText(f.type == FieldType::Text
-                               ? utf8::prefix(text, static_cast<std::size_t>(f.width)).size()
-                               : text.size());
-        }
-    }
+    TableRules::checkMemory(packet, out.size());
     return out;
 }
 

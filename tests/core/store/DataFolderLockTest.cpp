@@ -3,6 +3,7 @@
 
 #include "store/PacketCodec.h"
 #include "store/StoreError.h"
+#include "support/LockHolder.h"
 #include "support/TempDir.h"
 
 #include <csignal>
@@ -15,44 +16,7 @@ using namespace kelvora;
 using kelvora::test::readBytes;
 using kelvora::test::TempDir;
 
-namespace {
-// A child process that takes the folder's lock, reports through a pipe that it
-// holds it, and then waits until it is killed.
-class Holder {
-public:
-    explicit Holder(const std::string& folder) {
-        int fds[2];
-        if (::pipe(fds) != 0) throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(fds[0]);
-            DataFolderLock lock;
-            char ok = DataFolderLock::tryAcquire(folder, lock).acquired && lock.holds() ? 'y' : 'n';
-            [[maybe_unused]] auto n = ::write(fds[1], &ok, 1);
-            for (;;)
-                ::pause();
-        }
-        ::close(fds[1]);
-        char ok = 0;
-        [[maybe_unused]] auto n = ::read(fds[0], &ok, 1);
-        ::close(fds[0]);
-        held_ = ok == 'y';
-    }
-    ~Holder() { kill(); }
-    void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-    pid_t pid() const { return pid_; }
-    bool held() const { return held_; }
-
-private:
-    pid_t pid_ = -1;
-    bool held_ = false;
-};
-} // namespace
+using Holder = kelvora::test::LockHolder;
 
 TEST(DataFolderLock, SecondProgramLearnsTheHolderAndGetsTheLockWhenItDies) {
     TempDir dir;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/DatabaseUpgrade.h"
 #include "store/AtomicFile.h"
+#include "store/DataFolderLock.h"
 #include "store/StoreError.h"
+#include "support/LockHolder.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempDir.h"
 
@@ -50,12 +52,14 @@ protected:
         writeBytes(paths.glazes, "current glazes"s);
         writeBytes(paths.materials, "current materials"s);
     }
-    // Every file of both data folders with its content.
+    // Every file of both data folders with its content; the lock file that
+    // the upgrade takes holds no data.
     std::map<std::string, std::string> snapshot() const {
         std::map<std::string, std::string> files;
         for (const auto& folder : {previous, current})
             for (const auto& entry : fs::directory_iterator(folder))
-                files[entry.path().string()] = readBytes(entry.path().string());
+                if (entry.path().filename() != DataFolderLock::fileName)
+                    files[entry.path().string()] = readBytes(entry.path().string());
         return files;
     }
     std::string upgradeError() {
@@ -182,6 +186,30 @@ TEST_F(UpgradeTest, FailingMaterialsWriteLeavesBothTablesAsTheyWere) {
     EXPECT_EQ(readBytes(paths.materialsBackup), "current materials");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{DatabaseUpgrade::Question}); // no "geconverteerd"
     EXPECT_EQ(snapshot().size(), 6u);
+}
+
+// The upgrade writes the data folder: while another program holds it, the
+// upgrade is refused at once with the message that names that program, and
+// nothing is written.
+TEST_F(UpgradeTest, AnotherProgramHoldingTheDataFolderRefusesTheUpgrade) {
+    giveCurrent();
+    givePrevious();
+    const auto before = snapshot();
+    kelvora::test::LockHolder other(current.string());
+    ASSERT_TRUE(other.held());
+    prompter.answerNext(true);
+    try {
+        DatabaseUpgrade::run(prompter, paths);
+        FAIL() << "no error";
+    } catch (const DataFolderBusy& e) {
+        EXPECT_EQ(std::string(e.what()), DataFolderLock::inUseMessage(other.pid()));
+    }
+    EXPECT_EQ(snapshot(), before);
+    other.kill();
+    prompter.clear();
+    prompter.answerNext(true);
+    EXPECT_TRUE(DatabaseUpgrade::run(prompter, paths));
+    EXPECT_EQ(readBytes(paths.materials), "previous materials\r\n");
 }
 
 // The standard paths are relative to the program's folder, the previous

@@ -92,6 +92,12 @@ TEST(PacketRefusal, ChecksumIsCheckedBeforeTheVersion) {
 TEST(PacketRefusal, BinaryPacketsThatWouldNotWriteBackAreRefused) {
     const std::string oneRow = std::string(1, '\x06') + textValue("Klei"); // omsc and prys empty
     ASSERT_EQ(errorOf([&] { decodeBinary(binaryPacket(kThree, 1, oneRow)); }), "(no error)");
+    // A width counts characters: four bytes of three characters fit a width of 3.
+    ASSERT_EQ(
+        errorOf([&] {
+            decodeBinary(binaryPacket({{"naam", 1, 3}}, 1, std::string(1, '\x00') + textValue("Kl\xC3\xA9")));
+        }),
+        "(no error)");
     struct Case {
         const char* what;
         std::string bytes;
@@ -104,6 +110,9 @@ TEST(PacketRefusal, BinaryPacketsThatWouldNotWriteBackAreRefused) {
         {"lone surrogate in UTF-8",
          binaryPacket(kThree, 1, std::string(1, '\x06') + textValue("\xED\xA0\x80")),
          "field 'naam' of row 1 holds text that is not valid UTF-8"},
+        {"text longer than its field's width",
+         binaryPacket({{"naam", 1, 4}}, 1, std::string(1, '\x00') + textValue("Kleis")),
+         "field 'naam' of row 1 holds a text of 5 characters, longer than its width of 4"},
         {"empty text not marked empty",
          binaryPacket(kThree, 2, oneRow + std::string(1, '\x06') + textValue("")),
          "field 'naam' of row 2 holds an empty text that is not marked empty"},

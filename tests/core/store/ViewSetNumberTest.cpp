@@ -77,6 +77,25 @@ TEST_F(ViewSetNumberTest, WritingOutsideAnEditIsRefused) {
     }
 }
 
+TEST_F(ViewSetNumberTest, ANumberIsTheFirstValueOfANewOrEmptyRow) {
+    // A new row and a row read without any value hold no value slots yet;
+    // the first number gives them theirs.
+    const int prys = view.fieldIndex("prys");
+    view.insert();
+    view.setNumber(prys, 2.25);
+    view.post();
+    EXPECT_EQ(view.asNumber(prys), 2.25);
+    EXPECT_TRUE(view.isNull("naam"));
+
+    View empty("GlzCDS");
+    empty.openPacket(glazesPacket({{}}));
+    ASSERT_EQ(empty.recordCount(), 1);
+    empty.edit();
+    empty.setNumber(prys, 7.5);
+    empty.post();
+    EXPECT_EQ(empty.asNumber(prys), 7.5);
+}
+
 TEST_F(ViewSetNumberTest, ObserversHearEveryWriteWithItsField) {
     struct Listener : ViewObserver {
         void viewChanged(View&, ViewEvent event, int field) override {
