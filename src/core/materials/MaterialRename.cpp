@@ -3,7 +3,11 @@
 
 #include "store/PacketCodec.h"
 #include "store/RecordMapper.h"
+#include "store/StoreTransaction.h"
 #include "store/View.h"
+
+#include <filesystem>
+#include <optional>
 
 #include <utility>
 
@@ -23,30 +27,29 @@ int MaterialRename::countGlazes(const std::string& glazesFile, const std::string
     return count;
 }
 
-int MaterialRename::replaceInFile(const std::string& glazesFile, const std::string& oldName,
-                                  const std::string& newName) {
-    View glazes("GlzCDS", glazesFile);
-    glazes.setLogChanges(false);
-    glazes.open();
+int MaterialRename::renameTogether(View& materials, const std::string& glazesFile, const std::string& oldName,
+                                   const std::string& newName) {
+    FileIdentity readFrom;
+    std::optional<Packet> glazes = readPacketFile(glazesFile, &readFrom);
     int changed = 0;
-    try {
-        const GlazeMapper mapper(glazes.packet());
+    if (glazes) {
+        const GlazeMapper mapper(*glazes);
         Glaze glaze;
-        for (int row = 0; row < glazes.recordCount(); ++row) {
-            mapper.read(glazes.packet(), glazes.packet().rows[static_cast<std::size_t>(row)], glaze);
+        for (Row& row : glazes->rows) {
+            mapper.read(*glazes, row, glaze);
             if (glaze.recipe.rename(oldName, newName) == 0) continue;
-            glazes.moveTo(row);
-            mapper.applyTo(glazes, glaze);
-            glazes.post();
+            mapper.write(*glazes, row, glaze);
             ++changed;
         }
-        glazes.close(); // one atomic write of the whole table, or none
-    } catch (...) {
-        // Nothing half-done may reach the disk: forget the file, then close.
-        glazes.setFileName({});
-        glazes.close();
-        throw;
     }
+    if (changed == 0) {
+        materials.save();
+        return 0;
+    }
+    StoreTransaction change(std::filesystem::path(glazesFile).parent_path().string());
+    materials.saveWith(change);
+    change.write(glazesFile, *glazes, &readFrom);
+    change.commit();
     return changed;
 }
 
@@ -55,13 +58,14 @@ std::string MaterialRename::questionText(int glazeCount) {
            " glazuren)";
 }
 
-int MaterialRename::followRename(Prompter& prompter, const std::string& glazesFile,
+int MaterialRename::followRename(Prompter& prompter, View& materials, const std::string& glazesFile,
                                  const std::string& oldName, const std::string& newName) {
-    if (oldName == newName) return 0;
-    const int count = countGlazes(glazesFile, oldName);
-    if (count == 0) return 0;
-    if (!prompter.confirm(questionText(count))) return 0;
-    return replaceInFile(glazesFile, oldName, newName);
+    const int count = oldName == newName ? 0 : countGlazes(glazesFile, oldName);
+    if (count == 0 || !prompter.confirm(questionText(count))) {
+        materials.save();
+        return 0;
+    }
+    return renameTogether(materials, glazesFile, oldName, newName);
 }
 
 } // namespace kelvora

@@ -3,6 +3,7 @@
 
 #include "common/RegularFile.h"
 #include "store/StoreError.h"
+#include "store/StoreTransaction.h"
 
 #include <cerrno>
 #include <climits>
@@ -133,6 +134,14 @@ DataFolderLock::Attempt DataFolderLock::tryAcquire(const std::string& folder, Da
     writePid(fd);
     held()[key] = Held{file.release(), 1};
     into.key_ = key;
+    // The first program to take the folder after a killed one completes or
+    // undoes the change that program left half made.
+    try {
+        StoreTransaction::recover(key);
+    } catch (const StoreError& e) {
+        into.release();
+        return {false, 0, e.what()};
+    }
     return {true, 0, {}};
 }
 

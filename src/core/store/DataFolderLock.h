@@ -18,8 +18,11 @@ namespace kelvora {
 //   ends or calls markReadOnly(folder), after which every write of a data
 //   file in that folder is refused, so it never writes.
 //
-// Holding the lock also lets the store remove temporary files that a killed
-// write left beside a table (see heldByThisProcess()).
+// Taking the lock completes or undoes a change of several tables that a
+// killed program left half made (StoreTransaction::recover()); when that is
+// impossible the attempt is refused with the reason. Holding the lock also
+// lets the store remove temporary files that a killed write left beside a
+// table (see heldByThisProcess()).
 //
 // A folder that does not exist is not locked (there is nothing to protect and
 // the first open reports the missing file); the same holds for a folder where

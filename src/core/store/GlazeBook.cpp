@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/GlazeBook.h"
 
+#include "model/RecordNames.h"
 #include "model/TableLayouts.h"
 #include "store/DataFiles.h"
+#include "store/StoreTransaction.h"
 
 namespace kelvora {
 
@@ -31,6 +33,16 @@ GlazeBook::GlazeBook(std::string dataDir)
 
 GlazeBook::~GlazeBook() {
     materials_.removeObserver(watch_.get());
+    // What was posted is written as close() writes it. When that fails,
+    // neither table may then be written on its own by its view.
+    try {
+        close();
+    } catch (...) {
+        if (materials_.hasUnsavedChanges() && glazes_.hasUnsavedChanges()) {
+            materials_.setFileName({});
+            glazes_.setFileName({});
+        }
+    }
 }
 
 void GlazeBook::load() {
@@ -47,11 +59,26 @@ void GlazeBook::loadMaterials() {
 }
 
 void GlazeBook::save() {
-    if (materials_.active()) materials_.save();
-    if (glazes_.active()) glazes_.save();
+    const bool materials = materials_.active() && materials_.hasUnsavedChanges();
+    const bool glazes = glazes_.active() && glazes_.hasUnsavedChanges();
+    if (materials && glazes) {
+        // A renamed material and the recipes that follow it, or materials
+        // imported with the glazes that use them: both tables or neither.
+        StoreTransaction change(dataDir_);
+        materials_.saveWith(change);
+        glazes_.saveWith(change);
+        change.commit();
+        return;
+    }
+    if (materials) materials_.save();
+    if (glazes) glazes_.save();
 }
 
 void GlazeBook::close() {
+    // Unposted edits go; what was posted is written as save() writes it.
+    for (View* view : {&materials_, &glazes_})
+        if (view->state() == ViewState::Edit || view->state() == ViewState::Insert) view->cancel();
+    save();
     materials_.close();
     glazes_.close();
 }
@@ -118,6 +145,20 @@ bool GlazeBook::updateMaterial(const std::string& name, const Material& material
     const int row = findRow(materials_, name);
     if (row < 0) return false;
     updateRecord(materials_, row, material);
+    return true;
+}
+
+bool GlazeBook::renameMaterial(const std::string& oldName, const std::string& newName) {
+    const int row = findRow(materials_, oldName);
+    if (row < 0) return false;
+    std::vector<std::string> others;
+    for (const Material& m : materials())
+        if (m.naam != oldName) others.push_back(m.naam);
+    if (RecordNames::taken(newName, others)) return false;
+    Material material = *findMaterial(oldName);
+    material.naam = newName;
+    updateRecord(materials_, row, material);
+    renameInRecipes(oldName, newName);
     return true;
 }
 

@@ -35,8 +35,9 @@ public:
     // Reads the materials only (the glazes file need not exist).
     void loadMaterials();
     bool loaded() const { return glazes_.active(); }
-    // Writes each table that changed since it was read or last written; each
-    // table is replaced atomically.
+    // Writes each table that changed since it was read or last written. When
+    // both changed they are replaced together, all or nothing: a program
+    // killed half way leaves both old or both new (see StoreTransaction).
     void save();
     // Drops unposted edits, writes what changed and closes both tables.
     void close();
@@ -70,6 +71,10 @@ public:
     // Replaces the material's name in every recipe and addition that uses
     // it; the number of glazes changed. Nothing is written here: save() does.
     int renameInRecipes(const std::string& oldName, const std::string& newName);
+    // Renames a material and lets every recipe that uses it follow; save()
+    // then writes both tables together. False when there is no such material
+    // or the new name is taken by another.
+    bool renameMaterial(const std::string& oldName, const std::string& newName);
 
     // The tables behind the book, for the glaze editor's data-aware controls.
     View& glazeView() { return glazes_; }

@@ -2,6 +2,7 @@
 #include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
 #include "store/PacketCodec.h"
+#include "store/StoreTransaction.h"
 
 namespace kelvora {
 
@@ -13,10 +14,14 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Temporary files of this table left by a killed write; only while this
-// program holds the folder, so that no other program's running write loses its file.
+// While this program holds the folder: a change of several tables left half
+// made is completed before any table is read or written, and temporary files
+// of this table left by a killed write go.
 void removeLeftovers(const std::string& path) {
-    if (DataFolderLock::heldByThisProcess(folderOf(path))) AtomicFile::removeStaleTemporaries(path);
+    const std::string folder = folderOf(path);
+    if (!DataFolderLock::heldByThisProcess(folder)) return;
+    StoreTransaction::recoverIfPending(folder);
+    AtomicFile::removeStaleTemporaries(path);
 }
 } // namespace
 

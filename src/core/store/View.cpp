@@ -5,6 +5,7 @@
 #include "common/Utf8.h"
 #include "store/PacketCodec.h"
 #include "store/StoreError.h"
+#include "store/StoreTransaction.h"
 #include "store/TableRules.h"
 
 #include <algorithm>
@@ -165,6 +166,24 @@ void View::writeBack() {
         fail(e.what());
     }
     unsaved_ = false;
+}
+
+void View::saveWith(StoreTransaction& transaction) {
+    requireOpen();
+    if (state_ == ViewState::Edit || state_ == ViewState::Insert) fail("Dataset in edit or insert mode");
+    if (fileName_.empty()) fail("Missing data provider or data packet");
+    const bool sameFile = readIdentity_ && readPath_ == fileName_;
+    try {
+        transaction.write(fileName_, packet_, sameFile ? &*readIdentity_ : nullptr,
+                          [this, path = fileName_](const FileIdentity& written) {
+                              // The next write checks the file against the one the change left.
+                              readIdentity_ = written;
+                              readPath_ = path;
+                              unsaved_ = false;
+                          });
+    } catch (const StoreError& e) {
+        fail(e.what());
+    }
 }
 
 void View::save() {

@@ -12,6 +12,7 @@
 
 namespace kelvora {
 
+class StoreTransaction;
 class View;
 
 enum class ViewState { Closed, Browse, Edit, Insert };
@@ -91,6 +92,13 @@ public:
     // last write, and stays open in the state it is in. A failed write
     // throws the store's error and keeps every row in memory.
     void save();
+    // Adds the rows this view holds to `transaction` instead of writing them
+    // now: they replace the view's file together with the transaction's other
+    // tables, and once it commits they count as written. Needs browse state
+    // (post or cancel first). The view must stay open until the commit.
+    void saveWith(StoreTransaction& transaction);
+    // Whether something was posted or deleted since the last write.
+    bool hasUnsavedChanges() const { return unsaved_; }
     bool active() const { return state_ != ViewState::Closed; }
     ViewState state() const { return state_; }
     bool inEditState() const { return state_ == ViewState::Edit; }

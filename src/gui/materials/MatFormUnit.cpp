@@ -144,16 +144,20 @@ private:
         const bool renamed = after.naam != before_.naam;
         const bool repriced = GlazeRecalculation::affectsGlazes(before_, after);
         if (!renamed && !repriced) return;
-        // The questions come once the action that posted is over, after the
-        // materials file has been written: first the name, then the glazes'
-        // figures under the name they then use.
+        // The questions come once the action that posted is over: first the
+        // name (with the materials' write), then the glazes' figures under
+        // the name they then use.
+        // The rename is written with the glazes that follow it, by the save
+        // that the post has scheduled; a rename not yet written carries on
+        // from its first name.
+        if (renamed) {
+            const std::string from = form_.pendingRename_ ? form_.pendingRename_->from : before_.naam;
+            form_.pendingRename_ = Rename{from, after.naam};
+            if (from == after.naam) form_.pendingRename_.reset();
+        }
+        if (!repriced) return;
         QMetaObject::invokeMethod(
-            &form_,
-            [form = &form_, from = before_.naam, to = after.naam, renamed, repriced] {
-                if (renamed) form->followRename(from, to);
-                if (repriced) form->offerRecalculation(to);
-            },
-            Qt::QueuedConnection);
+            &form_, [form = &form_, to = after.naam] { form->offerRecalculation(to); }, Qt::QueuedConnection);
     }
 
     TMatForm& form_;
@@ -175,6 +179,7 @@ TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& s
     buildControls();
     setTabOrder();
     autoSave_ = new ui::ViewAutoSave(MatCDS, this);
+    autoSave_->setSave([this] { saveMaterials(); });
     DBNavigator1->setPrompter(&prompter_);
     hooks_ = std::make_unique<ViewHooks>(*this);
     FormCreate();
@@ -190,8 +195,16 @@ void TMatForm::showImpliedLoss() {
                                              : QString());
 }
 
-void TMatForm::followRename(const std::string& oldName, const std::string& newName) {
-    ui::guard(this, [&] { MaterialRename::followRename(prompter_, DataFiles::glazes(), oldName, newName); });
+void TMatForm::saveMaterials() {
+    if (!pendingRename_) {
+        MatCDS.save();
+        return;
+    }
+    // A failure leaves both tables as they were and the rename pending, so
+    // the next save (or closing the window) asks again.
+    const Rename rename = *pendingRename_;
+    MaterialRename::followRename(prompter_, MatCDS, DataFiles::glazes(), rename.from, rename.to);
+    pendingRename_.reset();
 }
 
 void TMatForm::offerRecalculation(const std::string& material) {
@@ -557,7 +570,7 @@ void TMatForm::applyCaptions(int taal) {
 
 void TMatForm::FormHide() {
     // Writes the table back when anything was posted since the window opened.
-    ui::guard(this, [this] { MatCDS.close(); });
+    if (saveNow()) ui::guard(this, [this] { MatCDS.close(); });
 }
 
 void TMatForm::HelpButtonClick() {
@@ -617,7 +630,7 @@ void TMatForm::reject() {
     // A post that fails (a text that is no number) keeps the window open
     // with everything typed; so does a table that cannot be written back.
     if (!settleBeforeClosing()) return;
-    if (!ui::guard(this, [this] { MatCDS.close(); })) return;
+    if (!saveNow() || !ui::guard(this, [this] { MatCDS.close(); })) return;
     QDialog::reject();
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -124,9 +125,14 @@ private:
     bool hasUnpostedChanges() const;
     bool settleBeforeClosing();
     void showImpliedLoss();
-    // A posted change of `naam` from `oldName`: offers to rename the
-    // material in the glazes that use it.
-    void followRename(const std::string& oldName, const std::string& newName);
+    // Writes the posted materials; after a posted change of `naam` that
+    // glazes use, offers to rename the material in them too, written with the
+    // materials in one change (MaterialRename).
+    void saveMaterials();
+    struct Rename {
+        std::string from, to;
+    };
+    std::optional<Rename> pendingRename_; // posted, not yet written
     // After a material's price or analysis was posted: offers to recalculate
     // the glazes that use it.
     void offerRecalculation(const std::string& material);

@@ -14,7 +14,12 @@ ViewAutoSave::ViewAutoSave(View& view, QWidget* window) : QObject(window), view_
 bool ViewAutoSave::saveNow() {
     scheduled_ = false;
     if (!view_) return true;
-    return guard(window_, [this] { view_->save(); });
+    return guard(window_, [this] {
+        if (save_)
+            save_();
+        else
+            view_->save();
+    });
 }
 
 void ViewAutoSave::viewChanged(View&, ViewEvent event, int) {

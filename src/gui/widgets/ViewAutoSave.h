@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "store/View.h"
+#include <functional>
 
 #include <QObject>
 
@@ -23,6 +24,10 @@ public:
     // Writes at once what is pending (tests, and actions that must be on
     // disk before they go on). Returns false when the write failed.
     bool saveNow();
+    // What a save does instead of writing the view alone (a window that must
+    // write another table with it); errors it throws are shown as the
+    // view's own.
+    void setSave(std::function<void()> save) { save_ = std::move(save); }
 
 private:
     void viewChanged(View& view, ViewEvent event, int field) override;
@@ -31,6 +36,7 @@ private:
     View* view_;
     QWidget* window_;
     bool scheduled_ = false;
+    std::function<void()> save_;
 };
 
 } // namespace kelvora::ui

@@ -184,12 +184,14 @@ TEST(LockHardening, AnotherProgramsCleanupNeverBreaksARunningWrite) {
         }
         ::_exit(code);
     }
-    int removed = 0, status = 0;
+    // A temporary file caught in the instant between its creation and its
+    // writer's lock may go; the writer then takes another, so no count of
+    // removals is expected here, only writes that all succeed.
+    int status = 0;
     while (::waitpid(writer, &status, WNOHANG) == 0)
-        removed += AtomicFile::removeStaleTemporaries(path);
+        AtomicFile::removeStaleTemporaries(path);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "a write failed";
-    EXPECT_EQ(removed, 0);
     auto packet = readPacketFile(path);
     ASSERT_TRUE(packet);
     EXPECT_EQ(packet->rows.size(), 2199u);
