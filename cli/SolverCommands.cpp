@@ -10,6 +10,7 @@
 #include "solver/NewGlazeWriter.h"
 #include "solver/RecipeSolver.h"
 #include "solver/SolverError.h"
+#include "solver/SolverInput.h"
 
 #include <optional>
 
@@ -39,87 +40,10 @@ private:
 
 struct UsageError {};
 
-std::vector<std::string> splitList(const std::string& list) {
-    std::vector<std::string> items;
-    std::string item;
-    for (char c : list) {
-        if (c == ',') {
-            items.push_back(item);
-            item.clear();
-        } else {
-            item += c;
-        }
-    }
-    items.push_back(item);
-    return items;
-}
-
-// "k2o=0.3,cao=0.7": a comma that starts no "stem=" belongs to a number
-// written with a decimal comma ("k2o=0,3,cao=0,7").
-std::vector<std::pair<std::string, std::string>> splitAssignments(const std::string& list) {
-    std::vector<std::pair<std::string, std::string>> pairs;
-    for (const auto& piece : splitList(list)) {
-        const auto eq = piece.find('=');
-        if (eq == std::string::npos) {
-            if (pairs.empty()) throw UsageError{};
-            pairs.back().second += "," + piece;
-        } else {
-            pairs.emplace_back(piece.substr(0, eq), piece.substr(eq + 1));
-        }
-    }
-    return pairs;
-}
-
-// A number with '.' or ',' as decimal separator, whatever the locale.
-double number(std::string text) {
-    for (char& c : text)
-        if (c == '.' || c == ',') c = numfmt::decimalSeparator();
-    const auto value = numfmt::parseFloat(text);
-    if (!value) throw UsageError{};
-    return *value;
-}
-
 std::size_t oxideIndex(const std::string& stem) {
     const Oxide* oxide = OxideCatalogue::byStem(stem);
     if (!oxide) throw SolverError("Onbekend oxide: " + stem);
     return static_cast<std::size_t>(oxide->position - 1);
-}
-
-OxideValues parseTarget(const std::string& list) {
-    OxideValues target{};
-    for (const auto& [stem, value] : splitAssignments(list))
-        target[oxideIndex(stem)] = number(value);
-    return target;
-}
-
-// "sio2=3..4,sio2:al2o3=8..12,cao=0.6.."; an open upper end is allowed.
-std::vector<OxideRange> parseRanges(const std::string& list) {
-    std::vector<OxideRange> ranges;
-    for (const auto& [stem, value] : splitAssignments(list)) {
-        const auto dots = value.find("..");
-        if (dots == std::string::npos) throw UsageError{};
-        OxideRange range;
-        range.stem = stem;
-        const auto colon = stem.find(':');
-        if (colon == std::string::npos) {
-            oxideIndex(stem);
-        } else {
-            oxideIndex(stem.substr(0, colon));
-            oxideIndex(stem.substr(colon + 1));
-        }
-        range.low = number(value.substr(0, dots));
-        const std::string high = value.substr(dots + 2);
-        range.high = high.empty() ? LinearProgram::infinity : number(high);
-        ranges.push_back(range);
-    }
-    return ranges;
-}
-
-std::vector<std::string> parseNames(const std::string& list) {
-    auto names = splitList(list);
-    for (const auto& name : names)
-        if (name.empty()) throw UsageError{};
-    return names;
 }
 
 void print(std::ostream& out, const RecipeResult& result) {
@@ -202,9 +126,9 @@ int solve(CliContext& ctx) {
             objective = {SolverObjective::Kind::MinimiseOxide, *minimise};
             oxideIndex(*minimise);
         }
-        const auto names = parseNames(*materials);
-        const auto goal = target ? parseTarget(*target) : OxideValues{};
-        const auto ranges = range ? parseRanges(*range) : std::vector<OxideRange>{};
+        const auto names = SolverInput::names(*materials);
+        const auto goal = target ? SolverInput::target(*target) : OxideValues{};
+        const auto ranges = range ? SolverInput::ranges(*range) : std::vector<OxideRange>{};
 
         ErrPrompter prompter(ctx.err);
         TGlzDM dm(prompter, ctx.dbDir);
@@ -221,6 +145,8 @@ int solve(CliContext& ctx) {
         return finish(ctx, dm, result, opts.get("--store"), NewGlaze::fromResult({}, result));
     } catch (const UsageError&) {
         return 2;
+    } catch (const SolverSyntaxError&) {
+        return 2;
     } catch (const SolverError& e) {
         return failed(ctx, e.what());
     }
@@ -233,7 +159,7 @@ int substitute(CliContext& ctx) {
         if (opts.words.size() != 2 || !with) return 2;
         const std::string& glazeName = opts.words[0];
         const std::string& replaced = opts.words[1];
-        const auto candidates = parseNames(*with);
+        const auto candidates = SolverInput::names(*with);
 
         ErrPrompter prompter(ctx.err);
         TGlzDM dm(prompter, ctx.dbDir);
@@ -256,6 +182,8 @@ int substitute(CliContext& ctx) {
         }
         return finish(ctx, dm, found.recipe, opts.get("--store"), glaze);
     } catch (const UsageError&) {
+        return 2;
+    } catch (const SolverSyntaxError&) {
         return 2;
     } catch (const SolverError& e) {
         return failed(ctx, e.what());

@@ -54,8 +54,8 @@ int unknownGlaze(CliContext& ctx, const std::string& name) {
 int batch(CliContext& ctx) {
     if (ctx.args.size() != 2) return 2;
     const auto grams = numfmt::parseFloat(ctx.args[1]);
-    if (!grams || !(*grams > 0)) {
-        ctx.err << "Batch size must be a positive number of grams: " << ctx.args[1] << "\n";
+    if (!grams || !BatchWeights::validSize(*grams)) {
+        ctx.err << "Batch size must be a positive number of grams, at most 1000000: " << ctx.args[1] << "\n";
         return 1;
     }
     GlazeBook book(ctx.dbDir);

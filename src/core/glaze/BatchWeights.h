@@ -25,6 +25,12 @@ struct BatchWeights {
     // / 100); a blank name is an empty place, as in the calculation.
     static BatchWeights compute(const Glaze& glaze, double batchGrams);
 
+    // The largest batch weighed out, in grams (a tonne): far above any
+    // studio's bucket, far below sizes whose grams print as nonsense.
+    static constexpr double maxGrams = 1000000.0;
+    // A batch size that can be weighed out: a number above 0 up to maxGrams.
+    static bool validSize(double grams) { return grams > 0.0 && grams <= maxGrams; }
+
     // The printed batch sheet: glaze name, batch size, one line per row
     // (name padded to 42, "%5.2f" percentage, grams with one decimal;
     // additions marked "+"), total and cost, in the user's number format.

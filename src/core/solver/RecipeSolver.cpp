@@ -4,6 +4,7 @@
 #include "common/NumberFormat.h"
 #include "solver/LinearProgram.h"
 #include "solver/SolverError.h"
+#include "solver/SolverInput.h"
 
 #include <cmath>
 #include <cstddef>
@@ -64,6 +65,9 @@ struct RangeTerms {
     std::size_t denominator;
 };
 constexpr std::size_t kBasicSum = static_cast<std::size_t>(-1);
+// The least Seger value of a ratio's lower oxide that counts as present:
+// well above the programme's rounding, far below any glaze's.
+constexpr double kLeastRatioDenominator = 1e-4;
 
 RangeTerms rangeTerms(const OxideRange& range) {
     const auto colon = range.stem.find(':');
@@ -108,6 +112,15 @@ LinearProgram rangeProgramme(const std::vector<SolverMaterial>& materials,
         }
         lp.addRow(std::move(lower), 0.0, LinearProgram::infinity);
         if (!upper.empty()) lp.addRow(std::move(upper), -LinearProgram::infinity, 0.0);
+        // A ratio needs its lower oxide in the recipe: without it both rows
+        // hold for 0/0, which is no ratio at all.
+        if (terms[r].denominator != kBasicSum) {
+            std::vector<LinearProgram::Term> below;
+            for (std::size_t i = 0; i < n; ++i)
+                if (materials[i].oxides[terms[r].denominator] != 0.0)
+                    below.push_back({static_cast<int>(i), materials[i].oxides[terms[r].denominator]});
+            lp.addRow(std::move(below), kLeastRatioDenominator, LinearProgram::infinity);
+        }
     }
     std::vector<LinearProgram::Term> basic;
     for (std::size_t i = 0; i < n; ++i)
@@ -208,6 +221,8 @@ RecipeResult RecipeSolver::matchFormula(const std::vector<SolverMaterial>& mater
 // at the optimum d+_k + d-_k is the absolute deviation of oxide k.
 RecipeResult RecipeSolver::matchFormula(const std::vector<SolverMaterial>& materials,
                                         const OxideValues& target, const OxideValues& weights) {
+    SolverInput::checkTarget(target, weights);
+    SolverInput::checkMaterials(materials);
     if (materials.empty()) return unsolved(materials, kNoMaterials);
     if (!anyBasic(materials)) return unsolved(materials, kNoBasic);
     const std::size_t n = materials.size();
@@ -261,6 +276,8 @@ RecipeResult RecipeSolver::matchFormula(const std::vector<SolverMaterial>& mater
 RecipeResult RecipeSolver::withinRanges(const std::vector<SolverMaterial>& materials,
                                         const std::vector<OxideRange>& ranges,
                                         const SolverObjective& objective) {
+    SolverInput::checkRanges(ranges);
+    SolverInput::checkMaterials(materials);
     std::vector<RangeTerms> terms;
     for (const auto& range : ranges) {
         terms.push_back(rangeTerms(range));

@@ -63,11 +63,18 @@ TEST_F(CliWorkbenchTest, ExitCodes) {
         int status;
     };
     const std::vector<Case> cases{
-        {"batch Seladon 250", 0}, {"batch Onbekend 100", 1},
-        {"batch Seladon 0", 1},   {"batch Seladon -5", 1},
-        {"batch Seladon abc", 1}, {"batch Seladon", 2},
-        {"analysis Seladon", 0},  {"analysis Onbekend", 1},
-        {"analysis", 2},          {"analysis Seladon --expansion onbekend", 1},
+        {"batch Seladon 250", 0},
+        {"batch Onbekend 100", 1},
+        {"batch Seladon 0", 1},
+        {"batch Seladon -5", 1},
+        {"batch Seladon abc", 1},
+        {"batch Seladon", 2},
+        {"batch Seladon 1e308", 1},
+        {"batch Seladon 1000000", 0},
+        {"analysis Seladon", 0},
+        {"analysis Onbekend", 1},
+        {"analysis", 2},
+        {"analysis Seladon --expansion onbekend", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
