@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/DataFileReader.h"
 
+#include "common/RegularFile.h"
+
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace kelvora {
 
@@ -21,15 +21,23 @@ std::optional<double> DataFileReader::number(const pugi::xml_attribute& attribut
     return value;
 }
 
+std::string DataFileReader::parse(pugi::xml_document& doc, const std::string& path) {
+    std::string bytes, reason;
+    if (!RegularFile::read(path, bytes, reason, maxBytes)) return "niet te lezen: bestand bestaat niet";
+    if (!reason.empty()) return "niet te lezen: " + reason;
+    const pugi::xml_parse_result parsed = doc.load_buffer(bytes.data(), bytes.size());
+    if (!parsed) return std::string("niet te lezen: ") + parsed.description();
+    return {};
+}
+
 std::string DataFileReader::lineOf(const std::string& path, const pugi::xml_node& node) {
     const std::ptrdiff_t offset = node.offset_debug();
     if (offset < 0) return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
+    std::string bytes, reason;
+    if (!RegularFile::read(path, bytes, reason, maxBytes) || !reason.empty()) return {};
     int line = 1;
-    std::istreambuf_iterator<char> it(in);
-    for (std::ptrdiff_t i = 0; i < offset && it != std::istreambuf_iterator<char>(); ++i, ++it)
-        if (*it == '\n') ++line;
+    for (std::ptrdiff_t i = 0; i < offset && static_cast<std::size_t>(i) < bytes.size(); ++i)
+        if (bytes[static_cast<std::size_t>(i)] == '\n') ++line;
     return " regel " + std::to_string(line);
 }
 

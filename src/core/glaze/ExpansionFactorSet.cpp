@@ -19,7 +19,7 @@ namespace {
 
 ExpansionFactorSet ExpansionFactorSet::load(const std::string& path) {
     pugi::xml_document doc;
-    if (!doc.load_file(path.c_str())) fail(path, "niet te lezen");
+    if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("expansion-factors");
     if (!root) fail(path, "geen <expansion-factors>");
     ExpansionFactorSet set;

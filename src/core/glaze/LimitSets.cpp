@@ -42,7 +42,7 @@ std::optional<int> LimitSets::conePosition(const std::string& cone) {
 
 LimitSets::Set LimitSets::load(const std::string& path) {
     pugi::xml_document doc;
-    if (!doc.load_file(path.c_str())) fail(path, "niet te lezen");
+    if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("limit-set");
     if (!root) fail(path, "geen <limit-set>");
     Set set;

@@ -18,7 +18,7 @@ namespace {
 
 MolarMassTable MolarMassTable::load(const std::string& path) {
     pugi::xml_document doc;
-    if (!doc.load_file(path.c_str())) fail(path, "niet te lezen");
+    if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("molar-masses");
     if (!root) fail(path, "geen <molar-masses>");
     MolarMassTable table;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/RatioGuide.h"
 
+#include "glaze/DataFileReader.h"
+
 #include <pugixml.hpp>
 
 #include <cmath>
@@ -16,7 +18,7 @@ namespace {
 
 RatioGuide RatioGuide::load(const std::string& path) {
     pugi::xml_document doc;
-    if (!doc.load_file(path.c_str())) fail(path, "niet te lezen");
+    if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("ratio-guide");
     if (!root) fail(path, "geen <ratio-guide>");
     RatioGuide guide;

@@ -94,8 +94,7 @@ std::string StullChart::Place::labels() const {
 
 StullChart StullChart::load(const std::string& path) {
     pugi::xml_document doc;
-    const pugi::xml_parse_result parsed = doc.load_file(path.c_str());
-    if (!parsed) fail(path, "niet te lezen");
+    if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("stull-chart");
     if (!root) fail(path, "geen <stull-chart>");
     StullChart chart;

@@ -6,6 +6,8 @@
 #include "glaze/ExpansionFactorSet.h"
 #include "glaze/LimitSets.h"
 #include "glaze/MolarMassTable.h"
+#include "glaze/RatioGuide.h"
+#include "glaze/StullChart.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace kelvora::test {
 namespace {
@@ -103,6 +106,35 @@ TEST(ChemistryDataFilesTest, DamagedFilesAreRefusedNamingFileAndLine) {
     };
     for (const Damage& d : cases)
         expectRefused(d);
+}
+
+// A FIFO (or a device) where a data file belongs is refused at once, naming
+// the file; waiting on it would hang the program while it holds the lock.
+TEST(ChemistryDataFilesTest, AFileThatIsNoRegularFileIsRefusedWithoutWaiting) {
+    const std::string folder = ::testing::TempDir() + "kelvora-fifo-data";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder + "/limits");
+    const std::string fifo = folder + "/limits/steengoed.xml";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::vector<std::pair<const char*, std::function<void()>>> readers{
+        {"molar masses", [&] { MolarMassTable::load(fifo); }},
+        {"expansion factors", [&] { ExpansionFactorSet::load(fifo); }},
+        {"limits", [&] { LimitSets::load(fifo); }},
+        {"limits folder", [&] { LimitSets::loadFolder(folder + "/limits"); }},
+        {"Stull's chart", [&] { StullChart::load(fifo); }},
+        {"ratio guide", [&] { RatioGuide::load(fifo); }},
+    };
+    for (const auto& [what, read] : readers) {
+        SCOPED_TRACE(what);
+        try {
+            read();
+            ADD_FAILURE() << "read a FIFO";
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(fifo), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("niet te lezen"), std::string::npos) << e.what();
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ChemistryDataFilesTest, TheShippedFilesStillLoad) {
