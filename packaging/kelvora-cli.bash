@@ -16,7 +16,7 @@ _kelvora_cli() {
     fi
 
     if ((cword == i)); then
-        local first="list show export new-table calc report calc-all recalc-using convert import"
+        local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend"
         ((i == 1)) && first+=" --db --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
@@ -58,6 +58,13 @@ _kelvora_cli() {
             ;;
         import)
             ((arg == 1)) && _filedir
+            ;;
+        blend)
+            if ((arg == 1)); then
+                mapfile -t COMPREPLY < <(compgen -W "line triaxial biaxial currie" -- "$cur")
+            else
+                mapfile -t COMPREPLY < <(compgen -W "--corners --cells --rows --cols --range --ml --grams --store" -- "$cur")
+            fi
             ;;
     esac
 } &&
