@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blend/BlendMix.h"
+#include "blend/BlendPlan.h"
 #include "engine/Calculate.h"
 #include "model/Material.h"
 #include "store/GlazeBook.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -214,6 +216,44 @@ TEST(BlendOfExampleGlazes, EveryFittingCellCalculatesToItsFormula) {
     EXPECT_EQ(fitting, 35);
 }
 
+// The printed sheet: what to prepare of each end glaze with the volumetric
+// rule, then the cells as they lie on the tile (Currie: 7 rows of 5).
+TEST(BlendPlanSheet, TotalsRuleAndTheTileLayout) {
+    TempDir dir;
+    for (const char* table : {"mat", "glz"}) {
+        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
+        ASSERT_TRUE(packet);
+        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
+    }
+    GlazeBook book(dir.path().string());
+    book.load();
+    BlendSettings settings;
+    settings.name = "Grid";
+    settings.kind = BlendKind::Currie;
+    settings.corners = {"Seladon", "Tenmoku", "Kaki", "Leach kalkglazuur"};
+    settings.amount = 24.0;
+    const BlendPlan plan = BlendPlan::make(settings, book);
+    const auto lines = plan.sheet();
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "Mengreeks Grid (currie, 35 cellen, 24.0 ml per cel)");
+    EXPECT_EQ(lines[2].substr(0, 11), "A  Seladon ");
+    EXPECT_NE(lines[2].find("maak 210.0 ml"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[6].find("gelijk volume"), std::string::npos) << lines[6];
+    // Row 4 of the tile, its first box line: cells 16 to 20.
+    const auto row = std::find(lines.begin(), lines.end(),
+                               "cel 16        cel 17        cel 18        cel 19        cel 20");
+    ASSERT_NE(row, lines.end());
+    EXPECT_EQ(*(row + 1), "A 12.0        A 9.0         A 6.0         A 3.0         A 0.0");
+
+    settings.corners.pop_back();
+    try {
+        BlendPlan::make(settings, book);
+        FAIL() << "three corners accepted for a grid of four";
+    } catch (const BlendError& e) {
+        EXPECT_STREQ(e.what(), "Deze mengreeks heeft 4 hoekglazuren.");
+    }
+}
+
 TEST(BlendCli, PlansStoresAndRefuses) {
     TempDir dir;
     for (const char* table : {"mat", "glz"}) {
@@ -247,7 +287,7 @@ TEST(BlendCli, PlansStoresAndRefuses) {
         {"blend triaxial --corners 'Seladon,Tenmoku,Kaki' --cells 3 --store Proef", 1,
          "Er is al een glazuur met de naam Proef \u2013 cel 1."},
         {"blend line --corners 'Seladon,Onbekend'", 1, "Onbekend glazuur: Onbekend"},
-        {"blend currie --corners 'Seladon,Tenmoku'", 1, "heeft 4 hoekglazuren"},
+        {"blend currie --corners 'Seladon,Tenmoku'", 1, "Deze mengreeks heeft 4 hoekglazuren."},
         {"blend line --corners 'Seladon,Tenmoku' --cells 500", 1, "Een lijn heeft 2 tot 41 cellen."},
         {"blend line --corners 'Seladon,Tenmoku' --ml 1e300", 1, "hoogstens 10000"},
         {"blend spiral --corners 'Seladon,Tenmoku'", 2, ""},
