@@ -34,6 +34,8 @@ BlendCorner BlendCorner::of(const Glaze& glaze, const MaterialLookup& materials)
     }
     BlendCorner corner;
     corner.glaze = glaze.naam;
+    corner.skva = glaze.skva;
+    corner.sktt = glaze.sktt;
     for (std::size_t i = 0; i < Recipe::slotCount; ++i) {
         const RecipeSlot& slot = glaze.recipe.recipeSlots[i];
         const double percent = Recipe::amount(result.mtp[i]);

@@ -26,6 +26,7 @@ struct BlendCorner {
         double amount = 0.0;
     };
     std::string glaze;
+    std::string skva, sktt; // the glaze's cones
     std::vector<Line> base;
     std::vector<Line> additions;
 

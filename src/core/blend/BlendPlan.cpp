@@ -3,6 +3,8 @@
 
 #include "common/NumberFormat.h"
 #include "engine/Calculate.h"
+#include "glaze/ChemistryFigures.h"
+#include "glaze/LimitSets.h"
 #include "store/GlazeBook.h"
 
 #include <algorithm>
@@ -83,6 +85,54 @@ Glaze BlendPlan::cellGlaze(std::size_t cell, const MaterialLookup& materials) co
         glaze.omsc += std::string(c ? ";" : "") + " " + letter(c) + " " +
                       numfmt::floatText(where.weights[c] * 100.0) + " % " + corners[c].glaze;
     return glaze;
+}
+
+std::vector<BlendPlan::Limits> BlendPlan::limitCheck(const LimitSets& limits, const MolarMassTable& masses,
+                                                     const MaterialLookup& materials) const {
+    std::vector<Limits> states;
+    const std::string skva = corners.empty() ? std::string() : corners.front().skva;
+    const std::string sktt = corners.empty() ? std::string() : corners.front().sktt;
+    for (const BlendMix& mix : mixes) {
+        Glaze glaze = mix.toGlaze({});
+        glaze.oxides = mix.formula;
+        const ChemistryFigures figures = ChemistryFigures::compute(glaze, materials, masses, nullptr);
+        const LimitSets::Fit fit = limits.bestFit(skva, sktt, figures);
+        states.push_back(!fit.set ? Limits::NoTable : fit.outside.empty() ? Limits::Inside : Limits::Outside);
+    }
+    return states;
+}
+
+std::vector<std::string> BlendPlan::cellText(std::size_t i) const {
+    const BlendCell& cell = grid.cells.at(i);
+    const BlendMix& mix = mixes.at(i);
+    const std::string unit = settings.grams ? "g" : "ml";
+    std::vector<std::string> lines{"Cel " + std::to_string(cell.number)};
+    for (std::size_t c = 0; c < corners.size(); ++c)
+        lines.push_back("  " + letter(c) + " " +
+                        padded(numfmt::formatFixed(cell.weights[c] * 100.0, 1) + " %", 9) + corners[c].glaze);
+    lines.emplace_back("Recept");
+    for (const auto& line : mix.base)
+        lines.push_back("  " + padded(line.name, 40) + numfmt::formatFixed(line.amount, 2));
+    if (!mix.additions.empty()) {
+        lines.emplace_back("Toevoegingen");
+        for (const auto& line : mix.additions)
+            lines.push_back("+ " + padded(line.name, 40) + numfmt::formatFixed(line.amount, 2));
+    }
+    if (!mix.tooLarge.empty()) lines.push_back("Te groot voor één glazuur: " + mix.tooLarge);
+    lines.emplace_back("Seger formule");
+    for (const Oxide& oxide : OxideCatalogue::all()) {
+        const double value = mix.formula[static_cast<std::size_t>(oxide.position - 1)];
+        if (value != 0.0)
+            lines.push_back("  " + padded(std::string(oxide.label), 8) + numfmt::formatFixed(value, 3));
+    }
+    const double sio2 = mix.formula[static_cast<std::size_t>(OxideCatalogue::byStem("sio2")->position - 1)];
+    const double al2o3 = mix.formula[static_cast<std::size_t>(OxideCatalogue::byStem("al2o3")->position - 1)];
+    if (al2o3 > 0.0) lines.push_back("SiO2:Al2O3 " + numfmt::formatFixed(sio2 / al2o3, 2));
+    std::string pour = "Gieten (" + unit + "):";
+    for (std::size_t c = 0; c < corners.size(); ++c)
+        pour += " " + letter(c) + " " + numfmt::formatFixed(amounts.perCell[i][c], 1);
+    lines.push_back(pour);
+    return lines;
 }
 
 std::vector<std::string> BlendPlan::sheet() const {

@@ -9,6 +9,8 @@
 namespace kelvora {
 
 class GlazeBook;
+class LimitSets;
+class MolarMassTable;
 
 // What a potter asks of a blend: the kind, the corner glazes by name, its
 // size and range, and how much of each cell to mix. The same settings drive
@@ -48,6 +50,16 @@ struct BlendPlan {
     // The cell as a calculated glaze in mode P whose description names the
     // series and the corners' weights; BlendError when it does not fit.
     Glaze cellGlaze(std::size_t cell, const MaterialLookup& materials) const;
+    // Each cell's place against the limit table its first corner's cones
+    // fit best: inside, outside, or no table for those cones.
+    enum class Limits { Inside, Outside, NoTable };
+    std::vector<Limits> limitCheck(const LimitSets& limits, const MolarMassTable& masses,
+                                   const MaterialLookup& materials) const;
+
+    // What the window shows of one cell: its weights, recipe, additions,
+    // Seger formula, SiO2:Al2O3 and what to pour of each end glaze.
+    std::vector<std::string> cellText(std::size_t cell) const;
+
     // The printed batch sheet: per end glaze the total to prepare with the
     // volumetric rule, then the cells laid out as on the tile.
     std::vector<std::string> sheet() const;

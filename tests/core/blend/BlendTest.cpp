@@ -2,6 +2,9 @@
 #include "blend/BlendMix.h"
 #include "blend/BlendPlan.h"
 #include "engine/Calculate.h"
+#include "glaze/ChemistryDataFiles.h"
+#include "glaze/LimitSets.h"
+#include "glaze/MolarMassTable.h"
 #include "model/Material.h"
 #include "store/GlazeBook.h"
 #include "store/PacketCodec.h"
@@ -244,6 +247,16 @@ TEST(BlendPlanSheet, TotalsRuleAndTheTileLayout) {
                                "cel 16        cel 17        cel 18        cel 19        cel 20");
     ASSERT_NE(row, lines.end());
     EXPECT_EQ(*(row + 1), "A 12.0        A 9.0         A 6.0         A 3.0         A 0.0");
+
+    // The corners are cone 8-10 glazes: each cell is checked against a cone
+    // 8-10 table, and the plain Seladon corner lies inside it.
+    const auto limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(KELVORA_DATA_SOURCE));
+    const auto masses = MolarMassTable::load(ChemistryDataFiles::molarMasses(KELVORA_DATA_SOURCE));
+    const auto states = plan.limitCheck(limits, masses, book.catalogue());
+    ASSERT_EQ(states.size(), 35u);
+    EXPECT_EQ(states[0], BlendPlan::Limits::Inside);
+    for (auto state : states)
+        EXPECT_NE(state, BlendPlan::Limits::NoTable);
 
     settings.corners.pop_back();
     try {

@@ -1,0 +1,370 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "glaze/MengreeksFormUnit.h"
+
+#include "blend/BlendPlan.h"
+#include "common/Prompter.h"
+#include "glaze/BlendTileView.h"
+#include "glaze/ChemistryDataFiles.h"
+#include "glaze/LimitSets.h"
+#include "glaze/MolarMassTable.h"
+#include "glaze/ReportPrinter.h"
+#include "model/RecordNames.h"
+#include "store/GlazeBook.h"
+#include "widgets/ErrorBox.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSize>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+
+namespace kelvora {
+
+namespace {
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString joined(const std::vector<std::string>& lines) {
+    QString all;
+    for (const auto& line : lines)
+        all += text(line) + QLatin1Char('\n');
+    return all;
+}
+} // namespace
+
+struct TMengreeksForm::Ui {
+    QLineEdit* name = nullptr;
+    QComboBox* kind = nullptr;
+    QComboBox* corners[4] = {};
+    QLabel* cornerLabels[4] = {};
+    QSpinBox* cells = nullptr;
+    QSpinBox* rows = nullptr;
+    QSpinBox* columns = nullptr;
+    QSpinBox* low = nullptr;
+    QSpinBox* high = nullptr;
+    QLabel* fixedSize = nullptr;
+    QDoubleSpinBox* amount = nullptr;
+    QComboBox* unit = nullptr;
+    QSpinBox* margin = nullptr;
+    QFormLayout* form = nullptr;
+    BlendTileView* tile = nullptr;
+    QLabel* status = nullptr;
+    QPlainTextEdit* details = nullptr;
+    QPushButton* makeGlaze = nullptr;
+    QPushButton* print = nullptr;
+};
+
+// The limit tables and molar masses; without them the cells go unchecked.
+struct TMengreeksForm::Chemistry {
+    std::optional<LimitSets> limits;
+    std::optional<MolarMassTable> masses;
+};
+
+struct TMengreeksForm::Current {
+    std::optional<BlendPlan> plan;
+};
+
+TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::string& chemistryFolder,
+                               QWidget* parent)
+    : QDialog(parent), book_(book), prompter_(prompter), ui_(std::make_unique<Ui>()),
+      chemistry_(std::make_unique<Chemistry>()), current_(std::make_unique<Current>()) {
+    setObjectName(QStringLiteral("MengreeksForm"));
+    setWindowTitle(tr("Mengreeks"));
+    try {
+        chemistry_->limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(chemistryFolder));
+        chemistry_->masses = MolarMassTable::load(ChemistryDataFiles::molarMasses(chemistryFolder));
+    } catch (const std::exception&) {
+        chemistry_->limits.reset(); // the tile then shows no limit colours
+    }
+
+    auto* form = new QFormLayout;
+    ui_->form = form;
+    ui_->name = new QLineEdit(tr("Mengreeks"));
+    ui_->name->setObjectName(QStringLiteral("NaamEdit"));
+    ui_->name->setMaxLength(20);
+    form->addRow(tr("&Naam"), ui_->name);
+    ui_->kind = new QComboBox;
+    ui_->kind->setObjectName(QStringLiteral("SoortBox"));
+    ui_->kind->addItem(tr("Lijn (2 glazuren)"), static_cast<int>(BlendKind::Line));
+    ui_->kind->addItem(tr("Driehoek (3 glazuren)"), static_cast<int>(BlendKind::Triaxial));
+    ui_->kind->addItem(tr("Raster (4 glazuren)"), static_cast<int>(BlendKind::Biaxial));
+    ui_->kind->addItem(tr("Currie 7 \u00d7 5 (4 glazuren)"), static_cast<int>(BlendKind::Currie));
+    form->addRow(tr("&Soort"), ui_->kind);
+    const char* letters[] = {"A", "B", "C", "D"};
+    for (int c = 0; c < 4; ++c) {
+        auto* box = new QComboBox;
+        box->setObjectName(QStringLiteral("Hoek") + QLatin1String(letters[c]));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->completer()->setFilterMode(Qt::MatchContains);
+        box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        box->setMinimumContentsLength(24);
+        ui_->corners[c] = box;
+        ui_->cornerLabels[c] = new QLabel(tr("Hoek &%1").arg(QLatin1String(letters[c])));
+        ui_->cornerLabels[c]->setBuddy(box);
+        form->addRow(ui_->cornerLabels[c], box);
+    }
+    auto spin = [](const char* name, int low, int high, int value) {
+        auto* box = new QSpinBox;
+        box->setObjectName(QLatin1String(name));
+        box->setRange(low, high);
+        box->setValue(value);
+        return box;
+    };
+    // The size in one row, whatever the kind: the spin boxes a kind does not
+    // use are hidden inside it (a form row hidden after showing would leave
+    // its room empty).
+    ui_->cells = spin("CellenSpin", 2, BlendLimits::maxLineCells, 11);
+    ui_->cells->setSuffix(tr(" cellen"));
+    ui_->rows = spin("RijenSpin", 2, BlendLimits::maxBiaxialSide, 5);
+    ui_->rows->setSuffix(tr(" rijen"));
+    ui_->columns = spin("KolommenSpin", 2, BlendLimits::maxBiaxialSide, 5);
+    ui_->columns->setSuffix(tr(" kolommen"));
+    ui_->fixedSize = new QLabel(tr("7 rijen \u00d7 5 kolommen"));
+    ui_->fixedSize->setObjectName(QStringLiteral("VasteGrootteLbl"));
+    auto* sizeRow = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->cells, ui_->rows, ui_->columns, ui_->fixedSize})
+        sizeRow->addWidget(w);
+    auto* sizeLabel = new QLabel(tr("&Grootte"));
+    sizeLabel->setBuddy(ui_->cells);
+    form->addRow(sizeLabel, sizeRow);
+    ui_->low = spin("VanSpin", 0, 99, 0);
+    ui_->low->setSuffix(QStringLiteral(" %"));
+    ui_->high = spin("TotSpin", 1, 100, 100);
+    ui_->high->setSuffix(QStringLiteral(" %"));
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addWidget(ui_->low, 1);
+    rangeRow->addWidget(new QLabel(tr("tot")));
+    rangeRow->addWidget(ui_->high, 1);
+    auto* rangeLabel = new QLabel(tr("B van"));
+    rangeLabel->setBuddy(ui_->low);
+    form->addRow(rangeLabel, rangeRow);
+    ui_->amount = new QDoubleSpinBox;
+    ui_->amount->setObjectName(QStringLiteral("HoeveelheidSpin"));
+    ui_->amount->setRange(0.1, BlendSettings::maxAmount);
+    ui_->amount->setDecimals(1);
+    ui_->amount->setValue(20.0);
+    ui_->unit = new QComboBox;
+    ui_->unit->setObjectName(QStringLiteral("EenheidBox"));
+    ui_->unit->addItems({QStringLiteral("ml"), QStringLiteral("g")});
+    auto* amountRow = new QHBoxLayout;
+    amountRow->addWidget(ui_->amount, 1);
+    amountRow->addWidget(ui_->unit);
+    auto* amountLabel = new QLabel(tr("&Per cel"));
+    amountLabel->setBuddy(ui_->amount);
+    form->addRow(amountLabel, amountRow);
+    ui_->margin = spin("MargeSpin", 0, 100, 10);
+    ui_->margin->setSuffix(QStringLiteral(" %"));
+    form->addRow(tr("&Marge"), ui_->margin);
+
+    ui_->tile = new BlendTileView;
+    ui_->status = new QLabel;
+    ui_->status->setObjectName(QStringLiteral("StatusLbl"));
+    ui_->status->setWordWrap(true);
+    ui_->status->setMinimumHeight(ui_->status->fontMetrics().lineSpacing() * 2 + 4);
+    ui_->status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui_->details = new QPlainTextEdit;
+    ui_->details->setObjectName(QStringLiteral("CelDetails"));
+    ui_->details->setReadOnly(true);
+    ui_->details->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ui_->details->setMinimumWidth(360);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(ui_->tile, 1);
+    middle->addWidget(ui_->status);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(middle, 1);
+    columns->addWidget(ui_->details);
+
+    auto* buttons = new QDialogButtonBox;
+    ui_->makeGlaze = buttons->addButton(tr("Maak &glazuur"), QDialogButtonBox::ActionRole);
+    ui_->makeGlaze->setObjectName(QStringLiteral("MaakGlazuurButton"));
+    ui_->print = buttons->addButton(tr("&Afdrukken..."), QDialogButtonBox::ActionRole);
+    ui_->print->setObjectName(QStringLiteral("AfdrukkenButton"));
+    QPushButton* close = buttons->addButton(tr("Sluiten"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("SluitenButton"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buttons);
+
+    const auto later = [this] { ui::guard(this, [this] { rebuild(); }); };
+    connect(ui_->kind, &QComboBox::currentIndexChanged, this, later);
+    for (QComboBox* box : ui_->corners)
+        connect(box, &QComboBox::currentTextChanged, this, later);
+    for (QSpinBox* box : {ui_->cells, ui_->rows, ui_->columns, ui_->low, ui_->high, ui_->margin})
+        connect(box, &QSpinBox::valueChanged, this, later);
+    connect(ui_->amount, &QDoubleSpinBox::valueChanged, this, later);
+    connect(ui_->unit, &QComboBox::currentIndexChanged, this, later);
+    connect(ui_->tile, &BlendTileView::cellChosen, this,
+            [this](int number) { ui::guard(this, [&] { showCell(number); }); });
+    connect(ui_->makeGlaze, &QPushButton::clicked, this,
+            [this] { ui::guard(this, [this] { makeGlaze(); }); });
+    connect(ui_->print, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { printSheet(); }); });
+
+    reloadGlazes();
+    resize(1100, 560);
+}
+
+TMengreeksForm::~TMengreeksForm() = default;
+
+void TMengreeksForm::reloadGlazes() {
+    QStringList names;
+    for (const auto& name : book_.glazeNames())
+        names << text(name);
+    for (QComboBox* box : ui_->corners) {
+        const QString keep = box->currentText();
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->addItems(names);
+        box->setCurrentIndex(-1);
+        box->setEditText(keep);
+    }
+    rebuild();
+}
+
+void TMengreeksForm::startFrom(const QString& glaze) {
+    ui_->corners[0]->setEditText(glaze);
+}
+
+void TMengreeksForm::rebuild() {
+    const auto kind = static_cast<BlendKind>(ui_->kind->currentData().toInt());
+    BlendSettings settings;
+    settings.name = ui_->name->text().trimmed().toStdString();
+    settings.kind = kind;
+    settings.cells = ui_->cells->value();
+    settings.rows = ui_->rows->value();
+    settings.columns = ui_->columns->value();
+    settings.low = ui_->low->value() / 100.0;
+    settings.high = ui_->high->value() / 100.0;
+    settings.amount = ui_->amount->value();
+    settings.grams = ui_->unit->currentIndex() == 1;
+    settings.margin = ui_->margin->value() / 100.0;
+
+    // Only the controls this kind uses can be used.
+    BlendGrid shape;
+    const int corners = kind == BlendKind::Line ? 2 : kind == BlendKind::Triaxial ? 3 : 4;
+    for (int c = 0; c < 4; ++c) {
+        // Unused corners stay in place, greyed (a row hidden after showing
+        // would leave its room empty).
+        ui_->corners[c]->setEnabled(c < corners);
+        ui_->cornerLabels[c]->setEnabled(c < corners);
+        if (c < corners) settings.corners.push_back(ui_->corners[c]->currentText().trimmed().toStdString());
+    }
+    ui_->cells->setVisible(kind == BlendKind::Line || kind == BlendKind::Triaxial);
+    ui_->cells->setMaximum(kind == BlendKind::Triaxial ? BlendLimits::maxTriaxialSide
+                                                       : BlendLimits::maxLineCells);
+    ui_->cells->setSuffix(kind == BlendKind::Triaxial ? tr(" per zijde") : tr(" cellen"));
+    ui_->rows->setVisible(kind == BlendKind::Biaxial);
+    ui_->columns->setVisible(kind == BlendKind::Biaxial);
+    ui_->fixedSize->setVisible(kind == BlendKind::Currie);
+    ui_->low->setEnabled(kind == BlendKind::Line);
+    ui_->high->setEnabled(kind == BlendKind::Line);
+
+    current_->plan.reset();
+    std::vector<BlendTileView::Cell> cells;
+    const bool chosen = std::none_of(settings.corners.begin(), settings.corners.end(),
+                                     [](const std::string& name) { return name.empty(); });
+    try {
+        if (!chosen) throw BlendError(tr("Kies de hoekglazuren.").toStdString());
+        current_->plan = BlendPlan::make(settings, book_);
+        ui_->status->clear();
+    } catch (const BlendError& e) {
+        ui_->status->setText(text(e.what()));
+    }
+    const BlendPlan* plan = current_->plan ? &*current_->plan : nullptr;
+    ui_->makeGlaze->setEnabled(plan != nullptr);
+    ui_->print->setEnabled(plan != nullptr);
+    if (plan) {
+        std::vector<BlendPlan::Limits> limits;
+        if (chemistry_->limits && chemistry_->masses)
+            limits = plan->limitCheck(*chemistry_->limits, *chemistry_->masses, book_.catalogue());
+        for (std::size_t i = 0; i < plan->grid.cells.size(); ++i) {
+            const BlendCell& cell = plan->grid.cells[i];
+            const auto& f = plan->mixes[i].formula;
+            const double sio2 = f[static_cast<std::size_t>(OxideCatalogue::byStem("sio2")->position - 1)];
+            const double al2o3 = f[static_cast<std::size_t>(OxideCatalogue::byStem("al2o3")->position - 1)];
+            QColor colour(QStringLiteral("#eeeeee"));
+            if (i < limits.size())
+                colour = limits[i] == BlendPlan::Limits::Inside    ? QColor(QStringLiteral("#c8e6c9"))
+                         : limits[i] == BlendPlan::Limits::Outside ? QColor(QStringLiteral("#ffcdd2"))
+                                                                   : colour;
+            cells.push_back({cell.number, cell.row, cell.column,
+                             al2o3 > 0.0 ? QString::number(sio2 / al2o3, 'f', 1) : QStringLiteral("-"),
+                             colour, plan->mixes[i].tooLarge.empty() ? QString() : QStringLiteral("*")});
+        }
+        const auto tileShape = kind == BlendKind::Line       ? BlendTileView::Shape::Strip
+                               : kind == BlendKind::Triaxial ? BlendTileView::Shape::Triangle
+                                                             : BlendTileView::Shape::Grid;
+        ui_->tile->setCells(tileShape, plan->grid.rows, plan->grid.columns, std::move(cells));
+        if (chemistry_->limits)
+            ui_->status->setText(
+                tr("Groen: binnen de grenswaarden van de kegels van hoek A; rood: erbuiten."));
+    } else {
+        ui_->tile->setCells(BlendTileView::Shape::Grid, 1, 1, {});
+    }
+    showCell(ui_->tile->chosen() > 0 ? ui_->tile->chosen() : 1);
+}
+
+void TMengreeksForm::showCell(int number) {
+    const BlendPlan* plan = current_->plan ? &*current_->plan : nullptr;
+    if (!plan || number < 1 || number > static_cast<int>(plan->grid.cells.size())) {
+        ui_->details->clear();
+        return;
+    }
+    ui_->tile->setChosen(number);
+    ui_->details->setPlainText(joined(plan->cellText(static_cast<std::size_t>(number - 1))));
+}
+
+void TMengreeksForm::makeGlaze() {
+    if (!current_->plan || ui_->tile->chosen() < 1) return;
+    const View& glazes = book_.glazeView();
+    if (glazes.state() == ViewState::Edit || glazes.state() == ViewState::Insert) {
+        prompter_.message(tr("Sla eerst het glazuur op dat in bewerking is.").toStdString());
+        return;
+    }
+    const BlendPlan& plan = *current_->plan;
+    if (plan.settings.name.empty()) {
+        prompter_.message(tr("Geef de mengreeks eerst een naam.").toStdString());
+        return;
+    }
+    const Glaze glaze = plan.cellGlaze(static_cast<std::size_t>(ui_->tile->chosen() - 1), book_.catalogue());
+    if (RecordNames::taken(glaze.naam, book_.glazeNames())) {
+        prompter_.message(tr("Er is al een glazuur met de naam %1.").arg(text(glaze.naam)).toStdString());
+        return;
+    }
+    book_.addGlaze(glaze);
+    book_.save();
+    prompter_.information(tr("Glazuur %1 opgeslagen.").arg(text(glaze.naam)).toStdString());
+    reloadGlazes();
+}
+
+void TMengreeksForm::printSheet() {
+    if (!current_->plan) return;
+    QPrinter printer;
+    printer.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
+    // Currie's grid of 35 cells needs the larger sheet.
+    printer.setPageSize(
+        QPageSize(current_->plan->grid.kind == BlendKind::Currie ? QPageSize::A3 : QPageSize::A4));
+    ReportPrinter::printWithDialog(this, printer, current_->plan->sheet());
+}
+
+} // namespace kelvora

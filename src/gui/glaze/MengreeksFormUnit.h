@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+namespace kelvora {
+
+class GlazeBook;
+class Prompter;
+
+// The window "Mengreeks": a line, triaxial, biaxial or Currie blend of the
+// book's glazes. The tile shows every cell with its SiO2:Al2O3 and limit
+// check; a chosen cell shows its recipe, Seger formula and what to pour.
+// "Maak glazuur" stores the chosen cell as a calculated glaze, "Afdrukken..."
+// prints the batch sheet. All figures come from the core's BlendPlan.
+class TMengreeksForm : public QDialog {
+    Q_OBJECT
+public:
+    // `chemistryFolder` holds the limit tables and molar masses the cells
+    // are checked against.
+    TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::string& chemistryFolder,
+                   QWidget* parent = nullptr);
+    ~TMengreeksForm() override;
+
+    // Starts a blend from a glaze (the glaze editor's current one): it
+    // becomes the first corner.
+    void startFrom(const QString& glaze);
+    // The glazes to choose corners from, read again from the book.
+    void reloadGlazes();
+
+private:
+    struct Ui;
+    void rebuild();
+    void showCell(int number);
+    void makeGlaze();
+    void printSheet();
+
+    GlazeBook& book_;
+    Prompter& prompter_;
+    std::unique_ptr<Ui> ui_;
+    struct Chemistry;
+    std::unique_ptr<Chemistry> chemistry_;
+    struct Current;
+    std::unique_ptr<Current> current_;
+};
+
+} // namespace kelvora

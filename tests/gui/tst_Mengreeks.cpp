@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The blend window on the starter data: a Currie grid of four example
+// glazes drawn as on the tile, a chosen cell's recipe and formula, and a
+// cell stored as a glaze whose own calculation matches the cell.
+#include "GuiTestSupport.h"
+
+#include "engine/Calculate.h"
+#include "glaze/BlendTileView.h"
+#include "glaze/MengreeksFormUnit.h"
+#include "store/GlazeBook.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+template <class T> T* named(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QLatin1String(name));
+    if (!found) qWarning("no control %s", name);
+    return found;
+}
+} // namespace
+
+class MengreeksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void curriesGridOfFourGlazesAndACellMadeIntoAGlaze() {
+        TestInstallation install;
+        GlazeBook book(QDir(install.folder()).filePath(QStringLiteral("db0991")).toStdString());
+        book.load();
+        RecordingPrompter prompter;
+        TMengreeksForm form(book, prompter, KELVORA_CHEMISTRY_DATA);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        auto* kind = named<QComboBox>(form, "SoortBox");
+        auto* tile = named<BlendTileView>(form, "Tegel");
+        auto* details = named<QPlainTextEdit>(form, "CelDetails");
+        auto* status = named<QLabel>(form, "StatusLbl");
+        auto* make = named<QPushButton>(form, "MaakGlazuurButton");
+        QVERIFY(kind && tile && details && status && make);
+
+        // No corners yet: nothing to draw, and the window says why.
+        QCOMPARE(tile->cellCount(), 0);
+        QCOMPARE(status->text(), QStringLiteral("Kies de hoekglazuren."));
+        QVERIFY(!make->isEnabled());
+
+        kind->setCurrentIndex(3); // Currie
+        const char* corners[] = {"HoekA", "HoekB", "HoekC", "HoekD"};
+        const char* glazes[] = {"Seladon", "Tenmoku", "Kaki", "Leach kalkglazuur"};
+        for (int c = 0; c < 4; ++c) {
+            auto* box = named<QComboBox>(form, corners[c]);
+            QVERIFY(box && box->isEnabled());
+            box->setEditText(QLatin1String(glazes[c]));
+        }
+        QCOMPARE(tile->cellCount(), 35);
+        QVERIFY(make->isEnabled());
+        QVERIFY(!named<QSpinBox>(form, "CellenSpin")->isVisible()); // a Currie grid has no size to set
+
+        // Cell 18, the middle of the grid: a quarter of each corner.
+        QTest::mouseClick(tile, Qt::LeftButton, {}, tile->cellRect(18).center());
+        QCOMPARE(tile->chosen(), 18);
+        const QString shown = details->toPlainText();
+        QVERIFY2(shown.startsWith(QStringLiteral("Cel 18\n  A 25")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("Seger formule")), qPrintable(shown));
+
+        make->click();
+        QCOMPARE(prompter.texts(), std::vector<std::string>{"Glazuur Mengreeks \u2013 cel 18 opgeslagen."});
+        const auto stored = book.findGlaze("Mengreeks \u2013 cel 18");
+        QVERIFY(stored.has_value());
+        QCOMPARE(QString::fromStdString(stored->recipe.molp), QStringLiteral("P"));
+        // Its own calculation gives the formula the window showed for the cell.
+        const CalcResult again = calculate(stored->recipe, book.catalogue(), {});
+        QVERIFY(!again.stopped);
+        for (std::size_t k = 0; k < again.oxides.size(); ++k)
+            QVERIFY(std::abs(again.oxides[k] - stored->oxides[k]) < 1e-9);
+
+        // A second time the name is taken: said, nothing stored.
+        prompter.clear();
+        make->click();
+        QCOMPARE(prompter.texts(),
+                 std::vector<std::string>{"Er is al een glazuur met de naam Mengreeks \u2013 cel 18."});
+        book.close();
+    }
+
+    void aLineShowsItsSizeAndRange() {
+        TestInstallation install;
+        GlazeBook book(QDir(install.folder()).filePath(QStringLiteral("db0991")).toStdString());
+        book.load();
+        RecordingPrompter prompter;
+        TMengreeksForm form(book, prompter, KELVORA_CHEMISTRY_DATA);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.startFrom(QStringLiteral("Seladon"));
+        named<QComboBox>(form, "HoekB")->setEditText(QStringLiteral("Tenmoku"));
+        QVERIFY(!named<QComboBox>(form, "HoekC")->isEnabled());
+        auto* tile = named<BlendTileView>(form, "Tegel");
+        QCOMPARE(tile->cellCount(), 11);
+        named<QSpinBox>(form, "CellenSpin")->setValue(5);
+        QCOMPARE(tile->cellCount(), 5);
+        // An unknown corner is named, not a box per keystroke.
+        named<QComboBox>(form, "HoekB")->setEditText(QStringLiteral("Tenmok"));
+        QCOMPARE(tile->cellCount(), 0);
+        QCOMPARE(named<QLabel>(form, "StatusLbl")->text(), QStringLiteral("Onbekend glazuur: Tenmok"));
+        QVERIFY(prompter.entries.empty());
+        book.close();
+    }
+};
+
+QTEST_MAIN(MengreeksTest)
+#include "tst_Mengreeks.moc"
