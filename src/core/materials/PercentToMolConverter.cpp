@@ -87,6 +87,7 @@ double PercentToMolConverter::impliedLoss(const Material& material) {
 }
 
 std::string PercentToMolConverter::impliedLossText(const Material& material) {
+    if (material.molproc != "P") return {};
     return "Gloeiverlies: " + numfmt::formatPattern(impliedLoss(material), "#0.##") + " %";
 }
 

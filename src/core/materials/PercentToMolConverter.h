@@ -49,7 +49,9 @@ public:
     // 100 minus the sum of its oxide percentages, 0 when they reach 100. For
     // the read-only "Gloeiverlies" label of the percentage page.
     static double impliedLoss(const Material& material);
-    // "Gloeiverlies: x %" with the loss in the display format "#0.##".
+    // "Gloeiverlies: x %" with the loss in the display format "#0.##"; empty
+    // for a material not entered as percentages (molproc not "P"), whose
+    // empty percentage page would otherwise read as 100 % loss.
     static std::string impliedLossText(const Material& material);
 };
 

@@ -144,6 +144,14 @@ TEST_F(ConverterTest, ImpliedLossOnIgnition) {
         EXPECT_NEAR(PercentToMolConverter::impliedLoss(MaterialMapper::current(materials)), c.loss, 1e-12);
         EXPECT_EQ(PercentToMolConverter::impliedLossText(MaterialMapper::current(materials)), c.text);
     }
+    // A material entered as a molar formula has no percentages to lose
+    // anything from: no label, not "100 %".
+    for (const char* mode : {"M", ""}) {
+        SCOPED_TRACE(mode);
+        materials.close();
+        open({{"naam", "Krijt"}, {"molproc", mode}, {"cao", "1"}});
+        EXPECT_EQ(PercentToMolConverter::impliedLossText(MaterialMapper::current(materials)), "");
+    }
 }
 
 // Kaolin in a glaze gives the same Seger formula whichever group its own
