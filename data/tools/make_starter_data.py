@@ -21,7 +21,11 @@ percentages to 100, mols from the molecular weights, basic oxides to one mol,
 cost price including additions, firing-range estimate), so the stored results
 can be checked against `kelvora-cli calc` independently, and each glaze's
 Seger formula is checked against the published limit formula for its firing
-range and surface (the workbench's own files in data/limits).
+range and surface (the workbench's own files in data/limits). Each glaze's
+surface (the word in its limit table's name: glans, satijn, mat) must agree
+with the SiO2:Al2O3 rule of thumb (data/guides) and with where Stull's chart
+(data/stull) puts it, and its description names the table, Stull's region and
+the ratio class.
 
 Run from anywhere:  python3 data/tools/make_starter_data.py
 With --check it writes nothing: it runs the checks and fails when data/mat.xml
@@ -244,9 +248,13 @@ ty("Ball clay", 0.90, "Plastische Engelse ball clay", HH,
 ty("Ball clay wit", 1.00, "Witbakkende ball clay uit Devon (white firing ball clay)", HH,
    {"sio2": 48.0, "al2o3": 33.0, "fe2o3": 1.0, "tio2": 1.0, "cao": 0.2, "mgo": 0.3, "k2o": 2.0,
     "na2o": 0.3})
-ty("OM-4-type ball clay", 1.30, "Amerikaanse ball clay (Kentucky ball clay, OM-4-type)", DF,
-   {"sio2": 51.0, "al2o3": 29.5, "fe2o3": 1.0, "tio2": 1.6, "cao": 0.3, "mgo": 0.4, "k2o": 1.0,
-    "na2o": 0.3})
+ty("OM-4-type ball clay", 1.30, "Amerikaanse ball clay (Kentucky ball clay, OM-4-type)",
+   "leveranciersblad van januari 2013 zoals Digitalfire het geeft, digitalfire.com/material/1098",
+   {"sio2": 59.7, "al2o3": 26.3, "fe2o3": 1.3, "tio2": 2.0, "cao": 0.2, "mgo": 0.5, "k2o": 1.1,
+    "na2o": 0.2},
+   "Het blad noemt 9,3 % gloeiverlies (de oxides en het gloeiverlies samen 100,6 %). Andere gepubliceerde "
+   "opgaven wijken af: een analyse op het forum van Ceramic Arts Daily (J. Baymore) geeft 12,6 % "
+   "gloeiverlies en SiO2:Al2O3 3,36 in mol tegen 3,85 hier; ball clay verschilt per winning.")
 ty("Westerwald klei", 0.70, "Witbakkende Duitse pijpaarde (Westerwälder Ton, ball clay)",
    "gemiddelde van leveranciersopgaven",
    {"sio2": 58.0, "al2o3": 27.0, "fe2o3": 1.2, "tio2": 1.2, "cao": 0.3, "mgo": 0.5, "k2o": 2.5,
@@ -368,18 +376,23 @@ ty("Gerstley borate-type", 7.50, "Calciumboraaterts van het Gerstley borate-type
 
 # Frits: typical analyses of frit types known by their widely used designations.
 FRIT = "typische analyse van dit frittetype, " + DF
-ty("Standaard borax fritte", 4.00, "Calcium-natrium-boraxfritte met aluminium (standard borax frit)", HH,
-   {"na2o": 9.8, "k2o": 0.6, "cao": 11.4, "b2o3": 21.9, "al2o3": 9.4, "sio2": 46.9})
+ty("Standaard borax fritte", 4.00, "Calcium-natrium-boraxfritte met aluminium (standard borax frit)",
+   "Potclays borax frit P2263, molformule 0,330 Na2O 0,033 K2O 0,634 CaO 0,003 MgO 0,173 Al2O3 "
+   "0,630 B2O3 1,88 SiO2 (molgewicht 233,8) uit M. Bailey, Glazes Cone 6, zoals geciteerd op Clayart "
+   "(potters.org, maart 2003), met IUPAC-molmassa's in gewichtsprocenten omgerekend",
+   {"na2o": 8.75, "k2o": 1.33, "cao": 15.21, "mgo": 0.05, "b2o3": 18.77, "al2o3": 7.55, "sio2": 48.34})
 ty("Fritte 3134-type", 5.50, "Calcium-boraxfritte zonder aluminium (frit 3134-type)", FRIT,
    {"na2o": 10.3, "cao": 20.1, "b2o3": 23.1, "sio2": 46.5})
 ty("Fritte 3124-type", 5.50, "Calcium-boraxfritte met aluminium (frit 3124-type)", FRIT,
    {"na2o": 6.3, "k2o": 0.7, "cao": 14.0, "b2o3": 13.6, "al2o3": 9.9, "sio2": 55.5})
 ty("Fritte 3195-type", 5.80, "Boorrijke calciumfritte met aluminium (frit 3195-type)", FRIT,
    {"na2o": 5.8, "cao": 11.4, "b2o3": 23.1, "al2o3": 12.0, "sio2": 47.7})
-ty("Fritte 3110-type", 5.00, "Hoog alkalische fritte (frit 3110-type)", FRIT,
-   {"na2o": 15.3, "k2o": 1.1, "cao": 6.5, "b2o3": 2.5, "al2o3": 3.7, "sio2": 70.9})
-ty("Fritte 3249-type", 6.50, "Magnesium-boraxfritte (frit 3249-type)", FRIT,
-   {"mgo": 13.8, "b2o3": 28.1, "al2o3": 10.0, "sio2": 48.1})
+ty("Fritte 3110-type", 5.00, "Hoog alkalische fritte (frit 3110-type)",
+   "Digitalfire, Ferro Frit 3110, digitalfire.com/material/349",
+   {"na2o": 15.24, "k2o": 2.36, "cao": 6.29, "b2o3": 2.64, "al2o3": 3.7, "sio2": 69.77})
+ty("Fritte 3249-type", 6.50, "Magnesium-boraxfritte (frit 3249-type)",
+   "Digitalfire, Ferro Frit 3249, digitalfire.com/material/369",
+   {"cao": 3.5, "mgo": 12.2, "b2o3": 28.9, "al2o3": 13.3, "sio2": 42.1})
 ty("Hoog alkalische fritte", 4.50, "Hoog alkalische fritte (high alkaline frit)", HH,
    {"na2o": 16.5, "k2o": 1.0, "cao": 5.5, "b2o3": 2.0, "al2o3": 6.0, "sio2": 69.0})
 ty("Loodbisilicaat", 7.00, "Loodbisilicaatfritte (lead bisilicate frit); giftig", HH,
@@ -430,7 +443,10 @@ ty("Omber", 4.50, "Rauwe omber (raw umber)", HH,
    {"fe2o3": 45.0, "mno2": 12.0, "sio2": 18.0, "al2o3": 5.0, "cao": 2.5, "mgo": 1.0},
    "Zonder basische oxides van betekenis: CaO en MgO dragen de formule.")
 th("IJzerchromiet", 12.00, "IJzerchromiet (chromite, iron chromate)", "FeCr2O4", 1,
-   {"feo": 1, "cr2o3": 1})
+   {"feo": 1, "cr2o3": 1},
+   note="Digitalfire (digitalfire.com/material/iron+chromate) geeft voor iron chromate dezelfde samenstelling: "
+        "Cr2O3 67,85 %, FeO 32,40 %. Een handelskwaliteit met minder Cr2O3 en het ijzer als Fe2O3 "
+        "vonden we in geen gepubliceerde analyse; leveranciersopgaven kunnen afwijken.")
 th("Kobaltoxide zwart", 90.00, "Kobaltoxide (cobalt oxide, Co3O4)", "Co3O4", 1 / 3, {"coo": 1},
    [("O", 1 / 3)], note="Geeft bij het stoken zuurstof af.")
 th("Kobaltoxide grijs", 95.00, "Kobalt(II)oxide (cobalt monoxide)", "CoO", 1, {"coo": 1})
@@ -555,6 +571,87 @@ def limit_failures(formula, limit_set):
     return failures
 
 
+# ---- surface: Stull's chart and the SiO2:Al2O3 rule of thumb ----------------------
+# Read from the workbench's own files (data/stull, data/guides), so the
+# examples are placed exactly where the Chemie page places them.
+def _points(text):
+    return [tuple(float(v) for v in pair.split()) for pair in text.strip().split(";")]
+
+
+def load_stull():
+    root = ET.parse(os.path.join(DATA, "stull", "stull-1912.xml")).getroot()
+    return [(node.get("key"), node.get("label"), node.get("overlay") == "true", _points(node.text))
+            for node in root.findall("region")]
+
+
+def load_ratio_bands():
+    root = ET.parse(os.path.join(DATA, "guides", "silica-alumina.xml")).getroot()
+    return [(node.get("key"), node.get("label"), float(node.get("from", "0")), float(node.get("below")))
+            for node in root.findall("band")]
+
+
+STULL, RATIO_BANDS = load_stull(), load_ratio_bands()
+
+
+def _inside(x, y, outline):
+    """Point in polygon; a point on an edge counts as inside."""
+    result = False
+    for (x1, y1), (x2, y2) in zip(outline, outline[1:] + outline[:1]):
+        cross = (x2 - x1) * (y - y1) - (y2 - y1) * (x - x1)
+        if abs(cross) < 1e-12 and min(x1, x2) - 1e-12 <= x <= max(x1, x2) + 1e-12 \
+                and min(y1, y2) - 1e-12 <= y <= max(y1, y2) + 1e-12:
+            return True
+        if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+            result = not result
+    return result
+
+
+def stull_surface(sio2, al2o3):
+    """(key, label) of the surface region holding the point, the first in file order."""
+    for key, label, overlay, outline in STULL:
+        if not overlay and _inside(sio2, al2o3, outline):
+            return key, label
+    return None, None
+
+
+def ratio_class(ratio):
+    """The rule of thumb's band; a ratio above the last band is as glossy as the last."""
+    for key, label, low, below in RATIO_BANDS:
+        if low <= ratio < below:
+            return key, label
+    last = max(RATIO_BANDS, key=lambda b: b[3])
+    return (last[0], last[1]) if ratio >= last[3] else (None, None)
+
+
+# The surface a limit set is for, by the word in its name; the earthenware
+# sets (alkaline, lead) are for clear glossy glazes. What each surface may be
+# on Stull's chart: his chart is of lime-potash glazes without magnesia, so a
+# magnesia satin stands in his bright field; a satin or matte glaze must
+# still not stand where he found the glaze underfired or unfused.
+SURFACE_OF_SET = {"mat": "matte", "satijn": "satin"}
+STULL_AGREES = {"gloss": {"bright"}, "satin": {"bright", "semi-matte"}, "matte": {"matte", "semi-matte"}}
+
+
+def surface_of(limit_set):
+    for word, surface in SURFACE_OF_SET.items():
+        if f" {word} (" in limit_set:
+            return surface
+    return "gloss"
+
+
+def surface_failures(formula, limit_set):
+    surface = surface_of(limit_set)
+    ratio = formula["sio2"] / formula["al2o3"]
+    band, _ = ratio_class(ratio)
+    region, _ = stull_surface(formula["sio2"], formula["al2o3"])
+    failures = []
+    if band != surface:
+        failures.append(f"labelled {surface} but SiO2:Al2O3 {ratio:.2f} is {band}")
+    if region not in STULL_AGREES[surface]:
+        failures.append(f"labelled {surface} but Stull's chart puts it in {region}")
+    return failures
+
+
 # ---- glazes --------------------------------------------------------------------------
 # (name, category, cone from, cone to, atmosphere, limit set, recipe [(material, %)],
 #  additions [(material, parts)], description)
@@ -571,10 +668,13 @@ def glaze(name, category, cones, atmosphere, limit, recipe, additions, text):
 EARTH, MID_R, HIGH_R = (LOW, LOW_TO), (MID, MID_TO), (HIGH, HIGH_TO)
 ALK = [("Hoog alkalische fritte", 72.5), ("Fritte 3134-type", 13), ("Lithiumcarbonaat", 6), ("Kaolien", 8.5)]
 LEAD = [("Loodbisilicaat", 83.5), ("Kaolien", 8), ("Kwarts", 4), ("Krijt", 4.5)]
-C6 = [("Nefelien syeniet", 5.5), ("Standaard borax fritte", 65.5), ("Wollastoniet", 4.5), ("Kaolien", 3),
-      ("Kwarts", 21.5)]
-C6SAT = [("Nefelien syeniet", 15.5), ("Fritte 3124-type", 36), ("Dolomiet", 14.5), ("Talk", 4), ("Kaolien", 12),
-         ("Kwarts", 18)]
+# Cone-6 gloss base: B2O3 about 0.3 from the standard borax frit, zinc to keep CaO within the table.
+C6 = [("Nefelien syeniet", 23.5), ("Standaard borax fritte", 36.5), ("Wollastoniet", 9.5), ("Zinkoxide", 2.5),
+      ("Kaolien", 3), ("Kwarts", 25)]
+# Cone-6 magnesia satin: MgO 0.27, Al2O3 0.39, SiO2:Al2O3 about 5.9; KNaO 0.33 is more than the
+# matte table allows, so the Chemie page checks it against the satin table it was made for.
+C6SAT = [("Nefelien syeniet", 38), ("Fritte 3124-type", 39), ("Dolomiet", 9.5), ("Talk", 6.5), ("Kaolien", 6),
+         ("Kwarts", 1)]
 LEACH = [("Kaliveldspaat", 40), ("Kwarts", 30), ("Krijt", 20), ("Kaolien", 10)]
 LEAD_NOTE = " Loodglazuur: niet voor gebruiksgoed dat met voedsel in aanraking komt."
 
@@ -609,15 +709,15 @@ glaze("Kegel 6 Gerstley transparant", "5.1 Loodvrije transparante glazuren voor 
        ("Wollastoniet", 2), ("Kaolien", 4), ("Kwarts", 21.5)], [],
       "Transparant glazuur met calciumboraaterts van het Gerstley borate-type en een fritte.")
 glaze("Zink mat", "7.1 Zink mat glazuren SK 05a-6a", MID_R, "Oxidatie", "SK 5a-7 mat (Cushing)",
-      [("Kaliveldspaat", 56.5), ("Zinkoxide", 7), ("Krijt", 13.5), ("Kaolien", 8), ("Kwarts", 15)], [],
+      [("Kaliveldspaat", 58.5), ("Zinkoxide", 9), ("Krijt", 16.5), ("Kaolien", 16)], [],
       "Zachte zinkmat voor kegel 6; genoeg kiezelzuur en aluinaarde om niet te lopen of uit te logen.")
 glaze("Kegel 6 satijn mat", "7.3 Calcium magnesium glazuren mat SK 2a-9", MID_R, "Oxidatie", "SK 5a-7 satijn (Cushing)", C6SAT, [],
       "Magnesium-satijnmat voor kegel 6 met dolomiet en talk.")
 glaze("Kegel 6 rutiel satijn", "7.3 Calcium magnesium glazuren mat SK 2a-9", MID_R, "Oxidatie", "SK 5a-7 satijn (Cushing)", C6SAT,
       [("Rutiel", 5), ("Rood ijzeroxide", 2)], "Gevlekt rutielglazuur op de kegel 6 satijnbasis.")
 glaze("Kegel 6 strontium satijn", "3.3 Loodvrij glazuren SK 5a-9", MID_R, "Oxidatie", "SK 5a-7 satijn (Cushing)",
-      [("Nefelien syeniet", 17), ("Strontiumcarbonaat", 14), ("Fritte 3124-type", 41), ("Kaolien", 8),
-       ("Kwarts", 20)], [], "Strontium-satijnglazuur; reageert levendig met koper.")
+      [("Nefelien syeniet", 30.5), ("Strontiumcarbonaat", 12), ("Fritte 3124-type", 33.5), ("Krijt", 5.5),
+       ("Kaolien", 6.5), ("Kwarts", 12)], [], "Strontium-satijnglazuur; reageert levendig met koper.")
 
 glaze("Seladon", "14.2 Steengoed glazuren SK 8-12", HIGH_R, "Reductie", "SK 8-10 glans (Cushing)",
       [("Kaliveldspaat", 35), ("Kwarts", 35), ("Krijt", 18), ("Kaolien", 12)], [("Rood ijzeroxide", 1.5)],
@@ -639,16 +739,16 @@ glaze("Porselein transparant", "17.0 Transparante porseleinglazuren SK 8-16", HI
       [("Kaliveldspaat", 30), ("Kwarts", 32), ("Krijt", 18), ("Kaolien", 10)], [],
       "Helder glazuur voor porselein.")
 glaze("Satijn mat", "14.2 Steengoed glazuren SK 8-12", HIGH_R, "Oxidatie", "SK 8-10 satijn (Cushing)",
-      [("Kaliveldspaat", 41), ("Dolomiet", 18), ("Krijt", 5), ("Kaolien", 20), ("Kwarts", 14), ("Talk", 2)], [],
+      [("Nefelien syeniet", 54), ("Dolomiet", 19), ("Talk", 2.5), ("Kaolien", 8.5), ("Kwarts", 16)], [],
       "Dolomiet-magnesiummat met een zijdeglans voor hoogbrand.")
 glaze("Dolomiet mat", "14.2 Steengoed glazuren SK 8-12", HIGH_R, "Reductie", "SK 8-10 mat (Cushing)",
       [("Kaliveldspaat", 42), ("Dolomiet", 23), ("Krijt", 2), ("Kaolien", 24.5), ("Kwarts", 8.5)], [],
       "Boterachtige dolomietmat voor reductie.")
 glaze("Magnesium mat wit", "14.2 Steengoed glazuren SK 8-12", HIGH_R, "Oxidatie", "SK 8-10 mat (Cushing)",
-      [("Kaliveldspaat", 42), ("Talk", 19), ("Krijt", 12), ("Kaolien", 25), ("Kwarts", 2)], [],
+      [("Kaliveldspaat", 41), ("Talk", 19), ("Krijt", 12), ("Kaolien", 28)], [],
       "Witte talkmat voor hoogbrand.")
 glaze("Houtas glazuur", "14.2 Steengoed glazuren SK 8-12", HIGH_R, "Reductie", "SK 8-10 satijn (Cushing)",
-      [("Houtas", 32), ("Kaliveldspaat", 26), ("Kaolien", 19.5), ("Kwarts", 22.5)], [],
+      [("Houtas", 24), ("Nefelien syeniet", 38), ("Kaolien", 21), ("Kwarts", 17)], [],
       "Asglazuur met gewassen loofhoutas; elke as verschilt, dus eerst testen.")
 
 
@@ -824,7 +924,14 @@ def main():
         shown = best_limit_set(formula, cone_from, cone_to)
         if shown is None or limit_failures(formula, shown):
             problems.append(f"glaze {name}: the program would show it outside {shown}")
-        text = f"{text} Seger formule binnen de grenswaarden {shown}."
+        if shown is not None and surface_of(shown) != surface_of(limit):
+            problems.append(f"glaze {name}: shown against {shown}, designed as {limit}")
+        for failure in surface_failures(formula, limit):
+            problems.append(f"glaze {name}: {failure}")
+        ratio = formula["sio2"] / formula["al2o3"]
+        text = (f"{text} Seger formule binnen de grenswaarden {shown}. Op Stulls kaart: "
+                f"{stull_surface(formula['sio2'], formula['al2o3'])[1].lower()}; SiO2:Al2O3 "
+                f"{decimal(ratio)} ({ratio_class(ratio)[1]}).")
         row = {"naam": name, "omsc": text, "prys": price, "tmpv": low, "skva": cone_from, "tmpt": high,
                "sktt": cone_to, "catg": category, "oxrd": atmosphere, "molp": "P"}
         for n in range(1, 13):
@@ -856,7 +963,7 @@ def main():
             with open(path, "w", encoding="utf-8", newline="\n") as f:
                 f.write(text)
     print(f"{len(rows)} materials, {len(grows)} glazes {'checked' if '--check' in sys.argv else 'written'}; every molg within 0.1 % of its "
-          "recomputed value, every glaze inside its limit formula")
+          "recomputed value, every glaze inside its limit formula and labelled as its SiO2:Al2O3 and Stull's chart place it")
 
 
 if __name__ == "__main__":

@@ -30,6 +30,11 @@ TGlzDM::~TGlzDM() {
     GlzCDS.removeObserver(watch_.get());
 }
 
+// Seger cones and the temperatures (°C) at which they bend. Every entry agrees
+// with the table "Softening points of Seger cones" in the book "Modern Gas
+// Works Practice" (p. 204 as scanned at tekniskkulturarv.dk), including SK
+// 018 at 710 °C. A chemistry review of this program quoted 700 °C for SK 018
+// from another chart, which we could not find to check, so 710 stays.
 std::vector<std::string> TGlzDM::buildConeList() {
     return {"022 - 600",  "021 - 650",  "020 - 670",  "019 - 690",  "018 - 710",  "017 - 730",  "016 - 750",
             "015a - 790", "014a - 815", "013a - 835", "012a - 855", "011a - 880", "010a - 900", "09a - 920",

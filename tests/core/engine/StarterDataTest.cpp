@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+
 namespace kelvora::test {
 namespace {
 
@@ -64,6 +68,77 @@ TEST(StarterData, PercentageMaterialsConvertToTheirStoredFormula) {
     }
     EXPECT_GE(converted, 5);
     EXPECT_TRUE(prompter.entries.empty());
+}
+
+// Materials corrected to published analyses (the source is named in each
+// description). The stored formula must be the analysis brought to one mol of
+// basic oxides: mols = (weight % / molar mass) / basis, molg = max(100, sum) /
+// basis. Molar masses here are IUPAC 2021 atomic-weight sums, not the
+// program's rounded table, so the check does not repeat the conversion.
+struct PublishedAnalysis {
+    const char* name;
+    std::vector<std::pair<const char*, double>> percent; // basic oxides first
+    double tolerance;                                    // relative
+};
+
+double iupacMolarMass(const std::string& stem) {
+    static const std::map<std::string, double> masses{
+        {"na2o", 61.979},   {"k2o", 94.195},  {"mgo", 40.304},    {"cao", 56.077},
+        {"feo", 71.844},    {"b2o3", 69.619}, {"al2o3", 101.960}, {"fe2o3", 159.687},
+        {"cr2o3", 151.989}, {"sio2", 60.083}, {"tio2", 79.865}};
+    return masses.at(stem);
+}
+
+TEST(StarterData, CorrectedMaterialsMatchTheirPublishedAnalyses) {
+    const std::set<std::string> basic{"na2o", "k2o", "mgo", "cao", "feo"};
+    const std::vector<PublishedAnalysis> table{
+        // Digitalfire, OM #4 Ball Clay (data sheet of January 2013).
+        {"OM-4-type ball clay",
+         {{"cao", 0.20},
+          {"k2o", 1.10},
+          {"mgo", 0.50},
+          {"na2o", 0.20},
+          {"tio2", 2.00},
+          {"al2o3", 26.30},
+          {"sio2", 59.70},
+          {"fe2o3", 1.30}},
+         0.003},
+        // Digitalfire, Ferro Frit 3249.
+        {"Fritte 3249-type",
+         {{"cao", 3.50}, {"mgo", 12.20}, {"b2o3", 28.90}, {"al2o3", 13.30}, {"sio2", 42.10}},
+         0.003},
+        // Digitalfire, Ferro Frit 3110.
+        {"Fritte 3110-type",
+         {{"cao", 6.29}, {"k2o", 2.36}, {"na2o", 15.24}, {"b2o3", 2.64}, {"al2o3", 3.70}, {"sio2", 69.77}},
+         0.003},
+        // Digitalfire, Iron Chromate: FeO.Cr2O3 as published (Cr2O3 67.85, FeO 32.40, summing to 100.25);
+        // the material is stored from the formula, which that analysis rounds.
+        {"IJzerchromiet", {{"feo", 32.40}, {"cr2o3", 67.85}}, 0.012},
+    };
+    View view("MatCDS");
+    view.setIndexFieldNames("naam");
+    view.declareFields(TableLayouts::materials());
+    view.openPacket(starter("mat.xml"));
+    for (const auto& material : table) {
+        SCOPED_TRACE(material.name);
+        ASSERT_TRUE(view.findKey(material.name));
+        double basis = 0, sum = 0;
+        for (const auto& [stem, percent] : material.percent) {
+            sum += percent;
+            if (basic.count(stem)) basis += percent / iupacMolarMass(stem);
+        }
+        ASSERT_GT(basis, 0);
+        for (const auto& oxide : OxideCatalogue::all()) {
+            double expected = 0;
+            for (const auto& [stem, percent] : material.percent)
+                if (oxide.stem == stem) expected = percent / iupacMolarMass(stem) / basis;
+            EXPECT_NEAR(view.asNumber(oxide.stem), expected,
+                        material.tolerance * std::max(expected, 1e-9) + 1e-12)
+                << oxide.stem;
+        }
+        const double molg = std::max(100.0, sum) / basis;
+        EXPECT_NEAR(view.asNumber("molg"), molg, material.tolerance * molg);
+    }
 }
 
 TEST(StarterData, StoredGlazeResultsAreThoseOfACalculation) {
