@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -136,13 +137,23 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     limits->addWidget(outsideLbl_);
     limits->addStretch(1);
 
-    auto* right = new QVBoxLayout;
+    // The figures scroll when long notes in a large font need more room than
+    // the page has; squeezed, the controls would cut their text.
+    auto* rightPane = new QWidget;
+    auto* right = new QVBoxLayout(rightPane);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(figuresBox);
     right->addWidget(limitsBox, 1);
     right->addWidget(stullButton_, 0, Qt::AlignRight);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ChemieScroll"));
+    scroll->setWidget(rightPane);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(oxideGrid_, 3);
-    layout->addLayout(right, 2);
+    layout->addWidget(scroll, 2);
 
     connect(expansionSetCB_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(stullButton_, &QPushButton::clicked, this, [this] { emit stullChartRequested(); });
