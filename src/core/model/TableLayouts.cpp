@@ -43,6 +43,14 @@ FieldDefs buildGlazes() {
 }
 } // namespace
 
+const FieldDefs& TableLayouts::blends() {
+    // The corners are one memo, a glaze name per line.
+    static const FieldDefs fields{text("naam", 20),    text("soort", 10),   memo("hoeken"), integer("cellen"),
+                                  integer("rijen"),    integer("kolommen"), real("van"),    real("tot"),
+                                  real("hoeveelheid"), text("eenheid", 2),  real("marge")};
+    return fields;
+}
+
 const FieldDefs& TableLayouts::materials() {
     static const FieldDefs fields = buildMaterials();
     return fields;

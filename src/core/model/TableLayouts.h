@@ -7,11 +7,13 @@
 
 namespace kelvora {
 
-// Field definitions of the two tables, generated from the oxide catalogue.
+// Field definitions of the tables; those of materials and glazes generated
+// from the oxide catalogue.
 class TableLayouts {
 public:
     static const FieldDefs& materials(); // 73 fields
     static const FieldDefs& glazes();    // 94 fields
+    static const FieldDefs& blends();    // saved blends: name, kind, corners, sizes, amounts
 
     static constexpr int recipeSlots = Recipe::slotCount;
     static constexpr int additionSlots = Recipe::additionCount;

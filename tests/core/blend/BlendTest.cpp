@@ -6,6 +6,7 @@
 #include "glaze/LimitSets.h"
 #include "glaze/MolarMassTable.h"
 #include "model/Material.h"
+#include "store/BlendBook.h"
 #include "store/GlazeBook.h"
 #include "store/PacketCodec.h"
 #include "support/EngineFixtures.h"
@@ -265,6 +266,52 @@ TEST(BlendPlanSheet, TotalsRuleAndTheTileLayout) {
     } catch (const BlendError& e) {
         EXPECT_STREQ(e.what(), "Deze mengreeks heeft 4 hoekglazuren.");
     }
+}
+
+// A saved blend comes back with every setting; a second save under the same
+// name (case and blanks aside) replaces it.
+TEST(BlendBookTest, SavedBlendsComeBackAndAreReplacedByName) {
+    TempDir dir;
+    const BlendBook blends(dir.path().string());
+    EXPECT_TRUE(blends.all().empty()); // no table yet: no blends
+    BlendSettings grid;
+    grid.name = "Grid";
+    grid.kind = BlendKind::Biaxial;
+    grid.corners = {"Seladon", "Tenmoku", "Kaki", "Zink mat"};
+    grid.rows = 4;
+    grid.columns = 6;
+    grid.amount = 12.5;
+    grid.grams = true;
+    grid.margin = 0.15;
+    BlendSettings line;
+    line.name = "Lijn";
+    line.corners = {"Seladon", "Kegel 6 glans basis"};
+    line.cells = 7;
+    line.low = 0.2;
+    blends.save(grid);
+    blends.save(line);
+    const auto back = blends.find("grid ");
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->kind, BlendKind::Biaxial);
+    EXPECT_EQ(back->corners, grid.corners);
+    EXPECT_EQ(back->rows, 4);
+    EXPECT_EQ(back->columns, 6);
+    EXPECT_EQ(back->amount, 12.5);
+    EXPECT_TRUE(back->grams);
+    EXPECT_EQ(back->margin, 0.15);
+    line.cells = 9;
+    line.name = "LIJN";
+    blends.save(line);
+    const auto all = blends.all();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[1].name, "LIJN");
+    EXPECT_EQ(all[1].cells, 9);
+    EXPECT_EQ(all[1].low, 0.2);
+    line.name = " ";
+    EXPECT_THROW(blends.save(line), BlendError);
+    line.name = std::string(21, 'x');
+    EXPECT_THROW(blends.save(line), BlendError);
+    EXPECT_EQ(blends.all().size(), 2u);
 }
 
 TEST(BlendCli, PlansStoresAndRefuses) {
