@@ -669,8 +669,8 @@ EARTH, MID_R, HIGH_R = (LOW, LOW_TO), (MID, MID_TO), (HIGH, HIGH_TO)
 ALK = [("Hoog alkalische fritte", 72.5), ("Fritte 3134-type", 13), ("Lithiumcarbonaat", 6), ("Kaolien", 8.5)]
 LEAD = [("Loodbisilicaat", 83.5), ("Kaolien", 8), ("Kwarts", 4), ("Krijt", 4.5)]
 # Cone-6 gloss base: B2O3 about 0.3 from the standard borax frit, zinc to keep CaO within the table.
-C6 = [("Nefelien syeniet", 23.5), ("Standaard borax fritte", 36.5), ("Wollastoniet", 9.5), ("Zinkoxide", 2.5),
-      ("Kaolien", 3), ("Kwarts", 25)]
+C6 = [("Nefelien syeniet", 28), ("Standaard borax fritte", 36.5), ("Wollastoniet", 10), ("Zinkoxide", 2),
+      ("Kwarts", 23.5)]
 # Cone-6 magnesia satin: MgO 0.27, Al2O3 0.39, SiO2:Al2O3 about 5.9; KNaO 0.33 is more than the
 # matte table allows, so the Chemie page checks it against the satin table it was made for.
 C6SAT = [("Nefelien syeniet", 38), ("Fritte 3124-type", 39), ("Dolomiet", 9.5), ("Talk", 6.5), ("Kaolien", 6),

@@ -141,6 +141,25 @@ TEST(StarterData, CorrectedMaterialsMatchTheirPublishedAnalyses) {
     }
 }
 
+// The standard borax frit is published as a Seger formula with its molecular
+// weight (Potclays P2263: 0.330 Na2O 0.033 K2O 0.634 CaO 0.003 MgO, 0.173
+// Al2O3 0.630 B2O3, 1.88 SiO2, 233.8); the stored material must give it back.
+TEST(StarterData, StandardBoraxFritIsItsPublishedFormula) {
+    View view("MatCDS");
+    view.setIndexFieldNames("naam");
+    view.declareFields(TableLayouts::materials());
+    view.openPacket(starter("mat.xml"));
+    ASSERT_TRUE(view.findKey("Standaard borax fritte"));
+    const std::map<std::string, double> formula{{"na2o", 0.330}, {"k2o", 0.033},   {"cao", 0.634},
+                                                {"mgo", 0.003},  {"al2o3", 0.173}, {"b2o3", 0.630},
+                                                {"sio2", 1.88}};
+    for (const auto& oxide : OxideCatalogue::all()) {
+        const auto it = formula.find(std::string(oxide.stem));
+        EXPECT_NEAR(view.asNumber(oxide.stem), it == formula.end() ? 0.0 : it->second, 0.0015) << oxide.stem;
+    }
+    EXPECT_NEAR(view.asNumber("molg"), 233.8, 0.5);
+}
+
 TEST(StarterData, StoredGlazeResultsAreThoseOfACalculation) {
     RecordingPrompter prompter;
     TGlzDM dm(prompter, "unused");
