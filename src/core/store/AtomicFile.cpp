@@ -77,7 +77,12 @@ std::string AtomicFile::resolveLinks(const std::string& path) {
     failWrite(path, ELOOP);
 }
 
-bool AtomicFile::isStaleTemporary(const std::string& path) {
+namespace {
+// Whether the file at `path` is a temporary file no running write holds;
+// with `remove`, it is removed while this program holds its lock, so that
+// a writer that created it a moment ago cannot lock it between the check
+// and the removal (it then finds the file gone and takes another).
+bool staleTemporary(const std::string& path, bool remove) {
     // Open without following a link and without blocking; the writer holds
     // an exclusive lock on its temporary file for as long as it runs, and
     // the kernel drops that lock when the writer ends in any way.
@@ -89,8 +94,14 @@ bool AtomicFile::isStaleTemporary(const std::string& path) {
     struct stat named {};
     stale =
         stale && ::lstat(path.c_str(), &named) == 0 && named.st_dev == st.st_dev && named.st_ino == st.st_ino;
+    if (stale && remove) stale = FileCalls::unlink(path.c_str()) == 0;
     ::close(fd);
     return stale;
+}
+} // namespace
+
+bool AtomicFile::isStaleTemporary(const std::string& path) {
+    return staleTemporary(path, false);
 }
 
 int AtomicFile::removeStaleTemporaries(const std::string& path) {
@@ -105,7 +116,7 @@ int AtomicFile::removeStaleTemporaries(const std::string& path) {
         if (name.size() != prefix.size() + kTempRandom || name.substr(0, prefix.size()) != prefix) continue;
         const std::string full = folder + "/" + std::string(name);
         // A temporary file whose writer still runs is that writer's business.
-        if (isStaleTemporary(full) && FileCalls::unlink(full.c_str()) == 0) ++removed;
+        if (staleTemporary(full, true)) ++removed;
     }
     ::closedir(dir);
     return removed;
