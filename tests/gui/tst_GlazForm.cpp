@@ -331,12 +331,12 @@ void GlazFormTest::addTakesTheSlotKindFromTheActivePage() {
     QVERIFY(matLkupForm()->isVisible());
     glazForm()->PageControl1->setCurrentWidget(glazForm()->findChild<QWidget*>(page));
     moveLookupTo("Zinkoxide");
-    QCOMPARE(matLkupForm()->NaamLabel->text(), QStringLiteral("Zinkoxide"));
+    QCOMPARE(child<ui::DBLabel>(matLkupForm(), "NaamLabel")->text(), QStringLiteral("Zinkoxide"));
     std::vector<std::string> before;
     for (const auto& f : TableLayouts::glazes())
         before.push_back(glazes.asText(f.name));
     if (doubleClick) {
-        auto* grid = matLkupForm()->DBGrid1;
+        auto* grid = child<ui::DBGrid>(matLkupForm(), "DBGrid1");
         const QModelIndex index = grid->model()->index(glzDM()->MatCDS.recNo(), 0);
         grid->scrollTo(index);
         const QRect cell = grid->visualRect(index);
@@ -344,7 +344,7 @@ void GlazFormTest::addTakesTheSlotKindFromTheActivePage() {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     } else {
-        click(matLkupForm()->VoegToebutton);
+        click(child<QPushButton>(matLkupForm(), "VoegToebutton"));
     }
     QVERIFY(matLkupForm()->isVisible());
     QCOMPARE(glzDM()->MatCDS.asText("naam"), std::string("Zinkoxide")); // stays on the material
@@ -373,7 +373,7 @@ void GlazFormTest::addWithTheEditorClosedExplainsInsteadOfFailing() {
     // Brought back without the editor (a window system may restore it), it
     // explains instead of adding to a glaze nobody edits.
     matLkupForm()->show();
-    click(matLkupForm()->VoegToebutton);
+    click(child<QPushButton>(matLkupForm(), "VoegToebutton"));
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QVERIFY(prompter.recorder.entries[0].text.find("Glazuren") != std::string::npos);
 }
@@ -685,7 +685,7 @@ void GlazFormTest::clickOnAHalfVisibleRowMakesItCurrent() {
     glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
     click(glazForm()->ZoekGrondstoffenButton);
     QVERIFY(QTest::qWaitForWindowExposed(matLkupForm()));
-    auto* grid = matLkupForm()->DBGrid1;
+    auto* grid = child<ui::DBGrid>(matLkupForm(), "DBGrid1");
     QVERIFY(glzDM()->MatCDS.recordCount() > 20);
     glzDM()->MatCDS.first();
     grid->scrollToTop();
@@ -709,7 +709,7 @@ void GlazFormTest::clickOnAHalfVisibleRowMakesItCurrent() {
     const QModelIndexList selected = grid->selectionModel()->selectedRows();
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected[0].row(), half);
-    QCOMPARE(matLkupForm()->NaamLabel->text(), chosen);
+    QCOMPARE(child<ui::DBLabel>(matLkupForm(), "NaamLabel")->text(), chosen);
     // A double-click on the same spot adds that material, not a neighbour.
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(glzDM()->MatCDS.recNo(), half);
