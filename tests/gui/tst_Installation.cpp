@@ -146,8 +146,9 @@ void InstallationTest::theManualIsTheInstalledOne() {
     startProgram(prompter.recorder);
     mainForm()->show();
     mainForm()->Help2->trigger();
-    QCOMPARE(helpForm()->WebBrowser1->source().toLocalFile(), installed.share + "/manual/manual.htm");
-    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QCOMPARE(child<QTextBrowser>(helpForm(), "WebBrowser1")->source().toLocalFile(),
+             installed.share + "/manual/manual.htm");
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
     endProgram();
 }
 
