@@ -141,7 +141,8 @@ void AccessibilityTest::controlsSpeakTheirLabels() {
         {glazForm()->MatEdit[0], "Grondstoffen 1."},        // column heading and row number
         {glazForm()->MtpEdit[2], "Percentage 3."},          //
         {glazForm()->TvpEdit[4], "% 5."},                   //
-        {verwijderMatForm()->MatCB, "Verwijder materiaal"}, // the one choice of the dialog
+        {child<QComboBox>(verwijderMatForm(), "MatCB"),
+         "Verwijder materiaal"}, // the one choice of the dialog
     };
     for (const auto& c : cases)
         QCOMPARE(spokenName(c.control), QString::fromUtf8(c.name));

@@ -395,10 +395,10 @@ void GlazFormTest::removeThroughTheDialog() {
             QVERIFY(form);
             QCOMPARE(form->wat, 1);
             offered.clear();
-            for (int i = 0; i < form->MatCB->count(); ++i)
-                offered << form->MatCB->itemText(i);
-            QCOMPARE(form->MatCB->currentText(), QString());
-            if (choice >= 0) form->MatCB->setCurrentIndex(choice);
+            for (int i = 0; i < child<QComboBox>(form, "MatCB")->count(); ++i)
+                offered << child<QComboBox>(form, "MatCB")->itemText(i);
+            QCOMPARE(child<QComboBox>(form, "MatCB")->currentText(), QString());
+            if (choice >= 0) child<QComboBox>(form, "MatCB")->setCurrentIndex(choice);
             QTest::mouseClick(form->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
         });
         click(glazForm()->VerwijderMatButton);
@@ -426,7 +426,7 @@ void GlazFormTest::removeThroughTheDialog() {
     // Cancel changes nothing.
     whenModalOpens([](QWidget* dialog) {
         auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
-        form->MatCB->setCurrentIndex(0);
+        child<QComboBox>(form, "MatCB")->setCurrentIndex(0);
         QTest::mouseClick(form->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     });
     click(glazForm()->VerwijderMatButton);
@@ -439,11 +439,11 @@ void GlazFormTest::removeDialogWithoutModeClosesAtOnce() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     verwijderMatForm()->wat = 0;
-    verwijderMatForm()->MatCB->addItem("blijft");
+    child<QComboBox>(verwijderMatForm(), "MatCB")->addItem("blijft");
     QCOMPARE(verwijderMatForm()->exec(), int(QDialog::Rejected));
     QCOMPARE(prompter.recorder.texts(),
              std::vector<std::string>{"VerwijderMatform: error in program, wat = 0"});
-    QCOMPARE(verwijderMatForm()->MatCB->count(), 1); // the list is left alone
+    QCOMPARE(child<QComboBox>(verwijderMatForm(), "MatCB")->count(), 1); // the list is left alone
 }
 
 void GlazFormTest::navigatingOnAnalyseRebuildsTheReport() {
@@ -555,7 +555,7 @@ void GlazFormTest::closingWithUnpostedChangesAsks() {
         } else if (change == "removed") {
             whenModalOpens([](QWidget* dialog) {
                 auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
-                form->MatCB->setCurrentIndex(0);
+                child<QComboBox>(form, "MatCB")->setCurrentIndex(0);
                 QTest::mouseClick(form->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
             });
             click(glazForm()->VerwijderMatButton);
@@ -744,7 +744,7 @@ void GlazFormTest::picturesOfEveryPage() {
     QVERIFY(matLkupForm()->grab().save(QDir(folder).filePath("matlkup.png")));
     whenModalOpens([folder](QWidget* dialog) {
         auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
-        form->MatCB->setCurrentIndex(1);
+        child<QComboBox>(form, "MatCB")->setCurrentIndex(1);
         QTest::qWait(200);
         form->grab().save(QDir(folder).filePath("verwijdermat.png"));
         form->reject();

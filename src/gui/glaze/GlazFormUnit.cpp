@@ -683,7 +683,7 @@ void TGlazForm::removeFromSlots(int kind) {
         if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
         // The dialog offers names without the blanks around them; the place
         // meant is the one that holds that name, however it was stored.
-        const std::string chosen = removeDialog_->MatCB->currentText().toStdString();
+        const std::string chosen = removeDialog_->chosenMaterial().toStdString();
         Glaze glaze = dataModule_.currentGlaze();
         const std::string stored = glaze.recipe.storedName(*slotKind, chosen);
         if (glaze.recipe.removeName(*slotKind, stored)) dataModule_.applyToCurrent(glaze);
