@@ -172,9 +172,9 @@ void HelpAboutTest::aboutBoxShowsTheVersion() {
     int result = -1;
     whenModalOpens([&](QWidget* box) {
         caption = box->windowTitle();
-        version = aboutBox()->VersieLabel->text();
-        product = aboutBox()->ProductName->text();
-        QTest::mouseClick(aboutBox()->OKButton, Qt::LeftButton);
+        version = child<QLabel>(aboutBox(), "VersieLabel")->text();
+        product = child<QLabel>(aboutBox(), "ProductName")->text();
+        QTest::mouseClick(child<QPushButton>(aboutBox(), "OKButton"), Qt::LeftButton);
     });
     mainForm()->About1->trigger();
     result = aboutBox()->result();
