@@ -125,7 +125,7 @@ void EditorToolsTest::batchSizeIsKeptFromRunToRun() {
         Running run(prompter.recorder);
         QCOMPARE(glazForm()->BatchTS->batchSize(), 1000.0);
         showEditor();
-        glazForm()->BatchTS->BatchSizeEdit->setValue(2500);
+        child<QDoubleSpinBox>(glazForm()->BatchTS, "BatchSizeEdit")->setValue(2500);
     }
     QCOMPARE(install.settingsValue("glazform", "batchgram"), 2500);
     {

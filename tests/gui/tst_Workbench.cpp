@@ -99,32 +99,32 @@ void WorkbenchTest::batchPageFollowsRecipeAndSize() {
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     BatchPage page(tables.dm.GlzCDS, 1000);
     page.show();
-    QCOMPARE(column(page.BatchGrid, 0),
+    QCOMPARE(column(child<QTableWidget>(&page, "BatchGrid"), 0),
              QStringList({"Kaliveldspaat", "Kwarts", "Krijt", "Kaolien", "+ Rood ijzeroxide"}));
-    QCOMPARE(column(page.BatchGrid, 2),
+    QCOMPARE(column(child<QTableWidget>(&page, "BatchGrid"), 2),
              QStringList({grams(350), grams(350), grams(180), grams(120), grams(15)}));
-    QCOMPARE(page.TotaalLbl->text(), "Totaal: " + grams(1015) + " g");
+    QCOMPARE(child<QLabel>(&page, "TotaalLbl")->text(), "Totaal: " + grams(1015) + " g");
 
     // A new size typed into the field: every row follows, and the editor hears of it.
     QSignalSpy sizes(&page, &BatchPage::batchSizeChanged);
-    page.BatchSizeEdit->selectAll();
-    QTest::keyClicks(page.BatchSizeEdit, "2500");
+    child<QDoubleSpinBox>(&page, "BatchSizeEdit")->selectAll();
+    QTest::keyClicks(child<QDoubleSpinBox>(&page, "BatchSizeEdit"), "2500");
     QCOMPARE(sizes.last().at(0).toDouble(), 2500.0);
-    QCOMPARE(column(page.BatchGrid, 2),
+    QCOMPARE(column(child<QTableWidget>(&page, "BatchGrid"), 2),
              QStringList({grams(875), grams(875), grams(450), grams(300), grams(37.5)}));
     // (35 x 1.20 + 35 x 0.55 + 18 x 0.60 + 12 x 0.85 + 1.5 x 4.00) / 101.5 per kg, for 2.5375 kg.
-    QCOMPARE(page.KostprijsLbl->text(),
+    QCOMPARE(child<QLabel>(&page, "KostprijsLbl")->text(),
              "Kostprijs: " + QString::fromStdString(numfmt::formatFixed(2.20625, 2)));
 
     // A changed recipe shows at once.
     tables.dm.GlzCDS.edit();
     tables.dm.GlzCDS.setNumber("mtp3", 10);
     tables.dm.GlzCDS.post();
-    QTRY_COMPARE(page.BatchGrid->item(2, 2)->text(), grams(250));
+    QTRY_COMPARE(child<QTableWidget>(&page, "BatchGrid")->item(2, 2)->text(), grams(250));
     // Another glaze made current: its recipe.
     QVERIFY(tables.dm.GlzCDS.findKey("Zink mat"));
-    QTRY_COMPARE(page.BatchGrid->item(0, 0)->text(), QString("Kaliveldspaat"));
-    QTRY_COMPARE(page.BatchGrid->item(1, 0)->text(), QString("Zinkoxide"));
+    QTRY_COMPARE(child<QTableWidget>(&page, "BatchGrid")->item(0, 0)->text(), QString("Kaliveldspaat"));
+    QTRY_COMPARE(child<QTableWidget>(&page, "BatchGrid")->item(1, 0)->text(), QString("Zinkoxide"));
 }
 
 void WorkbenchTest::batchPagePrintsItsSheet() {
@@ -139,10 +139,10 @@ void WorkbenchTest::batchPagePrintsItsSheet() {
     page.printer().setOutputFileName(pdf);
 
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    page.PrintButton->click();
+    child<QPushButton>(&page, "BatchPrintButton")->click();
     QVERIFY(!QFile::exists(pdf));
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    page.PrintButton->click();
+    child<QPushButton>(&page, "BatchPrintButton")->click();
     QVERIFY(QFile::exists(pdf));
 
     QProcess convert;

@@ -33,7 +33,7 @@ QTableWidgetItem* cell(const QString& value, bool number, bool addition) {
         QFont font = item->font();
         font.setItalic(true);
         item->setFont(font);
-        item->setToolTip(QStringLiteral("Toevoeging, bovenop het recept"));
+        item->setToolTip(BatchPage::tr("Toevoeging, bovenop het recept"));
     }
     return item;
 }
@@ -44,23 +44,22 @@ BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
     setObjectName(QStringLiteral("BatchTS"));
     ownPrinter_.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
 
-    auto* sizeLabel = new QLabel(QStringLiteral("Batchgrootte (gram)"), this);
+    auto* sizeLabel = new QLabel(tr("Batchgrootte (gram)"), this);
     BatchSizeEdit = new QDoubleSpinBox(this);
     BatchSizeEdit->setObjectName(QStringLiteral("BatchSizeEdit"));
     BatchSizeEdit->setLocale(QLocale());
     BatchSizeEdit->setDecimals(1);
     BatchSizeEdit->setRange(0.1, 1000000);
     BatchSizeEdit->setSingleStep(100);
-    BatchSizeEdit->setSuffix(QStringLiteral(" g"));
+    BatchSizeEdit->setSuffix(tr(" g"));
     BatchSizeEdit->setValue(batchGrams > 0 ? batchGrams : 1000);
     sizeLabel->setBuddy(BatchSizeEdit);
-    PrintButton = new QPushButton(QStringLiteral("Print"), this);
+    PrintButton = new QPushButton(tr("Print"), this);
     PrintButton->setObjectName(QStringLiteral("BatchPrintButton"));
 
     BatchGrid = new QTableWidget(0, 3, this);
     BatchGrid->setObjectName(QStringLiteral("BatchGrid"));
-    BatchGrid->setHorizontalHeaderLabels(
-        {QStringLiteral("Materiaal"), QStringLiteral("Percentage"), QStringLiteral("Gram")});
+    BatchGrid->setHorizontalHeaderLabels({tr("Materiaal"), tr("Percentage"), tr("Gram")});
     BatchGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // The number columns as wide as their heading or values need, at any font.
     BatchGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -128,8 +127,8 @@ void BatchPage::refresh() {
             BatchGrid->setItem(r, 2, cell(text(numfmt::formatFixed(row.grams, 1)), true, row.addition));
             ++r;
         }
-        TotaalLbl->setText(QStringLiteral("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
-        KostprijsLbl->setText(QStringLiteral("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));
+        TotaalLbl->setText(tr("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
+        KostprijsLbl->setText(tr("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));
     });
 }
 

@@ -39,12 +39,6 @@ public:
     void refresh();
     void PrintButtonClick();
 
-    QDoubleSpinBox* BatchSizeEdit = nullptr;
-    QTableWidget* BatchGrid = nullptr;
-    QLabel* TotaalLbl = nullptr;
-    QLabel* KostprijsLbl = nullptr;
-    QPushButton* PrintButton = nullptr;
-
 signals:
     void batchSizeChanged(double grams);
 
@@ -54,6 +48,12 @@ private:
     QPrinter ownPrinter_;
     QPrinter* printer_ = &ownPrinter_;
     std::unique_ptr<ViewFollower> follower_;
+    // The controls; tests find them by their object names.
+    QDoubleSpinBox* BatchSizeEdit = nullptr;
+    QTableWidget* BatchGrid = nullptr;
+    QLabel* TotaalLbl = nullptr;
+    QLabel* KostprijsLbl = nullptr;
+    QPushButton* PrintButton = nullptr;
 };
 
 } // namespace kelvora
