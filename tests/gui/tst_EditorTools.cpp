@@ -210,7 +210,9 @@ void EditorToolsTest::recipeToolsOpenTheirDialogs() {
     QVERIFY(glazForm()->vervangGrondstofForm());
     QVERIFY(glazForm()->vervangGrondstofForm()->isVisible());
     // It works on the glaze the editor shows.
-    QVERIFY(glazForm()->vervangGrondstofForm()->GlazuurLabel->text().contains("Tenmoku"));
+    QVERIFY(child<QLabel>(glazForm()->vervangGrondstofForm(), "GlazuurLabel")
+                ->text()
+                .contains("Tenmoku"));
     glazForm()->vervangGrondstofForm()->reject();
 }
 

@@ -43,7 +43,9 @@ std::optional<double> cellNumber(const QTableWidget* table, int row, int column)
     for (char& c : text)
         if (c == '.' || c == ',') c = numfmt::decimalSeparator();
     const auto value = numfmt::parseFloat(text);
-    if (!value) throw SolverError("Geen getal: " + (item ? item->text().toStdString() : std::string()));
+    if (!value)
+        throw SolverError(
+            TReceptZoekenForm::tr("Geen getal: %1").arg(item ? item->text() : QString()).toStdString());
     return value;
 }
 
@@ -77,14 +79,14 @@ std::string ratioStem() {
 TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
     : QDialog(parent), dm_(dm), prompter_(prompter) {
     setObjectName(QStringLiteral("ReceptZoekenForm"));
-    setWindowTitle(QStringLiteral("Recept zoeken"));
+    setWindowTitle(tr("Recept zoeken"));
 
     // Left: the materials to choose from.
-    auto* materialsBox = new QGroupBox(QStringLiteral("Grondstoffen"), this);
+    auto* materialsBox = new QGroupBox(tr("Grondstoffen"), this);
     auto* materialsLayout = new QVBoxLayout(materialsBox);
     ZoekEdit = new QLineEdit(materialsBox);
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
-    ZoekEdit->setPlaceholderText(QStringLiteral("Zoeken..."));
+    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
     MateriaalLijst = new QListWidget(materialsBox);
     MateriaalLijst->setObjectName(QStringLiteral("MateriaalLijst"));
@@ -92,13 +94,13 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     materialsLayout->addWidget(MateriaalLijst);
 
     // Middle: what to look for, with the target and the ranges per oxide.
-    auto* goalBox = new QGroupBox(QStringLiteral("Doel"), this);
+    auto* goalBox = new QGroupBox(tr("Doel"), this);
     auto* goalLayout = new QVBoxLayout(goalBox);
     DoelCB = new QComboBox(goalBox);
     DoelCB->setObjectName(QStringLiteral("DoelCB"));
-    DoelCB->addItems({QStringLiteral("Formule benaderen"), QStringLiteral("Goedkoopste binnen de bereiken"),
-                      QStringLiteral("Meeste van een oxide binnen de bereiken"),
-                      QStringLiteral("Minste van een oxide binnen de bereiken")});
+    DoelCB->addItems({tr("Formule benaderen"), tr("Goedkoopste binnen de bereiken"),
+                      tr("Meeste van een oxide binnen de bereiken"),
+                      tr("Minste van een oxide binnen de bereiken")});
     OxideCB = new QComboBox(goalBox);
     OxideCB->setObjectName(QStringLiteral("OxideCB"));
     for (const auto& oxide : OxideCatalogue::all())
@@ -111,9 +113,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     goalLayout->addLayout(goalRow);
     FormuleTabel = new QTableWidget(OxideCatalogue::count + 1, 5, goalBox);
     FormuleTabel->setObjectName(QStringLiteral("FormuleTabel"));
-    FormuleTabel->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Doel"),
-                                             QStringLiteral("Gewicht"), QStringLiteral("Min"),
-                                             QStringLiteral("Max")});
+    FormuleTabel->setHorizontalHeaderLabels({tr("Oxide"), tr("Doel"), tr("Gewicht"), tr("Min"), tr("Max")});
     FormuleTabel->verticalHeader()->hide();
     FormuleTabel->setItemDelegate(new LiveCellDelegate(FormuleTabel));
     FormuleTabel->verticalHeader()->setDefaultSectionSize(22);
@@ -129,18 +129,18 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     goalLayout->addWidget(FormuleTabel);
 
     // Right: the recipe found and the formula it gives.
-    auto* resultBox = new QGroupBox(QStringLiteral("Uitkomst"), this);
+    auto* resultBox = new QGroupBox(tr("Uitkomst"), this);
     auto* resultLayout = new QVBoxLayout(resultBox);
     ReceptTabel = new QTableWidget(0, 2, resultBox);
     ReceptTabel->setObjectName(QStringLiteral("ReceptTabel"));
-    ReceptTabel->setHorizontalHeaderLabels({QStringLiteral("Grondstof"), QStringLiteral("Percentage")});
+    ReceptTabel->setHorizontalHeaderLabels({tr("Grondstof"), tr("Percentage")});
     ReceptTabel->verticalHeader()->hide();
     ReceptTabel->verticalHeader()->setDefaultSectionSize(22);
     ReceptTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     ReceptTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     UitkomstTabel = new QTableWidget(0, 2, resultBox);
     UitkomstTabel->setObjectName(QStringLiteral("UitkomstTabel"));
-    UitkomstTabel->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Formule")});
+    UitkomstTabel->setHorizontalHeaderLabels({tr("Oxide"), tr("Formule")});
     UitkomstTabel->verticalHeader()->hide();
     UitkomstTabel->verticalHeader()->setDefaultSectionSize(22);
     UitkomstTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -167,12 +167,12 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     NaamEdit = new QLineEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
     NaamEdit->setMaxLength(40);
-    NieuwButton = new QPushButton(QStringLiteral("Nieuw glazuur"), this);
+    NieuwButton = new QPushButton(tr("Nieuw glazuur"), this);
     NieuwButton->setObjectName(QStringLiteral("NieuwButton"));
-    SluitenButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    SluitenButton = new QPushButton(tr("Sluiten"), this);
     SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Naam nieuw glazuur:"), this));
+    bottom->addWidget(new QLabel(tr("Naam nieuw glazuur:"), this));
     bottom->addWidget(NaamEdit, 1);
     bottom->addWidget(NieuwButton);
     bottom->addWidget(SluitenButton);
@@ -334,9 +334,9 @@ void TReceptZoekenForm::showResult() {
     NieuwButton->setEnabled(solved);
     ReceptTabel->setRowCount(solved ? static_cast<int>(result_.names.size()) : 0);
     UitkomstTabel->setRowCount(0);
-    AfwijkingLabel->setText(QStringLiteral("Afwijking: ") +
+    AfwijkingLabel->setText(tr("Afwijking: ") +
                             (solved ? qs(numfmt::formatPattern(result_.deviation, "#0.0###")) : QString()));
-    PrijsLabel->setText(QStringLiteral("Kostprijs / KG: ") +
+    PrijsLabel->setText(tr("Kostprijs / KG: ") +
                         (solved ? qs(numfmt::formatPattern(result_.price, "##0.00")) : QString()));
     if (!solved) return;
     for (std::size_t i = 0; i < result_.names.size(); ++i) {
@@ -372,7 +372,7 @@ void TReceptZoekenForm::storeGlaze() {
     NewGlaze glaze = NewGlaze::fromResult(name, result_);
     if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze.inheritFrom(dm_.currentGlaze());
     NewGlazeWriter::store(dm_, glaze);
-    prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
+    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(qs(name)).toStdString());
     Q_EMIT glazeStored(qs(name));
 }
 

@@ -41,20 +41,6 @@ public:
 
     const RecipeResult& result() const { return result_; }
 
-    QLineEdit* ZoekEdit = nullptr;         // search in the materials list
-    QListWidget* MateriaalLijst = nullptr; // materials to use, ticked
-    QComboBox* DoelCB = nullptr;           // what to look for
-    QComboBox* OxideCB = nullptr;          // the oxide of "meeste"/"minste"
-    QTableWidget* FormuleTabel = nullptr;  // per oxide: target, weight, min, max
-    QTableWidget* ReceptTabel = nullptr;   // the recipe found
-    QTableWidget* UitkomstTabel = nullptr; // the formula it gives
-    QLabel* MeldingLabel = nullptr;
-    QLabel* AfwijkingLabel = nullptr;
-    QLabel* PrijsLabel = nullptr;
-    QLineEdit* NaamEdit = nullptr;
-    QPushButton* NieuwButton = nullptr;
-    QPushButton* SluitenButton = nullptr;
-
     enum Column { OxideColumn, DoelColumn, GewichtColumn, MinColumn, MaxColumn };
     enum Goal { FormulaGoal, CheapestGoal, MostGoal, LeastGoal };
     // Row of the SiO2:Al2O3 ratio in FormuleTabel, after the oxides.
@@ -78,6 +64,20 @@ private:
     RecipeResult result_;
     QTimer* solveTimer_ = nullptr;
     bool filling_ = false;
+    // The controls; tests find them by their object names.
+    QLineEdit* ZoekEdit = nullptr;         // search in the materials list
+    QListWidget* MateriaalLijst = nullptr; // materials to use, ticked
+    QComboBox* DoelCB = nullptr;           // what to look for
+    QComboBox* OxideCB = nullptr;          // the oxide of "meeste"/"minste"
+    QTableWidget* FormuleTabel = nullptr;  // per oxide: target, weight, min, max
+    QTableWidget* ReceptTabel = nullptr;   // the recipe found
+    QTableWidget* UitkomstTabel = nullptr; // the formula it gives
+    QLabel* MeldingLabel = nullptr;
+    QLabel* AfwijkingLabel = nullptr;
+    QLabel* PrijsLabel = nullptr;
+    QLineEdit* NaamEdit = nullptr;
+    QPushButton* NieuwButton = nullptr;
+    QPushButton* SluitenButton = nullptr;
 };
 
 } // namespace kelvora

@@ -54,7 +54,7 @@ QTableWidget* table(QWidget* parent, const char* name, const QStringList& headin
 TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
     : QDialog(parent), dm_(dm), prompter_(prompter) {
     setObjectName(QStringLiteral("VervangGrondstofForm"));
-    setWindowTitle(QStringLiteral("Vervang grondstof"));
+    setWindowTitle(tr("Vervang grondstof"));
 
     GlazuurLabel = new QLabel(this);
     GlazuurLabel->setObjectName(QStringLiteral("GlazuurLabel"));
@@ -62,26 +62,24 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     VervangCB->setObjectName(QStringLiteral("VervangCB"));
     auto* top = new QHBoxLayout;
     top->addWidget(GlazuurLabel, 1);
-    top->addWidget(new QLabel(QStringLiteral("Vervang:"), this));
+    top->addWidget(new QLabel(tr("Vervang:"), this));
     top->addWidget(VervangCB, 1);
 
-    auto* candidatesBox = new QGroupBox(QStringLiteral("Door"), this);
+    auto* candidatesBox = new QGroupBox(tr("Door"), this);
     auto* candidatesLayout = new QVBoxLayout(candidatesBox);
     ZoekEdit = new QLineEdit(candidatesBox);
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
-    ZoekEdit->setPlaceholderText(QStringLiteral("Zoeken..."));
+    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
     KandidatenLijst = new QListWidget(candidatesBox);
     KandidatenLijst->setObjectName(QStringLiteral("KandidatenLijst"));
     candidatesLayout->addWidget(ZoekEdit);
     candidatesLayout->addWidget(KandidatenLijst);
 
-    auto* resultBox = new QGroupBox(QStringLiteral("Oud en nieuw"), this);
+    auto* resultBox = new QGroupBox(tr("Oud en nieuw"), this);
     auto* resultLayout = new QVBoxLayout(resultBox);
-    ReceptTabel = table(resultBox, "ReceptTabel",
-                        {QStringLiteral("Grondstof"), QStringLiteral("Oud %"), QStringLiteral("Nieuw %")});
-    FormuleTabel = table(resultBox, "FormuleTabel",
-                         {QStringLiteral("Oxide"), QStringLiteral("Oud"), QStringLiteral("Nieuw")});
+    ReceptTabel = table(resultBox, "ReceptTabel", {tr("Grondstof"), tr("Oud %"), tr("Nieuw %")});
+    FormuleTabel = table(resultBox, "FormuleTabel", {tr("Oxide"), tr("Oud"), tr("Nieuw")});
     MeldingLabel = new QLabel(resultBox);
     MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
     MeldingLabel->setWordWrap(true);
@@ -103,12 +101,12 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     NaamEdit = new QLineEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
     NaamEdit->setMaxLength(40);
-    OvernemenButton = new QPushButton(QStringLiteral("Overnemen"), this);
+    OvernemenButton = new QPushButton(tr("Overnemen"), this);
     OvernemenButton->setObjectName(QStringLiteral("OvernemenButton"));
-    SluitenButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    SluitenButton = new QPushButton(tr("Sluiten"), this);
     SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Naam nieuw glazuur:"), this));
+    bottom->addWidget(new QLabel(tr("Naam nieuw glazuur:"), this));
     bottom->addWidget(NaamEdit, 1);
     bottom->addWidget(OvernemenButton);
     bottom->addWidget(SluitenButton);
@@ -132,7 +130,7 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     connect(KandidatenLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
     connect(VervangCB, &QComboBox::currentIndexChanged, this, [this] {
         if (glaze_ && VervangCB->currentIndex() >= 0)
-            NaamEdit->setText(qs(glaze_->naam) + QStringLiteral(" zonder ") + VervangCB->currentText());
+            NaamEdit->setText(qs(glaze_->naam) + tr(" zonder ") + VervangCB->currentText());
         scheduleSolve();
     });
     connect(OvernemenButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
@@ -144,7 +142,7 @@ void TVervangGrondstofForm::loadCurrentGlaze() {
     glaze_.reset();
     if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze_ = dm_.currentGlaze();
 
-    GlazuurLabel->setText(QStringLiteral("Glazuur: ") + (glaze_ ? qs(glaze_->naam) : QString()));
+    GlazuurLabel->setText(tr("Glazuur: ") + (glaze_ ? qs(glaze_->naam) : QString()));
     const QSignalBlocker blockCombo(VervangCB);
     const QSignalBlocker blockList(KandidatenLijst);
     VervangCB->clear();
@@ -164,7 +162,7 @@ void TVervangGrondstofForm::loadCurrentGlaze() {
         }
     }
     if (glaze_ && VervangCB->count() > 0)
-        NaamEdit->setText(qs(glaze_->naam) + QStringLiteral(" zonder ") + VervangCB->currentText());
+        NaamEdit->setText(qs(glaze_->naam) + tr(" zonder ") + VervangCB->currentText());
     scheduleSolve();
 }
 
@@ -185,9 +183,9 @@ void TVervangGrondstofForm::solve() {
     message_.clear();
     result_ = {};
     if (!glaze_ || VervangCB->currentIndex() < 0) {
-        message_ = "Geen glazuur om in te vervangen.";
+        message_ = tr("Geen glazuur om in te vervangen.").toStdString();
     } else if (candidates().empty()) {
-        message_ = "Kies de grondstoffen die " + VervangCB->currentText().toStdString() + " vervangen.";
+        message_ = tr("Kies de grondstoffen die %1 vervangen.").arg(VervangCB->currentText()).toStdString();
     } else {
         try {
             result_ = GlazeSubstitution::solve(dm_.materialLookup(), *glaze_,
@@ -207,11 +205,11 @@ void TVervangGrondstofForm::showResult() {
     ReceptTabel->setRowCount(0);
     FormuleTabel->setRowCount(0);
     const auto& r = result_.recipe;
-    AfwijkingLabel->setText(QStringLiteral("Afwijking: ") +
+    AfwijkingLabel->setText(tr("Afwijking: ") +
                             (solved_ ? qs(numfmt::formatPattern(r.deviation, "#0.0###")) : QString()));
     PrijsLabel->setText(
-        QStringLiteral("Kostprijs / KG: ") +
-        (solved_ ? qs(numfmt::formatPattern(r.price, "##0.00")) + QStringLiteral(" (was ") +
+        tr("Kostprijs / KG: ") +
+        (solved_ ? qs(numfmt::formatPattern(r.price, "##0.00")) + tr(" (was ") +
                        qs(numfmt::formatPattern(glaze_ ? Recipe::amount(glaze_->prys) : 0.0, "##0.00")) +
                        QStringLiteral(")")
                  : QString()));
@@ -249,7 +247,7 @@ void TVervangGrondstofForm::storeGlaze() {
     glaze.additions = result_.additions;
     if (glaze_) glaze.inheritFrom(*glaze_);
     NewGlazeWriter::store(dm_, glaze);
-    prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
+    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(qs(name)).toStdString());
     Q_EMIT glazeStored(qs(name));
 }
 

@@ -37,19 +37,6 @@ public:
 
     const GlazeSubstitution::Result& result() const { return result_; }
 
-    QLabel* GlazuurLabel = nullptr;
-    QComboBox* VervangCB = nullptr;         // the material to replace
-    QLineEdit* ZoekEdit = nullptr;          // search in the candidates
-    QListWidget* KandidatenLijst = nullptr; // replacements, ticked
-    QTableWidget* ReceptTabel = nullptr;    // material, old %, new %
-    QTableWidget* FormuleTabel = nullptr;   // oxide, old, new
-    QLabel* MeldingLabel = nullptr;
-    QLabel* AfwijkingLabel = nullptr;
-    QLabel* PrijsLabel = nullptr;
-    QLineEdit* NaamEdit = nullptr;
-    QPushButton* OvernemenButton = nullptr;
-    QPushButton* SluitenButton = nullptr;
-
 Q_SIGNALS:
     void glazeStored(const QString& name);
 
@@ -67,6 +54,19 @@ private:
     bool solved_ = false;
     std::string message_;
     QTimer* solveTimer_ = nullptr;
+    // The controls; tests find them by their object names.
+    QLabel* GlazuurLabel = nullptr;
+    QComboBox* VervangCB = nullptr;         // the material to replace
+    QLineEdit* ZoekEdit = nullptr;          // search in the candidates
+    QListWidget* KandidatenLijst = nullptr; // replacements, ticked
+    QTableWidget* ReceptTabel = nullptr;    // material, old %, new %
+    QTableWidget* FormuleTabel = nullptr;   // oxide, old, new
+    QLabel* MeldingLabel = nullptr;
+    QLabel* AfwijkingLabel = nullptr;
+    QLabel* PrijsLabel = nullptr;
+    QLineEdit* NaamEdit = nullptr;
+    QPushButton* OvernemenButton = nullptr;
+    QPushButton* SluitenButton = nullptr;
 };
 
 } // namespace kelvora
