@@ -197,12 +197,13 @@ void NameEntryTest::aNewMaterialStartsInMol() {
     Program p;
     p.showMaterials();
     TMatForm& f = *matForm();
-    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Insert), Qt::LeftButton);
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(DBNavigator::Insert),
+                      Qt::LeftButton);
     QCOMPARE(f.MatCDS.state(), ViewState::Insert);
     QCOMPARE(f.MatCDS.asText("molproc"), std::string("M"));
-    QCOMPARE(f.MolProcCB->currentText(), QStringLiteral("M"));
-    typeInto(f.NaamEdit, "Proefstof");
-    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Post), Qt::LeftButton);
+    QCOMPARE(child<ui::DBComboBox>(&f, "MolProcCB")->currentText(), QStringLiteral("M"));
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), "Proefstof");
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(DBNavigator::Post), Qt::LeftButton);
     QVERIFY(f.MatCDS.findKey("Proefstof"));
     QCOMPARE(f.MatCDS.asText("molproc"), std::string("M"));
 }
@@ -231,21 +232,22 @@ void NameEntryTest::numberFieldsTakeEitherDecimalSeparator() {
     ui::ErrorBoxCapture errors;
     QVERIFY(f.MatCDS.findKey("Krijt"));
     const double price = f.MatCDS.asNumber("prys");
-    typeInto(f.PrijsEdit, typed);
-    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Post), Qt::LeftButton);
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), typed);
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(DBNavigator::Post), Qt::LeftButton);
     if (accepted) {
         QCOMPARE(errors.shown.size(), std::size_t(0));
         QCOMPARE(f.MatCDS.state(), ViewState::Browse);
         QCOMPARE(f.MatCDS.asNumber("prys"), 1.5);
         // Shown again with the locale's own separator.
         const QChar other = QLatin1Char(separator == ',' ? '.' : ',');
-        QVERIFY2(f.PrijsEdit->text().contains(QLatin1Char(separator)) && !f.PrijsEdit->text().contains(other),
-                 qPrintable(f.PrijsEdit->text()));
+        QVERIFY2(child<ui::DBEdit>(&f, "PrijsEdit")->text().contains(QLatin1Char(separator)) &&
+                     !child<ui::DBEdit>(&f, "PrijsEdit")->text().contains(other),
+                 qPrintable(child<ui::DBEdit>(&f, "PrijsEdit")->text()));
     } else {
         QCOMPARE(errors.shown.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(errors.shown[0]),
                  QStringLiteral("'%1' is not a valid floating point value for field 'prys'").arg(typed));
-        QCOMPARE(f.PrijsEdit->text(), typed);
+        QCOMPARE(child<ui::DBEdit>(&f, "PrijsEdit")->text(), typed);
         QCOMPARE(f.MatCDS.state(), ViewState::Edit);
         f.MatCDS.cancel();
         QCOMPARE(f.MatCDS.asNumber("prys"), price);
