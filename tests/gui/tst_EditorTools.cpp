@@ -139,9 +139,11 @@ void EditorToolsTest::bestandMenuOpensTheChartOverTheEditor() {
     ScopedPrompter prompter;
     Running run(prompter.recorder);
     QVERIFY(!glazForm()->isVisible());
-    QVERIFY(mainForm()->BestandMenuItem->actions().contains(mainForm()->StullMenuItem));
-    QCOMPARE(mainForm()->StullMenuItem->text(), QString("Stull-diagram"));
-    mainForm()->StullMenuItem->trigger();
+    QVERIFY(child<QMenu>(mainForm(), "BestandMenuItem")
+                ->actions()
+                .contains(child<QAction>(mainForm(), "StullMenuItem")));
+    QCOMPARE(child<QAction>(mainForm(), "StullMenuItem")->text(), QString("Stull-diagram"));
+    child<QAction>(mainForm(), "StullMenuItem")->trigger();
     QVERIFY(glazForm()->isVisible());
     TStullChartForm* chart = program()->stullChartForm();
     QVERIFY(chart);

@@ -70,7 +70,7 @@ void HelpAboutTest::helpOpensTheStartPageAtEveryShow() {
     RunningProgram program(prompter.recorder);
     const QString start = QDir(install.folder()).filePath("manual/manual.htm");
     QVERIFY(!helpForm()->isVisible());
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(helpForm()->isVisible());
     QCOMPARE(helpForm()->windowTitle(), QStringLiteral("Kelvora - Help"));
     QCOMPARE(pageShown(), start);
@@ -85,7 +85,7 @@ void HelpAboutTest::helpOpensTheStartPageAtEveryShow() {
     QCOMPARE(child<QToolButton>(helpForm(), "ToolButton1")->toolTip(), QStringLiteral("Help afsluiten"));
     QTest::mouseClick(child<QToolButton>(helpForm(), "ToolButton1"), Qt::LeftButton);
     QVERIFY(!helpForm()->isVisible());
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(helpForm()->isVisible());
     QCOMPARE(pageShown(), start);
     QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
@@ -95,7 +95,7 @@ void HelpAboutTest::helpAlreadyShownKeepsItsPage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(clickLink("Wat is de Segerformule?"));
     QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("seger.htm"));
     helpForm()->showHelp(); // e.g. the Help button of another window
@@ -109,7 +109,7 @@ void HelpAboutTest::helpIsFoundInAFolderWithBlanks() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QCOMPARE(pageShown(), QDir(install.folder()).filePath("manual/manual.htm"));
     QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
 }
@@ -120,7 +120,7 @@ void HelpAboutTest::missingManualSaysSoInDutch() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(helpForm()->isVisible());
     const QString text = child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText();
     QVERIFY2(text.contains("Handleiding niet gevonden"), qPrintable(text));
@@ -176,7 +176,7 @@ void HelpAboutTest::aboutBoxShowsTheVersion() {
         product = child<QLabel>(aboutBox(), "ProductName")->text();
         QTest::mouseClick(child<QPushButton>(aboutBox(), "OKButton"), Qt::LeftButton);
     });
-    mainForm()->About1->trigger();
+    child<QAction>(mainForm(), "About1")->trigger();
     result = aboutBox()->result();
     QCOMPARE(caption, QStringLiteral("About Kelvora"));
     QCOMPARE(product, QStringLiteral("Kelvora"));
