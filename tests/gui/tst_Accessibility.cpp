@@ -139,9 +139,9 @@ void AccessibilityTest::controlsSpeakTheirLabels() {
         {child<ui::DBEdit>(matForm(), "PrijsEdit"), "Prijs"}, // the label over it
         {percentEdit(*matForm(), "k2o"), "K2O"},              // its caption
         {child<ui::DBGrid>(matForm(), "DBGrid1"), "naam"},    // the column header
-        {glazForm()->MatEdit[0], "Grondstoffen 1."},        // column heading and row number
-        {glazForm()->MtpEdit[2], "Percentage 3."},          //
-        {glazForm()->TvpEdit[4], "% 5."},                   //
+        {matEdit(0), "Grondstoffen 1."},                      // column heading and row number
+        {mtpEdit(2), "Percentage 3."},                        //
+        {tvpEdit(4), "% 5."},                                 //
         {child<QComboBox>(verwijderMatForm(), "MatCB"),
          "Verwijder materiaal"}, // the one choice of the dialog
     };
