@@ -11,6 +11,7 @@
 #include "widgets/DBEdit.h"
 #include "widgets/ErrorBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -69,6 +70,17 @@ ui::DBEdit* tvsEdit(std::size_t index) {
 }
 ui::DBEdit* tvpEdit(std::size_t index) {
     return editorField(SlotFields::amount(SlotKind::Addition, slotNumber(index)));
+}
+
+QString cellText(const QAbstractItemView* grid, int row, int column) {
+    return grid->model()->index(row, column).data(Qt::DisplayRole).toString();
+}
+
+QStringList columnTexts(const QAbstractItemView* grid, int column) {
+    QStringList texts;
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        texts << cellText(grid, row, column);
+    return texts;
 }
 
 bool copyTree(const QString& from, const QString& to) {

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+class QAbstractItemView;
 class QWidget;
 
 namespace kelvora {
@@ -135,6 +136,11 @@ ui::DBEdit* mtmEdit(std::size_t index);
 ui::DBEdit* mtpEdit(std::size_t index);
 ui::DBEdit* tvsEdit(std::size_t index);
 ui::DBEdit* tvpEdit(std::size_t index);
+
+// The text a grid shows in one cell, and down one column, read through its
+// model as the view draws it.
+QString cellText(const QAbstractItemView* grid, int row, int column);
+QStringList columnTexts(const QAbstractItemView* grid, int column);
 
 // Copies a folder tree.
 bool copyTree(const QString& from, const QString& to);

@@ -4,6 +4,7 @@
 #include "store/RecordMapper.h"
 
 #include "common/NumberFormat.h"
+#include "glaze/BatchTableModel.h"
 #include "glaze/ReportPrinter.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
@@ -15,7 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -25,18 +26,6 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QTableWidgetItem* cell(const QString& value, bool number, bool addition) {
-    auto* item = new QTableWidgetItem(value);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (addition) {
-        QFont font = item->font();
-        font.setItalic(true);
-        item->setFont(font);
-        item->setToolTip(BatchPage::tr("Toevoeging, bovenop het recept"));
-    }
-    return item;
-}
 } // namespace
 
 BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
@@ -57,9 +46,10 @@ BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
     PrintButton = new QPushButton(tr("Print"), this);
     PrintButton->setObjectName(QStringLiteral("BatchPrintButton"));
 
-    BatchGrid = new QTableWidget(0, 3, this);
+    batchModel_ = new BatchTableModel(this);
+    BatchGrid = new QTableView(this);
     BatchGrid->setObjectName(QStringLiteral("BatchGrid"));
-    BatchGrid->setHorizontalHeaderLabels({tr("Materiaal"), tr("Percentage"), tr("Gram")});
+    BatchGrid->setModel(batchModel_);
     BatchGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // The number columns as wide as their heading or values need, at any font.
     BatchGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -119,14 +109,7 @@ void BatchPage::refresh() {
         batch_ = glazes_.active() && !glazes_.isEmpty()
                      ? BatchWeights::compute(GlazeMapper::current(glazes_), batchSize())
                      : BatchWeights{};
-        BatchGrid->setRowCount(static_cast<int>(batch_.rows.size()));
-        int r = 0;
-        for (const auto& row : batch_.rows) {
-            BatchGrid->setItem(r, 0, cell(text((row.addition ? "+ " : "") + row.name), false, row.addition));
-            BatchGrid->setItem(r, 1, cell(text(numfmt::formatFixed(row.percent, 2)), true, row.addition));
-            BatchGrid->setItem(r, 2, cell(text(numfmt::formatFixed(row.grams, 1)), true, row.addition));
-            ++r;
-        }
+        batchModel_->setBatch(batch_);
         TotaalLbl->setText(tr("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
         KostprijsLbl->setText(tr("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));
     });

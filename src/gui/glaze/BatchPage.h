@@ -10,10 +10,11 @@
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace kelvora {
 
+class BatchTableModel;
 class View;
 class ViewFollower;
 
@@ -50,7 +51,8 @@ private:
     std::unique_ptr<ViewFollower> follower_;
     // The controls; tests find them by their object names.
     QDoubleSpinBox* BatchSizeEdit = nullptr;
-    QTableWidget* BatchGrid = nullptr;
+    BatchTableModel* batchModel_ = nullptr;
+    QTableView* BatchGrid = nullptr;
     QLabel* TotaalLbl = nullptr;
     QLabel* KostprijsLbl = nullptr;
     QPushButton* PrintButton = nullptr;

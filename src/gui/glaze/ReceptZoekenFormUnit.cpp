@@ -4,6 +4,8 @@
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
+#include "glaze/MaterialChoiceModel.h"
+#include "glaze/SolverResultPanel.h"
 #include "solver/LinearProgram.h"
 #include "solver/NewGlazeWriter.h"
 #include "solver/SolverError.h"
@@ -17,7 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyledItemDelegate>
@@ -88,8 +90,10 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
     ZoekEdit->setPlaceholderText(tr("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
-    MateriaalLijst = new QListWidget(materialsBox);
+    materials_ = new MaterialChoiceModel(this);
+    MateriaalLijst = new QListView(materialsBox);
     MateriaalLijst->setObjectName(QStringLiteral("MateriaalLijst"));
+    MateriaalLijst->setModel(materials_);
     materialsLayout->addWidget(ZoekEdit);
     materialsLayout->addWidget(MateriaalLijst);
 
@@ -129,40 +133,13 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     goalLayout->addWidget(FormuleTabel);
 
     // Right: the recipe found and the formula it gives.
-    auto* resultBox = new QGroupBox(tr("Uitkomst"), this);
-    auto* resultLayout = new QVBoxLayout(resultBox);
-    ReceptTabel = new QTableWidget(0, 2, resultBox);
-    ReceptTabel->setObjectName(QStringLiteral("ReceptTabel"));
-    ReceptTabel->setHorizontalHeaderLabels({tr("Grondstof"), tr("Percentage")});
-    ReceptTabel->verticalHeader()->hide();
-    ReceptTabel->verticalHeader()->setDefaultSectionSize(22);
-    ReceptTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    ReceptTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    UitkomstTabel = new QTableWidget(0, 2, resultBox);
-    UitkomstTabel->setObjectName(QStringLiteral("UitkomstTabel"));
-    UitkomstTabel->setHorizontalHeaderLabels({tr("Oxide"), tr("Formule")});
-    UitkomstTabel->verticalHeader()->hide();
-    UitkomstTabel->verticalHeader()->setDefaultSectionSize(22);
-    UitkomstTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    UitkomstTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MeldingLabel = new QLabel(resultBox);
-    MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
-    MeldingLabel->setWordWrap(true);
-    MeldingLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
-    AfwijkingLabel = new QLabel(resultBox);
-    AfwijkingLabel->setObjectName(QStringLiteral("AfwijkingLabel"));
-    PrijsLabel = new QLabel(resultBox);
-    PrijsLabel->setObjectName(QStringLiteral("PrijsLabel"));
-    resultLayout->addWidget(ReceptTabel, 2);
-    resultLayout->addWidget(UitkomstTabel, 3);
-    resultLayout->addWidget(AfwijkingLabel);
-    resultLayout->addWidget(PrijsLabel);
-    resultLayout->addWidget(MeldingLabel);
+    resultPanel_ = new SolverResultPanel(tr("Uitkomst"), {tr("Grondstof"), tr("Percentage")},
+                                         {tr("Oxide"), tr("Formule")}, QStringLiteral("UitkomstTabel"), this);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(materialsBox, 3);
     columns->addWidget(goalBox, 5);
-    columns->addWidget(resultBox, 4);
+    columns->addWidget(resultPanel_, 4);
 
     NaamEdit = new QLineEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
@@ -188,7 +165,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     solveTimer_->setInterval(0);
     connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
     connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterMaterials(text); });
-    connect(MateriaalLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
+    connect(materials_, &QAbstractItemModel::dataChanged, this, [this] { scheduleSolve(); });
     connect(FormuleTabel, &QTableWidget::itemChanged, this, [this] { scheduleSolve(); });
     connect(DoelCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
     connect(OxideCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
@@ -202,48 +179,27 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
 void TReceptZoekenForm::reloadMaterials() {
     const auto picked = pickedMaterials();
     filling_ = true;
-    MateriaalLijst->clear();
-    {
-        QStringList names;
-        for (const Material& material : dm_.book().materials()) {
-            const QString name = qs(material.naam);
-            if (!name.trimmed().isEmpty() && !names.contains(name)) names << name;
-        }
-        for (const auto& name : names) {
-            auto* item = new QListWidgetItem(name, MateriaalLijst);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-            item->setCheckState(std::find(picked.begin(), picked.end(), name.toStdString()) != picked.end()
-                                    ? Qt::Checked
-                                    : Qt::Unchecked);
-        }
-    }
+    std::vector<std::string> names;
+    for (const Material& material : dm_.book().materials())
+        names.push_back(material.naam);
+    materials_->setNames(names, picked);
     filling_ = false;
     filterMaterials(ZoekEdit->text());
     scheduleSolve();
 }
 
 void TReceptZoekenForm::filterMaterials(const QString& text) {
-    for (int i = 0; i < MateriaalLijst->count(); ++i) {
-        QListWidgetItem* item = MateriaalLijst->item(i);
-        item->setHidden(!text.isEmpty() && !item->text().contains(text, Qt::CaseInsensitive));
-    }
+    for (int row = 0; row < materials_->rowCount(); ++row)
+        MateriaalLijst->setRowHidden(row, !materials_->matches(row, text));
 }
 
 std::vector<std::string> TReceptZoekenForm::pickedMaterials() const {
-    std::vector<std::string> names;
-    for (int i = 0; i < MateriaalLijst->count(); ++i)
-        if (MateriaalLijst->item(i)->checkState() == Qt::Checked)
-            names.push_back(MateriaalLijst->item(i)->text().toStdString());
-    return names;
+    return materials_->picked();
 }
 
 void TReceptZoekenForm::setMaterials(const std::vector<std::string>& names) {
     filling_ = true;
-    for (int i = 0; i < MateriaalLijst->count(); ++i) {
-        QListWidgetItem* item = MateriaalLijst->item(i);
-        const bool pick = std::find(names.begin(), names.end(), item->text().toStdString()) != names.end();
-        item->setCheckState(pick ? Qt::Checked : Qt::Unchecked);
-    }
+    materials_->setPicked(names);
     filling_ = false;
     scheduleSolve();
 }
@@ -330,33 +286,22 @@ void TReceptZoekenForm::solve() {
 
 void TReceptZoekenForm::showResult() {
     const bool solved = result_.solved;
-    MeldingLabel->setText(solved ? QString() : qs(result_.message));
+    resultPanel_->showMessage(solved ? QString() : qs(result_.message));
     NieuwButton->setEnabled(solved);
-    ReceptTabel->setRowCount(solved ? static_cast<int>(result_.names.size()) : 0);
-    UitkomstTabel->setRowCount(0);
-    AfwijkingLabel->setText(tr("Afwijking: ") +
-                            (solved ? qs(numfmt::formatPattern(result_.deviation, "#0.0###")) : QString()));
-    PrijsLabel->setText(tr("Kostprijs / KG: ") +
-                        (solved ? qs(numfmt::formatPattern(result_.price, "##0.00")) : QString()));
-    if (!solved) return;
-    for (std::size_t i = 0; i < result_.names.size(); ++i) {
-        const int row = static_cast<int>(i);
-        ReceptTabel->setItem(row, 0, fixedItem(qs(result_.names[i])));
-        auto* percent = fixedItem(qs(numfmt::formatPattern(result_.percentages[i], "##0.00")));
-        percent->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ReceptTabel->setItem(row, 1, percent);
+    std::vector<ResultLinesModel::Line> recipe;
+    std::vector<ResultLinesModel::Line> formula;
+    if (solved) {
+        for (std::size_t i = 0; i < result_.names.size(); ++i)
+            recipe.push_back({result_.names[i], {result_.percentages[i]}});
+        for (const auto& oxide : OxideCatalogue::all()) {
+            const double value = result_.formula[static_cast<std::size_t>(oxide.position - 1)];
+            if (value != 0.0) formula.push_back({std::string(oxide.label), {value}});
+        }
     }
-    for (const auto& oxide : OxideCatalogue::all()) {
-        const double value = result_.formula[static_cast<std::size_t>(oxide.position - 1)];
-        if (value == 0.0) continue;
-        const int row = UitkomstTabel->rowCount();
-        UitkomstTabel->insertRow(row);
-        UitkomstTabel->setItem(
-            row, 0, fixedItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
-        auto* number = fixedItem(qs(numfmt::formatPattern(value, "#0.###")));
-        number->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        UitkomstTabel->setItem(row, 1, number);
-    }
+    resultPanel_->showRecipe(std::move(recipe));
+    resultPanel_->showFormula(std::move(formula));
+    resultPanel_->showFigures(solved ? std::optional(result_.deviation) : std::nullopt,
+                              solved ? std::optional(result_.price) : std::nullopt);
 }
 
 void TReceptZoekenForm::storeGlaze() {

@@ -8,14 +8,16 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QTableWidget;
 class QTimer;
 
 namespace kelvora {
+
+class MaterialChoiceModel;
+class SolverResultPanel;
 
 class Prompter;
 class TGlzDM;
@@ -65,16 +67,13 @@ private:
     QTimer* solveTimer_ = nullptr;
     bool filling_ = false;
     // The controls; tests find them by their object names.
-    QLineEdit* ZoekEdit = nullptr;         // search in the materials list
-    QListWidget* MateriaalLijst = nullptr; // materials to use, ticked
-    QComboBox* DoelCB = nullptr;           // what to look for
-    QComboBox* OxideCB = nullptr;          // the oxide of "meeste"/"minste"
-    QTableWidget* FormuleTabel = nullptr;  // per oxide: target, weight, min, max
-    QTableWidget* ReceptTabel = nullptr;   // the recipe found
-    QTableWidget* UitkomstTabel = nullptr; // the formula it gives
-    QLabel* MeldingLabel = nullptr;
-    QLabel* AfwijkingLabel = nullptr;
-    QLabel* PrijsLabel = nullptr;
+    QLineEdit* ZoekEdit = nullptr; // search in the materials list
+    MaterialChoiceModel* materials_ = nullptr;
+    QListView* MateriaalLijst = nullptr;       // materials to use, ticked
+    QComboBox* DoelCB = nullptr;               // what to look for
+    QComboBox* OxideCB = nullptr;              // the oxide of "meeste"/"minste"
+    QTableWidget* FormuleTabel = nullptr;      // per oxide: target, weight, min, max
+    SolverResultPanel* resultPanel_ = nullptr; // the recipe found, the formula it gives
     QLineEdit* NaamEdit = nullptr;
     QPushButton* NieuwButton = nullptr;
     QPushButton* SluitenButton = nullptr;
