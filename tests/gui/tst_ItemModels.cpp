@@ -9,6 +9,7 @@
 #include "glaze/MaterialChoiceModel.h"
 #include "glaze/OxideFiguresModel.h"
 #include "glaze/ResultLinesModel.h"
+#include "glaze/TargetFormulaModel.h"
 #include "model/OxideCatalogue.h"
 #include "store/View.h"
 #include "widgets/ViewTableModel.h"
@@ -65,6 +66,7 @@ private slots:
     void oxideFiguresModelListsFormulaOxidesAndMarksThem();
     void resultLinesModelShowsNamesAndAmounts();
     void materialChoiceModelTicksAndFilters();
+    void targetFormulaModelKeepsWhatIsTyped();
 };
 
 // Every way the view changes under a grid: moves, edits, inserts, deletes,
@@ -283,6 +285,51 @@ void ItemModelsTest::materialChoiceModelTicksAndFilters() {
     // New names keep the ticks asked for and no others.
     model.setNames({"Kwarts", "Talk"}, model.picked());
     QCOMPARE(model.picked(), std::vector<std::string>());
+}
+
+void ItemModelsTest::targetFormulaModelKeepsWhatIsTyped() {
+    TargetFormulaModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const int ratio = TargetFormulaModel::ratioRow;
+    QCOMPARE(model.rowCount(), OxideCatalogue::count + 1);
+    QCOMPARE(model.columnCount(), 5);
+    QCOMPARE(model.headerData(TargetFormulaModel::TargetColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Doel"));
+    // One row per oxide in catalogue order, then the ratio.
+    const std::string_view first = OxideCatalogue::at(1).label;
+    QCOMPARE(model.index(0, 0).data().toString(), QString::fromUtf8(first.data(), qsizetype(first.size())));
+    QCOMPARE(model.index(ratio, 0).data().toString(), QStringLiteral("SiO2:Al2O3"));
+
+    // What the user may type into: amounts and ranges of the oxides, only a range for the ratio.
+    const auto editable = [&](int row, int column) {
+        return bool(model.flags(model.index(row, column)) & Qt::ItemIsEditable);
+    };
+    QVERIFY(!editable(0, TargetFormulaModel::OxideColumn));
+    for (int c = TargetFormulaModel::TargetColumn; c <= TargetFormulaModel::MaxColumn; ++c)
+        QVERIFY(editable(0, c));
+    QVERIFY(!editable(ratio, TargetFormulaModel::TargetColumn));
+    QVERIFY(!editable(ratio, TargetFormulaModel::WeightColumn));
+    QVERIFY(editable(ratio, TargetFormulaModel::MinColumn));
+
+    // Typed text is kept as typed and told once; a refused cell stays empty.
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(model.index(2, TargetFormulaModel::TargetColumn), QStringLiteral("0,3")));
+    QVERIFY(model.setData(model.index(2, TargetFormulaModel::TargetColumn), QStringLiteral("0,3")));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(model.text(2, TargetFormulaModel::TargetColumn), QStringLiteral("0,3"));
+    QCOMPARE(model.index(2, TargetFormulaModel::TargetColumn).data(Qt::EditRole).toString(),
+             QStringLiteral("0,3"));
+    QVERIFY(!model.setData(model.index(ratio, TargetFormulaModel::TargetColumn), QStringLiteral("4")));
+    QVERIFY(!model.setData(model.index(0, TargetFormulaModel::OxideColumn), QStringLiteral("Talk")));
+    QCOMPARE(model.text(ratio, TargetFormulaModel::TargetColumn), QString());
+
+    // Clearing the ranges leaves the target amounts.
+    model.setText(ratio, TargetFormulaModel::MinColumn, QStringLiteral("5"));
+    model.setText(2, TargetFormulaModel::MaxColumn, QStringLiteral("0.5"));
+    model.clearRanges();
+    QCOMPARE(model.text(ratio, TargetFormulaModel::MinColumn), QString());
+    QCOMPARE(model.text(2, TargetFormulaModel::MaxColumn), QString());
+    QCOMPARE(model.text(2, TargetFormulaModel::TargetColumn), QStringLiteral("0,3"));
 }
 
 QTEST_MAIN(ItemModelsTest)

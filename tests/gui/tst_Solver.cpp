@@ -20,7 +20,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
-#include <QTableWidget>
 #include <QtTest>
 
 using namespace kelvora;
@@ -48,9 +47,9 @@ void tick(QListView* list, const QString& name) {
 
 // Types a value into a cell as a user does: start editing, type, Enter.
 // Without `leave` the cell stays open, as while the user is still typing.
-void typeCell(QTableWidget* table, int row, int column, const QString& text, bool leave = true) {
+void typeCell(QTableView* table, int row, int column, const QString& text, bool leave = true) {
     table->setFocus();
-    table->setCurrentCell(row, column);
+    table->setCurrentIndex(table->model()->index(row, column));
     QTest::keyClick(table, Qt::Key_F2);
     // The cell's editor, found among the table's children: without a window
     // manager the window may not be active, so focus tells nothing.
@@ -101,14 +100,14 @@ private Q_SLOTS:
 
         for (const char* name : {"Orthoklaas", "Krijt", "Kwarts", "Kaolien"})
             tick(child<QListView>(&form, "MateriaalLijst"), QString::fromLatin1(name));
-        typeCell(child<QTableWidget>(&form, "FormuleTabel"), oxideRow("k2o"), TReceptZoekenForm::DoelColumn,
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("k2o"), TReceptZoekenForm::DoelColumn,
                  dec("0.3"));
-        typeCell(child<QTableWidget>(&form, "FormuleTabel"), oxideRow("cao"), TReceptZoekenForm::DoelColumn,
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("cao"), TReceptZoekenForm::DoelColumn,
                  dec("0.7"));
-        typeCell(child<QTableWidget>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::DoelColumn,
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::DoelColumn,
                  dec("0.4"));
         // The result follows the typing: the last cell is not even left.
-        typeCell(child<QTableWidget>(&form, "FormuleTabel"), oxideRow("sio2"), TReceptZoekenForm::DoelColumn,
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("sio2"), TReceptZoekenForm::DoelColumn,
                  dec("3.5"), false);
         QTRY_COMPARE(child<QTableView>(&form, "UitkomstTabel")->model()->rowCount(), 4);
         QVERIFY(form.result().solved);
@@ -160,9 +159,9 @@ private Q_SLOTS:
                 .arg(dec("0.1"), dec("0.2")));
         QVERIFY(!child<QPushButton>(&form, "NieuwButton")->isEnabled());
         // Clearing the impossible range in the table brings a recipe back.
-        typeCell(child<QTableWidget>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::MinColumn,
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::MinColumn,
                  QString());
-        typeCell(child<QTableWidget>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::MaxColumn,
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::MaxColumn,
                  QString());
         QTRY_VERIFY(child<QPushButton>(&form, "NieuwButton")->isEnabled());
         QVERIFY(child<QLabel>(&form, "MeldingLabel")->text().isEmpty());

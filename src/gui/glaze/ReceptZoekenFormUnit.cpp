@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -38,23 +38,15 @@ QString qs(const std::string& text) {
 
 // A number typed in a cell, with the locale's separator or a point; blank
 // gives nothing, anything else that is no number throws.
-std::optional<double> cellNumber(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    std::string text = item ? item->text().trimmed().toStdString() : std::string();
+std::optional<double> cellNumber(const TargetFormulaModel& table, int row, int column) {
+    const QString typed = table.text(row, column);
+    std::string text = typed.trimmed().toStdString();
     if (text.empty()) return std::nullopt;
     for (char& c : text)
         if (c == '.' || c == ',') c = numfmt::decimalSeparator();
     const auto value = numfmt::parseFloat(text);
-    if (!value)
-        throw SolverError(
-            TReceptZoekenForm::tr("Geen getal: %1").arg(item ? item->text() : QString()).toStdString());
+    if (!value) throw SolverError(TReceptZoekenForm::tr("Geen getal: %1").arg(typed).toStdString());
     return value;
-}
-
-QTableWidgetItem* fixedItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
 }
 
 // Hands every keystroke in a cell to the table, so that the result follows
@@ -115,19 +107,13 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     goalRow->addWidget(DoelCB, 1);
     goalRow->addWidget(OxideCB);
     goalLayout->addLayout(goalRow);
-    FormuleTabel = new QTableWidget(OxideCatalogue::count + 1, 5, goalBox);
+    target_ = new TargetFormulaModel(this);
+    FormuleTabel = new QTableView(goalBox);
     FormuleTabel->setObjectName(QStringLiteral("FormuleTabel"));
-    FormuleTabel->setHorizontalHeaderLabels({tr("Oxide"), tr("Doel"), tr("Gewicht"), tr("Min"), tr("Max")});
+    FormuleTabel->setModel(target_);
     FormuleTabel->verticalHeader()->hide();
     FormuleTabel->setItemDelegate(new LiveCellDelegate(FormuleTabel));
     FormuleTabel->verticalHeader()->setDefaultSectionSize(22);
-    for (const auto& oxide : OxideCatalogue::all())
-        FormuleTabel->setItem(
-            oxide.position - 1, OxideColumn,
-            fixedItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
-    FormuleTabel->setItem(ratioRow, OxideColumn, fixedItem(QStringLiteral("SiO2:Al2O3")));
-    FormuleTabel->setItem(ratioRow, DoelColumn, fixedItem(QString()));
-    FormuleTabel->setItem(ratioRow, GewichtColumn, fixedItem(QString()));
     for (int c = OxideColumn; c <= MaxColumn; ++c)
         FormuleTabel->setColumnWidth(c, c == OxideColumn ? 80 : 62);
     goalLayout->addWidget(FormuleTabel);
@@ -166,7 +152,7 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
     connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterMaterials(text); });
     connect(materials_, &QAbstractItemModel::dataChanged, this, [this] { scheduleSolve(); });
-    connect(FormuleTabel, &QTableWidget::itemChanged, this, [this] { scheduleSolve(); });
+    connect(target_, &QAbstractItemModel::dataChanged, this, [this] { scheduleSolve(); });
     connect(DoelCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
     connect(OxideCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
     connect(NieuwButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
@@ -208,8 +194,8 @@ void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
     filling_ = true;
     for (const auto& oxide : OxideCatalogue::all()) {
         const double value = glaze.oxide(oxide.stem);
-        FormuleTabel->setItem(oxide.position - 1, DoelColumn,
-                              new QTableWidgetItem(value == 0.0 ? QString() : qs(numfmt::floatText(value))));
+        target_->setText(oxide.position - 1, DoelColumn,
+                         value == 0.0 ? QString() : qs(numfmt::floatText(value)));
     }
     std::vector<std::string> names;
     for (const auto& slot : glaze.recipe.recipeSlots)
@@ -221,10 +207,7 @@ void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
 
 void TReceptZoekenForm::setRanges(const std::vector<OxideRange>& ranges) {
     filling_ = true;
-    for (int row = 0; row <= ratioRow; ++row) {
-        FormuleTabel->setItem(row, MinColumn, new QTableWidgetItem);
-        FormuleTabel->setItem(row, MaxColumn, new QTableWidgetItem);
-    }
+    target_->clearRanges();
     for (const auto& range : ranges) {
         int row = -1;
         if (range.stem == ratioStem())
@@ -232,9 +215,8 @@ void TReceptZoekenForm::setRanges(const std::vector<OxideRange>& ranges) {
         else if (const Oxide* oxide = OxideCatalogue::byStem(range.stem))
             row = oxide->position - 1;
         if (row < 0) continue;
-        FormuleTabel->item(row, MinColumn)->setText(qs(numfmt::floatText(range.low)));
-        if (std::isfinite(range.high))
-            FormuleTabel->item(row, MaxColumn)->setText(qs(numfmt::floatText(range.high)));
+        target_->setText(row, MinColumn, qs(numfmt::floatText(range.low)));
+        if (std::isfinite(range.high)) target_->setText(row, MaxColumn, qs(numfmt::floatText(range.high)));
     }
     if (DoelCB->currentIndex() == FormulaGoal) DoelCB->setCurrentIndex(CheapestGoal);
     filling_ = false;
@@ -254,15 +236,15 @@ void TReceptZoekenForm::solve() {
             OxideValues target{}, weights{};
             for (std::size_t k = 0; k < target.size(); ++k) {
                 const int row = static_cast<int>(k);
-                target[k] = cellNumber(FormuleTabel, row, DoelColumn).value_or(0.0);
-                weights[k] = cellNumber(FormuleTabel, row, GewichtColumn).value_or(1.0);
+                target[k] = cellNumber(*target_, row, DoelColumn).value_or(0.0);
+                weights[k] = cellNumber(*target_, row, GewichtColumn).value_or(1.0);
             }
             result_ = RecipeSolver::matchFormula(materials, target, weights);
         } else {
             std::vector<OxideRange> ranges;
             for (int row = 0; row <= ratioRow; ++row) {
-                const auto low = cellNumber(FormuleTabel, row, MinColumn);
-                const auto high = cellNumber(FormuleTabel, row, MaxColumn);
+                const auto low = cellNumber(*target_, row, MinColumn);
+                const auto high = cellNumber(*target_, row, MaxColumn);
                 if (!low && !high) continue;
                 ranges.push_back(
                     {row == ratioRow ? ratioStem() : std::string(OxideCatalogue::at(row + 1).stem),

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/TargetFormulaModel.h"
 #include "model/Glaze.h"
 #include "solver/RecipeSolver.h"
 
@@ -11,7 +12,7 @@ class QComboBox;
 class QLineEdit;
 class QListView;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QTimer;
 
 namespace kelvora {
@@ -43,10 +44,17 @@ public:
 
     const RecipeResult& result() const { return result_; }
 
-    enum Column { OxideColumn, DoelColumn, GewichtColumn, MinColumn, MaxColumn };
+    // The columns of FormuleTabel.
+    enum Column {
+        OxideColumn = TargetFormulaModel::OxideColumn,
+        DoelColumn = TargetFormulaModel::TargetColumn,
+        GewichtColumn = TargetFormulaModel::WeightColumn,
+        MinColumn = TargetFormulaModel::MinColumn,
+        MaxColumn = TargetFormulaModel::MaxColumn
+    };
     enum Goal { FormulaGoal, CheapestGoal, MostGoal, LeastGoal };
     // Row of the SiO2:Al2O3 ratio in FormuleTabel, after the oxides.
-    static constexpr int ratioRow = 33;
+    static constexpr int ratioRow = TargetFormulaModel::ratioRow;
 
 Q_SIGNALS:
     // A new glaze of this name was stored and calculated; it is the current
@@ -69,10 +77,11 @@ private:
     // The controls; tests find them by their object names.
     QLineEdit* ZoekEdit = nullptr; // search in the materials list
     MaterialChoiceModel* materials_ = nullptr;
-    QListView* MateriaalLijst = nullptr;       // materials to use, ticked
-    QComboBox* DoelCB = nullptr;               // what to look for
-    QComboBox* OxideCB = nullptr;              // the oxide of "meeste"/"minste"
-    QTableWidget* FormuleTabel = nullptr;      // per oxide: target, weight, min, max
+    QListView* MateriaalLijst = nullptr; // materials to use, ticked
+    QComboBox* DoelCB = nullptr;         // what to look for
+    QComboBox* OxideCB = nullptr;        // the oxide of "meeste"/"minste"
+    TargetFormulaModel* target_ = nullptr;
+    QTableView* FormuleTabel = nullptr;        // per oxide: target, weight, min, max
     SolverResultPanel* resultPanel_ = nullptr; // the recipe found, the formula it gives
     QLineEdit* NaamEdit = nullptr;
     QPushButton* NieuwButton = nullptr;
