@@ -4,8 +4,14 @@
 #include "app/AppComposition.h"
 #include "app/Installation.h"
 #include "app/Startup.h"
+#include "glaze/GlazFormUnit.h"
+#include "materials/MatFormUnit.h"
+#include "model/OxideCatalogue.h"
+#include "store/RecordMapper.h"
+#include "widgets/DBEdit.h"
 #include "widgets/ErrorBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +23,65 @@
 #include <QWidget>
 
 namespace kelvora::test {
+
+void failChildLookup(const QObject* parent, const char* type, const QString& name, qsizetype found) {
+    const QString where = !parent ? QStringLiteral("(no window)")
+                          : parent->objectName().isEmpty()
+                              ? QString::fromLatin1(parent->metaObject()->className())
+                              : parent->objectName();
+    const QString what = QStringLiteral("%1 named \"%2\" in %3").arg(QString::fromLatin1(type), name, where);
+    const QString problem = found == 0 ? QStringLiteral("no ") + what
+                                       : QString::number(found) + QStringLiteral(" controls: ") + what;
+    // A fatal message fails the running test function with this text and
+    // ends the program: a test cannot go on without the control it drives.
+    qFatal("%s", qPrintable(problem));
+}
+
+ui::DBEdit* molarEdit(const TMatForm& form, std::string_view stem) {
+    return child<ui::DBEdit>(&form, std::string(stem) + "Edit");
+}
+
+ui::DBEdit* percentEdit(const TMatForm& form, std::string_view stem) {
+    const Oxide* oxide = OxideCatalogue::byStem(stem);
+    return child<ui::DBEdit>(&form, (oxide ? oxide->percentField() : std::string(stem)) + "Edit");
+}
+
+namespace {
+// The editor names each slot's edit after the field it is bound to.
+ui::DBEdit* editorField(const std::string& field) {
+    return child<ui::DBEdit>(glazForm(), field);
+}
+int slotNumber(std::size_t index) {
+    return static_cast<int>(index) + 1;
+}
+} // namespace
+
+ui::DBEdit* matEdit(std::size_t index) {
+    return editorField(SlotFields::name(SlotKind::Recipe, slotNumber(index)));
+}
+ui::DBEdit* mtmEdit(std::size_t index) {
+    return editorField(SlotFields::mols(slotNumber(index)));
+}
+ui::DBEdit* mtpEdit(std::size_t index) {
+    return editorField(SlotFields::amount(SlotKind::Recipe, slotNumber(index)));
+}
+ui::DBEdit* tvsEdit(std::size_t index) {
+    return editorField(SlotFields::name(SlotKind::Addition, slotNumber(index)));
+}
+ui::DBEdit* tvpEdit(std::size_t index) {
+    return editorField(SlotFields::amount(SlotKind::Addition, slotNumber(index)));
+}
+
+QString cellText(const QAbstractItemView* grid, int row, int column) {
+    return grid->model()->index(row, column).data(Qt::DisplayRole).toString();
+}
+
+QStringList columnTexts(const QAbstractItemView* grid, int column) {
+    QStringList texts;
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        texts << cellText(grid, row, column);
+    return texts;
+}
 
 bool copyTree(const QString& from, const QString& to) {
     QDir source(from);

@@ -2,15 +2,19 @@
 #pragma once
 #include "support/RecordingPrompter.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+class QAbstractItemView;
 class QWidget;
 
 namespace kelvora {
@@ -27,7 +31,8 @@ class TUpgradeDBForm;
 class TVerwijderMatForm;
 namespace ui {
 class AppComposition;
-}
+class DBEdit;
+} // namespace ui
 } // namespace kelvora
 
 namespace kelvora::test {
@@ -100,6 +105,42 @@ void prepareTestApplication();
 std::vector<std::string>& unexpectedErrorBoxes();
 // True when no unexpected error box was shown since the last call.
 bool noUnexpectedErrorBoxes();
+
+// The one child of `parent` (at any depth) of type T with this object name,
+// as the tests find every control of a window. A name that matches no child,
+// or more than one, fails the test there with the name, the type and the
+// parent; nothing goes on with a missing control.
+[[noreturn]] void failChildLookup(const QObject* parent, const char* type, const QString& name,
+                                  qsizetype found);
+template <class T> T* child(const QObject* parent, const QString& name) {
+    const QList<T*> found = parent ? parent->findChildren<T*>(name) : QList<T*>{};
+    if (found.size() != 1) failChildLookup(parent, T::staticMetaObject.className(), name, found.size());
+    return found.front();
+}
+template <class T> T* child(const QObject* parent, const char* name) {
+    return child<T>(parent, QString::fromUtf8(name));
+}
+template <class T> T* child(const QObject* parent, const std::string& name) {
+    return child<T>(parent, QString::fromStdString(name));
+}
+
+// The materials window's edit of an oxide's molar value or of its weight
+// percentage, by the oxide's stem ("k2o"), found by object name as above.
+ui::DBEdit* molarEdit(const TMatForm& form, std::string_view stem);
+ui::DBEdit* percentEdit(const TMatForm& form, std::string_view stem);
+
+// The running glaze editor's edits of one recipe line (material, mols,
+// percentage) or one addition (material, parts), `index` counted from 0.
+ui::DBEdit* matEdit(std::size_t index);
+ui::DBEdit* mtmEdit(std::size_t index);
+ui::DBEdit* mtpEdit(std::size_t index);
+ui::DBEdit* tvsEdit(std::size_t index);
+ui::DBEdit* tvpEdit(std::size_t index);
+
+// The text a grid shows in one cell, and down one column, read through its
+// model as the view draws it.
+QString cellText(const QAbstractItemView* grid, int row, int column);
+QStringList columnTexts(const QAbstractItemView* grid, int column);
 
 // Copies a folder tree.
 bool copyTree(const QString& from, const QString& to);

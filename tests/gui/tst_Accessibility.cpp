@@ -117,7 +117,8 @@ void AccessibilityTest::pictureButtonsSpeakTheirHint() {
     matForm()->show();
     QVERIFY(QTest::qWaitForWindowExposed(matForm()));
     int checked = 0;
-    for (QAbstractButton* b : matForm()->DBNavigator1->findChildren<QAbstractButton*>()) {
+    for (QAbstractButton* b :
+         child<ui::DBNavigator>(matForm(), "DBNavigator1")->findChildren<QAbstractButton*>()) {
         if (!b->isVisible()) continue;
         QVERIFY(b->text().isEmpty());
         QVERIFY(!b->toolTip().isEmpty());
@@ -135,13 +136,14 @@ void AccessibilityTest::controlsSpeakTheirLabels() {
         QWidget* control;
         const char* name;
     } cases[] = {
-        {matForm()->PrijsEdit, "Prijs"},                    // the label over it
-        {matForm()->percentEdit("k2o"), "K2O"},             // its caption
-        {matForm()->DBGrid1, "naam"},                       // the column header
-        {glazForm()->MatEdit[0], "Grondstoffen 1."},        // column heading and row number
-        {glazForm()->MtpEdit[2], "Percentage 3."},          //
-        {glazForm()->TvpEdit[4], "% 5."},                   //
-        {verwijderMatForm()->MatCB, "Verwijder materiaal"}, // the one choice of the dialog
+        {child<ui::DBEdit>(matForm(), "PrijsEdit"), "Prijs"}, // the label over it
+        {percentEdit(*matForm(), "k2o"), "K2O"},              // its caption
+        {child<ui::DBGrid>(matForm(), "DBGrid1"), "naam"},    // the column header
+        {matEdit(0), "Grondstoffen 1."},                      // column heading and row number
+        {mtpEdit(2), "Percentage 3."},                        //
+        {tvpEdit(4), "% 5."},                                 //
+        {child<QComboBox>(verwijderMatForm(), "MatCB"),
+         "Verwijder materiaal"}, // the one choice of the dialog
     };
     for (const auto& c : cases)
         QCOMPARE(spokenName(c.control), QString::fromUtf8(c.name));

@@ -213,13 +213,13 @@ void DataLockTest::answeringYesOpensReadOnlyAndNeverWrites() {
     glazForm()->show();
     glazForm()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(glazForm()));
-    click(glazForm()->GlzDBN->button(DBNavigator::Insert));
-    glazForm()->NaamEdit->setFocus();
-    QTest::keyClicks(glazForm()->NaamEdit, QStringLiteral("Alleen-lezen-proef"));
-    QTest::keyClick(glazForm()->NaamEdit, Qt::Key_Tab);
-    click(glazForm()->GlzDBN->button(DBNavigator::Post));
+    click(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Insert));
+    child<ui::DBEdit>(glazForm(), "naam")->setFocus();
+    QTest::keyClicks(child<ui::DBEdit>(glazForm(), "naam"), QStringLiteral("Alleen-lezen-proef"));
+    QTest::keyClick(child<ui::DBEdit>(glazForm(), "naam"), Qt::Key_Tab);
+    click(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Post));
     // The table is written when the editor closes: that write is refused.
-    click(glazForm()->CloseButton);
+    click(child<QPushButton>(glazForm(), "CloseButton"));
 
     std::vector<std::string> said = errors.shown;
     for (const std::string& text : prompter.recorder.texts())

@@ -29,7 +29,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QtTest>
 
 using namespace kelvora;
@@ -91,17 +91,17 @@ void EditorToolsTest::batchAndChemieFollowAnalyse() {
     TestInstallation install;
     ScopedPrompter prompter;
     Running run(prompter.recorder);
-    QTabWidget* tabs = glazForm()->PageControl1;
-    const int analyse = tabs->indexOf(glazForm()->AnalyseTS);
+    QTabWidget* tabs = child<QTabWidget>(glazForm(), "PageControl1");
+    const int analyse = tabs->indexOf(child<QWidget>(glazForm(), "AnalyseTS"));
     QVERIFY(analyse >= 0);
     QCOMPARE(tabs->tabText(analyse), QString("Analyse"));
     QCOMPARE(tabs->tabText(analyse + 1), QString("Batch"));
-    QCOMPARE(tabs->widget(analyse + 1), static_cast<QWidget*>(glazForm()->BatchTS));
+    QCOMPARE(tabs->widget(analyse + 1), static_cast<QWidget*>(child<BatchPage>(glazForm(), "BatchTS")));
     QCOMPARE(tabs->tabText(analyse + 2), QString("Chemie"));
-    QCOMPARE(tabs->widget(analyse + 2), static_cast<QWidget*>(glazForm()->ChemieTS));
+    QCOMPARE(tabs->widget(analyse + 2), static_cast<QWidget*>(child<ChemiePage>(glazForm(), "ChemieTS")));
     QCOMPARE(tabs->count(), analyse + 3);
     // The batch page prints on the editor's printer.
-    QCOMPARE(&glazForm()->BatchTS->printer(), &glazForm()->printer());
+    QCOMPARE(&child<BatchPage>(glazForm(), "BatchTS")->printer(), &glazForm()->printer());
 }
 
 void EditorToolsTest::chemieReadsTheDataBesideTheProgram() {
@@ -111,9 +111,10 @@ void EditorToolsTest::chemieReadsTheDataBesideTheProgram() {
     Running run(prompter.recorder);
     showEditor();
     QVERIFY(glazForm()->showGlaze("Tenmoku"));
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->ChemieTS);
-    ChemiePage* page = glazForm()->ChemieTS;
-    QTRY_VERIFY(page->findChild<QTableWidget*>("OxideGrid")->rowCount() > 0);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<ChemiePage>(glazForm(), "ChemieTS"));
+    ChemiePage* page = child<ChemiePage>(glazForm(), "ChemieTS");
+    QTRY_VERIFY(page->findChild<QTableView*>("OxideGrid")->model()->rowCount() > 0);
     QCOMPARE(page->findChild<QComboBox*>("ExpansionSetCB")->count(), 2);
     QVERIFY(page->figures().sio2Al2o3.value_or(0) > 0);
 }
@@ -123,14 +124,14 @@ void EditorToolsTest::batchSizeIsKeptFromRunToRun() {
     ScopedPrompter prompter;
     {
         Running run(prompter.recorder);
-        QCOMPARE(glazForm()->BatchTS->batchSize(), 1000.0);
+        QCOMPARE(child<BatchPage>(glazForm(), "BatchTS")->batchSize(), 1000.0);
         showEditor();
-        glazForm()->BatchTS->BatchSizeEdit->setValue(2500);
+        child<QDoubleSpinBox>(child<BatchPage>(glazForm(), "BatchTS"), "BatchSizeEdit")->setValue(2500);
     }
     QCOMPARE(install.settingsValue("glazform", "batchgram"), 2500);
     {
         Running run(prompter.recorder);
-        QCOMPARE(glazForm()->BatchTS->batchSize(), 2500.0);
+        QCOMPARE(child<BatchPage>(glazForm(), "BatchTS")->batchSize(), 2500.0);
     }
 }
 
@@ -139,9 +140,11 @@ void EditorToolsTest::bestandMenuOpensTheChartOverTheEditor() {
     ScopedPrompter prompter;
     Running run(prompter.recorder);
     QVERIFY(!glazForm()->isVisible());
-    QVERIFY(mainForm()->BestandMenuItem->actions().contains(mainForm()->StullMenuItem));
-    QCOMPARE(mainForm()->StullMenuItem->text(), QString("Stull-diagram"));
-    mainForm()->StullMenuItem->trigger();
+    QVERIFY(child<QMenu>(mainForm(), "BestandMenuItem")
+                ->actions()
+                .contains(child<QAction>(mainForm(), "StullMenuItem")));
+    QCOMPARE(child<QAction>(mainForm(), "StullMenuItem")->text(), QString("Stull-diagram"));
+    child<QAction>(mainForm(), "StullMenuItem")->trigger();
     QVERIFY(glazForm()->isVisible());
     TStullChartForm* chart = program()->stullChartForm();
     QVERIFY(chart);
@@ -159,8 +162,10 @@ void EditorToolsTest::chemieButtonOpensTheChart() {
     Running run(prompter.recorder);
     showEditor();
     QVERIFY(!program()->stullChartForm());
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->ChemieTS);
-    QTest::mouseClick(glazForm()->ChemieTS->findChild<QPushButton*>("StullButton"), Qt::LeftButton);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<ChemiePage>(glazForm(), "ChemieTS"));
+    QTest::mouseClick(child<ChemiePage>(glazForm(), "ChemieTS")->findChild<QPushButton*>("StullButton"),
+                      Qt::LeftButton);
     QVERIFY(program()->stullChartForm());
     QVERIFY(program()->stullChartForm()->isVisible());
 }
@@ -188,7 +193,7 @@ void EditorToolsTest::clickingAPointMakesThatGlazeCurrent() {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(currentGlaze(), QString("Tenmoku"));
     // The editor's fields show it too.
-    QCOMPARE(glazForm()->NaamEdit->text(), QString("Tenmoku"));
+    QCOMPARE(child<ui::DBEdit>(glazForm(), "naam")->text(), QString("Tenmoku"));
 }
 
 void EditorToolsTest::recipeToolsOpenTheirDialogs() {
@@ -197,21 +202,24 @@ void EditorToolsTest::recipeToolsOpenTheirDialogs() {
     Running run(prompter.recorder);
     showEditor();
     QVERIFY(glazForm()->showGlaze("Tenmoku"));
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    QVERIFY(glazForm()->ReceptZoekenButton->isVisible());
-    QVERIFY(glazForm()->VervangGrondstofButton->isVisible());
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    QVERIFY(child<QPushButton>(glazForm(), "ReceptZoekenButton")->isVisible());
+    QVERIFY(child<QPushButton>(glazForm(), "VervangGrondstofButton")->isVisible());
 
-    QTest::mouseClick(glazForm()->ReceptZoekenButton, Qt::LeftButton);
-    QVERIFY(glazForm()->receptZoekenForm());
-    QVERIFY(glazForm()->receptZoekenForm()->isVisible());
-    glazForm()->receptZoekenForm()->reject();
+    QTest::mouseClick(child<QPushButton>(glazForm(), "ReceptZoekenButton"), Qt::LeftButton);
+    QVERIFY(child<TReceptZoekenForm>(glazForm(), "ReceptZoekenForm"));
+    QVERIFY(child<TReceptZoekenForm>(glazForm(), "ReceptZoekenForm")->isVisible());
+    child<TReceptZoekenForm>(glazForm(), "ReceptZoekenForm")->reject();
 
-    QTest::mouseClick(glazForm()->VervangGrondstofButton, Qt::LeftButton);
-    QVERIFY(glazForm()->vervangGrondstofForm());
-    QVERIFY(glazForm()->vervangGrondstofForm()->isVisible());
+    QTest::mouseClick(child<QPushButton>(glazForm(), "VervangGrondstofButton"), Qt::LeftButton);
+    QVERIFY(child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm"));
+    QVERIFY(child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm")->isVisible());
     // It works on the glaze the editor shows.
-    QVERIFY(glazForm()->vervangGrondstofForm()->GlazuurLabel->text().contains("Tenmoku"));
-    glazForm()->vervangGrondstofForm()->reject();
+    QVERIFY(child<QLabel>(child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm"), "GlazuurLabel")
+                ->text()
+                .contains("Tenmoku"));
+    child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm")->reject();
 }
 
 void EditorToolsTest::aStoredGlazeBecomesCurrent() {
@@ -220,14 +228,14 @@ void EditorToolsTest::aStoredGlazeBecomesCurrent() {
     Running run(prompter.recorder);
     showEditor();
     QVERIFY(glazForm()->showGlaze("Tenmoku"));
-    QTest::mouseClick(glazForm()->ReceptZoekenButton, Qt::LeftButton);
-    Q_EMIT glazForm()->receptZoekenForm()->glazeStored("Seladon");
+    QTest::mouseClick(child<QPushButton>(glazForm(), "ReceptZoekenButton"), Qt::LeftButton);
+    Q_EMIT child<TReceptZoekenForm>(glazForm(), "ReceptZoekenForm")->glazeStored("Seladon");
     QCOMPARE(currentGlaze(), QString("Seladon"));
-    glazForm()->receptZoekenForm()->reject();
-    QTest::mouseClick(glazForm()->VervangGrondstofButton, Qt::LeftButton);
-    Q_EMIT glazForm()->vervangGrondstofForm()->glazeStored("Tenmoku");
+    child<TReceptZoekenForm>(glazForm(), "ReceptZoekenForm")->reject();
+    QTest::mouseClick(child<QPushButton>(glazForm(), "VervangGrondstofButton"), Qt::LeftButton);
+    Q_EMIT child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm")->glazeStored("Tenmoku");
     QCOMPARE(currentGlaze(), QString("Tenmoku"));
-    glazForm()->vervangGrondstofForm()->reject();
+    child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm")->reject();
     QVERIFY(!glazForm()->showGlaze("Geen glazuur van deze naam"));
 }
 

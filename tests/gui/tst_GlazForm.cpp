@@ -65,7 +65,8 @@ QString text(const QWidget* w) {
 }
 
 QString oxide(const char* stem) {
-    auto* label = glazForm()->GrondstoffenTS->findChild<ui::DBLabel*>(QString::fromLatin1(stem));
+    auto* label =
+        child<QWidget>(glazForm(), "GrondstoffenTS")->findChild<ui::DBLabel*>(QString::fromLatin1(stem));
     return label ? label->text() : QStringLiteral("<none>");
 }
 
@@ -75,7 +76,7 @@ void click(QAbstractButton* b) {
 }
 
 void navigate(DBNavigator::Button which) {
-    click(glazForm()->GlzDBN->button(which));
+    click(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(which));
 }
 
 // Types into a bound field and leaves it with Tab, as a user does.
@@ -89,13 +90,14 @@ void type(QWidget* field, const QString& value) {
 // A glaze typed into the real fields: name, mode and recipe rows (name, mols).
 void typeGlaze(const QString& name, const QString& mode, const QList<QPair<QString, QString>>& rows) {
     navigate(DBNavigator::Insert);
-    type(glazForm()->NaamEdit, name);
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    glazForm()->MolpCB->setFocus();
-    QTest::keyClick(glazForm()->MolpCB, mode.at(0).toLatin1());
+    type(child<ui::DBEdit>(glazForm(), "naam"), name);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    child<ui::DBComboBox>(glazForm(), "MolpCB")->setFocus();
+    QTest::keyClick(child<ui::DBComboBox>(glazForm(), "MolpCB"), mode.at(0).toLatin1());
     for (int i = 0; i < rows.size(); ++i) {
-        type(glazForm()->MatEdit[std::size_t(i)], rows[i].first);
-        if (!rows[i].second.isEmpty()) type(glazForm()->MtmEdit[std::size_t(i)], rows[i].second);
+        type(matEdit(std::size_t(i)), rows[i].first);
+        if (!rows[i].second.isEmpty()) type(mtmEdit(std::size_t(i)), rows[i].second);
     }
 }
 
@@ -172,22 +174,24 @@ void GlazFormTest::typedGlazeIsCalculatedAndFoundAfterClosing() {
     ScopedPrompter prompter;
     {
         RunningEditor editor(prompter.recorder);
-        QCOMPARE(glazForm()->PageControl1->currentWidget(), glazForm()->BladerTS);
+        QCOMPARE(child<QTabWidget>(glazForm(), "PageControl1")->currentWidget(),
+                 child<QWidget>(glazForm(), "BladerTS"));
         // 1 CaCO3 + 0.5 Al2O3.2SiO2.2H2O + 2 SiO2 gives CaO 1, Al2O3 0.5, SiO2 3.
         typeGlaze("Mat wit proef", "M", {{"Krijt", "1"}, {"Kaolien", "0.5"}, {"Kwarts", "2"}});
-        click(glazForm()->BerekenButton);
+        click(child<QPushButton>(glazForm(), "BerekenButton"));
         QCOMPARE(oxide("cao"), QStringLiteral("1"));
         QCOMPARE(oxide("al2o3"), dec("0.5"));
         QCOMPARE(oxide("sio2"), QStringLiteral("3"));
         QCOMPARE(oxide("na2o"), QStringLiteral("0"));
         // Weights 100.09 + 129.08 + 120.16 = 349.33; cost (60.054 + 109.718 +
         // 66.088) / 349.33 = 0.675 per kg; Krijt is 28.65 % of the batch.
-        QCOMPARE(text(glazForm()->PrysEdit), dec("0.68"));
-        QCOMPARE(text(glazForm()->MtpEdit[0]), dec("28.65"));
-        QVERIFY(text(glazForm()->TmpvEdit).toInt() > 0);
-        QVERIFY(text(glazForm()->TmptEdit).toInt() > text(glazForm()->TmpvEdit).toInt());
-        QVERIFY(!glazForm()->TotaalBasischLabel->isVisible());
-        click(glazForm()->CloseButton);
+        QCOMPARE(text(child<ui::DBEdit>(glazForm(), "prys")), dec("0.68"));
+        QCOMPARE(text(mtpEdit(0)), dec("28.65"));
+        QVERIFY(text(child<ui::DBEdit>(glazForm(), "tmpv")).toInt() > 0);
+        QVERIFY(text(child<ui::DBEdit>(glazForm(), "tmpt")).toInt() >
+                text(child<ui::DBEdit>(glazForm(), "tmpv")).toInt());
+        QVERIFY(!child<QLabel>(glazForm(), "TotaalBasischLabel")->isVisible());
+        click(child<QPushButton>(glazForm(), "CloseButton"));
         QVERIFY(!glazForm()->isVisible());
         QVERIFY(prompter.recorder.entries.empty()); // nothing left unsaved, nothing asked
     }
@@ -204,20 +208,21 @@ void GlazFormTest::basicTotalFollowsTheCheckBox() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     typeGlaze("Dubbel", "M", {{"Krijt", "2"}, {"Kaolien", "1"}, {"Kwarts", "4"}});
-    glazForm()->Basisch1CB->setFocus();
-    QTest::keyClick(glazForm()->Basisch1CB, Qt::Key_Space);
-    QVERIFY(glazForm()->Basisch1CB->isChecked());
-    click(glazForm()->BerekenButton);
+    child<QCheckBox>(glazForm(), "Basisch1CB")->setFocus();
+    QTest::keyClick(child<QCheckBox>(glazForm(), "Basisch1CB"), Qt::Key_Space);
+    QVERIFY(child<QCheckBox>(glazForm(), "Basisch1CB")->isChecked());
+    click(child<QPushButton>(glazForm(), "BerekenButton"));
     QCOMPARE(oxide("cao"), QStringLiteral("2"));
-    QVERIFY(glazForm()->TotaalBasischLabel->isVisible());
-    QCOMPARE(glazForm()->TotaalBasischLabel->text(), QStringLiteral("Totaal basisch: ") + dec("2.0"));
+    QVERIFY(child<QLabel>(glazForm(), "TotaalBasischLabel")->isVisible());
+    QCOMPARE(child<QLabel>(glazForm(), "TotaalBasischLabel")->text(),
+             QStringLiteral("Totaal basisch: ") + dec("2.0"));
     // The total stays with the next glaze until the next calculation.
     navigate(DBNavigator::First);
-    QVERIFY(glazForm()->TotaalBasischLabel->isVisible());
+    QVERIFY(child<QLabel>(glazForm(), "TotaalBasischLabel")->isVisible());
     QVERIFY(glzDM()->GlzCDS.findKey("Dubbel"));
-    QTest::keyClick(glazForm()->Basisch1CB, Qt::Key_Space);
-    click(glazForm()->BerekenButton);
-    QVERIFY(!glazForm()->TotaalBasischLabel->isVisible());
+    QTest::keyClick(child<QCheckBox>(glazForm(), "Basisch1CB"), Qt::Key_Space);
+    click(child<QPushButton>(glazForm(), "BerekenButton"));
+    QVERIFY(!child<QLabel>(glazForm(), "TotaalBasischLabel")->isVisible());
     QCOMPARE(oxide("cao"), QStringLiteral("1"));
     QCOMPARE(oxide("sio2"), QStringLiteral("3"));
 }
@@ -228,30 +233,35 @@ void GlazFormTest::windowShowsItsControls() {
     RunningEditor editor(prompter.recorder);
     QCOMPARE(glazForm()->size(), QSize(774, 503));
     QStringList tabs;
-    for (int i = 0; i < glazForm()->PageControl1->count(); ++i)
-        tabs << glazForm()->PageControl1->tabText(i);
+    for (int i = 0; i < child<QTabWidget>(glazForm(), "PageControl1")->count(); ++i)
+        tabs << child<QTabWidget>(glazForm(), "PageControl1")->tabText(i);
     QCOMPARE(tabs, QStringList({"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen", "Analyse",
                                 "Batch", "Chemie"}));
-    QCOMPARE(glazForm()->CatgEdit->count(), 33);
-    QCOMPARE(glazForm()->skvaEdit->count(), int(glzDM()->ConeList.size()));
-    QCOMPARE(glazForm()->skttEdit->itemText(0), QString::fromStdString(glzDM()->ConeList.front()));
-    QVERIFY(!glazForm()->PrysEdit->isEnabled() && !glazForm()->TmpvEdit->isEnabled());
-    QVERIFY(!glazForm()->Perc1CB->isVisible() && !glazForm()->Perc1CB->isEnabled());
-    click(glazForm()->HelpButton);
+    QCOMPARE(child<ui::DBComboBox>(glazForm(), "CatgEdit")->count(), 33);
+    QCOMPARE(child<ui::DBComboBox>(glazForm(), "skvaEdit")->count(), int(glzDM()->ConeList.size()));
+    QCOMPARE(child<ui::DBComboBox>(glazForm(), "skttEdit")->itemText(0),
+             QString::fromStdString(glzDM()->ConeList.front()));
+    QVERIFY(!child<ui::DBEdit>(glazForm(), "prys")->isEnabled() &&
+            !child<ui::DBEdit>(glazForm(), "tmpv")->isEnabled());
+    QVERIFY(!child<QCheckBox>(glazForm(), "Perc1CB")->isVisible() &&
+            !child<QCheckBox>(glazForm(), "Perc1CB")->isEnabled());
+    click(child<QPushButton>(glazForm(), "HelpButton"));
     QVERIFY(helpForm()->isVisible());
     helpForm()->hide();
     // Tab walks the recipe row by row: name, mol weight, percentage.
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    glazForm()->MatEdit[0]->setFocus();
-    const QWidget* expected[] = {glazForm()->MtmEdit[0], glazForm()->MtpEdit[0], glazForm()->MatEdit[1]};
-    QTRY_COMPARE(QApplication::focusWidget(), glazForm()->MatEdit[0]);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    matEdit(0)->setFocus();
+    const QWidget* expected[] = {mtmEdit(0), mtpEdit(0), matEdit(1)};
+    QTRY_COMPARE(QApplication::focusWidget(), matEdit(0));
     for (const QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
     // Every label and field lies inside the window, nothing overlaps the edge.
-    for (QWidget* page : {glazForm()->GrondstoffenTS, glazForm()->ToegevStoffenTS}) {
-        glazForm()->PageControl1->setCurrentWidget(page);
+    for (QWidget* page :
+         {child<QWidget>(glazForm(), "GrondstoffenTS"), child<QWidget>(glazForm(), "ToegevStoffenTS")}) {
+        child<QTabWidget>(glazForm(), "PageControl1")->setCurrentWidget(page);
         QCoreApplication::processEvents();
         for (QWidget* child : page->findChildren<QWidget*>()) {
             if (!child->isVisible()) continue;
@@ -273,8 +283,8 @@ void GlazFormTest::missingDataIsReportedAndTheWindowOpensAllTheSame() {
         QCOMPARE(errors.shown.size(), std::size_t(1));
         QVERIFY2(QString::fromStdString(errors.shown[0]).startsWith("MatCDS"), errors.shown[0].c_str());
         QVERIFY(!glzDM()->MatCDS.active() && !glzDM()->GlzCDS.active());
-        QVERIFY(glazForm()->NaamEdit->isReadOnly());
-        click(glazForm()->CloseButton);
+        QVERIFY(child<ui::DBEdit>(glazForm(), "naam")->isReadOnly());
+        click(child<QPushButton>(glazForm(), "CloseButton"));
         QVERIFY(!glazForm()->isVisible());
     }
     QVERIFY(prompter.recorder.entries.empty());
@@ -284,21 +294,23 @@ void GlazFormTest::dropPutsTheLookupMaterialIntoTheField() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
     View& glazes = glzDM()->GlzCDS;
     const std::string glaze = glazes.asText("naam");
     const double molsBefore = glazes.asNumber("mtm1");
     moveLookupTo("Talk");
-    dropOn(glazForm()->MatEdit[0]);
-    QCOMPARE(glazForm()->MatEdit[0]->text(), QStringLiteral("Talk"));
+    dropOn(matEdit(0));
+    QCOMPARE(matEdit(0)->text(), QStringLiteral("Talk"));
     QCOMPARE(glazes.asNumber("mtm1"), molsBefore); // only the name changes
     QCOMPARE(glazes.state(), ViewState::Edit);     // posted, then back in edit
     QVERIFY(!glazes.modified());
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->ToegevStoffenTS);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "ToegevStoffenTS"));
     moveLookupTo("Rutiel");
-    dropOn(glazForm()->TvsEdit[4]);
-    QCOMPARE(glazForm()->TvsEdit[4]->text(), QStringLiteral("Rutiel"));
-    click(glazForm()->CloseButton);
+    dropOn(tvsEdit(4));
+    QCOMPARE(tvsEdit(4)->text(), QStringLiteral("Rutiel"));
+    click(child<QPushButton>(glazForm(), "CloseButton"));
     QVERIFY(prompter.recorder.entries.empty());
     StoredGlazes stored(install);
     QVERIFY(stored.view.findKey(glaze));
@@ -326,17 +338,18 @@ void GlazFormTest::addTakesTheSlotKindFromTheActivePage() {
     RunningEditor editor(prompter.recorder);
     View& glazes = glzDM()->GlzCDS;
     QVERIFY(glazes.findKey("Kegel 6 glans basis")); // five recipe slots, no additions
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    click(glazForm()->ZoekGrondstoffenButton);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    click(child<QPushButton>(glazForm(), "ZoekGrondstoffenButton"));
     QVERIFY(matLkupForm()->isVisible());
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->findChild<QWidget*>(page));
+    child<QTabWidget>(glazForm(), "PageControl1")->setCurrentWidget(glazForm()->findChild<QWidget*>(page));
     moveLookupTo("Zinkoxide");
-    QCOMPARE(matLkupForm()->NaamLabel->text(), QStringLiteral("Zinkoxide"));
+    QCOMPARE(child<ui::DBLabel>(matLkupForm(), "NaamLabel")->text(), QStringLiteral("Zinkoxide"));
     std::vector<std::string> before;
     for (const auto& f : TableLayouts::glazes())
         before.push_back(glazes.asText(f.name));
     if (doubleClick) {
-        auto* grid = matLkupForm()->DBGrid1;
+        auto* grid = child<ui::DBGrid>(matLkupForm(), "DBGrid1");
         const QModelIndex index = grid->model()->index(glzDM()->MatCDS.recNo(), 0);
         grid->scrollTo(index);
         const QRect cell = grid->visualRect(index);
@@ -344,7 +357,7 @@ void GlazFormTest::addTakesTheSlotKindFromTheActivePage() {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     } else {
-        click(matLkupForm()->VoegToebutton);
+        click(child<QPushButton>(matLkupForm(), "VoegToebutton"));
     }
     QVERIFY(matLkupForm()->isVisible());
     QCOMPARE(glzDM()->MatCDS.asText("naam"), std::string("Zinkoxide")); // stays on the material
@@ -364,16 +377,17 @@ void GlazFormTest::addWithTheEditorClosedExplainsInsteadOfFailing() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    click(glazForm()->ZoekGrondstoffenButton);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    click(child<QPushButton>(glazForm(), "ZoekGrondstoffenButton"));
     QVERIFY(matLkupForm()->isVisible());
-    click(glazForm()->CloseButton);
+    click(child<QPushButton>(glazForm(), "CloseButton"));
     QVERIFY(!matLkupForm()->isVisible()); // it serves the editor and goes with it
     QVERIFY(!glzDM()->GlzCDS.active());
     // Brought back without the editor (a window system may restore it), it
     // explains instead of adding to a glaze nobody edits.
     matLkupForm()->show();
-    click(matLkupForm()->VoegToebutton);
+    click(child<QPushButton>(matLkupForm(), "VoegToebutton"));
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QVERIFY(prompter.recorder.entries[0].text.find("Glazuren") != std::string::npos);
 }
@@ -395,13 +409,13 @@ void GlazFormTest::removeThroughTheDialog() {
             QVERIFY(form);
             QCOMPARE(form->wat, 1);
             offered.clear();
-            for (int i = 0; i < form->MatCB->count(); ++i)
-                offered << form->MatCB->itemText(i);
-            QCOMPARE(form->MatCB->currentText(), QString());
-            if (choice >= 0) form->MatCB->setCurrentIndex(choice);
+            for (int i = 0; i < child<QComboBox>(form, "MatCB")->count(); ++i)
+                offered << child<QComboBox>(form, "MatCB")->itemText(i);
+            QCOMPARE(child<QComboBox>(form, "MatCB")->currentText(), QString());
+            if (choice >= 0) child<QComboBox>(form, "MatCB")->setCurrentIndex(choice);
             QTest::mouseClick(form->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
         });
-        click(glazForm()->VerwijderMatButton);
+        click(child<QPushButton>(glazForm(), "VerwijderMatButton"));
     };
     using Names = std::vector<std::string>;
     Names expected = {"Krijt", "", " Kwartz ", "Krijt", "", "", "", "", "", "", "", ""};
@@ -426,10 +440,10 @@ void GlazFormTest::removeThroughTheDialog() {
     // Cancel changes nothing.
     whenModalOpens([](QWidget* dialog) {
         auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
-        form->MatCB->setCurrentIndex(0);
+        child<QComboBox>(form, "MatCB")->setCurrentIndex(0);
         QTest::mouseClick(form->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     });
-    click(glazForm()->VerwijderMatButton);
+    click(child<QPushButton>(glazForm(), "VerwijderMatButton"));
     QCOMPARE(recipeNames()[0], std::string("Krijt"));
     QVERIFY(prompter.recorder.entries.empty());
 }
@@ -439,11 +453,11 @@ void GlazFormTest::removeDialogWithoutModeClosesAtOnce() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     verwijderMatForm()->wat = 0;
-    verwijderMatForm()->MatCB->addItem("blijft");
+    child<QComboBox>(verwijderMatForm(), "MatCB")->addItem("blijft");
     QCOMPARE(verwijderMatForm()->exec(), int(QDialog::Rejected));
     QCOMPARE(prompter.recorder.texts(),
              std::vector<std::string>{"VerwijderMatform: error in program, wat = 0"});
-    QCOMPARE(verwijderMatForm()->MatCB->count(), 1); // the list is left alone
+    QCOMPARE(child<QComboBox>(verwijderMatForm(), "MatCB")->count(), 1); // the list is left alone
 }
 
 void GlazFormTest::navigatingOnAnalyseRebuildsTheReport() {
@@ -452,21 +466,22 @@ void GlazFormTest::navigatingOnAnalyseRebuildsTheReport() {
     RunningEditor editor(prompter.recorder);
     View& glazes = glzDM()->GlzCDS;
     const std::string first = glazes.asText("naam");
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->AnalyseTS);
+    child<QTabWidget>(glazForm(), "PageControl1")->setCurrentWidget(child<QWidget>(glazForm(), "AnalyseTS"));
     QCOMPARE(glazForm()->reportLines().front(), "Glazuur: " + first);
-    QCOMPARE(glazForm()->RichEdit1->toPlainText().split('\n').front(),
+    QCOMPARE(child<QTextEdit>(glazForm(), "RichEdit1")->toPlainText().split('\n').front(),
              QString::fromStdString("Glazuur: " + first));
-    QVERIFY(glazForm()->RichEdit1->font().fixedPitch());
+    QVERIFY(child<QTextEdit>(glazForm(), "RichEdit1")->font().fixedPitch());
     navigate(DBNavigator::Next);
     const std::string second = glazes.asText("naam");
     QVERIFY(second != first);
     QCOMPARE(glazForm()->reportLines(),
              AnalysisReport::build(glzDM()->currentGlaze(), glzDM()->CalcExpansion()));
     // On another page the report waits until "Analyse" is shown again.
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->OmschrijvingTS);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "OmschrijvingTS"));
     navigate(DBNavigator::Next);
     QCOMPARE(glazForm()->reportLines().front(), "Glazuur: " + second);
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->AnalyseTS);
+    child<QTabWidget>(glazForm(), "PageControl1")->setCurrentWidget(child<QWidget>(glazForm(), "AnalyseTS"));
     QCOMPARE(glazForm()->reportLines().front(), "Glazuur: " + glazes.asText("naam"));
 }
 
@@ -477,18 +492,18 @@ void GlazFormTest::printGoesToPdfWithTheRecipeDoubleSpaced() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->AnalyseTS);
+    child<QTabWidget>(glazForm(), "PageControl1")->setCurrentWidget(child<QWidget>(glazForm(), "AnalyseTS"));
     const QString pdf = QDir(install.folder()).filePath("analyse.pdf");
     glazForm()->printer().setOutputFormat(QPrinter::PdfFormat);
     glazForm()->printer().setOutputFileName(pdf);
 
     // Cancelling the print dialog prints nothing.
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    click(glazForm()->PrintButton);
+    click(child<QPushButton>(glazForm(), "PrintButton"));
     QVERIFY(!QFile::exists(pdf));
 
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    click(glazForm()->PrintButton);
+    click(child<QPushButton>(glazForm(), "PrintButton"));
     QVERIFY(QFile::exists(pdf));
     QCOMPARE(glazForm()->printBufferLines(), AnalysisReport::printCopy(glazForm()->reportLines()));
 
@@ -547,20 +562,21 @@ void GlazFormTest::closingWithUnpostedChangesAsks() {
     {
         RunningEditor editor(prompter.recorder);
         QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
-        glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+        child<QTabWidget>(glazForm(), "PageControl1")
+            ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
         if (change == "typed") {
-            glazForm()->MtmEdit[0]->setFocus();
-            glazForm()->MtmEdit[0]->selectAll();
-            QTest::keyClicks(glazForm()->MtmEdit[0], "7"); // still in the field, not yet written
+            mtmEdit(0)->setFocus();
+            mtmEdit(0)->selectAll();
+            QTest::keyClicks(mtmEdit(0), "7"); // still in the field, not yet written
         } else if (change == "removed") {
             whenModalOpens([](QWidget* dialog) {
                 auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
-                form->MatCB->setCurrentIndex(0);
+                child<QComboBox>(form, "MatCB")->setCurrentIndex(0);
                 QTest::mouseClick(form->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
             });
-            click(glazForm()->VerwijderMatButton);
+            click(child<QPushButton>(glazForm(), "VerwijderMatButton"));
         }
-        click(glazForm()->CloseButton);
+        click(child<QPushButton>(glazForm(), "CloseButton"));
         QVERIFY(!glazForm()->isVisible());
     }
     const bool asked = change != "none";
@@ -583,7 +599,7 @@ void GlazFormTest::postedWorkIsOnDiskWhileTheWindowStaysOpen() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
-    type(glazForm()->OxrdEdit, "Red.");
+    type(child<ui::DBEdit>(glazForm(), "oxrd"), "Red.");
     navigate(DBNavigator::Post); // the ✓ button
     // Read back from the disk by another view, the editor still open: what
     // a killed program leaves behind.
@@ -618,10 +634,11 @@ void GlazFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
     ui::QtPrompter boxes;
     RunningEditor editor(boxes);
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    glazForm()->MtmEdit[0]->setFocus();
-    glazForm()->MtmEdit[0]->selectAll();
-    QTest::keyClicks(glazForm()->MtmEdit[0], "7"); // typed, not yet written
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    mtmEdit(0)->setFocus();
+    mtmEdit(0)->selectAll();
+    QTest::keyClicks(mtmEdit(0), "7"); // typed, not yet written
     QString question;
     QStringList buttons;
     QString defaultButton;
@@ -640,7 +657,7 @@ void GlazFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
         else
             box->button(QMessageBox::Cancel)->click();
     });
-    click(glazForm()->CloseButton);
+    click(child<QPushButton>(glazForm(), "CloseButton"));
     QCOMPARE(question, QStringLiteral("Wijzigingen in het glazuur opslaan?"));
     buttons.sort();
     QCOMPARE(buttons, (QStringList{"Annuleren", "Ja", "Nee"}));
@@ -649,7 +666,7 @@ void GlazFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
     QVERIFY(glazForm()->isVisible());
     // The question took the focus from the field, which wrote its text into
     // the record being edited; it now shows it in the field's format.
-    QCOMPARE(QLocale().toDouble(glazForm()->MtmEdit[0]->text()), 7.0);
+    QCOMPARE(QLocale().toDouble(mtmEdit(0)->text()), 7.0);
     QCOMPARE(glzDM()->GlzCDS.asNumber("mtm1"), 7.0);
     QCOMPARE(glzDM()->GlzCDS.state(), ViewState::Edit);
     StoredGlazes stored(install);
@@ -662,17 +679,18 @@ void GlazFormTest::escapeInTheDescriptionDoesNotClose() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->OmschrijvingTS);
-    glazForm()->OmscMemo->setFocus();
-    QTest::keyClicks(glazForm()->OmscMemo, " Nog een regel.");
-    QTest::keyClick(glazForm()->OmscMemo, Qt::Key_Escape);
-    QTest::keyClick(glazForm()->OmscMemo, Qt::Key_Escape);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "OmschrijvingTS"));
+    child<ui::DBMemo>(glazForm(), "OmscMemo")->setFocus();
+    QTest::keyClicks(child<ui::DBMemo>(glazForm(), "OmscMemo"), " Nog een regel.");
+    QTest::keyClick(child<ui::DBMemo>(glazForm(), "OmscMemo"), Qt::Key_Escape);
+    QTest::keyClick(child<ui::DBMemo>(glazForm(), "OmscMemo"), Qt::Key_Escape);
     QVERIFY(glazForm()->isVisible());
     QVERIFY(prompter.recorder.entries.empty()); // not even asked
-    QVERIFY(glazForm()->OmscMemo->toPlainText().contains(" Nog een regel."));
+    QVERIFY(child<ui::DBMemo>(glazForm(), "OmscMemo")->toPlainText().contains(" Nog een regel."));
     // Escape elsewhere still asks before closing.
-    glazForm()->NaamEdit->setFocus();
-    QTest::keyClick(glazForm()->NaamEdit, Qt::Key_Escape);
+    child<ui::DBEdit>(glazForm(), "naam")->setFocus();
+    QTest::keyClick(child<ui::DBEdit>(glazForm(), "naam"), Qt::Key_Escape);
     QCOMPARE(prompter.recorder.texts(), std::vector<std::string>{"Wijzigingen in het glazuur opslaan?"});
     QVERIFY(glazForm()->isVisible()); // the script answered Annuleren
 }
@@ -682,10 +700,11 @@ void GlazFormTest::clickOnAHalfVisibleRowMakesItCurrent() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    click(glazForm()->ZoekGrondstoffenButton);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    click(child<QPushButton>(glazForm(), "ZoekGrondstoffenButton"));
     QVERIFY(QTest::qWaitForWindowExposed(matLkupForm()));
-    auto* grid = matLkupForm()->DBGrid1;
+    auto* grid = child<ui::DBGrid>(matLkupForm(), "DBGrid1");
     QVERIFY(glzDM()->MatCDS.recordCount() > 20);
     glzDM()->MatCDS.first();
     grid->scrollToTop();
@@ -709,7 +728,7 @@ void GlazFormTest::clickOnAHalfVisibleRowMakesItCurrent() {
     const QModelIndexList selected = grid->selectionModel()->selectedRows();
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected[0].row(), half);
-    QCOMPARE(matLkupForm()->NaamLabel->text(), chosen);
+    QCOMPARE(child<ui::DBLabel>(matLkupForm(), "NaamLabel")->text(), chosen);
     // A double-click on the same spot adds that material, not a neighbour.
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(glzDM()->MatCDS.recNo(), half);
@@ -727,29 +746,30 @@ void GlazFormTest::picturesOfEveryPage() {
     QVERIFY(glzDM()->GlzCDS.findKey("Kegel 6 glans basis"));
     const QString names[] = {"glaz_bladeren", "glaz_grondstoffen", "glaz_omschrijving", "glaz_toegevstoffen",
                              "glaz_analyse",  "glaz_batch",        "glaz_chemie"};
-    for (int i = 0; i < glazForm()->PageControl1->count(); ++i) {
-        glazForm()->PageControl1->setCurrentIndex(i);
+    for (int i = 0; i < child<QTabWidget>(glazForm(), "PageControl1")->count(); ++i) {
+        child<QTabWidget>(glazForm(), "PageControl1")->setCurrentIndex(i);
         if (i == 1) {
-            glazForm()->Basisch1CB->setChecked(true);
-            click(glazForm()->BerekenButton);
-            glazForm()->Basisch1CB->setChecked(false);
+            child<QCheckBox>(glazForm(), "Basisch1CB")->setChecked(true);
+            click(child<QPushButton>(glazForm(), "BerekenButton"));
+            child<QCheckBox>(glazForm(), "Basisch1CB")->setChecked(false);
         }
         QTest::qWait(200);
         QVERIFY(glazForm()->grab().save(QDir(folder).filePath(names[i] + ".png")));
     }
-    glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
-    click(glazForm()->ZoekGrondstoffenButton);
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    click(child<QPushButton>(glazForm(), "ZoekGrondstoffenButton"));
     moveLookupTo("Kaliveldspaat");
     QTest::qWait(200);
     QVERIFY(matLkupForm()->grab().save(QDir(folder).filePath("matlkup.png")));
     whenModalOpens([folder](QWidget* dialog) {
         auto* form = qobject_cast<TVerwijderMatForm*>(dialog);
-        form->MatCB->setCurrentIndex(1);
+        child<QComboBox>(form, "MatCB")->setCurrentIndex(1);
         QTest::qWait(200);
         form->grab().save(QDir(folder).filePath("verwijdermat.png"));
         form->reject();
     });
-    click(glazForm()->VerwijderMatButton);
+    click(child<QPushButton>(glazForm(), "VerwijderMatButton"));
 }
 
 QTEST_MAIN(GlazFormTest)

@@ -30,12 +30,12 @@ struct RunningProgram {
 };
 
 QString pageShown() {
-    return helpForm()->WebBrowser1->source().toLocalFile();
+    return child<QTextBrowser>(helpForm(), "WebBrowser1")->source().toLocalFile();
 }
 
 // Clicks the link whose text is `text` in the help viewer, as a user would.
 bool clickLink(const QString& text) {
-    QTextBrowser* browser = helpForm()->WebBrowser1;
+    QTextBrowser* browser = child<QTextBrowser>(helpForm(), "WebBrowser1");
     QTextCursor found = browser->document()->find(text);
     if (found.isNull()) return false;
     QTextCursor middle(browser->document());
@@ -70,32 +70,32 @@ void HelpAboutTest::helpOpensTheStartPageAtEveryShow() {
     RunningProgram program(prompter.recorder);
     const QString start = QDir(install.folder()).filePath("manual/manual.htm");
     QVERIFY(!helpForm()->isVisible());
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(helpForm()->isVisible());
     QCOMPARE(helpForm()->windowTitle(), QStringLiteral("Kelvora - Help"));
     QCOMPARE(pageShown(), start);
-    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
 
     // Follow a link of the manual to another page.
     QVERIFY(clickLink("Grondstoffen invoeren en onderhouden"));
     QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("grondstoffen.htm"));
-    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("% ==> Mol"));
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("% ==> Mol"));
 
     // The toolbar button closes the viewer; the next show starts over.
-    QCOMPARE(helpForm()->ToolButton1->toolTip(), QStringLiteral("Help afsluiten"));
-    QTest::mouseClick(helpForm()->ToolButton1, Qt::LeftButton);
+    QCOMPARE(child<QToolButton>(helpForm(), "ToolButton1")->toolTip(), QStringLiteral("Help afsluiten"));
+    QTest::mouseClick(child<QToolButton>(helpForm(), "ToolButton1"), Qt::LeftButton);
     QVERIFY(!helpForm()->isVisible());
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(helpForm()->isVisible());
     QCOMPARE(pageShown(), start);
-    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
 }
 
 void HelpAboutTest::helpAlreadyShownKeepsItsPage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(clickLink("Wat is de Segerformule?"));
     QTRY_COMPARE(QFileInfo(pageShown()).fileName(), QStringLiteral("seger.htm"));
     helpForm()->showHelp(); // e.g. the Help button of another window
@@ -109,9 +109,9 @@ void HelpAboutTest::helpIsFoundInAFolderWithBlanks() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QCOMPARE(pageShown(), QDir(install.folder()).filePath("manual/manual.htm"));
-    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
 }
 
 void HelpAboutTest::missingManualSaysSoInDutch() {
@@ -120,9 +120,9 @@ void HelpAboutTest::missingManualSaysSoInDutch() {
     TestInstallation install(options);
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Help2->trigger();
+    child<QAction>(mainForm(), "Help2")->trigger();
     QVERIFY(helpForm()->isVisible());
-    const QString text = helpForm()->WebBrowser1->toPlainText();
+    const QString text = child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText();
     QVERIFY2(text.contains("Handleiding niet gevonden"), qPrintable(text));
     QVERIFY(text.contains(QDir(install.folder()).filePath("manual/manual.htm")));
 }
@@ -172,11 +172,11 @@ void HelpAboutTest::aboutBoxShowsTheVersion() {
     int result = -1;
     whenModalOpens([&](QWidget* box) {
         caption = box->windowTitle();
-        version = aboutBox()->VersieLabel->text();
-        product = aboutBox()->ProductName->text();
-        QTest::mouseClick(aboutBox()->OKButton, Qt::LeftButton);
+        version = child<QLabel>(aboutBox(), "VersieLabel")->text();
+        product = child<QLabel>(aboutBox(), "ProductName")->text();
+        QTest::mouseClick(child<QPushButton>(aboutBox(), "OKButton"), Qt::LeftButton);
     });
-    mainForm()->About1->trigger();
+    child<QAction>(mainForm(), "About1")->trigger();
     result = aboutBox()->result();
     QCOMPARE(caption, QStringLiteral("About Kelvora"));
     QCOMPARE(product, QStringLiteral("Kelvora"));

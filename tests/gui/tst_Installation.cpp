@@ -145,9 +145,10 @@ void InstallationTest::theManualIsTheInstalledOne() {
     ScopedPrompter prompter;
     startProgram(prompter.recorder);
     mainForm()->show();
-    mainForm()->Help2->trigger();
-    QCOMPARE(helpForm()->WebBrowser1->source().toLocalFile(), installed.share + "/manual/manual.htm");
-    QVERIFY(helpForm()->WebBrowser1->toPlainText().contains("Welkom bij Kelvora"));
+    child<QAction>(mainForm(), "Help2")->trigger();
+    QCOMPARE(child<QTextBrowser>(helpForm(), "WebBrowser1")->source().toLocalFile(),
+             installed.share + "/manual/manual.htm");
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Welkom bij Kelvora"));
     endProgram();
 }
 
@@ -161,7 +162,7 @@ void InstallationTest::theAboutBoxShowsTheLicenceAndTheFolders() {
         auto* label = aboutBox()->findChild<QLabel*>(QStringLiteral("LicenceLabel"));
         if (label && label->isVisible()) notice = label->text();
     });
-    mainForm()->About1->trigger();
+    child<QAction>(mainForm(), "About1")->trigger();
     endProgram();
     QVERIFY2(notice.contains("GPL-3.0-or-later"), qPrintable(notice));
     QVERIFY2(notice.contains("Gegevens: " + installed.userData()), qPrintable(notice));

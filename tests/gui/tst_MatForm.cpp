@@ -75,25 +75,26 @@ void typeInto(QWidget* control, const QString& text) {
 }
 
 void press(TMatForm& f, DBNavigator::Button which) {
-    QTest::mouseClick(f.DBNavigator1->button(which), Qt::LeftButton);
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(which), Qt::LeftButton);
 }
 
 void openPage(TMatForm& f, QWidget* page) {
-    QTabBar* bar = f.PageControl1->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(f.PageControl1->indexOf(page)).center());
-    QCOMPARE(f.PageControl1->currentWidget(), page);
+    QTabBar* bar = child<QTabWidget>(&f, "PageControl1")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->tabRect(child<QTabWidget>(&f, "PageControl1")->indexOf(page)).center());
+    QCOMPARE(child<QTabWidget>(&f, "PageControl1")->currentWidget(), page);
 }
 
 // A new material typed in as a user does: name, entry mode, percentages.
 void enterMaterial(TMatForm& f, const QString& name, const QString& molproc,
                    const std::vector<std::pair<const char*, const char*>>& percentages) {
     press(f, DBNavigator::Insert);
-    typeInto(f.NaamEdit, name);
-    typeInto(f.MolProcCB->lineEdit(), molproc);
-    openPage(f, f.SamenstProcTS);
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), name);
+    typeInto(child<ui::DBComboBox>(&f, "MolProcCB")->lineEdit(), molproc);
+    openPage(f, child<QWidget>(&f, "SamenstProcTS"));
     for (const auto& [stem, value] : percentages)
-        typeInto(f.percentEdit(stem), QString::fromLatin1(value));
-    openPage(f, f.AlgemeenTS);
+        typeInto(percentEdit(f, stem), QString::fromLatin1(value));
+    openPage(f, child<QWidget>(&f, "AlgemeenTS"));
 }
 
 // The stored record of a material, read from the data file as the glaze side would.
@@ -146,25 +147,26 @@ void MatFormTest::percentageAnalysisConvertedShownAndStored() {
     // A supplier's potash feldspar: K2O 16.9, Al2O3 18.4, SiO2 64.7 percent.
     // The molar fields it will overwrite hold something beforehand.
     enterMaterial(f, "Veldspaat leverancier", "P", {{"k2o", "16.9"}, {"al2o3", "18.4"}, {"sio2", "64.7"}});
-    typeInto(f.molarEdit("cao"), "0.5");
-    QTest::mouseClick(f.Proc2MolButton, Qt::LeftButton);
+    typeInto(molarEdit(f, "cao"), "0.5");
+    QTest::mouseClick(child<QPushButton>(&f, "Proc2MolButton"), Qt::LeftButton);
 
     QVERIFY(p.prompter.recorder.entries.empty());
     QCOMPARE(f.MatCDS.state(), ViewState::Browse);
     QCOMPARE(f.MatCDS.recordCount(), before + 1);
-    QCOMPARE(f.NaamEdit->text(), QStringLiteral("Veldspaat leverancier"));
-    QCOMPARE(f.molarEdit("k2o")->text(), QStringLiteral("1"));
-    QCOMPARE(f.molarEdit("al2o3")->text(), QStringLiteral("1.005"));
-    QCOMPARE(f.molarEdit("sio2")->text(), QStringLiteral("6.001"));
-    QCOMPARE(f.MolgewichtEdit->text(), QStringLiteral("557.4"));
-    QCOMPARE(f.molarEdit("cao")->text(), QStringLiteral("0"));
-    QCOMPARE(f.MolProcCB->currentText(), QStringLiteral("P"));
-    QCOMPARE(f.percentEdit("k2o")->text(), QStringLiteral("16.9"));
+    QCOMPARE(child<ui::DBEdit>(&f, "NaamEdit")->text(), QStringLiteral("Veldspaat leverancier"));
+    QCOMPARE(molarEdit(f, "k2o")->text(), QStringLiteral("1"));
+    QCOMPARE(molarEdit(f, "al2o3")->text(), QStringLiteral("1.005"));
+    QCOMPARE(molarEdit(f, "sio2")->text(), QStringLiteral("6.001"));
+    QCOMPARE(child<ui::DBEdit>(&f, "MolgewichtEdit")->text(), QStringLiteral("557.4"));
+    QCOMPARE(molarEdit(f, "cao")->text(), QStringLiteral("0"));
+    QCOMPARE(child<ui::DBComboBox>(&f, "MolProcCB")->currentText(), QStringLiteral("P"));
+    QCOMPARE(percentEdit(f, "k2o")->text(), QStringLiteral("16.9"));
     // The list shows the new material, selected.
-    QCOMPARE(f.DBGrid1->currentIndex().data().toString(), QStringLiteral("Veldspaat leverancier"));
+    QCOMPARE(child<ui::DBGrid>(&f, "DBGrid1")->currentIndex().data().toString(),
+             QStringLiteral("Veldspaat leverancier"));
 
     // Closing writes the table; the glaze side reads the new material from it.
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QVERIFY(!f.MatCDS.active());
     Stored stored(p.dataFile(), "Veldspaat leverancier");
@@ -204,15 +206,15 @@ void MatFormTest::conversionRefusalsChangeNothing() {
     p.show();
     TMatForm& f = p.form();
     enterMaterial(f, "Proef", molproc, {{oxide.toLatin1().constData(), percent.toLatin1().constData()}});
-    typeInto(f.MolgewichtEdit, "123");
+    typeInto(child<ui::DBEdit>(&f, "MolgewichtEdit"), "123");
     press(f, DBNavigator::Post);
-    QTest::mouseClick(f.Proc2MolButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "Proc2MolButton"), Qt::LeftButton);
 
     QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{message.toStdString()});
     QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Message);
     QCOMPARE(f.MatCDS.state(), ViewState::Browse);
-    QCOMPARE(f.MolgewichtEdit->text(), QStringLiteral("123"));
-    QCOMPARE(f.molarEdit(oxide.toStdString())->text(), QString());
+    QCOMPARE(child<ui::DBEdit>(&f, "MolgewichtEdit")->text(), QStringLiteral("123"));
+    QCOMPARE(molarEdit(f, oxide.toStdString())->text(), QString());
     QCOMPARE(f.MatCDS.asText("naam"), std::string("Proef"));
 }
 
@@ -222,22 +224,22 @@ void MatFormTest::textThatIsNoNumberIsReportedAndNothingElseIsLost() {
     TMatForm& f = p.form();
     ui::ErrorBoxCapture errors;
     QVERIFY(f.MatCDS.findKey("Krijt"));
-    typeInto(f.NaamEdit, "Krijt fijn");
-    openPage(f, f.OmschrijvingTS);
-    typeInto(f.LeverancierEdit, "Kleihandel Noord");
-    openPage(f, f.AlgemeenTS);
-    typeInto(f.PrijsEdit, "1,2,3");
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), "Krijt fijn");
+    openPage(f, child<QWidget>(&f, "OmschrijvingTS"));
+    typeInto(child<ui::DBEdit>(&f, "LeverancierEdit"), "Kleihandel Noord");
+    openPage(f, child<QWidget>(&f, "AlgemeenTS"));
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "1,2,3");
     press(f, DBNavigator::Post);
 
     QCOMPARE(errors.shown.size(), std::size_t(1));
     QCOMPARE(QString::fromStdString(errors.shown[0]),
              QStringLiteral("'1,2,3' is not a valid floating point value for field 'prys'"));
     QCOMPARE(f.MatCDS.state(), ViewState::Edit);
-    QCOMPARE(f.PrijsEdit->text(), QStringLiteral("1,2,3"));
-    QCOMPARE(f.NaamEdit->text(), QStringLiteral("Krijt fijn"));
-    QCOMPARE(f.LeverancierEdit->text(), QStringLiteral("Kleihandel Noord"));
+    QCOMPARE(child<ui::DBEdit>(&f, "PrijsEdit")->text(), QStringLiteral("1,2,3"));
+    QCOMPARE(child<ui::DBEdit>(&f, "NaamEdit")->text(), QStringLiteral("Krijt fijn"));
+    QCOMPARE(child<ui::DBEdit>(&f, "LeverancierEdit")->text(), QStringLiteral("Kleihandel Noord"));
 
-    typeInto(f.PrijsEdit, "0.75");
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "0.75");
     press(f, DBNavigator::Post);
     QCOMPARE(errors.shown.size(), std::size_t(1));
     QCOMPARE(f.MatCDS.asText("naam"), std::string("Krijt fijn"));
@@ -260,9 +262,9 @@ void MatFormTest::closingWithUnpostedChangesAsks() {
     p.show();
     TMatForm& f = p.form();
     QVERIFY(f.MatCDS.findKey("Kwarts"));
-    typeInto(f.PrijsEdit, "0.99"); // still in the control, not even in the field
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "0.99"); // still in the control, not even in the field
     p.prompter.recorder.answerNextQuestion(answer ? Prompter::Answer::Yes : Prompter::Answer::No);
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
 
     QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{TMatForm::SaveQuestion});
     QCOMPARE(p.prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Ask);
@@ -280,8 +282,8 @@ void MatFormTest::closingWithUnpostedChangesAsks() {
     p.prompter.recorder.clear();
     p.show();
     QVERIFY(f.MatCDS.findKey("Kwarts"));
-    QCOMPARE(f.PrijsEdit->text() == QStringLiteral("0.99"), stored);
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QCOMPARE(child<ui::DBEdit>(&f, "PrijsEdit")->text() == QStringLiteral("0.99"), stored);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
     QVERIFY(p.prompter.recorder.entries.empty()); // nothing pending: no question
 }
 
@@ -291,19 +293,19 @@ void MatFormTest::failedPostOnClosingKeepsTheWindowOpen() {
     TMatForm& f = p.form();
     ui::ErrorBoxCapture errors;
     QVERIFY(f.MatCDS.findKey("Talk"));
-    typeInto(f.NaamEdit, "Talk 325");
-    typeInto(f.PrijsEdit, "duur");
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), "Talk 325");
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "duur");
     p.prompter.recorder.answerNextQuestion(Prompter::Answer::Yes);
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
     QCOMPARE(errors.shown.size(), std::size_t(1));
     QVERIFY(f.isVisible());
-    QCOMPARE(f.NaamEdit->text(), QStringLiteral("Talk 325"));
-    QCOMPARE(f.PrijsEdit->text(), QStringLiteral("duur"));
+    QCOMPARE(child<ui::DBEdit>(&f, "NaamEdit")->text(), QStringLiteral("Talk 325"));
+    QCOMPARE(child<ui::DBEdit>(&f, "PrijsEdit")->text(), QStringLiteral("duur"));
     QVERIFY(f.MatCDS.active());
     // Corrected, the window closes with the change stored.
-    typeInto(f.PrijsEdit, "1.4");
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "1.4");
     p.prompter.recorder.answerNextQuestion(Prompter::Answer::Yes);
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
     QVERIFY(!f.isVisible());
     Stored talk(p.dataFile(), "Talk 325");
     QVERIFY(talk.found);
@@ -321,7 +323,7 @@ void MatFormTest::closingWithoutChangesDoesNotRewriteTheFile() {
     press(f, DBNavigator::Next);
     press(f, DBNavigator::Last);
     press(f, DBNavigator::Insert);
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QVERIFY(p.prompter.recorder.entries.empty());
     QCOMPARE(std::filesystem::last_write_time(file), old);
@@ -334,30 +336,30 @@ void MatFormTest::captionsFollowTheLanguageBetweenShows() {
     p.show();
     QCOMPARE(f.appliedLanguage(), int(TaalDutch));
     QCOMPARE(f.windowTitle(), QStringLiteral("Onderhoud grondstoffen"));
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
 
     mainForm()->DUbuttonClick(); // switched while the window is hidden
     p.show();
     QCOMPARE(f.appliedLanguage(), int(TaalGerman));
     QCOMPARE(f.windowTitle(), QStringLiteral("Unterhalt Rohstoffe"));
-    QCOMPARE(f.PageControl1->tabText(0), QStringLiteral("Allgemein"));
-    QCOMPARE(f.PageControl1->tabText(1), QStringLiteral("Umschreibung"));
-    QCOMPARE(f.PageControl1->tabText(2), QStringLiteral("Zusammenst. %"));
-    QCOMPARE(f.PrijsLbl->text(), QStringLiteral("Preis"));
-    QCOMPARE(f.MolgewichtLbl->text(), QStringLiteral("Molgewicht"));
-    QCOMPARE(f.BeschikbaarLbl->text(), QStringLiteral("Verfuegbar"));
+    QCOMPARE(child<QTabWidget>(&f, "PageControl1")->tabText(0), QStringLiteral("Allgemein"));
+    QCOMPARE(child<QTabWidget>(&f, "PageControl1")->tabText(1), QStringLiteral("Umschreibung"));
+    QCOMPARE(child<QTabWidget>(&f, "PageControl1")->tabText(2), QStringLiteral("Zusammenst. %"));
+    QCOMPARE(child<QLabel>(&f, "PrijsLbl")->text(), QStringLiteral("Preis"));
+    QCOMPARE(child<QLabel>(&f, "MolgewichtLbl")->text(), QStringLiteral("Molgewicht"));
+    QCOMPARE(child<QLabel>(&f, "BeschikbaarLbl")->text(), QStringLiteral("Verfuegbar"));
     // These keep their Dutch texts in every language.
-    QCOMPARE(f.NaamLbl->text(), QStringLiteral("Naam"));
-    QCOMPARE(f.MolProcLbl->text(), QStringLiteral("Mol/Proc"));
-    QCOMPARE(f.LeverancierLbl->text(), QStringLiteral("Leverancier"));
-    QCOMPARE(f.Proc2MolButton->text(), QStringLiteral("% ==> Mol"));
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&f, "NaamLbl")->text(), QStringLiteral("Naam"));
+    QCOMPARE(child<QLabel>(&f, "MolProcLbl")->text(), QStringLiteral("Mol/Proc"));
+    QCOMPARE(child<QLabel>(&f, "LeverancierLbl")->text(), QStringLiteral("Leverancier"));
+    QCOMPARE(child<QPushButton>(&f, "Proc2MolButton")->text(), QStringLiteral("% ==> Mol"));
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
 
     mainForm()->NLbuttonClick();
     p.show();
     QCOMPARE(f.windowTitle(), QStringLiteral("Onderhoud grondstoffen"));
-    QCOMPARE(f.PrijsLbl->text(), QStringLiteral("Prijs"));
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&f, "PrijsLbl")->text(), QStringLiteral("Prijs"));
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
 }
 
 void MatFormTest::keyboardWalksTheCommonOxidesFirst() {
@@ -371,7 +373,7 @@ void MatFormTest::keyboardWalksTheCommonOxidesFirst() {
         "cooEdit",   "cuoEdit",        "nioEdit",       "mnoEdit",       "beoEdit",  "as2o3Edit", "sb2o3Edit",
         "fe2o3Edit", "bi2o3Edit",      "mn2o3Edit",     "cr2o3Edit",     "v2o5Edit", "mno2Edit",  "p2o5Edit",
         "as2o5Edit", "sb2o5Edit",      "Proc2MolButton"};
-    f.PrijsEdit->setFocus(Qt::MouseFocusReason);
+    child<ui::DBEdit>(&f, "PrijsEdit")->setFocus(Qt::MouseFocusReason);
     QStringList walked;
     for (int i = 0; i < expected.size(); ++i) {
         QWidget* w = QApplication::focusWidget();
@@ -384,13 +386,13 @@ void MatFormTest::keyboardWalksTheCommonOxidesFirst() {
     QCOMPARE(walked, expected);
 
     // The percentage page follows the same oxide order.
-    openPage(f, f.SamenstProcTS);
-    f.percentEdit("mgo")->setFocus(Qt::MouseFocusReason);
+    openPage(f, child<QWidget>(&f, "SamenstProcTS"));
+    percentEdit(f, "mgo")->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f.percentEdit("b2o3"));
-    f.percentEdit("sno2")->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(QApplication::focusWidget(), percentEdit(f, "b2o3"));
+    percentEdit(f, "sno2")->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), f.percentEdit("sro"));
+    QCOMPARE(QApplication::focusWidget(), percentEdit(f, "sro"));
     QCOMPARE(f.MatCDS.state(), ViewState::Browse); // walking is not editing
 }
 
@@ -399,9 +401,10 @@ void MatFormTest::layoutOfTheAnalysisPages() {
     p.show();
     TMatForm& f = p.form();
     QCOMPARE(f.size(), QSize(701, 542));
-    QCOMPARE(f.PageControl1->currentWidget(), f.AlgemeenTS);
-    QVERIFY(f.DBGrid1->columnWidth(0) >= 140); // at least as designed; wider for long names
-    QCOMPARE(f.Proc2MolButton->toolTip(), QString::fromUtf8(TMatForm::Proc2MolHint));
+    QCOMPARE(child<QTabWidget>(&f, "PageControl1")->currentWidget(), child<QWidget>(&f, "AlgemeenTS"));
+    QVERIFY(child<ui::DBGrid>(&f, "DBGrid1")->columnWidth(0) >=
+            140); // at least as designed; wider for long names
+    QCOMPARE(child<QPushButton>(&f, "Proc2MolButton")->toolTip(), QString::fromUtf8(TMatForm::Proc2MolHint));
     const QColor tooltip = f.palette().color(QPalette::ToolTipBase);
     const QColor normal = f.palette().color(QPalette::Base);
     QVERIFY(tooltip != normal);
@@ -417,17 +420,16 @@ void MatFormTest::layoutOfTheAnalysisPages() {
                           {"as2o3", 1, 2, true}, {"v2o5", 1, 8, true},  {"sio2", 2, 0, false},
                           {"geo2", 2, 1, false}, {"sno2", 2, 4, false}, {"mno2", 2, 5, true},
                           {"sb2o5", 2, 8, true}};
-    for (ui::DBEdit* (TMatForm::*edit)(std::string_view) const :
-         {&TMatForm::molarEdit, &TMatForm::percentEdit}) {
+    for (ui::DBEdit* (*edit)(const TMatForm&, std::string_view) : {&molarEdit, &percentEdit}) {
         // A page is laid out when it is shown.
-        f.PageControl1->setCurrentWidget((f.*edit)("li2o")->parentWidget());
+        child<QTabWidget>(&f, "PageControl1")->setCurrentWidget(edit(f, "li2o")->parentWidget());
         QCoreApplication::processEvents();
-        const int top = (f.*edit)("li2o")->geometry().top();
-        const int columnLeft[] = {(f.*edit)("li2o")->x(), (f.*edit)("b2o3")->x(), (f.*edit)("sio2")->x()};
-        QVERIFY(columnLeft[0] + (f.*edit)("li2o")->width() < columnLeft[1]);
-        QVERIFY(columnLeft[1] + (f.*edit)("b2o3")->width() < columnLeft[2]);
+        const int top = edit(f, "li2o")->geometry().top();
+        const int columnLeft[] = {edit(f, "li2o")->x(), edit(f, "b2o3")->x(), edit(f, "sio2")->x()};
+        QVERIFY(columnLeft[0] + edit(f, "li2o")->width() < columnLeft[1]);
+        QVERIFY(columnLeft[1] + edit(f, "b2o3")->width() < columnLeft[2]);
         for (const Cell& c : cells) {
-            ui::DBEdit* e = (f.*edit)(c.stem);
+            ui::DBEdit* e = edit(f, c.stem);
             QVERIFY2(e, c.stem);
             QCOMPARE(e->geometry().top() - top, 24 * c.row);
             QCOMPARE(e->x(), columnLeft[c.column]);
@@ -438,16 +440,16 @@ void MatFormTest::layoutOfTheAnalysisPages() {
     }
     // A real material shows its values in the display formats.
     QVERIFY(f.MatCDS.findKey("Orthoklaas"));
-    f.NaamEdit->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(f.molarEdit("sio2")->text(), QStringLiteral("6"));
-    QCOMPARE(f.MolgewichtEdit->text(), QStringLiteral("556.65"));
+    child<ui::DBEdit>(&f, "NaamEdit")->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(molarEdit(f, "sio2")->text(), QStringLiteral("6"));
+    QCOMPARE(child<ui::DBEdit>(&f, "MolgewichtEdit")->text(), QStringLiteral("556.65"));
 }
 
 void MatFormTest::helpOpensBesideTheWindow() {
     Program p;
     p.show();
     TMatForm& f = p.form();
-    QTest::mouseClick(f.HelpButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "HelpButton"), Qt::LeftButton);
     QVERIFY(helpForm()->isVisible());
     QVERIFY(f.isVisible());
     helpForm()->hide();
@@ -462,16 +464,17 @@ void MatFormTest::picturesOfEveryPage() {
     p.show();
     TMatForm& f = p.form();
     enterMaterial(f, "Veldspaat leverancier", "P", {{"k2o", "16.9"}, {"al2o3", "18.4"}, {"sio2", "64.7"}});
-    typeInto(f.BeschikbaarCB->lineEdit(), "J");
-    openPage(f, f.OmschrijvingTS);
-    typeInto(f.LeverancierEdit, "Keramiekgroothandel");
-    typeInto(f.OmschrijvingMemo, "Kaliveldspaat volgens de analyse van de leverancier.");
-    openPage(f, f.AlgemeenTS);
-    QTest::mouseClick(f.Proc2MolButton, Qt::LeftButton);
-    f.NaamEdit->setFocus(Qt::OtherFocusReason);
+    typeInto(child<ui::DBComboBox>(&f, "BeschikbaarCB")->lineEdit(), "J");
+    openPage(f, child<QWidget>(&f, "OmschrijvingTS"));
+    typeInto(child<ui::DBEdit>(&f, "LeverancierEdit"), "Keramiekgroothandel");
+    typeInto(child<ui::DBMemo>(&f, "OmschrijvingMemo"),
+             "Kaliveldspaat volgens de analyse van de leverancier.");
+    openPage(f, child<QWidget>(&f, "AlgemeenTS"));
+    QTest::mouseClick(child<QPushButton>(&f, "Proc2MolButton"), Qt::LeftButton);
+    child<ui::DBEdit>(&f, "NaamEdit")->setFocus(Qt::OtherFocusReason);
     const char* names[] = {"mat_algemeen", "mat_omschrijving", "mat_samenstproc"};
-    for (int i = 0; i < f.PageControl1->count(); ++i) {
-        f.PageControl1->setCurrentIndex(i);
+    for (int i = 0; i < child<QTabWidget>(&f, "PageControl1")->count(); ++i) {
+        child<QTabWidget>(&f, "PageControl1")->setCurrentIndex(i);
         QTest::qWait(200);
         QVERIFY(f.grab().save(QDir(folder).filePath(QString::fromLatin1(names[i]) + ".png")));
     }
@@ -482,7 +485,7 @@ void MatFormTest::postedWorkIsOnDiskWhileTheWindowStaysOpen() {
     p.show();
     TMatForm& f = p.form();
     QVERIFY(f.MatCDS.findKey("Kwarts"));
-    typeInto(f.PrijsEdit, "0.99");
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "0.99");
     press(f, DBNavigator::Post); // the ✓ button
     QTRY_VERIFY([&] {
         Stored kwarts(p.dataFile(), "Kwarts");
@@ -505,18 +508,18 @@ void MatFormTest::cancellingTheCloseQuestionKeepsTheTypedText() {
     p.show();
     TMatForm& f = p.form();
     QVERIFY(f.MatCDS.findKey("Kwarts"));
-    typeInto(f.PrijsEdit, "0.99");
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "0.99");
     p.prompter.recorder.answerNextQuestion(Prompter::Answer::Cancel);
-    QTest::mouseClick(f.CloseButton, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&f, "CloseButton"), Qt::LeftButton);
     QCOMPARE(p.prompter.recorder.texts(), std::vector<std::string>{TMatForm::SaveQuestion});
     QVERIFY(f.isVisible());
-    QCOMPARE(f.PrijsEdit->text(), QStringLiteral("0.99"));
+    QCOMPARE(child<ui::DBEdit>(&f, "PrijsEdit")->text(), QStringLiteral("0.99"));
     QVERIFY(f.MatCDS.active());
     QVERIFY(f.MatCDS.state() == ViewState::Edit);
     // Escape in the description is no request to close either.
-    f.PageControl1->setCurrentWidget(f.OmschrijvingTS);
-    f.OmschrijvingMemo->setFocus();
-    QTest::keyClick(f.OmschrijvingMemo, Qt::Key_Escape);
+    child<QTabWidget>(&f, "PageControl1")->setCurrentWidget(child<QWidget>(&f, "OmschrijvingTS"));
+    child<ui::DBMemo>(&f, "OmschrijvingMemo")->setFocus();
+    QTest::keyClick(child<ui::DBMemo>(&f, "OmschrijvingMemo"), Qt::Key_Escape);
     QVERIFY(f.isVisible());
     QCOMPARE(p.prompter.recorder.entries.size(), std::size_t(1));
 }
@@ -563,7 +566,7 @@ void MatFormTest::renameFollowsIntoTheGlazes() {
     p.show();
     TMatForm& f = p.form();
     QVERIFY(f.MatCDS.findKey("Kaliveldspaat"));
-    typeInto(f.NaamEdit, "Kaliveldspaat K11");
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), "Kaliveldspaat K11");
     p.prompter.recorder.answerNext(answer);
     press(f, DBNavigator::Post);
 
@@ -582,7 +585,7 @@ void MatFormTest::renameFollowsIntoTheGlazes() {
     // Changing the price asks no rename, only whether the glazes that use
     // the material under its new name are to be recalculated.
     p.prompter.recorder.clear();
-    typeInto(f.PrijsEdit, "2.5");
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), "2.5");
     press(f, DBNavigator::Post);
     QCoreApplication::processEvents();
     if (answer)
@@ -598,16 +601,16 @@ void MatFormTest::percentagePageShowsTheImpliedLoss() {
     TMatForm& f = p.form();
     // Oxides adding up to 88.2 % leave 11.8 % for the loss on ignition.
     enterMaterial(f, "Klei met gloeiverlies", "P", {{"al2o3", "30"}, {"sio2", "58.2"}});
-    openPage(f, f.SamenstProcTS);
-    QVERIFY(f.GloeiverliesLbl->isVisible());
-    QCOMPARE(f.GloeiverliesLbl->text(), QStringLiteral("Gloeiverlies: 11.8 %"));
+    openPage(f, child<QWidget>(&f, "SamenstProcTS"));
+    QVERIFY(child<QLabel>(&f, "GloeiverliesLbl")->isVisible());
+    QCOMPARE(child<QLabel>(&f, "GloeiverliesLbl")->text(), QStringLiteral("Gloeiverlies: 11.8 %"));
     // Follows the percentages as they change.
-    typeInto(f.percentEdit("k2o"), "1.8");
-    f.percentEdit("na2o")->setFocus(Qt::TabFocusReason);
-    QCOMPARE(f.GloeiverliesLbl->text(), QStringLiteral("Gloeiverlies: 10 %"));
-    typeInto(f.percentEdit("sio2"), "70");
-    f.percentEdit("na2o")->setFocus(Qt::TabFocusReason);
-    QCOMPARE(f.GloeiverliesLbl->text(), QStringLiteral("Gloeiverlies: 0 %"));
+    typeInto(percentEdit(f, "k2o"), "1.8");
+    percentEdit(f, "na2o")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(child<QLabel>(&f, "GloeiverliesLbl")->text(), QStringLiteral("Gloeiverlies: 10 %"));
+    typeInto(percentEdit(f, "sio2"), "70");
+    percentEdit(f, "na2o")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(child<QLabel>(&f, "GloeiverliesLbl")->text(), QStringLiteral("Gloeiverlies: 0 %"));
 }
 
 QTEST_MAIN(MatFormTest)

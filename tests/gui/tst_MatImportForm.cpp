@@ -50,11 +50,11 @@ struct Program {
         return count;
     }
     void importFile(const QString& path, bool answer) {
-        form().FileEdit->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(form().FileEdit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(form().FileEdit, path);
+        child<QLineEdit>(&form(), "FileEdit")->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(child<QLineEdit>(&form(), "FileEdit"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(child<QLineEdit>(&form(), "FileEdit"), path);
         prompter.recorder.answerNext(answer);
-        QTest::mouseClick(form().ImportButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form(), "ImportButton"), Qt::LeftButton);
     }
     std::string question(const QString& path) const {
         return "Doorgaan met toevoegen gegevens uit bestand\r\n" + path.toStdString() +
@@ -148,7 +148,7 @@ void MatImportFormTest::importFailingMidwayLeavesTheFileAsItWas() {
 void MatImportFormTest::browsingPutsTheChosenFileIntoTheEdit() {
     Program p;
     TMatImportForm& f = p.form();
-    QFileDialog* dialog = f.OpenDialog1;
+    QFileDialog* dialog = child<QFileDialog>(&f, "OpenDialog1");
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Import bestand"));
     QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
     QCOMPARE(dialog->defaultSuffix(), QStringLiteral("XML"));
@@ -175,14 +175,14 @@ void MatImportFormTest::browsingPutsTheChosenFileIntoTheEdit() {
         QTRY_VERIFY(open && open->isEnabled());
         QTest::mouseClick(open, Qt::LeftButton);
     });
-    QTest::mouseClick(f.BrwoeseButton, Qt::LeftButton);
-    QCOMPARE(f.FileEdit->text(), source);
+    QTest::mouseClick(child<QPushButton>(&f, "BrwoeseButton"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(&f, "FileEdit")->text(), source);
 
     // Cancelling keeps what stands there.
-    f.FileEdit->setText("eigen tekst");
+    child<QLineEdit>(&f, "FileEdit")->setText("eigen tekst");
     whenModalOpens([&](QWidget*) { dialog->reject(); });
-    QTest::mouseClick(f.BrwoeseButton, Qt::LeftButton);
-    QCOMPARE(f.FileEdit->text(), QStringLiteral("eigen tekst"));
+    QTest::mouseClick(child<QPushButton>(&f, "BrwoeseButton"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(&f, "FileEdit")->text(), QStringLiteral("eigen tekst"));
     QVERIFY(p.prompter.recorder.entries.empty());
 }
 
@@ -191,7 +191,8 @@ void MatImportFormTest::picture() {
     const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOTS");
     if (folder.isEmpty()) QSKIP("KELVORA_SCREENSHOTS is not set");
     Program p;
-    p.form().FileEdit->setText(QStringLiteral("/home/pottenbakker/leverancier/grondstoffen.xml"));
+    child<QLineEdit>(&p.form(), "FileEdit")
+        ->setText(QStringLiteral("/home/pottenbakker/leverancier/grondstoffen.xml"));
     QTest::qWait(200);
     QVERIFY(p.form().grab().save(QDir(folder).filePath("matimport.png")));
 }

@@ -56,7 +56,8 @@ struct Program {
         glazForm()->show();
         glazForm()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(glazForm()));
-        glazForm()->PageControl1->setCurrentWidget(glazForm()->GrondstoffenTS);
+        child<QTabWidget>(glazForm(), "PageControl1")
+            ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
     }
     void showMaterials() {
         matForm()->show();
@@ -117,7 +118,7 @@ void NameEntryTest::recipeAndAdditionNamesCompleteIgnoringCase() {
     Program p;
     p.showEditor();
     QVERIFY(glzDM()->GlzCDS.recordCount() > 0);
-    for (ui::DBEdit* edit : {glazForm()->MatEdit[0], glazForm()->MatEdit[11], glazForm()->TvsEdit[0]}) {
+    for (ui::DBEdit* edit : {matEdit(0), matEdit(11), tvsEdit(0)}) {
         QVERIFY(edit->completer());
         edit->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -156,10 +157,11 @@ void NameEntryTest::leavingANameGivesItTheMaterialsSpelling() {
     Program p(extraMaterial.isEmpty() ? nullptr : qPrintable(extraMaterial));
     p.showEditor();
     View& glazes = glzDM()->GlzCDS;
-    for (const auto& [edit, field] : {std::pair{glazForm()->MatEdit[2], std::string("mat3")},
-                                      std::pair{glazForm()->TvsEdit[4], std::string("tvs5")}}) {
-        glazForm()->PageControl1->setCurrentWidget(
-            edit == glazForm()->TvsEdit[4] ? glazForm()->ToegevStoffenTS : glazForm()->GrondstoffenTS);
+    for (const auto& [edit, field] :
+         {std::pair{matEdit(2), std::string("mat3")}, std::pair{tvsEdit(4), std::string("tvs5")}}) {
+        child<QTabWidget>(glazForm(), "PageControl1")
+            ->setCurrentWidget(edit == tvsEdit(4) ? child<QWidget>(glazForm(), "ToegevStoffenTS")
+                                                  : child<QWidget>(glazForm(), "GrondstoffenTS"));
         typeInto(edit, typed);
         if (edit->completer()->popup()->isVisible())
             QTest::keyClick(edit->completer()->popup(), Qt::Key_Escape);
@@ -175,19 +177,23 @@ void NameEntryTest::aNewGlazeStartsInPercentagesDatedToday() {
     p.showEditor();
     View& glazes = glzDM()->GlzCDS;
     const int before = glazes.recordCount();
-    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Insert), Qt::LeftButton);
+    QTest::mouseClick(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Insert),
+                      Qt::LeftButton);
     QCOMPARE(glazes.state(), ViewState::Insert);
     const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).left(10);
     QCOMPARE(glazes.asText("molp"), std::string("P"));
     QCOMPARE(QString::fromStdString(glazes.asText("datm")), today);
-    QCOMPARE(glazForm()->MolpCB->currentText(), QStringLiteral("P"));
+    QCOMPARE(child<ui::DBComboBox>(glazForm(), "MolpCB")->currentText(), QStringLiteral("P"));
     // Left untouched, the new glaze is dropped, defaults or not.
-    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Cancel), Qt::LeftButton);
+    QTest::mouseClick(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Cancel),
+                      Qt::LeftButton);
     QCOMPARE(glazes.recordCount(), before);
 
-    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Insert), Qt::LeftButton);
-    typeInto(glazForm()->NaamEdit, "Proefglazuur");
-    QTest::mouseClick(glazForm()->GlzDBN->button(DBNavigator::Post), Qt::LeftButton);
+    QTest::mouseClick(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Insert),
+                      Qt::LeftButton);
+    typeInto(child<ui::DBEdit>(glazForm(), "naam"), "Proefglazuur");
+    QTest::mouseClick(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Post),
+                      Qt::LeftButton);
     QVERIFY(glazes.findKey("Proefglazuur"));
     QCOMPARE(glazes.asText("molp"), std::string("P"));
     QCOMPARE(QString::fromStdString(glazes.asText("datm")), today);
@@ -197,12 +203,13 @@ void NameEntryTest::aNewMaterialStartsInMol() {
     Program p;
     p.showMaterials();
     TMatForm& f = *matForm();
-    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Insert), Qt::LeftButton);
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(DBNavigator::Insert),
+                      Qt::LeftButton);
     QCOMPARE(f.MatCDS.state(), ViewState::Insert);
     QCOMPARE(f.MatCDS.asText("molproc"), std::string("M"));
-    QCOMPARE(f.MolProcCB->currentText(), QStringLiteral("M"));
-    typeInto(f.NaamEdit, "Proefstof");
-    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Post), Qt::LeftButton);
+    QCOMPARE(child<ui::DBComboBox>(&f, "MolProcCB")->currentText(), QStringLiteral("M"));
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), "Proefstof");
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(DBNavigator::Post), Qt::LeftButton);
     QVERIFY(f.MatCDS.findKey("Proefstof"));
     QCOMPARE(f.MatCDS.asText("molproc"), std::string("M"));
 }
@@ -231,21 +238,22 @@ void NameEntryTest::numberFieldsTakeEitherDecimalSeparator() {
     ui::ErrorBoxCapture errors;
     QVERIFY(f.MatCDS.findKey("Krijt"));
     const double price = f.MatCDS.asNumber("prys");
-    typeInto(f.PrijsEdit, typed);
-    QTest::mouseClick(f.DBNavigator1->button(DBNavigator::Post), Qt::LeftButton);
+    typeInto(child<ui::DBEdit>(&f, "PrijsEdit"), typed);
+    QTest::mouseClick(child<ui::DBNavigator>(&f, "DBNavigator1")->button(DBNavigator::Post), Qt::LeftButton);
     if (accepted) {
         QCOMPARE(errors.shown.size(), std::size_t(0));
         QCOMPARE(f.MatCDS.state(), ViewState::Browse);
         QCOMPARE(f.MatCDS.asNumber("prys"), 1.5);
         // Shown again with the locale's own separator.
         const QChar other = QLatin1Char(separator == ',' ? '.' : ',');
-        QVERIFY2(f.PrijsEdit->text().contains(QLatin1Char(separator)) && !f.PrijsEdit->text().contains(other),
-                 qPrintable(f.PrijsEdit->text()));
+        QVERIFY2(child<ui::DBEdit>(&f, "PrijsEdit")->text().contains(QLatin1Char(separator)) &&
+                     !child<ui::DBEdit>(&f, "PrijsEdit")->text().contains(other),
+                 qPrintable(child<ui::DBEdit>(&f, "PrijsEdit")->text()));
     } else {
         QCOMPARE(errors.shown.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(errors.shown[0]),
                  QStringLiteral("'%1' is not a valid floating point value for field 'prys'").arg(typed));
-        QCOMPARE(f.PrijsEdit->text(), typed);
+        QCOMPARE(child<ui::DBEdit>(&f, "PrijsEdit")->text(), typed);
         QCOMPARE(f.MatCDS.state(), ViewState::Edit);
         f.MatCDS.cancel();
         QCOMPARE(f.MatCDS.asNumber("prys"), price);

@@ -95,7 +95,7 @@ void ShortcutsTest::f1OpensTheWindowsOwnPage() {
     QVERIFY(!helpForm()->isVisible());
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_F1);
     QVERIFY(helpForm()->isVisible());
-    QCOMPARE(helpForm()->WebBrowser1->source().fileName(), page);
+    QCOMPARE(child<QTextBrowser>(helpForm(), "WebBrowser1")->source().fileName(), page);
     helpForm()->hide();
 }
 
@@ -104,11 +104,11 @@ void ShortcutsTest::ctrlSPostsTheRecord() {
     TMatForm& f = *matForm();
     showActive(&f);
     QVERIFY(f.MatCDS.findKey("Kwarts"));
-    f.PrijsEdit->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(f.PrijsEdit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(f.PrijsEdit, "0.99");
+    child<ui::DBEdit>(&f, "PrijsEdit")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(child<ui::DBEdit>(&f, "PrijsEdit"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(child<ui::DBEdit>(&f, "PrijsEdit"), "0.99");
     QCOMPARE(f.MatCDS.state(), ViewState::Edit);
-    QTest::keyClick(f.PrijsEdit, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(child<ui::DBEdit>(&f, "PrijsEdit"), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(f.MatCDS.state(), ViewState::Browse);
     QCOMPARE(f.MatCDS.asNumber("prys"), 0.99);
     // The auto-save writes it while the window stays open.

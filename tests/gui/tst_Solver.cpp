@@ -17,9 +17,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QtTest>
 
 using namespace kelvora;
@@ -38,17 +38,18 @@ struct OpenData {
     TGlzDM dm;
 };
 
-void tick(QListWidget* list, const QString& name) {
-    const auto found = list->findItems(name, Qt::MatchExactly);
+void tick(QListView* list, const QString& name) {
+    QAbstractItemModel* model = list->model();
+    const auto found = model->match(model->index(0, 0), Qt::DisplayRole, name, -1, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(name));
-    found.front()->setCheckState(Qt::Checked);
+    QVERIFY(model->setData(found.front(), Qt::Checked, Qt::CheckStateRole));
 }
 
 // Types a value into a cell as a user does: start editing, type, Enter.
 // Without `leave` the cell stays open, as while the user is still typing.
-void typeCell(QTableWidget* table, int row, int column, const QString& text, bool leave = true) {
+void typeCell(QTableView* table, int row, int column, const QString& text, bool leave = true) {
     table->setFocus();
-    table->setCurrentCell(row, column);
+    table->setCurrentIndex(table->model()->index(row, column));
     QTest::keyClick(table, Qt::Key_F2);
     // The cell's editor, found among the table's children: without a window
     // manager the window may not be active, so focus tells nothing.
@@ -98,27 +99,31 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         for (const char* name : {"Orthoklaas", "Krijt", "Kwarts", "Kaolien"})
-            tick(form.MateriaalLijst, QString::fromLatin1(name));
-        typeCell(form.FormuleTabel, oxideRow("k2o"), TReceptZoekenForm::DoelColumn, dec("0.3"));
-        typeCell(form.FormuleTabel, oxideRow("cao"), TReceptZoekenForm::DoelColumn, dec("0.7"));
-        typeCell(form.FormuleTabel, oxideRow("al2o3"), TReceptZoekenForm::DoelColumn, dec("0.4"));
+            tick(child<QListView>(&form, "MateriaalLijst"), QString::fromLatin1(name));
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("k2o"), TReceptZoekenForm::DoelColumn,
+                 dec("0.3"));
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("cao"), TReceptZoekenForm::DoelColumn,
+                 dec("0.7"));
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::DoelColumn,
+                 dec("0.4"));
         // The result follows the typing: the last cell is not even left.
-        typeCell(form.FormuleTabel, oxideRow("sio2"), TReceptZoekenForm::DoelColumn, dec("3.5"), false);
-        QTRY_COMPARE(form.UitkomstTabel->rowCount(), 4);
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("sio2"), TReceptZoekenForm::DoelColumn,
+                 dec("3.5"), false);
+        QTRY_COMPARE(child<QTableView>(&form, "UitkomstTabel")->model()->rowCount(), 4);
         QVERIFY(form.result().solved);
         QVERIFY(form.result().deviation <= 1e-9);
-        QCOMPARE(form.ReceptTabel->rowCount(), 4);
+        QCOMPARE(child<QTableView>(&form, "ReceptTabel")->model()->rowCount(), 4);
         // Feldspar 0.3 x 556.65 g of 352.994 g (whiting 0.7, kaolin 0.1, quartz 1.5 mol);
         // the recipe lists the materials in name order, orthoclase last.
-        QCOMPARE(form.ReceptTabel->item(3, 0)->text(), QStringLiteral("Orthoklaas"));
-        QCOMPARE(form.ReceptTabel->item(3, 1)->text(),
+        QCOMPARE(cellText(child<QTableView>(&form, "ReceptTabel"), 3, 0), QStringLiteral("Orthoklaas"));
+        QCOMPARE(cellText(child<QTableView>(&form, "ReceptTabel"), 3, 1),
                  QString::fromStdString(numfmt::formatPattern(166.995 * 100 / 352.994, "##0.00")));
         shoot(&form, "solver-recept-zoeken.png");
 
-        form.NaamEdit->setFocus();
-        QTest::keyClicks(form.NaamEdit, QStringLiteral("Gezocht glazuur"));
+        child<QLineEdit>(&form, "NaamEdit")->setFocus();
+        QTest::keyClicks(child<QLineEdit>(&form, "NaamEdit"), QStringLiteral("Gezocht glazuur"));
         QSignalSpy stored(&form, &TReceptZoekenForm::glazeStored);
-        QTest::mouseClick(form.NieuwButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "NieuwButton"), Qt::LeftButton);
         QCOMPARE(stored.count(), 1);
         QCOMPARE(stored.front().front().toString(), QStringLiteral("Gezocht glazuur"));
 
@@ -135,7 +140,7 @@ private Q_SLOTS:
 
         // A second glaze of the same name is refused in the error box.
         ui::ErrorBoxCapture errors;
-        QTest::mouseClick(form.NieuwButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "NieuwButton"), Qt::LeftButton);
         QCOMPARE(errors.shown, std::vector<std::string>{"Er is al een glazuur met de naam Gezocht glazuur"});
     }
 
@@ -146,18 +151,20 @@ private Q_SLOTS:
         form.show();
         form.setMaterials({"Krijt", "Kwarts"});
         form.setRanges({{"sio2", 2, 3}, {"al2o3", 0.1, 0.2}});
-        QCOMPARE(form.DoelCB->currentIndex(), int(TReceptZoekenForm::CheapestGoal));
+        QCOMPARE(child<QComboBox>(&form, "DoelCB")->currentIndex(), int(TReceptZoekenForm::CheapestGoal));
         QTRY_COMPARE(
-            form.MeldingLabel->text(),
+            child<QLabel>(&form, "MeldingLabel")->text(),
             QStringLiteral("Geen recept binnen de bereiken mogelijk: het bereik Al2O3 %1..%2 kan met deze "
                            "grondstoffen niet gehaald worden.")
                 .arg(dec("0.1"), dec("0.2")));
-        QVERIFY(!form.NieuwButton->isEnabled());
+        QVERIFY(!child<QPushButton>(&form, "NieuwButton")->isEnabled());
         // Clearing the impossible range in the table brings a recipe back.
-        typeCell(form.FormuleTabel, oxideRow("al2o3"), TReceptZoekenForm::MinColumn, QString());
-        typeCell(form.FormuleTabel, oxideRow("al2o3"), TReceptZoekenForm::MaxColumn, QString());
-        QTRY_VERIFY(form.NieuwButton->isEnabled());
-        QVERIFY(form.MeldingLabel->text().isEmpty());
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::MinColumn,
+                 QString());
+        typeCell(child<QTableView>(&form, "FormuleTabel"), oxideRow("al2o3"), TReceptZoekenForm::MaxColumn,
+                 QString());
+        QTRY_VERIFY(child<QPushButton>(&form, "NieuwButton")->isEnabled());
+        QVERIFY(child<QLabel>(&form, "MeldingLabel")->text().isEmpty());
     }
 
     void searchNarrowsTheMaterials() {
@@ -165,10 +172,11 @@ private Q_SLOTS:
         OpenData data(install);
         TReceptZoekenForm form(data.dm, data.prompter);
         form.show();
-        QTest::keyClicks(form.ZoekEdit, QStringLiteral("veldsp"));
+        QTest::keyClicks(child<QLineEdit>(&form, "ZoekEdit"), QStringLiteral("veldsp"));
         QStringList shown;
-        for (int i = 0; i < form.MateriaalLijst->count(); ++i)
-            if (!form.MateriaalLijst->item(i)->isHidden()) shown << form.MateriaalLijst->item(i)->text();
+        for (int i = 0; i < child<QListView>(&form, "MateriaalLijst")->model()->rowCount(); ++i)
+            if (!child<QListView>(&form, "MateriaalLijst")->isRowHidden(i))
+                shown << cellText(child<QListView>(&form, "MateriaalLijst"), i, 0);
         QCOMPARE(shown,
                  (QStringList{QStringLiteral("Custer-type veldspaat"), QStringLiteral("Kaliveldspaat"),
                               QStringLiteral("Minspar-type veldspaat"), QStringLiteral("Natronveldspaat")}));
@@ -188,17 +196,19 @@ private Q_SLOTS:
         form.loadCurrentGlaze();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.VervangCB->setCurrentIndex(form.VervangCB->findText(QStringLiteral("Kaliveldspaat")));
-        tick(form.KandidatenLijst, QStringLiteral("Natronveldspaat"));
-        tick(form.KandidatenLijst, QStringLiteral("Nefelien syeniet"));
-        QTRY_VERIFY(form.OvernemenButton->isEnabled());
-        QCOMPARE(form.NaamEdit->text(), QStringLiteral("Seladon zonder Kaliveldspaat"));
-        QVERIFY(form.FormuleTabel->rowCount() > 0);
+        child<QComboBox>(&form, "VervangCB")
+            ->setCurrentIndex(
+                child<QComboBox>(&form, "VervangCB")->findText(QStringLiteral("Kaliveldspaat")));
+        tick(child<QListView>(&form, "KandidatenLijst"), QStringLiteral("Natronveldspaat"));
+        tick(child<QListView>(&form, "KandidatenLijst"), QStringLiteral("Nefelien syeniet"));
+        QTRY_VERIFY(child<QPushButton>(&form, "OvernemenButton")->isEnabled());
+        QCOMPARE(child<QLineEdit>(&form, "NaamEdit")->text(), QStringLiteral("Seladon zonder Kaliveldspaat"));
+        QVERIFY(child<QTableView>(&form, "FormuleTabel")->model()->rowCount() > 0);
         // Every oxide of either formula is listed; Na2O, new, comes first.
-        QCOMPARE(form.FormuleTabel->item(0, 0)->text(), QStringLiteral("Na2O"));
+        QCOMPARE(cellText(child<QTableView>(&form, "FormuleTabel"), 0, 0), QStringLiteral("Na2O"));
         shoot(&form, "solver-vervang-grondstof.png");
 
-        QTest::mouseClick(form.OvernemenButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&form, "OvernemenButton"), Qt::LeftButton);
         QCOMPARE(QString::fromStdString(glazes.asText("naam")),
                  QStringLiteral("Seladon zonder Kaliveldspaat"));
         QCOMPARE(QString::fromStdString(glazes.asText("tvs1")), QStringLiteral("Rood ijzeroxide"));

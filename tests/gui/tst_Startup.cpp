@@ -241,16 +241,19 @@ void StartupTest::importMenuOnlyAtTheDeveloperPath() {
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
     mainForm()->show();
-    QCOMPARE(mainForm()->Import1->menuAction()->isVisible(), offered);
-    QCOMPARE(mainForm()->Import1->menuAction()->isEnabled(), offered);
-    QCOMPARE(mainForm()->BestandMenuItem->actions().contains(mainForm()->Import1->menuAction()), true);
+    QCOMPARE(child<QMenu>(mainForm(), "Import1")->menuAction()->isVisible(), offered);
+    QCOMPARE(child<QMenu>(mainForm(), "Import1")->menuAction()->isEnabled(), offered);
+    QCOMPARE(child<QMenu>(mainForm(), "BestandMenuItem")
+                 ->actions()
+                 .contains(child<QMenu>(mainForm(), "Import1")->menuAction()),
+             true);
 }
 
 void StartupTest::captionsFollowTheLanguage() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    QCOMPARE(mainForm()->BestandMenuItem->title(),
+    QCOMPARE(child<QMenu>(mainForm(), "BestandMenuItem")->title(),
              QStringLiteral("Bestand")); // as designed, before the first show
     mainForm()->show();
 
@@ -267,29 +270,31 @@ void StartupTest::captionsFollowTheLanguage() {
     const Captions german{"&Data", "Roh&stoffe", "&Glasuren", "Kelvora - Glasur berechnung und datenbank",
                           false,   true};
     auto check = [&](const Captions& c) {
-        QCOMPARE(mainForm()->BestandMenuItem->title(), QString::fromUtf8(c.bestand));
-        QCOMPARE(mainForm()->GrondstoffenMenuItem->text(), QString::fromUtf8(c.grondstoffen));
-        QCOMPARE(mainForm()->GlazurenMenuItem->text(), QString::fromUtf8(c.glazuren));
+        QCOMPARE(child<QMenu>(mainForm(), "BestandMenuItem")->title(), QString::fromUtf8(c.bestand));
+        QCOMPARE(child<QAction>(mainForm(), "GrondstoffenMenuItem")->text(),
+                 QString::fromUtf8(c.grondstoffen));
+        QCOMPARE(child<QAction>(mainForm(), "GlazurenMenuItem")->text(), QString::fromUtf8(c.glazuren));
         QCOMPARE(mainForm()->windowTitle(), QString::fromUtf8(c.title));
-        QCOMPARE(mainForm()->NLMenuItem->isChecked(), c.nlChecked);
-        QCOMPARE(mainForm()->DUMenuItem->isChecked(), c.duChecked);
-        QVERIFY(!mainForm()->ENMenuItem->isChecked());
+        QCOMPARE(child<QAction>(mainForm(), "NLMenuItem")->isChecked(), c.nlChecked);
+        QCOMPARE(child<QAction>(mainForm(), "DUMenuItem")->isChecked(), c.duChecked);
+        QVERIFY(!child<QAction>(mainForm(), "ENMenuItem")->isChecked());
     };
     check(dutch);
     QCOMPARE(mainForm()->appliedLanguage(), 1);
     // Language buttons and menu are out of reach while a language is chosen.
-    QVERIFY(!mainForm()->NLbutton->isVisible());
-    QVERIFY(!mainForm()->DUbutton->isVisible());
-    QVERIFY(!mainForm()->Settings1->menuAction()->isVisible());
+    QVERIFY(!child<QPushButton>(mainForm(), "NLbutton")->isVisible());
+    QVERIFY(!child<QPushButton>(mainForm(), "DUbutton")->isVisible());
+    QVERIFY(!child<QMenu>(mainForm(), "Settings1")->menuAction()->isVisible());
 
     mainForm()->DUbuttonClick();
     check(german);
     QCOMPARE(globalForm()->Taal(), 2);
     // Captions outside the table never change.
-    QCOMPARE(mainForm()->Exit1->text(), QStringLiteral("E&xit"));
-    QCOMPARE(mainForm()->UpgradeDB1->text(), QStringLiteral("Upgrade database vorige versie "));
+    QCOMPARE(child<QAction>(mainForm(), "Exit1")->text(), QStringLiteral("E&xit"));
+    QCOMPARE(child<QAction>(mainForm(), "UpgradeDB1")->text(),
+             QStringLiteral("Upgrade database vorige versie "));
 
-    mainForm()->NLMenuItem->trigger();
+    child<QAction>(mainForm(), "NLMenuItem")->trigger();
     check(dutch);
     QCOMPARE(globalForm()->Taal(), 1);
 
@@ -317,7 +322,7 @@ void StartupTest::exitAsksFirst() {
     mainForm()->show();
     mainForm()->move(50, 60);
     prompter.recorder.answerNext(answer);
-    mainForm()->Exit1->trigger();
+    child<QAction>(mainForm(), "Exit1")->trigger();
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Confirm);
     QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),
@@ -405,7 +410,7 @@ void StartupTest::glazeImportSaysItIsNotThereYet() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningProgram program(prompter.recorder);
-    mainForm()->Glazuren2->trigger();
+    child<QAction>(mainForm(), "Glazuren2")->trigger();
     QCOMPARE(prompter.recorder.entries.size(), std::size_t(1));
     QCOMPARE(prompter.recorder.entries[0].kind, RecordingPrompter::Kind::Message);
     QCOMPARE(QString::fromStdString(prompter.recorder.entries[0].text),

@@ -70,7 +70,7 @@ struct Program {
     void convert(bool answer) {
         prompter.recorder.clear();
         prompter.recorder.answerNext(answer);
-        QTest::mouseClick(upgradeDBForm()->UpgradeButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(upgradeDBForm(), "UpgradeButton"), Qt::LeftButton);
     }
 
     TestInstallation install;
@@ -97,14 +97,16 @@ void UpgradeDBFormTest::windowShowsTheWarningAndTheButton() {
     Program p;
     TUpgradeDBForm& f = *upgradeDBForm();
     QCOMPARE(f.windowTitle(), QStringLiteral("Upgrade database"));
-    QCOMPARE(f.UpgradeButton->text(), QStringLiteral("Converteer"));
-    QCOMPARE(f.Label3->text(), QStringLiteral("te drukken. "));
-    QVERIFY(f.Label2->text().contains("'Converteer'"));
-    QVERIFY(f.Label5->text().endsWith("met de extentie .bak."));
+    QCOMPARE(child<QPushButton>(&f, "UpgradeButton")->text(), QStringLiteral("Converteer"));
+    QCOMPARE(child<QLabel>(&f, "Label3")->text(), QStringLiteral("te drukken. "));
+    QVERIFY(child<QLabel>(&f, "Label2")->text().contains("'Converteer'"));
+    QVERIFY(child<QLabel>(&f, "Label5")->text().endsWith("met de extentie .bak."));
     // Every line of the warning fits in the window.
-    for (QLabel* l : {f.Label1, f.Label2, f.Label3, f.Label4, f.Label5})
+    for (QLabel* l : {child<QLabel>(&f, "Label1"), child<QLabel>(&f, "Label2"), child<QLabel>(&f, "Label3"),
+                      child<QLabel>(&f, "Label4"), child<QLabel>(&f, "Label5")})
         QVERIFY2(l->geometry().right() < f.width(), qPrintable(l->text()));
-    QVERIFY(f.Label1->geometry().bottom() < f.Label2->geometry().top() + 2);
+    QVERIFY(child<QLabel>(&f, "Label1")->geometry().bottom() <
+            child<QLabel>(&f, "Label2")->geometry().top() + 2);
 }
 
 void UpgradeDBFormTest::withoutPreviousVersionNothingHappens() {

@@ -28,7 +28,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolTip>
 #include <QtTest>
 
@@ -52,11 +52,12 @@ QString grams(double value) {
     return QString::fromStdString(numfmt::formatFixed(value, 1));
 }
 
-QStringList column(const QTableWidget* grid, int c) {
-    QStringList values;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        values << grid->item(r, c)->text();
-    return values;
+QStringList column(const QAbstractItemView* grid, int c) {
+    return columnTexts(grid, c);
+}
+
+QBrush foreground(const QAbstractItemView* grid, int row, int column) {
+    return grid->model()->index(row, column).data(Qt::ForegroundRole).value<QBrush>();
 }
 
 QChartView* chartView(TStullChartForm& form) {
@@ -99,32 +100,32 @@ void WorkbenchTest::batchPageFollowsRecipeAndSize() {
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     BatchPage page(tables.dm.GlzCDS, 1000);
     page.show();
-    QCOMPARE(column(page.BatchGrid, 0),
+    QCOMPARE(column(child<QTableView>(&page, "BatchGrid"), 0),
              QStringList({"Kaliveldspaat", "Kwarts", "Krijt", "Kaolien", "+ Rood ijzeroxide"}));
-    QCOMPARE(column(page.BatchGrid, 2),
+    QCOMPARE(column(child<QTableView>(&page, "BatchGrid"), 2),
              QStringList({grams(350), grams(350), grams(180), grams(120), grams(15)}));
-    QCOMPARE(page.TotaalLbl->text(), "Totaal: " + grams(1015) + " g");
+    QCOMPARE(child<QLabel>(&page, "TotaalLbl")->text(), "Totaal: " + grams(1015) + " g");
 
     // A new size typed into the field: every row follows, and the editor hears of it.
     QSignalSpy sizes(&page, &BatchPage::batchSizeChanged);
-    page.BatchSizeEdit->selectAll();
-    QTest::keyClicks(page.BatchSizeEdit, "2500");
+    child<QDoubleSpinBox>(&page, "BatchSizeEdit")->selectAll();
+    QTest::keyClicks(child<QDoubleSpinBox>(&page, "BatchSizeEdit"), "2500");
     QCOMPARE(sizes.last().at(0).toDouble(), 2500.0);
-    QCOMPARE(column(page.BatchGrid, 2),
+    QCOMPARE(column(child<QTableView>(&page, "BatchGrid"), 2),
              QStringList({grams(875), grams(875), grams(450), grams(300), grams(37.5)}));
     // (35 x 1.20 + 35 x 0.55 + 18 x 0.60 + 12 x 0.85 + 1.5 x 4.00) / 101.5 per kg, for 2.5375 kg.
-    QCOMPARE(page.KostprijsLbl->text(),
+    QCOMPARE(child<QLabel>(&page, "KostprijsLbl")->text(),
              "Kostprijs: " + QString::fromStdString(numfmt::formatFixed(2.20625, 2)));
 
     // A changed recipe shows at once.
     tables.dm.GlzCDS.edit();
     tables.dm.GlzCDS.setNumber("mtp3", 10);
     tables.dm.GlzCDS.post();
-    QTRY_COMPARE(page.BatchGrid->item(2, 2)->text(), grams(250));
+    QTRY_COMPARE(cellText(child<QTableView>(&page, "BatchGrid"), 2, 2), grams(250));
     // Another glaze made current: its recipe.
     QVERIFY(tables.dm.GlzCDS.findKey("Zink mat"));
-    QTRY_COMPARE(page.BatchGrid->item(0, 0)->text(), QString("Kaliveldspaat"));
-    QTRY_COMPARE(page.BatchGrid->item(1, 0)->text(), QString("Zinkoxide"));
+    QTRY_COMPARE(cellText(child<QTableView>(&page, "BatchGrid"), 0, 0), QString("Kaliveldspaat"));
+    QTRY_COMPARE(cellText(child<QTableView>(&page, "BatchGrid"), 1, 0), QString("Zinkoxide"));
 }
 
 void WorkbenchTest::batchPagePrintsItsSheet() {
@@ -139,10 +140,10 @@ void WorkbenchTest::batchPagePrintsItsSheet() {
     page.printer().setOutputFileName(pdf);
 
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    page.PrintButton->click();
+    child<QPushButton>(&page, "BatchPrintButton")->click();
     QVERIFY(!QFile::exists(pdf));
     whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    page.PrintButton->click();
+    child<QPushButton>(&page, "BatchPrintButton")->click();
     QVERIFY(QFile::exists(pdf));
 
     QProcess convert;
@@ -163,7 +164,7 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
     ChemiePage page(tables.dm.GlzCDS, tables.dm.MatCDS, KELVORA_CHEMISTRY_DATA);
     page.show();
-    auto* grid = page.findChild<QTableWidget*>("OxideGrid");
+    auto* grid = page.findChild<QTableView*>("OxideGrid");
     auto* limits = page.findChild<QLabel*>("LimitsLbl");
     auto* outside = page.findChild<QLabel*>("OutsideLbl");
     QVERIFY(grid && limits && outside);
@@ -172,17 +173,17 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     QVERIFY2(limits->text().startsWith("SK 8-10 glans (Cushing) (de best passende van 4 tabellen"),
              qPrintable(limits->text()));
     QCOMPARE(outside->text(), QString("Alle waarden binnen de grenzen."));
-    const QColor plain = grid->item(1, 1)->foreground().color();
+    const QColor plain = foreground(grid, 1, 1).color();
 
     // With its lime raised past every SK 8-10 table, CaO is marked.
     tables.dm.GlzCDS.edit();
     tables.dm.GlzCDS.setNumber("cao", 0.95);
     tables.dm.GlzCDS.post();
     QTRY_VERIFY2(outside->text().contains("CaO"), qPrintable(outside->text()));
-    QTableWidgetItem* lime = grid->item(3, 1);
-    QVERIFY(lime->foreground().color() != plain);
-    QVERIFY2(lime->toolTip().contains("SK 8-10 glans (Cushing)"), qPrintable(lime->toolTip()));
-    QVERIFY(grid->item(1, 1)->toolTip().isEmpty()); // K2O is within its range
+    const QString limeTip = grid->model()->index(3, 1).data(Qt::ToolTipRole).toString();
+    QVERIFY(foreground(grid, 3, 1).color() != plain);
+    QVERIFY2(limeTip.contains("SK 8-10 glans (Cushing)"), qPrintable(limeTip));
+    QVERIFY(grid->model()->index(1, 1).data(Qt::ToolTipRole).toString().isEmpty()); // K2O is within its range
 
     // The Stull button asks the editor for the chart.
     QSignalSpy asked(&page, &ChemiePage::stullChartRequested);
@@ -197,7 +198,7 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     QVERIFY(tables.dm.GlzCDS.findKey("Kegel 6 glans basis"));
     QTRY_VERIFY(column(grid, 0).contains("Fe2O3"));
     const int fe2o3 = static_cast<int>(column(grid, 0).indexOf("Fe2O3"));
-    QVERIFY2(grid->item(fe2o3, 1)->text().startsWith("< 0"), qPrintable(grid->item(fe2o3, 1)->text()));
+    QVERIFY2(cellText(grid, fe2o3, 1).startsWith("< 0"), qPrintable(cellText(grid, fe2o3, 1)));
 }
 
 void WorkbenchTest::chemiePageSwitchesExpansionFactors() {

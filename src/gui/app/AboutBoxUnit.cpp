@@ -36,8 +36,7 @@ void TAboutBox::buildLayout() {
     big.setPointSizeF(big.pointSizeF() * 1.3);
     ProductName->setFont(big);
     // The version text is filled in on each showing: room for it now.
-    VersieLabel->setMinimumWidth(
-        ui::atLeast(VersieLabel, 145, ReadFileVersion() + QStringLiteral(" (B\u00E8ta versie!)"), 0));
+    VersieLabel->setMinimumWidth(ui::atLeast(VersieLabel, 145, versionText(), 0));
     OKButton->setFixedHeight(ui::heightAtLeast(OKButton, 25));
 
     // Below the designed box: the licence and the folders this run uses.
@@ -63,13 +62,17 @@ QString TAboutBox::ReadFileVersion() {
 #endif
 }
 
+QString TAboutBox::versionText() {
+    return ReadFileVersion() + tr(" (Bèta versie!)");
+}
+
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }
 
 void TAboutBox::FormShow() {
-    VersieLabel->setText(ReadFileVersion() + QStringLiteral(" (B\u00E8ta versie!)"));
+    VersieLabel->setText(versionText());
     if (const QScreen* s = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(s->availableGeometry().center());

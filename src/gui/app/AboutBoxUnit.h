@@ -16,18 +16,20 @@ public:
     // The version the program was built as ("0.9.9.1"), or "" without one.
     static QString ReadFileVersion();
 
-    QLabel* ProgramIcon = nullptr;
-    QLabel* ProductName = nullptr;
-    QLabel* Version = nullptr;
-    QLabel* VersieLabel = nullptr;
-    QPushButton* OKButton = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
     void FormShow();
+    // The version line as shown: the version and its stage.
+    static QString versionText();
+    // The controls; tests find them by their object names.
+    QLabel* ProgramIcon = nullptr;
+    QLabel* ProductName = nullptr;
+    QLabel* Version = nullptr;
+    QLabel* VersieLabel = nullptr;
+    QPushButton* OKButton = nullptr;
 };
 
 } // namespace kelvora

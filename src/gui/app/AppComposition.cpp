@@ -90,7 +90,7 @@ void AppComposition::showHelpPage(const char* page) {
     // Each window asks for its own page of the manual; the start page stays
     // when the manual lacks it.
     const QString file = QFileInfo(manualStartPage()).dir().filePath(QString::fromLatin1(page));
-    if (QFileInfo::exists(file)) helpForm_->WebBrowser1->setSource(QUrl::fromLocalFile(file));
+    if (QFileInfo::exists(file)) helpForm_->showPage(file);
 }
 
 void AppComposition::showStullChart() {

@@ -17,7 +17,7 @@ namespace kelvora {
 
 THelpForm::THelpForm(SettingsFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("HelpForm"));
-    setWindowTitle(QStringLiteral("Kelvora - Help"));
+    setWindowTitle(tr("Kelvora - Help"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     resize(783, 540);
 
@@ -30,7 +30,7 @@ THelpForm::THelpForm(SettingsFile& settings, QWidget* parent) : QMainWindow(pare
     ToolButton1 = new QToolButton(ToolBar1);
     ToolButton1->setObjectName(QStringLiteral("ToolButton1"));
     ToolButton1->setIcon(QIcon(QStringLiteral(":/images/helpclose.png")));
-    ToolButton1->setToolTip(QStringLiteral("Help afsluiten"));
+    ToolButton1->setToolTip(tr("Help afsluiten"));
     ToolButton1->setAutoRaise(true);
     ToolBar1->addWidget(ToolButton1);
     connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(); });
@@ -73,11 +73,10 @@ void THelpForm::showEvent(QShowEvent* event) {
 void THelpForm::Button1Click() {
     const QString page = ui::manualStartPage();
     if (!QFileInfo::exists(page)) {
-        WebBrowser1->setHtml(
-            QStringLiteral("<h2>Handleiding niet gevonden</h2>"
-                           "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
-                           "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
-                .arg(page.toHtmlEscaped()));
+        WebBrowser1->setHtml(tr("<h2>Handleiding niet gevonden</h2>"
+                                "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
+                                "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
+                                 .arg(page.toHtmlEscaped()));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(page);
@@ -86,6 +85,10 @@ void THelpForm::Button1Click() {
     else
         WebBrowser1->setSource(url);
     WebBrowser1->verticalScrollBar()->setValue(0);
+}
+
+void THelpForm::showPage(const QString& file) {
+    WebBrowser1->setSource(QUrl::fromLocalFile(file));
 }
 
 void THelpForm::ToolButton1Click() {

@@ -26,10 +26,9 @@ public:
     // The position and size read from the settings file at creation. The
     // window system places the viewer when it first appears in a run.
     const settings::Placement& storedPlacement() const { return stored_; }
-
-    QToolBar* ToolBar1 = nullptr;
-    QToolButton* ToolButton1 = nullptr;
-    QTextBrowser* WebBrowser1 = nullptr;
+    // Shows this page of the manual in the viewer (after showHelp, which
+    // opens the start page).
+    void showPage(const QString& file);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -42,6 +41,10 @@ private:
 
     SettingsFile& settings_;
     settings::Placement stored_;
+    // The controls; tests find them by their object names.
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* ToolButton1 = nullptr;
+    QTextBrowser* WebBrowser1 = nullptr;
 };
 
 } // namespace kelvora

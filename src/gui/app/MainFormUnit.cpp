@@ -36,7 +36,7 @@ TMainForm::TMainForm(LanguageHolder& language, SettingsFile& settings, Prompter&
     // Fixed single border: a title bar with minimise and close, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setTitle(QStringLiteral("Kelvora - Glazuur berekening en registratie"));
+    setTitle(tr("Kelvora - Glazuur berekening en registratie"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     buildMenus();
     buildControls();
@@ -51,64 +51,64 @@ TMainForm::~TMainForm() {
 void TMainForm::buildMenus() {
     QMenuBar* bar = menuBar();
 
-    BestandMenuItem = bar->addMenu(QStringLiteral("Bestand"));
+    BestandMenuItem = bar->addMenu(tr("Bestand"));
     BestandMenuItem->setObjectName(QStringLiteral("BestandMenuItem"));
-    GrondstoffenMenuItem = BestandMenuItem->addAction(QStringLiteral("Grond&stoffen"));
+    GrondstoffenMenuItem = BestandMenuItem->addAction(tr("Grond&stoffen"));
     GrondstoffenMenuItem->setObjectName(QStringLiteral("GrondstoffenMenuItem"));
     connect(GrondstoffenMenuItem, &QAction::triggered, this, [this] { GrondstoffenMenuItemClick(); });
-    GlazurenMenuItem = BestandMenuItem->addAction(QStringLiteral("&Glazuren"));
+    GlazurenMenuItem = BestandMenuItem->addAction(tr("&Glazuren"));
     GlazurenMenuItem->setObjectName(QStringLiteral("GlazurenMenuItem"));
     connect(GlazurenMenuItem, &QAction::triggered, this, [this] { GlazurenMenuItemClick(); });
-    StullMenuItem = BestandMenuItem->addAction(QStringLiteral("Stull-diagram"));
+    StullMenuItem = BestandMenuItem->addAction(tr("Stull-diagram"));
     StullMenuItem->setObjectName(QStringLiteral("StullMenuItem"));
     connect(StullMenuItem, &QAction::triggered, this, &TMainForm::stullChartRequested);
-    Import1 = BestandMenuItem->addMenu(QStringLiteral("Import"));
+    Import1 = BestandMenuItem->addMenu(tr("Import"));
     Import1->setObjectName(QStringLiteral("Import1"));
-    MatImportMenuitem = Import1->addAction(QStringLiteral("Grondstoffen"));
+    MatImportMenuitem = Import1->addAction(tr("Grondstoffen"));
     MatImportMenuitem->setObjectName(QStringLiteral("MatImportMenuitem"));
     connect(MatImportMenuitem, &QAction::triggered, this, [this] { MatImportMenuitemClick(); });
-    Glazuren2 = Import1->addAction(QStringLiteral("Glazuren"));
+    Glazuren2 = Import1->addAction(tr("Glazuren"));
     Glazuren2->setObjectName(QStringLiteral("Glazuren2"));
     connect(Glazuren2, &QAction::triggered, this, [this] { Glazuren2Click(); });
     BestandMenuItem->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Exit1 = BestandMenuItem->addAction(QStringLiteral("E&xit"));
+    Exit1 = BestandMenuItem->addAction(tr("E&xit"));
     Exit1->setObjectName(QStringLiteral("Exit1"));
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
 
     // The language menu is kept out of sight: every run works in Dutch.
-    Settings1 = bar->addMenu(QStringLiteral("Settings"));
+    Settings1 = bar->addMenu(tr("Settings"));
     Settings1->setObjectName(QStringLiteral("Settings1"));
     Settings1->menuAction()->setVisible(false);
-    NLMenuItem = Settings1->addAction(QStringLiteral("NL - Nederlandse taal"));
+    NLMenuItem = Settings1->addAction(tr("NL - Nederlandse taal"));
     NLMenuItem->setObjectName(QStringLiteral("NLMenuItem"));
     NLMenuItem->setCheckable(true);
     NLMenuItem->setChecked(true);
     NLMenuItem->setVisible(false);
     connect(NLMenuItem, &QAction::triggered, this, [this] { NLbuttonClick(); });
-    DUMenuItem = Settings1->addAction(QStringLiteral("D - Deutsche Sprache"));
+    DUMenuItem = Settings1->addAction(tr("D - Deutsche Sprache"));
     DUMenuItem->setObjectName(QStringLiteral("DUMenuItem"));
     DUMenuItem->setCheckable(true);
     DUMenuItem->setVisible(false);
     connect(DUMenuItem, &QAction::triggered, this, [this] { DUbuttonClick(); });
-    ENMenuItem = Settings1->addAction(QStringLiteral("E - English language"));
+    ENMenuItem = Settings1->addAction(tr("E - English language"));
     ENMenuItem->setObjectName(QStringLiteral("ENMenuItem"));
     ENMenuItem->setCheckable(true);
     ENMenuItem->setEnabled(false);
     ENMenuItem->setVisible(false);
 
-    Systeem1 = bar->addMenu(QStringLiteral("Systeem"));
+    Systeem1 = bar->addMenu(tr("Systeem"));
     Systeem1->setObjectName(QStringLiteral("Systeem1"));
-    UpgradeDB1 = Systeem1->addAction(QStringLiteral("Upgrade database vorige versie "));
+    UpgradeDB1 = Systeem1->addAction(tr("Upgrade database vorige versie "));
     UpgradeDB1->setObjectName(QStringLiteral("UpgradeDB1"));
     connect(UpgradeDB1, &QAction::triggered, this, [this] { UpgradeDB1Click(); });
 
-    Help1 = bar->addMenu(QStringLiteral("Help"));
+    Help1 = bar->addMenu(tr("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    Help2 = Help1->addAction(QStringLiteral("&Help"));
+    Help2 = Help1->addAction(tr("&Help"));
     Help2->setObjectName(QStringLiteral("Help2"));
     connect(Help2, &QAction::triggered, this, [this] { Help2Click(); });
     Help1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    About1 = Help1->addAction(QStringLiteral("&Info"));
+    About1 = Help1->addAction(tr("&Info"));
     About1->setObjectName(QStringLiteral("About1"));
     connect(About1, &QAction::triggered, this, [this] { About1Click(); });
 }
@@ -186,7 +186,7 @@ void TMainForm::FormShow() {
 
 void TMainForm::setTitle(const QString& title) {
     title_ = title;
-    setWindowTitle(readOnlyNotice_ ? title + QStringLiteral(" (alleen lezen)") : title);
+    setWindowTitle(readOnlyNotice_ ? title + tr(" (alleen lezen)") : title);
 }
 
 void TMainForm::setReadOnlyNotice(bool readOnly) {
@@ -206,7 +206,7 @@ void TMainForm::DUbuttonClick() {
 
 void TMainForm::Exit1Click() {
     ui::guard(this, [this] {
-        if (prompter_.confirm("Wilt U Kelvora verlaten?")) close();
+        if (prompter_.confirm(tr("Wilt U Kelvora verlaten?").toStdString())) close();
     });
 }
 
@@ -230,7 +230,8 @@ void TMainForm::MatImportMenuitemClick() {
 }
 
 void TMainForm::Glazuren2Click() {
-    ui::guard(this, [this] { prompter_.message("Functionaliteit nog niet geimplementeerd"); });
+    ui::guard(this,
+              [this] { prompter_.message(tr("Functionaliteit nog niet geimplementeerd").toStdString()); });
 }
 
 void TMainForm::UpgradeDB1Click() {

@@ -43,29 +43,6 @@ public:
     // Adds " (alleen lezen)" to the title while the data are only read.
     void setReadOnlyNotice(bool readOnly);
 
-    // The menus and items, named as elsewhere in the program.
-    QMenu* BestandMenuItem = nullptr;
-    QAction* GrondstoffenMenuItem = nullptr;
-    QAction* GlazurenMenuItem = nullptr;
-    QAction* StullMenuItem = nullptr;
-    QMenu* Import1 = nullptr;
-    QAction* MatImportMenuitem = nullptr;
-    QAction* Glazuren2 = nullptr;
-    QAction* Exit1 = nullptr;
-    QMenu* Settings1 = nullptr;
-    QAction* NLMenuItem = nullptr;
-    QAction* DUMenuItem = nullptr;
-    QAction* ENMenuItem = nullptr;
-    QMenu* Systeem1 = nullptr;
-    QAction* UpgradeDB1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* Help2 = nullptr;
-    QAction* About1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* NLbutton = nullptr;
-    QPushButton* DUbutton = nullptr;
-
 Q_SIGNALS:
     void materialsRequested();
     void glazesRequested();
@@ -100,6 +77,28 @@ private:
     int appliedTaal_ = 0;
     bool readOnlyNotice_ = false;
     QString title_;
+    // The menus, items and controls; tests find them by their object names.
+    QMenu* BestandMenuItem = nullptr;
+    QAction* GrondstoffenMenuItem = nullptr;
+    QAction* GlazurenMenuItem = nullptr;
+    QAction* StullMenuItem = nullptr;
+    QMenu* Import1 = nullptr;
+    QAction* MatImportMenuitem = nullptr;
+    QAction* Glazuren2 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Settings1 = nullptr;
+    QAction* NLMenuItem = nullptr;
+    QAction* DUMenuItem = nullptr;
+    QAction* ENMenuItem = nullptr;
+    QMenu* Systeem1 = nullptr;
+    QAction* UpgradeDB1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* About1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* NLbutton = nullptr;
+    QPushButton* DUbutton = nullptr;
 };
 
 } // namespace kelvora

@@ -4,6 +4,7 @@
 #include "store/RecordMapper.h"
 
 #include "common/NumberFormat.h"
+#include "glaze/BatchTableModel.h"
 #include "glaze/ReportPrinter.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
@@ -15,7 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -25,18 +26,6 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QTableWidgetItem* cell(const QString& value, bool number, bool addition) {
-    auto* item = new QTableWidgetItem(value);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (addition) {
-        QFont font = item->font();
-        font.setItalic(true);
-        item->setFont(font);
-        item->setToolTip(QStringLiteral("Toevoeging, bovenop het recept"));
-    }
-    return item;
-}
 } // namespace
 
 BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
@@ -44,23 +33,23 @@ BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
     setObjectName(QStringLiteral("BatchTS"));
     ownPrinter_.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
 
-    auto* sizeLabel = new QLabel(QStringLiteral("Batchgrootte (gram)"), this);
+    auto* sizeLabel = new QLabel(tr("Batchgrootte (gram)"), this);
     BatchSizeEdit = new QDoubleSpinBox(this);
     BatchSizeEdit->setObjectName(QStringLiteral("BatchSizeEdit"));
     BatchSizeEdit->setLocale(QLocale());
     BatchSizeEdit->setDecimals(1);
     BatchSizeEdit->setRange(0.1, 1000000);
     BatchSizeEdit->setSingleStep(100);
-    BatchSizeEdit->setSuffix(QStringLiteral(" g"));
+    BatchSizeEdit->setSuffix(tr(" g"));
     BatchSizeEdit->setValue(batchGrams > 0 ? batchGrams : 1000);
     sizeLabel->setBuddy(BatchSizeEdit);
-    PrintButton = new QPushButton(QStringLiteral("Print"), this);
+    PrintButton = new QPushButton(tr("Print"), this);
     PrintButton->setObjectName(QStringLiteral("BatchPrintButton"));
 
-    BatchGrid = new QTableWidget(0, 3, this);
+    batchModel_ = new BatchTableModel(this);
+    BatchGrid = new QTableView(this);
     BatchGrid->setObjectName(QStringLiteral("BatchGrid"));
-    BatchGrid->setHorizontalHeaderLabels(
-        {QStringLiteral("Materiaal"), QStringLiteral("Percentage"), QStringLiteral("Gram")});
+    BatchGrid->setModel(batchModel_);
     BatchGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // The number columns as wide as their heading or values need, at any font.
     BatchGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -120,16 +109,9 @@ void BatchPage::refresh() {
         batch_ = glazes_.active() && !glazes_.isEmpty()
                      ? BatchWeights::compute(GlazeMapper::current(glazes_), batchSize())
                      : BatchWeights{};
-        BatchGrid->setRowCount(static_cast<int>(batch_.rows.size()));
-        int r = 0;
-        for (const auto& row : batch_.rows) {
-            BatchGrid->setItem(r, 0, cell(text((row.addition ? "+ " : "") + row.name), false, row.addition));
-            BatchGrid->setItem(r, 1, cell(text(numfmt::formatFixed(row.percent, 2)), true, row.addition));
-            BatchGrid->setItem(r, 2, cell(text(numfmt::formatFixed(row.grams, 1)), true, row.addition));
-            ++r;
-        }
-        TotaalLbl->setText(QStringLiteral("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
-        KostprijsLbl->setText(QStringLiteral("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));
+        batchModel_->setBatch(batch_);
+        TotaalLbl->setText(tr("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
+        KostprijsLbl->setText(tr("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));
     });
 }
 

@@ -10,10 +10,11 @@
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace kelvora {
 
+class BatchTableModel;
 class View;
 class ViewFollower;
 
@@ -39,12 +40,6 @@ public:
     void refresh();
     void PrintButtonClick();
 
-    QDoubleSpinBox* BatchSizeEdit = nullptr;
-    QTableWidget* BatchGrid = nullptr;
-    QLabel* TotaalLbl = nullptr;
-    QLabel* KostprijsLbl = nullptr;
-    QPushButton* PrintButton = nullptr;
-
 signals:
     void batchSizeChanged(double grams);
 
@@ -54,6 +49,13 @@ private:
     QPrinter ownPrinter_;
     QPrinter* printer_ = &ownPrinter_;
     std::unique_ptr<ViewFollower> follower_;
+    // The controls; tests find them by their object names.
+    QDoubleSpinBox* BatchSizeEdit = nullptr;
+    BatchTableModel* batchModel_ = nullptr;
+    QTableView* BatchGrid = nullptr;
+    QLabel* TotaalLbl = nullptr;
+    QLabel* KostprijsLbl = nullptr;
+    QPushButton* PrintButton = nullptr;
 };
 
 } // namespace kelvora

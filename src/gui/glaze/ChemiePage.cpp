@@ -5,6 +5,7 @@
 
 #include "common/NumberFormat.h"
 #include "glaze/ChemistryDataFiles.h"
+#include "glaze/OxideFiguresModel.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
 #include "widgets/ErrorBox.h"
@@ -17,9 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace kelvora {
 
@@ -34,23 +34,8 @@ QString number(double value, int decimals) {
     return text(numfmt::formatFixed(value, decimals));
 }
 
-// A trace too small for the decimals shown reads "< 0,001" rather than a
-// zero that contradicts its being listed at all.
-QString amount(double value, int decimals) {
-    const double smallest = std::pow(10.0, -decimals);
-    if (value > 0 && value < smallest / 2) return QStringLiteral("< ") + number(smallest, decimals);
-    return number(value, decimals);
-}
-
 QString optionalNumber(const std::optional<double>& value, int decimals) {
     return value ? number(*value, decimals) : QStringLiteral("–");
-}
-
-QTableWidgetItem* cell(const QString& value, bool numeric) {
-    auto* item = new QTableWidgetItem(value);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    if (numeric) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
 }
 
 // How a limit key reads in the window: an oxide label, "Na2O + K2O", a ratio.
@@ -81,9 +66,10 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
         placeError_ = e.what();
     }
 
-    oxideGrid_ = new QTableWidget(0, 4, this);
+    oxideModel_ = new OxideFiguresModel(this);
+    oxideGrid_ = new QTableView(this);
     oxideGrid_->setObjectName(QStringLiteral("OxideGrid"));
-    oxideGrid_->setHorizontalHeaderLabels({tr("Oxide"), tr("Seger"), tr("Gew. %"), tr("Mol %")});
+    oxideGrid_->setModel(oxideModel_);
     oxideGrid_->verticalHeader()->setVisible(false);
     oxideGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     oxideGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -165,7 +151,7 @@ ChemiePage::~ChemiePage() = default;
 
 void ChemiePage::refresh() {
     ui::guard(this, [this] {
-        oxideGrid_->setRowCount(0);
+        oxideModel_->setFigures({});
         figures_ = {};
         fit_ = {};
         firing_ = {};
@@ -184,17 +170,7 @@ void ChemiePage::refresh() {
             ChemistryFigures::compute(glaze, MaterialLookup(MaterialMapper::all(materials_)), *masses_, set);
         fit_ = limitSets_.bestFit(glaze.skva, glaze.sktt, figures_);
 
-        for (const Oxide& oxide : OxideCatalogue::all()) {
-            const auto i = static_cast<std::size_t>(oxide.position - 1);
-            if (figures_.seger[i] == 0) continue;
-            const int row = oxideGrid_->rowCount();
-            oxideGrid_->insertRow(row);
-            oxideGrid_->setItem(row, 0, cell(text(std::string(oxide.label)), false));
-            oxideGrid_->item(row, 0)->setData(Qt::UserRole, text(std::string(oxide.stem)));
-            oxideGrid_->setItem(row, 1, cell(amount(figures_.seger[i], 3), true));
-            oxideGrid_->setItem(row, 2, cell(amount(figures_.weightPercent[i], 2), true));
-            oxideGrid_->setItem(row, 3, cell(amount(figures_.molPercent[i], 2), true));
-        }
+        oxideModel_->setFigures(figures_);
         siAlLbl_->setText(optionalNumber(figures_.sio2Al2o3, 2));
         r2oRoLbl_->setText(optionalNumber(figures_.r2oRo, 2));
         loiLbl_->setText(optionalNumber(figures_.loi, 1));
@@ -274,12 +250,7 @@ void ChemiePage::markOutside() {
         for (const LimitSets::Limit& limit : fit_.set->limits) {
             if (limit.key != v.key) continue;
             for (const auto& stem : limit.of)
-                for (int row = 0; row < oxideGrid_->rowCount(); ++row)
-                    if (oxideGrid_->item(row, 0)->data(Qt::UserRole).toString() == text(stem))
-                        for (int column = 0; column < oxideGrid_->columnCount(); ++column) {
-                            oxideGrid_->item(row, column)->setForeground(kOutside);
-                            oxideGrid_->item(row, column)->setToolTip(tip);
-                        }
+                oxideModel_->markOutside(stem, kOutside, tip);
         }
     }
     outsideLbl_->setStyleSheet(QStringLiteral("color: %1").arg(kOutside.name()));

@@ -16,10 +16,11 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace kelvora {
 
+class OxideFiguresModel;
 class View;
 class ViewFollower;
 
@@ -51,7 +52,8 @@ signals:
 private:
     void markOutside();
     void showPlace();
-    QTableWidget* oxideGrid_ = nullptr;
+    OxideFiguresModel* oxideModel_ = nullptr;
+    QTableView* oxideGrid_ = nullptr;
     QLabel* siAlLbl_ = nullptr;
     QLabel* r2oRoLbl_ = nullptr;
     QLabel* loiLbl_ = nullptr;

@@ -60,7 +60,8 @@ namespace kelvora {
 
 namespace {
 
-constexpr const char* kSaveQuestion = "Wijzigingen in het glazuur opslaan?";
+constexpr const char* kSaveQuestion =
+    QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Wijzigingen in het glazuur opslaan?");
 constexpr const char* kPrintJobTitle = "Kelvora printjob";
 constexpr const char* kEditorClosed =
     "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.";
@@ -131,7 +132,7 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings),
       printer_(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("GlazForm"));
-    setWindowTitle(QStringLiteral("Glazuren invoeren onderhouden"));
+    setWindowTitle(tr("Glazuren invoeren onderhouden"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
@@ -178,9 +179,9 @@ void TGlazForm::buildControls() {
     GlzDBN->setVisibleButtons(ui::DBNavigator::Editing);
     GlzDBN->setView(glazes());
     connect(GlzDBN, &ui::DBNavigator::clicked, this, [this] { GlzDBNClick(); });
-    HelpButton = button(QStringLiteral("Help"), "HelpButton", this);
+    HelpButton = button(tr("Help"), "HelpButton", this);
     connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
-    CloseButton = button(QStringLiteral("Sluiten"), "CloseButton", this);
+    CloseButton = button(tr("Sluiten"), "CloseButton", this);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
     strip->addWidget(GlzDBN);
     strip->addStretch(1);
@@ -278,27 +279,27 @@ QWidget* TGlazForm::buildHeader() {
     };
     // Row 1: name, price, category; row 2: firing data.
     auto* row1 = new QHBoxLayout;
-    row1->addWidget(label(QStringLiteral("Naam"), NaamEdit));
+    row1->addWidget(label(tr("Naam"), NaamEdit));
     row1->addWidget(NaamEdit, 3);
     row1->addSpacing(8);
-    row1->addWidget(label(QStringLiteral("Kostprijs / KG"), PrysEdit));
+    row1->addWidget(label(tr("Kostprijs / KG"), PrysEdit));
     row1->addWidget(PrysEdit);
     row1->addSpacing(8);
-    row1->addWidget(label(QStringLiteral("Categorie"), CatgEdit));
+    row1->addWidget(label(tr("Categorie"), CatgEdit));
     row1->addWidget(CatgEdit, 4);
     auto* row2 = new QHBoxLayout;
     row2->setSpacing(4);
-    row2->addWidget(label(QStringLiteral("Temperatuur van (Gr C)"), TmpvEdit));
+    row2->addWidget(label(tr("Temperatuur van (Gr C)"), TmpvEdit));
     row2->addWidget(TmpvEdit);
-    row2->addWidget(label(QStringLiteral("SK"), skvaEdit));
+    row2->addWidget(label(tr("SK"), skvaEdit));
     row2->addWidget(skvaEdit);
     row2->addSpacing(6);
-    row2->addWidget(label(QStringLiteral("Temperatuur tot (Gr C)"), TmptEdit));
+    row2->addWidget(label(tr("Temperatuur tot (Gr C)"), TmptEdit));
     row2->addWidget(TmptEdit);
-    row2->addWidget(label(QStringLiteral("SK"), skttEdit));
+    row2->addWidget(label(tr("SK"), skttEdit));
     row2->addWidget(skttEdit);
     row2->addSpacing(6);
-    row2->addWidget(label(QStringLiteral("Ox./Red."), OxrdEdit));
+    row2->addWidget(label(tr("Ox./Red."), OxrdEdit));
     row2->addWidget(OxrdEdit, 1);
     grid->addLayout(row1, 0, 0);
     grid->addLayout(row2, 1, 0);
@@ -312,16 +313,16 @@ void TGlazForm::buildBrowsePage() {
     layout->setContentsMargins(4, 4, 4, 4);
     DBGrid1 = new ui::DBGrid(BladerTS);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setView(glazes(), {{"naam", QStringLiteral("Naam"), 190},
-                                {"datm", QStringLiteral("Datum"), 80},
-                                {"skva", QStringLiteral("SK vanaf"), 84},
-                                {"sktt", QStringLiteral("SK tot"), 84},
-                                {"catg", QStringLiteral("Categorie"), 200},
-                                {"oxrd", QStringLiteral("Ox./Red."), 80}});
+    DBGrid1->setView(glazes(), {{"naam", tr("Naam"), 190},
+                                {"datm", tr("Datum"), 80},
+                                {"skva", tr("SK vanaf"), 84},
+                                {"sktt", tr("SK tot"), 84},
+                                {"catg", tr("Categorie"), 200},
+                                {"oxrd", tr("Ox./Red."), 80}});
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(ui::WindowShortcuts::addSearch(this, DBGrid1));
     layout->addWidget(DBGrid1);
-    PageControl1->addTab(BladerTS, QStringLiteral("Bladeren"));
+    PageControl1->addTab(BladerTS, tr("Bladeren"));
 }
 
 void TGlazForm::buildRecipePage() {
@@ -333,25 +334,24 @@ void TGlazForm::buildRecipePage() {
     page->setSpacing(3);
 
     auto* top = new QHBoxLayout;
-    ZoekGrondstoffenButton =
-        button(QStringLiteral("Grondstoffen..."), "ZoekGrondstoffenButton", GrondstoffenTS);
+    ZoekGrondstoffenButton = button(tr("Grondstoffen..."), "ZoekGrondstoffenButton", GrondstoffenTS);
     connect(ZoekGrondstoffenButton, &QPushButton::clicked, this, [this] { ZoekGrondstoffenButtonClick(); });
-    BerekenButton = button(QStringLiteral("Bereken"), "BerekenButton", GrondstoffenTS);
+    BerekenButton = button(tr("Bereken"), "BerekenButton", GrondstoffenTS);
     connect(BerekenButton, &QPushButton::clicked, this, [this] { BerekenButtonClick(); });
-    Basisch1CB = new QCheckBox(QStringLiteral("Basisch niet naar 1 rekenen"), GrondstoffenTS);
+    Basisch1CB = new QCheckBox(tr("Basisch niet naar 1 rekenen"), GrondstoffenTS);
     Basisch1CB->setObjectName(QStringLiteral("Basisch1CB"));
-    Perc1CB = new QCheckBox(QStringLiteral("percentage niet naar 100 rekenen"), GrondstoffenTS);
+    Perc1CB = new QCheckBox(tr("percentage niet naar 100 rekenen"), GrondstoffenTS);
     Perc1CB->setObjectName(QStringLiteral("Perc1CB"));
     Perc1CB->setEnabled(false);
     Perc1CB->setVisible(false);
-    VerwijderMatButton = button(QStringLiteral("Verw. mat..."), "VerwijderMatButton", GrondstoffenTS);
-    VerwijderMatButton->setToolTip(QStringLiteral("Verwijder een materiaal uit het recept"));
+    VerwijderMatButton = button(tr("Verw. mat..."), "VerwijderMatButton", GrondstoffenTS);
+    VerwijderMatButton->setToolTip(tr("Verwijder een materiaal uit het recept"));
     connect(VerwijderMatButton, &QPushButton::clicked, this, [this] { VerwijderMatButtonClick(); });
     MolpCB = new ui::DBComboBox(v, "molp", ui::DBComboBox::Style::ListOnly, GrondstoffenTS);
     MolpCB->setObjectName(QStringLiteral("MolpCB"));
     MolpCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
     MolpCB->setFixedWidth(ui::atLeast(MolpCB, 48, QStringLiteral("M"), 36));
-    auto* molpLabel = new QLabel(QStringLiteral("Mol gew/Perc."), GrondstoffenTS);
+    auto* molpLabel = new QLabel(tr("Mol gew/Perc."), GrondstoffenTS);
     molpLabel->setBuddy(MolpCB);
     top->addWidget(ZoekGrondstoffenButton);
     top->addWidget(BerekenButton);
@@ -373,9 +373,9 @@ void TGlazForm::buildRecipePage() {
     auto* recipe = new QGridLayout;
     recipe->setHorizontalSpacing(4);
     recipe->setVerticalSpacing(2);
-    recipe->addWidget(heading(QStringLiteral("Grondstoffen"), GrondstoffenTS), 0, 1);
-    recipe->addWidget(heading(QStringLiteral("Mol gewicht"), GrondstoffenTS), 0, 2);
-    recipe->addWidget(heading(QStringLiteral("Percentage"), GrondstoffenTS), 0, 3);
+    recipe->addWidget(heading(tr("Grondstoffen"), GrondstoffenTS), 0, 1);
+    recipe->addWidget(heading(tr("Mol gewicht"), GrondstoffenTS), 0, 2);
+    recipe->addWidget(heading(tr("Percentage"), GrondstoffenTS), 0, 3);
     QWidget* previous = MolpCB;
     for (int k = 1; k <= Recipe::slotCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
@@ -439,7 +439,7 @@ void TGlazForm::buildRecipePage() {
         body->addLayout(column);
     }
     body->addStretch(1);
-    PageControl1->addTab(GrondstoffenTS, QStringLiteral("Grondstoffen"));
+    PageControl1->addTab(GrondstoffenTS, tr("Grondstoffen"));
 }
 
 void TGlazForm::buildDescriptionPage() {
@@ -450,7 +450,7 @@ void TGlazForm::buildDescriptionPage() {
     OmscMemo = new ui::DBMemo(glazes(), "omsc", OmschrijvingTS);
     OmscMemo->setObjectName(QStringLiteral("OmscMemo"));
     layout->addWidget(OmscMemo);
-    PageControl1->addTab(OmschrijvingTS, QStringLiteral("Omschrijving"));
+    PageControl1->addTab(OmschrijvingTS, tr("Omschrijving"));
 }
 
 void TGlazForm::buildAdditionsPage() {
@@ -460,11 +460,10 @@ void TGlazForm::buildAdditionsPage() {
     auto* page = new QVBoxLayout(ToegevStoffenTS);
     page->setContentsMargins(6, 4, 6, 4);
     auto* top = new QHBoxLayout;
-    ZoekGrondstoffen2Button =
-        button(QStringLiteral("Grondstoffen..."), "ZoekGrondstoffen2Button", ToegevStoffenTS);
+    ZoekGrondstoffen2Button = button(tr("Grondstoffen..."), "ZoekGrondstoffen2Button", ToegevStoffenTS);
     connect(ZoekGrondstoffen2Button, &QPushButton::clicked, this, [this] { ZoekGrondstoffenButtonClick(); });
-    VerwToegevMatButton = button(QStringLiteral("Ver. mat..."), "VerwToegevMatButton", ToegevStoffenTS);
-    VerwToegevMatButton->setToolTip(QStringLiteral("Verwijder een toegevoegde stof"));
+    VerwToegevMatButton = button(tr("Ver. mat..."), "VerwToegevMatButton", ToegevStoffenTS);
+    VerwToegevMatButton->setToolTip(tr("Verwijder een toegevoegde stof"));
     connect(VerwToegevMatButton, &QPushButton::clicked, this, [this] { VerwToegevMatButtonClick(); });
     top->addWidget(ZoekGrondstoffen2Button);
     top->addWidget(VerwToegevMatButton);
@@ -474,7 +473,7 @@ void TGlazForm::buildAdditionsPage() {
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(6);
     rows->setVerticalSpacing(3);
-    rows->addWidget(heading(QStringLiteral("Toegevoegde stof"), ToegevStoffenTS), 0, 1);
+    rows->addWidget(heading(tr("Toegevoegde stof"), ToegevStoffenTS), 0, 1);
     rows->addWidget(heading(QStringLiteral("%"), ToegevStoffenTS), 0, 2);
     QWidget* previous = VerwToegevMatButton;
     for (int k = 1; k <= Recipe::additionCount; ++k) {
@@ -500,7 +499,7 @@ void TGlazForm::buildAdditionsPage() {
     rows->setColumnStretch(3, 1);
     page->addLayout(rows);
     page->addStretch(1);
-    PageControl1->addTab(ToegevStoffenTS, QStringLiteral("Toegev. stoffen"));
+    PageControl1->addTab(ToegevStoffenTS, tr("Toegev. stoffen"));
 }
 
 void TGlazForm::buildAnalysePage() {
@@ -509,11 +508,11 @@ void TGlazForm::buildAnalysePage() {
     auto* page = new QHBoxLayout(AnalyseTS);
     page->setContentsMargins(4, 4, 4, 4);
     auto* strip = new QVBoxLayout;
-    PrintButton = button(QStringLiteral("Print"), "PrintButton", AnalyseTS);
+    PrintButton = button(tr("Print"), "PrintButton", AnalyseTS);
     connect(PrintButton, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
-    PrinterSetupButton = button(QStringLiteral("Printer setup"), "PrinterSetupButton", AnalyseTS);
+    PrinterSetupButton = button(tr("Printer setup"), "PrinterSetupButton", AnalyseTS);
     connect(PrinterSetupButton, &QPushButton::clicked, this, [this] { PrinterSetupButtonClick(); });
-    AnalyseButton = button(QStringLiteral("Toon Analyse"), "AnalyseButton", AnalyseTS);
+    AnalyseButton = button(tr("Toon Analyse"), "AnalyseButton", AnalyseTS);
     AnalyseButton->setVisible(false);
     connect(AnalyseButton, &QPushButton::clicked, this, [this] { AnalyseButtonClick(); });
     // The print buffer is never shown: it holds the copy that goes to paper.
@@ -533,7 +532,7 @@ void TGlazForm::buildAnalysePage() {
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     page->addLayout(strip);
     page->addWidget(RichEdit1, 1);
-    PageControl1->addTab(AnalyseTS, QStringLiteral("Analyse"));
+    PageControl1->addTab(AnalyseTS, tr("Analyse"));
 }
 
 // ---- life of the window -----------------------------------------------------
@@ -594,7 +593,7 @@ bool TGlazForm::hasUnpostedChanges() {
 bool TGlazForm::settleBeforeClosing() {
     View* v = glazes();
     if (!hasUnpostedChanges()) return true;
-    switch (prompter_.ask(kSaveQuestion)) {
+    switch (prompter_.ask(tr(kSaveQuestion).toStdString())) {
     case Prompter::Answer::Cancel:
         return false; // back to the window, everything typed still there
     case Prompter::Answer::No:
@@ -663,7 +662,7 @@ void TGlazForm::BerekenButtonClick() {
             double total = 0;
             for (const Oxide& oxide : OxideCatalogue::group(OxideGroup::Basic))
                 total += v->asNumber(oxide.stem);
-            TotaalBasischLabel->setText(QStringLiteral("Totaal basisch: ") +
+            TotaalBasischLabel->setText(tr("Totaal basisch: ") +
                                         QString::fromStdString(numfmt::formatPattern(total, "#0.0###")));
             TotaalBasischLabel->setVisible(true);
         } else {
@@ -683,7 +682,7 @@ void TGlazForm::removeFromSlots(int kind) {
         if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
         // The dialog offers names without the blanks around them; the place
         // meant is the one that holds that name, however it was stored.
-        const std::string chosen = removeDialog_->MatCB->currentText().toStdString();
+        const std::string chosen = removeDialog_->chosenMaterial().toStdString();
         Glaze glaze = dataModule_.currentGlaze();
         const std::string stored = glaze.recipe.storedName(*slotKind, chosen);
         if (glaze.recipe.removeName(*slotKind, stored)) dataModule_.applyToCurrent(glaze);
@@ -769,7 +768,7 @@ std::vector<std::string> TGlazForm::printBufferLines() const {
 void TGlazForm::PrintButtonClick() {
     QPrintDialog dialog(&printer_, this);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    dialog.setWindowTitle(QStringLiteral("Afdrukken"));
+    dialog.setWindowTitle(tr("Afdrukken"));
     if (dialog.exec() != QDialog::Accepted) return;
     ui::guard(this, [this] {
         setLines(RichEdit2, AnalysisReport::printCopy(reportLines()));
@@ -788,7 +787,7 @@ void TGlazForm::printReport(QPrinter& printer) {
     document->setPageSize(page.size());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        prompter_.message("Het afdrukken kon niet beginnen.");
+        prompter_.message(tr("Het afdrukken kon niet beginnen.").toStdString());
         return;
     }
     const int pages = document->pageCount();
@@ -825,7 +824,7 @@ void TGlazForm::buildBatchPage() {
                             static_cast<int>(std::lround(size)));
         });
     });
-    PageControl1->addTab(BatchTS, QStringLiteral("Batch"));
+    PageControl1->addTab(BatchTS, tr("Batch"));
 }
 
 void TGlazForm::buildChemiePage(const std::string& dataFolder) {
@@ -841,18 +840,17 @@ void TGlazForm::setChemistryDataFolder(const std::string& folder) {
     delete ChemieTS;
     buildChemiePage(folder);
     const int at = index >= 0 ? index : PageControl1->indexOf(BatchTS) + 1;
-    PageControl1->insertTab(at, ChemieTS, QStringLiteral("Chemie"));
+    PageControl1->insertTab(at, ChemieTS, tr("Chemie"));
     if (current) PageControl1->setCurrentWidget(ChemieTS);
 }
 
 // "Recept zoeken..." and "Vervang grondstof..." under the recipe.
 void TGlazForm::addRecipeTools(QGridLayout* recipe, int row) {
-    ReceptZoekenButton = button(QStringLiteral("Recept zoeken..."), "ReceptZoekenButton", GrondstoffenTS);
-    ReceptZoekenButton->setToolTip(QStringLiteral("Zoek het recept bij een formule, of het goedkoopste"));
+    ReceptZoekenButton = button(tr("Recept zoeken..."), "ReceptZoekenButton", GrondstoffenTS);
+    ReceptZoekenButton->setToolTip(tr("Zoek het recept bij een formule, of het goedkoopste"));
     connect(ReceptZoekenButton, &QPushButton::clicked, this, [this] { ReceptZoekenButtonClick(); });
-    VervangGrondstofButton =
-        button(QStringLiteral("Vervang grondstof..."), "VervangGrondstofButton", GrondstoffenTS);
-    VervangGrondstofButton->setToolTip(QStringLiteral("Vervang een grondstof van dit glazuur door andere"));
+    VervangGrondstofButton = button(tr("Vervang grondstof..."), "VervangGrondstofButton", GrondstoffenTS);
+    VervangGrondstofButton->setToolTip(tr("Vervang een grondstof van dit glazuur door andere"));
     connect(VervangGrondstofButton, &QPushButton::clicked, this, [this] { VervangGrondstofButtonClick(); });
     auto* tools = new QHBoxLayout;
     tools->addWidget(ReceptZoekenButton);

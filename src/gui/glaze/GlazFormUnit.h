@@ -81,55 +81,6 @@ public:
     // The drop of a material onto one of the seventeen name fields.
     void MatNaamDragDrop(ui::DBEdit* target);
 
-    // The controls, named as elsewhere in the program.
-    ui::DBNavigator* GlzDBN = nullptr;
-    QPushButton* HelpButton = nullptr;
-    QPushButton* CloseButton = nullptr;
-    ui::DBEdit* NaamEdit = nullptr;
-    ui::DBEdit* PrysEdit = nullptr;
-    ui::DBEdit* TmpvEdit = nullptr;
-    ui::DBEdit* TmptEdit = nullptr;
-    ui::DBComboBox* skvaEdit = nullptr;
-    ui::DBComboBox* skttEdit = nullptr;
-    ui::DBEdit* OxrdEdit = nullptr;
-    ui::DBComboBox* CatgEdit = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* BladerTS = nullptr;
-    QWidget* GrondstoffenTS = nullptr;
-    QWidget* OmschrijvingTS = nullptr;
-    QWidget* ToegevStoffenTS = nullptr;
-    QWidget* AnalyseTS = nullptr;
-    ui::DBGrid* DBGrid1 = nullptr;
-    QPushButton* ZoekGrondstoffenButton = nullptr;
-    QPushButton* BerekenButton = nullptr;
-    QCheckBox* Basisch1CB = nullptr;
-    QCheckBox* Perc1CB = nullptr;
-    QPushButton* VerwijderMatButton = nullptr;
-    ui::DBComboBox* MolpCB = nullptr;
-    std::array<ui::DBEdit*, 12> MatEdit{};
-    std::array<ui::DBEdit*, 12> MtmEdit{};
-    std::array<ui::DBEdit*, 12> MtpEdit{};
-    QLabel* TotaalBasischLabel = nullptr;
-    ui::DBMemo* OmscMemo = nullptr;
-    QPushButton* ZoekGrondstoffen2Button = nullptr;
-    QPushButton* VerwToegevMatButton = nullptr;
-    std::array<ui::DBEdit*, 5> TvsEdit{};
-    std::array<ui::DBEdit*, 5> TvpEdit{};
-    QPushButton* PrintButton = nullptr;
-    QPushButton* PrinterSetupButton = nullptr;
-    QPushButton* AnalyseButton = nullptr;
-    QTextEdit* RichEdit1 = nullptr;
-    QTextEdit* RichEdit2 = nullptr;
-
-    // The workbench: the pages "Batch" and "Chemie" after "Analyse", and the
-    // two tools on "Grondstoffen" that make a new glaze from this one.
-    BatchPage* BatchTS = nullptr;
-    ChemiePage* ChemieTS = nullptr;
-    QPushButton* ReceptZoekenButton = nullptr;
-    QPushButton* VervangGrondstofButton = nullptr;
-    // The tools' dialogs, made the first time they are opened.
-    TReceptZoekenForm* receptZoekenForm() const { return receptZoeken_; }
-    TVervangGrondstofForm* vervangGrondstofForm() const { return vervangGrondstof_; }
     // Where the "Chemie" page reads its data files; the page is made anew.
     void setChemistryDataFolder(const std::string& folder);
     // Makes the named glaze the current record; false when there is none.
@@ -189,8 +140,54 @@ private:
     TVerwijderMatForm* removeDialog_ = nullptr;
     ui::ViewAutoSave* autoSave_ = nullptr;
     QPrinter printer_;
+    // The tools' dialogs, made the first time they are opened.
     TReceptZoekenForm* receptZoeken_ = nullptr;
     TVervangGrondstofForm* vervangGrondstof_ = nullptr;
+    // The controls; tests find them by their object names.
+    ui::DBNavigator* GlzDBN = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    ui::DBEdit* NaamEdit = nullptr;
+    ui::DBEdit* PrysEdit = nullptr;
+    ui::DBEdit* TmpvEdit = nullptr;
+    ui::DBEdit* TmptEdit = nullptr;
+    ui::DBComboBox* skvaEdit = nullptr;
+    ui::DBComboBox* skttEdit = nullptr;
+    ui::DBEdit* OxrdEdit = nullptr;
+    ui::DBComboBox* CatgEdit = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* BladerTS = nullptr;
+    QWidget* GrondstoffenTS = nullptr;
+    QWidget* OmschrijvingTS = nullptr;
+    QWidget* ToegevStoffenTS = nullptr;
+    QWidget* AnalyseTS = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;
+    QPushButton* ZoekGrondstoffenButton = nullptr;
+    QPushButton* BerekenButton = nullptr;
+    QCheckBox* Basisch1CB = nullptr;
+    QCheckBox* Perc1CB = nullptr;
+    QPushButton* VerwijderMatButton = nullptr;
+    ui::DBComboBox* MolpCB = nullptr;
+    std::array<ui::DBEdit*, 12> MatEdit{};
+    std::array<ui::DBEdit*, 12> MtmEdit{};
+    std::array<ui::DBEdit*, 12> MtpEdit{};
+    QLabel* TotaalBasischLabel = nullptr;
+    ui::DBMemo* OmscMemo = nullptr;
+    QPushButton* ZoekGrondstoffen2Button = nullptr;
+    QPushButton* VerwToegevMatButton = nullptr;
+    std::array<ui::DBEdit*, 5> TvsEdit{};
+    std::array<ui::DBEdit*, 5> TvpEdit{};
+    QPushButton* PrintButton = nullptr;
+    QPushButton* PrinterSetupButton = nullptr;
+    QPushButton* AnalyseButton = nullptr;
+    QTextEdit* RichEdit1 = nullptr;
+    QTextEdit* RichEdit2 = nullptr;
+    // The workbench: the pages "Batch" and "Chemie" after "Analyse", and the
+    // two tools on "Grondstoffen" that make a new glaze from this one.
+    BatchPage* BatchTS = nullptr;
+    ChemiePage* ChemieTS = nullptr;
+    QPushButton* ReceptZoekenButton = nullptr;
+    QPushButton* VervangGrondstofButton = nullptr;
 };
 
 } // namespace kelvora

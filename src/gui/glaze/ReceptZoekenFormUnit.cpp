@@ -4,6 +4,8 @@
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
+#include "glaze/MaterialChoiceModel.h"
+#include "glaze/SolverResultPanel.h"
 #include "solver/LinearProgram.h"
 #include "solver/NewGlazeWriter.h"
 #include "solver/SolverError.h"
@@ -17,11 +19,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -36,21 +38,15 @@ QString qs(const std::string& text) {
 
 // A number typed in a cell, with the locale's separator or a point; blank
 // gives nothing, anything else that is no number throws.
-std::optional<double> cellNumber(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    std::string text = item ? item->text().trimmed().toStdString() : std::string();
+std::optional<double> cellNumber(const TargetFormulaModel& table, int row, int column) {
+    const QString typed = table.text(row, column);
+    std::string text = typed.trimmed().toStdString();
     if (text.empty()) return std::nullopt;
     for (char& c : text)
         if (c == '.' || c == ',') c = numfmt::decimalSeparator();
     const auto value = numfmt::parseFloat(text);
-    if (!value) throw SolverError("Geen getal: " + (item ? item->text().toStdString() : std::string()));
+    if (!value) throw SolverError(TReceptZoekenForm::tr("Geen getal: %1").arg(typed).toStdString());
     return value;
-}
-
-QTableWidgetItem* fixedItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
 }
 
 // Hands every keystroke in a cell to the table, so that the result follows
@@ -77,28 +73,30 @@ std::string ratioStem() {
 TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
     : QDialog(parent), dm_(dm), prompter_(prompter) {
     setObjectName(QStringLiteral("ReceptZoekenForm"));
-    setWindowTitle(QStringLiteral("Recept zoeken"));
+    setWindowTitle(tr("Recept zoeken"));
 
     // Left: the materials to choose from.
-    auto* materialsBox = new QGroupBox(QStringLiteral("Grondstoffen"), this);
+    auto* materialsBox = new QGroupBox(tr("Grondstoffen"), this);
     auto* materialsLayout = new QVBoxLayout(materialsBox);
     ZoekEdit = new QLineEdit(materialsBox);
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
-    ZoekEdit->setPlaceholderText(QStringLiteral("Zoeken..."));
+    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
-    MateriaalLijst = new QListWidget(materialsBox);
+    materials_ = new MaterialChoiceModel(this);
+    MateriaalLijst = new QListView(materialsBox);
     MateriaalLijst->setObjectName(QStringLiteral("MateriaalLijst"));
+    MateriaalLijst->setModel(materials_);
     materialsLayout->addWidget(ZoekEdit);
     materialsLayout->addWidget(MateriaalLijst);
 
     // Middle: what to look for, with the target and the ranges per oxide.
-    auto* goalBox = new QGroupBox(QStringLiteral("Doel"), this);
+    auto* goalBox = new QGroupBox(tr("Doel"), this);
     auto* goalLayout = new QVBoxLayout(goalBox);
     DoelCB = new QComboBox(goalBox);
     DoelCB->setObjectName(QStringLiteral("DoelCB"));
-    DoelCB->addItems({QStringLiteral("Formule benaderen"), QStringLiteral("Goedkoopste binnen de bereiken"),
-                      QStringLiteral("Meeste van een oxide binnen de bereiken"),
-                      QStringLiteral("Minste van een oxide binnen de bereiken")});
+    DoelCB->addItems({tr("Formule benaderen"), tr("Goedkoopste binnen de bereiken"),
+                      tr("Meeste van een oxide binnen de bereiken"),
+                      tr("Minste van een oxide binnen de bereiken")});
     OxideCB = new QComboBox(goalBox);
     OxideCB->setObjectName(QStringLiteral("OxideCB"));
     for (const auto& oxide : OxideCatalogue::all())
@@ -109,70 +107,35 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     goalRow->addWidget(DoelCB, 1);
     goalRow->addWidget(OxideCB);
     goalLayout->addLayout(goalRow);
-    FormuleTabel = new QTableWidget(OxideCatalogue::count + 1, 5, goalBox);
+    target_ = new TargetFormulaModel(this);
+    FormuleTabel = new QTableView(goalBox);
     FormuleTabel->setObjectName(QStringLiteral("FormuleTabel"));
-    FormuleTabel->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Doel"),
-                                             QStringLiteral("Gewicht"), QStringLiteral("Min"),
-                                             QStringLiteral("Max")});
+    FormuleTabel->setModel(target_);
     FormuleTabel->verticalHeader()->hide();
     FormuleTabel->setItemDelegate(new LiveCellDelegate(FormuleTabel));
     FormuleTabel->verticalHeader()->setDefaultSectionSize(22);
-    for (const auto& oxide : OxideCatalogue::all())
-        FormuleTabel->setItem(
-            oxide.position - 1, OxideColumn,
-            fixedItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
-    FormuleTabel->setItem(ratioRow, OxideColumn, fixedItem(QStringLiteral("SiO2:Al2O3")));
-    FormuleTabel->setItem(ratioRow, DoelColumn, fixedItem(QString()));
-    FormuleTabel->setItem(ratioRow, GewichtColumn, fixedItem(QString()));
     for (int c = OxideColumn; c <= MaxColumn; ++c)
         FormuleTabel->setColumnWidth(c, c == OxideColumn ? 80 : 62);
     goalLayout->addWidget(FormuleTabel);
 
     // Right: the recipe found and the formula it gives.
-    auto* resultBox = new QGroupBox(QStringLiteral("Uitkomst"), this);
-    auto* resultLayout = new QVBoxLayout(resultBox);
-    ReceptTabel = new QTableWidget(0, 2, resultBox);
-    ReceptTabel->setObjectName(QStringLiteral("ReceptTabel"));
-    ReceptTabel->setHorizontalHeaderLabels({QStringLiteral("Grondstof"), QStringLiteral("Percentage")});
-    ReceptTabel->verticalHeader()->hide();
-    ReceptTabel->verticalHeader()->setDefaultSectionSize(22);
-    ReceptTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    ReceptTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    UitkomstTabel = new QTableWidget(0, 2, resultBox);
-    UitkomstTabel->setObjectName(QStringLiteral("UitkomstTabel"));
-    UitkomstTabel->setHorizontalHeaderLabels({QStringLiteral("Oxide"), QStringLiteral("Formule")});
-    UitkomstTabel->verticalHeader()->hide();
-    UitkomstTabel->verticalHeader()->setDefaultSectionSize(22);
-    UitkomstTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    UitkomstTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MeldingLabel = new QLabel(resultBox);
-    MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
-    MeldingLabel->setWordWrap(true);
-    MeldingLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
-    AfwijkingLabel = new QLabel(resultBox);
-    AfwijkingLabel->setObjectName(QStringLiteral("AfwijkingLabel"));
-    PrijsLabel = new QLabel(resultBox);
-    PrijsLabel->setObjectName(QStringLiteral("PrijsLabel"));
-    resultLayout->addWidget(ReceptTabel, 2);
-    resultLayout->addWidget(UitkomstTabel, 3);
-    resultLayout->addWidget(AfwijkingLabel);
-    resultLayout->addWidget(PrijsLabel);
-    resultLayout->addWidget(MeldingLabel);
+    resultPanel_ = new SolverResultPanel(tr("Uitkomst"), {tr("Grondstof"), tr("Percentage")},
+                                         {tr("Oxide"), tr("Formule")}, QStringLiteral("UitkomstTabel"), this);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(materialsBox, 3);
     columns->addWidget(goalBox, 5);
-    columns->addWidget(resultBox, 4);
+    columns->addWidget(resultPanel_, 4);
 
     NaamEdit = new QLineEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
     NaamEdit->setMaxLength(40);
-    NieuwButton = new QPushButton(QStringLiteral("Nieuw glazuur"), this);
+    NieuwButton = new QPushButton(tr("Nieuw glazuur"), this);
     NieuwButton->setObjectName(QStringLiteral("NieuwButton"));
-    SluitenButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    SluitenButton = new QPushButton(tr("Sluiten"), this);
     SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Naam nieuw glazuur:"), this));
+    bottom->addWidget(new QLabel(tr("Naam nieuw glazuur:"), this));
     bottom->addWidget(NaamEdit, 1);
     bottom->addWidget(NieuwButton);
     bottom->addWidget(SluitenButton);
@@ -188,8 +151,8 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     solveTimer_->setInterval(0);
     connect(solveTimer_, &QTimer::timeout, this, ui::guarded(this, [this] { solve(); }));
     connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterMaterials(text); });
-    connect(MateriaalLijst, &QListWidget::itemChanged, this, [this] { scheduleSolve(); });
-    connect(FormuleTabel, &QTableWidget::itemChanged, this, [this] { scheduleSolve(); });
+    connect(materials_, &QAbstractItemModel::dataChanged, this, [this] { scheduleSolve(); });
+    connect(target_, &QAbstractItemModel::dataChanged, this, [this] { scheduleSolve(); });
     connect(DoelCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
     connect(OxideCB, &QComboBox::currentIndexChanged, this, [this] { scheduleSolve(); });
     connect(NieuwButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
@@ -202,48 +165,27 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
 void TReceptZoekenForm::reloadMaterials() {
     const auto picked = pickedMaterials();
     filling_ = true;
-    MateriaalLijst->clear();
-    {
-        QStringList names;
-        for (const Material& material : dm_.book().materials()) {
-            const QString name = qs(material.naam);
-            if (!name.trimmed().isEmpty() && !names.contains(name)) names << name;
-        }
-        for (const auto& name : names) {
-            auto* item = new QListWidgetItem(name, MateriaalLijst);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-            item->setCheckState(std::find(picked.begin(), picked.end(), name.toStdString()) != picked.end()
-                                    ? Qt::Checked
-                                    : Qt::Unchecked);
-        }
-    }
+    std::vector<std::string> names;
+    for (const Material& material : dm_.book().materials())
+        names.push_back(material.naam);
+    materials_->setNames(names, picked);
     filling_ = false;
     filterMaterials(ZoekEdit->text());
     scheduleSolve();
 }
 
 void TReceptZoekenForm::filterMaterials(const QString& text) {
-    for (int i = 0; i < MateriaalLijst->count(); ++i) {
-        QListWidgetItem* item = MateriaalLijst->item(i);
-        item->setHidden(!text.isEmpty() && !item->text().contains(text, Qt::CaseInsensitive));
-    }
+    for (int row = 0; row < materials_->rowCount(); ++row)
+        MateriaalLijst->setRowHidden(row, !materials_->matches(row, text));
 }
 
 std::vector<std::string> TReceptZoekenForm::pickedMaterials() const {
-    std::vector<std::string> names;
-    for (int i = 0; i < MateriaalLijst->count(); ++i)
-        if (MateriaalLijst->item(i)->checkState() == Qt::Checked)
-            names.push_back(MateriaalLijst->item(i)->text().toStdString());
-    return names;
+    return materials_->picked();
 }
 
 void TReceptZoekenForm::setMaterials(const std::vector<std::string>& names) {
     filling_ = true;
-    for (int i = 0; i < MateriaalLijst->count(); ++i) {
-        QListWidgetItem* item = MateriaalLijst->item(i);
-        const bool pick = std::find(names.begin(), names.end(), item->text().toStdString()) != names.end();
-        item->setCheckState(pick ? Qt::Checked : Qt::Unchecked);
-    }
+    materials_->setPicked(names);
     filling_ = false;
     scheduleSolve();
 }
@@ -252,8 +194,8 @@ void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
     filling_ = true;
     for (const auto& oxide : OxideCatalogue::all()) {
         const double value = glaze.oxide(oxide.stem);
-        FormuleTabel->setItem(oxide.position - 1, DoelColumn,
-                              new QTableWidgetItem(value == 0.0 ? QString() : qs(numfmt::floatText(value))));
+        target_->setText(oxide.position - 1, DoelColumn,
+                         value == 0.0 ? QString() : qs(numfmt::floatText(value)));
     }
     std::vector<std::string> names;
     for (const auto& slot : glaze.recipe.recipeSlots)
@@ -265,10 +207,7 @@ void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
 
 void TReceptZoekenForm::setRanges(const std::vector<OxideRange>& ranges) {
     filling_ = true;
-    for (int row = 0; row <= ratioRow; ++row) {
-        FormuleTabel->setItem(row, MinColumn, new QTableWidgetItem);
-        FormuleTabel->setItem(row, MaxColumn, new QTableWidgetItem);
-    }
+    target_->clearRanges();
     for (const auto& range : ranges) {
         int row = -1;
         if (range.stem == ratioStem())
@@ -276,9 +215,8 @@ void TReceptZoekenForm::setRanges(const std::vector<OxideRange>& ranges) {
         else if (const Oxide* oxide = OxideCatalogue::byStem(range.stem))
             row = oxide->position - 1;
         if (row < 0) continue;
-        FormuleTabel->item(row, MinColumn)->setText(qs(numfmt::floatText(range.low)));
-        if (std::isfinite(range.high))
-            FormuleTabel->item(row, MaxColumn)->setText(qs(numfmt::floatText(range.high)));
+        target_->setText(row, MinColumn, qs(numfmt::floatText(range.low)));
+        if (std::isfinite(range.high)) target_->setText(row, MaxColumn, qs(numfmt::floatText(range.high)));
     }
     if (DoelCB->currentIndex() == FormulaGoal) DoelCB->setCurrentIndex(CheapestGoal);
     filling_ = false;
@@ -298,15 +236,15 @@ void TReceptZoekenForm::solve() {
             OxideValues target{}, weights{};
             for (std::size_t k = 0; k < target.size(); ++k) {
                 const int row = static_cast<int>(k);
-                target[k] = cellNumber(FormuleTabel, row, DoelColumn).value_or(0.0);
-                weights[k] = cellNumber(FormuleTabel, row, GewichtColumn).value_or(1.0);
+                target[k] = cellNumber(*target_, row, DoelColumn).value_or(0.0);
+                weights[k] = cellNumber(*target_, row, GewichtColumn).value_or(1.0);
             }
             result_ = RecipeSolver::matchFormula(materials, target, weights);
         } else {
             std::vector<OxideRange> ranges;
             for (int row = 0; row <= ratioRow; ++row) {
-                const auto low = cellNumber(FormuleTabel, row, MinColumn);
-                const auto high = cellNumber(FormuleTabel, row, MaxColumn);
+                const auto low = cellNumber(*target_, row, MinColumn);
+                const auto high = cellNumber(*target_, row, MaxColumn);
                 if (!low && !high) continue;
                 ranges.push_back(
                     {row == ratioRow ? ratioStem() : std::string(OxideCatalogue::at(row + 1).stem),
@@ -330,33 +268,22 @@ void TReceptZoekenForm::solve() {
 
 void TReceptZoekenForm::showResult() {
     const bool solved = result_.solved;
-    MeldingLabel->setText(solved ? QString() : qs(result_.message));
+    resultPanel_->showMessage(solved ? QString() : qs(result_.message));
     NieuwButton->setEnabled(solved);
-    ReceptTabel->setRowCount(solved ? static_cast<int>(result_.names.size()) : 0);
-    UitkomstTabel->setRowCount(0);
-    AfwijkingLabel->setText(QStringLiteral("Afwijking: ") +
-                            (solved ? qs(numfmt::formatPattern(result_.deviation, "#0.0###")) : QString()));
-    PrijsLabel->setText(QStringLiteral("Kostprijs / KG: ") +
-                        (solved ? qs(numfmt::formatPattern(result_.price, "##0.00")) : QString()));
-    if (!solved) return;
-    for (std::size_t i = 0; i < result_.names.size(); ++i) {
-        const int row = static_cast<int>(i);
-        ReceptTabel->setItem(row, 0, fixedItem(qs(result_.names[i])));
-        auto* percent = fixedItem(qs(numfmt::formatPattern(result_.percentages[i], "##0.00")));
-        percent->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ReceptTabel->setItem(row, 1, percent);
+    std::vector<ResultLinesModel::Line> recipe;
+    std::vector<ResultLinesModel::Line> formula;
+    if (solved) {
+        for (std::size_t i = 0; i < result_.names.size(); ++i)
+            recipe.push_back({result_.names[i], {result_.percentages[i]}});
+        for (const auto& oxide : OxideCatalogue::all()) {
+            const double value = result_.formula[static_cast<std::size_t>(oxide.position - 1)];
+            if (value != 0.0) formula.push_back({std::string(oxide.label), {value}});
+        }
     }
-    for (const auto& oxide : OxideCatalogue::all()) {
-        const double value = result_.formula[static_cast<std::size_t>(oxide.position - 1)];
-        if (value == 0.0) continue;
-        const int row = UitkomstTabel->rowCount();
-        UitkomstTabel->insertRow(row);
-        UitkomstTabel->setItem(
-            row, 0, fixedItem(QString::fromUtf8(oxide.label.data(), static_cast<int>(oxide.label.size()))));
-        auto* number = fixedItem(qs(numfmt::formatPattern(value, "#0.###")));
-        number->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        UitkomstTabel->setItem(row, 1, number);
-    }
+    resultPanel_->showRecipe(std::move(recipe));
+    resultPanel_->showFormula(std::move(formula));
+    resultPanel_->showFigures(solved ? std::optional(result_.deviation) : std::nullopt,
+                              solved ? std::optional(result_.price) : std::nullopt);
 }
 
 void TReceptZoekenForm::storeGlaze() {
@@ -372,7 +299,7 @@ void TReceptZoekenForm::storeGlaze() {
     NewGlaze glaze = NewGlaze::fromResult(name, result_);
     if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze.inheritFrom(dm_.currentGlaze());
     NewGlazeWriter::store(dm_, glaze);
-    prompter_.information("Het nieuwe glazuur " + name + " is opgeslagen en berekend.");
+    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(qs(name)).toStdString());
     Q_EMIT glazeStored(qs(name));
 }
 

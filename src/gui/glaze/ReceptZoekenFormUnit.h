@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/TargetFormulaModel.h"
 #include "model/Glaze.h"
 #include "solver/RecipeSolver.h"
 
@@ -8,14 +9,16 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QTimer;
 
 namespace kelvora {
+
+class MaterialChoiceModel;
+class SolverResultPanel;
 
 class Prompter;
 class TGlzDM;
@@ -41,24 +44,17 @@ public:
 
     const RecipeResult& result() const { return result_; }
 
-    QLineEdit* ZoekEdit = nullptr;         // search in the materials list
-    QListWidget* MateriaalLijst = nullptr; // materials to use, ticked
-    QComboBox* DoelCB = nullptr;           // what to look for
-    QComboBox* OxideCB = nullptr;          // the oxide of "meeste"/"minste"
-    QTableWidget* FormuleTabel = nullptr;  // per oxide: target, weight, min, max
-    QTableWidget* ReceptTabel = nullptr;   // the recipe found
-    QTableWidget* UitkomstTabel = nullptr; // the formula it gives
-    QLabel* MeldingLabel = nullptr;
-    QLabel* AfwijkingLabel = nullptr;
-    QLabel* PrijsLabel = nullptr;
-    QLineEdit* NaamEdit = nullptr;
-    QPushButton* NieuwButton = nullptr;
-    QPushButton* SluitenButton = nullptr;
-
-    enum Column { OxideColumn, DoelColumn, GewichtColumn, MinColumn, MaxColumn };
+    // The columns of FormuleTabel.
+    enum Column {
+        OxideColumn = TargetFormulaModel::OxideColumn,
+        DoelColumn = TargetFormulaModel::TargetColumn,
+        GewichtColumn = TargetFormulaModel::WeightColumn,
+        MinColumn = TargetFormulaModel::MinColumn,
+        MaxColumn = TargetFormulaModel::MaxColumn
+    };
     enum Goal { FormulaGoal, CheapestGoal, MostGoal, LeastGoal };
     // Row of the SiO2:Al2O3 ratio in FormuleTabel, after the oxides.
-    static constexpr int ratioRow = 33;
+    static constexpr int ratioRow = TargetFormulaModel::ratioRow;
 
 Q_SIGNALS:
     // A new glaze of this name was stored and calculated; it is the current
@@ -78,6 +74,18 @@ private:
     RecipeResult result_;
     QTimer* solveTimer_ = nullptr;
     bool filling_ = false;
+    // The controls; tests find them by their object names.
+    QLineEdit* ZoekEdit = nullptr; // search in the materials list
+    MaterialChoiceModel* materials_ = nullptr;
+    QListView* MateriaalLijst = nullptr; // materials to use, ticked
+    QComboBox* DoelCB = nullptr;         // what to look for
+    QComboBox* OxideCB = nullptr;        // the oxide of "meeste"/"minste"
+    TargetFormulaModel* target_ = nullptr;
+    QTableView* FormuleTabel = nullptr;        // per oxide: target, weight, min, max
+    SolverResultPanel* resultPanel_ = nullptr; // the recipe found, the formula it gives
+    QLineEdit* NaamEdit = nullptr;
+    QPushButton* NieuwButton = nullptr;
+    QPushButton* SluitenButton = nullptr;
 };
 
 } // namespace kelvora

@@ -12,14 +12,15 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 
 namespace kelvora {
 
 class Prompter;
+class MaterialChoiceModel;
+class SolverResultPanel;
 class TGlzDM;
 
 // "Vervang grondstof...": replaces one material of the current glaze by one
@@ -36,19 +37,6 @@ public:
     void loadCurrentGlaze();
 
     const GlazeSubstitution::Result& result() const { return result_; }
-
-    QLabel* GlazuurLabel = nullptr;
-    QComboBox* VervangCB = nullptr;         // the material to replace
-    QLineEdit* ZoekEdit = nullptr;          // search in the candidates
-    QListWidget* KandidatenLijst = nullptr; // replacements, ticked
-    QTableWidget* ReceptTabel = nullptr;    // material, old %, new %
-    QTableWidget* FormuleTabel = nullptr;   // oxide, old, new
-    QLabel* MeldingLabel = nullptr;
-    QLabel* AfwijkingLabel = nullptr;
-    QLabel* PrijsLabel = nullptr;
-    QLineEdit* NaamEdit = nullptr;
-    QPushButton* OvernemenButton = nullptr;
-    QPushButton* SluitenButton = nullptr;
 
 Q_SIGNALS:
     void glazeStored(const QString& name);
@@ -67,6 +55,16 @@ private:
     bool solved_ = false;
     std::string message_;
     QTimer* solveTimer_ = nullptr;
+    // The controls; tests find them by their object names.
+    QLabel* GlazuurLabel = nullptr;
+    QComboBox* VervangCB = nullptr; // the material to replace
+    QLineEdit* ZoekEdit = nullptr;  // search in the candidates
+    MaterialChoiceModel* candidates_ = nullptr;
+    QListView* KandidatenLijst = nullptr;      // replacements, ticked
+    SolverResultPanel* resultPanel_ = nullptr; // material, old %, new %; oxide, old, new
+    QLineEdit* NaamEdit = nullptr;
+    QPushButton* OvernemenButton = nullptr;
+    QPushButton* SluitenButton = nullptr;
 };
 
 } // namespace kelvora

@@ -20,7 +20,7 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
                                      QWidget* parent)
     : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("VerwijderMatForm"));
-    setWindowTitle(QStringLiteral("Verwijder materiaal"));
+    setWindowTitle(tr("Verwijder materiaal"));
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -47,6 +47,10 @@ void TVerwijderMatForm::buildLayout() {
     ui::keepOuterSize(this, QSize(306, 129));
 }
 
+QString TVerwijderMatForm::chosenMaterial() const {
+    return MatCB->currentText();
+}
+
 TVerwijderMatForm::~TVerwijderMatForm() {
     FormDestroy();
 }
@@ -66,7 +70,9 @@ void TVerwijderMatForm::showEvent(QShowEvent* event) {
 
 void TVerwijderMatForm::FormShow() {
     if (wat == 0) {
-        ui::guard(this, [this] { prompter_.message("VerwijderMatform: error in program, wat = 0"); });
+        ui::guard(this, [this] {
+            prompter_.message(tr("VerwijderMatform: error in program, wat = 0").toStdString());
+        });
         // Closed once the showing is over, so the caller sees Cancel.
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;

@@ -13,7 +13,8 @@ class TGlzDM;
 
 // The dialog that chooses a material to remove from the current glaze: it
 // offers the names in the recipe slots (wat = 1) or in the addition slots
-// (wat = 2). It changes nothing itself; the caller reads MatCB after OK.
+// (wat = 2). It changes nothing itself; the caller reads chosenMaterial()
+// after OK.
 class TVerwijderMatForm : public QDialog {
     Q_OBJECT
 public:
@@ -23,8 +24,8 @@ public:
 
     // Set by the caller before every showing; 0 means nobody set it.
     int wat = 0;
-    QComboBox* MatCB = nullptr;
-    QDialogButtonBox* Buttons = nullptr;
+    // The material the user chose (empty when none), for the caller after OK.
+    QString chosenMaterial() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +38,9 @@ private:
     TGlzDM& dataModule_;
     Prompter& prompter_;
     SettingsFile& settings_;
+    // The controls; tests find them by their object names.
+    QComboBox* MatCB = nullptr;
+    QDialogButtonBox* Buttons = nullptr;
 };
 
 } // namespace kelvora

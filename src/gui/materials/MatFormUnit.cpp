@@ -168,7 +168,7 @@ private:
 TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent)
     : QDialog(parent), language_(language), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("MatForm"));
-    setWindowTitle(QStringLiteral("Onderhoud grondstoffen"));
+    setWindowTitle(tr("Onderhoud grondstoffen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
@@ -222,7 +222,7 @@ void TMatForm::buildControls() {
     DBNavigator1->setVisibleButtons(ui::DBNavigator::Editing);
     DBNavigator1->setView(&MatCDS);
 
-    HelpButton = new QPushButton(helpIcon(Qt::white), QStringLiteral("Help"), this);
+    HelpButton = new QPushButton(helpIcon(Qt::white), tr("Help"), this);
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setAutoDefault(false);
     // Like the navigator's buttons, a click leaves the focus in the control
@@ -230,7 +230,7 @@ void TMatForm::buildControls() {
     HelpButton->setFocusPolicy(Qt::NoFocus);
     connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
 
-    CloseButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    CloseButton = new QPushButton(tr("Sluiten"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setAutoDefault(false);
     CloseButton->setFocusPolicy(Qt::NoFocus);
@@ -238,14 +238,14 @@ void TMatForm::buildControls() {
 
     DBGrid1 = new ui::DBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setView(&MatCDS, {{"naam", QStringLiteral("naam"), 140}});
+    DBGrid1->setView(&MatCDS, {{"naam", tr("naam"), 140}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SearchEdit = ui::WindowShortcuts::addSearch(this, DBGrid1);
     ui::WindowShortcuts::addHelp(this, [this] { HelpButtonClick(); });
     ui::WindowShortcuts::addPost(this, DBNavigator1);
 
-    NaamLbl = new QLabel(QStringLiteral("Naam"), this);
+    NaamLbl = new QLabel(tr("Naam"), this);
     NaamLbl->setObjectName(QStringLiteral("NaamLbl"));
     NaamEdit = new ui::DBEdit(&MatCDS, "naam", this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
@@ -259,28 +259,28 @@ void TMatForm::buildControls() {
     OmschrijvingTS->setObjectName(QStringLiteral("OmschrijvingTS"));
     SamenstProcTS = new QWidget;
     SamenstProcTS->setObjectName(QStringLiteral("SamenstProcTS"));
-    PageControl1->addTab(AlgemeenTS, QStringLiteral("Algemeen"));
-    PageControl1->addTab(OmschrijvingTS, QStringLiteral("Omschrijving"));
-    PageControl1->addTab(SamenstProcTS, QStringLiteral("Samenst. proc."));
+    PageControl1->addTab(AlgemeenTS, tr("Algemeen"));
+    PageControl1->addTab(OmschrijvingTS, tr("Omschrijving"));
+    PageControl1->addTab(SamenstProcTS, tr("Samenst. proc."));
     PageControl1->setCurrentWidget(AlgemeenTS);
 
     // "Algemeen": four fields in a row, each under its label, and the conversion.
-    PrijsLbl = new QLabel(QStringLiteral("Prijs"), AlgemeenTS);
+    PrijsLbl = new QLabel(tr("Prijs"), AlgemeenTS);
     PrijsLbl->setObjectName(QStringLiteral("PrijsLbl"));
     PrijsEdit = new ui::DBEdit(&MatCDS, "prys", AlgemeenTS);
     PrijsEdit->setObjectName(QStringLiteral("PrijsEdit"));
-    MolgewichtLbl = new QLabel(QStringLiteral("Molgewicht"), AlgemeenTS);
+    MolgewichtLbl = new QLabel(tr("Molgewicht"), AlgemeenTS);
     MolgewichtLbl->setObjectName(QStringLiteral("MolgewichtLbl"));
     MolgewichtEdit = new ui::DBEdit(&MatCDS, "molg", AlgemeenTS);
     MolgewichtEdit->setObjectName(QStringLiteral("MolgewichtEdit"));
     MolgewichtEdit->setDisplayFormat(MolgFormat);
-    MolProcLbl = new QLabel(QStringLiteral("Mol/Proc"), AlgemeenTS);
+    MolProcLbl = new QLabel(tr("Mol/Proc"), AlgemeenTS);
     MolProcLbl->setObjectName(QStringLiteral("MolProcLbl"));
     MolProcCB = new ui::DBComboBox(&MatCDS, "molproc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     MolProcCB->setObjectName(QStringLiteral("MolProcCB"));
     MolProcCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
     MolProcCB->lineEdit()->setMaxLength(1);
-    BeschikbaarLbl = new QLabel(QStringLiteral("Beschikbaar"), AlgemeenTS);
+    BeschikbaarLbl = new QLabel(tr("Beschikbaar"), AlgemeenTS);
     BeschikbaarLbl->setObjectName(QStringLiteral("BeschikbaarLbl"));
     BeschikbaarCB = new ui::DBComboBox(&MatCDS, "besc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     BeschikbaarCB->setObjectName(QStringLiteral("BeschikbaarCB"));
@@ -288,9 +288,9 @@ void TMatForm::buildControls() {
     BeschikbaarCB->lineEdit()->setMaxLength(1);
     bindings_.insert(bindings_.end(), {PrijsEdit, MolgewichtEdit, MolProcCB, BeschikbaarCB});
 
-    Proc2MolButton = new QPushButton(QStringLiteral("% ==> Mol"), AlgemeenTS);
+    Proc2MolButton = new QPushButton(tr("% ==> Mol"), AlgemeenTS);
     Proc2MolButton->setObjectName(QStringLiteral("Proc2MolButton"));
-    Proc2MolButton->setToolTip(QString::fromUtf8(Proc2MolHint));
+    Proc2MolButton->setToolTip(tr(Proc2MolHint));
     Proc2MolButton->setAutoDefault(false);
     Proc2MolButton->setFocusPolicy(Qt::TabFocus);
     connect(Proc2MolButton, &QPushButton::clicked, this, [this] { Proc2MolButtonClick(); });
@@ -298,7 +298,7 @@ void TMatForm::buildControls() {
     molarEdits_ = buildOxideFields(AlgemeenTS, false);
 
     // "Omschrijving": the supplier and the free description.
-    LeverancierLbl = new QLabel(QStringLiteral("Leverancier"), OmschrijvingTS);
+    LeverancierLbl = new QLabel(tr("Leverancier"), OmschrijvingTS);
     LeverancierLbl->setObjectName(QStringLiteral("LeverancierLbl"));
     LeverancierEdit = new ui::DBEdit(&MatCDS, "levr", OmschrijvingTS);
     LeverancierEdit->setObjectName(QStringLiteral("LeverancierEdit"));
@@ -307,10 +307,9 @@ void TMatForm::buildControls() {
     bindings_.insert(bindings_.end(), {LeverancierEdit, OmschrijvingMemo});
 
     // "Samenst. proc.": the percentages, laid out as the molar values.
-    auto* procHint =
-        new QLabel(QStringLiteral("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
-                                  "\"% ==> Mol\" op het tabblad Algemeen."),
-                   SamenstProcTS);
+    auto* procHint = new QLabel(tr("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
+                                   "\"% ==> Mol\" op het tabblad Algemeen."),
+                                SamenstProcTS);
     procHint->setObjectName(QStringLiteral("ProcHintLbl"));
     GloeiverliesLbl = new QLabel(SamenstProcTS);
     GloeiverliesLbl->setObjectName(QStringLiteral("GloeiverliesLbl"));
@@ -603,7 +602,7 @@ bool TMatForm::hasUnpostedChanges() const {
 bool TMatForm::settleBeforeClosing() {
     if (!hasUnpostedChanges()) return true;
     // Closing would drop what the user typed without a word; ask instead.
-    switch (prompter_.ask(SaveQuestion)) {
+    switch (prompter_.ask(tr(SaveQuestion).toStdString())) {
     case Prompter::Answer::Cancel:
         return false; // back to the window, everything typed still there
     case Prompter::Answer::No:

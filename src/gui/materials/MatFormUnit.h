@@ -42,9 +42,10 @@ class TMatForm : public QDialog {
     Q_OBJECT
 public:
     inline static const std::string DataFile = DataFiles::materials();
-    static constexpr const char* SaveQuestion = "Wijzigingen in de grondstof opslaan?";
-    static constexpr const char* Proc2MolHint =
-        "Omrekenen samenstelling van procenten naar mol (Zie tabblad Samenst. proc.)";
+    static constexpr const char* SaveQuestion =
+        QT_TRANSLATE_NOOP("kelvora::TMatForm", "Wijzigingen in de grondstof opslaan?");
+    static constexpr const char* Proc2MolHint = QT_TRANSLATE_NOOP(
+        "kelvora::TMatForm", "Omrekenen samenstelling van procenten naar mol (Zie tabblad Samenst. proc.)");
 
     TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent = nullptr);
     ~TMatForm() override;
@@ -59,39 +60,8 @@ public:
     // The interface language whose captions the window shows (TaalNone before the first show).
     int appliedLanguage() const { return appliedTaal_; }
 
-    // The edit of an oxide's molar value ("k2o") or weight percentage ("k2o"
-    // too: the stem, not the field name); nullptr for an unknown stem.
-    ui::DBEdit* molarEdit(std::string_view stem) const;
-    ui::DBEdit* percentEdit(std::string_view stem) const;
-
-    // The maintenance view and the controls, named as elsewhere in the program.
+    // The maintenance view.
     View MatCDS{"MatCDS", DataFile};
-    ui::DBNavigator* DBNavigator1 = nullptr;
-    QPushButton* HelpButton = nullptr;
-    QPushButton* CloseButton = nullptr;
-    ui::DBGrid* DBGrid1 = nullptr;
-    QLineEdit* SearchEdit = nullptr; // narrows the list; Ctrl+F
-    QLabel* NaamLbl = nullptr;
-    ui::DBEdit* NaamEdit = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* AlgemeenTS = nullptr;
-    QWidget* OmschrijvingTS = nullptr;
-    QWidget* SamenstProcTS = nullptr;
-    QLabel* PrijsLbl = nullptr;
-    QLabel* MolgewichtLbl = nullptr;
-    QLabel* MolProcLbl = nullptr;
-    QLabel* BeschikbaarLbl = nullptr;
-    ui::DBEdit* PrijsEdit = nullptr;
-    ui::DBEdit* MolgewichtEdit = nullptr;
-    ui::DBComboBox* MolProcCB = nullptr;
-    ui::DBComboBox* BeschikbaarCB = nullptr;
-    QPushButton* Proc2MolButton = nullptr;
-    QLabel* LeverancierLbl = nullptr;
-    ui::DBEdit* LeverancierEdit = nullptr;
-    ui::DBMemo* OmschrijvingMemo = nullptr;
-    // "Gloeiverlies: x %" on the percentage page: the loss on ignition the
-    // entered percentages imply, read-only.
-    QLabel* GloeiverliesLbl = nullptr;
 
 public Q_SLOTS:
     // Closing asks about a material whose changes were never posted: Ja
@@ -149,6 +119,38 @@ private:
     ui::ViewAutoSave* autoSave_ = nullptr;
     NameListFit* nameList_ = nullptr;
     int appliedTaal_ = 0;
+
+    // The edit of an oxide's molar value ("k2o") or weight percentage ("k2o"
+    // too: the stem, not the field name); nullptr for an unknown stem.
+    ui::DBEdit* molarEdit(std::string_view stem) const;
+    ui::DBEdit* percentEdit(std::string_view stem) const;
+    // The controls; tests find them by their object names.
+    ui::DBNavigator* DBNavigator1 = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;
+    QLineEdit* SearchEdit = nullptr; // narrows the list; Ctrl+F
+    QLabel* NaamLbl = nullptr;
+    ui::DBEdit* NaamEdit = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* AlgemeenTS = nullptr;
+    QWidget* OmschrijvingTS = nullptr;
+    QWidget* SamenstProcTS = nullptr;
+    QLabel* PrijsLbl = nullptr;
+    QLabel* MolgewichtLbl = nullptr;
+    QLabel* MolProcLbl = nullptr;
+    QLabel* BeschikbaarLbl = nullptr;
+    ui::DBEdit* PrijsEdit = nullptr;
+    ui::DBEdit* MolgewichtEdit = nullptr;
+    ui::DBComboBox* MolProcCB = nullptr;
+    ui::DBComboBox* BeschikbaarCB = nullptr;
+    QPushButton* Proc2MolButton = nullptr;
+    QLabel* LeverancierLbl = nullptr;
+    ui::DBEdit* LeverancierEdit = nullptr;
+    ui::DBMemo* OmschrijvingMemo = nullptr;
+    // "Gloeiverlies: x %" on the percentage page: the loss on ignition the
+    // entered percentages imply, read-only.
+    QLabel* GloeiverliesLbl = nullptr;
 };
 
 } // namespace kelvora

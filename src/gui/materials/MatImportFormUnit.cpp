@@ -17,7 +17,7 @@ namespace kelvora {
 
 TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("MatImportForm"));
-    setWindowTitle(QStringLiteral("MatImportForm"));
+    setWindowTitle(tr("MatImportForm"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
@@ -26,13 +26,12 @@ TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(pa
     connect(BrwoeseButton, &QPushButton::clicked, this, [this] { BrwoeseButtonClick(); });
     connect(ImportButton, &QPushButton::clicked, this, [this] { ImportButtonClick(); });
 
-    OpenDialog1 = new QFileDialog(this, QStringLiteral("Import bestand"));
+    OpenDialog1 = new QFileDialog(this, tr("Import bestand"));
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     // Files written on other systems often carry lower-case extensions.
-    OpenDialog1->setNameFilters(
-        {QStringLiteral("XML Files (*.XML *.xml)"), QStringLiteral("CDS Files (*.CDS *.cds)")});
+    OpenDialog1->setNameFilters({tr("XML Files (*.XML *.xml)"), tr("CDS Files (*.CDS *.cds)")});
     OpenDialog1->selectNameFilter(OpenDialog1->nameFilters().first());
     OpenDialog1->setDefaultSuffix(QStringLiteral("XML"));
     OpenDialog1->setSizeGripEnabled(true);

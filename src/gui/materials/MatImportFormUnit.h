@@ -25,12 +25,7 @@ public:
     void BrwoeseButtonClick();
     void ImportButtonClick();
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* FileEdit = nullptr;
-    QPushButton* BrwoeseButton = nullptr;
-    QPushButton* ImportButton = nullptr;
     // The open-file dialog "Import bestand", made once and reused.
-    QFileDialog* OpenDialog1 = nullptr;
 
 Q_SIGNALS:
     // F1: the user asks for this window's page of the manual.
@@ -40,6 +35,12 @@ private:
     void buildLayout();
     void FormCreate();
     Prompter& prompter_;
+    // The controls; tests find them by their object names.
+    QLabel* Label1 = nullptr;
+    QLineEdit* FileEdit = nullptr;
+    QPushButton* BrwoeseButton = nullptr;
+    QPushButton* ImportButton = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
 };
 
 } // namespace kelvora

@@ -58,7 +58,7 @@ ui::DBLabel* TMatLkupForm::value(const char* field, const char* format, bool bol
 TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* parent)
     : QDialog(parent), dataModule_(dataModule), settings_(settings) {
     setObjectName(QStringLiteral("MatLkupForm"));
-    setWindowTitle(QStringLiteral("Grondstoffen zoeken"));
+    setWindowTitle(tr("Grondstoffen zoeken"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -70,13 +70,13 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     MatDBN->setObjectName(QStringLiteral("MatDBN"));
     MatDBN->setVisibleButtons(ui::DBNavigator::Moves);
     MatDBN->setView(materials());
-    VoegToebutton = new QPushButton(QStringLiteral("Voeg toe"), this);
+    VoegToebutton = new QPushButton(tr("Voeg toe"), this);
     VoegToebutton->setObjectName(QStringLiteral("VoegToebutton"));
     VoegToebutton->setAutoDefault(false);
     connect(VoegToebutton, &QPushButton::clicked, this, [this] { DBGrid1DblClick(); });
     NaamLabel = new ui::DBLabel(materials(), "naam", this);
     NaamLabel->setObjectName(QStringLiteral("NaamLabel"));
-    NaamLabel->setToolTip(QStringLiteral("Klik hier voor drag & drop"));
+    NaamLabel->setToolTip(tr("Klik hier voor drag & drop"));
     NaamLabel->setAutoFillBackground(true);
     QPalette cream = NaamLabel->palette();
     cream.setColor(QPalette::Window, QColor(0xFF, 0xFB, 0xF0));
@@ -92,13 +92,13 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     nameColumn->addWidget(NaamLabel);
     auto* available = new QHBoxLayout;
     available->setSpacing(8);
-    available->addWidget(new QLabel(QStringLiteral("Beschikbaar"), this));
+    available->addWidget(new QLabel(tr("Beschikbaar"), this));
     BescLabel = new ui::DBLabel(materials(), "besc", this);
     BescLabel->setObjectName(QStringLiteral("BescLabel"));
     available->addWidget(BescLabel);
     available->addStretch(1);
     nameColumn->addLayout(available);
-    CloseButton = new QPushButton(QStringLiteral("Sluiten"), this);
+    CloseButton = new QPushButton(tr("Sluiten"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setAutoDefault(false);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
@@ -113,7 +113,7 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     body->setSpacing(12);
     DBGrid1 = new ui::DBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setView(materials(), {{"naam", QStringLiteral("Naam"), 200}});
+    DBGrid1->setView(materials(), {{"naam", tr("Naam"), 200}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
@@ -130,9 +130,9 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     PrysLabel = value("prys", "##0.00", false, this);
     MolgLabel = value("molg", "###0.00", false, this);
     MolgLabel->setFixedWidth(ui::atLeast(MolgLabel, 64, QStringLiteral("0000.00"), 6));
-    main->addWidget(caption(QStringLiteral("Prijs"), false, this), 0, 0);
+    main->addWidget(caption(tr("Prijs"), false, this), 0, 0);
     main->addWidget(PrysLabel, 1, 0, Qt::AlignLeft);
-    main->addWidget(caption(QStringLiteral("Molgewicht"), false, this), 0, 1);
+    main->addWidget(caption(tr("Molgewicht"), false, this), 0, 1);
     main->addWidget(MolgLabel, 1, 1, Qt::AlignLeft);
     main->setColumnStretch(2, 1);
     right->addLayout(main);

@@ -37,15 +37,6 @@ public:
     // The mime type of a drag started on the name label.
     static const char* dragMimeType();
 
-    ui::DBNavigator* MatDBN = nullptr;
-    QPushButton* VoegToebutton = nullptr;
-    ui::DBLabel* NaamLabel = nullptr;
-    ui::DBLabel* BescLabel = nullptr;
-    QPushButton* CloseButton = nullptr;
-    ui::DBGrid* DBGrid1 = nullptr;
-    ui::DBLabel* PrysLabel = nullptr;
-    ui::DBLabel* MolgLabel = nullptr;
-
 Q_SIGNALS:
     // The user chose the current material of the list to add.
     void materialChosen(const QString& name);
@@ -63,6 +54,15 @@ private:
 
     TGlzDM& dataModule_;
     SettingsFile& settings_;
+    // The controls; tests find them by their object names.
+    ui::DBNavigator* MatDBN = nullptr;
+    QPushButton* VoegToebutton = nullptr;
+    ui::DBLabel* NaamLabel = nullptr;
+    ui::DBLabel* BescLabel = nullptr;
+    QPushButton* CloseButton = nullptr;
+    ui::DBGrid* DBGrid1 = nullptr;
+    ui::DBLabel* PrysLabel = nullptr;
+    ui::DBLabel* MolgLabel = nullptr;
 };
 
 } // namespace kelvora

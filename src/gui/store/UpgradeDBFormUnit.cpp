@@ -15,7 +15,7 @@ namespace kelvora {
 
 TUpgradeDBForm::TUpgradeDBForm(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("UpgradeDBForm"));
-    setWindowTitle(QStringLiteral("Upgrade database"));
+    setWindowTitle(tr("Upgrade database"));
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);

@@ -19,13 +19,6 @@ public:
 
     void UpgradeButtonClick();
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* UpgradeButton = nullptr;
-
 Q_SIGNALS:
     // F1: the user asks for this window's page of the manual.
     void helpRequested();
@@ -34,6 +27,13 @@ private:
     void buildLayout();
     void FormCreate();
     Prompter& prompter_;
+    // The controls; tests find them by their object names.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* UpgradeButton = nullptr;
 };
 
 } // namespace kelvora

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "glaze/SolverResultPanel.h"
+
+#include "common/NumberFormat.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+namespace {
+QString number(double value, const char* format) {
+    return QString::fromStdString(numfmt::formatPattern(value, format));
+}
+} // namespace
+
+SolverResultPanel::SolverResultPanel(const QString& title, const QStringList& recipeHeadings,
+                                     const QStringList& formulaHeadings, const QString& formulaTableName,
+                                     QWidget* parent)
+    : QGroupBox(title, parent) {
+    recipe_ = new ResultLinesModel(recipeHeadings, "##0.00", this);
+    formula_ = new ResultLinesModel(formulaHeadings, "#0.###", this);
+    MeldingLabel = new QLabel(this);
+    MeldingLabel->setObjectName(QStringLiteral("MeldingLabel"));
+    MeldingLabel->setWordWrap(true);
+    MeldingLabel->setStyleSheet(QStringLiteral("color: #a00000;"));
+    AfwijkingLabel = new QLabel(this);
+    AfwijkingLabel->setObjectName(QStringLiteral("AfwijkingLabel"));
+    PrijsLabel = new QLabel(this);
+    PrijsLabel->setObjectName(QStringLiteral("PrijsLabel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table(QStringLiteral("ReceptTabel"), recipe_), 2);
+    layout->addWidget(table(formulaTableName, formula_), 3);
+    layout->addWidget(AfwijkingLabel);
+    layout->addWidget(PrijsLabel);
+    layout->addWidget(MeldingLabel);
+}
+
+QTableView* SolverResultPanel::table(const QString& name, ResultLinesModel* model) {
+    auto* t = new QTableView(this);
+    t->setObjectName(name);
+    t->setModel(model);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(22);
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return t;
+}
+
+void SolverResultPanel::showRecipe(std::vector<ResultLinesModel::Line> lines) {
+    recipe_->setLines(std::move(lines));
+}
+
+void SolverResultPanel::showFormula(std::vector<ResultLinesModel::Line> lines) {
+    formula_->setLines(std::move(lines));
+}
+
+void SolverResultPanel::showFigures(std::optional<double> deviation, std::optional<double> price,
+                                    std::optional<double> priceBefore) {
+    AfwijkingLabel->setText(tr("Afwijking: ") + (deviation ? number(*deviation, "#0.0###") : QString()));
+    QString cost = price ? number(*price, "##0.00") : QString();
+    if (price && priceBefore) cost += tr(" (was ") + number(*priceBefore, "##0.00") + QStringLiteral(")");
+    PrijsLabel->setText(tr("Kostprijs / KG: ") + cost);
+}
+
+void SolverResultPanel::showMessage(const QString& message) {
+    MeldingLabel->setText(message);
+}
+
+} // namespace kelvora
