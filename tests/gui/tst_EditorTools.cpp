@@ -11,6 +11,7 @@
 #include "glaze/BatchPage.h"
 #include "glaze/ChemiePage.h"
 #include "glaze/GlazFormUnit.h"
+#include "glaze/MengreeksFormUnit.h"
 #include "glaze/ReceptZoekenFormUnit.h"
 #include "glaze/StullChartFormUnit.h"
 #include "glaze/VervangGrondstofFormUnit.h"
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void chemieReadsTheDataBesideTheProgram();
     void batchSizeIsKeptFromRunToRun();
     void bestandMenuOpensTheChartOverTheEditor();
+    void blendWindowOpensFromTheMenuAndTheChemiePage();
     void chemieButtonOpensTheChart();
     void clickingAPointMakesThatGlazeCurrent();
     void recipeToolsOpenTheirDialogs();
@@ -154,6 +156,31 @@ void EditorToolsTest::bestandMenuOpensTheChartOverTheEditor() {
     // Closing the editor takes the chart along.
     glazForm()->QDialog::done(QDialog::Rejected);
     QVERIFY(!chart->isVisible());
+}
+
+// "Mengreeks..." from the Bestand menu opens the blend window over the
+// editor; from the Chemie page it starts from the current glaze.
+void EditorToolsTest::blendWindowOpensFromTheMenuAndTheChemiePage() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    QVERIFY(child<QMenu>(mainForm(), "BestandMenuItem")
+                ->actions()
+                .contains(child<QAction>(mainForm(), "MengreeksMenuItem")));
+    child<QAction>(mainForm(), "MengreeksMenuItem")->trigger();
+    QVERIFY(glazForm()->isVisible());
+    QVERIFY(program()->mengreeksForm());
+    QVERIFY(program()->mengreeksForm()->isVisible());
+    glazForm()->QDialog::done(QDialog::Rejected);
+    QVERIFY(!program()->mengreeksForm()->isVisible()); // it goes with the editor
+
+    showEditor();
+    child<QTabWidget>(glazForm(), "PageControl1")
+        ->setCurrentWidget(child<ChemiePage>(glazForm(), "ChemieTS"));
+    QTest::mouseClick(child<ChemiePage>(glazForm(), "ChemieTS")->findChild<QPushButton*>("MengreeksButton"),
+                      Qt::LeftButton);
+    QVERIFY(program()->mengreeksForm()->isVisible());
+    QCOMPARE(child<QComboBox>(program()->mengreeksForm(), "HoekA")->currentText(), currentGlaze());
 }
 
 void EditorToolsTest::chemieButtonOpensTheChart() {

@@ -20,14 +20,6 @@
 using namespace kelvora;
 using namespace kelvora::test;
 
-namespace {
-template <class T> T* named(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (!found) qWarning("no control %s", name);
-    return found;
-}
-} // namespace
-
 class MengreeksTest : public QObject {
     Q_OBJECT
 private slots:
@@ -40,12 +32,11 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-        auto* kind = named<QComboBox>(form, "SoortBox");
-        auto* tile = named<BlendTileView>(form, "Tegel");
-        auto* details = named<QPlainTextEdit>(form, "CelDetails");
-        auto* status = named<QLabel>(form, "StatusLbl");
-        auto* make = named<QPushButton>(form, "MaakGlazuurButton");
-        QVERIFY(kind && tile && details && status && make);
+        auto* kind = child<QComboBox>(&form, "SoortBox");
+        auto* tile = child<BlendTileView>(&form, "Tegel");
+        auto* details = child<QPlainTextEdit>(&form, "CelDetails");
+        auto* status = child<QLabel>(&form, "StatusLbl");
+        auto* make = child<QPushButton>(&form, "MaakGlazuurButton");
 
         // No corners yet: nothing to draw, and the window says why.
         QCOMPARE(tile->cellCount(), 0);
@@ -56,13 +47,13 @@ private slots:
         const char* corners[] = {"HoekA", "HoekB", "HoekC", "HoekD"};
         const char* glazes[] = {"Seladon", "Tenmoku", "Kaki", "Leach kalkglazuur"};
         for (int c = 0; c < 4; ++c) {
-            auto* box = named<QComboBox>(form, corners[c]);
-            QVERIFY(box && box->isEnabled());
+            auto* box = child<QComboBox>(&form, corners[c]);
+            QVERIFY(box->isEnabled());
             box->setEditText(QLatin1String(glazes[c]));
         }
         QCOMPARE(tile->cellCount(), 35);
         QVERIFY(make->isEnabled());
-        QVERIFY(!named<QSpinBox>(form, "CellenSpin")->isVisible()); // a Currie grid has no size to set
+        QVERIFY(!child<QSpinBox>(&form, "CellenSpin")->isVisible()); // a Currie grid has no size to set
 
         // Cell 18, the middle of the grid: a quarter of each corner.
         QTest::mouseClick(tile, Qt::LeftButton, {}, tile->cellRect(18).center());
@@ -99,16 +90,16 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.startFrom(QStringLiteral("Seladon"));
-        named<QComboBox>(form, "HoekB")->setEditText(QStringLiteral("Tenmoku"));
-        QVERIFY(!named<QComboBox>(form, "HoekC")->isEnabled());
-        auto* tile = named<BlendTileView>(form, "Tegel");
+        child<QComboBox>(&form, "HoekB")->setEditText(QStringLiteral("Tenmoku"));
+        QVERIFY(!child<QComboBox>(&form, "HoekC")->isEnabled());
+        auto* tile = child<BlendTileView>(&form, "Tegel");
         QCOMPARE(tile->cellCount(), 11);
-        named<QSpinBox>(form, "CellenSpin")->setValue(5);
+        child<QSpinBox>(&form, "CellenSpin")->setValue(5);
         QCOMPARE(tile->cellCount(), 5);
         // An unknown corner is named, not a box per keystroke.
-        named<QComboBox>(form, "HoekB")->setEditText(QStringLiteral("Tenmok"));
+        child<QComboBox>(&form, "HoekB")->setEditText(QStringLiteral("Tenmok"));
         QCOMPARE(tile->cellCount(), 0);
-        QCOMPARE(named<QLabel>(form, "StatusLbl")->text(), QStringLiteral("Onbekend glazuur: Tenmok"));
+        QCOMPARE(child<QLabel>(&form, "StatusLbl")->text(), QStringLiteral("Onbekend glazuur: Tenmok"));
         QVERIFY(prompter.entries.empty());
         book.close();
     }

@@ -9,6 +9,7 @@
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
+#include "glaze/MengreeksFormUnit.h"
 #include "glaze/StullChartFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/MatFormUnit.h"
@@ -63,6 +64,10 @@ void AppComposition::wire() {
         if (!glazForm_->isVisible()) glazForm_->open();
         showStullChart();
     });
+    connect(main, &TMainForm::blendRequested, this, [this] {
+        if (!glazForm_->isVisible()) glazForm_->open();
+        showBlends({});
+    });
     connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
     connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
     connect(main, &TMainForm::helpRequested, this, [this] { showHelpPage("manual.htm"); });
@@ -78,6 +83,7 @@ void AppComposition::wire() {
     editor->setRemoveDialog(verwijderMatForm_.get());
     editor->setChemistryDataFolder(chemistryDataFolder());
     connect(editor, &TGlazForm::stullChartRequested, this, [this] { showStullChart(); });
+    connect(editor, &TGlazForm::blendRequested, this, [this](const QString& glaze) { showBlends(glaze); });
     connect(editor, &TGlazForm::helpRequested, this, [this] { showHelpPage("glazuren.htm"); });
     connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
     // The lookup serves the editor only: it goes when the editor goes.
@@ -109,6 +115,23 @@ void AppComposition::showStullChart() {
     stullChartForm_->activateWindow();
 }
 
+void AppComposition::showBlends(const QString& startFrom) {
+    if (!mengreeksForm_) {
+        // Like the Stull chart: its own window belonging to the editor, whose
+        // tables it works on; it goes when the editor goes.
+        mengreeksForm_ = std::make_unique<TMengreeksForm>(dataModule_->book(), prompter_,
+                                                          chemistryDataFolder(), glazForm_.get());
+        mengreeksForm_->setWindowFlags(Qt::Window);
+        connect(glazForm_.get(), &TGlazForm::hidden, mengreeksForm_.get(), &QWidget::hide);
+        nameControlsForScreenReaders(mengreeksForm_.get());
+    }
+    mengreeksForm_->reloadGlazes();
+    if (!startFrom.isEmpty()) mengreeksForm_->startFrom(startFrom);
+    mengreeksForm_->show();
+    mengreeksForm_->raise();
+    mengreeksForm_->activateWindow();
+}
+
 bool AppComposition::takeDataFolder() {
     std::string folder;
     try {
@@ -134,6 +157,7 @@ void AppComposition::showLookup() {
 
 AppComposition::~AppComposition() {
     // Each window keeps its placement in the settings as it goes.
+    mengreeksForm_.reset();
     stullChartForm_.reset();
     upgradeDBForm_.reset();
     verwijderMatForm_.reset();

@@ -20,6 +20,7 @@ class TMainForm;
 class TMatForm;
 class TMatImportForm;
 class TMatLkupForm;
+class TMengreeksForm;
 class TStullChartForm;
 class TUpgradeDBForm;
 class TVerwijderMatForm;
@@ -64,6 +65,7 @@ public:
     TUpgradeDBForm& upgradeDBForm() const { return *upgradeDBForm_; }
     // The Stull chart, made the first time it is asked for; nullptr before.
     TStullChartForm* stullChartForm() const { return stullChartForm_.get(); }
+    TMengreeksForm* mengreeksForm() const { return mengreeksForm_.get(); }
     SettingsFile& settings() { return settings_; }
     LanguageHolder& language() { return language_; }
     // False when the user chose to end because the data are in use.
@@ -79,6 +81,8 @@ private:
     // The chart over the glaze editor; from the main window the editor is
     // opened first, as a click on a point makes that glaze current there.
     void showStullChart();
+    // The blend window over the editor, its first corner `startFrom` when given.
+    void showBlends(const QString& startFrom);
     bool takeDataFolder();
 
     Prompter& prompter_;
@@ -100,6 +104,7 @@ private:
     std::unique_ptr<TVerwijderMatForm> verwijderMatForm_;
     std::unique_ptr<TUpgradeDBForm> upgradeDBForm_;
     std::unique_ptr<TStullChartForm> stullChartForm_;
+    std::unique_ptr<TMengreeksForm> mengreeksForm_;
 };
 
 } // namespace ui

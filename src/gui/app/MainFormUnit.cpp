@@ -62,6 +62,9 @@ void TMainForm::buildMenus() {
     StullMenuItem = BestandMenuItem->addAction(tr("Stull-diagram"));
     StullMenuItem->setObjectName(QStringLiteral("StullMenuItem"));
     connect(StullMenuItem, &QAction::triggered, this, &TMainForm::stullChartRequested);
+    MengreeksMenuItem = BestandMenuItem->addAction(tr("&Mengreeks..."));
+    MengreeksMenuItem->setObjectName(QStringLiteral("MengreeksMenuItem"));
+    connect(MengreeksMenuItem, &QAction::triggered, this, &TMainForm::blendRequested);
     Import1 = BestandMenuItem->addMenu(tr("Import"));
     Import1->setObjectName(QStringLiteral("Import1"));
     MatImportMenuitem = Import1->addAction(tr("Grondstoffen"));

@@ -48,6 +48,8 @@ Q_SIGNALS:
     void glazesRequested();
     // "Stull-diagram": the chart of every glaze, opened over the glaze editor.
     void stullChartRequested();
+    // "Mengreeks...": line, triaxial and grid blends, opened over the glaze editor.
+    void blendRequested();
     void materialImportRequested();
     void upgradeRequested();
     void helpRequested();
@@ -82,6 +84,7 @@ private:
     QAction* GrondstoffenMenuItem = nullptr;
     QAction* GlazurenMenuItem = nullptr;
     QAction* StullMenuItem = nullptr;
+    QAction* MengreeksMenuItem = nullptr;
     QMenu* Import1 = nullptr;
     QAction* MatImportMenuitem = nullptr;
     QAction* Glazuren2 = nullptr;

@@ -107,6 +107,8 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     fitLbl_->setTextFormat(Qt::PlainText);
     stullButton_ = new QPushButton(tr("Stull-diagram..."), this);
     stullButton_->setObjectName(QStringLiteral("StullButton"));
+    blendButton_ = new QPushButton(tr("Mengreeks..."), this);
+    blendButton_->setObjectName(QStringLiteral("MengreeksButton"));
 
     auto* figuresBox = new QGroupBox(tr("Kengetallen"), this);
     auto* form = new QFormLayout(figuresBox);
@@ -130,7 +132,11 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(figuresBox);
     right->addWidget(limitsBox, 1);
-    right->addWidget(stullButton_, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(blendButton_);
+    buttons->addWidget(stullButton_);
+    right->addLayout(buttons);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ChemieScroll"));
     scroll->setWidget(rightPane);
@@ -143,6 +149,7 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
 
     connect(expansionSetCB_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(stullButton_, &QPushButton::clicked, this, [this] { emit stullChartRequested(); });
+    connect(blendButton_, &QPushButton::clicked, this, [this] { emit blendRequested(); });
     follower_ = std::make_unique<ViewFollower>(glazes_, [this] { refresh(); });
     refresh();
 }

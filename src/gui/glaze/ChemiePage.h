@@ -48,6 +48,8 @@ public:
 signals:
     // "Stull-diagram..." was pressed; the editor opens the chart.
     void stullChartRequested();
+    // "Mengreeks...": a blend starting from the current glaze.
+    void blendRequested();
 
 private:
     void markOutside();
@@ -64,6 +66,7 @@ private:
     QLabel* stullLbl_ = nullptr;
     QLabel* fitLbl_ = nullptr;
     QPushButton* stullButton_ = nullptr;
+    QPushButton* blendButton_ = nullptr;
     View& glazes_;
     const View& materials_;
     std::optional<MolarMassTable> masses_;

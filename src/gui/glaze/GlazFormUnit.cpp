@@ -831,6 +831,8 @@ void TGlazForm::buildChemiePage(const std::string& dataFolder) {
     ChemieTS = new ChemiePage(*glazes(), dataModule_.MatCDS, dataFolder);
     ChemieTS->setObjectName(QStringLiteral("ChemieTS"));
     connect(ChemieTS, &ChemiePage::stullChartRequested, this, &TGlazForm::stullChartRequested);
+    connect(ChemieTS, &ChemiePage::blendRequested, this,
+            [this] { Q_EMIT blendRequested(QString::fromStdString(dataModule_.currentGlaze().naam)); });
 }
 
 void TGlazForm::setChemistryDataFolder(const std::string& folder) {

@@ -99,6 +99,8 @@ Q_SIGNALS:
     void lookupRequested();
     // "Stull-diagram..." on the "Chemie" page.
     void stullChartRequested();
+    // "Mengreeks..." on the "Chemie" page: a blend starting from `glaze`.
+    void blendRequested(const QString& glaze);
     // The editor went out of sight (its tables are closed).
     void hidden();
 
