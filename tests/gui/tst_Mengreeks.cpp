@@ -73,6 +73,18 @@ private slots:
         for (std::size_t k = 0; k < again.oxides.size(); ++k)
             QVERIFY(std::abs(again.oxides[k] - stored->oxides[k]) < 1e-9);
 
+        // The blend was kept with its glaze: it opens again as it was.
+        auto* saved = child<QComboBox>(&form, "OpgeslagenBox");
+        QCOMPARE(saved->count(), 1);
+        kind->setCurrentIndex(0);
+        QCOMPARE(tile->cellCount(), 11);
+        saved->setCurrentIndex(0);
+        Q_EMIT saved->textActivated(saved->itemText(0));
+        QCOMPARE(kind->currentIndex(), 3);
+        QCOMPARE(child<QComboBox>(&form, "HoekD")->currentText(), QStringLiteral("Leach kalkglazuur"));
+        QCOMPARE(tile->cellCount(), 35);
+        tile->setChosen(18);
+
         // A second time the name is taken: said, nothing stored.
         prompter.clear();
         make->click();

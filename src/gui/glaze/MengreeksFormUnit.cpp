@@ -9,6 +9,7 @@
 #include "glaze/MolarMassTable.h"
 #include "glaze/ReportPrinter.h"
 #include "model/RecordNames.h"
+#include "store/BlendBook.h"
 #include "store/GlazeBook.h"
 #include "widgets/ErrorBox.h"
 
@@ -29,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace kelvora {
@@ -47,6 +49,8 @@ QString joined(const std::vector<std::string>& lines) {
 } // namespace
 
 struct TMengreeksForm::Ui {
+    QComboBox* saved = nullptr;
+    QPushButton* save = nullptr;
     QLineEdit* name = nullptr;
     QComboBox* kind = nullptr;
     QComboBox* corners[4] = {};
@@ -93,6 +97,10 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
 
     auto* form = new QFormLayout;
     ui_->form = form;
+    ui_->saved = new QComboBox;
+    ui_->saved->setObjectName(QStringLiteral("OpgeslagenBox"));
+    ui_->saved->setPlaceholderText(tr("(een bewaarde reeks openen)"));
+    form->addRow(tr("&Opgeslagen"), ui_->saved);
     ui_->name = new QLineEdit(tr("Mengreeks"));
     ui_->name->setObjectName(QStringLiteral("NaamEdit"));
     ui_->name->setMaxLength(20);
@@ -197,6 +205,8 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     auto* buttons = new QDialogButtonBox;
     ui_->makeGlaze = buttons->addButton(tr("Maak &glazuur"), QDialogButtonBox::ActionRole);
     ui_->makeGlaze->setObjectName(QStringLiteral("MaakGlazuurButton"));
+    ui_->save = buttons->addButton(tr("&Bewaar reeks"), QDialogButtonBox::ActionRole);
+    ui_->save->setObjectName(QStringLiteral("BewaarButton"));
     ui_->print = buttons->addButton(tr("&Afdrukken..."), QDialogButtonBox::ActionRole);
     ui_->print->setObjectName(QStringLiteral("AfdrukkenButton"));
     QPushButton* close = buttons->addButton(tr("Sluiten"), QDialogButtonBox::RejectRole);
@@ -218,10 +228,14 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
             [this](int number) { ui::guard(this, [&] { showCell(number); }); });
     connect(ui_->makeGlaze, &QPushButton::clicked, this,
             [this] { ui::guard(this, [this] { makeGlaze(); }); });
+    connect(ui_->save, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { saveBlend(); }); });
+    connect(ui_->saved, &QComboBox::textActivated, this,
+            [this](const QString& name) { ui::guard(this, [&] { openSaved(name); }); });
     connect(ui_->print, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { printSheet(); }); });
 
+    ui::guard(this, [this] { fillSaved(); });
     reloadGlazes();
-    resize(1100, 560);
+    resize(1100, 600);
 }
 
 TMengreeksForm::~TMengreeksForm() = default;
@@ -245,11 +259,10 @@ void TMengreeksForm::startFrom(const QString& glaze) {
     ui_->corners[0]->setEditText(glaze);
 }
 
-void TMengreeksForm::rebuild() {
-    const auto kind = static_cast<BlendKind>(ui_->kind->currentData().toInt());
+BlendSettings TMengreeksForm::settings() const {
     BlendSettings settings;
     settings.name = ui_->name->text().trimmed().toStdString();
-    settings.kind = kind;
+    settings.kind = static_cast<BlendKind>(ui_->kind->currentData().toInt());
     settings.cells = ui_->cells->value();
     settings.rows = ui_->rows->value();
     settings.columns = ui_->columns->value();
@@ -258,16 +271,63 @@ void TMengreeksForm::rebuild() {
     settings.amount = ui_->amount->value();
     settings.grams = ui_->unit->currentIndex() == 1;
     settings.margin = ui_->margin->value() / 100.0;
+    const int corners = settings.kind == BlendKind::Line ? 2 : settings.kind == BlendKind::Triaxial ? 3 : 4;
+    for (int c = 0; c < corners; ++c)
+        settings.corners.push_back(ui_->corners[c]->currentText().trimmed().toStdString());
+    return settings;
+}
+
+void TMengreeksForm::fillSaved() {
+    const QSignalBlocker quiet(ui_->saved);
+    ui_->saved->clear();
+    for (const auto& blend : BlendBook(book_.dataDir()).all())
+        ui_->saved->addItem(text(blend.name));
+    ui_->saved->setCurrentIndex(-1);
+}
+
+void TMengreeksForm::saveBlend() {
+    BlendBook(book_.dataDir()).save(settings());
+    fillSaved();
+}
+
+void TMengreeksForm::openSaved(const QString& name) {
+    const auto blend = BlendBook(book_.dataDir()).find(name.toStdString());
+    if (!blend) return;
+    // One rebuild for the whole blend, not one per control.
+    std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+    for (QObject* o : std::initializer_list<QObject*>{
+             ui_->kind, ui_->cells, ui_->rows, ui_->columns, ui_->low, ui_->high, ui_->amount, ui_->unit,
+             ui_->margin, ui_->corners[0], ui_->corners[1], ui_->corners[2], ui_->corners[3]})
+        quiet.push_back(std::make_unique<QSignalBlocker>(o));
+    ui_->name->setText(text(blend->name));
+    ui_->kind->setCurrentIndex(ui_->kind->findData(static_cast<int>(blend->kind)));
+    ui_->cells->setMaximum(blend->kind == BlendKind::Triaxial ? BlendLimits::maxTriaxialSide
+                                                              : BlendLimits::maxLineCells);
+    ui_->cells->setValue(blend->cells);
+    ui_->rows->setValue(blend->rows);
+    ui_->columns->setValue(blend->columns);
+    ui_->low->setValue(static_cast<int>(std::lround(blend->low * 100)));
+    ui_->high->setValue(static_cast<int>(std::lround(blend->high * 100)));
+    ui_->amount->setValue(blend->amount);
+    ui_->unit->setCurrentIndex(blend->grams ? 1 : 0);
+    ui_->margin->setValue(static_cast<int>(std::lround(blend->margin * 100)));
+    for (std::size_t c = 0; c < 4; ++c)
+        ui_->corners[c]->setEditText(c < blend->corners.size() ? text(blend->corners[c]) : QString());
+    quiet.clear();
+    rebuild();
+}
+
+void TMengreeksForm::rebuild() {
+    const BlendSettings settings = this->settings();
+    const BlendKind kind = settings.kind;
 
     // Only the controls this kind uses can be used.
-    BlendGrid shape;
-    const int corners = kind == BlendKind::Line ? 2 : kind == BlendKind::Triaxial ? 3 : 4;
+    const int corners = static_cast<int>(settings.corners.size());
     for (int c = 0; c < 4; ++c) {
         // Unused corners stay in place, greyed (a row hidden after showing
         // would leave its room empty).
         ui_->corners[c]->setEnabled(c < corners);
         ui_->cornerLabels[c]->setEnabled(c < corners);
-        if (c < corners) settings.corners.push_back(ui_->corners[c]->currentText().trimmed().toStdString());
     }
     ui_->cells->setVisible(kind == BlendKind::Line || kind == BlendKind::Triaxial);
     ui_->cells->setMaximum(kind == BlendKind::Triaxial ? BlendLimits::maxTriaxialSide
@@ -353,6 +413,9 @@ void TMengreeksForm::makeGlaze() {
     }
     book_.addGlaze(glaze);
     book_.save();
+    // The blend is kept with its glaze, so that it can be opened again.
+    BlendBook(book_.dataDir()).save(plan.settings);
+    fillSaved();
     prompter_.information(tr("Glazuur %1 opgeslagen.").arg(text(glaze.naam)).toStdString());
     reloadGlazes();
 }

@@ -35,6 +35,10 @@ private:
     void rebuild();
     void showCell(int number);
     void makeGlaze();
+    void saveBlend();
+    void openSaved(const QString& name);
+    void fillSaved();
+    struct BlendSettings settings() const;
     void printSheet();
 
     GlazeBook& book_;
