@@ -5,7 +5,7 @@
 #include "common/Prompter.h"
 #include "common/TranslationTable.h"
 #include "engine/GlazeRecalculation.h"
-#include "materials/MaterialRename.h"
+#include "store/MaterialRename.h"
 #include "materials/NameListFit.h"
 #include "materials/PercentToMolConverter.h"
 #include "model/OxideCatalogue.h"

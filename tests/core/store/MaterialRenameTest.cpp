@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "materials/MaterialRename.h"
+#include "store/MaterialRename.h"
 #include "model/TableLayouts.h"
 #include "store/DataFiles.h"
 #include "store/DataFolderLock.h"
