@@ -120,9 +120,11 @@ void moveLookupTo(const char* material) {
     QVERIFY(glzDM()->MatCDS.findKey(material));
 }
 
-void dropOn(QWidget* target) {
+// Drops a material name as the lookup window drags it.
+void dropOn(QWidget* target, const char* material) {
     QMimeData data;
-    data.setText(QStringLiteral("wat er ook gesleept wordt"));
+    data.setText(QString::fromUtf8(material));
+    data.setData(QString::fromLatin1(TMatLkupForm::dragMimeType()), QByteArray(material));
     const QPoint at = target->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
@@ -151,7 +153,7 @@ private Q_SLOTS:
     void basicTotalFollowsTheCheckBox();
     void windowShowsItsControls();
     void missingDataIsReportedAndTheWindowOpensAllTheSame();
-    void dropPutsTheLookupMaterialIntoTheField();
+    void dropPutsTheDraggedMaterialIntoTheField();
     void addTakesTheSlotKindFromTheActivePage_data();
     void addTakesTheSlotKindFromTheActivePage();
     void addWithTheEditorClosedExplainsInsteadOfFailing();
@@ -290,7 +292,7 @@ void GlazFormTest::missingDataIsReportedAndTheWindowOpensAllTheSame() {
     QVERIFY(prompter.recorder.entries.empty());
 }
 
-void GlazFormTest::dropPutsTheLookupMaterialIntoTheField() {
+void GlazFormTest::dropPutsTheDraggedMaterialIntoTheField() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
@@ -299,17 +301,23 @@ void GlazFormTest::dropPutsTheLookupMaterialIntoTheField() {
     View& glazes = glzDM()->GlzCDS;
     const std::string glaze = glazes.asText("naam");
     const double molsBefore = glazes.asNumber("mtm1");
-    moveLookupTo("Talk");
-    dropOn(matEdit(0));
+    moveLookupTo("Kwarts"); // the lookup showing another material changes nothing
+    dropOn(matEdit(0), "Talk");
     QCOMPARE(matEdit(0)->text(), QStringLiteral("Talk"));
     QCOMPARE(glazes.asNumber("mtm1"), molsBefore); // only the name changes
     QCOMPARE(glazes.state(), ViewState::Edit);     // posted, then back in edit
     QVERIFY(!glazes.modified());
     child<QTabWidget>(glazForm(), "PageControl1")
         ->setCurrentWidget(child<QWidget>(glazForm(), "ToegevStoffenTS"));
-    moveLookupTo("Rutiel");
-    dropOn(tvsEdit(4));
+    dropOn(tvsEdit(4), "Rutiel");
     QCOMPARE(tvsEdit(4)->text(), QStringLiteral("Rutiel"));
+    // Text that can be no material name is not taken.
+    QMimeData lines;
+    lines.setText(QStringLiteral("Talk\nKwarts"));
+    QDragEnterEvent refused(tvsEdit(4)->rect().center(), Qt::CopyAction, &lines, Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(tvsEdit(4), &refused);
+    QVERIFY(!refused.isAccepted());
     click(child<QPushButton>(glazForm(), "CloseButton"));
     QVERIFY(prompter.recorder.entries.empty());
     StoredGlazes stored(install);

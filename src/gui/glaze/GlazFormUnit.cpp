@@ -13,7 +13,9 @@
 #include "glaze/ReceptZoekenFormUnit.h"
 #include "glaze/VervangGrondstofFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
+#include "materials/MatLkupFormUnit.h"
 #include "model/OxideCatalogue.h"
+#include "model/RecordNames.h"
 #include "store/RecordMapper.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBComboBox.h"
@@ -39,6 +41,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -59,6 +62,15 @@
 namespace kelvora {
 
 namespace {
+// The material name a drag carries: the lookup window's own name, else one
+// line of plain text (trimmed, at most a name's width); empty for anything else.
+QString draggedMaterial(const QMimeData* data) {
+    if (!data) return {};
+    const QString own = QString::fromUtf8(data->data(QString::fromLatin1(TMatLkupForm::dragMimeType())));
+    const QString name = (own.isEmpty() ? data->text() : own).trimmed();
+    if (name.contains(QLatin1Char('\n')) || name.size() > static_cast<int>(RecordNames::width)) return {};
+    return name;
+}
 
 constexpr const char* kSaveQuestion =
     QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Wijzigingen in het glazuur opslaan?");
@@ -697,13 +709,13 @@ void TGlazForm::VerwToegevMatButtonClick() {
     removeFromSlots(2);
 }
 
-void TGlazForm::MatNaamDragDrop(ui::DBEdit* target) {
-    ui::guard(this, [this, target] {
+void TGlazForm::MatNaamDragDrop(ui::DBEdit* target, const QString& material) {
+    ui::guard(this, [&] {
         View* v = target->dataView();
         if (!v) return;
         if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
-        // The material shown in the lookup window, whatever was dragged.
-        v->setText(target->dataField(), dataModule_.MatCDS.asText("naam"));
+        // The material that was dragged, not whichever the lookup shows now.
+        v->setText(target->dataField(), material.toStdString());
         v->post();
         v->edit();
     });
@@ -716,15 +728,18 @@ bool TGlazForm::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (draggedMaterial(drag->mimeData()).isEmpty()) return true; // nothing a name can be
             drag->setDropAction(Qt::CopyAction);
             drag->accept();
             return true;
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
+            const QString material = draggedMaterial(drop->mimeData());
+            if (material.isEmpty()) return true;
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
-            MatNaamDragDrop(target);
+            MatNaamDragDrop(target, material);
             return true;
         }
         default:

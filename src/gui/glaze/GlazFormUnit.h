@@ -79,7 +79,7 @@ public:
     void ReceptZoekenButtonClick();
     void VervangGrondstofButtonClick();
     // The drop of a material onto one of the seventeen name fields.
-    void MatNaamDragDrop(ui::DBEdit* target);
+    void MatNaamDragDrop(ui::DBEdit* target, const QString& material);
 
     // Where the "Chemie" page reads its data files; the page is made anew.
     void setChemistryDataFolder(const std::string& folder);
