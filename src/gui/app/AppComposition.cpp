@@ -47,6 +47,16 @@ AppComposition::AppComposition(Prompter& prompter)
     verwijderMatForm_ =
         std::make_unique<TVerwijderMatForm>(*dataModule_, prompter_, settings_, glazForm_.get());
     upgradeDBForm_ = std::make_unique<TUpgradeDBForm>(prompter_, mainForm_.get());
+    // Every window is given the data folder; none finds it through the
+    // current folder.
+    try {
+        const std::string folder = dataLocation().dataFolder.string();
+        dataModule_->setDataDir(folder);
+        matForm_->setDataFolder(folder);
+        matImportForm_->setDataFolder(folder);
+    } catch (const std::exception&) {
+        // No data folder: the main window says why; the defaults stay.
+    }
     wire();
     // Every control a screen reader can name, in every window.
     for (QWidget* window :

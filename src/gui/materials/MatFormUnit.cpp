@@ -195,6 +195,11 @@ void TMatForm::showImpliedLoss() {
                                              : QString());
 }
 
+void TMatForm::setDataFolder(const std::string& folder) {
+    MatCDS.setFileName(DataFiles::materials(folder));
+    glazesFile_ = DataFiles::glazes(folder);
+}
+
 void TMatForm::saveMaterials() {
     if (!pendingRename_) {
         MatCDS.save();
@@ -203,7 +208,7 @@ void TMatForm::saveMaterials() {
     // A failure leaves both tables as they were and the rename pending, so
     // the next save (or closing the window) asks again.
     const Rename rename = *pendingRename_;
-    MaterialRename::followRename(prompter_, MatCDS, DataFiles::glazes(), rename.from, rename.to);
+    MaterialRename::followRename(prompter_, MatCDS, glazesFile_, rename.from, rename.to);
     pendingRename_.reset();
 }
 

@@ -49,6 +49,9 @@ public:
 
     TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent = nullptr);
     ~TMatForm() override;
+    // The data folder whose materials (and, for renames, glazes) the window
+    // works on; by default the one in the current folder. Before the window shows.
+    void setDataFolder(const std::string& folder);
 
     void FormShow();
     void FormHide();
@@ -103,6 +106,7 @@ private:
         std::string from, to;
     };
     std::optional<Rename> pendingRename_; // posted, not yet written
+    std::string glazesFile_ = DataFiles::glazes();
     // After a material's price or analysis was posted: offers to recalculate
     // the glazes that use it.
     void offerRecalculation(const std::string& material);

@@ -69,7 +69,7 @@ void TMatImportForm::ImportButtonClick() {
     // The name is taken as typed; a file that is not there is the store's
     // error once the user has confirmed.
     const std::string source = FileEdit->text().toStdString();
-    ui::guard(this, [&] { MaterialImporter::confirmAndImport(prompter_, DataFile, source); });
+    ui::guard(this, [&] { MaterialImporter::confirmAndImport(prompter_, materialsFile_, source); });
 }
 
 } // namespace kelvora

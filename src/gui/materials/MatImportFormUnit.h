@@ -21,6 +21,9 @@ public:
 
     explicit TMatImportForm(Prompter& prompter, QWidget* parent = nullptr);
     ~TMatImportForm() override;
+    // The data folder whose materials file the import appends to (by
+    // default the one in the current folder).
+    void setDataFolder(const std::string& folder) { materialsFile_ = DataFiles::materials(folder); }
 
     void BrwoeseButtonClick();
     void ImportButtonClick();
@@ -35,6 +38,7 @@ private:
     void buildLayout();
     void FormCreate();
     Prompter& prompter_;
+    std::string materialsFile_ = DataFile;
     // The controls; tests find them by their object names.
     QLabel* Label1 = nullptr;
     QLineEdit* FileEdit = nullptr;
