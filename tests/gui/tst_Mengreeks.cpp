@@ -20,16 +20,30 @@
 using namespace kelvora;
 using namespace kelvora::test;
 
+namespace {
+// The window over a throw-away installation's glazes, shown.
+struct Open {
+    Open() {
+        book.load();
+        form.reloadGlazes(); // made before the book was read
+        form.show();
+    }
+    ~Open() { book.close(); }
+    TestInstallation install;
+    GlazeBook book{QDir(install.folder()).filePath(QStringLiteral("db0991")).toStdString()};
+    RecordingPrompter prompter;
+    TMengreeksForm form{book, prompter, KELVORA_CHEMISTRY_DATA};
+};
+} // namespace
+
 class MengreeksTest : public QObject {
     Q_OBJECT
 private slots:
     void curriesGridOfFourGlazesAndACellMadeIntoAGlaze() {
-        TestInstallation install;
-        GlazeBook book(QDir(install.folder()).filePath(QStringLiteral("db0991")).toStdString());
-        book.load();
-        RecordingPrompter prompter;
-        TMengreeksForm form(book, prompter, KELVORA_CHEMISTRY_DATA);
-        form.show();
+        Open open;
+        TMengreeksForm& form = open.form;
+        RecordingPrompter& prompter = open.prompter;
+        GlazeBook& book = open.book;
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         auto* kind = child<QComboBox>(&form, "SoortBox");
@@ -90,16 +104,12 @@ private slots:
         make->click();
         QCOMPARE(prompter.texts(),
                  std::vector<std::string>{"Er is al een glazuur met de naam Mengreeks \u2013 cel 18."});
-        book.close();
     }
 
     void aLineShowsItsSizeAndRange() {
-        TestInstallation install;
-        GlazeBook book(QDir(install.folder()).filePath(QStringLiteral("db0991")).toStdString());
-        book.load();
-        RecordingPrompter prompter;
-        TMengreeksForm form(book, prompter, KELVORA_CHEMISTRY_DATA);
-        form.show();
+        Open open;
+        TMengreeksForm& form = open.form;
+        RecordingPrompter& prompter = open.prompter;
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.startFrom(QStringLiteral("Seladon"));
         child<QComboBox>(&form, "HoekB")->setEditText(QStringLiteral("Tenmoku"));
@@ -113,7 +123,6 @@ private slots:
         QCOMPARE(tile->cellCount(), 0);
         QCOMPARE(child<QLabel>(&form, "StatusLbl")->text(), QStringLiteral("Onbekend glazuur: Tenmok"));
         QVERIFY(prompter.entries.empty());
-        book.close();
     }
 };
 

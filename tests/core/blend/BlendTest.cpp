@@ -21,6 +21,15 @@
 namespace kelvora::test {
 namespace {
 
+// The starter materials and example glazes as the tables of `dir`.
+void copyStarterTables(const TempDir& dir) {
+    for (const char* table : {"mat", "glz"}) {
+        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
+        ASSERT_TRUE(packet);
+        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
+    }
+}
+
 double sum(const std::vector<double>& values) {
     return std::accumulate(values.begin(), values.end(), 0.0);
 }
@@ -197,11 +206,7 @@ TEST(BlendAmounts, TotalsPerEndGlaze) {
 // fits calculated as a glaze gives the formula the blend computed.
 TEST(BlendOfExampleGlazes, EveryFittingCellCalculatesToItsFormula) {
     TempDir dir;
-    for (const char* table : {"mat", "glz"}) {
-        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-        ASSERT_TRUE(packet);
-        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-    }
+    ASSERT_NO_FATAL_FAILURE(copyStarterTables(dir));
     GlazeBook book(dir.path().string());
     book.load();
     std::vector<BlendCorner> corners;
@@ -224,11 +229,7 @@ TEST(BlendOfExampleGlazes, EveryFittingCellCalculatesToItsFormula) {
 // rule, then the cells as they lie on the tile (Currie: 7 rows of 5).
 TEST(BlendPlanSheet, TotalsRuleAndTheTileLayout) {
     TempDir dir;
-    for (const char* table : {"mat", "glz"}) {
-        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-        ASSERT_TRUE(packet);
-        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-    }
+    ASSERT_NO_FATAL_FAILURE(copyStarterTables(dir));
     GlazeBook book(dir.path().string());
     book.load();
     BlendSettings settings;
@@ -316,11 +317,7 @@ TEST(BlendBookTest, SavedBlendsComeBackAndAreReplacedByName) {
 
 TEST(BlendCli, PlansStoresAndRefuses) {
     TempDir dir;
-    for (const char* table : {"mat", "glz"}) {
-        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-        ASSERT_TRUE(packet);
-        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-    }
+    ASSERT_NO_FATAL_FAILURE(copyStarterTables(dir));
     const std::string db = dir.path().string();
     const CliRun line = runCli(db, "blend line --corners 'Seladon,Tenmoku' --cells 11 --ml 20");
     ASSERT_EQ(line.status, 0) << line.err;
