@@ -78,9 +78,6 @@ public:
     void PrinterSetupButtonClick();
     void ReceptZoekenButtonClick();
     void VervangGrondstofButtonClick();
-    // The drop of a material onto one of the seventeen name fields.
-    void MatNaamDragDrop(ui::DBEdit* target, const QString& material);
-
     // Where the "Chemie" page reads its data files; the page is made anew.
     void setChemistryDataFolder(const std::string& folder);
     // Makes the named glaze the current record; false when there is none.
@@ -111,6 +108,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The drop of a material onto one of the seventeen name fields.
+    void MatNaamDragDrop(ui::DBEdit* target, const QString& material);
     void buildControls();
     void buildLayout();
     QWidget* buildHeader();
