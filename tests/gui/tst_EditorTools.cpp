@@ -181,6 +181,16 @@ void EditorToolsTest::blendWindowOpensFromTheMenuAndTheChemiePage() {
                       Qt::LeftButton);
     QVERIFY(program()->mengreeksForm()->isVisible());
     QCOMPARE(child<QComboBox>(program()->mengreeksForm(), "HoekA")->currentText(), currentGlaze());
+
+    // Its cells go onto the Stull chart as one series, named on hover.
+    child<QComboBox>(program()->mengreeksForm(), "HoekA")->setEditText(QStringLiteral("Seladon"));
+    child<QComboBox>(program()->mengreeksForm(), "HoekB")->setEditText(QStringLiteral("Tenmoku"));
+    child<QPushButton>(program()->mengreeksForm(), "StullButton")->click();
+    TStullChartForm* chart = program()->stullChartForm();
+    QVERIFY(chart && chart->isVisible());
+    QCOMPARE(chart->blendPoints().size(), std::size_t(11));
+    const auto& sixth = chart->blendPoints()[5];
+    QCOMPARE(chart->nameAt(QPointF(sixth.sio2, sixth.al2o3)), QStringLiteral("cel 6"));
 }
 
 void EditorToolsTest::chemieButtonOpensTheChart() {

@@ -133,6 +133,14 @@ void AppComposition::showBlends(const QString& startFrom) {
                                                           chemistryDataFolder(), glazForm_.get());
         mengreeksForm_->setWindowFlags(Qt::Window);
         connect(glazForm_.get(), &TGlazForm::hidden, mengreeksForm_.get(), &QWidget::hide);
+        connect(mengreeksForm_.get(), &TMengreeksForm::stullChartRequested, this,
+                [this](const QString& blend, const QStringList& cells, const QList<QPointF>& points) {
+                    showStullChart();
+                    std::vector<TStullChartForm::Point> shown;
+                    for (qsizetype i = 0; i < cells.size() && i < points.size(); ++i)
+                        shown.push_back({cells[i], {}, points[i].x(), points[i].y()});
+                    stullChartForm_->showBlend(blend, shown);
+                });
         nameControlsForScreenReaders(mengreeksForm_.get());
     }
     mengreeksForm_->reloadGlazes();

@@ -70,6 +70,7 @@ struct TMengreeksForm::Ui {
     QPlainTextEdit* details = nullptr;
     QPushButton* makeGlaze = nullptr;
     QPushButton* print = nullptr;
+    QPushButton* stull = nullptr;
 };
 
 // The limit tables and molar masses; without them the cells go unchecked.
@@ -207,6 +208,8 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     ui_->makeGlaze->setObjectName(QStringLiteral("MaakGlazuurButton"));
     ui_->save = buttons->addButton(tr("&Bewaar reeks"), QDialogButtonBox::ActionRole);
     ui_->save->setObjectName(QStringLiteral("BewaarButton"));
+    ui_->stull = buttons->addButton(tr("S&tull-diagram"), QDialogButtonBox::ActionRole);
+    ui_->stull->setObjectName(QStringLiteral("StullButton"));
     ui_->print = buttons->addButton(tr("&Afdrukken..."), QDialogButtonBox::ActionRole);
     ui_->print->setObjectName(QStringLiteral("AfdrukkenButton"));
     QPushButton* close = buttons->addButton(tr("Sluiten"), QDialogButtonBox::RejectRole);
@@ -231,6 +234,18 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     connect(ui_->save, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { saveBlend(); }); });
     connect(ui_->saved, &QComboBox::textActivated, this,
             [this](const QString& name) { ui::guard(this, [&] { openSaved(name); }); });
+    connect(ui_->stull, &QPushButton::clicked, this, [this] {
+        if (!current_->plan) return;
+        QStringList names;
+        QList<QPointF> points;
+        for (std::size_t i = 0; i < current_->plan->grid.cells.size(); ++i) {
+            const auto& f = current_->plan->mixes[i].formula;
+            names << tr("cel %1").arg(current_->plan->grid.cells[i].number);
+            points << QPointF(f[static_cast<std::size_t>(OxideCatalogue::byStem("sio2")->position - 1)],
+                              f[static_cast<std::size_t>(OxideCatalogue::byStem("al2o3")->position - 1)]);
+        }
+        Q_EMIT stullChartRequested(ui_->name->text().trimmed(), names, points);
+    });
     connect(ui_->print, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { printSheet(); }); });
 
     ui::guard(this, [this] { fillSaved(); });
@@ -353,6 +368,7 @@ void TMengreeksForm::rebuild() {
     const BlendPlan* plan = current_->plan ? &*current_->plan : nullptr;
     ui_->makeGlaze->setEnabled(plan != nullptr);
     ui_->print->setEnabled(plan != nullptr);
+    ui_->stull->setEnabled(plan != nullptr);
     if (plan) {
         std::vector<BlendPlan::Limits> limits;
         if (chemistry_->limits && chemistry_->masses)

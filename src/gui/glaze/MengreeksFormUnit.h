@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QDialog>
+#include <QList>
+#include <QPointF>
+#include <QStringList>
 
 #include <memory>
 #include <string>
@@ -29,6 +32,11 @@ public:
     void startFrom(const QString& glaze);
     // The glazes to choose corners from, read again from the book.
     void reloadGlazes();
+
+Q_SIGNALS:
+    // "Stull-diagram": the cells of the blend (named "cel N", at their
+    // SiO2 and Al2O3) as one series on the chart.
+    void stullChartRequested(const QString& blend, const QStringList& cells, const QList<QPointF>& points);
 
 private:
     struct Ui;

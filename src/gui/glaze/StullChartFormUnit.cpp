@@ -229,7 +229,19 @@ void TStullChartForm::buildChart() {
     currentSeries_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     currentSeries_->setColor(QColor(0xe0, 0x1b, 0x24));
     currentSeries_->setBorderColor(Qt::black);
-    for (QScatterSeries* series : {glazeSeries_, currentSeries_}) {
+    // A blend's series is made only when there is one, so that the legend
+    // is laid out with it (a legend entry shown later stands out of place).
+    blendSeries_ = nullptr;
+    if (!blend_.empty()) {
+        blendSeries_ = new QScatterSeries;
+        blendSeries_->setName(blendName_.isEmpty() ? tr("Mengreeks") : blendName_);
+        blendSeries_->setMarkerSize(11);
+        blendSeries_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        blendSeries_->setColor(QColor(0x2e, 0x8b, 0x57));
+        blendSeries_->setBorderColor(Qt::white);
+    }
+    for (QScatterSeries* series : {glazeSeries_, currentSeries_, blendSeries_}) {
+        if (!series) continue;
         attach(series);
         connect(series, &QScatterSeries::hovered, this,
                 [this](const QPointF& p, bool state) { pointHovered(p, state); });
@@ -306,20 +318,32 @@ void TStullChartForm::fillSeries() {
     }
     glazeSeries_->replace(points);
     currentSeries_->replace(current);
+    QList<QPointF> cells;
+    for (const Point& p : blend_)
+        cells.append(QPointF(p.sio2, p.al2o3));
+    if (blendSeries_) blendSeries_->replace(cells);
+}
+
+void TStullChartForm::showBlend(const QString& name, const std::vector<Point>& cells) {
+    blendName_ = name;
+    blend_ = cells;
+    buildChart();
+    fillSeries();
 }
 
 QString TStullChartForm::nameAt(const QPointF& value) const {
-    // Nearest shown glaze within 2 % of the axes' spans.
+    // Nearest shown glaze or blend cell within 2 % of the axes' spans.
     QString best;
     double bestDistance = 0.02;
-    for (const Point& p : shown_) {
-        const double distance =
-            std::hypot((p.sio2 - value.x()) / maxSio2_, (p.al2o3 - value.y()) / maxAl2o3_);
-        if (distance <= bestDistance) {
-            best = p.name;
-            bestDistance = distance;
+    for (const auto* points : {&shown_, &blend_})
+        for (const Point& p : *points) {
+            const double distance =
+                std::hypot((p.sio2 - value.x()) / maxSio2_, (p.al2o3 - value.y()) / maxAl2o3_);
+            if (distance <= bestDistance) {
+                best = p.name;
+                bestDistance = distance;
+            }
         }
-    }
     return best;
 }
 
@@ -334,7 +358,10 @@ void TStullChartForm::pointHovered(const QPointF& p, bool state) {
 
 void TStullChartForm::pointClicked(const QPointF& p) {
     const QString name = nameAt(p);
-    if (name.isEmpty()) return;
+    // A blend's cell is no glaze the editor could show.
+    const bool cell =
+        std::any_of(blend_.begin(), blend_.end(), [&](const Point& c) { return c.name == name; });
+    if (name.isEmpty() || cell) return;
     current_ = name;
     fillSeries();
     emit glazeChosen(name);

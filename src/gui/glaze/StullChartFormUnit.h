@@ -55,6 +55,10 @@ public:
     // The glaze drawn at (or nearest to within a small distance of) a point
     // in chart values; empty when none.
     QString nameAt(const QPointF& value) const;
+    // The cells of a blend as one more series ("Mengreeks <name>"), each
+    // named on hover; an empty list takes the series away.
+    void showBlend(const QString& name, const std::vector<Point>& cells);
+    const std::vector<Point>& blendPoints() const { return blend_; }
     bool exportPng(const QString& path);
     bool exportPdf(const QString& path);
 
@@ -85,6 +89,9 @@ private:
     QLabel* sourceLbl_ = nullptr;
     QScatterSeries* glazeSeries_ = nullptr;
     QScatterSeries* currentSeries_ = nullptr;
+    QScatterSeries* blendSeries_ = nullptr;
+    std::vector<Point> blend_;
+    QString blendName_;
     std::vector<QLineSeries*> guideLines_;
     struct Data;
     std::unique_ptr<Data> data_;
