@@ -14,7 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QTabWidget>
 #include <QTest>
@@ -82,11 +82,16 @@ int main(int argc, char** argv) {
         kelvora::TVervangGrondstofForm form(dm, prompter);
         form.loadCurrentGlaze();
         form.resize(820, 720); // tall enough to show the whole recipe
-        form.VervangCB->setCurrentIndex(form.VervangCB->findText(QStringLiteral("Standaard borax fritte")));
+        // The controls by their object names, as the tests find them.
+        auto* replaced = form.findChild<QComboBox*>(QStringLiteral("VervangCB"));
+        auto* candidates = form.findChild<QListView*>(QStringLiteral("KandidatenLijst"));
+        if (!replaced || !candidates) return 1;
+        replaced->setCurrentIndex(replaced->findText(QStringLiteral("Standaard borax fritte")));
+        QAbstractItemModel* model = candidates->model();
         for (const char* name : {"Colemaniet", "Natronveldspaat", "Kaliveldspaat"})
-            for (QListWidgetItem* item :
-                 form.KandidatenLijst->findItems(QString::fromLatin1(name), Qt::MatchExactly))
-                item->setCheckState(Qt::Checked);
+            for (const QModelIndex& item : model->match(model->index(0, 0), Qt::DisplayRole,
+                                                        QString::fromLatin1(name), 1, Qt::MatchExactly))
+                model->setData(item, Qt::Checked, Qt::CheckStateRole);
         ok = save(&form, out, "vervang_grondstof.png") && ok;
     } else {
         ok = false;
