@@ -11,10 +11,15 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace kelvora;
@@ -104,6 +109,42 @@ private slots:
         make->click();
         QCOMPARE(prompter.texts(),
                  std::vector<std::string>{"Er is al een glazuur met de naam Mengreeks \u2013 cel 18."});
+    }
+
+    // The printed sheet read back from the PDF: what to make of each end
+    // glaze, the volumetric rule, and the cells as they lie on the tile.
+    void printsTheBatchSheet() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        Open open;
+        TMengreeksForm& form = open.form;
+        child<QComboBox>(&form, "SoortBox")->setCurrentIndex(3);
+        const char* corners[] = {"HoekA", "HoekB", "HoekC", "HoekD"};
+        const char* glazes[] = {"Seladon", "Tenmoku", "Kaki", "Leach kalkglazuur"};
+        for (int c = 0; c < 4; ++c)
+            child<QComboBox>(&form, corners[c])->setEditText(QLatin1String(glazes[c]));
+        child<QDoubleSpinBox>(&form, "HoeveelheidSpin")->setValue(24.0);
+        const QString pdf = QDir(open.install.folder()).filePath("mengreeks.pdf");
+        form.printer().setOutputFormat(QPrinter::PdfFormat);
+        form.printer().setOutputFileName(pdf);
+        whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        child<QPushButton>(&form, "AfdrukkenButton")->click();
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(form.printer().pageLayout().pageSize().id(), QPageSize::A3);
+
+        QProcess convert;
+        convert.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(convert.waitForFinished(10000));
+        const QString printed = QString::fromUtf8(convert.readAllStandardOutput());
+        QVERIFY2(printed.contains(
+                     QRegularExpression("Mengreeks Mengreeks \\(currie, 35 cellen, 24[.,]0 ml per cel\\)")),
+                 qPrintable(printed));
+        // 210 ml of each corner and a margin of 10 %.
+        QVERIFY2(printed.contains(QRegularExpression("D +Leach kalkglazuur +maak 231[.,]0 ml")),
+                 qPrintable(printed));
+        QVERIFY2(printed.contains("gelijk volume"), qPrintable(printed));
+        QVERIFY2(printed.contains(QRegularExpression("cel 16 +cel 17 +cel 18 +cel 19 +cel 20")),
+                 qPrintable(printed));
     }
 
     void aLineShowsItsSizeAndRange() {

@@ -438,12 +438,11 @@ void TMengreeksForm::makeGlaze() {
 
 void TMengreeksForm::printSheet() {
     if (!current_->plan) return;
-    QPrinter printer;
-    printer.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
+    printer_.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
     // Currie's grid of 35 cells needs the larger sheet.
-    printer.setPageSize(
+    printer_.setPageSize(
         QPageSize(current_->plan->grid.kind == BlendKind::Currie ? QPageSize::A3 : QPageSize::A4));
-    ReportPrinter::printWithDialog(this, printer, current_->plan->sheet());
+    ReportPrinter::printWithDialog(this, printer_, current_->plan->sheet());
 }
 
 } // namespace kelvora

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 #include <QPointF>
+#include <QPrinter>
 #include <QStringList>
 
 #include <memory>
@@ -32,6 +33,8 @@ public:
     void startFrom(const QString& glaze);
     // The glazes to choose corners from, read again from the book.
     void reloadGlazes();
+    // The printer "Afdrukken..." prints the batch sheet on, kept for the run.
+    QPrinter& printer() { return printer_; }
 
 Q_SIGNALS:
     // "Stull-diagram": the cells of the blend (named "cel N", at their
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<Chemistry> chemistry_;
     struct Current;
     std::unique_ptr<Current> current_;
+    QPrinter printer_;
 };
 
 } // namespace kelvora
