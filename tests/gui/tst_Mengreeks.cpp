@@ -131,6 +131,10 @@ private slots:
         child<QPushButton>(&form, "AfdrukkenButton")->click();
         QVERIFY(QFile::exists(pdf));
         QCOMPARE(form.printer().pageLayout().pageSize().id(), QPageSize::A3);
+        // A margin the printer cannot cut off.
+        const QMarginsF margins = form.printer().pageLayout().margins(QPageLayout::Millimeter);
+        QVERIFY(margins.left() >= 15 && margins.top() >= 15 && margins.right() >= 15 &&
+                margins.bottom() >= 15);
 
         QProcess convert;
         convert.start(pdftotext, {"-layout", pdf, "-"});

@@ -14,9 +14,12 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 
+#include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kelvora;
@@ -69,7 +72,51 @@ private Q_SLOTS:
     void ctrlSPostsTheRecord();
     void ctrlFSearchNarrowsTheNameList_data();
     void ctrlFSearchNarrowsTheNameList();
+    void everyVisibleMenuHasAMnemonic();
+    void enterInTheBatchSizeNeverPrints();
 };
+
+// Alt and a letter opens every menu of the main window.
+void ShortcutsTest::everyVisibleMenuHasAMnemonic() {
+    Program p;
+    showActive(mainForm()); // the captions come with the first show
+    for (QAction* menu : mainForm()->menuBar()->actions()) {
+        if (!menu->isVisible()) continue;
+        QVERIFY2(!QKeySequence::mnemonic(menu->text()).isEmpty(), qPrintable(menu->text()));
+    }
+}
+
+// Enter in the batch size confirms the number; no print dialog opens.
+void ShortcutsTest::enterInTheBatchSizeNeverPrints() {
+    Program p;
+    TGlazForm& editor = *glazForm();
+    editor.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    auto* pages = child<QTabWidget>(&editor, "PageControl1");
+    pages->setCurrentWidget(child<QWidget>(&editor, "BatchTS"));
+    auto* size = child<QDoubleSpinBox>(&editor, "BatchSizeEdit");
+    size->setFocus(Qt::OtherFocusReason);
+    // Any dialog that opens over the editor (the print dialog) is noted and
+    // closed, so that the test goes on either way.
+    bool dialogOpened = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != &editor) {
+            dialogOpened = true;
+            modal->close();
+        }
+    });
+    watch.start(10);
+    size->selectAll();
+    QTest::keyClicks(size, "2500");
+    QTest::keyClick(size, Qt::Key_Return);
+    QTest::qWait(100);
+    watch.stop();
+    QVERIFY(!dialogOpened);
+    QCOMPARE(size->value(), 2500.0);
+    QVERIFY(editor.isVisible());
+}
 
 void ShortcutsTest::f1OpensTheWindowsOwnPage_data() {
     QTest::addColumn<QString>("window");

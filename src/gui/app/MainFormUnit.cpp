@@ -99,13 +99,13 @@ void TMainForm::buildMenus() {
     ENMenuItem->setEnabled(false);
     ENMenuItem->setVisible(false);
 
-    Systeem1 = bar->addMenu(tr("Systeem"));
+    Systeem1 = bar->addMenu(tr("&Systeem"));
     Systeem1->setObjectName(QStringLiteral("Systeem1"));
     UpgradeDB1 = Systeem1->addAction(tr("Upgrade database vorige versie "));
     UpgradeDB1->setObjectName(QStringLiteral("UpgradeDB1"));
     connect(UpgradeDB1, &QAction::triggered, this, [this] { UpgradeDB1Click(); });
 
-    Help1 = bar->addMenu(tr("Help"));
+    Help1 = bar->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Help2 = Help1->addAction(tr("&Help"));
     Help2->setObjectName(QStringLiteral("Help2"));

@@ -30,6 +30,7 @@
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
 
+#include <QAbstractSpinBox>
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -622,6 +623,13 @@ bool TGlazForm::settleBeforeClosing() {
 void TGlazForm::keyPressEvent(QKeyEvent* event) {
     // Escape in the description is no request to close the window.
     if (event->key() == Qt::Key_Escape && qobject_cast<QPlainTextEdit*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    // Enter in a number field (the batch size) confirms the number, which
+    // the field has done by now; it never presses a button such as Print.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        qobject_cast<QAbstractSpinBox*>(focusWidget())) {
         event->accept();
         return;
     }

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QStringList>
 #include <QTextDocument>
+#include <algorithm>
 #include <stdexcept>
 
 #include <memory>
@@ -43,6 +44,14 @@ bool ReportPrinter::printWithDialog(QWidget* parent, QPrinter& printer,
 
 bool ReportPrinter::print(QPrinter& printer, const std::vector<std::string>& lines) {
     printer.setDocName(QString::fromLatin1(jobTitle));
+    // Printers cut what lies closer to the edge than a few millimetres: every
+    // sheet keeps at least 15 mm, a wider margin chosen in the dialog stays.
+    constexpr double minimumMarginMm = 15.0;
+    const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(
+        QMarginsF(std::max(chosen.left(), minimumMarginMm), std::max(chosen.top(), minimumMarginMm),
+                  std::max(chosen.right(), minimumMarginMm), std::max(chosen.bottom(), minimumMarginMm)),
+        QPageLayout::Millimeter);
     QStringList text;
     for (const auto& line : lines)
         text << QString::fromStdString(line);
