@@ -2,6 +2,7 @@
 // Feeds arbitrary bytes to every reader of the chemistry data folder (molar
 // masses, expansion factors, limit tables, Stull's chart, the ratio guide):
 // each must read the file or refuse it with a message, never crash or hang.
+#include "FuzzFolder.h"
 #include "glaze/ExpansionFactorSet.h"
 #include "glaze/LimitSets.h"
 #include "glaze/MolarMassTable.h"
@@ -16,26 +17,8 @@
 #include <stdexcept>
 #include <string>
 
-namespace {
-
-// A private folder for the fuzzed file, removed when the program ends.
-struct FuzzFolder {
-    std::filesystem::path path;
-    FuzzFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kelvora-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path = pattern;
-    }
-    ~FuzzFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
+    static kelvora::fuzz::FuzzFolder folder;
     const std::string path = (folder.path / "data.xml").string();
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);

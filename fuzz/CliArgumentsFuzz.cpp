@@ -4,6 +4,7 @@
 // status of 0, 1 or 2 with the program still standing. Words naming another
 // folder are skipped, so that no fuzzed command writes outside the fuzz folder.
 #include "CliRun.h"
+#include "FuzzFolder.h"
 
 #include "store/DataFiles.h"
 #include "store/PacketCodec.h"
@@ -18,31 +19,26 @@
 
 namespace {
 
-struct FuzzFolder {
-    std::filesystem::path path;
+// The fuzz folder with the starter tables read once, made the current
+// folder so that relative file names of commands land there.
+struct CliFolder {
+    kelvora::fuzz::FuzzFolder folder;
+    std::filesystem::path& path = folder.path;
     kelvora::Packet materials, glazes;
-    FuzzFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kelvora-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path = pattern;
+    CliFolder() {
         auto m = kelvora::readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/mat.xml");
         auto g = kelvora::readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/glz.xml");
         if (!m || !g) std::abort();
         materials = std::move(*m);
         glazes = std::move(*g);
-        // Relative file names of commands (export, import, new-table) land here.
         if (::chdir(path.c_str()) != 0) std::abort();
-    }
-    ~FuzzFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
     }
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static FuzzFolder folder;
+    static CliFolder folder;
     std::vector<std::string> words;
     std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
     for (std::string word; std::getline(lines, word);) {

@@ -2,6 +2,7 @@
 // Feeds arbitrary bytes to the settings file: every read must give an int
 // without crashing, and a write must keep every byte outside the value it
 // replaces, so the file reads back the written value and the other keys.
+#include "FuzzFolder.h"
 #include "store/IniFile.h"
 #include "store/SettingsTable.h"
 
@@ -15,27 +16,8 @@
 
 namespace {
 
-// A private folder for the fuzzed settings file, removed when the program ends.
-struct FuzzFolder {
-    std::filesystem::path path;
-    FuzzFolder() {
-        // Memory-backed when possible: every write syncs, which is slow on a disk.
-        std::error_code ec;
-        std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
-                                         ? std::filesystem::path("/dev/shm")
-                                         : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "kelvora-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        path = pattern;
-    }
-    ~FuzzFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
 const std::filesystem::path& folder() {
-    static FuzzFolder dir;
+    static kelvora::fuzz::FuzzFolder dir;
     return dir.path;
 }
 

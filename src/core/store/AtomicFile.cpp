@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/AtomicFile.h"
+#include "store/PathParts.h"
 
 #include "common/RegularFile.h"
 #include "store/DataFolderLock.h"
@@ -17,6 +18,9 @@
 
 namespace kelvora {
 
+using path::baseOf;
+using path::folderOf;
+
 namespace {
 constexpr const char* kTempInfix = ".tmp";
 constexpr std::size_t kTempRandom = 6; // the XXXXXX of mkstemp
@@ -24,18 +28,6 @@ constexpr std::size_t kTempRandom = 6; // the XXXXXX of mkstemp
 AtomicFile::WriteFn& writeFunction() {
     static AtomicFile::WriteFn fn;
     return fn;
-}
-
-std::string folderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string baseOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 [[noreturn]] void failWrite(const std::string& path, int err) {

@@ -2,18 +2,14 @@
 #include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
 #include "store/PacketCodec.h"
+#include "store/PathParts.h"
 #include "store/StoreTransaction.h"
 
 namespace kelvora {
 
-namespace {
-std::string folderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
+using path::folderOf;
 
+namespace {
 // While this program holds the folder: a change of several tables left half
 // made is completed before any table is read or written, and temporary files
 // of this table left by a killed write go.

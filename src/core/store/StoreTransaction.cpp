@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/StoreTransaction.h"
+#include "store/PathParts.h"
 
 #include "store/AtomicFile.h"
 #include "store/Crc32.h"
@@ -21,22 +22,13 @@
 
 namespace kelvora {
 
+using path::baseOf;
+using path::folderOf;
+
 namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kJournalHead = "kelvora journal 1\n";
-
-std::string folderOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string baseOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 std::string canonicalFolder(const std::string& folder) {
     std::error_code ec;
