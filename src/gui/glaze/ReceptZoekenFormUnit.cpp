@@ -9,6 +9,7 @@
 #include "solver/LinearProgram.h"
 #include "solver/NewGlazeWriter.h"
 #include "solver/SolverError.h"
+#include "solver/SolverInput.h"
 #include "store/View.h"
 #include "widgets/ErrorBox.h"
 
@@ -40,11 +41,9 @@ QString qs(const std::string& text) {
 // gives nothing, anything else that is no number throws.
 std::optional<double> cellNumber(const TargetFormulaModel& table, int row, int column) {
     const QString typed = table.text(row, column);
-    std::string text = typed.trimmed().toStdString();
+    const std::string text = typed.trimmed().toStdString();
     if (text.empty()) return std::nullopt;
-    for (char& c : text)
-        if (c == '.' || c == ',') c = numfmt::decimalSeparator();
-    const auto value = numfmt::parseFloat(text);
+    const auto value = SolverInput::number(text);
     if (!value) throw SolverError(TReceptZoekenForm::tr("Geen getal: %1").arg(typed).toStdString());
     return value;
 }
