@@ -82,10 +82,6 @@ std::string cornerLetter(std::size_t corner) {
     return std::string(1, static_cast<char>('A' + corner));
 }
 
-double oxideOf(const OxideFormula& formula, const char* stem) {
-    return formula[static_cast<std::size_t>(OxideCatalogue::byStem(stem)->position - 1)];
-}
-
 void printCell(std::ostream& out, const BlendPlan& plan, std::size_t i, bool amounts) {
     const BlendCell& cell = plan.grid.cells[i];
     const BlendMix& mix = plan.mixes[i];
@@ -94,10 +90,10 @@ void printCell(std::ostream& out, const BlendPlan& plan, std::size_t i, bool amo
         out << '\t' << cornerLetter(c) << '='
             << (cell.parts.empty() ? numfmt::floatText(cell.weights[c])
                                    : std::to_string(cell.parts[c]) + "/24");
-    const double sio2 = oxideOf(mix.formula, "sio2"), al2o3 = oxideOf(mix.formula, "al2o3");
+    const double sio2 = oxideIn(mix.formula, "sio2"), al2o3 = oxideIn(mix.formula, "al2o3");
     out << "\tsio2:al2o3=" << (al2o3 > 0.0 ? numfmt::formatFixed(sio2 / al2o3, 2) : std::string("-"))
         << "\tsio2=" << numfmt::formatFixed(sio2, 3) << "\tal2o3=" << numfmt::formatFixed(al2o3, 3)
-        << "\tb2o3=" << numfmt::formatFixed(oxideOf(mix.formula, "b2o3"), 3);
+        << "\tb2o3=" << numfmt::formatFixed(oxideIn(mix.formula, "b2o3"), 3);
     if (amounts)
         for (std::size_t c = 0; c < plan.amounts.perCell[i].size(); ++c)
             out << '\t' << cornerLetter(c) << ' ' << (plan.settings.grams ? "g" : "ml") << '='

@@ -125,8 +125,8 @@ std::vector<std::string> BlendPlan::cellText(std::size_t i) const {
         if (value != 0.0)
             lines.push_back("  " + padded(std::string(oxide.label), 8) + numfmt::formatFixed(value, 3));
     }
-    const double sio2 = mix.formula[static_cast<std::size_t>(OxideCatalogue::byStem("sio2")->position - 1)];
-    const double al2o3 = mix.formula[static_cast<std::size_t>(OxideCatalogue::byStem("al2o3")->position - 1)];
+    const double sio2 = oxideIn(mix.formula, "sio2");
+    const double al2o3 = oxideIn(mix.formula, "al2o3");
     if (al2o3 > 0.0) lines.push_back("SiO2:Al2O3 " + numfmt::formatFixed(sio2 / al2o3, 2));
     std::string pour = "Gieten (" + unit + "):";
     for (std::size_t c = 0; c < corners.size(); ++c)

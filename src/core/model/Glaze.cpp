@@ -26,10 +26,14 @@ OxideFormula emptyFormula() {
     return formula;
 }
 
-double Glaze::oxide(std::string_view stem) const {
+double oxideIn(const OxideFormula& formula, std::string_view stem) {
     const Oxide* o = OxideCatalogue::byStem(stem);
     if (!o) return 0.0;
-    return Recipe::amount(oxides[static_cast<std::size_t>(o->position - 1)]);
+    return Recipe::amount(formula[static_cast<std::size_t>(o->position - 1)]);
+}
+
+double Glaze::oxide(std::string_view stem) const {
+    return oxideIn(oxides, stem);
 }
 
 bool Glaze::operator==(const Glaze& o) const {

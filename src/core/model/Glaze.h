@@ -14,6 +14,8 @@ using OxideFormula = std::array<double, OxideCatalogue::count>;
 
 // An empty formula: every oxide empty, as a new record holds it.
 OxideFormula emptyFormula();
+// The amount of one oxide (by stem) in a formula; empty and unknown read as 0.
+double oxideIn(const OxideFormula& formula, std::string_view stem);
 
 // A glaze as a plain value: its texts, its recipe and what the last
 // calculation stored (the Seger formula, price and estimated firing range).

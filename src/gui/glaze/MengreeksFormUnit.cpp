@@ -241,8 +241,7 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
         for (std::size_t i = 0; i < current_->plan->grid.cells.size(); ++i) {
             const auto& f = current_->plan->mixes[i].formula;
             names << tr("cel %1").arg(current_->plan->grid.cells[i].number);
-            points << QPointF(f[static_cast<std::size_t>(OxideCatalogue::byStem("sio2")->position - 1)],
-                              f[static_cast<std::size_t>(OxideCatalogue::byStem("al2o3")->position - 1)]);
+            points << QPointF(oxideIn(f, "sio2"), oxideIn(f, "al2o3"));
         }
         Q_EMIT stullChartRequested(ui_->name->text().trimmed(), names, points);
     });
@@ -376,8 +375,8 @@ void TMengreeksForm::rebuild() {
         for (std::size_t i = 0; i < plan->grid.cells.size(); ++i) {
             const BlendCell& cell = plan->grid.cells[i];
             const auto& f = plan->mixes[i].formula;
-            const double sio2 = f[static_cast<std::size_t>(OxideCatalogue::byStem("sio2")->position - 1)];
-            const double al2o3 = f[static_cast<std::size_t>(OxideCatalogue::byStem("al2o3")->position - 1)];
+            const double sio2 = oxideIn(f, "sio2");
+            const double al2o3 = oxideIn(f, "al2o3");
             QColor colour(QStringLiteral("#eeeeee"));
             if (i < limits.size())
                 colour = limits[i] == BlendPlan::Limits::Inside    ? QColor(QStringLiteral("#c8e6c9"))

@@ -127,9 +127,7 @@ protected:
         if (kleur > 0.0) g.recipe.additions[0] = {"Kleur", kleur};
         return g;
     }
-    static double oxide(const OxideFormula& f, const char* stem) {
-        return f[static_cast<std::size_t>(OxideCatalogue::byStem(stem)->position - 1)];
-    }
+    static double oxide(const OxideFormula& f, const char* stem) { return oxideIn(f, stem); }
 };
 
 // A 50/50 cell is the mean of the recipes, not of the formulas: X gives
