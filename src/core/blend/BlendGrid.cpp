@@ -11,7 +11,7 @@ void require(bool ok, const std::string& message) {
 }
 } // namespace
 
-int BlendGrid::corners() const {
+int BlendGrid::cornersOf(BlendKind kind) {
     switch (kind) {
     case BlendKind::Line:
         return 2;

@@ -24,7 +24,9 @@ struct BlendGrid {
     int rows = 1;
     int columns = 1;
     std::vector<BlendCell> cells;
-    int corners() const;
+    int corners() const { return cornersOf(kind); }
+    // How many end glazes a kind blends: 2, 3 or 4.
+    static int cornersOf(BlendKind kind);
 
     // A line of `cells` (at least 2) from A to B: cell k (0..n-1) has
     // A = (n-1-k)/(n-1), B = k/(n-1). With a range, B runs from `low` to

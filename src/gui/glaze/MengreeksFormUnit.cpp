@@ -285,7 +285,7 @@ BlendSettings TMengreeksForm::settings() const {
     settings.amount = ui_->amount->value();
     settings.grams = ui_->unit->currentIndex() == 1;
     settings.margin = ui_->margin->value() / 100.0;
-    const int corners = settings.kind == BlendKind::Line ? 2 : settings.kind == BlendKind::Triaxial ? 3 : 4;
+    const int corners = BlendGrid::cornersOf(settings.kind);
     for (int c = 0; c < corners; ++c)
         settings.corners.push_back(ui_->corners[c]->currentText().trimmed().toStdString());
     return settings;
