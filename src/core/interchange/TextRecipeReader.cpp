@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/TextRecipeReader.h"
 
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
 
@@ -161,7 +162,10 @@ ImportedFile TextRecipeReader::read(std::string_view text) {
         return false;
     };
     auto startRecipe = [&](const std::string& name, int lineNo) {
-        if (started) file.recipes.push_back(finish(std::move(current)));
+        if (started) {
+            ImportBounds::checkMoreRecords(file.recipes.size());
+            file.recipes.push_back(finish(std::move(current)));
+        }
         current = Pending{};
         current.recipe.name = name;
         current.recipe.line = lineNo;
@@ -236,6 +240,7 @@ ImportedFile TextRecipeReader::read(std::string_view text) {
         pending.line.addition = additions;
         pending.line.line = lineNo;
         pending.line.text = t;
+        ImportBounds::checkMoreLines(current.lines.size(), current.recipe.line, current.recipe.name);
         current.lines.push_back(std::move(pending));
     }
     if (started && (!current.lines.empty() || !current.recipe.name.empty()))
