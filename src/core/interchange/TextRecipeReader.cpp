@@ -70,14 +70,28 @@ bool isCommentLabel(const std::string& t, std::string& rest) {
     return false;
 }
 
+// The text after a cone label holds only a cone or a range of them: "6",
+// "9 - 10", "04/03", "6a", "5Â½". "6 Clear" is a name, not a cone.
+bool isConeText(const std::string& rest) {
+    if (rest.empty() || rest.size() > 12 || rest.find_first_of("0123456789") == std::string::npos)
+        return false;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest.compare(i, 2, "\xC2\xBD") == 0) {
+            ++i;
+            continue;
+        }
+        if (std::string_view("0123456789 -/.,aAbB").find(rest[i]) == std::string_view::npos) return false;
+    }
+    return true;
+}
+
 // "Cone 6", "Cone: 9 - 10", "Kegel 6", "SK 6a", "Δ6".
 bool isConeLine(const std::string& t, std::string& cone) {
     for (const char* label : {"orton cone", "cone", "kegel", "sk", "\xCE\x94"}) {
         if (!ImportText::startsWithNoCase(t, label)) continue;
         std::string rest = ImportText::trim(std::string_view(t).substr(std::string_view(label).size()));
         if (!rest.empty() && rest.front() == ':') rest = ImportText::trim(rest.substr(1));
-        if (rest.empty() || rest.size() > 12) return false;
-        if (rest.find_first_of("0123456789") == std::string::npos) return false;
+        if (!isConeText(rest)) return false;
         cone = rest;
         return true;
     }
