@@ -17,12 +17,12 @@ enum class SourceField {
     Surface,      // glossy, matte, ...
     Transparency, // transparent, opaque, ...
     Colour,
-    Kind,    // the file's own type or category text
-    Tested,  // tested or not
-    Source,  // book, person or site it comes from
-    Author,  // who entered it
-    Date,    // as the file writes it
-    Code,    // code number
+    Kind,   // the file's own type or category text
+    Tested, // tested or not
+    Source, // book, person or site it comes from
+    Author, // who entered it
+    Date,   // as the file writes it
+    Code,   // code number
     Keywords,
     Url,
     Total, // the amounts' total when it was not 100
