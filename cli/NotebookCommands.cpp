@@ -346,6 +346,35 @@ int notebookArchive(CliContext& ctx) {
     }
 }
 
+// status: where a glaze stands (testen, productie, gestopt) and the glaze it
+// is based on, which the search of the tests reads.
+int glazeStatus(CliContext& ctx) {
+    try {
+        const Words w(ctx.args, 0, {"--based-on"});
+        if (w.positional.size() != 2) return 2;
+        const GlazeStatus status = choice<GlazeStatus>(w.positional[1], "status");
+        GlazeBook book(ctx.dbDir);
+        book.load();
+        auto glaze = book.findGlaze(w.positional[0]);
+        if (!glaze) {
+            ctx.err << "Er is geen glazuur '" << w.positional[0] << "'.\n";
+            return 1;
+        }
+        glaze->stat = Choices<GlazeStatus>::code(status);
+        if (w.has("--based-on")) {
+            const auto parent = book.findGlaze(w.get("--based-on"));
+            if (!parent || parent->naam == glaze->naam)
+                throw NotebookError("'" + w.get("--based-on") + "' is geen ander glazuur.");
+            glaze->gbop = parent->naam;
+        }
+        book.updateGlaze(w.positional[0], *glaze);
+        book.save();
+        return 0;
+    } catch (const Usage&) {
+        return 2;
+    }
+}
+
 const CommandRegistrar testCommand(
     "test",
     "test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE\n"
@@ -365,6 +394,11 @@ const CommandRegistrar
                  "photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   "
                  "copy a photo of a test into the data folder",
                  photo, Writes::dataFolder());
+const CommandRegistrar
+    statusCommand("glaze-status",
+                  "glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze's status "
+                  "and the glaze it is based on",
+                  glazeStatus, Writes::dataFolder());
 const CommandRegistrar
     notebookCommand("notebook",
                     "notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze "

@@ -16,7 +16,7 @@ _kelvora_cli() {
     fi
 
     if ((cword == i)); then
-        local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend test firing photo notebook"
+        local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend test firing photo notebook glaze-status"
         ((i == 1)) && first+=" --db --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
@@ -106,6 +106,17 @@ _kelvora_cli() {
                 mapfile -t COMPREPLY < <(compgen -W "oxidatie neutraal reductie zout/soda hout raku luster" -- "$cur")
             elif ((arg > 3)); then
                 mapfile -t COMPREPLY < <(compgen -W "--cone --atmosphere --title --firing" -- "$cur")
+            fi
+            ;;
+        glaze-status)
+            if ((arg == 1)); then
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list glazes 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            elif ((arg == 2)); then
+                mapfile -t COMPREPLY < <(compgen -W "testen productie gestopt" -- "$cur")
+            else
+                mapfile -t COMPREPLY < <(compgen -W "--based-on" -- "$cur")
             fi
             ;;
         notebook)

@@ -103,6 +103,23 @@ TEST_F(CliNotebookTest, ATestIsMixedFiredPhotographedAndFoundAgain) {
     EXPECT_EQ(run("test list Onbekend").out, "");
 }
 
+TEST_F(CliNotebookTest, AGlazeStatusIsSetAndFound) {
+    ASSERT_EQ(run("test new Seladon --code K-1").status, 0);
+    EXPECT_EQ(run("test find --status productie").out, "");
+    ASSERT_EQ(run("glaze-status Seladon Productie --based-on Tenmoku").status, 0);
+    EXPECT_EQ(run("test find --status productie").out.substr(0, 12), "K-1\tSeladon\t");
+    EXPECT_EQ(run("test find --status gestopt").out, "");
+    const CliRun shown = run("show glaze Seladon");
+    EXPECT_NE(shown.out.find("\nstat=P\n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("\ngbop=Tenmoku\n"), std::string::npos) << shown.out;
+    EXPECT_EQ(run("glaze-status Seladon half").status, 1);
+    EXPECT_EQ(run("glaze-status Onbekend testen").status, 1);
+    EXPECT_EQ(run("glaze-status Seladon testen --based-on Seladon").status, 1);
+    EXPECT_EQ(run("glaze-status Seladon").status, 2);
+    EXPECT_NE(run("show glaze Seladon").out.find("\nstat=P\n"), std::string::npos)
+        << "refused changes stay out";
+}
+
 TEST_F(CliNotebookTest, ExitCodes) {
     ASSERT_EQ(run("test new Seladon --code K-1").status, 0);
     ASSERT_EQ(run("firing new --date 10-12-2026 --cone 6 --atmosphere ox --code S-1").status, 0);
