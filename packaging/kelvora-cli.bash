@@ -16,7 +16,7 @@ _kelvora_cli() {
     fi
 
     if ((cword == i)); then
-        local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend"
+        local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend test firing photo notebook glaze-status"
         ((i == 1)) && first+=" --db --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
@@ -64,6 +64,72 @@ _kelvora_cli() {
                 mapfile -t COMPREPLY < <(compgen -W "line triaxial biaxial currie" -- "$cur")
             else
                 mapfile -t COMPREPLY < <(compgen -W "--corners --cells --rows --cols --range --ml --grams --store" -- "$cur")
+            fi
+            ;;
+        test)
+            if ((arg == 1)); then
+                mapfile -t COMPREPLY < <(compgen -W "new list show find" -- "$cur")
+            elif [[ ${words[i + 1]} == new && $arg == 2 ]] || [[ ${words[i + 1]} == list && $arg == 2 ]]; then
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list glazes 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            elif [[ ${words[i + 1]} == new ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "--code --grams --date" -- "$cur")
+            elif [[ ${words[i + 1]} == find ]]; then
+                case $prev in
+                    --atmosphere) mapfile -t COMPREPLY < <(compgen -W "oxidatie neutraal reductie zout/soda hout raku luster" -- "$cur") ;;
+                    --status) mapfile -t COMPREPLY < <(compgen -W "testen productie gestopt" -- "$cur") ;;
+                    --defect) mapfile -t COMPREPLY < <(compgen -W "kruipen speldenprikken haarscheuren afschilferen lopen blazen" -- "$cur") ;;
+                    *) mapfile -t COMPREPLY < <(compgen -W "--code --glaze --clay --cone --atmosphere --kiln --status --from --to --defect" -- "$cur") ;;
+                esac
+            fi
+            ;;
+        firing)
+            if ((arg == 1)); then
+                mapfile -t COMPREPLY < <(compgen -W "new add-test" -- "$cur")
+            elif [[ $prev == --atmosphere ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "oxidatie neutraal reductie zout/soda hout raku luster" -- "$cur")
+            elif [[ $prev == --defect ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "kruipen speldenprikken haarscheuren afschilferen lopen blazen" -- "$cur")
+            elif [[ ${words[i + 1]} == new ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "--date --cone --atmosphere --kiln --schedule --code --reduction --notes --log" -- "$cur")
+            else
+                mapfile -t COMPREPLY < <(compgen -W "--place --surface --transparency --colour --defect --defect-notes --rating --notes" -- "$cur")
+            fi
+            ;;
+        photo)
+            if ((arg == 1)); then
+                mapfile -t COMPREPLY < <(compgen -W "add" -- "$cur")
+            elif ((arg == 3)); then
+                _filedir
+            elif [[ $prev == --atmosphere ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "oxidatie neutraal reductie zout/soda hout raku luster" -- "$cur")
+            elif ((arg > 3)); then
+                mapfile -t COMPREPLY < <(compgen -W "--cone --atmosphere --title --firing" -- "$cur")
+            fi
+            ;;
+        glaze-status)
+            if ((arg == 1)); then
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list glazes 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            elif ((arg == 2)); then
+                mapfile -t COMPREPLY < <(compgen -W "testen productie gestopt" -- "$cur")
+            else
+                mapfile -t COMPREPLY < <(compgen -W "--based-on" -- "$cur")
+            fi
+            ;;
+        notebook)
+            if ((arg == 1)); then
+                mapfile -t COMPREPLY < <(compgen -W "export import" -- "$cur")
+            elif [[ ${words[i + 1]} == export && $arg == 2 ]]; then
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list glazes 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            elif [[ ${words[i + 1]} == import && $arg == 3 ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "--dry-run" -- "$cur")
+            else
+                _filedir zip
             fi
             ;;
     esac

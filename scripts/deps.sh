@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-charts-dev libqt6opengl6-dev coinor-libclp-dev
   desktop-file-utils appstream dpkg-dev file
   libyaml-cpp-dev nlohmann-json3-dev zlib1g-dev
+  libzip-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -846,6 +846,8 @@ def glaze_fields():
     for n in range(1, 6):
         f += [(f"tvs{n}", "string", 40), (f"tvp{n}", "r8", 0)]
     f += [(s, "r8", 0) for s in STEMS]
+    # status (testen, productie, gestopt) and the glaze it is based on
+    f += [("stat", "string", 1), ("gbop", "string", 40)]
     return f
 
 

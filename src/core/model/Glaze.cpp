@@ -39,8 +39,9 @@ double Glaze::oxide(std::string_view stem) const {
 bool Glaze::operator==(const Glaze& o) const {
     return naam == o.naam && omsc == o.omsc && datm == o.datm && skva == o.skva && sktt == o.sktt &&
            catg == o.catg && brtm == o.brtm && oxrd == o.oxrd && tstd == o.tstd && levm == o.levm &&
-           imgf == o.imgf && sameNumber(prys, o.prys) && sameNumber(tmpv, o.tmpv) &&
-           sameNumber(tmpt, o.tmpt) && recipe == o.recipe && sameFormula(oxides, o.oxides);
+           imgf == o.imgf && stat == o.stat && gbop == o.gbop && sameNumber(prys, o.prys) &&
+           sameNumber(tmpv, o.tmpv) && sameNumber(tmpt, o.tmpt) && recipe == o.recipe &&
+           sameFormula(oxides, o.oxides);
 }
 
 bool Material::operator==(const Material& o) const {

@@ -32,6 +32,8 @@ struct Glaze {
     std::string tstd;          // tested ("J"/"N")
     std::string levm;          // supplier mark
     std::string imgf;          // picture file
+    std::string stat;          // status code: "T" testen, "P" productie, "G" gestopt; "" not set
+    std::string gbop;          // based on: the name of the glaze it was made from
     double prys = kNullNumber; // cost price per kilogram
     double tmpv = kNullNumber; // estimated firing range from (whole degrees)
     double tmpt = kNullNumber; // and to

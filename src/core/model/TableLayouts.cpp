@@ -39,6 +39,9 @@ FieldDefs buildGlazes() {
     SlotFields::append(f);
     for (const auto& oxide : OxideCatalogue::all())
         f.push_back(real(std::string(oxide.stem)));
+    // Fields a later version added; older tables read them as empty.
+    f.push_back(text("stat", 1));  // status: testen, productie, gestopt
+    f.push_back(text("gbop", 40)); // based on: the parent glaze's name
     return f;
 }
 } // namespace
@@ -48,6 +51,42 @@ const FieldDefs& TableLayouts::blends() {
     static const FieldDefs fields{text("naam", 20),    text("soort", 10),   memo("hoeken"), integer("cellen"),
                                   integer("rijen"),    integer("kolommen"), real("van"),    real("tot"),
                                   real("hoeveelheid"), text("eenheid", 2),  real("marge")};
+    return fields;
+}
+
+const FieldDefs& TableLayouts::tests() {
+    // The recipe as mixed is one memo (see NotebookMapper).
+    static const FieldDefs fields{
+        text("code", 20),   text("glazuur", 40), text("datum", 10),   memo("recept"),
+        real("gram"),       real("water"),       real("sg"),          text("zeef", 20),
+        text("scherf", 40), text("biscuit", 12), text("opbreng", 3),  real("seconden"),
+        integer("lagen"),   text("dikte", 40),   text("gelaagd", 80), memo("notities")};
+    return fields;
+}
+
+const FieldDefs& TableLayouts::firings() {
+    static const FieldDefs fields{text("code", 20),     text("datum", 10), text("oven", 40),
+                                  memo("schema"),       text("kegel", 40), text("sfeer", 4),
+                                  text("reductie", 40), memo("notities"),  memo("log")};
+    return fields;
+}
+
+const FieldDefs& TableLayouts::tileResults() {
+    static const FieldDefs fields{text("stook", 20),     text("proef", 20),       text("plaats", 40),
+                                  text("oppervlak", 40), text("doorzicht", 40),   text("kleur", 60),
+                                  text("gebreken", 40),  text("gebrektekst", 80), integer("waardering"),
+                                  memo("notities")};
+    return fields;
+}
+
+const FieldDefs& TableLayouts::photos() {
+    static const FieldDefs fields{text("bestand", 200), text("titel", 80), text("kegel", 12),
+                                  text("sfeer", 4),     text("proef", 20), text("stook", 20)};
+    return fields;
+}
+
+const FieldDefs& TableLayouts::scheduleTemplates() {
+    static const FieldDefs fields{text("naam", 40), memo("schema")};
     return fields;
 }
 

@@ -14,6 +14,13 @@ public:
     static const FieldDefs& materials(); // 73 fields
     static const FieldDefs& glazes();    // 94 fields
     static const FieldDefs& blends();    // saved blends: name, kind, corners, sizes, amounts
+    // The test notebook: tests, firings, a test's result in a firing, photos,
+    // saved firing schedules.
+    static const FieldDefs& tests();
+    static const FieldDefs& firings();
+    static const FieldDefs& tileResults();
+    static const FieldDefs& photos();
+    static const FieldDefs& scheduleTemplates();
 
     static constexpr int recipeSlots = Recipe::slotCount;
     static constexpr int additionSlots = Recipe::additionCount;

@@ -15,6 +15,15 @@ struct DataFiles {
     static std::string materials(const std::string& dir = folder) { return dir + "/" + materialsName; }
     static std::string glazes(const std::string& dir = folder) { return dir + "/" + glazesName; }
     static std::string blends(const std::string& dir = folder) { return dir + "/" + blendsName; }
+
+    // The test notebook's tables and photo folder, made at first use.
+    static constexpr const char* testsName = "prf.cds";
+    static constexpr const char* firingsName = "stk.cds";
+    static constexpr const char* tileResultsName = "prfstk.cds";
+    static constexpr const char* photosName = "foto.cds";
+    static constexpr const char* scheduleTemplatesName = "stkschm.cds";
+    static constexpr const char* photoFolder = "foto";
+    static std::string inFolder(const std::string& dir, const char* name) { return dir + "/" + name; }
 };
 
 } // namespace kelvora

@@ -101,6 +101,9 @@ const std::vector<Access<Glaze>>& glazeAccess() {
                                  std::string(oxide.stem), [](G& g, int i) { return &g.oxides[at(i)]; },
                                  oxide.position - 1),
                              FieldParts::Result));
+        // Added later; after the oxides, as the table stores them.
+        f.push_back(textField<G>("stat", [](G& g, int) { return &g.stat; }));
+        f.push_back(textField<G>("gbop", [](G& g, int) { return &g.gbop; }));
         // The fast paths of the calculation count on these places.
         if (f[2].name != "prys" || f[4].name != "tmpv" || f[6].name != "tmpt" ||
             f[kFirstLine - 1].name != "molp" ||

@@ -52,8 +52,13 @@ TEST(CliStore, ShowsAGlazeFromAnXmlFileAndExportsItInBinary) {
     auto copy = readPacketFile(dir.file("copy.cds"));
     auto original = readPacketFile(dir.file("glz.cds"));
     ASSERT_TRUE(looksBinary(readBytes(dir.file("copy.cds"))));
-    EXPECT_EQ(copy->fields(), original->fields());
-    EXPECT_EQ(encodeBinary(*copy).size(), encodeBinary(*original).size());
+    // The copy is the table as the program reads it: grown by the fields
+    // added since the other program wrote it (empty), the rest unchanged.
+    Packet grown = *original;
+    for (std::size_t f = grown.fields().size(); f < TableLayouts::glazes().size(); ++f)
+        grown.addField(TableLayouts::glazes()[f]);
+    EXPECT_EQ(copy->fields(), TableLayouts::glazes());
+    EXPECT_EQ(encodeBinary(*copy).size(), encodeBinary(grown).size());
 
     std::filesystem::copy_file(dir.file("copy.cds"), dir.file("glz.cds"),
                                std::filesystem::copy_options::overwrite_existing);

@@ -62,7 +62,7 @@ TEST(TableLayouts, MaterialsFieldsInTableOrder) {
 
 TEST(TableLayouts, GlazesFieldsInTableOrder) {
     const auto& f = TableLayouts::glazes();
-    ASSERT_EQ(f.size(), 94u);
+    ASSERT_EQ(f.size(), 96u);
     EXPECT_EQ(f[4], (FieldDef{"tmpv", FieldType::Integer, 0}));
     EXPECT_EQ(f[6], (FieldDef{"tmpt", FieldType::Integer, 0}));
     EXPECT_EQ(f[8], (FieldDef{"catg", FieldType::Text, 70}));
@@ -75,4 +75,6 @@ TEST(TableLayouts, GlazesFieldsInTableOrder) {
     EXPECT_EQ(f[60].name, "tvp5");
     EXPECT_EQ(f[61].name, "li2o");
     EXPECT_EQ(f[93].name, "sb2o5");
+    EXPECT_EQ(f[94], (FieldDef{"stat", FieldType::Text, 1}));
+    EXPECT_EQ(f[95], (FieldDef{"gbop", FieldType::Text, 40}));
 }

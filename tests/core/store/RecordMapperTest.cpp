@@ -27,6 +27,8 @@ Glaze everyFieldSet() {
     g.tstd = "J";
     g.levm = "L";
     g.imgf = "foto/alles.png";
+    g.stat = "P";
+    g.gbop = "Ouder";
     g.prys = 1.25;
     g.tmpv = 1180;
     g.tmpt = 1220;

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "notebook/FiringSchedule.h"
+
+#include "notebook/NotebookError.h"
+#include "notebook/NotebookText.h"
+
+#include <cmath>
+
+namespace kelvora {
+
+namespace {
+
+using notebook::storedNumber;
+using notebook::storedNumberFrom;
+using notebook::trimmed;
+
+double oneDecimal(double value) {
+    return std::round(value * 10.0) / 10.0;
+}
+
+[[noreturn]] void refuse(std::size_t step, const std::string& why) {
+    throw NotebookError("Stap " + std::to_string(step) + " van het stookschema: " + why);
+}
+
+// A temperature or rate with an optional unit letter; `fahrenheit` tells which.
+std::optional<double> withUnit(std::string_view text, bool& fahrenheit) {
+    fahrenheit = false;
+    if (!text.empty() && (text.back() == 'F' || text.back() == 'f')) {
+        fahrenheit = true;
+        text.remove_suffix(1);
+    } else if (!text.empty() && (text.back() == 'C' || text.back() == 'c')) {
+        text.remove_suffix(1);
+    }
+    return storedNumberFrom(trimmed(text));
+}
+
+// "2h30", "2h", "0h45": minutes; -1 when the text is no duration.
+int duration(std::string_view text) {
+    const auto h = text.find_first_of("hHuU");
+    if (h == std::string_view::npos) return -1;
+    const auto hours = storedNumberFrom(text.substr(0, h));
+    const std::string_view rest = text.substr(h + 1);
+    const auto minutes = rest.empty() ? std::optional<double>(0) : storedNumberFrom(rest);
+    if (!hours || !minutes || *hours < 0 || *minutes < 0 || *minutes >= 60 || *hours != std::floor(*hours) ||
+        *minutes != std::floor(*minutes) || *hours > 99)
+        return -1;
+    return static_cast<int>(*hours) * 60 + static_cast<int>(*minutes);
+}
+
+ScheduleStep parseStep(std::string_view text, std::size_t n) {
+    std::vector<std::string_view> parts = notebook::split(text, ':');
+    for (auto& part : parts)
+        part = trimmed(part);
+    if (parts.size() < 2 || parts.size() > 3)
+        refuse(n, "schrijf snelheid:doel:houdtijd, bijvoorbeeld 150:1000:10.");
+    ScheduleStep step;
+    bool fahrenheit = false;
+    const int minutes = duration(parts[0]);
+    if (minutes >= 0) {
+        if (minutes == 0 || minutes > FiringSchedule::maxMinutes)
+            refuse(n, "de duur ligt niet tussen 0h01 en 99h59.");
+        step.minutes = minutes;
+    } else {
+        const auto rate = withUnit(parts[0], fahrenheit);
+        if (!rate)
+            refuse(n, "'" + std::string(parts[0]) + "' is geen snelheid (graden per uur) of duur (2h30).");
+        step.rate = fahrenheit ? FiringSchedule::celsiusRateFromFahrenheit(*rate) : *rate;
+        if (!(step.rate > 0) || step.rate > FiringSchedule::maxRate)
+            refuse(n, "de snelheid ligt niet tussen 0 en " + storedNumber(FiringSchedule::maxRate) +
+                          " °C per uur.");
+    }
+    const auto target = withUnit(parts[1], fahrenheit);
+    if (!target) refuse(n, "'" + std::string(parts[1]) + "' is geen temperatuur.");
+    step.target = fahrenheit ? FiringSchedule::celsiusFromFahrenheit(*target) : *target;
+    if (!(step.target >= 0) || step.target > FiringSchedule::maxTarget)
+        refuse(n, "de doeltemperatuur ligt niet tussen 0 en " + storedNumber(FiringSchedule::maxTarget) +
+                      " °C.");
+    if (parts.size() == 3 && !parts[2].empty()) {
+        const auto hold = storedNumberFrom(parts[2]);
+        if (!hold || *hold < 0 || *hold > FiringSchedule::maxHold)
+            refuse(n, "de houdtijd is geen aantal minuten tussen 0 en " +
+                          storedNumber(FiringSchedule::maxHold) + ".");
+        step.hold = *hold;
+    }
+    return step;
+}
+
+} // namespace
+
+double FiringSchedule::celsiusFromFahrenheit(double fahrenheit) {
+    return oneDecimal((fahrenheit - 32.0) * 5.0 / 9.0);
+}
+
+double FiringSchedule::celsiusRateFromFahrenheit(double fahrenheitPerHour) {
+    // A difference of temperature: no offset, only the size of the degree.
+    return oneDecimal(fahrenheitPerHour * 5.0 / 9.0);
+}
+
+std::vector<ScheduleStep> FiringSchedule::parse(std::string_view text) {
+    std::vector<ScheduleStep> steps;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto end = text.find_first_of(",;\n", start);
+        const std::string_view part =
+            trimmed(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (!part.empty()) {
+            if (steps.size() == maxSteps)
+                throw NotebookError("Een stookschema heeft hoogstens " + std::to_string(maxSteps) +
+                                    " stappen.");
+            steps.push_back(parseStep(part, steps.size() + 1));
+        }
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return steps;
+}
+
+std::string FiringSchedule::text(const std::vector<ScheduleStep>& steps) {
+    std::string out;
+    for (const auto& s : steps) {
+        if (!out.empty()) out += ",";
+        if (s.minutes > 0) {
+            const int m = s.minutes % 60;
+            out += std::to_string(s.minutes / 60) + "h" + (m < 10 ? "0" : "") + std::to_string(m);
+        } else {
+            out += storedNumber(s.rate);
+        }
+        out += ":" + storedNumber(s.target) + ":" + storedNumber(s.hold);
+    }
+    return out;
+}
+
+} // namespace kelvora
