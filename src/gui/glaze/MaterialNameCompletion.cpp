@@ -43,8 +43,9 @@ void MaterialNameCompletion::attach(DBEdit* edit) {
     auto* offer = new QAction(edit->style()->standardIcon(QStyle::SP_MessageBoxWarning),
                               tr("Bedoelde grondstof kiezen"), edit);
     offer->setObjectName(QString::fromLatin1(kOfferAction));
-    offer->setVisible(false);
     edit->addAction(offer, QLineEdit::TrailingPosition);
+    // Shown only beside a name that matches no material.
+    offer->setVisible(false);
     connect(offer, &QAction::triggered, this, [this, edit] { offerNames(edit); });
     // A value the record brings (another glaze, a calculation) is checked at
     // once; what the user types, when the field is left.
