@@ -30,6 +30,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace kelvora;
 using namespace kelvora::test;
 using kelvora::ui::DBNavigator;
@@ -295,6 +297,10 @@ void NameEntryTest::anUnknownNameTurnsRedAndOffersTheClosest() {
             ->setCurrentWidget(
                 child<QWidget>(glazForm(), edit == tvsEdit(0) ? "ToegevStoffenTS" : "GrondstoffenTS"));
         QVERIFY(!ui::MaterialNameCompletion::isMarkedUnknown(edit));
+        // No button beside a known name or an empty field.
+        QCoreApplication::processEvents();
+        for (auto* button : edit->findChildren<QToolButton*>())
+            QVERIFY(!button->isVisible());
         typeInto(edit, QStringLiteral("Kriet"));
         if (edit->completer()->popup()->isVisible())
             QTest::keyClick(edit->completer()->popup(), Qt::Key_Escape);
@@ -307,6 +313,9 @@ void NameEntryTest::anUnknownNameTurnsRedAndOffersTheClosest() {
         // The button at the end of the field offers the names; one click takes one.
         auto* offer = child<QAction>(edit, "NameSuggestionsAction");
         QVERIFY(offer->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(std::ranges::any_of(edit->findChildren<QToolButton*>(),
+                                    [](const QToolButton* b) { return b->isVisible(); }));
         offer->trigger();
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = edit->findChild<QMenu*>(QStringLiteral("NameSuggestionsMenu"))) != nullptr);
