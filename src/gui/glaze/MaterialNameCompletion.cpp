@@ -49,8 +49,10 @@ void MaterialNameCompletion::attach(DBEdit* edit) {
     connect(offer, &QAction::triggered, this, [this, edit] { offerNames(edit); });
     // A value the record brings (another glaze, a calculation) is checked at
     // once; what the user types, when the field is left.
+    // (The completion list may hold the focus while the user types: what
+    // tells typing apart is the edit's modified flag, which setText clears.)
     connect(edit, &QLineEdit::textChanged, this, [this, edit] {
-        if (!edit->hasFocus()) check(edit);
+        if (!edit->isModified()) check(edit);
     });
 }
 
