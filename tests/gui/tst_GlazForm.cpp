@@ -6,11 +6,15 @@
 #include "GuiTestSupport.h"
 
 #include "app/HelpFormUnit.h"
+#include "common/NumberFormat.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
+#include "glaze/BatchPage.h"
+#include "glaze/ChemiePage.h"
 #include "glaze/GlazFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
+#include "model/OxideCatalogue.h"
 #include "model/TableLayouts.h"
 #include "store/RecordMapper.h"
 #include "store/View.h"
@@ -26,12 +30,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
@@ -169,6 +176,12 @@ private Q_SLOTS:
     void escapeInTheDescriptionDoesNotClose();
     void clickOnAHalfVisibleRowMakesItCurrent();
     void picturesOfEveryPage();
+    void chemieAndBatchFollowAnUnpostedEdit();
+    void tabTakesOneStepPerRecipeField_data();
+    void tabTakesOneStepPerRecipeField();
+    void aTooLongConeTextIsRefusedAndNothingIsCut();
+    void aSecondGlazeOfTheSameNameIsAskedAbout_data();
+    void aSecondGlazeOfTheSameNameIsAskedAbout();
 };
 
 void GlazFormTest::typedGlazeIsCalculatedAndFoundAfterClosing() {
@@ -250,16 +263,7 @@ void GlazFormTest::windowShowsItsControls() {
     click(child<QPushButton>(glazForm(), "HelpButton"));
     QVERIFY(helpForm()->isVisible());
     helpForm()->hide();
-    // Tab walks the recipe row by row: name, mol weight, percentage.
-    child<QTabWidget>(glazForm(), "PageControl1")
-        ->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
-    matEdit(0)->setFocus();
-    const QWidget* expected[] = {mtmEdit(0), mtpEdit(0), matEdit(1)};
-    QTRY_COMPARE(QApplication::focusWidget(), matEdit(0));
-    for (const QWidget* next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
-    }
+    // How Tab walks the recipe: tabTakesOneStepPerRecipeField.
     // Every label and field lies inside the window, nothing overlaps the edge.
     for (QWidget* page :
          {child<QWidget>(glazForm(), "GrondstoffenTS"), child<QWidget>(glazForm(), "ToegevStoffenTS")}) {
@@ -778,6 +782,182 @@ void GlazFormTest::picturesOfEveryPage() {
         form->reject();
     });
     click(child<QPushButton>(glazForm(), "VerwijderMatButton"));
+}
+
+// The pages that show figures follow the recipe as typed, before ✓ and
+// before Bereken, without writing anything; the stored results say they are
+// out of date until Bereken stores what the pages already show.
+void GlazFormTest::chemieAndBatchFollowAnUnpostedEdit() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    glazForm()->setChemistryDataFolder(KELVORA_CHEMISTRY_DATA);
+    View& glazes = glzDM()->GlzCDS;
+    QVERIFY(glazes.findKey("Seladon")); // 35 feldspar, 35 quartz, 18 whiting, 12 kaolin; 1.5 iron on top
+    auto* chemie = child<ChemiePage>(glazForm(), "ChemieTS");
+    auto* batch = child<BatchPage>(glazForm(), "BatchTS");
+    auto* stale = child<QLabel>(glazForm(), "AnalyseStaleLbl");
+    auto* pages = child<QTabWidget>(glazForm(), "PageControl1");
+    const std::size_t cao = std::size_t(OxideCatalogue::byStem("cao")->position - 1);
+    const double storedCao = glazes.asNumber("cao");
+    const double storedPrice = glazes.asNumber("prys");
+    // As stored, the results belong to the recipe: nothing says otherwise.
+    QTRY_VERIFY(std::abs(chemie->figures().seger[cao] - storedCao) < 1e-9);
+    QVERIFY(stale->isHidden());
+    QVERIFY(chemie->previewNote().isEmpty());
+    QVERIFY(batch->previewNote().isEmpty());
+
+    // Whiting 18 -> 10, left with Tab: typed into the record, not posted.
+    pages->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    type(mtpEdit(2), QStringLiteral("10"));
+    QCOMPARE(glazes.state(), ViewState::Edit);
+    QCOMPARE(glazes.asNumber("mtp3"), 10.0);
+    QTRY_VERIFY(chemie->figures().seger[cao] < storedCao - 0.01);
+    QVERIFY(chemie->previewNote().contains(QStringLiteral("nog niet berekend en opgeslagen")));
+    QVERIFY(batch->previewNote().contains(QStringLiteral("nog niet berekend en opgeslagen")));
+    QTRY_VERIFY(!stale->isHidden()); // its page is not in front
+    QCOMPARE(stale->text(), QStringLiteral("Niet bijgewerkt: druk op Bereken"));
+    QVERIFY(child<QLabel>(glazForm(), "StaleLbl")->isVisibleTo(glazForm()));
+    // The stored results and the file are untouched.
+    QCOMPARE(glazes.asNumber("cao"), storedCao);
+    QCOMPARE(glazes.asNumber("prys"), storedPrice);
+    {
+        StoredGlazes stored(install);
+        QVERIFY(stored.view.findKey("Seladon"));
+        QCOMPARE(stored.view.asNumber("mtp3"), 18.0);
+    }
+
+    // The batch weighs the recipe brought to 100 %: 3000 g of recipe,
+    // whiting 10 of 92 parts, and the iron's 1.5 % on top.
+    pages->setCurrentWidget(batch);
+    child<QDoubleSpinBox>(batch, "BatchSizeEdit")->setValue(3000);
+    double recipeGrams = 0;
+    for (const auto& row : batch->batch().rows)
+        if (!row.addition) recipeGrams += row.grams;
+    QVERIFY2(std::abs(recipeGrams - 3000.0) < 1e-6, qPrintable(QString::number(recipeGrams)));
+    QCOMPARE(cellText(child<QTableView>(batch, "BatchGrid"), 2, 2),
+             QString::fromStdString(numfmt::formatFixed(3000.0 * 10 / 92, 1)));
+    QCOMPARE(child<QLabel>(batch, "TotaalLbl")->text(),
+             "Totaal: " + QString::fromStdString(numfmt::formatFixed(3045.0, 1)) + " g");
+
+    // Bereken stores exactly what the pages showed, and the notes go.
+    const double shownCao = chemie->figures().seger[cao];
+    pages->setCurrentWidget(child<QWidget>(glazForm(), "GrondstoffenTS"));
+    click(child<QPushButton>(glazForm(), "BerekenButton"));
+    QCOMPARE(glazes.state(), ViewState::Browse);
+    QCOMPARE(glazes.asNumber("cao"), shownCao);
+    QTRY_VERIFY(stale->isHidden());
+    QVERIFY(!child<QLabel>(glazForm(), "StaleLbl")->isVisibleTo(glazForm()));
+    QTRY_VERIFY(chemie->previewNote().isEmpty());
+    QVERIFY(batch->previewNote().isEmpty());
+    pages->setCurrentWidget(child<QWidget>(glazForm(), "AnalyseTS"));
+    QVERIFY(!stale->isVisible());
+    QVERIFY(prompter.recorder.entries.empty());
+}
+
+void GlazFormTest::tabTakesOneStepPerRecipeField_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("mol") << "M";
+    QTest::newRow("percentages") << "P";
+}
+
+// Tab walks the fields the user types in the recipe's mode, one step each:
+// name and mols in "M", name and percentage in "P".
+void GlazFormTest::tabTakesOneStepPerRecipeField() {
+    QFETCH(QString, mode);
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    typeGlaze(QStringLiteral("Tabproef"), mode, {});
+    QTRY_COMPARE(QString::fromStdString(glzDM()->GlzCDS.asText("molp")), mode);
+    const bool mols = mode == "M";
+    QTRY_COMPARE(mtmEdit(0)->focusPolicy(), mols ? Qt::StrongFocus : Qt::ClickFocus);
+    matEdit(0)->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), matEdit(0));
+    const QWidget* expected[] = {mols ? mtmEdit(0) : mtpEdit(0), matEdit(1), mols ? mtmEdit(1) : mtpEdit(1),
+                                 matEdit(2)};
+    for (const QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), next);
+    }
+    // The other column still takes a click.
+    QTest::mouseClick(mols ? mtpEdit(2) : mtmEdit(2), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), mols ? mtpEdit(2) : mtmEdit(2));
+    glzDM()->GlzCDS.cancel();
+}
+
+// The cone box takes free text up to the field's 12 characters; a longer
+// text is refused with a message that names the field and its width, and
+// the record keeps what it held.
+void GlazFormTest::aTooLongConeTextIsRefusedAndNothingIsCut() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    View& glazes = glzDM()->GlzCDS;
+    QVERIFY(glazes.findKey("Seladon"));
+    const std::string before = glazes.asText("skva");
+    auto* cone = child<ui::DBComboBox>(glazForm(), "skvaEdit");
+    ui::ErrorBoxCapture errors;
+    cone->setFocus();
+    cone->lineEdit()->selectAll();
+    QTest::keyClicks(cone->lineEdit(), QStringLiteral("8 tot 9 - reductie")); // 18 characters
+    QTest::keyClick(cone->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(errors.shown.size(), std::size_t(1));
+    const QString said = QString::fromStdString(errors.shown[0]);
+    QVERIFY2(said.contains(QStringLiteral("'SK'")) && said.contains(QStringLiteral(" 12 ")) &&
+                 said.contains(QStringLiteral(" 18.")),
+             qPrintable(said));
+    QCOMPARE(glazes.asText("skva"), before);
+    QCOMPARE(cone->currentText(), QStringLiteral("8 tot 9 - reductie")); // kept for correcting
+    // Shortened, it goes in whole.
+    cone->setFocus();
+    cone->lineEdit()->selectAll();
+    QTest::keyClicks(cone->lineEdit(), QStringLiteral("8 - reductie")); // 12 characters
+    QTest::keyClick(cone->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(errors.shown.size(), std::size_t(1));
+    QCOMPARE(glazes.asText("skva"), std::string("8 - reductie"));
+    glazes.cancel();
+}
+
+void GlazFormTest::aSecondGlazeOfTheSameNameIsAskedAbout_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Nee") << false;
+    QTest::newRow("Ja") << true;
+}
+
+// A new glaze named as an existing one (case and blanks aside) is asked
+// about when posted; Nee keeps the edit open and unposted.
+void GlazFormTest::aSecondGlazeOfTheSameNameIsAskedAbout() {
+    QFETCH(bool, answer);
+    TestInstallation install;
+    ScopedPrompter prompter;
+    RunningEditor editor(prompter.recorder);
+    View& glazes = glzDM()->GlzCDS;
+    const int count = glazes.recordCount();
+    navigate(DBNavigator::Insert);
+    type(child<ui::DBEdit>(glazForm(), "naam"), QStringLiteral(" seladon "));
+    prompter.recorder.answerNext(answer);
+    navigate(DBNavigator::Post);
+    QCOMPARE(prompter.recorder.texts(),
+             std::vector<std::string>{"Er bestaat al een glazuur 'Seladon'. Toch bewaren?"});
+    if (!answer) {
+        QCOMPARE(glazes.state(), ViewState::Insert);
+        QCOMPARE(child<ui::DBEdit>(glazForm(), "naam")->text(), QStringLiteral(" seladon "));
+        navigate(DBNavigator::Cancel);
+        QCOMPARE(glazes.recordCount(), count);
+    } else {
+        QCOMPARE(glazes.state(), ViewState::Browse);
+        QCOMPARE(glazes.recordCount(), count + 1);
+        // A later change of the same glaze that keeps its name asks nothing more.
+        prompter.recorder.clear();
+        type(child<ui::DBEdit>(glazForm(), "oxrd"), QStringLiteral("Reductie"));
+        navigate(DBNavigator::Post);
+        QVERIFY(prompter.recorder.entries.empty());
+        QCOMPARE(glazes.state(), ViewState::Browse);
+    }
+    if (glazForm()->isVisible()) click(child<QPushButton>(glazForm(), "CloseButton"));
+    StoredGlazes stored(install);
+    QCOMPARE(stored.view.recordCount(), count + (answer ? 1 : 0));
 }
 
 QTEST_MAIN(GlazFormTest)

@@ -134,6 +134,8 @@ private Q_SLOTS:
     void renameFollowsIntoTheGlazes_data();
     void renameFollowsIntoTheGlazes();
     void percentagePageShowsTheImpliedLoss();
+    void aSecondMaterialOfTheSameNameIsAskedAbout_data();
+    void aSecondMaterialOfTheSameNameIsAskedAbout();
 };
 
 void MatFormTest::percentageAnalysisConvertedShownAndStored() {
@@ -611,6 +613,48 @@ void MatFormTest::percentagePageShowsTheImpliedLoss() {
     typeInto(percentEdit(f, "sio2"), "70");
     percentEdit(f, "na2o")->setFocus(Qt::TabFocusReason);
     QCOMPARE(child<QLabel>(&f, "GloeiverliesLbl")->text(), QStringLiteral("Gloeiverlies: 0 %"));
+}
+
+void MatFormTest::aSecondMaterialOfTheSameNameIsAskedAbout_data() {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Nee") << false;
+    QTest::newRow("Ja") << true;
+}
+
+// A material named as an existing one (case and blanks aside), new or
+// renamed, is asked about when posted; Nee keeps the edit open and unposted.
+void MatFormTest::aSecondMaterialOfTheSameNameIsAskedAbout() {
+    QFETCH(bool, answer);
+    Program p;
+    p.show();
+    TMatForm& f = p.form();
+    const int count = f.MatCDS.recordCount();
+    press(f, DBNavigator::Insert);
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), QStringLiteral("KWARTS "));
+    p.prompter.recorder.answerNext(answer);
+    press(f, DBNavigator::Post);
+    QCOMPARE(p.prompter.recorder.texts(),
+             std::vector<std::string>{"Er bestaat al een grondstof 'Kwarts'. Toch bewaren?"});
+    QCOMPARE(f.MatCDS.state(), answer ? ViewState::Browse : ViewState::Insert);
+    if (!answer) {
+        QCOMPARE(child<ui::DBEdit>(&f, "NaamEdit")->text(), QStringLiteral("KWARTS "));
+        press(f, DBNavigator::Cancel);
+    }
+    QCOMPARE(f.MatCDS.recordCount(), count + (answer ? 1 : 0));
+    QTRY_COMPARE(Stored(p.dataFile(), "KWARTS ").found, answer);
+
+    if (answer) return;
+    // Renaming another material to an existing name is asked about too.
+    p.prompter.recorder.clear();
+    QVERIFY(f.MatCDS.findKey("Krijt"));
+    typeInto(child<ui::DBEdit>(&f, "NaamEdit"), QStringLiteral("kwarts"));
+    p.prompter.recorder.answerNext(false);
+    press(f, DBNavigator::Post);
+    QCOMPARE(p.prompter.recorder.texts(),
+             std::vector<std::string>{"Er bestaat al een grondstof 'Kwarts'. Toch bewaren?"});
+    QCOMPARE(f.MatCDS.state(), ViewState::Edit);
+    press(f, DBNavigator::Cancel);
+    QCOMPARE(f.MatCDS.asText("naam"), std::string("Krijt"));
 }
 
 QTEST_MAIN(MatFormTest)

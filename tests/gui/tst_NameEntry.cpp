@@ -8,22 +8,29 @@
 #include "common/NumberFormat.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
+#include "glaze/MaterialNameCompletion.h"
 #include "materials/MatFormUnit.h"
 #include "model/TableLayouts.h"
 #include "store/View.h"
 #include "widgets/DBComboBox.h"
 #include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/ErrorBox.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCompleter>
 #include <QDate>
 #include <QDir>
 #include <QLocale>
+#include <QMenu>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -108,6 +115,9 @@ private slots:
     void recipeAndAdditionNamesCompleteIgnoringCase();
     void leavingANameGivesItTheMaterialsSpelling_data();
     void leavingANameGivesItTheMaterialsSpelling();
+    void anUnknownNameTurnsRedAndOffersTheClosest();
+    void datesOfOlderLocalesShowInTheOneForm();
+    void aNewGlazeStartsInPercentagesDatedToday_data();
     void aNewGlazeStartsInPercentagesDatedToday();
     void aNewMaterialStartsInMol();
     void numberFieldsTakeEitherDecimalSeparator_data();
@@ -172,7 +182,21 @@ void NameEntryTest::leavingANameGivesItTheMaterialsSpelling() {
     glazes.cancel();
 }
 
+void NameEntryTest::aNewGlazeStartsInPercentagesDatedToday_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("nl_NL") << QLocale(QLocale::Dutch, QLocale::Netherlands);
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom);
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("C") << QLocale::c();
+}
+
+// Whatever the locale, the date goes in as dd-mm-jjjj, ten characters.
 void NameEntryTest::aNewGlazeStartsInPercentagesDatedToday() {
+    QFETCH(QLocale, locale);
+    const QLocale previous;
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
     Program p;
     p.showEditor();
     View& glazes = glzDM()->GlzCDS;
@@ -180,7 +204,7 @@ void NameEntryTest::aNewGlazeStartsInPercentagesDatedToday() {
     QTest::mouseClick(child<ui::DBNavigator>(glazForm(), "GlzDBN")->button(DBNavigator::Insert),
                       Qt::LeftButton);
     QCOMPARE(glazes.state(), ViewState::Insert);
-    const QString today = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).left(10);
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
     QCOMPARE(glazes.asText("molp"), std::string("P"));
     QCOMPARE(QString::fromStdString(glazes.asText("datm")), today);
     QCOMPARE(child<ui::DBComboBox>(glazForm(), "MolpCB")->currentText(), QStringLiteral("P"));
@@ -257,6 +281,80 @@ void NameEntryTest::numberFieldsTakeEitherDecimalSeparator() {
         QCOMPARE(f.MatCDS.state(), ViewState::Edit);
         f.MatCDS.cancel();
         QCOMPARE(f.MatCDS.asNumber("prys"), price);
+    }
+}
+
+// A recipe or addition name that is no material turns red when left, with
+// the closest names in its tool tip and behind the button at its end.
+void NameEntryTest::anUnknownNameTurnsRedAndOffersTheClosest() {
+    Program p;
+    p.showEditor();
+    View& glazes = glzDM()->GlzCDS;
+    QVERIFY(glazes.findKey("Seladon"));
+    for (auto* edit : {matEdit(2), tvsEdit(0)}) {
+        const std::string field = edit->dataField();
+        child<QTabWidget>(glazForm(), "PageControl1")
+            ->setCurrentWidget(
+                child<QWidget>(glazForm(), edit == tvsEdit(0) ? "ToegevStoffenTS" : "GrondstoffenTS"));
+        QVERIFY(!ui::MaterialNameCompletion::isMarkedUnknown(edit));
+        // No button beside a known name or an empty field.
+        for (auto* button : edit->findChildren<QToolButton*>())
+            QVERIFY(button->isHidden());
+        typeInto(edit, QStringLiteral("Kriet"));
+        if (edit->completer()->popup()->isVisible())
+            QTest::keyClick(edit->completer()->popup(), Qt::Key_Escape);
+        QVERIFY(!ui::MaterialNameCompletion::isMarkedUnknown(edit)); // not while typing
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QVERIFY(ui::MaterialNameCompletion::isMarkedUnknown(edit));
+        QVERIFY2(edit->toolTip().contains(QStringLiteral("Krijt")), qPrintable(edit->toolTip()));
+        QVERIFY(edit->styleSheet().contains(QStringLiteral("#c01c28")));
+        QCOMPARE(QString::fromStdString(glazes.asText(field)), QStringLiteral("Kriet"));
+        // The button at the end of the field offers the names; one click takes one.
+        auto* offer = child<QAction>(edit, "NameSuggestionsAction");
+        QVERIFY(offer->isVisible());
+        QVERIFY(std::ranges::any_of(edit->findChildren<QToolButton*>(),
+                                    [](const QToolButton* b) { return !b->isHidden(); }));
+        offer->trigger();
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = edit->findChild<QMenu*>(QStringLiteral("NameSuggestionsMenu"))) != nullptr);
+        QStringList names;
+        for (QAction* a : menu->actions())
+            names << a->text();
+        QCOMPARE(names.value(0), QStringLiteral("Krijt"));
+        menu->actions().value(0)->trigger();
+        menu->close();
+        QCOMPARE(QString::fromStdString(glazes.asText(field)), QStringLiteral("Krijt"));
+        QCOMPARE(edit->text(), QStringLiteral("Krijt"));
+        QVERIFY(!ui::MaterialNameCompletion::isMarkedUnknown(edit));
+        QVERIFY(edit->styleSheet().isEmpty());
+        for (auto* button : edit->findChildren<QToolButton*>())
+            QVERIFY(button->isHidden());
+    }
+    // No message box on the way, and the calculation's messages are untouched.
+    QVERIFY(p.prompter.recorder.entries.empty());
+    glazes.cancel();
+}
+
+// Dates that older versions stored in the locale's form show as dd-mm-jjjj
+// in the list; the stored text itself is left as it is.
+void NameEntryTest::datesOfOlderLocalesShowInTheOneForm() {
+    Program p;
+    p.showEditor();
+    View& glazes = glzDM()->GlzCDS;
+    QVERIFY(glazes.findKey("Seladon"));
+    const struct {
+        const char* stored;
+        const char* shown;
+    } cases[] = {{"10 Dec 202", "10-12-202?"}, {"1-dec-26", "01-12-2026"},   {"10.12.2026", "10-12-2026"},
+                 {"2026-12-10", "10-12-2026"}, {"10-12-2026", "10-12-2026"}, {"ooit", "ooit"}};
+    auto* grid = child<ui::DBGrid>(glazForm(), "DBGrid1");
+    for (const auto& c : cases) {
+        glazes.edit();
+        glazes.setText("datm", c.stored);
+        glazes.post();
+        QVERIFY(glazes.findKey("Seladon"));
+        QCOMPARE(cellText(grid, glazes.recNo(), 1), QString::fromLatin1(c.shown));
+        QCOMPARE(glazes.asText("datm"), std::string(c.stored));
     }
 }
 

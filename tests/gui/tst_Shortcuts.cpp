@@ -6,6 +6,7 @@
 
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
+#include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
 #include "materials/MatFormUnit.h"
 #include "materials/MatImportFormUnit.h"
@@ -13,6 +14,7 @@
 #include "store/View.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
+#include "widgets/DBNavigator.h"
 
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -20,7 +22,10 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -74,6 +79,9 @@ private Q_SLOTS:
     void ctrlFSearchNarrowsTheNameList();
     void everyVisibleMenuHasAMnemonic();
     void enterInTheBatchSizeNeverPrints();
+    void enterInAnyNumberFieldConfirmsIt();
+    void insertClearsTheSearchSoTheNewRecordShows_data();
+    void insertClearsTheSearchSoTheNewRecordShows();
 };
 
 // Alt and a letter opens every menu of the main window.
@@ -116,6 +124,95 @@ void ShortcutsTest::enterInTheBatchSizeNeverPrints() {
     QVERIFY(!dialogOpened);
     QCOMPARE(size->value(), 2500.0);
     QVERIFY(editor.isVisible());
+}
+
+// Every number field of the editor: Enter writes the number into the record
+// and nothing else happens (no print dialog, no other window).
+void ShortcutsTest::enterInAnyNumberFieldConfirmsIt() {
+    Program p;
+    TGlazForm& editor = *glazForm();
+    editor.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    View& glazes = glzDM()->GlzCDS;
+    QVERIFY(glazes.findKey("Seladon"));
+    auto* pages = child<QTabWidget>(&editor, "PageControl1");
+    int dialogs = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != &editor) {
+            ++dialogs;
+            modal->close();
+        }
+    });
+    watch.start(10);
+    int tried = 0;
+    for (const char* page : {"GrondstoffenTS", "ToegevStoffenTS"}) {
+        pages->setCurrentWidget(child<QWidget>(&editor, page));
+        for (auto* field : child<QWidget>(&editor, page)->findChildren<ui::DBEdit*>()) {
+            const std::string name = field->dataField();
+            if (!field->isEnabled() || name.starts_with("mat") || name.starts_with("tvs")) continue;
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            QTest::keyClicks(field, QStringLiteral("7"));
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::qWait(20);
+            QVERIFY2(dialogs == 0, name.c_str());
+            QCOMPARE(glazes.asNumber(name), 7.0);
+            QCOMPARE(QApplication::focusWidget(), field);
+            ++tried;
+        }
+    }
+    watch.stop();
+    QCOMPARE(tried, 12 + 12 + 5); // mols, percentages, additions
+    QVERIFY(editor.isVisible());
+    glazes.cancel();
+}
+
+void ShortcutsTest::insertClearsTheSearchSoTheNewRecordShows_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("navigator");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("materials") << "materials"
+                               << "DBNavigator1"
+                               << "kwarts";
+    QTest::newRow("glaze editor") << "glazes"
+                                  << "GlzDBN"
+                                  << "seladon";
+}
+
+// "+" with text in the search field: the field empties first, so the new
+// record stands in the list instead of being filtered away.
+void ShortcutsTest::insertClearsTheSearchSoTheNewRecordShows() {
+    QFETCH(QString, window);
+    QFETCH(QString, navigator);
+    QFETCH(QString, text);
+    Program p;
+    QWidget* w = windowNamed(window);
+    showActive(w);
+    auto* grid = child<ui::DBGrid>(w, "DBGrid1");
+    auto* search = child<QLineEdit>(w, "SearchEdit");
+    auto* nav = child<ui::DBNavigator>(w, navigator);
+    View& view = *nav->view();
+    search->setFocus();
+    QTest::keyClicks(search, text);
+    const auto before = listed(grid);
+    const auto shownBefore =
+        std::count_if(before.begin(), before.end(), [](const auto& row) { return row.second; });
+    QVERIFY(shownBefore >= 1 && shownBefore < before.size());
+    const int rowsBefore = view.recordCount();
+    QTest::mouseClick(nav->button(ui::DBNavigator::Insert), Qt::LeftButton);
+    QCOMPARE(view.state(), ViewState::Insert);
+    QVERIFY(search->text().isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(view.state(), ViewState::Insert); // no filter moved it away
+    const int row = view.recNo();
+    QVERIFY(row >= 0);
+    QVERIFY(!grid->isRowHidden(row));
+    for (const auto& [name, visible] : listed(grid))
+        QVERIFY2(visible, qPrintable(name));
+    QTest::mouseClick(nav->button(ui::DBNavigator::Cancel), Qt::LeftButton);
+    QCOMPARE(view.recordCount(), rowsBefore);
 }
 
 void ShortcutsTest::f1OpensTheWindowsOwnPage_data() {

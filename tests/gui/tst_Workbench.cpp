@@ -98,7 +98,7 @@ void WorkbenchTest::batchPageFollowsRecipeAndSize() {
     TestInstallation install;
     OpenTables tables(install);
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
-    BatchPage page(tables.dm.GlzCDS, 1000);
+    BatchPage page(tables.dm.GlzCDS, tables.dm.MatCDS, 1000);
     page.show();
     QCOMPARE(column(child<QTableView>(&page, "BatchGrid"), 0),
              QStringList({"Kaliveldspaat", "Kwarts", "Krijt", "Kaolien", "+ Rood ijzeroxide"}));
@@ -117,11 +117,11 @@ void WorkbenchTest::batchPageFollowsRecipeAndSize() {
     QCOMPARE(child<QLabel>(&page, "KostprijsLbl")->text(),
              "Kostprijs: " + QString::fromStdString(numfmt::formatFixed(2.20625, 2)));
 
-    // A changed recipe shows at once.
+    // A changed recipe shows at once, brought to 100 %: whiting 10 of 92 parts.
     tables.dm.GlzCDS.edit();
     tables.dm.GlzCDS.setNumber("mtp3", 10);
     tables.dm.GlzCDS.post();
-    QTRY_COMPARE(cellText(child<QTableView>(&page, "BatchGrid"), 2, 2), grams(250));
+    QTRY_COMPARE(cellText(child<QTableView>(&page, "BatchGrid"), 2, 2), grams(2500.0 * 10 / 92));
     // Another glaze made current: its recipe.
     QVERIFY(tables.dm.GlzCDS.findKey("Zink mat"));
     QTRY_COMPARE(cellText(child<QTableView>(&page, "BatchGrid"), 0, 0), QString("Kaliveldspaat"));
@@ -134,7 +134,7 @@ void WorkbenchTest::batchPagePrintsItsSheet() {
     TestInstallation install;
     OpenTables tables(install);
     QVERIFY(tables.dm.GlzCDS.findKey("Seladon"));
-    BatchPage page(tables.dm.GlzCDS, 500);
+    BatchPage page(tables.dm.GlzCDS, tables.dm.MatCDS, 500);
     const QString pdf = QDir(install.folder()).filePath("batch.pdf");
     page.printer().setOutputFormat(QPrinter::PdfFormat);
     page.printer().setOutputFileName(pdf);
@@ -175,9 +175,10 @@ void WorkbenchTest::chemiePageMarksValuesOutsideTheLimits() {
     QCOMPARE(outside->text(), QString("Alle waarden binnen de grenzen."));
     const QColor plain = foreground(grid, 1, 1).color();
 
-    // With its lime raised past every SK 8-10 table, CaO is marked.
+    // With its whiting raised (18 -> 60 parts) the lime passes every SK 8-10
+    // table, and CaO is marked: the page reads the recipe, not the stored formula.
     tables.dm.GlzCDS.edit();
-    tables.dm.GlzCDS.setNumber("cao", 0.95);
+    tables.dm.GlzCDS.setNumber("mtp3", 60);
     tables.dm.GlzCDS.post();
     QTRY_VERIFY2(outside->text().contains("CaO"), qPrintable(outside->text()));
     const QString limeTip = grid->model()->index(3, 1).data(Qt::ToolTipRole).toString();

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     dm.OpenTables();
     bool ok = dm.GlzCDS.findKey("Seladon");
 
-    auto* batch = new kelvora::BatchPage(dm.GlzCDS, 1000);
+    auto* batch = new kelvora::BatchPage(dm.GlzCDS, dm.MatCDS, 1000);
     auto* batchFrame = framed(batch, QStringLiteral("Batch"));
     ok = save(batchFrame, out, "workbench-batch.png") && ok;
     delete batchFrame;

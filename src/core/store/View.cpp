@@ -304,6 +304,7 @@ void View::startNewRow(bool atEnd) {
 void View::post() {
     if (state_ != ViewState::Edit && state_ != ViewState::Insert) return;
     updateRecord();
+    if (beforePost_) beforePost_(*this);
     placeCurrentInOrder();
     state_ = ViewState::Browse;
     changed_ = true;

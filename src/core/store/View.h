@@ -110,6 +110,12 @@ public:
     // Starts a new row after the last one, as insert() does before the current one.
     void append();
     void setNewRowDefaults(std::function<void(View&)> fill) { newRowDefaults_ = std::move(fill); }
+    // Runs at every post once typed text is in the fields, before the row
+    // takes its place; a check that throws keeps the edit open and unposted.
+    // An empty function removes it.
+    void setBeforePost(std::function<void(View&)> check) { beforePost_ = std::move(check); }
+    // The order key the row had when its edit began (edit state only).
+    const std::string& keyBeforeEdit() const { return keyBefore_; }
     void post();
     void cancel();
     void remove(); // delete the current row
@@ -200,6 +206,7 @@ private:
     std::string keyBefore_;  // order key of the row before edit
     std::vector<ViewObserver*> observers_;
     std::function<void(View&)> newRowDefaults_;
+    std::function<void(View&)> beforePost_;
     // Which file open() read, and under which name; a write checks it first.
     std::optional<FileIdentity> readIdentity_;
     std::string readPath_;

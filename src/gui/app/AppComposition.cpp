@@ -47,6 +47,11 @@ AppComposition::AppComposition(Prompter& prompter)
     verwijderMatForm_ =
         std::make_unique<TVerwijderMatForm>(*dataModule_, prompter_, settings_, glazForm_.get());
     upgradeDBForm_ = std::make_unique<TUpgradeDBForm>(prompter_, mainForm_.get());
+    // A second program only reads: its editing windows offer nothing to change.
+    if (readOnly_) {
+        glazForm_->setReadOnlyRun();
+        matForm_->setReadOnlyRun();
+    }
     // Every window is given the data folder; none finds it through the
     // current folder.
     try {

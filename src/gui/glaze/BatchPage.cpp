@@ -5,6 +5,7 @@
 
 #include "common/NumberFormat.h"
 #include "glaze/BatchTableModel.h"
+#include "glaze/GlazePreview.h"
 #include "glaze/ReportPrinter.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
@@ -28,8 +29,8 @@ QString text(const std::string& s) {
 
 } // namespace
 
-BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
-    : QWidget(parent), glazes_(glazes), ownPrinter_(QPrinter::HighResolution) {
+BatchPage::BatchPage(View& glazes, const View& materials, double batchGrams, QWidget* parent)
+    : QWidget(parent), glazes_(glazes), materials_(materials), ownPrinter_(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("BatchTS"));
     ownPrinter_.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
 
@@ -56,6 +57,12 @@ BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
     BatchGrid->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     BatchGrid->verticalHeader()->setVisible(false);
     BatchGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PreviewLbl = new QLabel(this);
+    PreviewLbl->setObjectName(QStringLiteral("BatchPreviewLbl"));
+    PreviewLbl->setWordWrap(true);
+    PreviewLbl->setTextFormat(Qt::PlainText);
+    PreviewLbl->setStyleSheet(QStringLiteral("color: #c01c28"));
+    PreviewLbl->setVisible(false);
     TotaalLbl = new QLabel(this);
     TotaalLbl->setObjectName(QStringLiteral("TotaalLbl"));
     KostprijsLbl = new QLabel(this);
@@ -77,6 +84,7 @@ BatchPage::BatchPage(View& glazes, double batchGrams, QWidget* parent)
     bottom->addWidget(KostprijsLbl);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(PreviewLbl);
     layout->addWidget(BatchGrid, 1);
     layout->addLayout(bottom);
 
@@ -104,11 +112,30 @@ std::vector<std::string> BatchPage::sheet() const {
     return batch_.sheet(name, batchSize());
 }
 
+QString BatchPage::previewNote() const {
+    return PreviewLbl->isVisibleTo(this) ? PreviewLbl->text() : QString();
+}
+
 void BatchPage::refresh() {
     ui::guard(this, [this] {
-        batch_ = glazes_.active() && !glazes_.isEmpty()
-                     ? BatchWeights::compute(GlazeMapper::current(glazes_), batchSize())
-                     : BatchWeights{};
+        batch_ = {};
+        PreviewLbl->setVisible(false);
+        if (glazes_.active() && !glazes_.isEmpty()) {
+            const GlazePreview preview = GlazePreview::of(GlazeMapper::current(glazes_),
+                                                          MaterialLookup(MaterialMapper::all(materials_)));
+            if (!preview.calculated) {
+                PreviewLbl->setText(tr("Dit recept is zo niet te berekenen: %1").arg(text(preview.fault)));
+                PreviewLbl->setVisible(true);
+            } else {
+                batch_ = BatchWeights::compute(preview.glaze, batchSize());
+                if (!preview.storedCurrent) {
+                    PreviewLbl->setText(
+                        tr("Het recept zoals het nu op het scherm staat, naar 100 % gerekend; "
+                           "nog niet berekend en opgeslagen (druk op Bereken)."));
+                    PreviewLbl->setVisible(true);
+                }
+            }
+        }
         batchModel_->setBatch(batch_);
         TotaalLbl->setText(tr("Totaal: %1 g").arg(text(numfmt::formatFixed(batch_.total, 1))));
         KostprijsLbl->setText(tr("Kostprijs: %1").arg(text(numfmt::formatFixed(batch_.cost, 2))));

@@ -20,11 +20,13 @@ class ViewFollower;
 
 // The glaze editor's page "Batch": grams of every material for a batch of
 // the current glaze, total and cost, and a printout of it. It follows the
-// glazes view, so a changed recipe shows at once.
+// glazes view and weighs the recipe as it stands on screen, calculated
+// afresh and brought to 100 %, so the recipe weighs the size asked for even
+// before Bereken; a line says so while that recipe is not yet stored.
 class BatchPage : public QWidget {
     Q_OBJECT
 public:
-    BatchPage(View& glazes, double batchGrams, QWidget* parent = nullptr);
+    BatchPage(View& glazes, const View& materials, double batchGrams, QWidget* parent = nullptr);
     ~BatchPage() override;
 
     double batchSize() const;
@@ -36,6 +38,8 @@ public:
     // The batch as now shown, and the lines "Print" puts on paper.
     const BatchWeights& batch() const { return batch_; }
     std::vector<std::string> sheet() const;
+    // The text of the line over the batch; empty while it is the stored recipe.
+    QString previewNote() const;
 
     void refresh();
     void PrintButtonClick();
@@ -45,6 +49,7 @@ signals:
 
 private:
     View& glazes_;
+    const View& materials_;
     BatchWeights batch_;
     QPrinter ownPrinter_;
     QPrinter* printer_ = &ownPrinter_;
@@ -53,6 +58,7 @@ private:
     QDoubleSpinBox* BatchSizeEdit = nullptr;
     BatchTableModel* batchModel_ = nullptr;
     QTableView* BatchGrid = nullptr;
+    QLabel* PreviewLbl = nullptr;
     QLabel* TotaalLbl = nullptr;
     QLabel* KostprijsLbl = nullptr;
     QPushButton* PrintButton = nullptr;

@@ -5,6 +5,7 @@
 
 #include "common/NumberFormat.h"
 #include "glaze/ChemistryDataFiles.h"
+#include "glaze/GlazePreview.h"
 #include "glaze/OxideFiguresModel.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
@@ -65,6 +66,13 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     } catch (const std::exception& e) {
         placeError_ = e.what();
     }
+
+    previewLbl_ = new QLabel(this);
+    previewLbl_->setObjectName(QStringLiteral("PreviewLbl"));
+    previewLbl_->setWordWrap(true);
+    previewLbl_->setTextFormat(Qt::PlainText);
+    previewLbl_->setStyleSheet(QStringLiteral("color: %1").arg(kOutside.name()));
+    previewLbl_->setVisible(false);
 
     oxideModel_ = new OxideFiguresModel(this);
     oxideGrid_ = new QTableView(this);
@@ -143,9 +151,12 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(oxideGrid_, 3);
-    layout->addWidget(scroll, 2);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(oxideGrid_, 3);
+    columns->addWidget(scroll, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(previewLbl_);
+    layout->addLayout(columns, 1);
 
     connect(expansionSetCB_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(stullButton_, &QPushButton::clicked, this, [this] { emit stullChartRequested(); });
@@ -164,6 +175,8 @@ void ChemiePage::refresh() {
         firing_ = {};
         stullLbl_->clear();
         fitLbl_->clear();
+        previewLbl_->clear();
+        previewLbl_->setVisible(false);
         if (!dataError_.empty()) {
             limitsLbl_->setText(tr("Chemische gegevens niet gevonden: %1").arg(text(dataError_)));
             return;
@@ -172,9 +185,21 @@ void ChemiePage::refresh() {
         const int setIndex = expansionSetCB_->currentIndex();
         const ExpansionFactorSet* set =
             setIndex >= 0 ? &expansionSets_[static_cast<std::size_t>(setIndex)] : nullptr;
-        const Glaze glaze = GlazeMapper::current(glazes_);
-        figures_ =
-            ChemistryFigures::compute(glaze, MaterialLookup(MaterialMapper::all(materials_)), *masses_, set);
+        // The recipe as shown, typed changes included, calculated afresh.
+        const MaterialLookup lookup(MaterialMapper::all(materials_));
+        const GlazePreview preview = GlazePreview::of(GlazeMapper::current(glazes_), lookup);
+        if (!preview.calculated) {
+            previewLbl_->setText(tr("Dit recept is zo niet te berekenen: %1").arg(text(preview.fault)));
+            previewLbl_->setVisible(true);
+            return;
+        }
+        if (!preview.storedCurrent) {
+            previewLbl_->setText(tr("Berekend uit het recept zoals het nu op het scherm staat; "
+                                    "nog niet berekend en opgeslagen (druk op Bereken)."));
+            previewLbl_->setVisible(true);
+        }
+        const Glaze& glaze = preview.glaze;
+        figures_ = ChemistryFigures::compute(glaze, lookup, *masses_, set);
         fit_ = limitSets_.bestFit(glaze.skva, glaze.sktt, figures_);
 
         oxideModel_->setFigures(figures_);
@@ -194,15 +219,18 @@ void ChemiePage::refresh() {
         expansionLbl_->setText(expansion);
         expansionLbl_->setToolTip(set ? text(set->source().citation()) : QString());
         markOutside();
-        showPlace();
+        showPlace(glaze);
     });
+}
+
+QString ChemiePage::previewNote() const {
+    return previewLbl_->isVisibleTo(this) ? previewLbl_->text() : QString();
 }
 
 // Where Stull's chart and the rule of thumb put the glaze, and which cone
 // ranges' limits it fits best beside the stored estimate.
-void ChemiePage::showPlace() {
-    firing_ = FiringFit::assess(limitSets_, figures_, glazes_.asNumber("tmpv"), glazes_.asNumber("tmpt"),
-                                glazes_.asText("skva"), glazes_.asText("sktt"));
+void ChemiePage::showPlace(const Glaze& glaze) {
+    firing_ = FiringFit::assess(limitSets_, figures_, glaze.tmpv, glaze.tmpt, glaze.skva, glaze.sktt);
     if (stullChart_) {
         const auto place = stullChart_->place(figures_.sum({"sio2"}), figures_.sum({"al2o3"}));
         QString surface =

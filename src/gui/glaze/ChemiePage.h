@@ -29,9 +29,11 @@ class ViewFollower;
 // expansion coefficient from a chosen set of published factors, and the
 // check against the limit set of the glaze's firing range; where Stull's chart
 // and the SiO2:Al2O3 rule of thumb place it; which cone ranges' limits it fits
-// best, with a note when the stored firing estimate disagrees with its cones.
+// best, with a note when the firing estimate disagrees with its cones.
 // It reads the chemistry data files from `dataFolder` and follows the glazes
-// view. Tests find its controls by object name.
+// view: every figure comes from the recipe as it stands on screen, calculated
+// afresh, and a line says so while that recipe is not yet stored with its
+// results. Tests find its controls by object name.
 class ChemiePage : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,8 @@ public:
     const std::vector<LimitSets::Violation>& violations() const { return fit_.outside; }
     std::string limitSetName() const { return fit_.set ? fit_.set->name : std::string(); }
     const FiringFit& firingFit() const { return firing_; }
+    // The text of the line over the figures; empty while they are the stored ones.
+    QString previewNote() const;
 
 signals:
     // "Stull-diagram..." was pressed; the editor opens the chart.
@@ -53,7 +57,8 @@ signals:
 
 private:
     void markOutside();
-    void showPlace();
+    void showPlace(const Glaze& glaze);
+    QLabel* previewLbl_ = nullptr;
     OxideFiguresModel* oxideModel_ = nullptr;
     QTableView* oxideGrid_ = nullptr;
     QLabel* siAlLbl_ = nullptr;

@@ -9,10 +9,12 @@
 #include "glaze/ChemiePage.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/GlazeCategories.h"
+#include "glaze/GlazePreview.h"
 #include "glaze/MaterialNameCompletion.h"
 #include "glaze/ReceptZoekenFormUnit.h"
 #include "glaze/VervangGrondstofFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
+#include "glaze/ViewFollower.h"
 #include "materials/MatLkupFormUnit.h"
 #include "model/OxideCatalogue.h"
 #include "model/RecordNames.h"
@@ -24,13 +26,15 @@
 #include "widgets/DBLabel.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
+#include "widgets/DuplicateNameCheck.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/FieldKeys.h"
 #include "widgets/NewRecordDefaults.h"
+#include "widgets/ReadOnlyRun.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
 
-#include <QAbstractSpinBox>
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,6 +80,7 @@ QString draggedMaterial(const QMimeData* data) {
 constexpr const char* kSaveQuestion =
     QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Wijzigingen in het glazuur opslaan?");
 constexpr const char* kPrintJobTitle = "Kelvora printjob";
+constexpr const char* kStale = QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Niet bijgewerkt: druk op Bereken");
 constexpr const char* kEditorClosed =
     "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.";
 
@@ -165,10 +170,42 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     for (auto* e : TvsEdit)
         names->attach(e);
     ui::setNewGlazeDefaults(dataModule_.GlzCDS);
+    follower_ = std::make_unique<ViewFollower>(dataModule_.GlzCDS, [this] {
+        showWhetherStored();
+        followMode();
+    });
+    connect(Basisch1CB, &QCheckBox::toggled, this, [this] { showWhetherStored(); });
+    ui::installDuplicateNameCheck(dataModule_.GlzCDS, prompter_,
+                                  tr("Er bestaat al een glazuur '%1'. Toch bewaren?"));
 }
 
 TGlazForm::~TGlazForm() {
+    ui::removeDuplicateNameCheck(dataModule_.GlzCDS);
     FormDestroy();
+}
+
+void TGlazForm::setReadOnlyRun() {
+    readOnlyRun_ = true;
+    glazes()->setReadOnly(true);
+    setWindowTitle(ui::ReadOnlyRun::title(tr("Glazuren invoeren onderhouden")));
+    applyReadOnlyRun();
+}
+
+void TGlazForm::applyReadOnlyRun() {
+    if (!readOnlyRun_) return;
+    ui::ReadOnlyRun::disableEditing(
+        this, {BerekenButton, ZoekGrondstoffenButton, ZoekGrondstoffen2Button, VerwijderMatButton,
+               VerwToegevMatButton, ReceptZoekenButton, VervangGrondstofButton, Basisch1CB,
+               ChemieTS ? ChemieTS->findChild<QPushButton*>(QStringLiteral("MengreeksButton")) : nullptr});
+    DBGrid1->setGridReadOnly(true);
+}
+
+void TGlazForm::followMode() {
+    const bool percentages = glazes()->active() && glazes()->asText("molp") == "P";
+    for (std::size_t i = 0; i < MatEdit.size(); ++i) {
+        MtmEdit[i]->setFocusPolicy(percentages ? Qt::ClickFocus : Qt::StrongFocus);
+        MtpEdit[i]->setFocusPolicy(percentages ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 View* TGlazForm::glazes() const {
@@ -316,6 +353,17 @@ QWidget* TGlazForm::buildHeader() {
     row2->addWidget(OxrdEdit, 1);
     grid->addLayout(row1, 0, 0);
     grid->addLayout(row2, 1, 0);
+    // The line keeps its room while hidden, so the pages do not jump.
+    StaleLbl = new QLabel(tr(kStale), header);
+    StaleLbl->setObjectName(QStringLiteral("StaleLbl"));
+    StaleLbl->setStyleSheet(QStringLiteral("color: #c01c28; font-weight: bold"));
+    StaleLbl->setToolTip(tr("De Seger-formule, de kostprijs, de temperaturen en de analyse horen bij het "
+                            "recept zoals het laatst berekend is, niet bij het recept op het scherm."));
+    QSizePolicy keep = StaleLbl->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    StaleLbl->setSizePolicy(keep);
+    StaleLbl->setVisible(false);
+    grid->addWidget(StaleLbl, 2, 0);
     return header;
 }
 
@@ -327,13 +375,13 @@ void TGlazForm::buildBrowsePage() {
     DBGrid1 = new ui::DBGrid(BladerTS);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setView(glazes(), {{"naam", tr("Naam"), 190},
-                                {"datm", tr("Datum"), 80},
+                                {"datm", tr("Datum"), 80, ui::GridColumn::dateFormat},
                                 {"skva", tr("SK vanaf"), 84},
                                 {"sktt", tr("SK tot"), 84},
                                 {"catg", tr("Categorie"), 200},
                                 {"oxrd", tr("Ox./Red."), 80}});
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(ui::WindowShortcuts::addSearch(this, DBGrid1));
+    layout->addWidget(ui::WindowShortcuts::addSearch(this, DBGrid1, GlzDBN));
     layout->addWidget(DBGrid1);
     PageControl1->addTab(BladerTS, tr("Bladeren"));
 }
@@ -543,8 +591,15 @@ void TGlazForm::buildAnalysePage() {
     RichEdit1->setReadOnly(true);
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    AnalyseStaleLbl = new QLabel(tr(kStale), AnalyseTS);
+    AnalyseStaleLbl->setObjectName(QStringLiteral("AnalyseStaleLbl"));
+    AnalyseStaleLbl->setStyleSheet(QStringLiteral("color: #c01c28; font-weight: bold"));
+    AnalyseStaleLbl->setVisible(false);
+    auto* report = new QVBoxLayout;
+    report->addWidget(AnalyseStaleLbl);
+    report->addWidget(RichEdit1, 1);
     page->addLayout(strip);
-    page->addWidget(RichEdit1, 1);
+    page->addLayout(report, 1);
     PageControl1->addTab(AnalyseTS, tr("Analyse"));
 }
 
@@ -626,13 +681,7 @@ void TGlazForm::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // Enter in a number field (the batch size) confirms the number, which
-    // the field has done by now; it never presses a button such as Print.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        qobject_cast<QAbstractSpinBox*>(focusWidget())) {
-        event->accept();
-        return;
-    }
+    if (ui::enterConfirmsField(event, focusWidget())) return;
     QDialog::keyPressEvent(event);
 }
 
@@ -664,6 +713,12 @@ void TGlazForm::addChosenMaterial(const QString& name) {
         // fail half-way into a glaze that nobody is editing.
         if (!isVisible() || !dataModule_.GlzCDS.active() || !dataModule_.MatCDS.active()) {
             prompter_.message(kEditorClosed);
+            return;
+        }
+        if (readOnlyRun_) {
+            prompter_.message(tr("Er wordt niets toegevoegd: de gegevens zijn in gebruik door een ander "
+                                 "Kelvora-programma.")
+                                  .toStdString());
             return;
         }
         dataModule_.AddMaterialToRecipe(slotKindFromNumber(addTargetKind()), name.toStdString());
@@ -757,6 +812,19 @@ bool TGlazForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TGlazForm::showWhetherStored() {
+    ui::guard(this, [this] {
+        View* v = glazes();
+        storedCurrent_ = true;
+        if (v->active() && !v->isEmpty() && dataModule_.MatCDS.active())
+            storedCurrent_ = GlazePreview::of(dataModule_.currentGlaze(), dataModule_.materialLookup(),
+                                              {Basisch1CB->isChecked(), false})
+                                 .storedCurrent;
+        StaleLbl->setVisible(!storedCurrent_);
+        AnalyseStaleLbl->setVisible(!storedCurrent_);
+    });
+}
+
 void TGlazForm::GlzDBNClick() {
     if (PageControl1->currentWidget() == AnalyseTS) AnalyseButtonClick();
 }
@@ -838,7 +906,7 @@ namespace kelvora {
 
 void TGlazForm::buildBatchPage() {
     const int grams = settings::read(settings_, settings::GlazForm, settings::BatchGram);
-    BatchTS = new BatchPage(*glazes(), grams > 0 ? grams : 1000);
+    BatchTS = new BatchPage(*glazes(), dataModule_.MatCDS, grams > 0 ? grams : 1000);
     BatchTS->setObjectName(QStringLiteral("BatchTS"));
     BatchTS->setPrinter(&printer_);
     connect(BatchTS, &BatchPage::batchSizeChanged, this, [this](double size) {
@@ -867,6 +935,7 @@ void TGlazForm::setChemistryDataFolder(const std::string& folder) {
     const int at = index >= 0 ? index : PageControl1->indexOf(BatchTS) + 1;
     PageControl1->insertTab(at, ChemieTS, tr("Chemie"));
     if (current) PageControl1->setCurrentWidget(ChemieTS);
+    applyReadOnlyRun();
 }
 
 // "Recept zoeken..." and "Vervang grondstof..." under the recipe.

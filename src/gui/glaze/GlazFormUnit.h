@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ class TVervangGrondstofForm;
 class TGlzDM;
 class TVerwijderMatForm;
 class View;
+class ViewFollower;
 
 namespace ui {
 class DBComboBox;
@@ -82,6 +84,13 @@ public:
     void setChemistryDataFolder(const std::string& folder);
     // Makes the named glaze the current record; false when there is none.
     bool showGlaze(const QString& name);
+    // A run that only reads the data (another program writes them): the
+    // title says so and nothing that edits can be used; moving, searching,
+    // the batch and printing stay.
+    void setReadOnlyRun();
+    // Whether the stored results (formula, price, range, report) are what the
+    // recipe now on screen calculates to.
+    bool storedResultsCurrent() const { return storedCurrent_; }
 
 public Q_SLOTS:
     // Closing asks first when the current glaze holds unposted changes:
@@ -133,6 +142,13 @@ private:
     bool settleBeforeClosing();
     bool hasUnpostedChanges();
     void printReport(QPrinter& printer);
+    // Shows or hides the lines saying the stored results no longer belong
+    // to the recipe on screen.
+    void showWhetherStored();
+    void applyReadOnlyRun();
+    // Tab walks the columns the user types in the recipe's mode: the mols
+    // in "M", the percentages in "P"; the other column is reached by a click.
+    void followMode();
 
     View* glazes() const;
     TGlzDM& dataModule_;
@@ -189,6 +205,12 @@ private:
     ChemiePage* ChemieTS = nullptr;
     QPushButton* ReceptZoekenButton = nullptr;
     QPushButton* VervangGrondstofButton = nullptr;
+    // "Niet bijgewerkt: druk op Bereken" under the header and on "Analyse".
+    QLabel* StaleLbl = nullptr;
+    QLabel* AnalyseStaleLbl = nullptr;
+    bool storedCurrent_ = true;
+    bool readOnlyRun_ = false;
+    std::unique_ptr<ViewFollower> follower_;
 };
 
 } // namespace kelvora

@@ -2,12 +2,20 @@
 #include "glaze/MaterialNameCompletion.h"
 
 #include "glaze/MaterialNameMatch.h"
+#include "glaze/NameSuggestions.h"
+#include "model/Recipe.h"
 #include "widgets/DBEdit.h"
+#include "widgets/ErrorBox.h"
 
+#include <QAction>
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QStringListModel>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace kelvora::ui {
 
@@ -22,9 +30,83 @@ MaterialNameCompletion::MaterialNameCompletion(View& materials, QObject* parent)
 
 MaterialNameCompletion::~MaterialNameCompletion() = default; // ViewObserver leaves the view
 
+namespace {
+const char* const kUnknown = "unknownMaterial";
+const char* const kPlainTip = "plainToolTip";
+const char* const kOfferAction = "NameSuggestionsAction";
+} // namespace
+
 void MaterialNameCompletion::attach(DBEdit* edit) {
     edit->setCompleter(completer_);
     edit->installEventFilter(this);
+    edit->setProperty(kPlainTip, edit->toolTip());
+    auto* offer = new QAction(edit->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                              tr("Bedoelde grondstof kiezen"), edit);
+    offer->setObjectName(QString::fromLatin1(kOfferAction));
+    edit->addAction(offer, QLineEdit::TrailingPosition);
+    // Shown only beside a name that matches no material.
+    offer->setVisible(false);
+    connect(offer, &QAction::triggered, this, [this, edit] { offerNames(edit); });
+    // A value the record brings (another glaze, a calculation) is checked at
+    // once; what the user types, when the field is left.
+    // (The completion list may hold the focus while the user types: what
+    // tells typing apart is the edit's modified flag, which setText clears.)
+    connect(edit, &QLineEdit::textChanged, this, [this, edit] {
+        if (!edit->isModified()) check(edit);
+    });
+}
+
+bool MaterialNameCompletion::isMarkedUnknown(const DBEdit* edit) {
+    return edit->property(kUnknown).toBool();
+}
+
+void MaterialNameCompletion::check(DBEdit* edit) {
+    const std::string text = edit->text().toStdString();
+    bool unknown = false;
+    if (!Recipe::isBlank(text) && materials_ && materials_->active()) {
+        const auto& all = names();
+        unknown = std::find(all.begin(), all.end(), text) == all.end();
+    }
+    auto* offer = edit->findChild<QAction*>(QString::fromLatin1(kOfferAction));
+    edit->setProperty(kUnknown, unknown);
+    if (!unknown) {
+        edit->setStyleSheet(QString());
+        edit->setToolTip(edit->property(kPlainTip).toString());
+        if (offer) offer->setVisible(false);
+        return;
+    }
+    edit->setStyleSheet(QStringLiteral("QLineEdit { color: #c01c28; border: 1px solid #c01c28; }"));
+    QStringList closest;
+    for (const auto& name : closestNames(text, names()))
+        closest << QString::fromStdString(name);
+    QString tip = tr("Geen grondstof heet '%1'.").arg(edit->text().trimmed());
+    if (!closest.isEmpty())
+        tip +=
+            QLatin1Char('\n') + tr("Bedoeld: %1? Klik op het teken rechts in het veld om er een te kiezen.")
+                                    .arg(closest.join(QStringLiteral(", ")));
+    edit->setToolTip(tip);
+    if (offer) offer->setVisible(!closest.isEmpty());
+}
+
+void MaterialNameCompletion::offerNames(DBEdit* edit) {
+    auto* menu = new QMenu(edit);
+    menu->setObjectName(QStringLiteral("NameSuggestionsMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const auto& name : closestNames(edit->text().toStdString(), names())) {
+        const QString choice = QString::fromStdString(name);
+        menu->addAction(choice, this, [this, edit, choice] { take(edit, choice); });
+    }
+    menu->popup(edit->mapToGlobal(QPoint(edit->width(), edit->height())));
+}
+
+void MaterialNameCompletion::take(DBEdit* edit, const QString& name) {
+    guard(edit, [edit, &name] {
+        View* v = edit->dataView();
+        if (!v || !v->active() || v->readOnly()) return;
+        if (v->state() == ViewState::Browse) v->edit();
+        // Written into the field as a drop is: the control shows it at once.
+        v->setText(edit->dataField(), name.toStdString());
+    });
 }
 
 const std::vector<std::string>& MaterialNameCompletion::names() {
@@ -70,12 +152,18 @@ bool MaterialNameCompletion::eventFilter(QObject* watched, QEvent* event) {
         // The edit writes its text when it is left; the correction comes first.
         // A popup (the completion list itself) taking the focus is not leaving.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) correct(edit);
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            correct(edit);
+            check(edit);
+        }
         break;
     }
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) correct(edit);
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            correct(edit);
+            check(edit);
+        }
         break;
     }
     default:

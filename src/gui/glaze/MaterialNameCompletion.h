@@ -18,8 +18,10 @@ class DBEdit;
 // fields complete from the names of the materials view as the user types
 // (upper and lower case alike), and on leaving a field a name that means
 // exactly one material except for case or surrounding blanks becomes that
-// material's own spelling. The list follows the materials view: it is read
-// again when the view opens and after its rows change.
+// material's own spelling. A name that then matches no material turns red,
+// with the closest names in its tool tip and behind a small button at its
+// end that offers them to choose from. The list follows the materials view:
+// it is read again when the view opens and after its rows change.
 class MaterialNameCompletion : public QObject, public ViewObserver {
     Q_OBJECT
 public:
@@ -29,6 +31,8 @@ public:
     void attach(DBEdit* edit);
     // The names offered now (reads the view again when it changed).
     const std::vector<std::string>& names();
+    // Whether the edit is marked as naming no material.
+    static bool isMarkedUnknown(const DBEdit* edit);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +42,10 @@ protected:
 private:
     void reload();
     void correct(DBEdit* edit);
+    // Marks the edit red when its text names no material, else clears the mark.
+    void check(DBEdit* edit);
+    void offerNames(DBEdit* edit);
+    void take(DBEdit* edit, const QString& name);
 
     View* materials_;
     QCompleter* completer_;

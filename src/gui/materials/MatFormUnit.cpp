@@ -19,8 +19,11 @@
 #include "widgets/DBGrid.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
+#include "widgets/DuplicateNameCheck.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/FieldKeys.h"
 #include "widgets/NewRecordDefaults.h"
+#include "widgets/ReadOnlyRun.h"
 #include "widgets/ViewAutoSave.h"
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
@@ -182,6 +185,7 @@ TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& s
     autoSave_->setSave([this] { saveMaterials(); });
     DBNavigator1->setPrompter(&prompter_);
     hooks_ = std::make_unique<ViewHooks>(*this);
+    ui::installDuplicateNameCheck(MatCDS, prompter_, tr("Er bestaat al een grondstof '%1'. Toch bewaren?"));
     FormCreate();
 }
 
@@ -246,7 +250,7 @@ void TMatForm::buildControls() {
     DBGrid1->setView(&MatCDS, {{"naam", tr("naam"), 140}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SearchEdit = ui::WindowShortcuts::addSearch(this, DBGrid1);
+    SearchEdit = ui::WindowShortcuts::addSearch(this, DBGrid1, DBNavigator1);
     ui::WindowShortcuts::addHelp(this, [this] { HelpButtonClick(); });
     ui::WindowShortcuts::addPost(this, DBNavigator1);
 
@@ -562,7 +566,8 @@ void TMatForm::FormShow() {
 
 void TMatForm::applyCaptions(int taal) {
     auto caption = [taal](const char* key) { return QString::fromStdString(Translate(key, taal)); };
-    setWindowTitle(caption("matformcaption"));
+    setWindowTitle(readOnlyRun_ ? ui::ReadOnlyRun::title(caption("matformcaption"))
+                                : caption("matformcaption"));
     PageControl1->setTabText(PageControl1->indexOf(AlgemeenTS), caption("algemeents"));
     PageControl1->setTabText(PageControl1->indexOf(OmschrijvingTS), caption("omschrijvingts"));
     PageControl1->setTabText(PageControl1->indexOf(SamenstProcTS), caption("samenstproc"));
@@ -570,6 +575,13 @@ void TMatForm::applyCaptions(int taal) {
     MolgewichtLbl->setText(caption("molgewicht"));
     BeschikbaarLbl->setText(caption("beschikbaar"));
     refit();
+}
+
+void TMatForm::setReadOnlyRun() {
+    readOnlyRun_ = true;
+    MatCDS.setReadOnly(true);
+    setWindowTitle(ui::ReadOnlyRun::title(windowTitle()));
+    ui::ReadOnlyRun::disableEditing(this, {Proc2MolButton});
 }
 
 void TMatForm::FormHide() {
@@ -627,6 +639,7 @@ void TMatForm::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (ui::enterConfirmsField(event, focusWidget())) return;
     QDialog::keyPressEvent(event);
 }
 

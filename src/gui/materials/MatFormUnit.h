@@ -60,6 +60,10 @@ public:
     // Writes posted changes to the file now (as every posting action does
     // once it is over). False when the write failed.
     bool saveNow();
+    // A run that only reads the data (another program writes them): the
+    // title says so and nothing that edits can be used; moving and
+    // searching stay.
+    void setReadOnlyRun();
     // The interface language whose captions the window shows (TaalNone before the first show).
     int appliedLanguage() const { return appliedTaal_; }
 
@@ -123,6 +127,7 @@ private:
     ui::ViewAutoSave* autoSave_ = nullptr;
     NameListFit* nameList_ = nullptr;
     int appliedTaal_ = 0;
+    bool readOnlyRun_ = false;
 
     // The edit of an oxide's molar value ("k2o") or weight percentage ("k2o"
     // too: the stem, not the field name); nullptr for an unknown stem.

@@ -128,6 +128,11 @@ bool hasSpokenName(QWidget* widget) {
     return face && !face->text(QAccessible::Name).trimmed().isEmpty();
 }
 
+QString labelName(QWidget* widget) {
+    if (!widget->accessibleName().isEmpty()) return withoutMnemonic(widget->accessibleName());
+    return buddyLabelFor(widget, widget->window());
+}
+
 void nameControlsForScreenReaders(QWidget* window) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!isControl(w) || hasSpokenName(w)) continue;

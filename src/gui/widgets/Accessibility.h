@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace kelvora::ui {
@@ -18,5 +20,8 @@ void nameControlsForScreenReaders(QWidget* window);
 // The name a screen reader speaks for `widget`: its accessible name, else
 // what Qt derives (a button's text, an edit's buddy label).
 bool hasSpokenName(QWidget* widget);
+// What the user reads beside a control: its accessible name, else the text
+// of the label whose buddy it is, without the mnemonic's "&"; else empty.
+QString labelName(QWidget* widget);
 
 } // namespace kelvora::ui

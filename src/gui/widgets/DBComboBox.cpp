@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/DBComboBox.h"
 
+#include "widgets/Accessibility.h"
+
 #include "widgets/ErrorBox.h"
 
 #include <QFocusEvent>
@@ -40,6 +42,8 @@ void DBComboBox::showField() {
     if (style_ == Style::Editable) {
         setCurrentIndex(findText(value, Qt::MatchExactly));
         setEditText(value);
+        // A text wider than the box shows its beginning, not its end.
+        lineEdit()->setCursorPosition(0);
     } else {
         setCurrentIndex(findText(value, Qt::MatchExactly));
     }
@@ -47,6 +51,11 @@ void DBComboBox::showField() {
 
 std::string DBComboBox::typedText() const {
     return currentText().toStdString();
+}
+
+std::string DBComboBox::fieldCaption() const {
+    const QString name = labelName(const_cast<DBComboBox*>(this));
+    return name.isEmpty() ? dataField() : name.toStdString();
 }
 
 void DBComboBox::updateWritable() {

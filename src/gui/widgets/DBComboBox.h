@@ -26,6 +26,7 @@ public:
 protected:
     void showField() override;
     std::string typedText() const override;
+    std::string fieldCaption() const override;
     void updateWritable() override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/DBEdit.h"
 
+#include "widgets/Accessibility.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -31,13 +33,11 @@ std::string DBEdit::typedText() const {
 
 void DBEdit::updateWritable() {
     setReadOnly(alwaysReadOnly_ || !fieldWritable());
-    int width = 32767;
-    if (fieldAvailable()) {
-        const View& v = *dataView();
-        const FieldDef& def = v.fields()[static_cast<std::size_t>(v.fieldIndex(dataField()))];
-        if (def.type == FieldType::Text && def.width > 0) width = def.width;
-    }
-    setMaxLength(width);
+}
+
+std::string DBEdit::fieldCaption() const {
+    const QString name = labelName(const_cast<DBEdit*>(this));
+    return name.isEmpty() ? dataField() : name.toStdString();
 }
 
 void DBEdit::focusInEvent(QFocusEvent* event) {

@@ -6,9 +6,9 @@
 
 namespace kelvora::ui {
 
-// A single-line edit bound to one field of a view. Text fields are limited to
-// the field's width; numeric fields show their display format until the
-// control gets the focus.
+// A single-line edit bound to one field of a view. A text longer than a text
+// field's width is refused when the control is left (FieldBinding); numeric
+// fields show their display format until the control gets the focus.
 class DBEdit : public QLineEdit, public FieldBinding {
     Q_OBJECT
 public:
@@ -21,6 +21,7 @@ public:
 protected:
     void showField() override;
     std::string typedText() const override;
+    std::string fieldCaption() const override;
     void updateWritable() override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -181,6 +181,7 @@ QToolButton* DBNavigator::button(Button which) const {
 
 void DBNavigator::click(Button which) {
     if (!view_) return;
+    Q_EMIT aboutToRun(which);
     if (guard(this, [&] { run(which); })) Q_EMIT clicked(which);
 }
 

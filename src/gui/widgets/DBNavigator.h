@@ -57,6 +57,9 @@ public:
     static const char* deleteQuestion();
 
 Q_SIGNALS:
+    // Before a button's action runs (a search field clears itself before
+    // "+", so the new record is not filtered out of sight).
+    void aboutToRun(kelvora::ui::DBNavigator::Button button);
     void clicked(kelvora::ui::DBNavigator::Button button);
 
 private:

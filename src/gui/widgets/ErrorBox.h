@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "store/PostDeclined.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +23,7 @@ ErrorSink setErrorSink(ErrorSink sink);
 
 // Runs `handler`. A StoreError or any other std::exception it raises ends the
 // handler at that point and is shown in the error box; the program goes on.
+// A post the user declined (PostDeclined) ends it too, without a box.
 // Returns true when the handler ran to its end.
 template <class Handler> bool guard(QWidget* parent, Handler&& handler) noexcept;
 
@@ -51,6 +54,8 @@ template <class Handler> bool guard(QWidget* parent, Handler&& handler) noexcept
     try {
         handler();
         return true;
+    } catch (const PostDeclined&) {
+        // The user said no to a question; the answer is all there is to say.
     } catch (const std::exception& error) {
         // StoreError derives from std::exception; its what() is the user's text.
         detail::reportException(parent, error);

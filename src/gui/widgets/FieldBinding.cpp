@@ -3,11 +3,30 @@
 
 #include "common/NumberFormat.h"
 #include "common/TypedDecimal.h"
+#include "common/Utf8.h"
+#include "store/StoreError.h"
 #include "widgets/ErrorBox.h"
+
+#include <QCoreApplication>
 
 #include <utility>
 
 namespace kelvora::ui {
+
+void checkFitsField(const View& view, int field, std::string_view text, const std::string& caption) {
+    const FieldDef& def = view.fields()[static_cast<std::size_t>(field)];
+    if (def.type != FieldType::Text || def.width <= 0) return;
+    const std::size_t length = utf8::length(text);
+    if (length <= static_cast<std::size_t>(def.width)) return;
+    throw StoreError(
+        QCoreApplication::translate("kelvora::ui::FieldBinding",
+                                    "Het veld '%1' houdt ten hoogste %2 tekens; de tekst heeft er %3. "
+                                    "Maak hem korter: er is niets opgeslagen.")
+            .arg(QString::fromStdString(caption))
+            .arg(def.width)
+            .arg(length)
+            .toStdString());
+}
 
 FieldBinding::~FieldBinding() = default; // ViewObserver leaves the view
 
@@ -91,6 +110,7 @@ void FieldBinding::userLeftControl(QWidget* control) {
 
 void FieldBinding::commitPendingText() {
     if (!pending_ || !fieldAvailable()) return;
+    checkFitsField(*view_, view_->fieldIndex(field_), typedText(), fieldCaption());
     if (view_->state() == ViewState::Browse) {
         Busy busy(busy_);
         view_->edit();

@@ -3,10 +3,15 @@
 #include "store/View.h"
 
 #include <string>
+#include <string_view>
 
 class QWidget;
 
 namespace kelvora::ui {
+
+// Refuses (the store's error, naming `caption` and the width) a text longer
+// than the width of a text field of `view`; nothing is ever cut silently.
+void checkFitsField(const View& view, int field, std::string_view text, const std::string& caption);
 
 // What every data-aware control shares: it shows one field of a view's current
 // row and follows the view as it moves, opens, closes, posts and cancels.
@@ -34,7 +39,9 @@ public:
     // True while typed text waits to be written into the field.
     bool hasPendingText() const { return pending_; }
     // Writes pending text into the field. Throws the store's error (and keeps
-    // the text pending) when the field refuses it.
+    // the text pending) when the field refuses it, and refuses a text longer
+    // than a text field's width with a message naming the field and its
+    // width: nothing is cut off without the user knowing.
     void commitPendingText();
 
     // Display format for numeric fields ("#0.###"), used while the control
@@ -66,6 +73,9 @@ protected:
     virtual void showField() = 0;
     // The text the user typed.
     virtual std::string typedText() const = 0;
+    // What the user calls the field (the control's label); the field's name
+    // when the control has none.
+    virtual std::string fieldCaption() const { return field_; }
     // Called when the view opens, closes or changes its read-only state, so
     // the control can allow or refuse typing.
     virtual void updateWritable() {}

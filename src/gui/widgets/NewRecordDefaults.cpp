@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/NewRecordDefaults.h"
 
+#include "common/DateText.h"
 #include "store/View.h"
 
 #include <QDate>
-#include <QLocale>
 
 namespace kelvora::ui {
 
 std::string todayText() {
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).left(10).toStdString();
+    const QDate today = QDate::currentDate();
+    return DateText::format(today.year(), today.month(), today.day());
 }
 
 void setNewGlazeDefaults(View& glazes) {

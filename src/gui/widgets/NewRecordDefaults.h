@@ -15,8 +15,7 @@ void setNewGlazeDefaults(View& glazes);
 // Materials: analysis in mol ("M").
 void setNewMaterialDefaults(View& materials);
 
-// Today's date in the user's locale's short format, at most 10 characters
-// (the width of the glaze's date field).
+// Today's date as a glaze stores it, "dd-mm-jjjj" whatever the locale.
 std::string todayText();
 
 } // namespace kelvora::ui

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/ViewTableModel.h"
 
+#include "common/DateText.h"
 #include "common/NumberFormat.h"
 #include "common/TypedDecimal.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/FieldBinding.h"
 
 #include <QApplication>
 
@@ -60,6 +62,8 @@ QVariant ViewTableModel::data(const QModelIndex& index, int role) const {
         (type == FieldType::Float || type == FieldType::Integer))
         return QString::fromStdString(
             numfmt::formatPattern(view_->numberAt(index.row(), field), column.displayFormat));
+    if (role == Qt::DisplayRole && column.displayFormat == GridColumn::dateFormat)
+        return QString::fromStdString(DateText::shown(text));
     return QString::fromStdString(text);
 }
 
@@ -102,6 +106,8 @@ bool ViewTableModel::setData(const QModelIndex& index, const QVariant& value, in
         // As in the edit boxes: a point or a comma typed alone is the decimal one.
         if (view_->fields()[static_cast<std::size_t>(field)].type == FieldType::Float)
             text = numfmt::withLocaleDecimal(text);
+        const GridColumn& column = columns_[static_cast<std::size_t>(index.column())];
+        checkFitsField(*view_, field, text, column.title.toStdString());
         view_->setText(field, text);
     });
 }

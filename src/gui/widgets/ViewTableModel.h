@@ -16,7 +16,10 @@ struct GridColumn {
     std::string field;
     QString title;
     int width = 0;
-    std::string displayFormat = {}; // for numeric fields, "#0.###"
+    // For numeric fields, "#0.###"; for a text field holding a date,
+    // dateFormat: older locale forms are shown in the one fixed form.
+    std::string displayFormat = {};
+    static constexpr const char* dateFormat = "dd-mm-jjjj";
 };
 
 // A table model over a view: one row per record in the view's order, the

@@ -60,7 +60,7 @@ void addPost(QWidget* window, DBNavigator* navigator) {
                      navigator, [navigator] { navigator->click(DBNavigator::Post); });
 }
 
-QLineEdit* addSearch(QWidget* window, DBGrid* grid) {
+QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator) {
     auto* search = new QLineEdit(window);
     search->setObjectName(QStringLiteral("SearchEdit"));
     search->setPlaceholderText(QStringLiteral("Zoeken (Ctrl+F)"));
@@ -79,6 +79,10 @@ QLineEdit* addSearch(QWidget* window, DBGrid* grid) {
         QObject::connect(model, &QAbstractItemModel::rowsInserted, search, reapply, Qt::QueuedConnection);
         QObject::connect(model, &QAbstractItemModel::rowsRemoved, search, reapply, Qt::QueuedConnection);
     }
+    if (navigator)
+        QObject::connect(navigator, &DBNavigator::aboutToRun, search, [search](DBNavigator::Button which) {
+            if (which == DBNavigator::Insert) search->clear();
+        });
     QObject::connect(windowShortcut(window, QKeySequence(Qt::CTRL | Qt::Key_F)), &QShortcut::activated,
                      search, [search] {
                          reveal(search);

@@ -26,8 +26,9 @@ void addPost(QWidget* window, DBNavigator* navigator);
 // A search field for `grid`: as the user types, rows whose first column does
 // not contain the text (case-insensitive) are hidden and the first match
 // becomes current; an empty text shows every row. Ctrl+F moves the focus
-// there. The caller places the returned field in its layout.
-QLineEdit* addSearch(QWidget* window, DBGrid* grid);
+// there. With a navigator, its "+" empties the field first, so the new
+// record stays in sight. The caller places the returned field in its layout.
+QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator = nullptr);
 
 } // namespace WindowShortcuts
 
