@@ -51,6 +51,12 @@ const FieldDefs& TableLayouts::blends() {
     return fields;
 }
 
+const FieldDefs& TableLayouts::aliases() {
+    // A name as another tool writes it may be longer than a material name.
+    static const FieldDefs fields{text("naam", 80), text("grondstof", 40)};
+    return fields;
+}
+
 const FieldDefs& TableLayouts::materials() {
     static const FieldDefs fields = buildMaterials();
     return fields;

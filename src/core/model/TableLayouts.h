@@ -14,6 +14,7 @@ public:
     static const FieldDefs& materials(); // 73 fields
     static const FieldDefs& glazes();    // 94 fields
     static const FieldDefs& blends();    // saved blends: name, kind, corners, sizes, amounts
+    static const FieldDefs& aliases();   // other names of materials: name, material
 
     static constexpr int recipeSlots = Recipe::slotCount;
     static constexpr int additionSlots = Recipe::additionCount;

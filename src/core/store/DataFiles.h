@@ -11,10 +11,12 @@ struct DataFiles {
     static constexpr const char* materialsName = "mat.cds";
     static constexpr const char* glazesName = "glz.cds";
     static constexpr const char* blendsName = "mgr.cds"; // saved blends, made at the first save
+    static constexpr const char* aliasesName = "als.cds"; // other names of materials, made at the first save
 
     static std::string materials(const std::string& dir = folder) { return dir + "/" + materialsName; }
     static std::string glazes(const std::string& dir = folder) { return dir + "/" + glazesName; }
     static std::string blends(const std::string& dir = folder) { return dir + "/" + blendsName; }
+    static std::string aliases(const std::string& dir = folder) { return dir + "/" + aliasesName; }
 };
 
 } // namespace kelvora
