@@ -90,7 +90,8 @@ int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool b
     const Glaze glaze = book.glazeAt(index);
     const auto withoutAnalysis = AnalysisReport::linesWithoutAnalysis(glaze, book.catalogue());
     book.close();
-    printLines(ctx.out, AnalysisReport::build(glaze, ExpansionCoefficient::of(glaze.oxides), withoutAnalysis));
+    printLines(ctx.out,
+               AnalysisReport::build(glaze, ExpansionCoefficient::of(glaze.oxides), withoutAnalysis));
     return 0;
 }
 

@@ -85,7 +85,8 @@ void AnalysisReport::AddRecipeLine(std::vector<std::string>& lines, const std::s
     lines.push_back(padRight(name, 42) + numfmt::formatFixed(amount, 1, 5));
 }
 
-std::vector<std::string> AnalysisReport::linesWithoutAnalysis(const Glaze& glaze, const MaterialLookup& materials) {
+std::vector<std::string> AnalysisReport::linesWithoutAnalysis(const Glaze& glaze,
+                                                              const MaterialLookup& materials) {
     std::vector<std::string> names;
     for (const auto& slot : glaze.recipe.recipeSlots) {
         if (Recipe::isBlank(slot.name)) continue;

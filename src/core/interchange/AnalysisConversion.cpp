@@ -38,9 +38,9 @@ void appendLine(std::string& text, const std::string& line) {
 
 std::optional<double> AnalysisConversion::volatileMolarMass(const std::string& symbol) {
     const std::string s = lower(symbol);
-    if (s == "h2o") return 18.0;  // 2 x 1.008 + 15.999 = 18.015
-    if (s == "co2") return 44.0;  // 12.011 + 2 x 15.999 = 44.009
-    if (s == "so3") return 80.1;  // 32.06 + 3 x 15.999 = 80.057
+    if (s == "h2o") return 18.0; // 2 x 1.008 + 15.999 = 18.015
+    if (s == "co2") return 44.0; // 12.011 + 2 x 15.999 = 44.009
+    if (s == "so3") return 80.1; // 32.06 + 3 x 15.999 = 80.057
     return std::nullopt;
 }
 
@@ -107,8 +107,8 @@ AnalysisConversion AnalysisConversion::of(const ImportedMaterial& imported) {
             appendLine(material.omsc, "Gloeiverlies volgens het bestand: " + shown(statedLoss) + " %");
             const double implied = 100.0 - oxideSum;
             if (std::fabs(statedLoss - implied) > kLossTolerance)
-                result.notes.push_back("gloeiverlies " + shown(statedLoss) + " % wijkt af van 100 - som = " +
-                                       shown(implied) + " %");
+                result.notes.push_back("gloeiverlies " + shown(statedLoss) +
+                                       " % wijkt af van 100 - som = " + shown(implied) + " %");
         }
     } else {
         double weight = volatileMass;

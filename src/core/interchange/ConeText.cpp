@@ -18,11 +18,11 @@ namespace {
 // heating rates (60 °C/h bends cones lower), so the rate is said beside
 // every temperature taken from here.
 constexpr std::array<std::pair<std::string_view, int>, 35> kOrton{{
-    {"022", 600},  {"021", 614},  {"020", 635},  {"019", 683},  {"018", 717},  {"017", 747},  {"016", 792},
-    {"015", 804},  {"014", 838},  {"013", 852},  {"012", 884},  {"011", 894},  {"010", 900},  {"09", 923},
-    {"08", 955},   {"07", 984},   {"06", 999},   {"05", 1046},  {"04", 1060},  {"03", 1101},  {"02", 1120},
-    {"01", 1137},  {"1", 1154},   {"2", 1162},   {"3", 1168},   {"4", 1186},   {"5", 1196},   {"6", 1222},
-    {"7", 1240},   {"8", 1263},   {"9", 1280},   {"10", 1305},  {"11", 1315},  {"12", 1326},  {"13", 1346},
+    {"022", 600}, {"021", 614}, {"020", 635}, {"019", 683}, {"018", 717}, {"017", 747}, {"016", 792},
+    {"015", 804}, {"014", 838}, {"013", 852}, {"012", 884}, {"011", 894}, {"010", 900}, {"09", 923},
+    {"08", 955},  {"07", 984},  {"06", 999},  {"05", 1046}, {"04", 1060}, {"03", 1101}, {"02", 1120},
+    {"01", 1137}, {"1", 1154},  {"2", 1162},  {"3", 1168},  {"4", 1186},  {"5", 1196},  {"6", 1222},
+    {"7", 1240},  {"8", 1263},  {"9", 1280},  {"10", 1305}, {"11", 1315}, {"12", 1326}, {"13", 1346},
 }};
 
 std::string lowerAscii(std::string_view text) {
@@ -78,10 +78,12 @@ ConeText ConeText::read(std::string_view text) {
         const auto from = ortonCelsius(parts->first);
         const auto to = parts->second.empty() ? from : ortonCelsius(parts->second);
         if (from && to) {
-            result.description = "Orton " + parts->first + (parts->second.empty() ? "" : " - " + parts->second) +
-                                 " (" + std::to_string(*from) +
-                                 (parts->second.empty() ? "" : " - " + std::to_string(*to)) +
-                                 " \xC2\xB0" "C bij 150 \xC2\xB0" "C/uur)";
+            result.description =
+                "Orton " + parts->first + (parts->second.empty() ? "" : " - " + parts->second) + " (" +
+                std::to_string(*from) + (parts->second.empty() ? "" : " - " + std::to_string(*to)) +
+                " \xC2\xB0"
+                "C bij 150 \xC2\xB0"
+                "C/uur)";
             return result;
         }
     }

@@ -61,20 +61,34 @@ bool analysesDiffer(const OxideFormula& a, const OxideFormula& b) {
 
 const char* sourceLabel(SourceField field) {
     switch (field) {
-    case SourceField::Cone: return "Kegel";
-    case SourceField::Atmosphere: return "Atmosfeer";
-    case SourceField::Surface: return "Oppervlak";
-    case SourceField::Transparency: return "Transparantie";
-    case SourceField::Colour: return "Kleur";
-    case SourceField::Kind: return "Soort";
-    case SourceField::Tested: return "Getest";
-    case SourceField::Source: return "Bron";
-    case SourceField::Author: return "Ingevoerd door";
-    case SourceField::Date: return "Datum";
-    case SourceField::Code: return "Code";
-    case SourceField::Keywords: return "Trefwoorden";
-    case SourceField::Url: return "URL";
-    case SourceField::Total: return "Totaal";
+    case SourceField::Cone:
+        return "Kegel";
+    case SourceField::Atmosphere:
+        return "Atmosfeer";
+    case SourceField::Surface:
+        return "Oppervlak";
+    case SourceField::Transparency:
+        return "Transparantie";
+    case SourceField::Colour:
+        return "Kleur";
+    case SourceField::Kind:
+        return "Soort";
+    case SourceField::Tested:
+        return "Getest";
+    case SourceField::Source:
+        return "Bron";
+    case SourceField::Author:
+        return "Ingevoerd door";
+    case SourceField::Date:
+        return "Datum";
+    case SourceField::Code:
+        return "Code";
+    case SourceField::Keywords:
+        return "Trefwoorden";
+    case SourceField::Url:
+        return "URL";
+    case SourceField::Total:
+        return "Totaal";
     }
     return "";
 }
@@ -87,29 +101,41 @@ void appendLine(std::string& text, const std::string& line) {
 
 std::string PlannedMaterial::state() const {
     switch (choice) {
-    case MaterialChoice::MapTo: return "alias";
-    case MaterialChoice::FromAnalysis: return "nieuw uit analyse";
-    case MaterialChoice::WithoutAnalysis: return "zonder analyse";
-    case MaterialChoice::Skip: return "overgeslagen";
-    case MaterialChoice::Open: break;
+    case MaterialChoice::MapTo:
+        return "alias";
+    case MaterialChoice::FromAnalysis:
+        return "nieuw uit analyse";
+    case MaterialChoice::WithoutAnalysis:
+        return "zonder analyse";
+    case MaterialChoice::Skip:
+        return "overgeslagen";
+    case MaterialChoice::Open:
+        break;
     }
     switch (resolution.how) {
     case Resolved::Exact:
-    case Resolved::Normalised: return "gelijk";
+    case Resolved::Normalised:
+        return "gelijk";
     case Resolved::Alias:
-    case Resolved::FileAlias: return "alias";
-    case Resolved::Unknown: break;
+    case Resolved::FileAlias:
+        return "alias";
+    case Resolved::Unknown:
+        break;
     }
     return "onbekend";
 }
 
 std::string PlannedMaterial::material() const {
     switch (choice) {
-    case MaterialChoice::MapTo: return mapTo;
+    case MaterialChoice::MapTo:
+        return mapTo;
     case MaterialChoice::FromAnalysis:
-    case MaterialChoice::WithoutAnalysis: return newName;
-    case MaterialChoice::Skip: return {};
-    case MaterialChoice::Open: break;
+    case MaterialChoice::WithoutAnalysis:
+        return newName;
+    case MaterialChoice::Skip:
+        return {};
+    case MaterialChoice::Open:
+        break;
     }
     return resolution.material;
 }
@@ -132,7 +158,8 @@ std::string PlannedMaterial::problem() const {
                    " oxides: " + list(conversion->outside) + " (eerst bevestigen)";
         return {};
     case MaterialChoice::WithoutAnalysis:
-    case MaterialChoice::Skip: return {};
+    case MaterialChoice::Skip:
+        return {};
     }
     return {};
 }
@@ -213,7 +240,8 @@ void ImportPlan::update() {
         taken.push_back(material.naam);
     for (auto& row : materials_) {
         row.newName.clear();
-        if (row.choice != MaterialChoice::FromAnalysis && row.choice != MaterialChoice::WithoutAnalysis) continue;
+        if (row.choice != MaterialChoice::FromAnalysis && row.choice != MaterialChoice::WithoutAnalysis)
+            continue;
         const std::string proposal = row.fileMaterial ? row.fileMaterial->name : row.name;
         row.newName = RecordNames::unique(std::string(utf8::trim(proposal)), taken);
         taken.push_back(row.newName);
@@ -276,7 +304,8 @@ void ImportPlan::update() {
             }
         }
         if (!surplus.empty()) {
-            planned.notes.push_back(std::to_string(surplus.size()) + " regel(s) passen niet en staan in de omschrijving");
+            planned.notes.push_back(std::to_string(surplus.size()) +
+                                    " regel(s) passen niet en staan in de omschrijving");
             std::string joined;
             for (const auto& item : surplus)
                 joined += (joined.empty() ? "" : "; ") + item;

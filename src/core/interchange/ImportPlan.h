@@ -28,8 +28,8 @@ struct PlannedMaterial {
     std::string materialId; // the file's own key, "" when none
     Resolution resolution;  // what the store knows of it
     MaterialChoice choice = MaterialChoice::Open;
-    std::string mapTo;      // with MapTo
-    bool remember = false;  // with MapTo: keep the name as an alias
+    std::string mapTo;             // with MapTo
+    bool remember = false;         // with MapTo: keep the name as an alias
     bool outsideConfirmed = false; // with FromAnalysis: the oxides outside the 33 may go
     // The file's material for this name, when it carries one.
     std::optional<ImportedMaterial> fileMaterial;

@@ -29,7 +29,11 @@ ImportWriter::Written ImportWriter::write(const ImportPlan& plan, GlazeBook& boo
         change.commit();
     } catch (...) {
         book.discardChanges();
-        aliases.load();
+        // The aliases are read again for a next try; the first error is the one to report.
+        try {
+            aliases.load();
+        } catch (const StoreError&) {
+        }
         throw;
     }
     written.materials = static_cast<int>(materials.size());

@@ -123,7 +123,8 @@ std::vector<std::string> MaterialResolver::suggest(const std::string& name) cons
     for (const Alias& alias : aliases_)
         if (std::find(names_.begin(), names_.end(), alias.material) != names_.end())
             consider(likeness(key, NameKey::of(alias.name)), alias.material);
-    std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<std::string> out;
     for (std::size_t i = 0; i < scored.size() && i < maxSuggestions; ++i)
         out.push_back(scored[i].second);

@@ -62,7 +62,8 @@ std::string AliasBook::refusal(const Alias& alias) {
     if (utf8::length(alias.name) > nameWidth)
         return "de naam '" + alias.name + "' is langer dan " + std::to_string(nameWidth) + " tekens";
     if (utf8::length(alias.material) > materialWidth)
-        return "de grondstof '" + alias.material + "' is langer dan " + std::to_string(materialWidth) + " tekens";
+        return "de grondstof '" + alias.material + "' is langer dan " + std::to_string(materialWidth) +
+               " tekens";
     return {};
 }
 

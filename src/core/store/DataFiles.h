@@ -10,7 +10,7 @@ struct DataFiles {
     static constexpr const char* folder = "db0991";
     static constexpr const char* materialsName = "mat.cds";
     static constexpr const char* glazesName = "glz.cds";
-    static constexpr const char* blendsName = "mgr.cds"; // saved blends, made at the first save
+    static constexpr const char* blendsName = "mgr.cds";  // saved blends, made at the first save
     static constexpr const char* aliasesName = "als.cds"; // other names of materials, made at the first save
 
     static std::string materials(const std::string& dir = folder) { return dir + "/" + materialsName; }

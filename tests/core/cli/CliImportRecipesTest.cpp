@@ -49,7 +49,7 @@ TEST_F(CliImportRecipesTest, AnUnknownMaterialRefusesTheImportAndWritesNothing) 
                      "material\tWhiting\talias\tKrijt\n"
                      "material\tMason Stain 6600\tonbekend\t\n"
                      "material\tRed Iron Oxide\talias\tRood ijzeroxide\n"
-                     "recipe\tKegel 6 proef\tnieuw\t4\t1\n"
+                     "recipe\tProefglazuur\tnieuw\t4\t1\n"
                      "summary\t1 recepten\t0 nieuwe grondstoffen\t0 overgeslagen\t1 open\n");
     EXPECT_NE(r.err.find("onbekende grondstof 'Mason Stain 6600'"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Niets geschreven."), std::string::npos);
@@ -70,12 +70,12 @@ TEST_F(CliImportRecipesTest, ADryRunThatIsSettledSucceedsAndWritesNothing) {
 TEST_F(CliImportRecipesTest, CreatedWithoutAnalysisTheRecipeIsStoredAndCalculates) {
     const CliRun r = run("import-recipes '" + recipe + "' --create-materials");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(run("list glazes").out.find("Kegel 6 proef\n"), std::string::npos);
+    EXPECT_NE(run("list glazes").out.find("Proefglazuur\n"), std::string::npos);
     EXPECT_NE(run("list materials").out.find("Mason Stain 6600\n"), std::string::npos);
-    const CliRun calc = run("calc 'Kegel 6 proef'");
+    const CliRun calc = run("calc 'Proefglazuur'");
     EXPECT_EQ(calc.status, 0) << calc.err;
     EXPECT_NE(calc.err.find("zonder analyse: Mason Stain 6600"), std::string::npos) << calc.err;
-    const CliRun report = run("report 'Kegel 6 proef'");
+    const CliRun report = run("report 'Proefglazuur'");
     EXPECT_NE(report.out.find("zonder analyse: Mason Stain 6600"), std::string::npos) << report.out;
 }
 

@@ -39,7 +39,8 @@ Recipe recipe(std::vector<std::pair<const char*, double>> lines) {
 class WithoutAnalysis : public ::testing::Test {
 protected:
     Material stain = material("Stain", 50.0, kNullNumber, nullptr, Material::withoutAnalysisMark);
-    std::vector<Material> list{material("Krijt", 1.0, 100.0, "cao"), material("Kwarts", 2.0, 60.1, "sio2"), stain};
+    std::vector<Material> list{material("Krijt", 1.0, 100.0, "cao"), material("Kwarts", 2.0, 60.1, "sio2"),
+                               stain};
     MaterialLookup lookup{list};
 };
 
@@ -56,11 +57,13 @@ TEST_F(WithoutAnalysis, ABaseLineWeighsAndCostsButStaysOutOfTheFormula) {
     EXPECT_NEAR(with.mtp[2], 10.0, 1e-9);
     EXPECT_TRUE(isNullNumber(with.mtm[2]));
     EXPECT_NEAR(with.prys, 6.6, 1e-12);
-    EXPECT_NE(std::find(with.messages.begin(), with.messages.end(), "zonder analyse: Stain"), with.messages.end());
+    EXPECT_NE(std::find(with.messages.begin(), with.messages.end(), "zonder analyse: Stain"),
+              with.messages.end());
 
     // The formula is that of the recipe without the stain.
     const CalcResult without = calculate(recipe({{"Krijt", 20}, {"Kwarts", 70}}), lookup, {});
-    EXPECT_EQ(with.oxides, without.oxides);
+    for (std::size_t k = 0; k < with.oxides.size(); ++k)
+        EXPECT_NEAR(with.oxides[k], without.oxides[k], 1e-12) << k;
 
     // The batch weighs it; the report names it under the formula.
     Glaze glaze;

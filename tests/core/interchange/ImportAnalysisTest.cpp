@@ -55,7 +55,7 @@ TEST(ImportAnalysis, MolarFormulasAreMolsWithTheVolatilesWeighedAsLoss) {
         double molg;
         double sio2;
     } cases[] = {
-        {{{"CaO", 1}, {"CO2", 1}}, 100.1, 0},                              // calcium carbonate
+        {{{"CaO", 1}, {"CO2", 1}}, 100.1, 0},                               // calcium carbonate
         {{{"Al2O3", 1}, {"SiO2", 2}, {"H2O", 2}}, 102.0 + 120.2 + 36.0, 2}, // kaolinite
         {{{"Al2O3", 1}, {"SiO2", 2}, {"LOI", 2}}, 102.0 + 120.2 + 36.0, 2}, // "LOI" as water
         {{{"k2o", 0.5}, {"AL2O3", 0.5}, {"SiO2", 3}}, 47.1 + 51.0 + 180.3, 3},

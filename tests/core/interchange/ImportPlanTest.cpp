@@ -40,8 +40,9 @@ protected:
     void SetUp() override {
         ImportedRecipe r;
         r.name = "Seladon";
-        r.lines = {line("Custer Feldspar", 40, false, 3), line("Kwarts", 30, false, 4), line("whiting", 20, false, 5),
-                   line("Frit X", 10, false, 6), line("Mason Stain 6600", 5, true, 8)};
+        r.lines = {line("Custer Feldspar", 40, false, 3), line("Kwarts", 30, false, 4),
+                   line("whiting", 20, false, 5), line("Frit X", 10, false, 6),
+                   line("Mason Stain 6600", 5, true, 8)};
         r.cone = "6";
         r.addSource(SourceField::Source, "Clayart");
         r.addSource(SourceField::Atmosphere, "Reductie");
@@ -117,7 +118,9 @@ TEST_F(ImportPlanTest, ChoicesSettleThePlanAndAdditionsStayAdditions) {
                         "naam bestond al; opgeslagen als 'Seladon (2)'"),
               plan.recipes()[0].notes.end());
     // The source block in its fixed order, the Orton cone with its temperature.
-    EXPECT_NE(g.omsc.find("Bron:\r\nKegel: Orton 6 (1222 \xC2\xB0" "C bij 150 \xC2\xB0" "C/uur)\r\n"
+    EXPECT_NE(g.omsc.find("Bron:\r\nKegel: Orton 6 (1222 \xC2\xB0"
+                          "C bij 150 \xC2\xB0"
+                          "C/uur)\r\n"
                           "Atmosfeer: Reductie\r\nBron: Clayart"),
               std::string::npos)
         << g.omsc;
@@ -185,10 +188,20 @@ TEST_F(ImportPlanTest, ConeTextsGoWhereTheyBelong) {
     } cases[] = {
         {"SK 6a", "6a - 1200", ""},
         {"sk 05a-sk 1a", "05a - 1000", ""},
-        {"9 - 10", "", "Kegel: Orton 9 - 10 (1280 - 1305 \xC2\xB0" "C bij 150 \xC2\xB0" "C/uur)"},
-        {"04-03", "", "Kegel: Orton 04 - 03 (1060 - 1101 \xC2\xB0" "C bij 150 \xC2\xB0" "C/uur)"},
+        {"9 - 10", "",
+         "Kegel: Orton 9 - 10 (1280 - 1305 \xC2\xB0"
+         "C bij 150 \xC2\xB0"
+         "C/uur)"},
+        {"04-03", "",
+         "Kegel: Orton 04 - 03 (1060 - 1101 \xC2\xB0"
+         "C bij 150 \xC2\xB0"
+         "C/uur)"},
         {"SK 99", "", "Kegel: SK 99"},
-        {"\xCE\x94" "6 glossy", "", "Kegel: \xCE\x94" "6 glossy"},
+        {"\xCE\x94"
+         "6 glossy",
+         "",
+         "Kegel: \xCE\x94"
+         "6 glossy"},
     };
     for (const auto& c : cases) {
         ImportedFile f;
@@ -223,8 +236,9 @@ TEST_F(ImportPlanTest, LinesToSettleAndDifferingAnalysesAreSaid) {
     f.materials = {krijt};
     ImportPlan plan(f, store, {}, {});
     EXPECT_FALSE(plan.settled());
-    EXPECT_EQ(plan.problems(),
-              std::vector<std::string>{"regel 12 (recept 'Onzeker'): een bereik, geen hoeveelheid ('Kwarts 1-4')"});
+    EXPECT_EQ(
+        plan.problems(),
+        std::vector<std::string>{"regel 12 (recept 'Onzeker'): een bereik, geen hoeveelheid ('Kwarts 1-4')"});
     EXPECT_EQ(plan.recipes()[0].state(), "onbekend");
     ASSERT_EQ(row(plan, "Krijt").notes.size(), 1u);
     EXPECT_NE(row(plan, "Krijt").notes[0].find("wijkt af"), std::string::npos);

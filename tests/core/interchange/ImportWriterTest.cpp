@@ -39,10 +39,12 @@ protected:
     ImportedFile file;
 
     void SetUp() override {
-        writePacketFile(DataFiles::materials(folder),
-                        materialsPacket({{{"naam", "Krijt"}, {"prys", "1"}, {"molg", "100"}, {"cao", "1"}},
-                                         {{"naam", "Kwarts"}, {"prys", "2"}, {"molg", "60.1"}, {"sio2", "1"}}}));
-        writePacketFile(DataFiles::glazes(folder), glazesPacket({{{"naam", "Bestaand"}, {"mat1", "Kwarts"}}}));
+        writePacketFile(
+            DataFiles::materials(folder),
+            materialsPacket({{{"naam", "Krijt"}, {"prys", "1"}, {"molg", "100"}, {"cao", "1"}},
+                             {{"naam", "Kwarts"}, {"prys", "2"}, {"molg", "60.1"}, {"sio2", "1"}}}));
+        writePacketFile(DataFiles::glazes(folder),
+                        glazesPacket({{{"naam", "Bestaand"}, {"mat1", "Kwarts"}}}));
         std::ofstream(shipped) << "<aliases><alias name=\"Whiting\" material=\"Krijt\"/></aliases>\n";
         ImportedRecipe r;
         r.name = "Proef";
@@ -159,18 +161,22 @@ TEST_F(ImportWriterTest, AFailureAtAnyStepLeavesEveryTableOldOrEveryTableNew) {
         const bool aliasesNew = after[2] != before[2];
         EXPECT_EQ(materialsNew, glazesNew);
         EXPECT_EQ(materialsNew, aliasesNew);
-        if (!materialsNew) EXPECT_TRUE(failed);
+        if (!materialsNew) {
+            EXPECT_TRUE(failed);
+        }
         for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
             const std::string name = e.path().filename().string();
-            EXPECT_TRUE(name == "mat.cds" || name == "glz.cds" || name == "als.cds" || name == "aliases.xml" ||
-                        name == DataFolderLock::fileName)
+            EXPECT_TRUE(name == "mat.cds" || name == "glz.cds" || name == "als.cds" ||
+                        name == "aliases.xml" || name == DataFolderLock::fileName)
                 << "left behind: " << name;
         }
         // Back to the start for the next step.
-        writePacketFile(DataFiles::materials(folder),
-                        materialsPacket({{{"naam", "Krijt"}, {"prys", "1"}, {"molg", "100"}, {"cao", "1"}},
-                                         {{"naam", "Kwarts"}, {"prys", "2"}, {"molg", "60.1"}, {"sio2", "1"}}}));
-        writePacketFile(DataFiles::glazes(folder), glazesPacket({{{"naam", "Bestaand"}, {"mat1", "Kwarts"}}}));
+        writePacketFile(
+            DataFiles::materials(folder),
+            materialsPacket({{{"naam", "Krijt"}, {"prys", "1"}, {"molg", "100"}, {"cao", "1"}},
+                             {{"naam", "Kwarts"}, {"prys", "2"}, {"molg", "60.1"}, {"sio2", "1"}}}));
+        writePacketFile(DataFiles::glazes(folder),
+                        glazesPacket({{{"naam", "Bestaand"}, {"mat1", "Kwarts"}}}));
         std::filesystem::remove(DataFiles::aliases(folder));
         ASSERT_EQ(tables(), before);
     }

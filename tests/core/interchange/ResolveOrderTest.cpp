@@ -11,8 +11,9 @@ namespace {
 // alias; "Kentucky OM #4" only through the file's own other names.
 class ResolveOrder : public ::testing::Test {
 protected:
-    std::vector<std::string> store{"Kwarts", "kwarts (fijn)", "Nefelien syeniet", "OM-4-type ball clay",
-                                   "Custer-type veldspaat", "Krijt"};
+    std::vector<std::string> store{
+        "Kwarts", "kwarts (fijn)", "Nefelien syeniet", "OM-4-type ball clay", "Custer-type veldspaat",
+        "Krijt"};
     std::vector<Alias> aliases{{"Flint", "Kwarts"},
                                {"OM4", "OM-4-type ball clay"},
                                {"Kwarts", "Krijt"}, // never reached: the exact name wins
@@ -36,7 +37,8 @@ TEST_F(ResolveOrder, EachStepAnswersOnlyWhereTheStepsBeforeItDoNot) {
         {"nefelien-syeniet", "", Resolved::Normalised, "Nefelien syeniet"},
         {"Flint", "", Resolved::Alias, "Kwarts"},
         {"flint ", "", Resolved::Alias, "Kwarts"},
-        {"OM-4 ball", "", Resolved::FileAlias, "OM-4-type ball clay"}, // another name of the file's, then its aka "om4"
+        {"OM-4 ball", "", Resolved::FileAlias,
+         "OM-4-type ball clay"}, // another name of the file's, then its aka "om4"
         {"OM-4 Ball Clay", "17", Resolved::FileAlias, "OM-4-type ball clay"}, // by the file's key
         {"Kentucky OM #4", "", Resolved::FileAlias, "OM-4-type ball clay"},
         {"Potash Spar", "", Resolved::FileAlias, "Custer-type veldspaat"},
