@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace kelvora::test {
 namespace {
@@ -27,14 +25,7 @@ protected:
             writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
         }
     }
-    CliRun run(const std::string& arguments) {
-        const std::string command = std::string("LC_ALL=C '") + KELVORA_CLI + "' --db '" +
-                                    dir.path().string() + "' " + arguments + " >'" + dir.file("out") +
-                                    "' 2>'" + dir.file("err") + "'";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(dir.file("out")),
-                readBytes(dir.file("err"))};
-    }
+    CliRun run(const std::string& arguments) { return runCli(dir.path().string(), arguments); }
     std::vector<std::string> tables() const {
         return {readBytes(dir.file("mat.cds")), readBytes(dir.file("glz.cds"))};
     }

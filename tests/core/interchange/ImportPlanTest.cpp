@@ -255,5 +255,26 @@ TEST_F(ImportPlanTest, CreateAllOpenUsesTheAnalysisWhereTheFileHasOne) {
     EXPECT_EQ(row(plan, "Kwarts").choice, MaterialChoice::Open);
 }
 
+// An analysis with an oxide outside the 33 or a KNaO settles nothing by
+// itself: the one needs the potter's confirmation, the other a split.
+TEST_F(ImportPlanTest, AnAnalysisThatLosesSomethingWaitsForThePotter) {
+    file.materials[0].analysis.push_back({"F", 2});
+    ImportPlan plan(file, store, glazes, aliases);
+    plan.createAllOpen();
+    ASSERT_FALSE(plan.settled());
+    EXPECT_NE(plan.problems().front().find("buiten de 33 oxides: F"), std::string::npos)
+        << plan.problems().front();
+    plan.material("Frit X")->outsideConfirmed = true;
+    plan.update();
+    EXPECT_TRUE(plan.settled());
+
+    file.materials[0].analysis.push_back({"KNaO", 1});
+    ImportPlan split(file, store, glazes, aliases);
+    split.createAllOpen();
+    split.material("Frit X")->outsideConfirmed = true;
+    split.update();
+    EXPECT_EQ(split.problems(), std::vector<std::string>{"grondstof 'Frit X': KNaO: splits in K2O en Na2O"});
+}
+
 } // namespace
 } // namespace kelvora::test

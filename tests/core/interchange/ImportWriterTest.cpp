@@ -38,13 +38,17 @@ protected:
     std::string shipped = dir.file("aliases.xml");
     ImportedFile file;
 
-    void SetUp() override {
+    void writeTables() const {
         writePacketFile(
             DataFiles::materials(folder),
             materialsPacket({{{"naam", "Krijt"}, {"prys", "1"}, {"molg", "100"}, {"cao", "1"}},
                              {{"naam", "Kwarts"}, {"prys", "2"}, {"molg", "60.1"}, {"sio2", "1"}}}));
         writePacketFile(DataFiles::glazes(folder),
                         glazesPacket({{{"naam", "Bestaand"}, {"mat1", "Kwarts"}}}));
+    }
+
+    void SetUp() override {
+        writeTables();
         std::ofstream(shipped) << "<aliases><alias name=\"Whiting\" material=\"Krijt\"/></aliases>\n";
         ImportedRecipe r;
         r.name = "Proef";
@@ -171,12 +175,7 @@ TEST_F(ImportWriterTest, AFailureAtAnyStepLeavesEveryTableOldOrEveryTableNew) {
                 << "left behind: " << name;
         }
         // Back to the start for the next step.
-        writePacketFile(
-            DataFiles::materials(folder),
-            materialsPacket({{{"naam", "Krijt"}, {"prys", "1"}, {"molg", "100"}, {"cao", "1"}},
-                             {{"naam", "Kwarts"}, {"prys", "2"}, {"molg", "60.1"}, {"sio2", "1"}}}));
-        writePacketFile(DataFiles::glazes(folder),
-                        glazesPacket({{{"naam", "Bestaand"}, {"mat1", "Kwarts"}}}));
+        writeTables();
         std::filesystem::remove(DataFiles::aliases(folder));
         ASSERT_EQ(tables(), before);
     }
