@@ -2,6 +2,7 @@
 #include "interchange/GlazeChemReader.h"
 
 #include "interchange/AmountText.h"
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
@@ -42,6 +43,7 @@ public:
 
     void start(int number, const std::string& name) {
         inRecord_ = true;
+        ImportBounds::checkMoreRecords(file.recipes.size() + file.materials.size());
         if (materials_) {
             file.materials.emplace_back();
             file.materials.back().name = name;
@@ -69,6 +71,7 @@ private:
             line.addition = key == "addition";
             // Until its amount follows, the line has none.
             line.unsettled = RecipeLineText::kNoAmount;
+            ImportBounds::checkMoreLines(r.lines.size(), r.line, r.name);
             r.lines.push_back(std::move(line));
         } else if (key == "amount" || key == "addamount") {
             const bool addition = key == "addamount";
@@ -124,6 +127,9 @@ private:
             appendLine(m.description, textValue(value));
         } else if (key == "type") {
             if (!value.empty()) appendLine(m.description, "type: " + value);
+        } else if (key == "costperlb") {
+            if (!value.empty() && AmountText::parse(value).value_or(0) > 0)
+                appendLine(m.description, "prijs per lb: " + value);
         }
     }
 };
@@ -142,30 +148,33 @@ void GlazeChemReader::readFormula(std::string_view formula, int line, ImportedMa
         percent = true;
         words.front().erase(0, 1);
     }
-    std::optional<double> coefficient;
+    double coefficient = 1.0;
+    bool pending = false; // a coefficient waits for its oxide
     std::string written;
     for (const std::string& w : words) {
         if (AmountText::looksNumeric(w)) {
-            if (coefficient)
+            if (pending)
                 throw ImportError::at(line, "",
                                       "formule van '" + material.name + "': " + written + " " + w +
                                           " - twee getallen achter elkaar");
-            coefficient = AmountText::parse(w);
-            if (!coefficient)
+            const auto parsed = AmountText::parse(w);
+            if (!parsed)
                 throw ImportError::at(line, "",
                                       "formule van '" + material.name + "': '" + w + "' is geen getal");
+            coefficient = *parsed;
+            pending = true;
             written = w;
             continue;
         }
         // The coefficient 1 is left out: "Al2O3  3 H2O".
-        const double value = coefficient.value_or(1.0);
-        coefficient.reset();
+        const double value = pending ? coefficient : 1.0;
+        pending = false;
         if (percent && ImportText::lowerAscii(w) == "loi")
             material.loi = value;
         else
             material.analysis.push_back({w, value});
     }
-    if (coefficient)
+    if (pending)
         throw ImportError::at(line, "",
                               "formule van '" + material.name + "' eindigt met een getal zonder oxide");
     if (!material.analysis.empty() || !isNullNumber(material.loi))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/GlazyJsonReader.h"
 
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
 #include "interchange/JsonValue.h"
@@ -11,7 +12,7 @@
 namespace kelvora {
 
 namespace {
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 // Oxide keys look like formulas ("SiO2", "Fe2O3"); the derived figures the
 // site puts beside them ("SiO2Al2O3Ratio", "R2OTotal", "xAl2O3") do not.
@@ -93,11 +94,13 @@ void readRecipe(const json& r, ImportedFile& file, std::set<std::string>& seen) 
             else
                 line.unsettled = RecipeLineText::kNoAmount;
             line.text = line.name;
+            ImportBounds::checkMoreLines(recipe.lines.size(), 0, recipe.name);
             recipe.lines.push_back(line);
             if (m.is_object() && seen.insert(line.materialId.empty() ? line.name : line.materialId).second)
                 file.materials.push_back(material(m, recipe.name));
         }
     }
+    ImportBounds::checkMoreRecords(file.recipes.size() + file.materials.size());
     file.recipes.push_back(std::move(recipe));
 }
 } // namespace

@@ -2,6 +2,7 @@
 #include "interchange/GlazyYamlReader.h"
 
 #include "interchange/AmountText.h"
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
@@ -126,6 +127,7 @@ ImportedRecipe recipe(const YAML::Node& record, const std::map<std::string, std:
         else
             line.unsettled = RecipeLineText::kNoAmount;
         line.text = line.name;
+        ImportBounds::checkMoreLines(r.lines.size(), r.line, r.name);
         r.lines.push_back(std::move(line));
     }
     return r;
@@ -155,6 +157,7 @@ ImportedFile GlazyYamlReader::read(std::string_view source) {
     } else if (!root.IsNull()) {
         throw ImportError::at(lineOf(root), "", "geen lijst van recepten en grondstoffen");
     }
+    ImportBounds::checkMoreRecords(records.size() - std::min<std::size_t>(records.size(), 1));
     ImportedFile file;
     std::map<std::string, std::string> namesById;
     // Materials first, so that an ingredient without a name finds its record.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/HyperGlazeReader.h"
 
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
 
@@ -36,6 +37,7 @@ ImportedFile HyperGlazeReader::read(std::string_view text) {
         std::string label, value;
         const bool hasLabel = labelled(t, label, value);
         if (hasLabel && label == "glaze name") {
+            ImportBounds::checkMoreRecords(file.recipes.size());
             file.recipes.emplace_back();
             file.recipes.back().name = value;
             file.recipes.back().line = number;
@@ -103,6 +105,7 @@ ImportedFile HyperGlazeReader::read(std::string_view text) {
             line.name = parsed.name;
             line.unsettled = parsed.unsettled;
         }
+        ImportBounds::checkMoreLines(r.lines.size(), r.line, r.name);
         r.lines.push_back(std::move(line));
     }
     return file;

@@ -3,8 +3,6 @@
 
 #include "interchange/ImportError.h"
 
-#include <string>
-
 namespace kelvora {
 
 void ImportBounds::checkSize(std::size_t bytes) {
@@ -13,14 +11,21 @@ void ImportBounds::checkSize(std::size_t bytes) {
                           " MiB en wordt niet gelezen");
 }
 
-void ImportBounds::check(const ImportedFile& file) {
-    if (file.recipes.size() + file.materials.size() > kMaxRecords)
+void ImportBounds::checkMoreLines(std::size_t lines, int line, const std::string& recipe) {
+    if (lines >= kMaxLines)
+        throw ImportError::at(line, recipe, "meer dan " + std::to_string(kMaxLines) + " receptregels");
+}
+
+void ImportBounds::checkMoreRecords(std::size_t records) {
+    if (records >= kMaxRecords)
         throw ImportError("het bestand bevat meer dan " + std::to_string(kMaxRecords) +
                           " recepten en grondstoffen en wordt niet gelezen");
+}
+
+void ImportBounds::check(const ImportedFile& file) {
+    if (file.recipes.size() + file.materials.size() > kMaxRecords) checkMoreRecords(kMaxRecords);
     for (const ImportedRecipe& recipe : file.recipes)
-        if (recipe.lines.size() > kMaxLines)
-            throw ImportError::at(recipe.line, recipe.name,
-                                  "meer dan " + std::to_string(kMaxLines) + " receptregels");
+        if (recipe.lines.size() > kMaxLines) checkMoreLines(recipe.lines.size(), recipe.line, recipe.name);
     for (const ImportedMaterial& material : file.materials)
         if (material.analysis.size() > kMaxAnalysisEntries)
             throw ImportError::at(material.line, "",

@@ -3,6 +3,7 @@
 #include "interchange/ImportedRecipe.h"
 
 #include <cstddef>
+#include <string>
 
 namespace kelvora {
 
@@ -21,6 +22,10 @@ public:
     // Oxides, volatiles and compounds of one material's analysis.
     static constexpr std::size_t kMaxAnalysisEntries = 200;
 
+    // Checks made while a file is read, before one more recipe line or one
+    // more record is kept, so that no reader holds more than the bounds.
+    static void checkMoreLines(std::size_t lines, int line, const std::string& recipe);
+    static void checkMoreRecords(std::size_t records);
     // Throws ImportError naming the first record that goes over a bound.
     static void check(const ImportedFile& file);
     // Throws ImportError when a file of `bytes` bytes is too large to read.

@@ -2,6 +2,7 @@
 #include "interchange/InsightXmlReader.h"
 
 #include "interchange/AmountText.h"
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
@@ -79,6 +80,7 @@ struct Reader {
                 } else {
                     line.unsettled = RecipeLineText::kNoAmount;
                 }
+                ImportBounds::checkMoreLines(r.lines.size(), r.line, r.name);
                 r.lines.push_back(std::move(line));
             }
         }
@@ -133,6 +135,7 @@ ImportedFile InsightXmlReader::read(std::string_view text) {
     ImportedFile file;
     const pugi::xml_node root = doc.document_element();
     auto visit = [&](const pugi::xml_node& node) {
+        ImportBounds::checkMoreRecords(file.recipes.size() + file.materials.size());
         if (Reader::isNamed(node, "recipe")) file.recipes.push_back(reader.recipe(node));
         if (Reader::isNamed(node, "material")) file.materials.push_back(reader.material(node));
     };

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/LipglossReader.h"
 
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/JsonValue.h"
 
 namespace kelvora {
 
 ImportedFile LipglossReader::read(std::string_view text) {
-    const nlohmann::json root = JsonValue::parse(text);
+    const nlohmann::ordered_json root = JsonValue::parse(text);
     if (!root.is_object()) throw ImportError("de ingrediënten staan niet in een JSON-object");
     ImportedFile file;
     for (const auto& [id, item] : root.items()) {
@@ -29,6 +30,7 @@ ImportedFile LipglossReader::read(std::string_view text) {
                     m.description += (m.description.empty() ? "" : "\n") + std::string("Prijs: ") + c;
         }
         if (!m.analysis.empty()) m.kind = AnalysisKind::WeightPercent;
+        ImportBounds::checkMoreRecords(file.materials.size());
         file.materials.push_back(std::move(m));
     }
     return file;

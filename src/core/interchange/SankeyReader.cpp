@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/SankeyReader.h"
 
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
+
+#include <vector>
 
 namespace kelvora {
 
@@ -40,6 +43,7 @@ ImportedFile SankeyReader::read(std::string_view text) {
         const char letter = lettered ? t[0] : '\0';
         const std::string value = lettered ? ImportText::trim(std::string_view(t).substr(2)) : t;
         if (letter == 'A') {
+            ImportBounds::checkMoreRecords(file.recipes.size());
             file.recipes.emplace_back();
             file.recipes.back().name = value;
             file.recipes.back().line = number;
@@ -71,6 +75,7 @@ ImportedFile SankeyReader::read(std::string_view text) {
                 line.unsettled =
                     parsed.unsettled.empty() ? std::string("geen hoeveelheid vooraan") : parsed.unsettled;
             }
+            ImportBounds::checkMoreLines(r.lines.size(), r.line, r.name);
             r.lines.push_back(std::move(line));
             break;
         }
@@ -87,6 +92,8 @@ ImportedFile SankeyReader::read(std::string_view text) {
             appendLine(r.description, t);
         }
     }
+    // A record without ingredients is the page's key to the letters, not a glaze.
+    std::erase_if(file.recipes, [](const ImportedRecipe& r) { return r.lines.empty(); });
     return file;
 }
 

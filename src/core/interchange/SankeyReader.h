@@ -11,7 +11,8 @@ namespace kelvora {
 // "B:" its source, "C:" its cone, "D:" special firing, "E:" one ingredient
 // with its amount first ("E: 43.6 frit,Pemco 25"), "F:" the surface, "G:" a
 // flaw, "H:" who tested it and how it came out. The file has no separate
-// additions: every ingredient is a recipe line.
+// additions: every ingredient is a recipe line. A record without
+// ingredients (the page's own key to the letters) is passed over.
 class SankeyReader {
 public:
     static ImportedFile read(std::string_view text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/TextRecipeReader.h"
 
+#include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
 
@@ -69,14 +70,28 @@ bool isCommentLabel(const std::string& t, std::string& rest) {
     return false;
 }
 
+// The text after a cone label holds only a cone or a range of them: "6",
+// "9 - 10", "04/03", "6a", "5Â½". "6 Clear" is a name, not a cone.
+bool isConeText(const std::string& rest) {
+    if (rest.empty() || rest.size() > 12 || rest.find_first_of("0123456789") == std::string::npos)
+        return false;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest.compare(i, 2, "\xC2\xBD") == 0) {
+            ++i;
+            continue;
+        }
+        if (std::string_view("0123456789 -/.,aAbB").find(rest[i]) == std::string_view::npos) return false;
+    }
+    return true;
+}
+
 // "Cone 6", "Cone: 9 - 10", "Kegel 6", "SK 6a", "Δ6".
 bool isConeLine(const std::string& t, std::string& cone) {
     for (const char* label : {"orton cone", "cone", "kegel", "sk", "\xCE\x94"}) {
         if (!ImportText::startsWithNoCase(t, label)) continue;
         std::string rest = ImportText::trim(std::string_view(t).substr(std::string_view(label).size()));
         if (!rest.empty() && rest.front() == ':') rest = ImportText::trim(rest.substr(1));
-        if (rest.empty() || rest.size() > 12) return false;
-        if (rest.find_first_of("0123456789") == std::string::npos) return false;
+        if (!isConeText(rest)) return false;
         cone = rest;
         return true;
     }
@@ -161,7 +176,10 @@ ImportedFile TextRecipeReader::read(std::string_view text) {
         return false;
     };
     auto startRecipe = [&](const std::string& name, int lineNo) {
-        if (started) file.recipes.push_back(finish(std::move(current)));
+        if (started) {
+            ImportBounds::checkMoreRecords(file.recipes.size());
+            file.recipes.push_back(finish(std::move(current)));
+        }
         current = Pending{};
         current.recipe.name = name;
         current.recipe.line = lineNo;
@@ -236,6 +254,7 @@ ImportedFile TextRecipeReader::read(std::string_view text) {
         pending.line.addition = additions;
         pending.line.line = lineNo;
         pending.line.text = t;
+        ImportBounds::checkMoreLines(current.lines.size(), current.recipe.line, current.recipe.name);
         current.lines.push_back(std::move(pending));
     }
     if (started && (!current.lines.empty() || !current.recipe.name.empty()))

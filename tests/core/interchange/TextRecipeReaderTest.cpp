@@ -91,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
              "Dolomite 20\nEPK 25",
              "Leach 4321 Celadon|Potash Feldspar=40;Silica=30;+Red Iron Oxide=1 // White "
              "Matte|Dolomite=20;EPK=25"},
+        Case{"a title that starts like a cone line is the name; a material that starts with SK is a line",
+             "Cone 6 Clear\nSkutt Spar 12\nCone 6\nKaolien 20", "Cone 6 Clear|Skutt Spar=12;Kaolien=20"},
         Case{"a no-break space and a bullet around a name", "- Magnesium carbonate\xC2\xA0\xC2\xA0 35,7",
              "|Magnesium carbonate=35.7"}));
 
