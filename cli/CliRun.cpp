@@ -5,6 +5,7 @@
 
 #include "common/DataLocation.h"
 #include "common/NumberFormat.h"
+#include "glaze/ChemistryDataFiles.h"
 #include "store/DataFiles.h"
 #include "store/DataFolderLock.h"
 #include "store/StoreError.h"
@@ -71,6 +72,16 @@ std::vector<std::string> foldersWritten(const Command& command, const CliContext
 
 const std::vector<Command>& commands() {
     return registry();
+}
+
+std::string chemistryFolder() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const auto beside = exe.parent_path() / ChemistryDataFiles::folder;
+    if (std::filesystem::is_directory(beside, ec)) return beside.string();
+    const auto shared = exe.parent_path().parent_path() / "share" / "kelvora" / ChemistryDataFiles::folder;
+    if (std::filesystem::is_directory(shared, ec)) return shared.string();
+    return beside.string();
 }
 
 } // namespace kelvora::cli

@@ -69,4 +69,8 @@ inline constexpr std::chrono::seconds kLockWait{10};
 // The lock of `folder` for a command that writes there.
 DataFolderLock lockFolder(const std::string& folder);
 
+// The chemistry data beside the program, or in the share folder of an
+// installed one (<prefix>/bin/kelvora-cli, <prefix>/share/kelvora/data).
+std::string chemistryFolder();
+
 } // namespace kelvora::cli

@@ -88,8 +88,10 @@ int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool b
     const int index = static_cast<int>(found - names.begin());
     if (calculate && !GlazeRecalculation::at(book, index, {basicNotToOne, false}, prompter)) return 1;
     const Glaze glaze = book.glazeAt(index);
+    const auto withoutAnalysis = AnalysisReport::linesWithoutAnalysis(glaze, book.catalogue());
     book.close();
-    printLines(ctx.out, AnalysisReport::build(glaze, ExpansionCoefficient::of(glaze.oxides)));
+    printLines(ctx.out,
+               AnalysisReport::build(glaze, ExpansionCoefficient::of(glaze.oxides), withoutAnalysis));
     return 0;
 }
 

@@ -34,18 +34,6 @@ private:
     std::ostream& err_;
 };
 
-// The chemistry data beside the program, or in the share folder of an
-// installed one (<prefix>/bin/kelvora-cli, <prefix>/share/kelvora/data).
-std::string chemistryFolder() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const auto beside = exe.parent_path() / ChemistryDataFiles::folder;
-    if (std::filesystem::is_directory(beside, ec)) return beside.string();
-    const auto shared = exe.parent_path().parent_path() / "share" / "kelvora" / ChemistryDataFiles::folder;
-    if (std::filesystem::is_directory(shared, ec)) return shared.string();
-    return beside.string();
-}
-
 int unknownGlaze(CliContext& ctx, const std::string& name) {
     ctx.err << "No glaze named \"" << name << "\" in " << ctx.dbDir << "\n";
     return 1;

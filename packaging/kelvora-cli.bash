@@ -17,6 +17,7 @@ _kelvora_cli() {
 
     if ((cword == i)); then
         local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend test firing photo notebook glaze-status"
+        first+=" import-recipes"
         ((i == 1)) && first+=" --db --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
@@ -131,6 +132,21 @@ _kelvora_cli() {
             else
                 _filedir zip
             fi
+        import-recipes)
+            case $prev in
+                --format)
+                    mapfile -t COMPREPLY < <(compgen -W "glazy-yaml glazy-json insight-xml glazechem hyperglaze sankey lipgloss text" -- "$cur")
+                    ;;
+                --materials) _filedir ;;
+                --map) ;;
+                *)
+                    if [[ $cur == -* ]]; then
+                        mapfile -t COMPREPLY < <(compgen -W "--format --materials --map --create-materials --dry-run" -- "$cur")
+                    else
+                        _filedir
+                    fi
+                    ;;
+            esac
             ;;
     esac
 } &&

@@ -2,6 +2,7 @@
 #include "engine/Calculate.h"
 
 #include "engine/FiringRange.h"
+#include "model/Material.h"
 
 #include <climits>
 #include <cmath>
@@ -48,6 +49,8 @@ struct Lookup {
     Column molWeight{};
     Column price{};
     std::array<double, kAdditions> additionPrice{};
+    // Lines of materials without analysis: they weigh but bring no oxides.
+    std::array<bool, kSlots> withoutAnalysis{};
 };
 
 // Oxide totals of the mol column; slots without a material contribute nothing.
@@ -56,7 +59,7 @@ Totals totalsOf(const Lookup& lookup, const Column& mtm) {
     for (std::size_t i = 0; i < kSlots; ++i) {
         const double mols = read(mtm[i]);
         const MaterialData* material = lookup.material[i];
-        if (mols == 0.0 || !material) continue;
+        if (mols == 0.0 || !material || lookup.withoutAnalysis[i]) continue;
         // An oxide of 0 would add 0 × a finite amount: nothing.
         for (int j = 0; j < material->presentCount; ++j) {
             const std::size_t k = material->present[static_cast<std::size_t>(j)];
@@ -118,6 +121,14 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
         lookup.molWeight[i] = material->molg;
         lookup.price[i] = material->prys;
         if (material->prys == 0.0) result.messages.emplace_back(kZeroPrice);
+        if (material->withoutAnalysis) {
+            // Its weight goes through the run as if a mol weighed a gram, so
+            // that it keeps its share of the batch; it has no oxides to add.
+            lookup.withoutAnalysis[i] = true;
+            lookup.molWeight[i] = 1.0;
+            result.messages.push_back(Material::withoutAnalysisNote + slot.name);
+            continue;
+        }
         if (material->molg == 0.0 && amount != 0.0) {
             result.messages.push_back(kNoMolWeight + slot.name);
             fault = true;
@@ -145,7 +156,8 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     Column& mtm = result.mtm;
     for (std::size_t i = 0; i < kSlots; ++i) {
         mtp[i] = recipe.recipeSlots[i].mtp;
-        mtm[i] = recipe.recipeSlots[i].mtm;
+        // A line without analysis is given by its weight in either mode.
+        mtm[i] = lookup.withoutAnalysis[i] ? recipe.recipeSlots[i].mtp : recipe.recipeSlots[i].mtm;
     }
 
     if (percentMode) {
@@ -191,6 +203,10 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     for (std::size_t i = 0; i < kSlots; ++i)
         mtp[i] = stored(read(mtm[i]) * lookup.molWeight[i]);
     if (!options.percentNotToHundred) normalise(mtp, result.messages);
+
+    // A line without analysis has no mol amount to store.
+    for (std::size_t i = 0; i < kSlots; ++i)
+        if (lookup.withoutAnalysis[i]) mtm[i] = kNullNumber;
 
     double cost = 0.0;
     for (std::size_t i = 0; i < kSlots; ++i)

@@ -44,6 +44,9 @@ struct CalcResult {
 // once and stops, writing nothing, before a fault could change the recipe:
 // a mode other than "M" or "P", an amount on a material that cannot be found
 // or has no mol weight, percentages that sum to 0, or no basic oxide at all.
+// A line of a material marked as without analysis is no fault: it keeps its
+// share of the batch and of the price, adds nothing to the formula, has no
+// mol amount, and is named in a message ("zonder analyse: NAAM").
 CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, const CalcOptions& options);
 
 // Puts what a run that did not stop produced into the glaze: the formula,

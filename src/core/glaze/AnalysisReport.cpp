@@ -3,6 +3,7 @@
 
 #include "common/NumberFormat.h"
 #include "common/Utf8.h"
+#include "model/Material.h"
 #include "model/OxideCatalogue.h"
 
 #include <algorithm>
@@ -84,7 +85,19 @@ void AnalysisReport::AddRecipeLine(std::vector<std::string>& lines, const std::s
     lines.push_back(padRight(name, 42) + numfmt::formatFixed(amount, 1, 5));
 }
 
-std::vector<std::string> AnalysisReport::build(const Glaze& glaze, double expansion) {
+std::vector<std::string> AnalysisReport::linesWithoutAnalysis(const Glaze& glaze,
+                                                              const MaterialLookup& materials) {
+    std::vector<std::string> names;
+    for (const auto& slot : glaze.recipe.recipeSlots) {
+        if (Recipe::isBlank(slot.name)) continue;
+        const MaterialData* material = materials.find(slot.name);
+        if (material && material->withoutAnalysis) names.push_back(slot.name);
+    }
+    return names;
+}
+
+std::vector<std::string> AnalysisReport::build(const Glaze& glaze, double expansion,
+                                               const std::vector<std::string>& withoutAnalysis) {
     const SegerColumns columns = BuildSegerColumns(glaze);
     std::vector<std::string> lines;
     lines.push_back("Glazuur: " + glaze.naam);
@@ -99,6 +112,8 @@ std::vector<std::string> AnalysisReport::build(const Glaze& glaze, double expans
     lines.emplace_back("Seger formule:");
     for (auto& row : formulaRows(columns))
         lines.push_back(std::move(row));
+    for (const auto& name : withoutAnalysis)
+        lines.push_back(Material::withoutAnalysisNote + name);
     lines.emplace_back();
     lines.emplace_back("Recept:");
     for (const auto& slot : glaze.recipe.recipeSlots)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "model/Glaze.h"
+#include "model/MaterialLookup.h"
 
 #include <string>
 #include <string_view>
@@ -21,7 +22,13 @@ public:
     };
 
     // The report's lines; `expansion` is the coefficient of the glaze's formula.
-    static std::vector<std::string> build(const Glaze& glaze, double expansion);
+    // Each recipe line of a material without analysis (`withoutAnalysis`, see
+    // linesWithoutAnalysis) is named under the formula it stays out of.
+    static std::vector<std::string> build(const Glaze& glaze, double expansion,
+                                          const std::vector<std::string>& withoutAnalysis = {});
+    // The materials of the glaze's recipe lines that are marked as without
+    // analysis, in slot order.
+    static std::vector<std::string> linesWithoutAnalysis(const Glaze& glaze, const MaterialLookup& materials);
     // The copy that is printed: a leading empty line, and the recipe block
     // (from "Recept:" up to the price line) double-spaced.
     static std::vector<std::string> printCopy(const std::vector<std::string>& report);

@@ -14,11 +14,20 @@ struct Material {
     std::string omsc;                       // description
     std::string levr;                       // supplier
     std::string besc;                       // protected mark
-    std::string molproc;                    // how the analysis was entered: "M" mols, "P" percentages
+    std::string molproc;                    // how the analysis was entered: "M" mols, "P" percentages,
+                                            // "Z" none at all (see withoutAnalysis)
     double prys = kNullNumber;              // price per kilogram
     double molg = kNullNumber;              // molecular weight
     OxideFormula oxides = emptyFormula();   // mols of each oxide per mol
     OxideFormula percents = emptyFormula(); // weight percentages
+
+    // A material kept without chemistry (a stain, a gum): it has a price and
+    // weighs in a batch, but stays out of the Seger formula instead of
+    // stopping the calculation for want of a molecular weight.
+    static constexpr const char* withoutAnalysisMark = "Z";
+    bool withoutAnalysis() const { return molproc == withoutAnalysisMark; }
+    // How a calculation and a report name such a material: "zonder analyse: NAAM".
+    static constexpr const char* withoutAnalysisNote = "zonder analyse: ";
 
     bool operator==(const Material&) const;
 };

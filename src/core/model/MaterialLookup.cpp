@@ -88,6 +88,7 @@ void MaterialLookup::add(const Material& material) {
     data.row = row;
     data.molg = numberOrZero(material.molg);
     data.prys = numberOrZero(material.prys);
+    data.withoutAnalysis = material.withoutAnalysis();
     for (std::size_t k = 0; k < data.oxides.size(); ++k) {
         data.oxides[k] = numberOrZero(material.oxides[k]);
         if (data.oxides[k] != 0.0)

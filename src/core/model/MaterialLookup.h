@@ -18,6 +18,7 @@ struct MaterialData {
     int row = -1; // the material's position in the list it was built from
     double molg = 0.0;
     double prys = 0.0;
+    bool withoutAnalysis = false; // marked as having no chemistry (Material::withoutAnalysis)
     std::array<double, OxideCatalogue::count> oxides{}; // molar analysis, catalogue order
     // Catalogue indices of the oxides that are not 0, in order: a material
     // holds a handful of the 33, and only those can add to a total.

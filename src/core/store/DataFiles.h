@@ -10,7 +10,8 @@ struct DataFiles {
     static constexpr const char* folder = "db0991";
     static constexpr const char* materialsName = "mat.cds";
     static constexpr const char* glazesName = "glz.cds";
-    static constexpr const char* blendsName = "mgr.cds"; // saved blends, made at the first save
+    static constexpr const char* blendsName = "mgr.cds";  // saved blends, made at the first save
+    static constexpr const char* aliasesName = "als.cds"; // other names of materials, made at the first save
 
     static std::string materials(const std::string& dir = folder) { return dir + "/" + materialsName; }
     static std::string glazes(const std::string& dir = folder) { return dir + "/" + glazesName; }
@@ -24,6 +25,7 @@ struct DataFiles {
     static constexpr const char* scheduleTemplatesName = "stkschm.cds";
     static constexpr const char* photoFolder = "foto";
     static std::string inFolder(const std::string& dir, const char* name) { return dir + "/" + name; }
+    static std::string aliases(const std::string& dir = folder) { return dir + "/" + aliasesName; }
 };
 
 } // namespace kelvora

@@ -74,6 +74,19 @@ void GlazeBook::save() {
     if (glazes) glazes_.save();
 }
 
+void GlazeBook::saveWith(StoreTransaction& change) {
+    if (materials_.active() && materials_.hasUnsavedChanges()) materials_.saveWith(change);
+    if (glazes_.active() && glazes_.hasUnsavedChanges()) glazes_.saveWith(change);
+}
+
+void GlazeBook::discardChanges() {
+    for (View* view : {&materials_, &glazes_}) {
+        if (view->state() == ViewState::Edit || view->state() == ViewState::Insert) view->cancel();
+        view->setFileName({});
+        view->close();
+    }
+}
+
 void GlazeBook::close() {
     // Unposted edits go; what was posted is written as save() writes it.
     for (View* view : {&materials_, &glazes_})

@@ -13,6 +13,8 @@
 
 namespace kelvora {
 
+class StoreTransaction;
+
 // The glazes and materials of one data folder as values: what the windows
 // and the command line share instead of table cursors. It reads both tables
 // of the folder it is given, finds, adds, updates and renames by name, and
@@ -39,6 +41,13 @@ public:
     // both changed they are replaced together, all or nothing: a program
     // killed half way leaves both old or both new (see StoreTransaction).
     void save();
+    // Puts each table that changed into `change` instead of writing it now,
+    // for a change of more tables than these two (an import that also
+    // stores aliases). The book must stay open until the commit.
+    void saveWith(StoreTransaction& change);
+    // Closes both tables without writing anything: what a failed change
+    // leaves in memory must not reach the disk later on its own.
+    void discardChanges();
     // Drops unposted edits, writes what changed and closes both tables.
     void close();
     // Refuses every change when set (a folder held by another program).

@@ -131,7 +131,8 @@ const std::vector<Access<Material>>& materialAccess() {
                                  std::string(oxide.stem), [](M& m, int i) { return &m.oxides[at(i)]; },
                                  oxide.position - 1),
                              FieldParts::Input));
-        f.push_back(textField<M>("molproc", [](M& m, int) { return &m.molproc; }));
+        // The calculation reads the mark of a material without analysis.
+        f.push_back(part(textField<M>("molproc", [](M& m, int) { return &m.molproc; }), FieldParts::Input));
         for (const auto& oxide : OxideCatalogue::all())
             f.push_back(numberField<M>(
                 oxide.percentField(), [](M& m, int i) { return &m.percents[at(i)]; }, oxide.position - 1));
