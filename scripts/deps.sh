@@ -9,6 +9,7 @@ PACKAGES=(
   poppler-utils clang-format
   qt6-charts-dev libqt6opengl6-dev coinor-libclp-dev
   desktop-file-utils appstream dpkg-dev file
+  libyaml-cpp-dev nlohmann-json3-dev zlib1g-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
