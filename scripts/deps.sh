@@ -9,6 +9,7 @@ PACKAGES=(
   poppler-utils clang-format
   qt6-charts-dev libqt6opengl6-dev coinor-libclp-dev
   desktop-file-utils appstream dpkg-dev file
+  libyaml-cpp-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
