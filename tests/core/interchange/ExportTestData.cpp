@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportTestData.h"
 
+#include "materials/PercentToMolConverter.h"
 #include "store/PacketCodec.h"
 #include "store/RecordMapper.h"
 #include "store/View.h"
@@ -16,8 +17,15 @@ Material percentMaterial(std::string name, std::initializer_list<std::pair<const
     Material material;
     material.naam = std::move(name);
     material.molproc = "P";
+    material.prys = 1.0; // a calculation stops at a material without a price
+    material.percents.fill(0.0);
     for (const auto& [stem, percent] : analysis)
         material.percents[static_cast<std::size_t>(OxideCatalogue::byStem(stem)->position - 1)] = percent;
+    // Converted as the materials window does, so that recipes using it calculate.
+    const auto conversion = PercentToMolConverter::compute(material.percents);
+    material.molg = conversion->molWeight;
+    for (std::size_t i = 0; i < material.oxides.size(); ++i)
+        material.oxides[i] = conversion->mols[i];
     return material;
 }
 } // namespace
@@ -43,7 +51,7 @@ AwkwardSet awkwardSet() {
         percentMaterial("Krijt é ĳ ∆6", {{"cao", 56.0}}),
         percentMaterial("yes", {{"zno", 100}}),
         percentMaterial("123", {{"fe2o3", 100}}),
-        percentMaterial("- #: [x]", {{"tio2", 100}}),
+        percentMaterial("#: [x] -", {{"tio2", 100}}),
     };
     Glaze first;
     first.naam = "Tom's \"Shino\" & <co> | 5½";
@@ -56,7 +64,7 @@ AwkwardSet awkwardSet() {
     first.recipe.recipeSlots[1] = {"Kwarts, fijn | 325", 41.6666666666666, kNullNumber};
     first.recipe.recipeSlots[2] = {"Krijt é ĳ ∆6", 24.9999999, kNullNumber};
     first.recipe.additions[0] = {"123", 0.0012345678};
-    first.recipe.additions[1] = {"- #: [x]", 1234.5678};
+    first.recipe.additions[1] = {"#: [x] -", 1234.5678};
     Glaze second;
     second.naam = "yes";
     second.recipe.molp = "P";
