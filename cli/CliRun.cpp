@@ -62,6 +62,8 @@ std::vector<std::string> foldersWritten(const Command& command, const CliContext
         return {};
     case Writes::Target::FileArgument: {
         if (w.argument < 0 || static_cast<std::size_t>(w.argument) >= ctx.args.size()) return {};
+        // "-" is standard output, no file of any folder.
+        if (ctx.args[static_cast<std::size_t>(w.argument)] == "-") return {};
         const auto folder =
             std::filesystem::path(ctx.args[static_cast<std::size_t>(w.argument)]).parent_path();
         return {folder.empty() ? std::string(".") : folder.string()};

@@ -17,7 +17,7 @@ _kelvora_cli() {
 
     if ((cword == i)); then
         local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend test firing photo notebook glaze-status"
-        first+=" import-recipes"
+        first+=" import-recipes export-recipes"
         ((i == 1)) && first+=" --db --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
@@ -147,6 +147,19 @@ _kelvora_cli() {
                     fi
                     ;;
             esac
+            ;;
+        export-recipes)
+            if ((arg == 1)); then
+                _filedir
+            elif [[ $prev == --format ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "glazy-yaml insight-xml glazechem text csv" -- "$cur")
+            elif [[ $cur == -* ]]; then
+                mapfile -t COMPREPLY < <(compgen -W "--format --all" -- "$cur")
+            else
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" list glazes 2>/dev/null)" -- "$cur")
+                compopt -o filenames 2>/dev/null
+            fi
             ;;
     esac
 } &&
