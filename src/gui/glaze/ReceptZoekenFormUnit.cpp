@@ -135,11 +135,8 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     columns->addWidget(materialsBox, 3);
     columns->addWidget(goalBox, 5);
     columns->addWidget(resultPanel_, 4);
-    auto* scroll = new QScrollArea(this);
+    QScrollArea* scroll = ui::scrolling(inputs, this);
     scroll->setObjectName(QStringLiteral("InvoerScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(inputs);
 
     NaamEdit = new ProposedNameEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));

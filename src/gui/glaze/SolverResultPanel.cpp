@@ -44,11 +44,11 @@ QTableView* SolverResultPanel::table(const QString& name, ResultLinesModel* mode
     t->setModel(model);
     t->verticalHeader()->hide();
     // Names, headings and numbers whole at any font size: every column as
-    // wide as what it shows, the table scrolls sideways when the panel is
-    // narrower, and the last column takes the room that is left.
+    // wide as what it shows; the table scrolls sideways when the panel is
+    // narrower.
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setStretchLastSection(true);
+    t->horizontalHeader()->setStretchLastSection(false);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return t;
 }

@@ -73,11 +73,8 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(candidatesBox, 2);
     columns->addWidget(resultPanel_, 3);
-    auto* scroll = new QScrollArea(this);
+    QScrollArea* scroll = ui::scrolling(inputs, this);
     scroll->setObjectName(QStringLiteral("InvoerScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(inputs);
 
     NaamEdit = new ProposedNameEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));

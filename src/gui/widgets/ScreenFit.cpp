@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <algorithm>
@@ -28,12 +29,22 @@ void fitToScreen(QWidget* window) {
     QScreen* screen = parent ? parent->screen() : window->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    // The frame the window system adds is known once the window was framed.
-    const QSize frameExtra = window->frameGeometry().size() - window->size();
+    // The frame the window system adds is known once the window was framed;
+    // before that, room is kept for a title bar and borders of the usual size.
+    QSize frameExtra = window->frameGeometry().size() - window->size();
+    if (frameExtra.isNull()) frameExtra = QSize(2 * 4, window->fontMetrics().height() + 2 * 8);
     const QRect over = parent && parent->isVisible() ? parent->frameGeometry() : QRect();
     const QRect frame = fitInto(window->size() + frameExtra, over, screen->availableGeometry());
     window->resize(frame.size() - frameExtra);
     window->move(frame.topLeft());
+}
+
+QScrollArea* scrolling(QWidget* contents, QWidget* parent) {
+    auto* scroll = new QScrollArea(parent);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(contents);
+    return scroll;
 }
 
 } // namespace kelvora::ui

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QSize>
 
+class QScrollArea;
 class QWidget;
 
 namespace kelvora::ui {
@@ -18,5 +19,8 @@ QRect fitInto(const QSize& wanted, const QRect& over, const QRect& available);
 // the window's showEvent; a window whose contents need more room keeps them
 // in a scroll area.
 void fitToScreen(QWidget* window);
+// `contents` in a frameless scroll area that gives it all the room there is
+// and scrolls only when there is too little.
+QScrollArea* scrolling(QWidget* contents, QWidget* parent);
 
 } // namespace kelvora::ui
