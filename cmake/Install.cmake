@@ -40,6 +40,15 @@ add_custom_command(
   COMMENT "Compressing the man page of kelvora-cli")
 add_custom_target(install_man_page ALL DEPENDS ${KELVORA_MAN_PAGE})
 
+# The desktop program's own man page, compressed the same way.
+set(KELVORA_PROGRAM_MAN_PAGE ${CMAKE_BINARY_DIR}/install-data/kelvora.1.gz)
+add_custom_command(
+  OUTPUT ${KELVORA_PROGRAM_MAN_PAGE}
+  COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${CMAKE_SOURCE_DIR}/packaging/kelvora.1 > ${KELVORA_PROGRAM_MAN_PAGE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/kelvora.1
+  COMMENT "Compressing the man page of kelvora")
+add_custom_target(install_program_man_page ALL DEPENDS ${KELVORA_PROGRAM_MAN_PAGE})
+
 install(TARGETS kelvora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET kelvora)
   install(TARGETS kelvora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -60,6 +69,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/nl.kelvora.Kelvora.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/packaging/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${KELVORA_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(TARGET kelvora)
+  install(FILES ${KELVORA_PROGRAM_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/kelvora-cli.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME kelvora-cli)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelvora)

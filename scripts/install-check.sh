@@ -41,7 +41,7 @@ expected=(
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/nl.kelvora.Kelvora.png")
 done
-[ $GUI = 1 ] && expected+=(bin/kelvora)
+[ $GUI = 1 ] && expected+=(bin/kelvora share/man/man1/kelvora.1.gz)
 for f in "${expected[@]}"; do
   [ -f "$PREFIX/$f" ] || fail "not installed: $f"
 done
@@ -52,6 +52,10 @@ desktop-file-validate "$PREFIX/share/applications/nl.kelvora.Kelvora.desktop" &&
 appstreamcli validate --no-net "$PREFIX/share/metainfo/nl.kelvora.Kelvora.metainfo.xml" >"$WORK/appstream.log" &&
   pass "appstreamcli validate --no-net" || { cat "$WORK/appstream.log"; fail "appstreamcli validate"; }
 zcat "$PREFIX/share/man/man1/kelvora-cli.1.gz" | grep -q '^\.TH KELVORA-CLI 1' && pass "man page" || fail "man page"
+if [ $GUI = 1 ]; then
+  zcat "$PREFIX/share/man/man1/kelvora.1.gz" | grep -q '^\.TH KELVORA 1' && pass "man page of kelvora" ||
+    fail "man page of kelvora"
+fi
 bash -n "$PREFIX/share/bash-completion/completions/kelvora-cli" && pass "bash completion parses" ||
   fail "bash completion"
 
@@ -87,6 +91,9 @@ set -e
 
 if [ $GUI = 1 ]; then
   "$PREFIX/bin/kelvora" --version | grep -q '^kelvora 0\.9\.9\.1$' || fail "kelvora --version"
+  # Help without any display at all.
+  env -i PATH="$PATH" HOME="$WORK/home" "$PREFIX/bin/kelvora" --help | grep -q '^usage: kelvora' &&
+    pass "kelvora --help without a display" || fail "kelvora --help without a display"
   # The program itself, started for a moment by another fresh user, seeds its folder too.
   mkdir -p "$WORK/home2"
   env -i PATH="$PATH" HOME="$WORK/home2" QT_QPA_PLATFORM=offscreen "$PREFIX/bin/kelvora" >"$WORK/kelvora.log" 2>&1 &

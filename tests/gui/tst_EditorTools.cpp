@@ -13,8 +13,10 @@
 #include "glaze/GlazFormUnit.h"
 #include "glaze/MengreeksFormUnit.h"
 #include "glaze/ReceptZoekenFormUnit.h"
+#include "glaze/ReportPrinter.h"
 #include "glaze/StullChartFormUnit.h"
 #include "glaze/VervangGrondstofFormUnit.h"
+#include "materials/MatLkupFormUnit.h"
 #include "store/View.h"
 #include "widgets/DBEdit.h"
 
@@ -25,10 +27,16 @@
 #include <QDirIterator>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScatterSeries>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
@@ -70,6 +78,36 @@ QString currentGlaze() {
     return QString::fromStdString(glzDM()->GlzCDS.asText("naam"));
 }
 
+// The text of a PDF as pdftotext reads it, page by page (form feeds between).
+QString pdfText(const QString& pdf) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) return {};
+    QProcess convert;
+    convert.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!convert.waitForFinished(20000)) return {};
+    return QString::fromUtf8(convert.readAllStandardOutput());
+}
+
+QString today() {
+    return QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+}
+
+// The program with the chemistry data beside it and the editor open on
+// Seladon, for the tests that read back a PDF (they need pdftotext).
+struct OnSeladon {
+    OnSeladon() : run(prompter.recorder) {
+        showEditor();
+        glazForm()->showGlaze(QStringLiteral("Seladon"));
+    }
+    static bool canReadPdf() {
+        return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    }
+    TestInstallation install;
+    bool copied = (copyChemistryData(install), true);
+    ScopedPrompter prompter;
+    Running run;
+};
+
 } // namespace
 
 class EditorToolsTest : public QObject {
@@ -87,6 +125,10 @@ private Q_SLOTS:
     void clickingAPointMakesThatGlazeCurrent();
     void recipeToolsOpenTheirDialogs();
     void aStoredGlazeBecomesCurrent();
+    void lookupListNarrowsAsThePotterTypes();
+    void everyPrintedPageIsHeadedAndNumbered();
+    void theBlendSheetIsHeaded();
+    void theExportedChartNamesItsPoints();
 };
 
 void EditorToolsTest::batchAndChemieFollowAnalyse() {
@@ -274,6 +316,151 @@ void EditorToolsTest::aStoredGlazeBecomesCurrent() {
     QCOMPARE(currentGlaze(), QString("Tenmoku"));
     child<TVervangGrondstofForm>(glazForm(), "VervangGrondstofForm")->reject();
     QVERIFY(!glazForm()->showGlaze("Geen glazuur van deze naam"));
+}
+
+// The lookup window's search field: the list shows only the names holding
+// the typed text, the current material is one of them, Enter adds it; an
+// empty field shows every material again.
+void EditorToolsTest::lookupListNarrowsAsThePotterTypes() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Running run(prompter.recorder);
+    showEditor();
+    TMatLkupForm* lookup = matLkupForm();
+    lookup->show();
+    QVERIFY(QTest::qWaitForWindowExposed(lookup));
+    auto* search = child<QLineEdit>(lookup, "ZoekEdit");
+    QVERIFY(!search->accessibleName().isEmpty());
+    QVERIFY(search->focusPolicy() & Qt::TabFocus);
+    auto* list = child<QTableView>(lookup, "DBGrid1");
+    const QStringList names = columnTexts(list, 0);
+    QVERIFY(names.size() > 10);
+    auto shownNames = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            if (!list->isRowHidden(row)) shown << cellText(list, row, 0);
+        return shown;
+    };
+
+    QTest::keyClicks(search, QStringLiteral("VELDSP"));
+    QStringList expected;
+    for (const QString& name : names)
+        if (name.toLower().contains(QStringLiteral("veldsp"))) expected << name;
+    QVERIFY(expected.size() >= 2 && expected.size() < names.size());
+    QCOMPARE(shownNames(), expected);
+    const QString current = QString::fromStdString(glzDM()->MatCDS.asText("naam"));
+    QVERIFY2(expected.contains(current), qPrintable(current));
+
+    QSignalSpy chosen(lookup, &TMatLkupForm::materialChosen);
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.front().front().toString(), current);
+
+    // Nothing matches: nothing shown, and Enter adds nothing.
+    search->clear();
+    QTest::keyClicks(search, QStringLiteral("geen zulke grondstof"));
+    QVERIFY(shownNames().isEmpty());
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(chosen.count(), 1);
+
+    search->clear();
+    QCOMPARE(shownNames(), names);
+    // "Voeg toe" still adds the current material.
+    QTest::mouseClick(child<QPushButton>(lookup, "VoegToebutton"), Qt::LeftButton);
+    QCOMPARE(chosen.count(), 2);
+    lookup->hide();
+}
+
+// Three pages of text through the one printer of the program: each page says
+// what it is, the glaze and its cones, the date, and which page of how many.
+void EditorToolsTest::everyPrintedPageIsHeadedAndNumbered() {
+    if (!OnSeladon::canReadPdf()) QSKIP("pdftotext (poppler-utils) is not installed");
+    TestInstallation install;
+    Glaze glaze;
+    glaze.naam = "Seladon";
+    glaze.skva = "8 - 1250";
+    glaze.sktt = "10 - 1300";
+    std::vector<std::string> lines;
+    for (int n = 1; n <= 150; ++n)
+        lines.push_back("regel " + std::to_string(n));
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = QDir(install.folder()).filePath(QStringLiteral("blad.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QVERIFY(ReportPrinter::print(printer, lines, SheetHeading::of(QStringLiteral("Batch"), glaze)));
+    const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(pages.size() >= 2, qPrintable(pdfText(pdf)));
+    for (int p = 0; p < pages.size(); ++p) {
+        const QString& page = pages[p];
+        const QString first = page.trimmed().section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(first.contains(QRegularExpression(
+                     QStringLiteral("^Batch: Seladon +SK 8 - 1250 tot SK 10 - 1300 +%1$").arg(today()))),
+                 qPrintable(first));
+        const QString last = page.trimmed().section(QLatin1Char('\n'), -1);
+        // pdftotext may put the foot on the row of the last text line.
+        QVERIFY2(last.trimmed().endsWith(QStringLiteral("blad %1 van %2").arg(p + 1).arg(pages.size())),
+                 qPrintable(last));
+    }
+    // Nothing lost between the pages, nothing under the heading.
+    const QString all = pdfText(pdf);
+    for (int n : {1, 75, 150})
+        QVERIFY2(all.contains(QRegularExpression(QStringLiteral("\\bregel %1\\b").arg(n))), qPrintable(all));
+    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+    QVERIFY(margins.left() >= 15 && margins.top() >= 15 && margins.right() >= 15 && margins.bottom() >= 15);
+
+    // Without a glaze the sheet still has its date and page number.
+    const QString plain = QDir(install.folder()).filePath(QStringLiteral("kaal.pdf"));
+    printer.setOutputFileName(plain);
+    QVERIFY(ReportPrinter::print(printer, {"een regel"}));
+    const QString text = pdfText(plain);
+    QVERIFY2(text.contains(today()) && text.contains(QStringLiteral("blad 1 van 1")), qPrintable(text));
+}
+
+void EditorToolsTest::theBlendSheetIsHeaded() {
+    if (!OnSeladon::canReadPdf()) QSKIP("pdftotext (poppler-utils) is not installed");
+    OnSeladon open;
+    QCOMPARE(currentGlaze(), QStringLiteral("Seladon"));
+    child<QPushButton>(glazForm(), "MengreeksButton")->click();
+    TMengreeksForm* blends = program()->mengreeksForm();
+    QVERIFY(blends);
+    child<QComboBox>(blends, "HoekB")->setEditText(QStringLiteral("Tenmoku"));
+    const QString pdf = QDir(open.install.folder()).filePath(QStringLiteral("mengreeks.pdf"));
+    blends->printer().setOutputFormat(QPrinter::PdfFormat);
+    blends->printer().setOutputFileName(pdf);
+    whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    child<QPushButton>(blends, "AfdrukkenButton")->click();
+    const QString text = pdfText(pdf);
+    // The series started from Seladon: its cones head the sheet.
+    QVERIFY2(text.contains(QRegularExpression(
+                 QStringLiteral("Mengreeks.* +SK 8 - 1250 tot SK 10 - 1300 +%1").arg(today()))),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("blad 1 van 1")), qPrintable(text));
+}
+
+// The exported chart says on paper which point is which glaze.
+void EditorToolsTest::theExportedChartNamesItsPoints() {
+    if (!OnSeladon::canReadPdf()) QSKIP("pdftotext (poppler-utils) is not installed");
+    OnSeladon open;
+    QCOMPARE(currentGlaze(), QStringLiteral("Seladon"));
+    child<QPushButton>(glazForm(), "StullButton")->click();
+    TStullChartForm* chart = program()->stullChartForm();
+    QVERIFY(chart && chart->shownPoints().size() >= 3);
+    const QString pdf = QDir(open.install.folder()).filePath(QStringLiteral("stull.pdf"));
+    QVERIFY(chart->exportPdf(pdf));
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.contains(QRegularExpression(
+                 QStringLiteral("Stull-diagram: Seladon +SK 8 - 1250 tot SK 10 - 1300 +%1").arg(today()))),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("blad 1 van 1")), qPrintable(text));
+    // Labels of points close together overlap and pdftotext then reads them
+    // mixed up; those of points standing apart read back whole.
+    for (const char* name : {"Tenmoku", "Kaki", "Houtas glazuur", "Dolomiet mat"})
+        QVERIFY2(text.contains(QLatin1String(name)), name);
+    // The labels belong to the export only: the window names a point on hover.
+    for (const QGraphicsItem* item : child<QChartView>(chart, "ChartView")->scene()->items())
+        if (const auto* label = dynamic_cast<const QGraphicsSimpleTextItem*>(item))
+            QVERIFY2(label->text() != QStringLiteral("Seladon"), "a label stayed after the export");
 }
 
 QTEST_MAIN(EditorToolsTest)

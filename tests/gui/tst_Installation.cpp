@@ -15,6 +15,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -106,6 +107,8 @@ private Q_SLOTS:
     void firstStartSeedsTheUsersFolderAndLeavesThePrefixAlone();
     void theManualIsTheInstalledOne();
     void theAboutBoxShowsTheLicenceAndTheFolders();
+    void helpAndVersionNeedNoDisplay_data();
+    void helpAndVersionNeedNoDisplay();
 };
 
 void InstallationTest::firstStartSeedsTheUsersFolderAndLeavesThePrefixAlone() {
@@ -167,6 +170,55 @@ void InstallationTest::theAboutBoxShowsTheLicenceAndTheFolders() {
     QVERIFY2(notice.contains("GPL-3.0-or-later"), qPrintable(notice));
     QVERIFY2(notice.contains("Gegevens: " + installed.userData()), qPrintable(notice));
     QVERIFY2(notice.contains("Instellingen: " + installed.settings()), qPrintable(notice));
+}
+
+void InstallationTest::helpAndVersionNeedNoDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");   // what standard output starts with
+    QTest::addColumn<QString>("error"); // what standard error starts with
+    const QString usage = QStringLiteral("usage: kelvora [--help | --version]");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << 0
+                               << QStringLiteral("kelvora " KELVORA_VERSION "\n") << QString();
+    QTest::newRow("help after a Qt option")
+        << QStringList{"-style", "fusion", "--help"} << 0 << usage << QString();
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << QString()
+                                    << QStringLiteral("kelvora: unknown option '--frobnicate'\n") + usage;
+    QTest::newRow("an argument") << QStringList{"recept.glz"} << 2 << QString()
+                                 << QStringLiteral("kelvora: unexpected argument 'recept.glz'\n") + usage;
+    QTest::newRow("a Qt option without its value")
+        << QStringList{"-platform"} << 2 << QString()
+        << QStringLiteral("kelvora: option '-platform' needs a value");
+}
+
+// The built program, with no display and no platform named: help and
+// version are answered without one, usage errors exit 2 with the usage.
+void InstallationTest::helpAndVersionNeedNoDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, error);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KELVORA_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QString stdoutText = QString::fromUtf8(program.readAllStandardOutput());
+    const QString stderrText = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), exitCode);
+    if (out.isEmpty())
+        QCOMPARE(stdoutText, QString());
+    else
+        QVERIFY2(stdoutText.startsWith(out), qPrintable(stdoutText));
+    if (error.isEmpty())
+        QCOMPARE(stderrText, QString());
+    else
+        QVERIFY2(stderrText.startsWith(error), qPrintable(stderrText));
 }
 
 QTEST_MAIN(InstallationTest)

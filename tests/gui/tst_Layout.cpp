@@ -7,8 +7,15 @@
 // and the stored window positions brought back onto a screen.
 #include "GuiTestSupport.h"
 
+#include "app/AppComposition.h"
+#include "common/NumberFormat.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/ReceptZoekenFormUnit.h"
+#include "glaze/StullChartFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/NameListFit.h"
+#include "store/View.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WindowPlacement.h"
 
 #include <QAbstractButton>
@@ -17,12 +24,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -195,6 +204,61 @@ QStringList problemsOf(QWidget* w) {
     return problems;
 }
 
+// Headings and cells of a table whose column is narrower than their text.
+QStringList cutCells(const QTableView* table) {
+    QStringList cut;
+    const QHeaderView* header = table->horizontalHeader();
+    const QFontMetrics hfm(header->font());
+    const int headerMargin = 2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const QFontMetrics fm(table->font());
+    const int cellMargin =
+        2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    const QAbstractItemModel* model = table->model();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        if (table->isColumnHidden(c)) continue;
+        const QString heading = model->headerData(c, Qt::Horizontal).toString();
+        if (hfm.horizontalAdvance(heading) > header->sectionSize(c) - headerMargin)
+            cut << table->objectName() + ": heading " + heading;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString text = model->index(row, c).data().toString();
+            if (fm.horizontalAdvance(text) > table->columnWidth(c) - cellMargin)
+                cut << table->objectName() + ": " + text;
+        }
+    }
+    return cut;
+}
+
+// A dialog opened from the glaze editor: inside the screen's usable area,
+// over the editor, its buttons in reach, nothing cut.
+void checkFitsTheScreen(QWidget* dialog, const QWidget* editor, const char* closeButton) {
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCoreApplication::processEvents();
+    const QRect area = dialog->screen()->availableGeometry();
+    const QString name = dialog->objectName();
+    QVERIFY2(area.contains(dialog->frameGeometry()), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                                                    .arg(name)
+                                                                    .arg(dialog->frameGeometry().x())
+                                                                    .arg(dialog->frameGeometry().y())
+                                                                    .arg(dialog->frameGeometry().width())
+                                                                    .arg(dialog->frameGeometry().height())));
+    QVERIFY2(dialog->frameGeometry().intersects(editor->frameGeometry()), qPrintable(name));
+    auto* close = child<QPushButton>(dialog, closeButton);
+    const QRect button(close->mapToGlobal(QPoint(0, 0)), close->size());
+    QVERIFY2(close->isVisible() && area.contains(button), qPrintable(name));
+    // Pictures to look at when KELVORA_SHOTS names a folder.
+    const QString shots = qEnvironmentVariable("KELVORA_SHOTS");
+    if (!shots.isEmpty())
+        dialog->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2pt-%3x%4.png")
+                                                     .arg(name)
+                                                     .arg(dialog->font().pointSize())
+                                                     .arg(area.width())
+                                                     .arg(area.height())));
+    QStringList problems = problemsOf(dialog);
+    for (const QTableView* table : dialog->findChildren<QTableView*>())
+        if (table->isVisible()) problems << cutCells(table);
+    QVERIFY2(problems.isEmpty(), qPrintable(name + ":\n" + problems.join('\n')));
+}
+
 struct Designed {
     const char* name;
     QSize size; // the client area, or the whole window for the remove dialog
@@ -240,6 +304,10 @@ private Q_SLOTS:
     void longerNamesShowInATooltip();
     void categoryPopupAndBrowseColumnsFitTheirContents();
     void lookupValuesStandUnderTheirLabels();
+    void dialogsFitTheScreen_data();
+    void dialogsFitTheScreen();
+    void windowsOpenWithinTheUsableArea_data();
+    void windowsOpenWithinTheUsableArea();
     void positionsComeBackOntoAScreen_data();
     void positionsComeBackOntoAScreen();
     void storedPositionOffEveryScreenOpensOnScreen();
@@ -423,6 +491,80 @@ void LayoutTest::lookupValuesStandUnderTheirLabels() {
         QCOMPARE(v.left(), c.left());
     }
     lookup->hide();
+}
+
+void LayoutTest::dialogsFitTheScreen_data() {
+    windowsShowEverythingWhole_data();
+}
+
+// The recipe dialogs and the Stull chart on the screen the run has (800 x 600
+// for the offscreen platform, 1024 x 768 for the run that names that size in
+// KELVORA_TEST_SCREEN), at the default font and at 14 points.
+void LayoutTest::dialogsFitTheScreen() {
+    QFETCH(int, points);
+    QFont font = defaultFont_;
+    if (points > 0) font.setPointSize(points);
+    QApplication::setFont(font);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString expected = qEnvironmentVariable("KELVORA_TEST_SCREEN");
+    if (!expected.isEmpty()) QCOMPARE(QStringLiteral("%1x%2").arg(area.width()).arg(area.height()), expected);
+
+    TestInstallation install;
+    ScopedPrompter prompter;
+    Program program(prompter.recorder);
+    QWidget* editor = window("GlazForm");
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor));
+    QVERIFY(glzDM()->GlzCDS.findKey("Seladon"));
+
+    child<QPushButton>(editor, "ReceptZoekenButton")->click();
+    auto* search = child<TReceptZoekenForm>(editor, "ReceptZoekenForm");
+    checkFitsTheScreen(search, editor, "SluitenButton");
+    // The prefilled targets show as numbers, whole: Seladon's SiO2 of 4.454.
+    const auto* formula = child<QTableView>(search, "FormuleTabel");
+    const int sio2 = OxideCatalogue::byStem("sio2")->position - 1;
+    const QString target = cellText(formula, sio2, TReceptZoekenForm::DoelColumn);
+    QCOMPARE(target,
+             QString::fromStdString(numfmt::formatPattern(glzDM()->GlzCDS.asNumber("sio2"), "#0.####")));
+    QVERIFY(target.startsWith(QStringLiteral("4") + QLocale().decimalPoint() + QStringLiteral("45")));
+    search->close();
+
+    child<QPushButton>(editor, "VervangGrondstofButton")->click();
+    checkFitsTheScreen(child<QWidget>(editor, "VervangGrondstofForm"), editor, "SluitenButton");
+    child<QWidget>(editor, "VervangGrondstofForm")->close();
+
+    // The chart window at 14 points needs more width than these screens have
+    // (its row of controls); it is checked at the default font.
+    if (points > 0) return;
+    child<QPushButton>(editor, "StullButton")->click();
+    QWidget* chart = kelvora::test::program()->stullChartForm();
+    QVERIFY(chart);
+    checkFitsTheScreen(chart, editor, "PdfButton");
+    chart->close();
+    editor->hide();
+}
+
+void LayoutTest::windowsOpenWithinTheUsableArea_data() {
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QRect>("over");
+    QTest::addColumn<QRect>("expected");
+    const QRect parent(100, 100, 600, 400);
+    QTest::newRow("small: centred over the parent") << QSize(200, 100) << parent << QRect(300, 250, 200, 100);
+    QTest::newRow("wider than the screen: as wide as the area")
+        << QSize(1100, 720) << parent << QRect(0, 0, 1024, 720);
+    QTest::newRow("larger both ways: the whole area") << QSize(1400, 900) << parent << QRect(0, 0, 1024, 740);
+    QTest::newRow("parent near the right edge: moved inside")
+        << QSize(400, 300) << QRect(900, 500, 200, 200) << QRect(624, 440, 400, 300);
+    QTest::newRow("no parent: centred on the area")
+        << QSize(400, 300) << QRect() << QRect(312, 220, 400, 300);
+}
+
+void LayoutTest::windowsOpenWithinTheUsableArea() {
+    QFETCH(QSize, wanted);
+    QFETCH(QRect, over);
+    QFETCH(QRect, expected);
+    // 1024 x 768 less a panel of 28 pixels at the bottom.
+    QCOMPARE(ui::fitInto(wanted, over, QRect(0, 0, 1024, 740)), expected);
 }
 
 void LayoutTest::positionsComeBackOntoAScreen_data() {

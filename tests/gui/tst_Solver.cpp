@@ -225,6 +225,51 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(glazes.asText("mat1")), QStringLiteral("Kaliveldspaat"));
         QCOMPARE(glazes.asNumber("mtp1"), feldsparBefore);
     }
+
+    // A proposal longer than a glaze name is shortened where the potter sees
+    // it, and the whole text is kept in the new glaze's description.
+    void aLongProposalIsShortenedVisiblyAndKeptWhole() {
+        TestInstallation install;
+        OpenData data(install);
+        auto seladon = data.dm.book().findGlaze("Seladon");
+        QVERIFY(seladon);
+        Glaze longer = *seladon;
+        longer.naam = "Seladon van de oude meester uit Delft";
+        data.dm.book().addGlaze(longer);
+        View& glazes = data.dm.GlzCDS;
+        QVERIFY(glazes.findKey(longer.naam));
+
+        TVervangGrondstofForm form(data.dm, data.prompter);
+        form.loadCurrentGlaze();
+        form.show();
+        auto* replace = child<QComboBox>(&form, "VervangCB");
+        replace->setCurrentIndex(replace->findText(QStringLiteral("Kaliveldspaat")));
+        tick(child<QListView>(&form, "KandidatenLijst"), QStringLiteral("Natronveldspaat"));
+        QTRY_VERIFY(child<QPushButton>(&form, "OvernemenButton")->isEnabled());
+        const QString whole = QStringLiteral("Seladon van de oude meester uit Delft zonder Kaliveldspaat");
+        auto* name = child<QLineEdit>(&form, "NaamEdit");
+        QCOMPARE(name->text(), QStringLiteral("Seladon van de oude meester uit Delft z\u2026"));
+        QVERIFY(name->toolTip().contains(whole));
+
+        QTest::mouseClick(child<QPushButton>(&form, "OvernemenButton"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(glazes.asText("naam")), name->text());
+        QCOMPARE(QString::fromStdString(glazes.asText("omsc")), whole);
+        // The same proposal again is numbered, and still fits.
+        QVERIFY(glazes.findKey(longer.naam));
+        form.loadCurrentGlaze();
+        replace->setCurrentIndex(replace->findText(QStringLiteral("Kaliveldspaat")));
+        QCOMPARE(name->text(), QStringLiteral("Seladon van de oude meester uit Del\u2026 (2)"));
+
+        // A name typed longer than a glaze name may be is refused, not cut.
+        tick(child<QListView>(&form, "KandidatenLijst"), QStringLiteral("Natronveldspaat"));
+        QTRY_VERIFY(child<QPushButton>(&form, "OvernemenButton")->isEnabled());
+        name->setText(whole);
+        ui::ErrorBoxCapture errors;
+        QTest::mouseClick(child<QPushButton>(&form, "OvernemenButton"), Qt::LeftButton);
+        QCOMPARE(errors.shown,
+                 std::vector<std::string>{"De naam " + whole.toStdString() + " is langer dan 40 tekens."});
+        QVERIFY(!data.dm.book().findGlaze(whole.toStdString()));
+    }
 };
 
 QTEST_MAIN(SolverTest)

@@ -9,6 +9,23 @@
 
 namespace kelvora {
 
+ProposedName ProposedName::make(const std::string& wanted, const std::vector<std::string>& taken) {
+    const std::string whole(utf8::trim(wanted));
+    for (int n = 1;; ++n) {
+        const std::string number = n == 1 ? std::string() : " (" + std::to_string(n) + ")";
+        std::string candidate;
+        const bool fits = utf8::length(whole) + number.size() <= RecordNames::width;
+        if (fits) {
+            candidate = whole + number;
+        } else {
+            // One character of the width goes to the ellipsis.
+            const std::size_t keep = RecordNames::width - number.size() - 1;
+            candidate = std::string(utf8::trim(utf8::prefix(whole, keep))) + ellipsis + number;
+        }
+        if (!RecordNames::taken(candidate, taken)) return {candidate, whole, !fits};
+    }
+}
+
 NewGlaze NewGlaze::fromResult(std::string name, const RecipeResult& result) {
     NewGlaze glaze;
     glaze.name = std::move(name);
@@ -24,9 +41,14 @@ void NewGlaze::inheritFrom(const Glaze& source) {
     oxrd = source.oxrd;
 }
 
+void NewGlaze::describeShortenedName(const ProposedName& proposal) {
+    if (proposal.shortened && name == proposal.name) omsc = proposal.whole;
+}
+
 Glaze NewGlaze::toGlaze() const {
     Glaze glaze;
     glaze.naam = name;
+    glaze.omsc = omsc;
     glaze.skva = skva;
     glaze.sktt = sktt;
     glaze.catg = catg;

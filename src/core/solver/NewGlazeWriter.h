@@ -11,9 +11,25 @@ namespace kelvora {
 class TGlzDM;
 struct RecipeResult;
 
+// The name a dialog proposes for a glaze it makes, and the whole text it
+// was made from.
+struct ProposedName {
+    std::string name;  // fits a glaze name and is no other glaze's name
+    std::string whole; // the text as wanted, without blanks around it
+    bool shortened = false;
+    static constexpr const char* ellipsis = "\u2026";
+
+    // `wanted` when it fits and is free. A longer text is shortened visibly:
+    // cut at a character and ended with an ellipsis. A name another glaze has
+    // (case and blanks around it ignored) is numbered " (2)", " (3)" and on,
+    // shortened further where the number would not fit.
+    static ProposedName make(const std::string& wanted, const std::vector<std::string>& taken);
+};
+
 // A recipe to be kept as a glaze of its own.
 struct NewGlaze {
     std::string name;
+    std::string omsc;                                      // its description
     std::vector<std::pair<std::string, double>> recipe;    // material, percentage
     std::vector<std::pair<std::string, double>> additions; // material, parts per 100
     // What it takes over from the glaze it was made from: cones, category
@@ -23,6 +39,9 @@ struct NewGlaze {
     // The materials of a solved recipe with a share above zero, in order.
     static NewGlaze fromResult(std::string name, const RecipeResult& result);
     void inheritFrom(const Glaze& source);
+    // Kept under a shortened proposal, the glaze's description holds the
+    // whole text the name was made from.
+    void describeShortenedName(const ProposedName& proposal);
     // The glaze to store: mode "P", the recipe's percentages and the additions.
     Glaze toGlaze() const;
 };

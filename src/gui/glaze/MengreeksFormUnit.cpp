@@ -441,7 +441,15 @@ void TMengreeksForm::printSheet() {
     // Currie's grid of 35 cells needs the larger sheet.
     printer_.setPageSize(
         QPageSize(current_->plan->grid.kind == BlendKind::Currie ? QPageSize::A3 : QPageSize::A4));
-    ReportPrinter::printWithDialog(this, printer_, current_->plan->sheet());
+    // The sheet is headed with the series and the cones of its first corner.
+    const BlendSettings& settings = current_->plan->settings;
+    SheetHeading heading;
+    heading.title = tr("Mengreeks");
+    heading.glaze = text(settings.name);
+    if (!settings.corners.empty())
+        if (const auto corner = book_.findGlaze(settings.corners.front()))
+            heading.cones = SheetHeading::conesOf(corner->skva, corner->sktt);
+    ReportPrinter::printWithDialog(this, printer_, current_->plan->sheet(), heading);
 }
 
 } // namespace kelvora

@@ -5,6 +5,7 @@
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/MaterialChoiceModel.h"
+#include "glaze/ProposedNameEdit.h"
 #include "glaze/SolverResultPanel.h"
 #include "solver/LinearProgram.h"
 #include "solver/NewGlazeWriter.h"
@@ -12,6 +13,7 @@
 #include "solver/SolverInput.h"
 #include "store/View.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/ScreenFit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -112,23 +115,31 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     FormuleTabel->setModel(target_);
     FormuleTabel->verticalHeader()->hide();
     FormuleTabel->setItemDelegate(new LiveCellDelegate(FormuleTabel));
-    FormuleTabel->verticalHeader()->setDefaultSectionSize(22);
-    for (int c = OxideColumn; c <= MaxColumn; ++c)
-        FormuleTabel->setColumnWidth(c, c == OxideColumn ? 80 : 62);
+    // Every column as wide as its heading and the numbers in it, at any font
+    // size; an empty column keeps room for a number to be typed.
+    FormuleTabel->verticalHeader()->setDefaultSectionSize(FormuleTabel->fontMetrics().height() + 6);
+    FormuleTabel->horizontalHeader()->setMinimumSectionSize(
+        FormuleTabel->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 12);
+    FormuleTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     goalLayout->addWidget(FormuleTabel);
 
     // Right: the recipe found and the formula it gives.
     resultPanel_ = new SolverResultPanel(tr("Uitkomst"), {tr("Grondstof"), tr("Percentage")},
                                          {tr("Oxide"), tr("Formule")}, QStringLiteral("UitkomstTabel"), this);
 
-    auto* columns = new QHBoxLayout;
+    // The three columns scroll when the screen is too small for them (a large
+    // font on a small screen); the name and the buttons stay in sight.
+    auto* inputs = new QWidget;
+    auto* columns = new QHBoxLayout(inputs);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(materialsBox, 3);
     columns->addWidget(goalBox, 5);
     columns->addWidget(resultPanel_, 4);
+    QScrollArea* scroll = ui::scrolling(inputs, this);
+    scroll->setObjectName(QStringLiteral("InvoerScroll"));
 
-    NaamEdit = new QLineEdit(this);
+    NaamEdit = new ProposedNameEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
-    NaamEdit->setMaxLength(40);
     NieuwButton = new QPushButton(tr("Nieuw glazuur"), this);
     NieuwButton->setObjectName(QStringLiteral("NieuwButton"));
     SluitenButton = new QPushButton(tr("Sluiten"), this);
@@ -140,9 +151,9 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     bottom->addWidget(SluitenButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
+    layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
-    resize(1100, 720);
+    resize(980, 680);
 
     // One solve per burst of edits: typing a number fires for every key.
     solveTimer_ = new QTimer(this);
@@ -193,8 +204,10 @@ void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
     filling_ = true;
     for (const auto& oxide : OxideCatalogue::all()) {
         const double value = glaze.oxide(oxide.stem);
+        // Four decimals, as a potter would type a target; the stored formula
+        // has more digits than a target needs.
         target_->setText(oxide.position - 1, DoelColumn,
-                         value == 0.0 ? QString() : qs(numfmt::floatText(value)));
+                         value == 0.0 ? QString() : qs(numfmt::formatPattern(value, "#0.####")));
     }
     std::vector<std::string> names;
     for (const auto& slot : glaze.recipe.recipeSlots)
@@ -202,6 +215,12 @@ void TReceptZoekenForm::setTargetFromGlaze(const Glaze& glaze) {
     DoelCB->setCurrentIndex(FormulaGoal);
     filling_ = false;
     setMaterials(names);
+    NaamEdit->propose(glaze.naam + tr(" nagebouwd").toStdString(), dm_.book().glazeNames());
+}
+
+void TReceptZoekenForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui::fitToScreen(this);
 }
 
 void TReceptZoekenForm::setRanges(const std::vector<OxideRange>& ranges) {
@@ -292,14 +311,15 @@ void TReceptZoekenForm::storeGlaze() {
         solve();
     }
     if (!result_.solved) return;
-    const std::string name = NaamEdit->text().trimmed().toStdString();
     // The new glaze keeps the cones, category and atmosphere of the glaze
     // the search was opened from.
-    NewGlaze glaze = NewGlaze::fromResult(name, result_);
+    NewGlaze glaze = NewGlaze::fromResult({}, result_);
+    NaamEdit->describe(glaze);
     if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze.inheritFrom(dm_.currentGlaze());
     NewGlazeWriter::store(dm_, glaze);
-    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(qs(name)).toStdString());
-    Q_EMIT glazeStored(qs(name));
+    const QString name = qs(glaze.name);
+    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(name).toStdString());
+    Q_EMIT glazeStored(name);
 }
 
 } // namespace kelvora

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace kelvora {
 
+class ProposedNameEdit;
 class MaterialChoiceModel;
 class SolverResultPanel;
 
@@ -61,6 +62,9 @@ Q_SIGNALS:
     // record of the glazes table.
     void glazeStored(const QString& name);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void scheduleSolve();
     void solve();
@@ -83,7 +87,7 @@ private:
     TargetFormulaModel* target_ = nullptr;
     QTableView* FormuleTabel = nullptr;        // per oxide: target, weight, min, max
     SolverResultPanel* resultPanel_ = nullptr; // the recipe found, the formula it gives
-    QLineEdit* NaamEdit = nullptr;
+    ProposedNameEdit* NaamEdit = nullptr;
     QPushButton* NieuwButton = nullptr;
     QPushButton* SluitenButton = nullptr;
 };

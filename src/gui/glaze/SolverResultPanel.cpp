@@ -43,8 +43,12 @@ QTableView* SolverResultPanel::table(const QString& name, ResultLinesModel* mode
     t->setObjectName(name);
     t->setModel(model);
     t->verticalHeader()->hide();
-    t->verticalHeader()->setDefaultSectionSize(22);
-    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Names, headings and numbers whole at any font size: every column as
+    // wide as what it shows; the table scrolls sideways when the panel is
+    // narrower.
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(false);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return t;
 }

@@ -4,10 +4,12 @@
 #include "app/Installation.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/RatioGuide.h"
+#include "glaze/ReportPrinter.h"
 #include "glaze/StullChart.h"
 #include "glaze/ViewFollower.h"
 #include "store/View.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/ScreenFit.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -15,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -51,6 +54,34 @@ QString text(const std::string& s) {
 QPointF point(const StullChart::Point& p) {
     return {p.sio2, p.al2o3};
 }
+
+// Names written beside the points of the chart while it is exported, gone
+// again with this object.
+class PointLabels {
+public:
+    PointLabels(QChart* chart, QAbstractSeries* series, const std::vector<TStullChartForm::Point>& points) {
+        QFont font = chart->font();
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() - 1));
+        for (const TStullChartForm::Point& p : points) {
+            auto* label = new QGraphicsSimpleTextItem(p.name, chart);
+            label->setFont(font);
+            label->setBrush(QColor(0x20, 0x20, 0x20));
+            // Right of the point and a little above it, so the marker stays clear.
+            const QPointF at = chart->mapToPosition(QPointF(p.sio2, p.al2o3), series);
+            label->setPos(chart->mapFromScene(at) + QPointF(7, -label->boundingRect().height() + 2));
+            labels_.push_back(label);
+        }
+    }
+    ~PointLabels() {
+        for (QGraphicsSimpleTextItem* label : labels_)
+            delete label;
+    }
+    PointLabels(const PointLabels&) = delete;
+    PointLabels& operator=(const PointLabels&) = delete;
+
+private:
+    std::vector<QGraphicsSimpleTextItem*> labels_;
+};
 
 } // namespace
 
@@ -278,6 +309,7 @@ void TStullChartForm::refresh() {
     ui::guard(this, [this] {
         all_.clear();
         current_.clear();
+        currentCones_.clear();
         std::set<QString> categories;
         if (glazes_.active()) {
             const int naam = glazes_.fieldIndex("naam");
@@ -292,7 +324,12 @@ void TStullChartForm::refresh() {
                 if (!p.category.isEmpty()) categories.insert(p.category);
                 all_.push_back(p);
             }
-            if (glazes_.recNo() >= 0) current_ = text(glazes_.textAt(glazes_.recNo(), naam));
+            if (glazes_.recNo() >= 0) {
+                current_ = text(glazes_.textAt(glazes_.recNo(), naam));
+                currentCones_ =
+                    SheetHeading::conesOf(glazes_.textAt(glazes_.recNo(), glazes_.fieldIndex("skva")),
+                                          glazes_.textAt(glazes_.recNo(), glazes_.fieldIndex("sktt")));
+            }
         }
         const QString chosen = categorieCB_->currentText();
         const QSignalBlocker block(categorieCB_);
@@ -367,7 +404,14 @@ void TStullChartForm::pointClicked(const QPointF& p) {
     emit glazeChosen(name);
 }
 
+void TStullChartForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ui::fitToScreen(this);
+}
+
 bool TStullChartForm::exportPng(const QString& path) {
+    const PointLabels names(chart_, glazeSeries_, shown_);
+    const PointLabels cells(chart_, glazeSeries_, blend_);
     return chartView_->grab().save(path, "PNG");
 }
 
@@ -375,9 +419,18 @@ bool TStullChartForm::exportPdf(const QString& path) {
     QPdfWriter writer(path);
     writer.setTitle(tr("Stull-diagram"));
     writer.setPageOrientation(QPageLayout::Landscape);
+    ReportPrinter::keepMargins(writer);
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    chartView_->render(&painter);
+    SheetHeading heading;
+    heading.title = tr("Stull-diagram");
+    heading.glaze = current_;
+    heading.cones = currentCones_;
+    const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+    const QRectF body = ReportPrinter::drawHeading(painter, page, heading, 1, 1);
+    const PointLabels names(chart_, glazeSeries_, shown_);
+    const PointLabels cells(chart_, glazeSeries_, blend_);
+    chartView_->render(&painter, body);
     painter.end();
     return true;
 }

@@ -59,8 +59,14 @@ public:
     // named on hover; an empty list takes the series away.
     void showBlend(const QString& name, const std::vector<Point>& cells);
     const std::vector<Point>& blendPoints() const { return blend_; }
+    // The chart as a picture or a page, every glaze point labelled with its
+    // name (names on hover are no help on paper); the page is headed with
+    // the current glaze, its cones and the date.
     bool exportPng(const QString& path);
     bool exportPdf(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 signals:
     void glazeChosen(const QString& name);
@@ -76,6 +82,7 @@ private:
     std::vector<Point> all_;
     std::vector<Point> shown_;
     QString current_;
+    QString currentCones_;
     double maxSio2_ = 7.2;
     double maxAl2o3_ = 1.0;
     QChart* chart_ = nullptr;

@@ -5,11 +5,13 @@
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/MaterialChoiceModel.h"
+#include "glaze/ProposedNameEdit.h"
 #include "glaze/SolverResultPanel.h"
 #include "solver/NewGlazeWriter.h"
 #include "solver/SolverError.h"
 #include "solver/SubstitutionComparison.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/ScreenFit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -63,13 +66,18 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
         new SolverResultPanel(tr("Oud en nieuw"), {tr("Grondstof"), tr("Oud %"), tr("Nieuw %")},
                               {tr("Oxide"), tr("Oud"), tr("Nieuw")}, QStringLiteral("FormuleTabel"), this);
 
-    auto* columns = new QHBoxLayout;
+    // The columns scroll when the screen is too small for them; the name and
+    // the buttons stay in sight.
+    auto* inputs = new QWidget;
+    auto* columns = new QHBoxLayout(inputs);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(candidatesBox, 2);
     columns->addWidget(resultPanel_, 3);
+    QScrollArea* scroll = ui::scrolling(inputs, this);
+    scroll->setObjectName(QStringLiteral("InvoerScroll"));
 
-    NaamEdit = new QLineEdit(this);
+    NaamEdit = new ProposedNameEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
-    NaamEdit->setMaxLength(40);
     OvernemenButton = new QPushButton(tr("Overnemen"), this);
     OvernemenButton->setObjectName(QStringLiteral("OvernemenButton"));
     SluitenButton = new QPushButton(tr("Sluiten"), this);
@@ -82,7 +90,7 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addLayout(columns, 1);
+    layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
     resize(820, 640);
 
@@ -96,8 +104,7 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     });
     connect(candidates_, &QAbstractItemModel::dataChanged, this, [this] { scheduleSolve(); });
     connect(VervangCB, &QComboBox::currentIndexChanged, this, [this] {
-        if (glaze_ && VervangCB->currentIndex() >= 0)
-            NaamEdit->setText(qs(glaze_->naam) + tr(" zonder ") + VervangCB->currentText());
+        proposeName();
         scheduleSolve();
     });
     connect(OvernemenButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
@@ -119,9 +126,19 @@ void TVervangGrondstofForm::loadCurrentGlaze() {
     for (const Material& material : dm_.book().materials())
         names.push_back(material.naam);
     candidates_->setNames(names);
-    if (glaze_ && VervangCB->count() > 0)
-        NaamEdit->setText(qs(glaze_->naam) + tr(" zonder ") + VervangCB->currentText());
+    proposeName();
     scheduleSolve();
+}
+
+void TVervangGrondstofForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui::fitToScreen(this);
+}
+
+void TVervangGrondstofForm::proposeName() {
+    if (!glaze_ || VervangCB->currentIndex() < 0) return;
+    NaamEdit->propose(glaze_->naam + tr(" zonder ").toStdString() + VervangCB->currentText().toStdString(),
+                      dm_.book().glazeNames());
 }
 
 std::vector<std::string> TVervangGrondstofForm::candidates() const {
@@ -179,13 +196,14 @@ void TVervangGrondstofForm::storeGlaze() {
         solve();
     }
     if (!solved_) return;
-    const std::string name = NaamEdit->text().trimmed().toStdString();
-    NewGlaze glaze = NewGlaze::fromResult(name, result_.recipe);
+    NewGlaze glaze = NewGlaze::fromResult({}, result_.recipe);
+    NaamEdit->describe(glaze);
     glaze.additions = result_.additions;
     if (glaze_) glaze.inheritFrom(*glaze_);
     NewGlazeWriter::store(dm_, glaze);
-    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(qs(name)).toStdString());
-    Q_EMIT glazeStored(qs(name));
+    const QString name = qs(glaze.name);
+    prompter_.information(tr("Het nieuwe glazuur %1 is opgeslagen en berekend.").arg(name).toStdString());
+    Q_EMIT glazeStored(name);
 }
 
 } // namespace kelvora

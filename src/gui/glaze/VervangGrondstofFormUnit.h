@@ -18,6 +18,7 @@ class QTimer;
 
 namespace kelvora {
 
+class ProposedNameEdit;
 class Prompter;
 class MaterialChoiceModel;
 class SolverResultPanel;
@@ -41,7 +42,11 @@ public:
 Q_SIGNALS:
     void glazeStored(const QString& name);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void proposeName();
     void scheduleSolve();
     void solve();
     void showResult();
@@ -62,7 +67,7 @@ private:
     MaterialChoiceModel* candidates_ = nullptr;
     QListView* KandidatenLijst = nullptr;      // replacements, ticked
     SolverResultPanel* resultPanel_ = nullptr; // material, old %, new %; oxide, old, new
-    QLineEdit* NaamEdit = nullptr;
+    ProposedNameEdit* NaamEdit = nullptr;
     QPushButton* OvernemenButton = nullptr;
     QPushButton* SluitenButton = nullptr;
 };

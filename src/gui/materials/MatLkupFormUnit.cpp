@@ -15,9 +15,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -117,7 +119,36 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     DBGrid1->setGridReadOnly(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
-    body->addWidget(DBGrid1);
+    // The search field over the list: typing narrows it, Enter adds the
+    // material shown highlighted, Ctrl+F comes back to it.
+    ZoekEdit = new QLineEdit(this);
+    ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
+    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
+    ZoekEdit->setClearButtonEnabled(true);
+    ZoekEdit->setAccessibleName(tr("Grondstof zoeken"));
+    ZoekEdit->setToolTip(tr("Toont alleen de grondstoffen waarvan de naam dit bevat (Ctrl+F)"));
+    connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterList(text); });
+    connect(ZoekEdit, &QLineEdit::returnPressed, this, [this] {
+        const int row = DBGrid1->currentIndex().row();
+        if (row >= 0 && !DBGrid1->isRowHidden(row)) DBGrid1DblClick();
+    });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        ZoekEdit->setFocus(Qt::ShortcutFocusReason);
+        ZoekEdit->selectAll();
+    });
+    // A list read again (a material added or renamed elsewhere) keeps the filter.
+    QAbstractItemModel* list = DBGrid1->model();
+    const auto refilter = [this] { filterList(ZoekEdit->text(), false); };
+    connect(list, &QAbstractItemModel::modelReset, this, refilter);
+    connect(list, &QAbstractItemModel::layoutChanged, this, refilter);
+    connect(list, &QAbstractItemModel::rowsInserted, this, refilter);
+    connect(list, &QAbstractItemModel::dataChanged, this, refilter);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->setSpacing(4);
+    listColumn->addWidget(ZoekEdit);
+    listColumn->addWidget(DBGrid1, 1);
+    body->addLayout(listColumn);
 
     // The main figures of the current material: price and molecular weight,
     // then its main oxides in three columns.
@@ -193,6 +224,23 @@ void TMatLkupForm::DBGrid1DblClick() {
     // The current record is the highlighted row (the grid keeps them one).
     const QString name = v->active() && !v->isEmpty() ? QString::fromStdString(v->asText("naam")) : QString();
     Q_EMIT materialChosen(name);
+}
+
+void TMatLkupForm::filterList(const QString& text, bool keepCurrentShown) {
+    const QString wanted = text.trimmed();
+    const QAbstractItemModel* list = DBGrid1->model();
+    int firstShown = -1;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const bool shown =
+            wanted.isEmpty() || list->index(row, 0).data().toString().contains(wanted, Qt::CaseInsensitive);
+        DBGrid1->setRowHidden(row, !shown);
+        if (shown && firstShown < 0) firstShown = row;
+    }
+    // "Voeg toe" adds the current material: while typing it is one the list
+    // shows. A change made elsewhere leaves the current material alone.
+    const int current = DBGrid1->currentIndex().row();
+    if (keepCurrentShown && firstShown >= 0 && (current < 0 || DBGrid1->isRowHidden(current)))
+        DBGrid1->setCurrentIndex(list->index(firstShown, 0));
 }
 
 void TMatLkupForm::startNameDrag() {

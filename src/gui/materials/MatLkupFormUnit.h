@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace kelvora {
@@ -20,7 +21,7 @@ class DBNavigator;
 } // namespace ui
 
 // The material lookup window beside the glaze editor; not modal. It browses
-// the data module's materials view and offers the current material to the
+// the data module's materials view, narrowed by a search field, and offers the current material to the
 // glaze being edited: "Voeg toe" and a double-click in the list emit
 // materialChosen, and its name can be dragged onto a name field of the
 // editor. Where the material goes is the editor's decision.
@@ -33,6 +34,11 @@ public:
     // The add action of "Voeg toe" and of a double-click in the list: emits
     // materialChosen with the current material's name.
     void DBGrid1DblClick();
+
+    // Shows only the materials whose name holds `text` (any case); an empty
+    // text shows them all. Typing it makes the first material shown the
+    // current one when the current one is no longer shown.
+    void filterList(const QString& text, bool keepCurrentShown = true);
 
     // The mime type of a drag started on the name label.
     static const char* dragMimeType();
@@ -60,6 +66,7 @@ private:
     ui::DBLabel* NaamLabel = nullptr;
     ui::DBLabel* BescLabel = nullptr;
     QPushButton* CloseButton = nullptr;
+    QLineEdit* ZoekEdit = nullptr; // narrows the list as the potter types
     ui::DBGrid* DBGrid1 = nullptr;
     ui::DBLabel* PrysLabel = nullptr;
     ui::DBLabel* MolgLabel = nullptr;
