@@ -87,6 +87,9 @@ const FieldDefs& TableLayouts::photos() {
 
 const FieldDefs& TableLayouts::scheduleTemplates() {
     static const FieldDefs fields{text("naam", 40), memo("schema")};
+    return fields;
+}
+
 const FieldDefs& TableLayouts::aliases() {
     // A name as another tool writes it may be longer than a material name.
     static const FieldDefs fields{text("naam", 80), text("grondstof", 40)};
