@@ -87,6 +87,12 @@ private:
             line.unsettled.clear();
         } else if (key == "range") {
             r.cone = value;
+        } else if (key == "kelvora_skva") { // the fields a Kelvora export adds
+            r.skva = value;
+        } else if (key == "kelvora_sktt") {
+            r.sktt = value;
+        } else if (key == "kelvora_catg") {
+            r.catg = value;
         } else if (key == "firetype") {
             r.addSource(SourceField::Atmosphere, value);
         } else if (key == "vistexture") {

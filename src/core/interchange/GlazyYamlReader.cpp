@@ -106,6 +106,12 @@ ImportedRecipe recipe(const YAML::Node& record, const std::map<std::string, std:
         r.addSource(SourceField::Author, text(by, "Name"));
     r.addSource(SourceField::Date, text(record, "Date Created"));
     r.addSource(SourceField::Code, text(record, "ID"));
+    // The fields a Kelvora export adds, taken over as they stand.
+    if (const YAML::Node own = record["Kelvora"]; own && own.IsMap()) {
+        if (own["SK From"]) r.skva = text(own, "SK From");
+        if (own["SK To"]) r.sktt = text(own, "SK To");
+        if (own["Category"]) r.catg = text(own, "Category");
+    }
     const YAML::Node ingredients = record["Ingredients"];
     if (ingredients && !ingredients.IsSequence() && !ingredients.IsNull())
         throw ImportError::at(lineOf(ingredients), r.name, "'Ingredients' is geen lijst");

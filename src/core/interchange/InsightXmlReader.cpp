@@ -45,6 +45,12 @@ struct Reader {
         r.addSource(SourceField::Code, attr(node, "codenum"));
         r.addSource(SourceField::Url, attr(node, "url"));
         r.description = ImportText::trim(node.child("notes").text().get());
+        // The fields a Kelvora export adds, taken over as they stand.
+        if (const pugi::xml_node own = node.child("kelvora")) {
+            if (own.attribute("skva")) r.skva = attr(own, "skva");
+            if (own.attribute("sktt")) r.sktt = attr(own, "sktt");
+            if (own.attribute("catg")) r.catg = attr(own, "catg");
+        }
         double firstConversion = 0.0;
         bool mixedUnits = false;
         struct Scaled {

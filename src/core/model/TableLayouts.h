@@ -21,7 +21,7 @@ public:
     static const FieldDefs& tileResults();
     static const FieldDefs& photos();
     static const FieldDefs& scheduleTemplates();
-    static const FieldDefs& aliases();   // other names of materials: name, material
+    static const FieldDefs& aliases(); // other names of materials: name, material
 
     static constexpr int recipeSlots = Recipe::slotCount;
     static constexpr int additionSlots = Recipe::additionCount;

@@ -20,13 +20,14 @@ namespace {
 struct Pair {
     ExportFormat written;
     RecipeFormat read;
-    bool cones; // whether the format has a cone field the reader takes
+    bool cones;     // whether the format has a cone field the reader takes
+    bool ownFields; // whether the export keeps Kelvora's cone fields and category
 };
 constexpr Pair kPairs[] = {
-    {ExportFormat::GlazyYaml, RecipeFormat::GlazyYaml, true},
-    {ExportFormat::InsightXml, RecipeFormat::InsightXml, false},
-    {ExportFormat::GlazeChem, RecipeFormat::GlazeChem, true},
-    {ExportFormat::Text, RecipeFormat::Text, true},
+    {ExportFormat::GlazyYaml, RecipeFormat::GlazyYaml, true, true},
+    {ExportFormat::InsightXml, RecipeFormat::InsightXml, false, true},
+    {ExportFormat::GlazeChem, RecipeFormat::GlazeChem, true, true},
+    {ExportFormat::Text, RecipeFormat::Text, true, false},
 };
 
 // The imported lines as a recipe in percentages: base lines then additions,
@@ -65,6 +66,11 @@ void expectRoundTrip(const Pair& pair, const std::vector<Glaze>& glazes,
             EXPECT_EQ(imported.cone, cones.empty() ? cones : cones.substr(3));
         } else if (pair.cones) {
             EXPECT_EQ(imported.cone, cones);
+        }
+        if (pair.ownFields) {
+            EXPECT_EQ(imported.skva.value_or("?"), glazes[g].skva);
+            EXPECT_EQ(imported.sktt.value_or("?"), glazes[g].sktt);
+            EXPECT_EQ(imported.catg.value_or("?"), glazes[g].catg);
         }
         const auto lines = ExportSet::lines(glazes[g]);
         ASSERT_EQ(imported.lines.size(), lines.size());
