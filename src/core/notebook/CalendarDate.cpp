@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/CalendarDate.h"
 
+#include "common/DateText.h"
 #include "notebook/NotebookText.h"
 
 #include <array>
-#include <cstdio>
 #include <ctime>
 
 namespace kelvora {
@@ -71,9 +71,7 @@ CalendarDate CalendarDate::today() {
 }
 
 std::string CalendarDate::text() const {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", day, month, year);
-    return buf;
+    return DateText::format(year, month, day);
 }
 
 } // namespace kelvora
