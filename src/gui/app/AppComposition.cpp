@@ -8,8 +8,10 @@
 #include "app/MainFormUnit.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
+#include "glaze/ExportFormUnit.h"
 #include "glaze/GlazFormUnit.h"
 #include "glaze/MengreeksFormUnit.h"
+#include "glaze/ReceptImportFormUnit.h"
 #include "glaze/StullChartFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "materials/MatFormUnit.h"
@@ -83,6 +85,8 @@ void AppComposition::wire() {
         if (!glazForm_->isVisible()) glazForm_->open();
         showBlends({});
     });
+    connect(main, &TMainForm::recipeImportRequested, this, [this] { showRecipeImport(false); });
+    connect(main, &TMainForm::exportRequested, this, [this] { showExport(); });
     connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
     connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
     connect(main, &TMainForm::helpRequested, this, [this] { showHelpPage("manual.htm"); });
@@ -98,6 +102,7 @@ void AppComposition::wire() {
     editor->setRemoveDialog(verwijderMatForm_.get());
     editor->setChemistryDataFolder(chemistryDataFolder());
     connect(editor, &TGlazForm::stullChartRequested, this, [this] { showStullChart(); });
+    connect(editor, &TGlazForm::recipePasteRequested, this, [this] { showRecipeImport(true); });
     connect(editor, &TGlazForm::blendRequested, this, [this](const QString& glaze) { showBlends(glaze); });
     connect(editor, &TGlazForm::helpRequested, this, [this] { showHelpPage("glazuren.htm"); });
     connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
@@ -153,6 +158,35 @@ void AppComposition::showBlends(const QString& startFrom) {
     mengreeksForm_->show();
     mengreeksForm_->raise();
     mengreeksForm_->activateWindow();
+}
+
+// Runs a window on the glaze book, reading the book for it when the glaze
+// editor has not, and closing it again afterwards.
+template <class Window> void AppComposition::onBook(Window&& window) {
+    GlazeBook& book = dataModule_->book();
+    const bool wasLoaded = book.loaded();
+    if (!wasLoaded && !guard(mainForm_.get(), [&] { book.load(); })) return;
+    window(book);
+    if (!wasLoaded) guard(mainForm_.get(), [&] { book.close(); });
+}
+
+void AppComposition::showRecipeImport(bool paste) {
+    onBook([&](GlazeBook& book) {
+        QWidget* over = glazForm_->isVisible() ? static_cast<QWidget*>(glazForm_.get()) : mainForm_.get();
+        TReceptImportForm form(book, prompter_, chemistryDataFolder(), over);
+        nameControlsForScreenReaders(&form);
+        form.setReadOnly(readOnly_);
+        if (paste) form.pasteText();
+        form.exec();
+    });
+}
+
+void AppComposition::showExport() {
+    onBook([&](GlazeBook& book) {
+        TExportForm form(book, prompter_, QString(), mainForm_.get());
+        nameControlsForScreenReaders(&form);
+        form.exec();
+    });
 }
 
 bool AppComposition::takeDataFolder() {

@@ -83,6 +83,11 @@ private:
     void showStullChart();
     // The blend window over the editor, its first corner `startFrom` when given.
     void showBlends(const QString& startFrom);
+    // "Recepten importeren..." (asking for pasted text first, from the
+    // editor's "Plak recept...") and "Exporteren...".
+    void showRecipeImport(bool paste);
+    void showExport();
+    template <class Window> void onBook(Window&& window);
     bool takeDataFolder();
 
     Prompter& prompter_;

@@ -65,6 +65,12 @@ void TMainForm::buildMenus() {
     MengreeksMenuItem = BestandMenuItem->addAction(tr("&Mengreeks..."));
     MengreeksMenuItem->setObjectName(QStringLiteral("MengreeksMenuItem"));
     connect(MengreeksMenuItem, &QAction::triggered, this, &TMainForm::blendRequested);
+    ReceptImportMenuItem = BestandMenuItem->addAction(tr("Recepten &importeren..."));
+    ReceptImportMenuItem->setObjectName(QStringLiteral("ReceptImportMenuItem"));
+    connect(ReceptImportMenuItem, &QAction::triggered, this, &TMainForm::recipeImportRequested);
+    ExportMenuItem = BestandMenuItem->addAction(tr("Ex&porteren..."));
+    ExportMenuItem->setObjectName(QStringLiteral("ExportMenuItem"));
+    connect(ExportMenuItem, &QAction::triggered, this, &TMainForm::exportRequested);
     Import1 = BestandMenuItem->addMenu(tr("Import"));
     Import1->setObjectName(QStringLiteral("Import1"));
     MatImportMenuitem = Import1->addAction(tr("Grondstoffen"));

@@ -50,6 +50,10 @@ Q_SIGNALS:
     void stullChartRequested();
     // "Mengreeks...": line, triaxial and grid blends, opened over the glaze editor.
     void blendRequested();
+    // "Recepten importeren...": recipes of other tools or pasted text, after a preview.
+    void recipeImportRequested();
+    // "Exporteren...": glazes written for other tools.
+    void exportRequested();
     void materialImportRequested();
     void upgradeRequested();
     void helpRequested();
@@ -85,6 +89,8 @@ private:
     QAction* GlazurenMenuItem = nullptr;
     QAction* StullMenuItem = nullptr;
     QAction* MengreeksMenuItem = nullptr;
+    QAction* ReceptImportMenuItem = nullptr;
+    QAction* ExportMenuItem = nullptr;
     QMenu* Import1 = nullptr;
     QAction* MatImportMenuitem = nullptr;
     QAction* Glazuren2 = nullptr;

@@ -12,6 +12,7 @@
 #include "glaze/GlazePreview.h"
 #include "glaze/MaterialNameCompletion.h"
 #include "glaze/ReceptZoekenFormUnit.h"
+#include "glaze/ReportPrinter.h"
 #include "glaze/VervangGrondstofFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
 #include "glaze/ViewFollower.h"
@@ -844,7 +845,10 @@ void TGlazForm::AnalyseButtonClick() {
             RichEdit1->clear();
             return;
         }
-        setLines(RichEdit1, AnalysisReport::build(dataModule_.currentGlaze(), dataModule_.CalcExpansion()));
+        const Glaze glaze = dataModule_.currentGlaze();
+        setLines(RichEdit1, AnalysisReport::build(
+                                glaze, dataModule_.CalcExpansion(),
+                                AnalysisReport::linesWithoutAnalysis(glaze, dataModule_.materialLookup())));
     });
 }
 
@@ -868,28 +872,16 @@ void TGlazForm::PrintButtonClick() {
 }
 
 void TGlazForm::printReport(QPrinter& printer) {
-    printer.setDocName(QString::fromLatin1(kPrintJobTitle));
-    std::unique_ptr<QTextDocument> document(RichEdit2->document()->clone());
-    document->setDefaultFont(printFont());
-    document->setDocumentMargin(0);
-    // Laid out for the printer itself, over its whole printable area.
-    document->documentLayout()->setPaintDevice(&printer);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    document->setPageSize(page.size());
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    // The printed copy of the analysis, headed with the glaze, its cones,
+    // the date and the page number on every sheet.
+    std::vector<std::string> lines;
+    for (const QString& line : RichEdit2->toPlainText().split(QLatin1Char('\n')))
+        lines.push_back(line.toStdString());
+    const SheetHeading heading = glazes()->active() && !glazes()->isEmpty()
+                                     ? SheetHeading::of(tr("Analyse"), dataModule_.currentGlaze())
+                                     : SheetHeading{};
+    if (!ReportPrinter::print(printer, lines, heading))
         prompter_.message(tr("Het afdrukken kon niet beginnen.").toStdString());
-        return;
-    }
-    const int pages = document->pageCount();
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0) printer.newPage();
-        painter.save();
-        painter.translate(0, -p * page.height());
-        document->drawContents(&painter, QRectF(0, p * page.height(), page.width(), page.height()));
-        painter.restore();
-    }
-    painter.end();
 }
 
 void TGlazForm::PrinterSetupButtonClick() {
@@ -946,9 +938,13 @@ void TGlazForm::addRecipeTools(QGridLayout* recipe, int row) {
     VervangGrondstofButton = button(tr("Vervang grondstof..."), "VervangGrondstofButton", GrondstoffenTS);
     VervangGrondstofButton->setToolTip(tr("Vervang een grondstof van dit glazuur door andere"));
     connect(VervangGrondstofButton, &QPushButton::clicked, this, [this] { VervangGrondstofButtonClick(); });
+    PlakReceptButton = button(tr("Plak recept..."), "PlakReceptButton", GrondstoffenTS);
+    PlakReceptButton->setToolTip(tr("Neem een recept over uit geplakte tekst, na een voorbeeld"));
+    connect(PlakReceptButton, &QPushButton::clicked, this, [this] { PlakReceptButtonClick(); });
     auto* tools = new QHBoxLayout;
     tools->addWidget(ReceptZoekenButton);
     tools->addWidget(VervangGrondstofButton);
+    tools->addWidget(PlakReceptButton);
     tools->addStretch(1);
     recipe->addLayout(tools, row, 1, 1, 3);
 }
@@ -970,6 +966,16 @@ void TGlazForm::ReceptZoekenButtonClick() {
     if (glazes()->active() && !glazes()->isEmpty())
         receptZoeken_->setTargetFromGlaze(dataModule_.currentGlaze());
     receptZoeken_->open();
+}
+
+void TGlazForm::PlakReceptButtonClick() {
+    // The import writes through the same tables: an edit in hand is posted
+    // first, and a declined post leaves everything as it is.
+    if (!ui::guard(this, [this] {
+            if (glazes()->active() && glazes()->state() != ViewState::Browse) glazes()->post();
+        }))
+        return;
+    Q_EMIT recipePasteRequested();
 }
 
 void TGlazForm::VervangGrondstofButtonClick() {

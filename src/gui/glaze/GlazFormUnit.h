@@ -79,6 +79,7 @@ public:
     void PrintButtonClick();
     void PrinterSetupButtonClick();
     void ReceptZoekenButtonClick();
+    void PlakReceptButtonClick();
     void VervangGrondstofButtonClick();
     // Where the "Chemie" page reads its data files; the page is made anew.
     void setChemistryDataFolder(const std::string& folder);
@@ -107,6 +108,8 @@ Q_SIGNALS:
     void stullChartRequested();
     // "Mengreeks..." on the "Chemie" page: a blend starting from `glaze`.
     void blendRequested(const QString& glaze);
+    // "Plak recept...": a recipe pasted as text, through the import's preview.
+    void recipePasteRequested();
     // The editor went out of sight (its tables are closed).
     void hidden();
 
@@ -204,6 +207,7 @@ private:
     BatchPage* BatchTS = nullptr;
     ChemiePage* ChemieTS = nullptr;
     QPushButton* ReceptZoekenButton = nullptr;
+    QPushButton* PlakReceptButton = nullptr;
     QPushButton* VervangGrondstofButton = nullptr;
     // "Niet bijgewerkt: druk op Bereken" under the header and on "Analyse".
     QLabel* StaleLbl = nullptr;

@@ -34,6 +34,8 @@ public:
     bool openFile(const QString& path);
     // Pasted text, read with the pasted-text rules.
     bool openText(const QString& text);
+    // "Plakken...": asks for the text and reads it.
+    void pasteText();
 
 Q_SIGNALS:
     // After a written import: the names of the recipes stored.
@@ -44,7 +46,6 @@ private:
     struct State;
     bool read(const std::string& bytes, const QString& source, bool pasted);
     void chooseFile();
-    void pasteText();
     void showPlan();
     void showMaterial(int row);
     void applyChoice();
