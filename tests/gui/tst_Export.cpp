@@ -71,7 +71,7 @@ private slots:
         auto* chosen = child<QRadioButton>(&open.form, "GekozenRB");
         auto* list = child<QListWidget>(&open.form, "GlazenLB");
         QVERIFY(!list->isEnabled()); // the current glaze is the default choice
-        QTest::mouseClick(chosen, Qt::LeftButton);
+        chosen->click();             // a radio button takes clicks on its label only
         QVERIFY(list->isEnabled());
         clickItem(list, QStringLiteral("Tenmoku"), Qt::NoModifier);
         clickItem(list, QStringLiteral("Seladon"), Qt::ControlModifier);
@@ -117,7 +117,7 @@ private slots:
         QTest::mouseClick(exportButton, Qt::LeftButton);
         QCOMPARE(open.prompter.texts(), std::vector<std::string>{"Kies eerst een of meer glazuren."});
 
-        QTest::mouseClick(child<QRadioButton>(&open.form, "AllesRB"), Qt::LeftButton);
+        child<QRadioButton>(&open.form, "AllesRB")->click();
         file->clear();
         QTest::mouseClick(exportButton, Qt::LeftButton);
         QCOMPARE(open.prompter.texts().back(), std::string("Kies eerst een bestand."));

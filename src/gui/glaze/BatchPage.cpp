@@ -144,7 +144,13 @@ void BatchPage::refresh() {
 
 void BatchPage::PrintButtonClick() {
     const auto lines = sheet();
-    ui::guard(this, [&] { ReportPrinter::printWithDialog(this, *printer_, lines); });
+    ui::guard(this, [&] {
+        // The sheet names the glaze it weighs out, its cones and the date.
+        SheetHeading heading;
+        if (glazes_.active() && !glazes_.isEmpty())
+            heading = SheetHeading::of(tr("Batch"), GlazeMapper::current(glazes_));
+        ReportPrinter::printWithDialog(this, *printer_, lines, heading);
+    });
 }
 
 } // namespace kelvora

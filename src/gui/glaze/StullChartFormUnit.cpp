@@ -121,15 +121,19 @@ TStullChartForm::TStullChartForm(View& glazes, QWidget* parent, const std::strin
     strip->addWidget(categorieCB_);
     strip->addWidget(guideCB_);
     strip->addStretch(1);
-    strip->addWidget(pngButton_);
-    strip->addWidget(pdfButton_);
     sourceLbl_ = new QLabel(this);
     sourceLbl_->setObjectName(QStringLiteral("SourceLbl"));
     sourceLbl_->setWordWrap(true);
+    // The export buttons under the chart, beside its source: one row above
+    // the chart would be wider than a small screen at a large font.
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(sourceLbl_, 1);
+    foot->addWidget(pngButton_, 0, Qt::AlignBottom);
+    foot->addWidget(pdfButton_, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(strip);
     layout->addWidget(chartView_, 1);
-    layout->addWidget(sourceLbl_);
+    layout->addLayout(foot);
 
     connect(categorieCB_, &QComboBox::currentIndexChanged, this, [this] { fillSeries(); });
     connect(guideCB_, &QCheckBox::toggled, this, [this](bool on) {

@@ -287,7 +287,10 @@ void TMatForm::buildControls() {
     MolProcLbl->setObjectName(QStringLiteral("MolProcLbl"));
     MolProcCB = new ui::DBComboBox(&MatCDS, "molproc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     MolProcCB->setObjectName(QStringLiteral("MolProcCB"));
-    MolProcCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
+    // M: a formula in mols, P: an analysis in percent, Z: no analysis (a
+    // stain or gum that is weighed and priced but stays out of the formula).
+    MolProcCB->setItems({QStringLiteral("M"), QStringLiteral("P"), QStringLiteral("Z")});
+    MolProcCB->setToolTip(tr("M: formule in mol, P: analyse in procenten, Z: zonder analyse"));
     MolProcCB->lineEdit()->setMaxLength(1);
     BeschikbaarLbl = new QLabel(tr("Beschikbaar"), AlgemeenTS);
     BeschikbaarLbl->setObjectName(QStringLiteral("BeschikbaarLbl"));
