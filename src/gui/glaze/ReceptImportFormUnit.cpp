@@ -332,12 +332,16 @@ void TReceptImportForm::showPlan() {
     const auto problems = plan->problems();
     const int recipes = static_cast<int>(plan->newGlazes().size());
     const int materials = static_cast<int>(plan->newMaterials().size());
+    // Until everything is settled the line says what is left, not what
+    // would be written.
     QString summary =
-        tr("%1 recepten en %2 nieuwe grondstoffen worden opgeslagen.").arg(recipes).arg(materials);
-    if (skipped > 0) summary += QLatin1Char(' ') + tr("%1 recepten overgeslagen.").arg(skipped);
-    if (!problems.empty())
-        summary += QLatin1Char(' ') + tr("Nog te regelen: %1").arg(text(problems.front())) +
-                   (problems.size() > 1 ? tr(" (en %1 meer)").arg(problems.size() - 1) : QString());
+        problems.empty()
+            ? tr("Bij Importeren worden opgeslagen: %1 recept(en), %2 nieuwe grondstof(fen).")
+                  .arg(recipes)
+                  .arg(materials)
+            : tr("Nog te regelen: %1").arg(text(problems.front())) +
+                  (problems.size() > 1 ? tr(" (en %1 meer)").arg(problems.size() - 1) : QString());
+    if (skipped > 0) summary += QLatin1Char(' ') + tr("%1 recept(en) overgeslagen.").arg(skipped);
     if (readOnly_) summary += QLatin1Char(' ') + tr("Alleen lezen: er wordt niets opgeslagen.");
     ui_->summary->setText(summary);
     ui_->importButton->setEnabled(!readOnly_ && plan->settled() && recipes > 0);
