@@ -128,6 +128,7 @@ private Q_SLOTS:
     void lookupListNarrowsAsThePotterTypes();
     void everyPrintedPageIsHeadedAndNumbered();
     void theBlendSheetIsHeaded();
+    void analysisAndBatchSheetsNameTheirGlaze();
     void theExportedChartNamesItsPoints();
 };
 
@@ -461,6 +462,35 @@ void EditorToolsTest::theExportedChartNamesItsPoints() {
     for (const QGraphicsItem* item : child<QChartView>(chart, "ChartView")->scene()->items())
         if (const auto* label = dynamic_cast<const QGraphicsSimpleTextItem*>(item))
             QVERIFY2(label->text() != QStringLiteral("Seladon"), "a label stayed after the export");
+}
+
+// The analysis and the batch as printed from the editor: each sheet names
+// the glaze and its cones, the date and the page.
+void EditorToolsTest::analysisAndBatchSheetsNameTheirGlaze() {
+    if (!OnSeladon::canReadPdf()) QSKIP("pdftotext (poppler-utils) is not installed");
+    OnSeladon open;
+    QCOMPARE(currentGlaze(), QStringLiteral("Seladon"));
+    const QString analysis = QDir(open.install.folder()).filePath(QStringLiteral("analyse.pdf"));
+    glazForm()->printer().setOutputFormat(QPrinter::PdfFormat);
+    glazForm()->printer().setOutputFileName(analysis);
+    whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    child<QPushButton>(glazForm(), "PrintButton")->click();
+    const QString analysisText = pdfText(analysis);
+    QVERIFY2(analysisText.contains(QRegularExpression(
+                 QStringLiteral("Analyse: Seladon +SK 8 - 1250 tot SK 10 - 1300 +%1").arg(today()))),
+             qPrintable(analysisText));
+    QVERIFY2(analysisText.contains(QStringLiteral("blad 1 van")), qPrintable(analysisText));
+
+    auto* batch = child<BatchPage>(glazForm(), "BatchTS");
+    const QString sheet = QDir(open.install.folder()).filePath(QStringLiteral("batch.pdf"));
+    batch->printer().setOutputFormat(QPrinter::PdfFormat);
+    batch->printer().setOutputFileName(sheet);
+    whenModalOpens([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    child<QPushButton>(batch, "BatchPrintButton")->click();
+    const QString batchText = pdfText(sheet);
+    QVERIFY2(batchText.contains(QRegularExpression(
+                 QStringLiteral("Batch: Seladon +SK 8 - 1250 tot SK 10 - 1300 +%1").arg(today()))),
+             qPrintable(batchText));
 }
 
 QTEST_MAIN(EditorToolsTest)
