@@ -132,6 +132,7 @@ _kelvora_cli() {
             else
                 _filedir zip
             fi
+            ;;
         import-recipes)
             case $prev in
                 --format)
