@@ -2,6 +2,7 @@
 #include "support/EngineFixtures.h"
 
 #include "materials/PercentToMolConverter.h"
+#include "store/PacketCodec.h"
 #include "store/RecordMapper.h"
 
 #include "model/TableLayouts.h"
@@ -51,6 +52,15 @@ bool convertCurrentMaterial(View& materials, Prompter& prompter) {
     if (!PercentToMolConverter::convert(material, prompter)) return false;
     MaterialMapper::apply(materials, material);
     materials.post();
+    return true;
+}
+
+bool writeStarterTables(const std::string& folder) {
+    for (const char* table : {"mat", "glz"}) {
+        const auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
+        if (!packet) return false;
+        writePacketFile(folder + "/" + table + ".cds", *packet);
+    }
     return true;
 }
 

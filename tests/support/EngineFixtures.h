@@ -24,6 +24,10 @@ Packet makePacket(const FieldDefs& fields, const std::vector<Values>& records);
 // written back, the record posted. False when the conversion was refused.
 bool convertCurrentMaterial(View& materials, Prompter& prompter);
 
+// Writes the starter materials and glazes (data/mat.xml, glz.xml) into
+// `folder` as its tables; false when a source cannot be read.
+bool writeStarterTables(const std::string& folder);
+
 // One run of kelvora-cli: exit status and what it wrote to each stream.
 struct CliRun {
     int status;

@@ -23,11 +23,7 @@ namespace {
 
 // The starter materials and example glazes as the tables of `dir`.
 void copyStarterTables(const TempDir& dir) {
-    for (const char* table : {"mat", "glz"}) {
-        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-        ASSERT_TRUE(packet);
-        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-    }
+    ASSERT_TRUE(writeStarterTables(dir.path().string()));
 }
 
 double sum(const std::vector<double>& values) {

@@ -17,13 +17,7 @@ class CliExportRecipesTest : public ::testing::Test {
 protected:
     TempDir dir;
 
-    void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     CliRun run(const std::string& arguments) { return runCli(dir.path().string(), arguments); }
 
     static std::vector<Glaze> examples(std::initializer_list<const char*> names) {

@@ -18,13 +18,7 @@ protected:
     TempDir dir;
     const std::string recipe = std::string(KELVORA_FIXTURES) + "/import_recipe_unknown_stain.txt";
 
-    void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     CliRun run(const std::string& arguments) { return runCli(dir.path().string(), arguments); }
     std::vector<std::string> tables() const {
         return {readBytes(dir.file("mat.cds")), readBytes(dir.file("glz.cds"))};

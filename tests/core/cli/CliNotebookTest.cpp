@@ -20,13 +20,7 @@ protected:
     TempDir dir;
     std::string folder = dir.path().string();
 
-    void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     CliRun run(const std::string& arguments) { return runCli(folder, arguments); }
 };
 

@@ -19,13 +19,7 @@ class CliWorkbenchTest : public ::testing::Test {
 protected:
     TempDir dir;
 
-    void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     CliRun run(const std::string& arguments) {
         const std::string command = std::string("LC_ALL=C '") + KELVORA_CLI + "' --db '" +
                                     dir.path().string() + "' " + arguments + " >'" + dir.file("out") +

@@ -20,11 +20,7 @@ protected:
     std::string db = dir.path().string();
 
     void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
+        ASSERT_TRUE(writeStarterTables(dir.path().string()));
         writeBytes(dir.file("bron.xml"), readBytes(fixture("mat_import_three.xml")));
     }
 };

@@ -16,13 +16,7 @@ class EngineCliTest : public ::testing::Test {
 protected:
     TempDir dir;
 
-    void seedStarter() {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void seedStarter() { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     CliRun run(const std::string& arguments) { return runCli(dir.path().string(), arguments); }
     double stored(const char* table, const std::string& name, const char* field) {
         View view("check", dir.file(std::string(table) + ".cds"));

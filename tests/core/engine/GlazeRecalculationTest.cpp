@@ -18,13 +18,7 @@ class GlazeRecalculationTest : public ::testing::Test {
 protected:
     TempDir dir;
     RecordingPrompter prompter;
-    void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     std::string folder() const { return dir.path().string(); }
     // Raises the price of a material tenfold, written at once as the
     // materials window writes it.

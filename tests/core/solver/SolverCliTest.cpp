@@ -18,13 +18,7 @@ class SolverCliTest : public ::testing::Test {
 protected:
     TempDir dir;
 
-    void SetUp() override {
-        for (const char* table : {"mat", "glz"}) {
-            auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-            ASSERT_TRUE(packet);
-            writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(writeStarterTables(dir.path().string())); }
     CliRun run(const std::string& arguments) { return runCli(dir.path().string(), arguments); }
     // "NAME<TAB>value" and "key=value" lines as numbers by name.
     static std::map<std::string, double> values(const std::string& out) {

@@ -121,11 +121,7 @@ TEST(RecordMapperTest, ATableWithoutAFieldReadsItEmptyAndIsNotWrittenThere) {
 TEST(RecordMapperTest, StarterTablesRoundTripThroughTheBookByteForByte) {
     TempDir dir;
     const std::string folder = dir.path().string();
-    for (const char* table : {"mat", "glz"}) {
-        auto packet = readPacketFile(std::string(KELVORA_DATA_SOURCE) + "/" + table + ".xml");
-        ASSERT_TRUE(packet);
-        writePacketFile(dir.file(std::string(table) + ".cds"), *packet);
-    }
+    ASSERT_TRUE(writeStarterTables(dir.path().string()));
     const std::string materialsBefore = readBytes(dir.file("mat.cds"));
     const std::string glazesBefore = readBytes(dir.file("glz.cds"));
 
