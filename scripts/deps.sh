@@ -11,6 +11,7 @@ PACKAGES=(
   desktop-file-utils appstream dpkg-dev file
   libyaml-cpp-dev nlohmann-json3-dev zlib1g-dev
   libzip-dev
+  qt6-l10n-tools qt6-tools-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -6,10 +6,11 @@
 
 namespace kelvora {
 
-// Interface languages. There is no English.
+// Interface languages, by the numbers the settings file keeps them under.
 inline constexpr int TaalNone = 0;
 inline constexpr int TaalDutch = 1;
 inline constexpr int TaalGerman = 2;
+inline constexpr int TaalEnglish = 3;
 
 inline constexpr std::string_view TranslationError = "** LANGUAGE TRANSLATION ERROR **";
 

@@ -1,0 +1,1129 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="nl">
+<context>
+    <name>kelvora::BatchPage</name>
+    <message>
+        <source>Batchgrootte (gram)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dit recept is zo niet te berekenen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het recept zoals het nu op het scherm staat, naar 100 % gerekend; nog niet berekend en opgeslagen (druk op Bereken).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totaal: %1 g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kostprijs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::BatchTableModel</name>
+    <message>
+        <source>Toevoeging, bovenop het recept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Materiaal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gram</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::BlendTileView</name>
+    <message>
+        <source>Tegel met de cellen van de mengreeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ChemiePage</name>
+    <message>
+        <source>Gloeiverlies van de ruwe grondstoffen (water, CO2) bij het stoken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stull-diagram...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mengreeks...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kengetallen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SiO2 : Al2O3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R2O : RO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gloeiverlies (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uitzettingsfactoren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lineaire uitzetting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oppervlak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past bij kegels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grenswaarden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemische gegevens niet gevonden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dit recept is zo niet te berekenen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berekend uit het recept zoals het nu op het scherm staat; nog niet berekend en opgeslagen (druk op Bereken).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(zonder %1: geen factor in deze reeks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stull: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stull: buiten het diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vuistregel SiO2:Al2O3: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stull-diagram niet gevonden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geen grenswaarden voor de kegels van dit glazuur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(de best passende van %1 tabellen voor deze kegels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bron: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle waarden binnen de grenzen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 tussen %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 buiten %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ImportMaterialsModel</name>
+    <message>
+        <source>Naam in bestand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstof in Kelvora</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ImportRecipesModel</name>
+    <message>
+        <source>Recept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toevoegingen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opmerkingen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::OxideFiguresModel</name>
+    <message>
+        <source>Oxide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gew. %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mol %</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ProposedNameEdit</name>
+    <message>
+        <source>Ingekort; de hele naam komt in de omschrijving: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::SolverResultPanel</name>
+    <message>
+        <source>Afwijking: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (was </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kostprijs / KG: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TExportForm</name>
+    <message>
+        <source>Glazy (YAML)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insight (XML, materialen in .materials.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GlazeChem (.glz, materialen in .mat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst (e-mail, forum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (een regel per grondstof)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporteren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huidig glazuur: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gekozen glazuren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle glazuren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bladeren...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formaat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporteren naar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies eerst een of meer glazuren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies eerst een bestand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuur &apos;%1&apos; bestaat niet meer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> en </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 glazuur geëxporteerd naar %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 glazuren geëxporteerd naar %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TGlazForm</name>
+    <message>
+        <source>Wijzigingen in het glazuur opslaan?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niet bijgewerkt: druk op Bereken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuren invoeren onderhouden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er bestaat al een glazuur &apos;%1&apos;. Toch bewaren?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kostprijs / KG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categorie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatuur van (Gr C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperatuur tot (Gr C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ox./Red.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De Seger-formule, de kostprijs, de temperaturen en de analyse horen bij het recept zoals het laatst berekend is, niet bij het recept op het scherm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SK vanaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SK tot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bladeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstoffen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bereken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basisch niet naar 1 rekenen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>percentage niet naar 100 rekenen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verw. mat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verwijder een materiaal uit het recept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mol gew/Perc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstoffen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mol gewicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Omschrijving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ver. mat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verwijder een toegevoegde stof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toegevoegde stof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toegev. stoffen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toon Analyse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er wordt niets toegevoegd: de gegevens zijn in gebruik door een ander Kelvora-programma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totaal basisch: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het afdrukken kon niet beginnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recept zoeken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoek het recept bij een formule, of het goedkoopste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vervang grondstof...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vervang een grondstof van dit glazuur door andere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plak recept...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neem een recept over uit geplakte tekst, na een voorbeeld</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TMengreeksForm</name>
+    <message>
+        <source>Mengreeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(een bewaarde reeks openen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Opgeslagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Naam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lijn (2 glazuren)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Driehoek (3 glazuren)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raster (4 glazuren)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currie 7 × 5 (4 glazuren)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Soort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hoek &amp;%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> cellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> rijen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> kolommen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7 rijen × 5 kolommen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grootte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B van</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Per cel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Marge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maak &amp;glazuur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bewaar reeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tull-diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Afdrukken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> per zijde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies de hoekglazuren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groen: binnen de grenswaarden van de kegels van hoek A; rood: erbuiten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sla eerst het glazuur op dat in bewerking is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geef de mengreeks eerst een naam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is al een glazuur met de naam %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuur %1 opgeslagen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TReceptImportForm</name>
+    <message>
+        <source>Recepten importeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bestand...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plakken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>herkennen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Formaat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een bestand of plak een recept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstoffen in het bestand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recepten in het bestand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Koppelen aan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstof om aan te koppelen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;onthouden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuw uit &amp;analyse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stoffen buiten de oxiden &amp;weglaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuw &amp;zonder analyse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overslaan (met de recepten die hem gebruiken)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Importeren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grondstoffen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recepten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kan %1 niet lezen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>geplakte tekst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: niet gelezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receptbestanden (*.yaml *.yml *.gz *.json *.xml *.glz *.mat *.txt *.csv);;Alle bestanden (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plak recept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plak het recept (naam, dan per regel grondstof en hoeveelheid):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bij Importeren worden opgeslagen: %1 recept(en), %2 nieuwe grondstof(fen).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nog te regelen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (en %1 meer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 recept(en) overgeslagen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alleen lezen: er wordt niets opgeslagen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies een grondstof in de lijst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gebruikt in: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lijkt op: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(kies een grondstof)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 recepten en %2 nieuwe grondstoffen opgeslagen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is niets geïmporteerd: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geïmporteerd: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TReceptZoekenForm</name>
+    <message>
+        <source>Geen getal: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recept zoeken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstoffen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoeken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formule benaderen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goedkoopste binnen de bereiken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meeste van een oxide binnen de bereiken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minste van een oxide binnen de bereiken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uitkomst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oxide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuw glazuur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naam nieuw glazuur:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> nagebouwd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het nieuwe glazuur %1 is opgeslagen en berekend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TStullChartForm</name>
+    <message>
+        <source>Stull-diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seger SiO2 tegen Al2O3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SiO2 (mol per mol flux)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Al2O3 (mol per mol flux)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vuistregel SiO2:Al2O3 tonen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hulplijnen van de vuistregel van pottenbakkers (mat, satijn, glans naar de verhouding SiO2:Al2O3); geen onderdeel van Stulls diagram.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporteer PNG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporteer PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categorie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporteer PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kan %1 niet schrijven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporteer PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vuistregel SiO2:Al2O3 = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huidig glazuur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mengreeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gebieden naar %1, %2 (%3): één flux (0,3 K2O 0,7 CaO) bij ca. SK 11; coördinaten uit een gepubliceerde reproductie van zijn diagram (Glazy). Bij andere fluxen, met boor of op andere kegels schuiven de grenzen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De vuistregel (%1) is een hulplijn naar %2, geen deel van Stulls diagram.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stull-diagram niet gevonden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(alle categorieën)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TVervangGrondstofForm</name>
+    <message>
+        <source>Vervang grondstof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vervang:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Door</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoeken...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oud en nieuw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grondstof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oud %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuw %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oxide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieuw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overnemen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naam nieuw glazuur:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuur: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> zonder </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geen glazuur om in te vervangen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kies de grondstoffen die %1 vervangen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het nieuwe glazuur %1 is opgeslagen en berekend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TVerwijderMatForm</name>
+    <message>
+        <source>Verwijder materiaal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VerwijderMatform: error in program, wat = 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TargetFormulaModel</name>
+    <message>
+        <source>Oxide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ui::MaterialNameCompletion</name>
+    <message>
+        <source>Bedoelde grondstof kiezen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geen grondstof heet &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bedoeld: %1? Klik op het teken rechts in het veld om er een te kiezen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
