@@ -23,7 +23,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log"
 expected=(
   bin/kelvora-cli
   share/kelvora/manual/manual.htm
-  share/kelvora/translations/kelvora_core_nl.qm
+  share/kelvora/translations/kelvora_corestore_nl.qm
   share/kelvora/translations/kelvora_glaze_en.qm
   share/kelvora/db0991/mat.cds
   share/kelvora/db0991/glz.cds

@@ -17,6 +17,7 @@ namespace kelvora::ui {
 namespace {
 
 int currentTaal = TaalDutch;
+QString folderOverride;
 
 std::vector<std::unique_ptr<QTranslator>>& installed() {
     static std::vector<std::unique_ptr<QTranslator>> translators;
@@ -53,7 +54,12 @@ QString LanguageSwitch::code(int taal) {
     }
 }
 
+void LanguageSwitch::setFolder(const QString& dir) {
+    folderOverride = dir;
+}
+
 QString LanguageSwitch::folder() {
+    if (!folderOverride.isEmpty()) return folderOverride;
     const QDir program(QCoreApplication::applicationDirPath());
     const QString beside = program.filePath(QStringLiteral("translations"));
     if (QDir(beside).exists()) return beside;

@@ -21,6 +21,9 @@ public:
     // Where the catalogues are: "translations" beside the program, or
     // share/kelvora/translations of an installed one.
     static QString folder();
+    // Looks for the catalogues in `dir` instead (the tests, which run away
+    // from the program's folder); an empty `dir` goes back to the above.
+    static void setFolder(const QString& dir);
 };
 
 } // namespace kelvora::ui
