@@ -2,11 +2,13 @@
 // Start-up and end of the program, the main window's menus, language and
 // settings, as a user meets them.
 #include "GuiTestSupport.h"
+#include "LanguageWalk.h"
 
 #include "app/AboutBoxUnit.h"
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
+#include "common/TranslationTable.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/GlazFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
@@ -66,7 +68,7 @@ private Q_SLOTS:
     void createsEveryObjectOnceAndTheEndClearsThem();
     void withoutSettingsFileWindowsStartAtTenAndAllSectionsAreWritten();
     void storedPositionsAreAppliedAndWrittenBackInReverseOrder();
-    void languageIsDutchEveryRunAndHandWrittenKeysSurvive();
+    void theLastLanguageComesBackAndHandWrittenKeysSurvive();
     void settingsThatCannotBeWrittenAreReportedOnce();
     void importMenuOnlyAtTheDeveloperPath_data();
     void importMenuOnlyAtTheDeveloperPath();
@@ -173,17 +175,34 @@ void StartupTest::storedPositionsAreAppliedAndWrittenBackInReverseOrder() {
     QVERIFY(install.settingsSections().contains("algemeen"));
 }
 
-void StartupTest::languageIsDutchEveryRunAndHandWrittenKeysSurvive() {
-    TestInstallation install;
-    install.writeSettings("[algemeen]\ntaal=2\n[eigen]\nnotitie=42\n");
-    ScopedPrompter prompter;
-    RunningProgram program(prompter.recorder);
-    mainForm()->show();
-    QCOMPARE(globalForm()->Taal(), 1);
-    QCOMPARE(mainForm()->windowTitle(), QStringLiteral("Kelvora - Glazuur berekening en registratie"));
-    program.end();
-    QCOMPARE(install.settingsValue("algemeen", "taal"), 1);
-    QCOMPARE(install.settingsValue("eigen", "notitie"), 42);
+void StartupTest::theLastLanguageComesBackAndHandWrittenKeysSurvive() {
+    struct Case {
+        const char* stored;
+        int taal;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"taal=3\n", 3, "Kelvora - Glaze calculation and records"},
+        {"taal=2\n", 2, "Kelvora - Glasur berechnung und datenbank"},
+        {"", 1, "Kelvora - Glazuur berekening en registratie"},
+        // A number that is no language is Dutch.
+        {"taal=7\n", 1, "Kelvora - Glazuur berekening en registratie"},
+    };
+    test::switchLanguage(TaalDutch);
+    for (const Case& c : cases) {
+        TestInstallation install;
+        install.writeSettings(
+            QStringLiteral("[algemeen]\n%1[eigen]\nnotitie=42\n").arg(QString::fromLatin1(c.stored)));
+        ScopedPrompter prompter;
+        RunningProgram program(prompter.recorder);
+        mainForm()->show();
+        QCOMPARE(globalForm()->Taal(), c.taal);
+        QCOMPARE(mainForm()->windowTitle(), QString::fromUtf8(c.title));
+        program.end();
+        QCOMPARE(install.settingsValue("algemeen", "taal"), c.taal);
+        QCOMPARE(install.settingsValue("eigen", "notitie"), 42);
+    }
+    test::switchLanguage(TaalDutch);
 }
 
 void StartupTest::settingsThatCannotBeWrittenAreReportedOnce() {
@@ -252,9 +271,8 @@ void StartupTest::importMenuOnlyAtTheDeveloperPath() {
 void StartupTest::captionsFollowTheLanguage() {
     TestInstallation install;
     ScopedPrompter prompter;
+    test::switchLanguage(TaalDutch); // the build's catalogues, for the switches below
     RunningProgram program(prompter.recorder);
-    QCOMPARE(child<QMenu>(mainForm(), "BestandMenuItem")->title(),
-             QStringLiteral("Bestand")); // as designed, before the first show
     mainForm()->show();
 
     struct Captions {
@@ -262,50 +280,52 @@ void StartupTest::captionsFollowTheLanguage() {
         const char* grondstoffen;
         const char* glazuren;
         const char* title;
-        bool nlChecked;
-        bool duChecked;
+        const char* checked; // the ticked language in the menu
     };
-    const Captions dutch{
-        "&Bestand", "Grond&stoffen", "&Glazuren", "Kelvora - Glazuur berekening en registratie", true, false};
+    const Captions dutch{"&Bestand", "Grond&stoffen", "&Glazuren",
+                         "Kelvora - Glazuur berekening en registratie", "NLMenuItem"};
+    // The German of the captions the program has always had in German.
     const Captions german{"&Data", "Roh&stoffe", "&Glasuren", "Kelvora - Glasur berechnung und datenbank",
-                          false,   true};
+                          "DUMenuItem"};
+    const Captions english{"&File", "Material&s", "&Glazes", "Kelvora - Glaze calculation and records",
+                           "ENMenuItem"};
     auto check = [&](const Captions& c) {
         QCOMPARE(child<QMenu>(mainForm(), "BestandMenuItem")->title(), QString::fromUtf8(c.bestand));
         QCOMPARE(child<QAction>(mainForm(), "GrondstoffenMenuItem")->text(),
                  QString::fromUtf8(c.grondstoffen));
         QCOMPARE(child<QAction>(mainForm(), "GlazurenMenuItem")->text(), QString::fromUtf8(c.glazuren));
         QCOMPARE(mainForm()->windowTitle(), QString::fromUtf8(c.title));
-        QCOMPARE(child<QAction>(mainForm(), "NLMenuItem")->isChecked(), c.nlChecked);
-        QCOMPARE(child<QAction>(mainForm(), "DUMenuItem")->isChecked(), c.duChecked);
-        QVERIFY(!child<QAction>(mainForm(), "ENMenuItem")->isChecked());
+        for (const char* item : {"NLMenuItem", "DUMenuItem", "ENMenuItem"})
+            QCOMPARE(child<QAction>(mainForm(), item)->isChecked(), qstrcmp(item, c.checked) == 0);
     };
     check(dutch);
     QCOMPARE(mainForm()->appliedLanguage(), 1);
-    // Language buttons and menu are out of reach while a language is chosen.
+    // The language menu is there; the buttons only while no language is chosen.
+    QVERIFY(child<QMenu>(mainForm(), "Settings1")->menuAction()->isVisible());
     QVERIFY(!child<QPushButton>(mainForm(), "NLbutton")->isVisible());
     QVERIFY(!child<QPushButton>(mainForm(), "DUbutton")->isVisible());
-    QVERIFY(!child<QMenu>(mainForm(), "Settings1")->menuAction()->isVisible());
 
-    mainForm()->DUbuttonClick();
+    child<QAction>(mainForm(), "DUMenuItem")->trigger();
     check(german);
     QCOMPARE(globalForm()->Taal(), 2);
-    // Captions outside the table never change.
+
+    child<QAction>(mainForm(), "ENMenuItem")->trigger();
+    check(english);
+    QCOMPARE(globalForm()->Taal(), 3);
+    // Every caption of the main window, not only the old table's.
+    const QStringList left = test::dutchLeftovers(mainForm());
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+
+    child<QAction>(mainForm(), "NLMenuItem")->trigger();
+    check(dutch);
     QCOMPARE(child<QAction>(mainForm(), "Exit1")->text(), QStringLiteral("E&xit"));
     QCOMPARE(child<QAction>(mainForm(), "UpgradeDB1")->text(),
              QStringLiteral("Upgrade database vorige versie "));
 
-    child<QAction>(mainForm(), "NLMenuItem")->trigger();
-    check(dutch);
-    QCOMPARE(globalForm()->Taal(), 1);
-
-    // Showing again in the same language changes nothing.
-    mainForm()->hide();
-    mainForm()->show();
-    check(dutch);
-
-    mainForm()->DUbuttonClick();
+    child<QAction>(mainForm(), "ENMenuItem")->trigger();
     program.end();
-    QCOMPARE(install.settingsValue("algemeen", "taal"), 2);
+    QCOMPARE(install.settingsValue("algemeen", "taal"), 3);
+    test::switchLanguage(TaalDutch);
 }
 
 void StartupTest::exitAsksFirst_data() {

@@ -39,6 +39,7 @@ void NewGlaze::inheritFrom(const Glaze& source) {
     sktt = source.sktt;
     catg = source.catg;
     oxrd = source.oxrd;
+    basedOn = source.naam;
 }
 
 void NewGlaze::describeShortenedName(const ProposedName& proposal) {
@@ -53,6 +54,9 @@ Glaze NewGlaze::toGlaze() const {
     glaze.sktt = sktt;
     glaze.catg = catg;
     glaze.oxrd = oxrd;
+    glaze.gbop = basedOn;
+    // A glaze made from another is still to be tried in the kiln.
+    if (!basedOn.empty()) glaze.stat = "T";
     glaze.recipe.molp = "P";
     for (std::size_t i = 0; i < recipe.size() && i < glaze.recipe.recipeSlots.size(); ++i) {
         glaze.recipe.recipeSlots[i].name = recipe[i].first;

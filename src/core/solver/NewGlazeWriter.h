@@ -33,8 +33,9 @@ struct NewGlaze {
     std::vector<std::pair<std::string, double>> recipe;    // material, percentage
     std::vector<std::pair<std::string, double>> additions; // material, parts per 100
     // What it takes over from the glaze it was made from: cones, category
-    // and atmosphere.
+    // and atmosphere; and that glaze's name as the one it is based on.
     std::string skva, sktt, catg, oxrd;
+    std::string basedOn;
 
     // The materials of a solved recipe with a share above zero, in order.
     static NewGlaze fromResult(std::string name, const RecipeResult& result);

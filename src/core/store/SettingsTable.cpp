@@ -39,7 +39,7 @@ std::vector<SettingKey> buildTable() {
     }
     for (const SettingKey& key : OtherKeys)
         keys.push_back(key);
-    keys.push_back({Algemeen, Taal, std::nullopt}); // written at the end of a run, never read
+    keys.push_back({Algemeen, Taal, 1}); // the interface language, Dutch when not set
     return keys;
 }
 

@@ -25,7 +25,7 @@ inline constexpr std::string_view Taal = "taal";
 inline constexpr std::string_view BatchGram = "batchgram";
 
 // One settings key of the program. `defaultValue` is empty for a key that is
-// written but never read ("algemeen"/"taal").
+// written but never read.
 struct SettingKey {
     std::string_view section;
     std::string_view key;

@@ -5,6 +5,7 @@
 #include "app/GlobalFormUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/Installation.h"
+#include "app/LanguageSwitch.h"
 #include "app/MainFormUnit.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
@@ -39,6 +40,8 @@ AppComposition::AppComposition(Prompter& prompter)
         return;
     }
     globalForm_ = std::make_unique<TGlobalForm>(language_, settings_);
+    // The language of the last run, before the other windows are made.
+    LanguageSwitch::apply(language_.taal());
     matForm_ = std::make_unique<TMatForm>(language_, prompter_, settings_, mainForm_.get());
     aboutBox_ = std::make_unique<TAboutBox>(mainForm_.get());
     dataModule_ = std::make_unique<TGlzDM>(prompter_);
@@ -76,6 +79,8 @@ AppComposition::AppComposition(Prompter& prompter)
 void AppComposition::wire() {
     TMainForm* main = mainForm_.get();
     connect(main, &TMainForm::materialsRequested, this, [this] { matForm_->exec(); });
+    // Every open window follows at once (each gets a LanguageChange).
+    connect(main, &TMainForm::languageChosen, this, [](int taal) { LanguageSwitch::apply(taal); });
     connect(main, &TMainForm::glazesRequested, this, [this] { glazForm_->exec(); });
     connect(main, &TMainForm::stullChartRequested, this, [this] {
         if (!glazForm_->isVisible()) glazForm_->open();
@@ -115,7 +120,7 @@ void AppComposition::showHelpPage(const char* page) {
     helpForm_->showHelp();
     // Each window asks for its own page of the manual; the start page stays
     // when the manual lacks it.
-    const QString file = QFileInfo(manualStartPage()).dir().filePath(QString::fromLatin1(page));
+    const QString file = manualPage(QString::fromLatin1(page));
     if (QFileInfo::exists(file)) helpForm_->showPage(file);
 }
 

@@ -20,8 +20,12 @@ TGlobalForm::~TGlobalForm() {
 }
 
 void TGlobalForm::FormCreate() {
-    // Every run starts in Dutch; the stored language is never read back.
+    // The language of the last run; Dutch when none was kept.
     language_.setTaal(TaalDutch);
+    ui::guard(this, [this] {
+        const int taal = settings::read(settings_, settings::Algemeen, settings::Taal);
+        if (taal == TaalDutch || taal == TaalGerman || taal == TaalEnglish) language_.setTaal(taal);
+    });
 }
 
 void TGlobalForm::FormDestroy() {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Installation.h"
 
+#include "app/LanguageSwitch.h"
+#include "common/TranslationTable.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -64,7 +67,16 @@ std::string chemistryDataFolder() {
 }
 
 QString manualStartPage() {
-    return QDir(text(dataLocation().manualFolder)).filePath(QStringLiteral("manual.htm"));
+    return manualPage(QStringLiteral("manual.htm"));
+}
+
+QString manualPage(const QString& page) {
+    const QDir manual(text(dataLocation().manualFolder));
+    if (LanguageSwitch::current() != TaalDutch) {
+        const QString english = manual.filePath(QStringLiteral("en/") + page);
+        if (QFileInfo::exists(english)) return english;
+    }
+    return manual.filePath(page);
 }
 
 QString licenceAndFolders() {

@@ -41,6 +41,10 @@ IniFile settingsFile();
 std::string chemistryDataFolder();
 // The full path of the manual's start page.
 QString manualStartPage();
+// The full path of one page of the manual ("glazuren.htm") in the interface
+// language: the English pages (manual/en) for English and German, the Dutch
+// ones for Dutch and wherever an English page is missing.
+QString manualPage(const QString& page);
 
 // The licence and the folders in use, for the about box.
 QString licenceAndFolders();

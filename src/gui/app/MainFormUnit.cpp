@@ -10,6 +10,7 @@
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -19,12 +20,6 @@
 #include <QShowEvent>
 
 namespace kelvora {
-
-namespace {
-QString fromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-} // namespace
 
 bool TMainForm::importAllowed(const QString& exePath) {
     return exePath.toUpper() == QString::fromLatin1(DeveloperBuildPath);
@@ -41,6 +36,7 @@ TMainForm::TMainForm(LanguageHolder& language, SettingsFile& settings, Prompter&
     buildMenus();
     buildControls();
     ui::WindowShortcuts::addHelp(this, [this] { Help2Click(); });
+    retranslate();
     FormCreate();
 }
 
@@ -84,26 +80,21 @@ void TMainForm::buildMenus() {
     Exit1->setObjectName(QStringLiteral("Exit1"));
     connect(Exit1, &QAction::triggered, this, [this] { Exit1Click(); });
 
-    // The language menu is kept out of sight: every run works in Dutch.
-    Settings1 = bar->addMenu(tr("Settings"));
+    // The language menu names each language in itself, so it reads the same
+    // whatever language is chosen.
+    Settings1 = bar->addMenu(tr("&Taal"));
     Settings1->setObjectName(QStringLiteral("Settings1"));
-    Settings1->menuAction()->setVisible(false);
-    NLMenuItem = Settings1->addAction(tr("NL - Nederlandse taal"));
-    NLMenuItem->setObjectName(QStringLiteral("NLMenuItem"));
-    NLMenuItem->setCheckable(true);
-    NLMenuItem->setChecked(true);
-    NLMenuItem->setVisible(false);
-    connect(NLMenuItem, &QAction::triggered, this, [this] { NLbuttonClick(); });
-    DUMenuItem = Settings1->addAction(tr("D - Deutsche Sprache"));
-    DUMenuItem->setObjectName(QStringLiteral("DUMenuItem"));
-    DUMenuItem->setCheckable(true);
-    DUMenuItem->setVisible(false);
-    connect(DUMenuItem, &QAction::triggered, this, [this] { DUbuttonClick(); });
-    ENMenuItem = Settings1->addAction(tr("E - English language"));
-    ENMenuItem->setObjectName(QStringLiteral("ENMenuItem"));
-    ENMenuItem->setCheckable(true);
-    ENMenuItem->setEnabled(false);
-    ENMenuItem->setVisible(false);
+    auto* languages = new QActionGroup(this);
+    auto language = [&](QAction*& item, const char* name, const QString& text, int taal) {
+        item = Settings1->addAction(text);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setCheckable(true);
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, taal] { chooseLanguage(taal); });
+    };
+    language(NLMenuItem, "NLMenuItem", QStringLiteral("Nederlands"), TaalDutch);
+    language(ENMenuItem, "ENMenuItem", QStringLiteral("English"), TaalEnglish);
+    language(DUMenuItem, "DUMenuItem", QStringLiteral("Deutsch"), TaalGerman);
 
     Systeem1 = bar->addMenu(tr("&Systeem"));
     Systeem1->setObjectName(QStringLiteral("Systeem1"));
@@ -179,18 +170,36 @@ void TMainForm::FormShow() {
     const int taal = language_.taal();
     NLbutton->setVisible(taal == TaalNone);
     DUbutton->setVisible(taal == TaalNone);
-    if (taal == appliedTaal_) return;
     appliedTaal_ = taal;
-    NLMenuItem->setChecked(false);
-    DUMenuItem->setChecked(false);
-    ENMenuItem->setChecked(false);
     NLMenuItem->setChecked(taal == TaalDutch);
     DUMenuItem->setChecked(taal == TaalGerman);
-    auto caption = [&](const char* key) { return fromUtf8(Translate(key, taal)); };
-    BestandMenuItem->setTitle(caption("mnubestand"));
-    GrondstoffenMenuItem->setText(caption("mnugrondstoffen"));
-    GlazurenMenuItem->setText(caption("mnuglazuren"));
-    setTitle(caption("mainformcaption"));
+    ENMenuItem->setChecked(taal == TaalEnglish);
+}
+
+void TMainForm::retranslate() {
+    BestandMenuItem->setTitle(tr("&Bestand"));
+    GrondstoffenMenuItem->setText(tr("Grond&stoffen"));
+    GlazurenMenuItem->setText(tr("&Glazuren"));
+    StullMenuItem->setText(tr("Stull-diagram"));
+    MengreeksMenuItem->setText(tr("&Mengreeks..."));
+    ReceptImportMenuItem->setText(tr("Recepten &importeren..."));
+    ExportMenuItem->setText(tr("Ex&porteren..."));
+    Import1->setTitle(tr("Import"));
+    MatImportMenuitem->setText(tr("Grondstoffen"));
+    Glazuren2->setText(tr("Glazuren"));
+    Exit1->setText(tr("E&xit"));
+    Settings1->setTitle(tr("&Taal"));
+    Systeem1->setTitle(tr("&Systeem"));
+    UpgradeDB1->setText(tr("Upgrade database vorige versie "));
+    Help1->setTitle(tr("&Help"));
+    Help2->setText(tr("&Help"));
+    About1->setText(tr("&Info"));
+    setTitle(tr("Kelvora - Glazuur berekening en registratie"));
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void TMainForm::setTitle(const QString& title) {
@@ -204,13 +213,17 @@ void TMainForm::setReadOnlyNotice(bool readOnly) {
 }
 
 void TMainForm::NLbuttonClick() {
-    language_.setTaal(TaalDutch);
-    FormShow();
+    chooseLanguage(TaalDutch);
 }
 
 void TMainForm::DUbuttonClick() {
-    language_.setTaal(TaalGerman);
+    chooseLanguage(TaalGerman);
+}
+
+void TMainForm::chooseLanguage(int taal) {
+    language_.setTaal(taal);
     FormShow();
+    Q_EMIT languageChosen(taal);
 }
 
 void TMainForm::Exit1Click() {

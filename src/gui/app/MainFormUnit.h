@@ -32,11 +32,15 @@ public:
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Shows the language buttons and sets the translated captions when the
-    // interface language changed since they were last set.
+    // Shows the language buttons while no language is chosen, and ticks the
+    // language in the menu.
     void FormShow();
     void NLbuttonClick();
     void DUbuttonClick();
+    // Makes `taal` the interface language (TaalDutch, TaalGerman,
+    // TaalEnglish): kept for the settings file and announced, so that the
+    // program switches every window to it.
+    void chooseLanguage(int taal);
     // Asks before ending the program; only Yes closes the main window.
     void Exit1Click();
     int appliedLanguage() const { return appliedTaal_; }
@@ -58,10 +62,12 @@ Q_SIGNALS:
     void upgradeRequested();
     void helpRequested();
     void aboutRequested();
+    void languageChosen(int taal);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -76,6 +82,7 @@ private:
     void Help2Click();
     void About1Click();
     void setTitle(const QString& title);
+    void retranslate();
 
     LanguageHolder& language_;
     SettingsFile& settings_;

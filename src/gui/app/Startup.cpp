@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
+#include "app/LanguageSwitch.h"
 #include "app/Resources.h"
 #include "common/NumberFormat.h"
+#include "common/TranslationTable.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 namespace kelvora::ui {
 
-void prepareApplication(QApplication& app) {
+void prepareApplication(QApplication&) {
     initResources();
     // Only the name: a display name would be appended to every window title.
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
@@ -22,13 +22,9 @@ void prepareApplication(QApplication& app) {
 #endif
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
 
-    // "Ja", "Nee", "Annuleren" on the standard buttons and dialogs.
-    static QTranslator* dutch = nullptr;
-    if (!dutch) {
-        dutch = new QTranslator(&app);
-        if (dutch->load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(dutch);
-    }
+    // Dutch until the settings say otherwise: "Ja", "Nee", "Annuleren" on
+    // the standard buttons and dialogs, and the store's messages in Dutch.
+    LanguageSwitch::apply(TaalDutch);
 
     // Numbers are shown and typed with the user's own decimal separator.
     const QString point = QLocale().decimalPoint();

@@ -94,5 +94,25 @@ TEST(ProposedNameTest, TheWholeTextGoesIntoTheDescription) {
     EXPECT_EQ(plain.toGlaze().omsc, "");
 }
 
+TEST(ProposedNameTest, AGlazeMadeFromAnotherIsBasedOnItAndToBeTested) {
+    Glaze source;
+    source.naam = "Seladon";
+    source.skva = "8";
+    source.stat = "P";
+    NewGlaze made;
+    made.name = "Seladon zonder Krijt";
+    made.inheritFrom(source);
+    const Glaze stored = made.toGlaze();
+    EXPECT_EQ(stored.gbop, "Seladon");
+    EXPECT_EQ(stored.stat, "T");
+    EXPECT_EQ(stored.skva, "8");
+    // Made from nothing (a recipe found without a glaze shown): no parent,
+    // no status.
+    NewGlaze fresh;
+    fresh.name = "Nieuw";
+    EXPECT_EQ(fresh.toGlaze().gbop, "");
+    EXPECT_EQ(fresh.toGlaze().stat, "");
+}
+
 } // namespace
 } // namespace kelvora::test
