@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes pictures of Kelvora's windows as the program shows them, for the
-// manual and for checking the look: kelvora_screenshots <folder> [--windows].
+// manual and for checking the look: kelvora_screenshots <folder> [--windows]
+// [--lang nl|en|de].
 // With --windows it also takes every window and every tab page at the
 // default font and at 14 points (<window>[-<page>]-<size>.png), and the
 // manual's pictures at the default font into <folder>/manual.
 // Run it from the build folder (it uses the manual and data beside it),
 // under a real or virtual display.
+#include "ShotLanguage.h"
 #include "app/AboutBoxUnit.h"
 #include "app/AppComposition.h"
 #include "app/HelpFormUnit.h"
@@ -15,6 +17,8 @@
 #include "app/Startup.h"
 #include "common/Prompter.h"
 #include "glaze/VerwijderMatFormUnit.h"
+#include "store/IniFile.h"
+#include "store/SettingsTable.h"
 
 #include <QApplication>
 #include <QDir>
@@ -115,15 +119,19 @@ bool takeEveryWindow(const QDir& out, const QString& size, kelvora::Prompter& pr
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kelvora::ui::prepareApplication(app);
-    const bool everyWindow = argc == 3 && qstrcmp(argv[2], "--windows") == 0;
-    if (argc != 2 && !everyWindow) {
-        std::fprintf(stderr, "usage: kelvora_screenshots <folder> [--windows]\n");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const int taal = takeShotLanguage(args);
+    const bool everyWindow = args.size() == 2 && args.at(1) == QLatin1String("--windows");
+    if (taal == 0 || (args.size() != 1 && !everyWindow)) {
+        std::fprintf(stderr, "usage: kelvora_screenshots <folder> [--windows] [--lang nl|en|de]\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    // Pictures only: the settings of a real run are left alone.
+    const QDir out(args.at(0));
+    // Pictures only: the settings of a real run are left alone. Their own
+    // settings file says the language, which every run below starts in.
     kelvora::ui::setExecutablePath(
         QDir(QCoreApplication::applicationDirPath()).filePath("kelvora-screenshots"));
+    kelvora::ui::settingsFile().writeInteger(kelvora::settings::Algemeen, kelvora::settings::Taal, taal);
     kelvora::SilentPrompter prompter;
 
     bool ok = true;

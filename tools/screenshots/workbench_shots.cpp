@@ -4,6 +4,7 @@
 // kelvora_workbench_screenshots <folder>.
 // Run it from the build folder (it reads db0991 and data beside it), under a
 // real or virtual display. Numbers are shown as a Dutch user sees them.
+#include "ShotLanguage.h"
 #include "app/Startup.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/BatchPage.h"
@@ -51,11 +52,14 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     QApplication app(argc, argv);
     kelvora::ui::prepareApplication(app);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kelvora_workbench_screenshots <folder>\n");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const int taal = takeShotLanguage(args);
+    if (taal == 0 || args.size() != 1) {
+        std::fprintf(stderr, "usage: kelvora_workbench_screenshots <folder> [--lang nl|en|de]\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    kelvora::ui::LanguageSwitch::apply(taal);
+    const QDir out(args.at(0));
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     kelvora::SilentPrompter prompter;
     kelvora::TGlzDM dm(prompter);
