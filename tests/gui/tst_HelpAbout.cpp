@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer with the manual, and the about box.
 #include "GuiTestSupport.h"
+#include "LanguageWalk.h"
 
 #include "app/AboutBoxUnit.h"
 #include "app/HelpFormUnit.h"
 #include "app/MainFormUnit.h"
+#include "common/TranslationTable.h"
+#include "glaze/GlazFormUnit.h"
+#include "materials/MatFormUnit.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,7 +64,9 @@ private Q_SLOTS:
     void helpAlreadyShownKeepsItsPage();
     void helpIsFoundInAFolderWithBlanks();
     void missingManualSaysSoInDutch();
+    void everyLinkAndPictureOfTheManualExists_data();
     void everyLinkAndPictureOfTheManualExists();
+    void helpOpensThePagesOfTheInterfaceLanguage();
     void aboutBoxShowsTheVersion();
 };
 
@@ -127,10 +133,21 @@ void HelpAboutTest::missingManualSaysSoInDutch() {
     QVERIFY(text.contains(QDir(install.folder()).filePath("manual/manual.htm")));
 }
 
+void HelpAboutTest::everyLinkAndPictureOfTheManualExists_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("Nederlands") << QString();
+    QTest::newRow("English") << QStringLiteral("en");
+}
+
 void HelpAboutTest::everyLinkAndPictureOfTheManualExists() {
-    const QDir manual(QStringLiteral(KELVORA_MANUAL_SOURCE));
+    QFETCH(QString, folder);
+    const QDir manual(QDir(QStringLiteral(KELVORA_MANUAL_SOURCE)).filePath(folder));
     const QStringList pages = manual.entryList({"*.htm"}, QDir::Files);
     QVERIFY(pages.contains("manual.htm"));
+    // Every page of the Dutch manual is there in the other language too.
+    const QStringList dutch = QDir(QStringLiteral(KELVORA_MANUAL_SOURCE)).entryList({"*.htm"}, QDir::Files);
+    for (const QString& page : dutch)
+        QVERIFY2(pages.contains(page), qPrintable(folder + "/" + page));
     static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
     int checked = 0;
     for (const QString& page : pages) {
@@ -162,6 +179,31 @@ void HelpAboutTest::everyLinkAndPictureOfTheManualExists() {
         }
     }
     QVERIFY(checked > 20);
+}
+
+void HelpAboutTest::helpOpensThePagesOfTheInterfaceLanguage() {
+    TestInstallation install;
+    ScopedPrompter prompter;
+    test::switchLanguage(TaalDutch);
+    RunningProgram program(prompter.recorder);
+    const QDir manual(QDir(install.folder()).filePath("manual"));
+    child<QAction>(mainForm(), "ENMenuItem")->trigger();
+    // Help of the main window, and F1 of the windows that have a page.
+    child<QAction>(mainForm(), "Help2")->trigger();
+    QCOMPARE(pageShown(), manual.filePath("en/manual.htm"));
+    QVERIFY(child<QTextBrowser>(helpForm(), "WebBrowser1")->toPlainText().contains("Kelvora"));
+    Q_EMIT matForm()->helpRequested();
+    QCOMPARE(pageShown(), manual.filePath("en/grondstoffen.htm"));
+    Q_EMIT glazForm()->helpRequested();
+    QCOMPARE(pageShown(), manual.filePath("en/glazuren.htm"));
+    // German has no manual of its own: the English one is closer to hand.
+    child<QAction>(mainForm(), "DUMenuItem")->trigger();
+    Q_EMIT glazForm()->helpRequested();
+    QCOMPARE(pageShown(), manual.filePath("en/glazuren.htm"));
+    child<QAction>(mainForm(), "NLMenuItem")->trigger();
+    Q_EMIT glazForm()->helpRequested();
+    QCOMPARE(pageShown(), manual.filePath("glazuren.htm"));
+    test::switchLanguage(TaalDutch);
 }
 
 void HelpAboutTest::aboutBoxShowsTheVersion() {
