@@ -7,6 +7,7 @@
 #include "app/Installation.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainFormUnit.h"
+#include "store/Notebook.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/ExportFormUnit.h"
@@ -61,12 +62,16 @@ AppComposition::AppComposition(Prompter& prompter)
     // current folder.
     try {
         const std::string folder = dataLocation().dataFolder.string();
+        notebook_ = std::make_unique<Notebook>(folder);
         dataModule_->setDataDir(folder);
         matForm_->setDataFolder(folder);
         matImportForm_->setDataFolder(folder);
     } catch (const std::exception&) {
         // No data folder: the main window says why; the defaults stay.
     }
+    if (!notebook_) notebook_ = std::make_unique<Notebook>(std::string("db0991"));
+    // A damaged notebook table is said once; the rest of the program works.
+    guard(mainForm_.get(), [this] { notebook_->load(); });
     wire();
     // Every control a screen reader can name, in every window.
     for (QWidget* window :

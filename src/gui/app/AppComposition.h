@@ -10,6 +10,7 @@
 
 namespace kelvora {
 
+class Notebook;
 class Prompter;
 class TAboutBox;
 class TGlazForm;
@@ -68,6 +69,8 @@ public:
     TMengreeksForm* mengreeksForm() const { return mengreeksForm_.get(); }
     SettingsFile& settings() { return settings_; }
     LanguageHolder& language() { return language_; }
+    // The test notebook of the data folder (tests, firings, photos).
+    Notebook& notebook() const { return *notebook_; }
     // False when the user chose to end because the data are in use.
     bool started() const { return started_; }
     // True when this run only reads the data folder.
@@ -110,6 +113,7 @@ private:
     std::unique_ptr<TUpgradeDBForm> upgradeDBForm_;
     std::unique_ptr<TStullChartForm> stullChartForm_;
     std::unique_ptr<TMengreeksForm> mengreeksForm_;
+    std::unique_ptr<Notebook> notebook_;
 };
 
 } // namespace ui
