@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -332,6 +333,7 @@ private slots:
 
         auto* photos = child<QListWidget>(&open.page, "FotoLijst");
         QCOMPARE(photos->count(), 1);
+        QVERIFY(!child<QLabel>(&open.page, "OntbrekendLbl")->isVisible());
         QImage thumb = iconImage(photos, 0);
         QCOMPARE(thumb.width(), 128);
         QVERIFY(thumb.height() < 100);
@@ -355,7 +357,11 @@ private slots:
         QCOMPARE(photos->count(), 1);
         const QString expected =
             QDir::toNativeSeparators(QString::fromStdString(open.notebook.photoPath(photo)));
-        QVERIFY2(photos->item(0)->text().contains(expected), qPrintable(photos->item(0)->text()));
+        QVERIFY2(photos->item(0)->text().startsWith(QStringLiteral("Ontbreekt")),
+                 qPrintable(photos->item(0)->text()));
+        auto* missing = child<QLabel>(&open.page, "OntbrekendLbl");
+        QVERIFY(missing->isVisible());
+        QVERIFY2(missing->text().contains(expected), qPrintable(missing->text()));
         thumb = iconImage(photos, 0);
         QVERIFY(thumb.pixelColor(thumb.width() / 2, thumb.height() / 3) != QColor(Qt::red));
     }

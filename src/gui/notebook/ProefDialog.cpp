@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kelvora {
 
 namespace {
@@ -160,6 +162,12 @@ void ProefDialog::fill(const Proef& test) {
     layering_.edit->setText(text(test.layering));
     notes_->setPlainText(text(test.notes));
     recipe_->setPlainText(NotebookLabels::recipe(test.recipe));
+    // The amounts in a column after the longest name.
+    int widest = 0;
+    for (const QString& line : recipe_->toPlainText().split(QLatin1Char('\n')))
+        widest =
+            std::max(widest, recipe_->fontMetrics().horizontalAdvance(line.section(QLatin1Char('\t'), 0, 0)));
+    recipe_->setTabStopDistance(widest + recipe_->fontMetrics().horizontalAdvance(QStringLiteral("MM")));
 }
 
 Proef ProefDialog::typed() const {

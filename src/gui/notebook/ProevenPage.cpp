@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImageReader>
@@ -159,6 +160,12 @@ ProevenPage::ProevenPage(Prompter& prompter, Notebook& notebook, CurrentGlaze cu
     photos_->setDragEnabled(false);
     photos_->setMinimumHeight(ThumbnailCache::edge + 4 * fontMetrics().height());
     photosLabel_->setBuddy(photos_);
+    missing_ = new QLabel;
+    missing_->setObjectName(QStringLiteral("OntbrekendLbl"));
+    missing_->setTextFormat(Qt::PlainText);
+    missing_->setWordWrap(true);
+    missing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    missing_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(testsLabel_);
@@ -168,6 +175,7 @@ ProevenPage::ProevenPage(Prompter& prompter, Notebook& notebook, CurrentGlaze cu
     layout->addWidget(results_, 1);
     layout->addWidget(photosLabel_);
     layout->addWidget(photos_);
+    layout->addWidget(missing_);
 
     connect(tests_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { showSelected(); });
@@ -309,17 +317,25 @@ void ProevenPage::showResults(const std::string& code) {
 
 void ProevenPage::showPhotos(const std::string& code) {
     photos_->clear();
-    if (code.empty()) return;
+    QStringList missing;
     int index = 0;
-    for (const Foto* photo : notebook_.data().photosOf(code)) {
+    const std::vector<const Foto*> shown =
+        code.empty() ? std::vector<const Foto*>{} : notebook_.data().photosOf(code);
+    // Room under each picture for a file name such as "K-2026-014-12.jpeg".
+    const int width = std::max(ThumbnailCache::edge + 24,
+                               fontMetrics().horizontalAdvance(QStringLiteral("K-2026-014-12.jpeg")) + 16);
+    for (const Foto* photo : shown) {
         const QString path = QDir::toNativeSeparators(text(notebook_.photoPath(*photo)));
         const QImage image = thumbnails_.thumbnail(text(notebook_.photoPath(*photo)));
-        QString caption = photo->title.empty() ? text(photo->file) : text(photo->title);
-        if (!notebook_.photoPresent(*photo))
-            caption = tr("Ontbreekt: %1").arg(path);
-        else if (image.isNull())
-            caption = tr("Niet te tonen: %1").arg(path);
-        QStringList about{caption};
+        const QString file = QFileInfo(text(photo->file)).fileName();
+        QString caption = photo->title.empty() ? file : text(photo->title);
+        if (!notebook_.photoPresent(*photo)) {
+            caption = tr("Ontbreekt: %1").arg(file);
+            missing << tr("Foto niet gevonden: %1").arg(path);
+        } else if (image.isNull()) {
+            caption = tr("Niet te tonen: %1").arg(file);
+        }
+        QStringList about{caption, path};
         if (!photo->cone.empty()) about << tr("kegel %1").arg(text(photo->cone));
         if (photo->atmosphere) about << QString::fromUtf8(Choices<Atmosphere>::text(*photo->atmosphere));
         if (!photo->firing.empty()) about << tr("stook %1").arg(text(photo->firing));
@@ -328,10 +344,11 @@ void ProevenPage::showPhotos(const std::string& code) {
         item->setData(Qt::UserRole, index++);
         item->setToolTip(about.join(QLatin1Char('\n')));
         item->setData(Qt::AccessibleTextRole, about.join(QStringLiteral(", ")));
-        item->setSizeHint(
-            QSize(ThumbnailCache::edge + 24, ThumbnailCache::edge + 3 * fontMetrics().height()));
+        item->setSizeHint(QSize(width, ThumbnailCache::edge + 3 * fontMetrics().height()));
         photos_->addItem(item);
     }
+    missing_->setText(missing.join(QLatin1Char('\n')));
+    missing_->setVisible(!missing.isEmpty());
 }
 
 void ProevenPage::updateButtons() {

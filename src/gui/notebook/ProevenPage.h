@@ -106,6 +106,7 @@ private:
     QTableWidget* results_ = nullptr;
     QLabel* photosLabel_ = nullptr;
     QListWidget* photos_ = nullptr;
+    QLabel* missing_ = nullptr; // where the missing photos should be, in full
 };
 
 } // namespace kelvora
