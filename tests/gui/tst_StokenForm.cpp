@@ -55,28 +55,29 @@ struct Open {
     std::unique_ptr<TStokenForm> form;
 };
 
-// The editor open in a table's cell (an editor closed before may still be
-// waiting for its deletion, hidden).
-QLineEdit* cellEditor(const QTableWidget* table) {
-    for (QLineEdit* editor : table->viewport()->findChildren<QLineEdit*>())
-        if (editor->isVisible()) return editor;
-    return nullptr;
+// Types `text` into a cell of a table as a potter would: the cell opened,
+// what it held selected and typed over, Return to close it.
+void typeInCell(QTableWidget* table, int row, int column, const QString& text) {
+    table->setCurrentCell(row, column);
+    table->editItem(table->item(row, column));
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : table->viewport()->findChildren<QLineEdit*>())
+        if (e->isVisible()) editor = e;
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits the text and closes the editor from the event loop.
+    QCoreApplication::processEvents();
+    QCOMPARE(table->item(row, column)->text(), text);
 }
 
-// Types one row of the schedule table into a new row, cell by cell, each
-// closed with Return as a potter would.
+// Types one row of the schedule table into a new row.
 void typeStep(const Open& open, const QStringList& cells) {
     open.click("StapToevoegenButton");
     auto* table = open.get<QTableWidget>("SchemaTabel");
-    const int row = table->rowCount() - 1;
-    for (int column = 0; column < cells.size(); ++column) {
-        table->setCurrentCell(row, column);
-        table->editItem(table->item(row, column));
-        auto* editor = cellEditor(table);
-        QVERIFY(editor);
-        QTest::keyClicks(editor, cells[column]);
-        QTest::keyClick(editor, Qt::Key_Return);
-    }
+    for (int column = 0; column < cells.size(); ++column)
+        typeInCell(table, table->rowCount() - 1, column, cells[column]);
 }
 
 QStringList column(const QTableWidget* table, int column) {
@@ -160,13 +161,7 @@ private slots:
         QVERIFY(open.stored().firings.empty());
 
         auto* table = open.get<QTableWidget>("SchemaTabel");
-        table->setCurrentCell(1, 1);
-        table->editItem(table->item(1, 1));
-        auto* editor = cellEditor(table);
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, "2192F");
-        QTest::keyClick(editor, Qt::Key_Return);
+        typeInCell(table, 1, 1, QStringLiteral("2192F"));
         open.click("BewarenButton");
 
         const NotebookData stored = open.stored();

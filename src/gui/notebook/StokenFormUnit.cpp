@@ -139,7 +139,10 @@ void TStokenForm::buildLayout() {
     SchemaTabel = new QTableWidget(0, 3, this);
     SchemaTabel->setObjectName(QStringLiteral("SchemaTabel"));
     SchemaTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The first heading is the longest; it is read whole at any font size.
+    SchemaTabel->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     SchemaTabel->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    SchemaTabel->setMinimumHeight(SchemaTabel->fontMetrics().lineSpacing() * 9);
     SchemaLbl = new QLabel(this);
     SchemaLbl->setBuddy(SchemaTabel);
     StapToevoegenButton = new QPushButton(this);
@@ -154,9 +157,6 @@ void TStokenForm::buildLayout() {
     schedule->addWidget(SchemaLbl);
     schedule->addWidget(SchemaTabel, 1);
     schedule->addLayout(stepButtons);
-    auto* top = new QHBoxLayout;
-    top->addWidget(fields, 1);
-    top->addLayout(schedule, 1);
 
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -178,7 +178,8 @@ void TStokenForm::buildLayout() {
     GrafiekView = new QChartView(chart_, this);
     GrafiekView->setObjectName(QStringLiteral("GrafiekView"));
     GrafiekView->setRenderHint(QPainter::Antialiasing);
-    GrafiekView->setMinimumHeight(240);
+    // Room for the axes' labels and titles at any font size.
+    GrafiekView->setMinimumHeight(GrafiekView->fontMetrics().lineSpacing() * 24);
     LogLbl = new QLabel(this);
     LogLbl->setObjectName(QStringLiteral("LogLbl"));
 
@@ -203,7 +204,8 @@ void TStokenForm::buildLayout() {
     auto* right = new QWidget(this);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addLayout(top);
+    rightLayout->addWidget(fields);
+    rightLayout->addLayout(schedule);
     rightLayout->addWidget(GrafiekView, 2);
     rightLayout->addWidget(LogLbl);
     rightLayout->addWidget(ProevenLbl);
@@ -214,6 +216,7 @@ void TStokenForm::buildLayout() {
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
     splitter->setChildrenCollapsible(false);
+    splitter->setSizes({380, 800});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
@@ -575,8 +578,11 @@ void TStokenForm::updateEnabled() {
     // A stored firing keeps its code: results and photos name it.
     CodeEdit->setEnabled(edit && code_.isEmpty());
     StapVerwijderenButton->setEnabled(edit && SchemaTabel->rowCount() > 0);
-    SchemaTabel->setEditTriggers(edit ? QAbstractItemView::AllEditTriggers
-                                      : QAbstractItemView::NoEditTriggers);
+    // Typing or F2 opens a cell; moving through the table does not.
+    const QAbstractItemView::EditTriggers typing = QAbstractItemView::DoubleClicked |
+                                                   QAbstractItemView::EditKeyPressed |
+                                                   QAbstractItemView::AnyKeyPressed;
+    SchemaTabel->setEditTriggers(edit ? typing : QAbstractItemView::NoEditTriggers);
 }
 
 void TStokenForm::setReadOnly(bool readOnly) {
