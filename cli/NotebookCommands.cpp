@@ -211,11 +211,43 @@ int test(CliContext& ctx) {
     }
 }
 
+const ScheduleTemplate* scheduleTemplate(const NotebookData& data, const std::string& name) {
+    for (const ScheduleTemplate& t : data.templates)
+        if (RecordNames::same(t.name, name)) return &t;
+    return nullptr;
+}
+
+// template save NAME --schedule S: stores a schedule under a name (replacing
+// one of that name); template list: each name with its steps in °C.
+int firingTemplate(CliContext& ctx) {
+    if (ctx.args.size() < 2) return 2;
+    Notebook notebook(ctx.dbDir);
+    if (ctx.args[1] == "list") {
+        if (ctx.args.size() != 2) return 2;
+        notebook.load();
+        for (const ScheduleTemplate& t : notebook.data().templates)
+            ctx.out << t.name << '\t' << FiringSchedule::text(t.steps) << "\n";
+        return 0;
+    }
+    if (ctx.args[1] != "save") return 2;
+    const Words w(ctx.args, 2, {"--schedule"});
+    if (w.positional.size() != 1 || !w.has("--schedule")) return 2;
+    ScheduleTemplate saved{w.positional[0], FiringSchedule::parse(w.get("--schedule"))};
+    if (saved.steps.empty()) throw NotebookError("Het stookschema heeft geen stappen.");
+    notebook.load();
+    // A template saved again under another spelling of its name keeps the name it has.
+    if (const ScheduleTemplate* old = scheduleTemplate(notebook.data(), saved.name)) saved.name = old->name;
+    notebook.saveTemplate(saved);
+    return 0;
+}
+
 int firingNew(CliContext& ctx) {
     const Words w(ctx.args, 1,
                   {"--date", "--cone", "--atmosphere", "--kiln", "--schedule", "--code", "--reduction",
-                   "--notes", "--log"});
-    if (!w.positional.empty() || !w.has("--date") || !w.has("--cone") || !w.has("--atmosphere")) return 2;
+                   "--notes", "--log", "--template"});
+    if (!w.positional.empty() || !w.has("--date") || !w.has("--cone") || !w.has("--atmosphere") ||
+        (w.has("--schedule") && w.has("--template")))
+        return 2;
     Notebook notebook(ctx.dbDir);
     notebook.load();
     Stook f;
@@ -225,7 +257,16 @@ int firingNew(CliContext& ctx) {
     f.cone = w.get("--cone");
     f.atmosphere = choice<Atmosphere>(w.get("--atmosphere"), "atmosfeer");
     f.kiln = w.get("--kiln");
-    f.schedule = FiringSchedule::parse(w.get("--schedule"));
+    if (w.has("--template")) {
+        const ScheduleTemplate* saved = scheduleTemplate(notebook.data(), w.get("--template"));
+        if (!saved) {
+            ctx.err << "Er is geen sjabloon '" << w.get("--template") << "'.\n";
+            return 1;
+        }
+        f.schedule = saved->steps;
+    } else {
+        f.schedule = FiringSchedule::parse(w.get("--schedule"));
+    }
     f.reductionStart = w.get("--reduction");
     f.notes = w.get("--notes");
     if (w.has("--log")) {
@@ -277,6 +318,7 @@ int firing(CliContext& ctx) {
         if (ctx.args.empty()) return 2;
         if (ctx.args[0] == "new") return firingNew(ctx);
         if (ctx.args[0] == "add-test") return firingAddTest(ctx);
+        if (ctx.args[0] == "template") return firingTemplate(ctx);
         return 2;
     } catch (const Usage&) {
         return 2;
@@ -381,14 +423,16 @@ const CommandRegistrar testCommand(
     "  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]\n"
     "            [--from D] [--to D] [--defect D]   the tests of the notebook",
     test, Writes::dataFolderWith("new"));
-const CommandRegistrar
-    firingCommand("firing",
-                  "firing new --date D --cone C --atmosphere A [--kiln K] [--schedule "
-                  "\"rate:target:hold,...\"] [--code C]\n"
-                  "  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] "
-                  "[--defect D]...\n"
-                  "            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them",
-                  firing, Writes::dataFolder());
+const CommandRegistrar firingCommand(
+    "firing",
+    "firing new --date D --cone C --atmosphere A [--kiln K] [--schedule "
+    "\"rate:target:hold,...\" | --template NAME] [--code C]\n"
+    "  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] "
+    "[--defect D]...\n"
+    "            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them\n"
+    "  firing template save NAME --schedule \"rate:target:hold,...\" | template list   "
+    "schedules kept by name",
+    firing, Writes::dataFolder());
 const CommandRegistrar
     photoCommand("photo",
                  "photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   "

@@ -87,13 +87,22 @@ _kelvora_cli() {
             ;;
         firing)
             if ((arg == 1)); then
-                mapfile -t COMPREPLY < <(compgen -W "new add-test" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "new add-test template" -- "$cur")
+            elif [[ ${words[i + 1]} == template ]]; then
+                if ((arg == 2)); then
+                    mapfile -t COMPREPLY < <(compgen -W "save list" -- "$cur")
+                elif [[ ${words[i + 2]} == save && $prev != --schedule ]] && ((arg > 3)); then
+                    mapfile -t COMPREPLY < <(compgen -W "--schedule" -- "$cur")
+                fi
+            elif [[ $prev == --template ]]; then
+                local IFS=$'\n'
+                mapfile -t COMPREPLY < <(compgen -W "$(kelvora-cli "${db[@]}" firing template list 2>/dev/null | cut -f1)" -- "$cur")
             elif [[ $prev == --atmosphere ]]; then
                 mapfile -t COMPREPLY < <(compgen -W "oxidatie neutraal reductie zout/soda hout raku luster" -- "$cur")
             elif [[ $prev == --defect ]]; then
                 mapfile -t COMPREPLY < <(compgen -W "kruipen speldenprikken haarscheuren afschilferen lopen blazen" -- "$cur")
             elif [[ ${words[i + 1]} == new ]]; then
-                mapfile -t COMPREPLY < <(compgen -W "--date --cone --atmosphere --kiln --schedule --code --reduction --notes --log" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "--date --cone --atmosphere --kiln --schedule --template --code --reduction --notes --log" -- "$cur")
             else
                 mapfile -t COMPREPLY < <(compgen -W "--place --surface --transparency --colour --defect --defect-notes --rating --notes" -- "$cur")
             fi

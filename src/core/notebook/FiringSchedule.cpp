@@ -4,6 +4,7 @@
 #include "notebook/NotebookError.h"
 #include "notebook/NotebookText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvora {
@@ -85,7 +86,78 @@ ScheduleStep parseStep(std::string_view text, std::size_t n) {
     return step;
 }
 
+// A cell as parseStep() reads it: ',' as decimal separator becomes '.'.
+std::string withPoint(std::string_view cell) {
+    std::string out(trimmed(cell));
+    std::replace(out.begin(), out.end(), ',', '.');
+    return out;
+}
+
+std::string withSeparator(std::string text, char decimal) {
+    std::replace(text.begin(), text.end(), '.', decimal);
+    return text;
+}
+
 } // namespace
+
+std::vector<ScheduleStep> FiringSchedule::fromCells(const std::vector<Cells>& rows) {
+    std::vector<ScheduleStep> steps;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        Cells cell;
+        for (std::size_t i = 0; i < cell.size(); ++i)
+            cell[i] = withPoint(rows[row][i]);
+        if (cell[0].empty() && cell[1].empty() && cell[2].empty()) continue;
+        // A duration typed as "2:30" is read as "2h30"; the ':' separates the cells of a step.
+        if (const auto colon = cell[0].find(':'); colon != std::string::npos) cell[0][colon] = 'h';
+        for (const auto& c : cell)
+            if (c.find_first_of(":;\n") != std::string::npos) refuse(row + 1, "'" + c + "' is geen getal.");
+        if (steps.size() == maxSteps)
+            throw NotebookError("Een stookschema heeft hoogstens " + std::to_string(maxSteps) + " stappen.");
+        steps.push_back(parseStep(cell[0] + ":" + cell[1] + ":" + cell[2], row + 1));
+    }
+    return steps;
+}
+
+FiringSchedule::Cells FiringSchedule::cells(const ScheduleStep& step, char decimal) {
+    std::string rate;
+    if (step.minutes > 0) {
+        const int m = step.minutes % 60;
+        rate = std::to_string(step.minutes / 60) + ":" + (m < 10 ? "0" : "") + std::to_string(m);
+    } else {
+        rate = withSeparator(storedNumber(step.rate), decimal);
+    }
+    return {rate, withSeparator(storedNumber(step.target), decimal),
+            withSeparator(storedNumber(step.hold), decimal)};
+}
+
+std::vector<SchedulePoint> FiringSchedule::curve(const std::vector<ScheduleStep>& steps,
+                                                 double startCelsius) {
+    std::vector<SchedulePoint> points;
+    if (steps.empty()) return points;
+    double hours = 0, celsius = startCelsius;
+    points.push_back({hours, celsius});
+    for (const auto& s : steps) {
+        if (s.minutes > 0)
+            hours += s.minutes / 60.0;
+        else if (s.rate > 0)
+            hours += std::abs(s.target - celsius) / s.rate;
+        celsius = s.target;
+        points.push_back({hours, celsius});
+        if (s.hold > 0) {
+            hours += s.hold / 60.0;
+            points.push_back({hours, celsius});
+        }
+    }
+    return points;
+}
+
+std::vector<SchedulePoint> FiringSchedule::curve(const std::vector<KilnReading>& log) {
+    std::vector<SchedulePoint> points;
+    points.reserve(log.size());
+    for (const auto& r : log)
+        points.push_back({r.seconds / 3600.0, r.celsius});
+    return points;
+}
 
 double FiringSchedule::celsiusFromFahrenheit(double fahrenheit) {
     return oneDecimal((fahrenheit - 32.0) * 5.0 / 9.0);

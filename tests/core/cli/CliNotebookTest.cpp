@@ -114,6 +114,55 @@ TEST_F(CliNotebookTest, AGlazeStatusIsSetAndFound) {
         << "refused changes stay out";
 }
 
+TEST_F(CliNotebookTest, AScheduleTemplateIsSavedListedAndUsedForAFiring) {
+    // 180 °F/h is 100 °C/h and 1832 °F is 1000 °C: a template is kept in °C.
+    ASSERT_EQ(run("firing template save 'Steengoed 10' --schedule '180F:1832F:10,2h00:1280:15'").status, 0);
+    ASSERT_EQ(run("firing template save Biscuit --schedule '80:600, 150:950:10'").status, 0);
+    EXPECT_EQ(run("firing template list").out,
+              "Steengoed 10\t100:1000:10,2h00:1280:15\nBiscuit\t80:600:0,150:950:10\n");
+    // Saved again under the same name, whatever its case: replaced, the name kept.
+    ASSERT_EQ(run("firing template save 'steengoed 10' --schedule '100:1000:10,2h00:1260:20'").status, 0);
+    EXPECT_EQ(run("firing template list").out,
+              "Steengoed 10\t100:1000:10,2h00:1260:20\nBiscuit\t80:600:0,150:950:10\n");
+
+    const CliRun fired =
+        run("firing new --date 11-12-2026 --cone 10 --atmosphere red --template 'STEENGOED 10'");
+    ASSERT_EQ(fired.status, 0) << fired.err;
+    Notebook notebook(folder);
+    notebook.load();
+    const Stook* f = notebook.data().firing("S-2026-001");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->schedule, (std::vector<ScheduleStep>{{100, 0, 1000, 10}, {0, 120, 1260, 20}}));
+
+    struct Case {
+        std::string arguments;
+        int status;
+    };
+    const std::vector<Case> cases{
+        {"firing template", 2},
+        {"firing template bogus", 2},
+        {"firing template list extra", 2},
+        {"firing template save Glans", 2},
+        {"firing template save --schedule 100:600", 2},
+        {"firing template save A B --schedule 100:600", 2},
+        {"firing template save Glans --schedule 100:2000", 1},
+        {"firing template save Glans --schedule ' '", 1},
+        {"firing new --date 11-12-2026 --cone 6 --atmosphere ox --template Onbekend", 1},
+        {"firing new --date 11-12-2026 --cone 6 --atmosphere ox --template Biscuit --schedule 100:600", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (c.status == 1) {
+            EXPECT_NE(r.err, "");
+        }
+    }
+    notebook.load();
+    EXPECT_EQ(notebook.data().templates.size(), 2u) << "nothing refused was stored";
+    EXPECT_EQ(notebook.data().firings.size(), 1u);
+}
+
 TEST_F(CliNotebookTest, ExitCodes) {
     ASSERT_EQ(run("test new Seladon --code K-1").status, 0);
     ASSERT_EQ(run("firing new --date 10-12-2026 --cone 6 --atmosphere ox --code S-1").status, 0);
