@@ -7,6 +7,7 @@
 #include "notebook/ProefZoekenFormUnit.h"
 #include "store/GlazeBook.h"
 #include "store/Notebook.h"
+#include "widgets/ErrorBox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -284,6 +285,15 @@ private slots:
         QVERIFY2(lost.contains(QFileInfo(qs(open.photos[1].file)).fileName().remove(QLatin1Char(' '))),
                  qPrintable(lost));
         QCOMPARE(imagePages(open.pdf), QList<int>({1}));
+
+        // A printer that cannot begin is said in the error box, not passed over.
+        ui::ErrorBoxCapture errors;
+        open.form.setPrintQuestion([](QPrinter& printer, QWidget*) {
+            printer.setOutputFileName(QStringLiteral("/geen/zulke/map/proef.pdf"));
+            return true;
+        });
+        child<QPushButton>(&open.form, "TestbladButton")->click();
+        QCOMPARE(errors.shown, std::vector<std::string>{"Het afdrukken kon niet beginnen."});
     }
 
     // Labels of three tests: on one A4 sticker sheet, or one per page of the

@@ -121,6 +121,14 @@ void TProefZoekenForm::buildLayout() {
     GebrekLabel = new QLabel(this);
     GebrekCB = choiceBox<Defect>("GebrekCB", this);
 
+    // Each caption's mnemonic takes the focus to its field.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {CodeLabel, CodeEdit},   {GlazuurLabel, GlazuurEdit},   {ScherfLabel, ScherfEdit},
+        {KegelLabel, KegelEdit}, {AtmosfeerLabel, AtmosfeerCB}, {OvenLabel, OvenEdit},
+        {StatusLabel, StatusCB}, {VanafLabel, VanafEdit},       {TotLabel, TotEdit},
+        {GebrekLabel, GebrekCB}};
+    for (const auto& [label, field] : buddies)
+        label->setBuddy(field);
     auto* left = new QFormLayout;
     left->addRow(CodeLabel, CodeEdit);
     left->addRow(GlazuurLabel, GlazuurEdit);
@@ -159,7 +167,8 @@ void TProefZoekenForm::buildLayout() {
     ResultatenTabel->setTabKeyNavigation(false);
     ResultatenTabel->verticalHeader()->hide();
     ResultatenTabel->verticalHeader()->setDefaultSectionSize(ResultatenTabel->fontMetrics().height() + 6);
-    ResultatenTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns are fitted to what they show after every search; the
+    // potter may still widen one.
     ResultatenTabel->horizontalHeader()->setStretchLastSection(true);
 
     EtiketSoortLabel = new QLabel(this);
@@ -202,7 +211,7 @@ void TProefZoekenForm::retranslate() {
                                                     {OvenLabel, tr("&Oven:")},
                                                     {StatusLabel, tr("S&tatus:")},
                                                     {VanafLabel, tr("Gemengd &vanaf:")},
-                                                    {TotLabel, tr("Gemengd t&ot en met:")},
+                                                    {TotLabel, tr("Gemengd tot en &met:")},
                                                     {GebrekLabel, tr("Ge&brek:")},
                                                     {EtiketSoortLabel, tr("&Etiketten op:")}};
     for (const auto& [label, text] : captions)
@@ -306,6 +315,7 @@ void TProefZoekenForm::search() {
         results_->appendRow(row);
     }
     showCount();
+    ResultatenTabel->resizeColumnsToContents();
     if (results_->rowCount() > 0) ResultatenTabel->setCurrentIndex(results_->index(0, CodeColumn));
 }
 

@@ -246,9 +246,10 @@ void TestSheetPrinter::printSheets(QPrinter& printer, const Notebook& notebook,
                         const double left = at.left() + static_cast<double>(k) * (row.cellWidth + row.gap);
                         const QRectF box(left, at.top() + row.gap, row.cellWidth, row.imageHeight);
                         drawPhoto(painter, box, qs(notebook.photoPath(piece.photos[k])), printer);
-                        painter.drawText(QRectF(left, box.bottom(), row.cellWidth, row.captionHeight),
-                                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                                         photoCaption(piece.photos[k]));
+                        painter.drawText(
+                            QRectF(left, box.bottom() + row.gap * 0.3, row.cellWidth, row.captionHeight),
+                            Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                            photoCaption(piece.photos[k]));
                     }
                     break;
                 }
