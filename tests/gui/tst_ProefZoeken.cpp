@@ -9,6 +9,7 @@
 #include "store/Notebook.h"
 #include "widgets/ErrorBox.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -236,6 +237,32 @@ private slots:
         QCOMPARE(chosen.at(1), QVariantList({QStringLiteral("Chun blauw"), QStringLiteral("K-2026-003")}));
         // Enter there opened the test; it did not search again.
         QCOMPARE(table->currentIndex().row(), 2);
+    }
+
+    // Every control a screen reader reaches speaks a name, and Tab reaches
+    // the fields, the list and the print buttons.
+    void everyControlSpeaksAndTabReachesIt() {
+        Open open;
+        QVERIFY(QTest::qWaitForWindowExposed(&open.form));
+        open.form.activateWindow();
+        QStringList nameless;
+        for (QWidget* w : open.form.findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QPushButton*>(w) || qobject_cast<QTableView*>(w);
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+            if (control && w->isVisible() && (!face || face->text(QAccessible::Name).trimmed().isEmpty()))
+                nameless << w->objectName();
+        }
+        QCOMPARE(nameless, QStringList());
+        QSet<QString> reached;
+        open.control<QLineEdit>("CodeEdit")->setFocus();
+        for (int step = 0; step < 30; ++step) {
+            if (QWidget* focus = QApplication::focusWidget()) reached << focus->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (const char* name : {"CodeEdit", "GebrekCB", "ZoekenButton", "ResultatenTabel", "EtiketSoortCB",
+                                 "TestbladButton", "EtikettenButton", "SluitenButton"})
+            QVERIFY2(reached.contains(QLatin1String(name)), name);
     }
 
     // The sheet of each test read back: the heading with the glaze, the code
