@@ -67,6 +67,12 @@ void TMainForm::buildMenus() {
     ExportMenuItem = BestandMenuItem->addAction(tr("Ex&porteren..."));
     ExportMenuItem->setObjectName(QStringLiteral("ExportMenuItem"));
     connect(ExportMenuItem, &QAction::triggered, this, &TMainForm::exportRequested);
+    StokenMenuItem = BestandMenuItem->addAction(tr("S&token"));
+    StokenMenuItem->setObjectName(QStringLiteral("StokenMenuItem"));
+    connect(StokenMenuItem, &QAction::triggered, this, &TMainForm::firingsRequested);
+    ProefZoekenMenuItem = BestandMenuItem->addAction(tr("Proeven &zoeken..."));
+    ProefZoekenMenuItem->setObjectName(QStringLiteral("ProefZoekenMenuItem"));
+    connect(ProefZoekenMenuItem, &QAction::triggered, this, &TMainForm::testSearchRequested);
     Import1 = BestandMenuItem->addMenu(tr("Import"));
     Import1->setObjectName(QStringLiteral("Import1"));
     MatImportMenuitem = Import1->addAction(tr("Grondstoffen"));
@@ -184,6 +190,8 @@ void TMainForm::retranslate() {
     MengreeksMenuItem->setText(tr("&Mengreeks..."));
     ReceptImportMenuItem->setText(tr("Recepten &importeren..."));
     ExportMenuItem->setText(tr("Ex&porteren..."));
+    StokenMenuItem->setText(tr("S&token"));
+    ProefZoekenMenuItem->setText(tr("Proeven &zoeken..."));
     Import1->setTitle(tr("Import"));
     MatImportMenuitem->setText(tr("Grondstoffen"));
     Glazuren2->setText(tr("Glazuren"));

@@ -58,6 +58,9 @@ Q_SIGNALS:
     void recipeImportRequested();
     // "Exporteren...": glazes written for other tools.
     void exportRequested();
+    // "Stoken": the firings with their schedules; "Proeven zoeken...": the tests.
+    void firingsRequested();
+    void testSearchRequested();
     void materialImportRequested();
     void upgradeRequested();
     void helpRequested();
@@ -98,6 +101,8 @@ private:
     QAction* MengreeksMenuItem = nullptr;
     QAction* ReceptImportMenuItem = nullptr;
     QAction* ExportMenuItem = nullptr;
+    QAction* StokenMenuItem = nullptr;
+    QAction* ProefZoekenMenuItem = nullptr;
     QMenu* Import1 = nullptr;
     QAction* MatImportMenuitem = nullptr;
     QAction* Glazuren2 = nullptr;
