@@ -5,6 +5,7 @@
 #include "ui_AboutBoxUnit.h"
 #include "widgets/WindowPlacement.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -19,18 +20,31 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::retranslate() {
+    form_->retranslateUi(this);
+    VersieLabel->setText(versionText());
+    LicenceLabel->setText(ui::licenceAndFolders());
+}
+
+void TAboutBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && form_) retranslate();
+    QDialog::changeEvent(event);
+}
+
 void TAboutBox::buildLayout() {
-    Ui::TAboutBox form;
-    form.setupUi(this);
-    ProgramIcon = form.ProgramIcon;
-    ProductName = form.ProductName;
-    Version = form.Version;
-    VersieLabel = form.VersieLabel;
-    OKButton = form.OKButton;
-    QPalette white = form.Panel1->palette();
+    form_ = std::make_unique<Ui::TAboutBox>();
+    form_->setupUi(this);
+    ProgramIcon = form_->ProgramIcon;
+    ProductName = form_->ProductName;
+    Version = form_->Version;
+    VersieLabel = form_->VersieLabel;
+    OKButton = form_->OKButton;
+    QPalette white = form_->Panel1->palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
-    form.Panel1->setPalette(white);
+    form_->Panel1->setPalette(white);
     QFont big = ProductName->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -40,14 +54,14 @@ void TAboutBox::buildLayout() {
     OKButton->setFixedHeight(ui::heightAtLeast(OKButton, 25));
 
     // Below the designed box: the licence and the folders this run uses.
-    auto* notice = new QLabel(this);
+    auto* notice = LicenceLabel = new QLabel(this);
     notice->setObjectName(QStringLiteral("LicenceLabel"));
     notice->setWordWrap(true);
     notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont small = notice->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     notice->setFont(small);
-    notice->setText(ui::licenceAndFolders());
+    retranslate();
     layout()->addWidget(notice);
     // The designed box plus the wrapped note under it.
     const int noteHeight = notice->heightForWidth(361 - 16) + layout()->spacing();

@@ -5,6 +5,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/WindowPlacement.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -17,7 +18,6 @@ namespace kelvora {
 
 THelpForm::THelpForm(SettingsFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
     setObjectName(QStringLiteral("HelpForm"));
-    setWindowTitle(tr("Kelvora - Help"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kelvora.png")));
     resize(783, 540);
 
@@ -30,7 +30,6 @@ THelpForm::THelpForm(SettingsFile& settings, QWidget* parent) : QMainWindow(pare
     ToolButton1 = new QToolButton(ToolBar1);
     ToolButton1->setObjectName(QStringLiteral("ToolButton1"));
     ToolButton1->setIcon(QIcon(QStringLiteral(":/images/helpclose.png")));
-    ToolButton1->setToolTip(tr("Help afsluiten"));
     ToolButton1->setAutoRaise(true);
     ToolBar1->addWidget(ToolButton1);
     connect(ToolButton1, &QToolButton::clicked, this, [this] { ToolButton1Click(); });
@@ -41,7 +40,29 @@ THelpForm::THelpForm(SettingsFile& settings, QWidget* parent) : QMainWindow(pare
     WebBrowser1->setOpenExternalLinks(true);
     setCentralWidget(WebBrowser1);
 
+    retranslate();
     FormCreate();
+}
+
+void THelpForm::retranslate() {
+    setWindowTitle(tr("Kelvora - Help"));
+    ToolButton1->setToolTip(tr("Help afsluiten"));
+}
+
+void THelpForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        if (missingShown_) showMissingManual(ui::manualStartPage());
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void THelpForm::showMissingManual(const QString& page) {
+    missingShown_ = true;
+    WebBrowser1->setHtml(tr("<h2>Handleiding niet gevonden</h2>"
+                            "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
+                            "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
+                             .arg(page.toHtmlEscaped()));
 }
 
 THelpForm::~THelpForm() {
@@ -73,12 +94,10 @@ void THelpForm::showEvent(QShowEvent* event) {
 void THelpForm::Button1Click() {
     const QString page = ui::manualStartPage();
     if (!QFileInfo::exists(page)) {
-        WebBrowser1->setHtml(tr("<h2>Handleiding niet gevonden</h2>"
-                                "<p>De handleiding hoort te staan in:</p><p><tt>%1</tt></p>"
-                                "<p>Installeer Kelvora opnieuw om de handleiding terug te zetten.</p>")
-                                 .arg(page.toHtmlEscaped()));
+        showMissingManual(page);
         return;
     }
+    missingShown_ = false;
     const QUrl url = QUrl::fromLocalFile(page);
     if (WebBrowser1->source() == url)
         WebBrowser1->reload();
@@ -88,6 +107,7 @@ void THelpForm::Button1Click() {
 }
 
 void THelpForm::showPage(const QString& file) {
+    missingShown_ = false;
     WebBrowser1->setSource(QUrl::fromLocalFile(file));
 }
 

@@ -32,11 +32,17 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
     void FormDestroy();
     void Button1Click();
+    // The title and the tool tip in the program's language.
+    void retranslate();
+    // The note that the manual is missing, in the program's language.
+    void showMissingManual(const QString& page);
+    bool missingShown_ = false;
     void ToolButton1Click();
 
     SettingsFile& settings_;

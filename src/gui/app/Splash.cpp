@@ -30,7 +30,7 @@ TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Q
     picture->setScaledContents(true);
     picture->setPixmap(QPixmap(QStringLiteral(":/images/splash.png")));
 
-    auto* title = new QLabel(QStringLiteral("Kelvora - Glazuurberekening"), panel);
+    auto* title = new QLabel(tr("Kelvora - Glazuurberekening"), panel);
     title->setObjectName(QStringLiteral("Label1"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(16);
@@ -41,7 +41,7 @@ TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Q
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(2, 262, 301, 22);
 
-    auto* starting = new QLabel(QStringLiteral("Opstarten..."), panel);
+    auto* starting = new QLabel(tr("Opstarten..."), panel);
     starting->setObjectName(QStringLiteral("Label2"));
     starting->setAlignment(Qt::AlignCenter);
     starting->setGeometry(2, 290, 301, 18);

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/MatFormUnit.h"
 
-#include "common/LanguageHolder.h"
 #include "common/Prompter.h"
-#include "common/TranslationTable.h"
 #include "engine/GlazeRecalculation.h"
 #include "materials/NameListFit.h"
 #include "materials/PercentToMolConverter.h"
@@ -28,6 +26,7 @@
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -168,10 +167,9 @@ private:
     bool editing_ = false;
 };
 
-TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent)
-    : QDialog(parent), language_(language), prompter_(prompter), settings_(settings) {
+TMatForm::TMatForm(LanguageHolder&, Prompter& prompter, SettingsFile& settings, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("MatForm"));
-    setWindowTitle(tr("Onderhoud grondstoffen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
@@ -185,7 +183,8 @@ TMatForm::TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& s
     autoSave_->setSave([this] { saveMaterials(); });
     DBNavigator1->setPrompter(&prompter_);
     hooks_ = std::make_unique<ViewHooks>(*this);
-    ui::installDuplicateNameCheck(MatCDS, prompter_, tr("Er bestaat al een grondstof '%1'. Toch bewaren?"));
+    ui::installDuplicateNameCheck(MatCDS, prompter_,
+                                  [] { return tr("Er bestaat al een grondstof '%1'. Toch bewaren?"); });
     FormCreate();
 }
 
@@ -231,7 +230,7 @@ void TMatForm::buildControls() {
     DBNavigator1->setVisibleButtons(ui::DBNavigator::Editing);
     DBNavigator1->setView(&MatCDS);
 
-    HelpButton = new QPushButton(helpIcon(Qt::white), tr("Help"), this);
+    HelpButton = new QPushButton(helpIcon(Qt::white), QString(), this);
     HelpButton->setObjectName(QStringLiteral("HelpButton"));
     HelpButton->setAutoDefault(false);
     // Like the navigator's buttons, a click leaves the focus in the control
@@ -239,7 +238,7 @@ void TMatForm::buildControls() {
     HelpButton->setFocusPolicy(Qt::NoFocus);
     connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
 
-    CloseButton = new QPushButton(tr("Sluiten"), this);
+    CloseButton = new QPushButton(this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setAutoDefault(false);
     CloseButton->setFocusPolicy(Qt::NoFocus);
@@ -247,14 +246,14 @@ void TMatForm::buildControls() {
 
     DBGrid1 = new ui::DBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setView(&MatCDS, {{"naam", tr("naam"), 140}});
+    DBGrid1->setView(&MatCDS, {{"naam", QString(), 140}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SearchEdit = ui::WindowShortcuts::addSearch(this, DBGrid1, DBNavigator1);
     ui::WindowShortcuts::addHelp(this, [this] { HelpButtonClick(); });
     ui::WindowShortcuts::addPost(this, DBNavigator1);
 
-    NaamLbl = new QLabel(tr("Naam"), this);
+    NaamLbl = new QLabel(this);
     NaamLbl->setObjectName(QStringLiteral("NaamLbl"));
     NaamEdit = new ui::DBEdit(&MatCDS, "naam", this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
@@ -268,31 +267,32 @@ void TMatForm::buildControls() {
     OmschrijvingTS->setObjectName(QStringLiteral("OmschrijvingTS"));
     SamenstProcTS = new QWidget;
     SamenstProcTS->setObjectName(QStringLiteral("SamenstProcTS"));
-    PageControl1->addTab(AlgemeenTS, tr("Algemeen"));
-    PageControl1->addTab(OmschrijvingTS, tr("Omschrijving"));
-    PageControl1->addTab(SamenstProcTS, tr("Samenst. proc."));
+    PageControl1->addTab(AlgemeenTS, QString());
+    PageControl1->addTab(OmschrijvingTS, QString());
+    PageControl1->addTab(SamenstProcTS, QString());
     PageControl1->setCurrentWidget(AlgemeenTS);
 
     // "Algemeen": four fields in a row, each under its label, and the conversion.
-    PrijsLbl = new QLabel(tr("Prijs"), AlgemeenTS);
+    PrijsLbl = new QLabel(AlgemeenTS);
     PrijsLbl->setObjectName(QStringLiteral("PrijsLbl"));
     PrijsEdit = new ui::DBEdit(&MatCDS, "prys", AlgemeenTS);
     PrijsEdit->setObjectName(QStringLiteral("PrijsEdit"));
-    MolgewichtLbl = new QLabel(tr("Molgewicht"), AlgemeenTS);
+    MolgewichtLbl = new QLabel(AlgemeenTS);
     MolgewichtLbl->setObjectName(QStringLiteral("MolgewichtLbl"));
     MolgewichtEdit = new ui::DBEdit(&MatCDS, "molg", AlgemeenTS);
     MolgewichtEdit->setObjectName(QStringLiteral("MolgewichtEdit"));
     MolgewichtEdit->setDisplayFormat(MolgFormat);
-    MolProcLbl = new QLabel(tr("Mol/Proc"), AlgemeenTS);
+    MolProcLbl = new QLabel(AlgemeenTS);
     MolProcLbl->setObjectName(QStringLiteral("MolProcLbl"));
     MolProcCB = new ui::DBComboBox(&MatCDS, "molproc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     MolProcCB->setObjectName(QStringLiteral("MolProcCB"));
     // M: a formula in mols, P: an analysis in percent, Z: no analysis (a
     // stain or gum that is weighed and priced but stays out of the formula).
+    // The codes are what the file holds, in every language; the tooltip says
+    // what they mean.
     MolProcCB->setItems({QStringLiteral("M"), QStringLiteral("P"), QStringLiteral("Z")});
-    MolProcCB->setToolTip(tr("M: formule in mol, P: analyse in procenten, Z: zonder analyse"));
     MolProcCB->lineEdit()->setMaxLength(1);
-    BeschikbaarLbl = new QLabel(tr("Beschikbaar"), AlgemeenTS);
+    BeschikbaarLbl = new QLabel(AlgemeenTS);
     BeschikbaarLbl->setObjectName(QStringLiteral("BeschikbaarLbl"));
     BeschikbaarCB = new ui::DBComboBox(&MatCDS, "besc", ui::DBComboBox::Style::Editable, AlgemeenTS);
     BeschikbaarCB->setObjectName(QStringLiteral("BeschikbaarCB"));
@@ -300,9 +300,8 @@ void TMatForm::buildControls() {
     BeschikbaarCB->lineEdit()->setMaxLength(1);
     bindings_.insert(bindings_.end(), {PrijsEdit, MolgewichtEdit, MolProcCB, BeschikbaarCB});
 
-    Proc2MolButton = new QPushButton(tr("% ==> Mol"), AlgemeenTS);
+    Proc2MolButton = new QPushButton(AlgemeenTS);
     Proc2MolButton->setObjectName(QStringLiteral("Proc2MolButton"));
-    Proc2MolButton->setToolTip(tr(Proc2MolHint));
     Proc2MolButton->setAutoDefault(false);
     Proc2MolButton->setFocusPolicy(Qt::TabFocus);
     connect(Proc2MolButton, &QPushButton::clicked, this, [this] { Proc2MolButtonClick(); });
@@ -310,7 +309,7 @@ void TMatForm::buildControls() {
     molarEdits_ = buildOxideFields(AlgemeenTS, false);
 
     // "Omschrijving": the supplier and the free description.
-    LeverancierLbl = new QLabel(tr("Leverancier"), OmschrijvingTS);
+    LeverancierLbl = new QLabel(OmschrijvingTS);
     LeverancierLbl->setObjectName(QStringLiteral("LeverancierLbl"));
     LeverancierEdit = new ui::DBEdit(&MatCDS, "levr", OmschrijvingTS);
     LeverancierEdit->setObjectName(QStringLiteral("LeverancierEdit"));
@@ -319,15 +318,15 @@ void TMatForm::buildControls() {
     bindings_.insert(bindings_.end(), {LeverancierEdit, OmschrijvingMemo});
 
     // "Samenst. proc.": the percentages, laid out as the molar values.
-    auto* procHint = new QLabel(tr("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
-                                   "\"% ==> Mol\" op het tabblad Algemeen."),
-                                SamenstProcTS);
-    procHint->setObjectName(QStringLiteral("ProcHintLbl"));
+    ProcHintLbl = new QLabel(SamenstProcTS);
+    ProcHintLbl->setObjectName(QStringLiteral("ProcHintLbl"));
     GloeiverliesLbl = new QLabel(SamenstProcTS);
     GloeiverliesLbl->setObjectName(QStringLiteral("GloeiverliesLbl"));
     percentEdits_ = buildOxideFields(SamenstProcTS, true);
 
-    buildLayout(procHint);
+    // The layout measures the texts: they are set first.
+    retranslate();
+    buildLayout();
 }
 
 std::vector<TMatForm::OxideEdit> TMatForm::buildOxideFields(QWidget* page, bool percentages) {
@@ -364,7 +363,7 @@ std::vector<TMatForm::OxideEdit> TMatForm::buildOxideFields(QWidget* page, bool 
 // The window as designed for the default font: the list at the left, the
 // name and the pages at the right, 8 pixels from every edge; the analysis
 // rows 24 pixels apart. A larger font makes every part as large as it needs.
-void TMatForm::buildLayout(QLabel* procHint) {
+void TMatForm::buildLayout() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 8);
     root->setSpacing(8);
@@ -455,8 +454,8 @@ void TMatForm::buildLayout(QLabel* procHint) {
     auto* composition = new QVBoxLayout(SamenstProcTS);
     composition->setContentsMargins(8, 6, 8, 0);
     composition->setSpacing(0);
-    composition->addWidget(procHint);
-    composition->addSpacing(std::max(6, 16 + fieldHeight + oxideGap - procHint->sizeHint().height()));
+    composition->addWidget(ProcHintLbl);
+    composition->addSpacing(std::max(6, 16 + fieldHeight + oxideGap - ProcHintLbl->sizeHint().height()));
     QGridLayout* percentages = oxideGrid(percentEdits_);
     // The loss on ignition under the neutral and acid columns, which end
     // well above the basic one.
@@ -537,7 +536,6 @@ ui::DBEdit* TMatForm::percentEdit(std::string_view stem) const {
 void TMatForm::FormCreate() {
     ui::guard(this, [this] { ui::applyPlacement(this, settings_, settings::MatForm); });
     ui::guard(this, [this] { MatCDS.close(); });
-    appliedTaal_ = TaalNone;
 }
 
 void TMatForm::FormDestroy() {
@@ -560,30 +558,42 @@ void TMatForm::FormShow() {
         // Every post goes straight into the table.
         MatCDS.setLogChanges(false);
     });
-    const int taal = language_.taal();
-    if (taal != appliedTaal_) {
-        appliedTaal_ = taal;
-        applyCaptions(taal);
-    }
 }
 
-void TMatForm::applyCaptions(int taal) {
-    auto caption = [taal](const char* key) { return QString::fromStdString(Translate(key, taal)); };
-    setWindowTitle(readOnlyRun_ ? ui::ReadOnlyRun::title(caption("matformcaption"))
-                                : caption("matformcaption"));
-    PageControl1->setTabText(PageControl1->indexOf(AlgemeenTS), caption("algemeents"));
-    PageControl1->setTabText(PageControl1->indexOf(OmschrijvingTS), caption("omschrijvingts"));
-    PageControl1->setTabText(PageControl1->indexOf(SamenstProcTS), caption("samenstproc"));
-    PrijsLbl->setText(caption("prijs"));
-    MolgewichtLbl->setText(caption("molgewicht"));
-    BeschikbaarLbl->setText(caption("beschikbaar"));
-    refit();
+void TMatForm::retranslate() {
+    const QString title = tr("Onderhoud grondstoffen");
+    setWindowTitle(readOnlyRun_ ? ui::ReadOnlyRun::title(title) : title);
+    HelpButton->setText(tr("Help"));
+    CloseButton->setText(tr("Sluiten"));
+    DBGrid1->viewModel()->setColumnTitle(0, tr("naam"));
+    NaamLbl->setText(tr("Naam"));
+    PageControl1->setTabText(PageControl1->indexOf(AlgemeenTS), tr("Algemeen"));
+    PageControl1->setTabText(PageControl1->indexOf(OmschrijvingTS), tr("Omschrijving"));
+    PageControl1->setTabText(PageControl1->indexOf(SamenstProcTS), tr("Samenst. proc."));
+    PrijsLbl->setText(tr("Prijs"));
+    MolgewichtLbl->setText(tr("Molgewicht"));
+    MolProcLbl->setText(tr("Mol/Proc"));
+    MolProcCB->setToolTip(tr("M: formule in mol, P: analyse in procenten, Z: zonder analyse"));
+    BeschikbaarLbl->setText(tr("Beschikbaar"));
+    Proc2MolButton->setText(tr("% ==> Mol"));
+    Proc2MolButton->setToolTip(tr(Proc2MolHint));
+    LeverancierLbl->setText(tr("Leverancier"));
+    ProcHintLbl->setText(tr("Samenstelling in gewichtsprocenten.\nZet Mol/Proc op P en druk op "
+                            "\"% ==> Mol\" op het tabblad Algemeen."));
+    showImpliedLoss();
+    // Longer words in another language may need a larger window.
+    if (nameList_) refit();
+}
+
+void TMatForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void TMatForm::setReadOnlyRun() {
     readOnlyRun_ = true;
     MatCDS.setReadOnly(true);
-    setWindowTitle(ui::ReadOnlyRun::title(windowTitle()));
+    retranslate();
     ui::ReadOnlyRun::disableEditing(this, {Proc2MolButton});
 }
 

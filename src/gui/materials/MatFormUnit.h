@@ -47,6 +47,8 @@ public:
     static constexpr const char* Proc2MolHint = QT_TRANSLATE_NOOP(
         "kelvora::TMatForm", "Omrekenen samenstelling van procenten naar mol (Zie tabblad Samenst. proc.)");
 
+    // The window speaks the program's language (LanguageSwitch) and follows
+    // it while open; the language holder is no longer read.
     TMatForm(LanguageHolder& language, Prompter& prompter, SettingsFile& settings, QWidget* parent = nullptr);
     ~TMatForm() override;
     // The data folder whose materials (and, for renames, glazes) the window
@@ -64,8 +66,6 @@ public:
     // title says so and nothing that edits can be used; moving and
     // searching stay.
     void setReadOnlyRun();
-    // The interface language whose captions the window shows (TaalNone before the first show).
-    int appliedLanguage() const { return appliedTaal_; }
 
     // The maintenance view.
     View MatCDS{"MatCDS", DataFile};
@@ -79,6 +79,7 @@ Q_SIGNALS:
     void helpRequested();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -91,14 +92,15 @@ private:
     };
     void buildControls();
     std::vector<OxideEdit> buildOxideFields(QWidget* page, bool percentages);
-    void buildLayout(QLabel* procHint);
+    void buildLayout();
+    // Every caption, tooltip and heading in the program's language.
+    void retranslate();
     QGridLayout* oxideGrid(const std::vector<OxideEdit>& edits);
     // Gives the window its designed size, or more when its contents need it.
     void refit();
     void setTabOrder();
     void FormCreate();
     void FormDestroy();
-    void applyCaptions(int taal);
     bool hasUnpostedChanges() const;
     bool settleBeforeClosing();
     void showImpliedLoss();
@@ -121,12 +123,10 @@ private:
     std::vector<OxideEdit> molarEdits_;
     std::vector<OxideEdit> percentEdits_;
     std::vector<ui::FieldBinding*> bindings_;
-    LanguageHolder& language_;
     Prompter& prompter_;
     SettingsFile& settings_;
     ui::ViewAutoSave* autoSave_ = nullptr;
     NameListFit* nameList_ = nullptr;
-    int appliedTaal_ = 0;
     bool readOnlyRun_ = false;
 
     // The edit of an oxide's molar value ("k2o") or weight percentage ("k2o"
@@ -155,6 +155,7 @@ private:
     ui::DBComboBox* BeschikbaarCB = nullptr;
     QPushButton* Proc2MolButton = nullptr;
     QLabel* LeverancierLbl = nullptr;
+    QLabel* ProcHintLbl = nullptr;
     ui::DBEdit* LeverancierEdit = nullptr;
     ui::DBMemo* OmschrijvingMemo = nullptr;
     // "Gloeiverlies: x %" on the percentage page: the loss on ignition the

@@ -8,6 +8,7 @@
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,6 @@ namespace kelvora {
 
 TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("MatImportForm"));
-    setWindowTitle(tr("MatImportForm"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
@@ -26,6 +26,19 @@ TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(pa
     connect(BrwoeseButton, &QPushButton::clicked, this, [this] { BrwoeseButtonClick(); });
     connect(ImportButton, &QPushButton::clicked, this, [this] { ImportButtonClick(); });
 
+    ui::WindowShortcuts::addHelp(this, [this] { Q_EMIT helpRequested(); });
+    retranslate();
+    FormCreate();
+}
+
+void TMatImportForm::makeOpenDialog() {
+    // Qt's file dialog takes its own texts from Qt's catalogue when it is
+    // made: one made in another language replaces it, in the folder it was in.
+    QString folder;
+    if (OpenDialog1) {
+        folder = OpenDialog1->directory().absolutePath();
+        delete OpenDialog1;
+    }
     OpenDialog1 = new QFileDialog(this, tr("Import bestand"));
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
@@ -35,20 +48,29 @@ TMatImportForm::TMatImportForm(Prompter& prompter, QWidget* parent) : QDialog(pa
     OpenDialog1->selectNameFilter(OpenDialog1->nameFilters().first());
     OpenDialog1->setDefaultSuffix(QStringLiteral("XML"));
     OpenDialog1->setSizeGripEnabled(true);
-
-    ui::WindowShortcuts::addHelp(this, [this] { Q_EMIT helpRequested(); });
-    FormCreate();
+    if (!folder.isEmpty()) OpenDialog1->setDirectory(folder);
 }
 
 TMatImportForm::~TMatImportForm() = default;
 
+void TMatImportForm::retranslate() {
+    form_->retranslateUi(this);
+    // Never while the dialog is open: it is modal, so no language is chosen then.
+    if (!OpenDialog1 || !OpenDialog1->isVisible()) makeOpenDialog();
+}
+
+void TMatImportForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && form_) retranslate();
+    QDialog::changeEvent(event);
+}
+
 void TMatImportForm::buildLayout() {
-    Ui::TMatImportForm form;
-    form.setupUi(this);
-    Label1 = form.Label1;
-    FileEdit = form.FileEdit;
-    BrwoeseButton = form.BrwoeseButton;
-    ImportButton = form.ImportButton;
+    form_ = std::make_unique<Ui::TMatImportForm>();
+    form_->setupUi(this);
+    Label1 = form_->Label1;
+    FileEdit = form_->FileEdit;
+    BrwoeseButton = form_->BrwoeseButton;
+    ImportButton = form_->ImportButton;
     for (QWidget* w : {static_cast<QWidget*>(FileEdit), static_cast<QWidget*>(BrwoeseButton),
                        static_cast<QWidget*>(ImportButton)})
         w->setFixedHeight(ui::heightAtLeast(w, 25));

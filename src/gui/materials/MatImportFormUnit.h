@@ -3,10 +3,16 @@
 #include "store/DataFiles.h"
 #include <QDialog>
 
+#include <memory>
+
 class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace Ui {
+class TMatImportForm;
+}
 
 namespace kelvora {
 
@@ -28,14 +34,19 @@ public:
     void BrwoeseButtonClick();
     void ImportButtonClick();
 
-    // The open-file dialog "Import bestand", made once and reused.
-
 Q_SIGNALS:
     // F1: the user asks for this window's page of the manual.
     void helpRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildLayout();
+    // Every text of the window and its file dialog in the program's language.
+    void retranslate();
+    void makeOpenDialog();
+    std::unique_ptr<Ui::TMatImportForm> form_;
     void FormCreate();
     Prompter& prompter_;
     std::string materialsFile_ = DataFile;
@@ -44,6 +55,7 @@ private:
     QLineEdit* FileEdit = nullptr;
     QPushButton* BrwoeseButton = nullptr;
     QPushButton* ImportButton = nullptr;
+    // The open-file dialog "Import bestand", made once and reused.
     QFileDialog* OpenDialog1 = nullptr;
 };
 

@@ -11,6 +11,7 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QDrag>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -60,7 +61,6 @@ ui::DBLabel* TMatLkupForm::value(const char* field, const char* format, bool bol
 TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* parent)
     : QDialog(parent), dataModule_(dataModule), settings_(settings) {
     setObjectName(QStringLiteral("MatLkupForm"));
-    setWindowTitle(tr("Grondstoffen zoeken"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -72,13 +72,12 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     MatDBN->setObjectName(QStringLiteral("MatDBN"));
     MatDBN->setVisibleButtons(ui::DBNavigator::Moves);
     MatDBN->setView(materials());
-    VoegToebutton = new QPushButton(tr("Voeg toe"), this);
+    VoegToebutton = new QPushButton(this);
     VoegToebutton->setObjectName(QStringLiteral("VoegToebutton"));
     VoegToebutton->setAutoDefault(false);
     connect(VoegToebutton, &QPushButton::clicked, this, [this] { DBGrid1DblClick(); });
     NaamLabel = new ui::DBLabel(materials(), "naam", this);
     NaamLabel->setObjectName(QStringLiteral("NaamLabel"));
-    NaamLabel->setToolTip(tr("Klik hier voor drag & drop"));
     NaamLabel->setAutoFillBackground(true);
     QPalette cream = NaamLabel->palette();
     cream.setColor(QPalette::Window, QColor(0xFF, 0xFB, 0xF0));
@@ -94,13 +93,15 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     nameColumn->addWidget(NaamLabel);
     auto* available = new QHBoxLayout;
     available->setSpacing(8);
-    available->addWidget(new QLabel(tr("Beschikbaar"), this));
+    BeschikbaarCaption = new QLabel(this);
+    BeschikbaarCaption->setObjectName(QStringLiteral("BeschikbaarCaption"));
+    available->addWidget(BeschikbaarCaption);
     BescLabel = new ui::DBLabel(materials(), "besc", this);
     BescLabel->setObjectName(QStringLiteral("BescLabel"));
     available->addWidget(BescLabel);
     available->addStretch(1);
     nameColumn->addLayout(available);
-    CloseButton = new QPushButton(tr("Sluiten"), this);
+    CloseButton = new QPushButton(this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setAutoDefault(false);
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::hide);
@@ -115,7 +116,7 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     body->setSpacing(12);
     DBGrid1 = new ui::DBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setView(materials(), {{"naam", tr("Naam"), 200}});
+    DBGrid1->setView(materials(), {{"naam", QString(), 200}});
     DBGrid1->setGridReadOnly(true);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { DBGrid1DblClick(); });
@@ -123,10 +124,7 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     // material shown highlighted, Ctrl+F comes back to it.
     ZoekEdit = new QLineEdit(this);
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
-    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
-    ZoekEdit->setAccessibleName(tr("Grondstof zoeken"));
-    ZoekEdit->setToolTip(tr("Toont alleen de grondstoffen waarvan de naam dit bevat (Ctrl+F)"));
     connect(ZoekEdit, &QLineEdit::textChanged, this, [this](const QString& text) { filterList(text); });
     connect(ZoekEdit, &QLineEdit::returnPressed, this, [this] {
         const int row = DBGrid1->currentIndex().row();
@@ -161,9 +159,13 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     PrysLabel = value("prys", "##0.00", false, this);
     MolgLabel = value("molg", "###0.00", false, this);
     MolgLabel->setFixedWidth(ui::atLeast(MolgLabel, 64, QStringLiteral("0000.00"), 6));
-    main->addWidget(caption(tr("Prijs"), false, this), 0, 0);
+    PrijsCaption = caption(QString(), false, this);
+    PrijsCaption->setObjectName(QStringLiteral("PrijsCaption"));
+    main->addWidget(PrijsCaption, 0, 0);
     main->addWidget(PrysLabel, 1, 0, Qt::AlignLeft);
-    main->addWidget(caption(tr("Molgewicht"), false, this), 0, 1);
+    MolgewichtCaption = caption(QString(), false, this);
+    MolgewichtCaption->setObjectName(QStringLiteral("MolgewichtCaption"));
+    main->addWidget(MolgewichtCaption, 0, 1);
     main->addWidget(MolgLabel, 1, 1, Qt::AlignLeft);
     main->setColumnStretch(2, 1);
     right->addLayout(main);
@@ -190,9 +192,34 @@ TMatLkupForm::TMatLkupForm(TGlzDM& dataModule, SettingsFile& settings, QWidget* 
     right->addLayout(figures, 1);
     body->addLayout(right, 1);
     layout->addLayout(body, 1);
+    // The layout measures the texts: they are set first.
+    retranslate();
     buildLayout();
 
     FormCreate();
+}
+
+void TMatLkupForm::retranslate() {
+    setWindowTitle(tr("Grondstoffen zoeken"));
+    VoegToebutton->setText(tr("Voeg toe"));
+    NaamLabel->setToolTip(tr("Klik hier voor drag & drop"));
+    BeschikbaarCaption->setText(tr("Beschikbaar"));
+    CloseButton->setText(tr("Sluiten"));
+    DBGrid1->viewModel()->setColumnTitle(0, tr("Naam"));
+    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
+    ZoekEdit->setAccessibleName(tr("Grondstof zoeken"));
+    ZoekEdit->setToolTip(tr("Toont alleen de grondstoffen waarvan de naam dit bevat (Ctrl+F)"));
+    PrijsCaption->setText(tr("Prijs"));
+    MolgewichtCaption->setText(tr("Molgewicht"));
+}
+
+void TMatLkupForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // Longer words in another language may need a larger window.
+        ui::fitFixedSize(this, QSize(539, 280));
+    }
+    QDialog::changeEvent(event);
 }
 
 void TMatLkupForm::buildLayout() {

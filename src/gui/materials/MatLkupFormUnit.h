@@ -49,9 +49,12 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildLayout();
+    // Every caption, tooltip and heading in the program's language.
+    void retranslate();
     void FormCreate();
     void FormDestroy();
     void startNameDrag();
@@ -70,6 +73,9 @@ private:
     ui::DBGrid* DBGrid1 = nullptr;
     ui::DBLabel* PrysLabel = nullptr;
     ui::DBLabel* MolgLabel = nullptr;
+    QLabel* BeschikbaarCaption = nullptr;
+    QLabel* PrijsCaption = nullptr;
+    QLabel* MolgewichtCaption = nullptr;
 };
 
 } // namespace kelvora

@@ -8,6 +8,7 @@
 #include "widgets/WindowPlacement.h"
 #include "widgets/WindowShortcuts.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,7 +16,6 @@ namespace kelvora {
 
 TUpgradeDBForm::TUpgradeDBForm(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("UpgradeDBForm"));
-    setWindowTitle(tr("Upgrade database"));
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -28,15 +28,21 @@ TUpgradeDBForm::TUpgradeDBForm(Prompter& prompter, QWidget* parent) : QDialog(pa
 
 TUpgradeDBForm::~TUpgradeDBForm() = default;
 
+void TUpgradeDBForm::changeEvent(QEvent* event) {
+    // The form's own texts (the warning, the button, the title).
+    if (event->type() == QEvent::LanguageChange && form_) form_->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
 void TUpgradeDBForm::buildLayout() {
-    Ui::TUpgradeDBForm form;
-    form.setupUi(this);
-    Label1 = form.Label1;
-    Label2 = form.Label2;
-    Label3 = form.Label3;
-    Label4 = form.Label4;
-    Label5 = form.Label5;
-    UpgradeButton = form.UpgradeButton;
+    form_ = std::make_unique<Ui::TUpgradeDBForm>();
+    form_->setupUi(this);
+    Label1 = form_->Label1;
+    Label2 = form_->Label2;
+    Label3 = form_->Label3;
+    Label4 = form_->Label4;
+    Label5 = form_->Label5;
+    UpgradeButton = form_->UpgradeButton;
     UpgradeButton->setFixedHeight(ui::heightAtLeast(UpgradeButton, 25));
     // A larger font makes the window wider, never the warning smaller.
     ui::fitInitialSize(this, QSize(563, 271));

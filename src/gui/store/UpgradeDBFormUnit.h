@@ -2,8 +2,14 @@
 #pragma once
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
+
+namespace Ui {
+class TUpgradeDBForm;
+}
 
 namespace kelvora {
 
@@ -23,8 +29,12 @@ Q_SIGNALS:
     // F1: the user asks for this window's page of the manual.
     void helpRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildLayout();
+    std::unique_ptr<Ui::TUpgradeDBForm> form_;
     void FormCreate();
     Prompter& prompter_;
     // The controls; tests find them by their object names.

@@ -5,15 +5,21 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTimer>
+
+#include <vector>
 
 namespace kelvora::ui {
 
@@ -98,7 +104,7 @@ QString nameFor(QWidget* widget, QWidget* window) {
     if (qobject_cast<QAbstractButton*>(widget)) {
         // The corner button of a grid selects every cell.
         if (widget->toolTip().isEmpty() && qobject_cast<QTableView*>(widget->parentWidget()))
-            return QStringLiteral("Alles selecteren");
+            return QCoreApplication::translate("kelvora::ui::Accessibility", "Alles selecteren");
         return withoutMnemonic(widget->toolTip());
     }
     if (auto* table = qobject_cast<QTableView*>(widget)) return headersOf(table);
@@ -133,7 +139,56 @@ QString labelName(QWidget* widget) {
     return buddyLabelFor(widget, widget->window());
 }
 
+namespace {
+
+// The names given to a window's controls are made from its labels; when the
+// language changes (and the window has set its labels again) they are made
+// anew, so a screen reader speaks the language the window shows.
+class SpokenNames : public QObject {
+public:
+    explicit SpokenNames(QWidget* window) : QObject(window) {
+        setObjectName(QStringLiteral("kelvoraSpokenNames"));
+        window->installEventFilter(this);
+    }
+    void remember(QWidget* w) { named_.emplace_back(w); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::LanguageChange && !pending_) {
+            // The window handles the event after this filter: name once it has.
+            pending_ = true;
+            QTimer::singleShot(0, this, [this] { rename(); });
+        }
+        return false;
+    }
+
+private:
+    void rename() {
+        pending_ = false;
+        const std::vector<QPointer<QWidget>> named = std::move(named_);
+        named_.clear();
+        for (const QPointer<QWidget>& w : named) {
+            if (!w) continue;
+            w->setAccessibleName(QString());
+            if (qobject_cast<QAbstractButton*>(w.data())) w->setAccessibleDescription(QString());
+        }
+        nameControlsForScreenReaders(static_cast<QWidget*>(parent()));
+    }
+
+    std::vector<QPointer<QWidget>> named_;
+    bool pending_ = false;
+};
+
+SpokenNames* spokenNamesOf(QWidget* window) {
+    auto* names =
+        window->findChild<SpokenNames*>(QStringLiteral("kelvoraSpokenNames"), Qt::FindDirectChildrenOnly);
+    return names ? names : new SpokenNames(window);
+}
+
+} // namespace
+
 void nameControlsForScreenReaders(QWidget* window) {
+    SpokenNames* names = spokenNamesOf(window);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!isControl(w) || hasSpokenName(w)) continue;
         // The line edit inside a drop-down or spin box is spoken as its owner.
@@ -142,13 +197,17 @@ void nameControlsForScreenReaders(QWidget* window) {
             QWidget* box = w->parentWidget();
             const QString name =
                 box->accessibleName().isEmpty() ? nameFor(box, box->window()) : box->accessibleName();
-            if (!name.isEmpty()) w->setAccessibleName(name);
+            if (!name.isEmpty()) {
+                w->setAccessibleName(name);
+                names->remember(w);
+            }
             continue;
         }
         const QString name = nameFor(w, w->window());
         if (name.isEmpty()) continue;
         w->setAccessibleName(name);
         if (qobject_cast<QAbstractButton*>(w)) w->setAccessibleDescription(name);
+        names->remember(w);
     }
 }
 

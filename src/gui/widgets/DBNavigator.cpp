@@ -4,6 +4,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/QtPrompter.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -106,29 +107,29 @@ int DBNavigator::slot(Button which) {
 QString DBNavigator::hint(Button which) {
     switch (which) {
     case First:
-        return QStringLiteral("Eerste record");
+        return tr("Eerste record");
     case Prior:
-        return QStringLiteral("Vorige record");
+        return tr("Vorige record");
     case Next:
-        return QStringLiteral("Volgende record");
+        return tr("Volgende record");
     case Last:
-        return QStringLiteral("Laatste record");
+        return tr("Laatste record");
     case Insert:
-        return QStringLiteral("Nieuw record toevoegen");
+        return tr("Nieuw record toevoegen");
     case Delete:
-        return QStringLiteral("Record verwijderen");
+        return tr("Record verwijderen");
     case Edit:
-        return QStringLiteral("Record wijzigen");
+        return tr("Record wijzigen");
     case Post:
-        return QStringLiteral("Wijzigingen opslaan");
+        return tr("Wijzigingen opslaan");
     case Cancel:
-        return QStringLiteral("Wijzigingen ongedaan maken");
+        return tr("Wijzigingen ongedaan maken");
     }
     return {};
 }
 
-const char* DBNavigator::deleteQuestion() {
-    return "Wilt U dit record verwijderen?";
+std::string DBNavigator::deleteQuestion() {
+    return tr("Wilt U dit record verwijderen?").toStdString();
 }
 
 DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
@@ -140,10 +141,6 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
         auto* b = new QToolButton(this);
         b->setIcon(drawIcon(which, ink));
         b->setIconSize(QSize(16, 16));
-        b->setToolTip(hint(which));
-        // The buttons show only a picture: a screen reader speaks the hint.
-        b->setAccessibleName(hint(which));
-        b->setAccessibleDescription(hint(which));
         b->setAutoRaise(false);
         b->setFixedSize(25, 25);
         b->setFocusPolicy(Qt::NoFocus); // the focus stays in the control being typed into
@@ -152,6 +149,22 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent) {
         layout->addWidget(b);
     }
     setVisibleButtons(visible_);
+    retranslate();
+}
+
+void DBNavigator::retranslate() {
+    for (Button which : kOrder) {
+        QToolButton* b = button(which);
+        b->setToolTip(hint(which));
+        // The buttons show only a picture: a screen reader speaks the hint.
+        b->setAccessibleName(hint(which));
+        b->setAccessibleDescription(hint(which));
+    }
+}
+
+void DBNavigator::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }
 
 DBNavigator::~DBNavigator() = default; // ViewObserver leaves the view

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QToolButton;
 
@@ -17,7 +18,8 @@ namespace kelvora::ui {
 
 // A strip of buttons that moves through a view and edits it: first, prior,
 // next, last, insert, delete, edit, post, cancel. A window chooses which
-// buttons it shows. Each button has a Dutch hint; delete asks the user first.
+// buttons it shows. Each button has a hint in the program's language; delete
+// asks the user first.
 // Typed text in the bound controls is written before a post or a move.
 // clicked() follows every button whose action ran to its end.
 class DBNavigator : public QWidget, private ViewObserver {
@@ -53,8 +55,10 @@ public:
     // Runs a button's action as a click does (behind the error box).
     void click(Button which);
 
+    // The hint of a button and the question before a delete, in the
+    // program's language at the moment of asking.
     static QString hint(Button which);
-    static const char* deleteQuestion();
+    static std::string deleteQuestion();
 
 Q_SIGNALS:
     // Before a button's action runs (a search field clears itself before
@@ -62,7 +66,11 @@ Q_SIGNALS:
     void aboutToRun(kelvora::ui::DBNavigator::Button button);
     void clicked(kelvora::ui::DBNavigator::Button button);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void viewChanged(View& view, ViewEvent event, int field) override;
     void viewDestroyed(View& view) override;
     void run(Button which);

@@ -6,14 +6,20 @@
 #include "store/PostDeclined.h"
 #include "store/View.h"
 
+#include <utility>
+
 namespace kelvora::ui {
 
 void installDuplicateNameCheck(View& view, Prompter& prompter, const QString& question) {
-    view.setBeforePost([&prompter, question](View& v) {
+    installDuplicateNameCheck(view, prompter, [question] { return question; });
+}
+
+void installDuplicateNameCheck(View& view, Prompter& prompter, std::function<QString()> question) {
+    view.setBeforePost([&prompter, question = std::move(question)](View& v) {
         if (!v.hasField("naam") || !NameClash::nameIsNew(v, "naam")) return;
         const auto other = NameClash::otherRowNamed(v, "naam", v.asText("naam"));
         if (!other) return;
-        if (!prompter.confirm(question.arg(QString::fromStdString(*other)).toStdString()))
+        if (!prompter.confirm(question().arg(QString::fromStdString(*other)).toStdString()))
             throw PostDeclined();
     });
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include <QString>
 
+#include <functional>
+
 namespace kelvora {
 class Prompter;
 class View;
@@ -15,6 +17,9 @@ namespace kelvora::ui {
 // post fails with PostDeclined, which the guard does not show). A row that
 // keeps its name is not asked about again. Until remove() or the next install.
 void installDuplicateNameCheck(View& view, Prompter& prompter, const QString& question);
+// The same with the question made when it is asked, so it is in the language
+// the program speaks at that moment.
+void installDuplicateNameCheck(View& view, Prompter& prompter, std::function<QString()> question);
 void removeDuplicateNameCheck(View& view);
 
 } // namespace kelvora::ui

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/ErrorBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -52,7 +53,8 @@ void reportException(QWidget* parent, const std::exception& error) noexcept {
 
 void reportUnknown(QWidget* parent) noexcept {
     try {
-        showErrorBox(parent, "Onbekende fout");
+        showErrorBox(parent,
+                     QCoreApplication::translate("kelvora::ui::ErrorBox", "Onbekende fout").toStdString());
     } catch (...) {
     }
 }

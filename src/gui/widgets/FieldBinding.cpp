@@ -22,9 +22,8 @@ void checkFitsField(const View& view, int field, std::string_view text, const st
         QCoreApplication::translate("kelvora::ui::FieldBinding",
                                     "Het veld '%1' houdt ten hoogste %2 tekens; de tekst heeft er %3. "
                                     "Maak hem korter: er is niets opgeslagen.")
-            .arg(QString::fromStdString(caption))
-            .arg(def.width)
-            .arg(length)
+            // One call fills all three, so a caption holding "%2" stays as it is.
+            .arg(QString::fromStdString(caption), QString::number(def.width), QString::number(length))
             .toStdString());
 }
 

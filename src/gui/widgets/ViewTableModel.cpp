@@ -32,6 +32,12 @@ void ViewTableModel::setView(View* view, std::vector<GridColumn> columns) {
     endResetModel();
 }
 
+void ViewTableModel::setColumnTitle(int column, const QString& title) {
+    if (column < 0 || column >= static_cast<int>(columns_.size())) return;
+    columns_[static_cast<std::size_t>(column)].title = title;
+    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
+
 bool ViewTableModel::usable() const {
     return view_ && view_->active();
 }

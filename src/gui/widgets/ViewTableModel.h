@@ -36,6 +36,9 @@ public:
     View* view() const { return view_; }
     const std::vector<GridColumn>& columns() const { return columns_; }
     void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    // A column's heading as the window's language now has it; the views
+    // showing the model follow at once. An unknown column changes nothing.
+    void setColumnTitle(int column, const QString& title);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -5,6 +5,8 @@
 #include "widgets/DBNavigator.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPointer>
@@ -14,6 +16,28 @@
 namespace kelvora::ui::WindowShortcuts {
 
 namespace {
+
+// The search field's texts, in the program's language as it changes.
+class SearchTexts : public QObject {
+public:
+    explicit SearchTexts(QLineEdit* search) : QObject(search), search_(search) {
+        search->installEventFilter(this);
+    }
+    void retranslate() {
+        search_->setPlaceholderText(
+            QCoreApplication::translate("kelvora::ui::WindowShortcuts", "Zoeken (Ctrl+F)"));
+        search_->setAccessibleName(QCoreApplication::translate("kelvora::ui::WindowShortcuts", "Zoeken"));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == search_ && event->type() == QEvent::LanguageChange) retranslate();
+        return false;
+    }
+
+private:
+    QLineEdit* search_;
+};
 
 QShortcut* windowShortcut(QWidget* window, const QKeySequence& keys) {
     auto* shortcut = new QShortcut(keys, window);
@@ -63,8 +87,7 @@ void addPost(QWidget* window, DBNavigator* navigator) {
 QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator) {
     auto* search = new QLineEdit(window);
     search->setObjectName(QStringLiteral("SearchEdit"));
-    search->setPlaceholderText(QStringLiteral("Zoeken (Ctrl+F)"));
-    search->setAccessibleName(QStringLiteral("Zoeken"));
+    (new SearchTexts(search))->retranslate();
     search->setClearButtonEnabled(true);
     QObject::connect(search, &QLineEdit::textChanged, grid,
                      [grid](const QString& text) { applyFilter(grid, text); });
