@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -20,7 +21,6 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
                                      QWidget* parent)
     : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("VerwijderMatForm"));
-    setWindowTitle(tr("Verwijder materiaal"));
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -30,10 +30,22 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();
+    retranslate();
+}
+
+void TVerwijderMatForm::retranslate() {
+    form_->retranslateUi(this);
+    setWindowTitle(tr("Verwijder materiaal"));
+}
+
+void TVerwijderMatForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void TVerwijderMatForm::buildLayout() {
-    Ui::TVerwijderMatForm form;
+    form_ = std::make_unique<Ui::TVerwijderMatForm>();
+    Ui::TVerwijderMatForm& form = *form_;
     form.setupUi(this);
     MatCB = form.MatCB;
     // Cancel on the left, OK on the right, whatever the platform's habit:
