@@ -376,6 +376,36 @@
     </message>
 </context>
 <context>
+    <name>kelvora::ReportPrinter</name>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Het afdrukken kon niet beginnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::SheetHeading</name>
+    <message>
+        <source>SK %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tot SK %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SK %1 tot SK %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blad %1 van %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::SolverResultPanel</name>
     <message>
         <source>Afwijking: %1</source>

@@ -9,6 +9,7 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QPushButton>
@@ -36,6 +37,15 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
 void TVerwijderMatForm::retranslate() {
     form_->retranslateUi(this);
     setWindowTitle(tr("Verwijder materiaal"));
+    // A button box sets its standard texts when made; after a change of
+    // language they are taken from Qt's own catalogue again (the texts are
+    // Qt's, so they are not in Kelvora's).
+    const char* qtContext = "QPlatformTheme";
+    const char* cancel = "Cancel";
+    const char* ok = "OK";
+    form_->CancelBox->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate(qtContext, cancel));
+    Buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate(qtContext, ok));
 }
 
 void TVerwijderMatForm::changeEvent(QEvent* event) {
