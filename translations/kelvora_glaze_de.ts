@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="nl">
 <context>
+    <name>TVerwijderMatForm</name>
+    <message>
+        <source>Verwijder materiaal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelvora::BatchPage</name>
     <message>
         <source>Batchgrootte (gram)</source>
@@ -13,7 +20,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Dit recept is zo niet te berekenen: %1</source>
@@ -33,7 +40,7 @@
     </message>
     <message>
         <source>Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansatz</translation>
     </message>
 </context>
 <context>
@@ -48,7 +55,7 @@
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>Gram</source>
@@ -59,6 +66,141 @@
     <name>kelvora::BlendTileView</name>
     <message>
         <source>Tegel met de cellen van de mengreeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::CategoryBox</name>
+    <message>
+        <source>1.1 Loodglazuren SK 012a-08a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.2 Loodglazuren SK 08a-02a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.3 Loodglazuren SK 02a-6a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.1 Boorvrije alkaliglazuren SK 06a-03a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.2 Alkali-boor glazuren SK 05a-5a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.3 Alkali-boor glazuren SK 5a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.1 Zachte, loodrijke en boorvrije tin glazuren SK 05a-1a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.2 Loodhoudende, glanzende glazuren SK 03a-6a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.3 Loodvrij glazuren SK 5a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.0 Opaak witte glazuren zonder SnO2 (ZnO-B2O3 rijk) SK 05a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.1 Loodvrije transparante glazuren voor SK 4a-6a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.2 Loodvrije glazuren voor SK 6a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.3 Loodvrije glazuren voor SK 9-16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6.1 Calciumboraat / colemanietglazuren SK 09a-01a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6.2 Calciumboraat / colemanietglazuren SK 2a-5a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7.1 Zink mat glazuren SK 05a-6a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7.2 Zink-barium glazuren mat glad SK 03a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7.3 Calcium magnesium glazuren mat SK 2a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8.1 Zinksilicaat kristalglazuren SK 01a-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8.2 TiO2 (rutiel) kristalglazuren SK 2a-9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8.3 Aventurien kristalglazuren SK 05a-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8.4 Vanadium-wolfraam-molybdeen kristalglazuren SK 03a-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9.0 Nikkel rood glazuren SK 1a-7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10.0 Chroom rood glazuren SK 012a-07a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11.0 Chinees rode glazuren (o.b.v fritten) SK 01a-5a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12.0 Olievlekken glazuren SK 6a-10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>13.0 Tenmoku glazuren SK 6a-11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14.1 Steengoed glazuren SK 7-10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14.2 Steengoed glazuren SK 8-12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14.3 Steengoed glazuren SK 12-16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15.0 Loodhoudende kachelglazuren SK 06a-2a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16.0 Transparante tussentemp. glazuren SK 03a-3a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>17.0 Transparante porseleinglazuren SK 8-16</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -78,7 +220,7 @@
     </message>
     <message>
         <source>Kengetallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahlen</translation>
     </message>
     <message>
         <source>SiO2 : Al2O3</source>
@@ -90,7 +232,7 @@
     </message>
     <message>
         <source>Gloeiverlies (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glühverlust (%)</translation>
     </message>
     <message>
         <source>Uitzettingsfactoren</source>
@@ -102,7 +244,7 @@
     </message>
     <message>
         <source>Oppervlak</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche</translation>
     </message>
     <message>
         <source>Past bij kegels</source>
@@ -110,7 +252,7 @@
     </message>
     <message>
         <source>Grenswaarden</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwerte</translation>
     </message>
     <message>
         <source>Chemische gegevens niet gevonden: %1</source>
@@ -200,7 +342,7 @@
     </message>
     <message>
         <source>Toevoegingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätze</translation>
     </message>
     <message>
         <source>Opmerkingen</source>
@@ -211,7 +353,7 @@
     <name>kelvora::OxideFiguresModel</name>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxid</translation>
     </message>
     <message>
         <source>Seger</source>
@@ -234,17 +376,90 @@
     </message>
 </context>
 <context>
+    <name>kelvora::ReportPrinter</name>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Het afdrukken kon niet beginnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::SheetHeading</name>
+    <message>
+        <source>SK %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tot SK %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SK %1 tot SK %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blad %1 van %2</source>
+        <translation>Blatt %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::SolverResultPanel</name>
     <message>
-        <source>Afwijking: </source>
+        <source>Afwijking: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> (was </source>
+        <source>%1 (was %2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Kostprijs / KG: </source>
+        <source>Kostprijs / KG: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::StullNames</name>
+    <message>
+        <source>Niet gesmolten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halfmat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onderstookt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Craquelé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beste glans (Stull)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>satijn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glans</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -272,11 +487,11 @@
     </message>
     <message>
         <source>Exporteren</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Glasuren</translation>
     </message>
     <message>
         <source>Huidig glazuur: %1</source>
@@ -304,7 +519,7 @@
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Exporteren naar</source>
@@ -347,7 +562,7 @@
     </message>
     <message>
         <source>Glazuren invoeren onderhouden</source>
-        <translation type="unfinished"></translation>
+        <translation>Glasuren eingeben und pflegen</translation>
     </message>
     <message>
         <source>Er bestaat al een glazuur &apos;%1&apos;. Toch bewaren?</source>
@@ -355,23 +570,23 @@
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Naam</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Kostprijs / KG</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostpreis / kg</translation>
     </message>
     <message>
         <source>Categorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Temperatuur van (Gr C)</source>
@@ -395,7 +610,7 @@
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>SK vanaf</source>
@@ -407,7 +622,7 @@
     </message>
     <message>
         <source>Bladeren</source>
-        <translation type="unfinished"></translation>
+        <translation>Blättern</translation>
     </message>
     <message>
         <source>Grondstoffen...</source>
@@ -415,7 +630,7 @@
     </message>
     <message>
         <source>Bereken</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Basisch niet naar 1 rekenen</source>
@@ -439,7 +654,7 @@
     </message>
     <message>
         <source>Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoffe</translation>
     </message>
     <message>
         <source>Mol gewicht</source>
@@ -447,11 +662,11 @@
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>Omschrijving</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschreibung</translation>
     </message>
     <message>
         <source>Ver. mat...</source>
@@ -471,7 +686,7 @@
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Printer setup</source>
@@ -483,19 +698,15 @@
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Er wordt niets toegevoegd: de gegevens zijn in gebruik door een ander Kelvora-programma.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Totaal basisch: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Afdrukken</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Het afdrukken kon niet beginnen.</source>
@@ -503,11 +714,11 @@
     </message>
     <message>
         <source>Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansatz</translation>
     </message>
     <message>
         <source>Chemie</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemie</translation>
     </message>
     <message>
         <source>Recept zoeken...</source>
@@ -533,12 +744,32 @@
         <source>Neem een recept over uit geplakte tekst, na een voorbeeld</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Basen</source>
+        <translation>Basen</translation>
+    </message>
+    <message>
+        <source>Neutraal</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <source>Zuren</source>
+        <translation>Säuren</translation>
+    </message>
+    <message>
+        <source>Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totaal basisch: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TMengreeksForm</name>
     <message>
         <source>Mengreeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischreihe</translation>
     </message>
     <message>
         <source>(een bewaarde reeks openen)</source>
@@ -630,7 +861,7 @@
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>cel %1</source>
@@ -669,7 +900,7 @@
     <name>kelvora::TReceptImportForm</name>
     <message>
         <source>Recepten importeren</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte importieren</translation>
     </message>
     <message>
         <source>&amp;Bestand...</source>
@@ -701,7 +932,7 @@
     </message>
     <message>
         <source>Grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoff</translation>
     </message>
     <message>
         <source>&amp;Koppelen aan</source>
@@ -836,15 +1067,15 @@
     </message>
     <message>
         <source>Recept zoeken</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezept suchen</translation>
     </message>
     <message>
         <source>Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoffe</translation>
     </message>
     <message>
         <source>Zoeken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen...</translation>
     </message>
     <message>
         <source>Doel</source>
@@ -872,27 +1103,27 @@
     </message>
     <message>
         <source>Grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoff</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxid</translation>
     </message>
     <message>
         <source>Formule</source>
-        <translation type="unfinished"></translation>
+        <translation>Formel</translation>
     </message>
     <message>
         <source>Nieuw glazuur</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Glasur</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Naam nieuw glazuur:</source>
@@ -911,7 +1142,7 @@
     <name>kelvora::TStullChartForm</name>
     <message>
         <source>Stull-diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull-Diagramm</translation>
     </message>
     <message>
         <source>Seger SiO2 tegen Al2O3</source>
@@ -943,7 +1174,7 @@
     </message>
     <message>
         <source>Categorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Exporteer PNG</source>
@@ -971,7 +1202,7 @@
     </message>
     <message>
         <source>Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Glasuren</translation>
     </message>
     <message>
         <source>Huidig glazuur</source>
@@ -979,7 +1210,7 @@
     </message>
     <message>
         <source>Mengreeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischreihe</translation>
     </message>
     <message>
         <source>Gebieden naar %1, %2 (%3): één flux (0,3 K2O 0,7 CaO) bij ca. SK 11; coördinaten uit een gepubliceerde reproductie van zijn diagram (Glazy). Bij andere fluxen, met boor of op andere kegels schuiven de grenzen.</source>
@@ -1002,7 +1233,7 @@
     <name>kelvora::TVervangGrondstofForm</name>
     <message>
         <source>Vervang grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoff ersetzen</translation>
     </message>
     <message>
         <source>Vervang:</source>
@@ -1014,7 +1245,7 @@
     </message>
     <message>
         <source>Zoeken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen...</translation>
     </message>
     <message>
         <source>Oud en nieuw</source>
@@ -1022,7 +1253,7 @@
     </message>
     <message>
         <source>Grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoff</translation>
     </message>
     <message>
         <source>Oud %</source>
@@ -1034,7 +1265,7 @@
     </message>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxid</translation>
     </message>
     <message>
         <source>Oud</source>
@@ -1050,14 +1281,10 @@
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Naam nieuw glazuur:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Glazuur: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1076,6 +1303,10 @@
         <source>Het nieuwe glazuur %1 is opgeslagen en berekend.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Glazuur: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TVerwijderMatForm</name>
@@ -1092,7 +1323,7 @@
     <name>kelvora::TargetFormulaModel</name>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxid</translation>
     </message>
     <message>
         <source>Doel</source>

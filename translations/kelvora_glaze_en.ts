@@ -2,1128 +2,1359 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name>TVerwijderMatForm</name>
+    <message>
+        <source>Verwijder materiaal</source>
+        <translation>Remove material</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::BatchPage</name>
     <message>
         <source>Batchgrootte (gram)</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch size (grams)</translation>
     </message>
     <message>
         <source> g</source>
-        <translation type="unfinished"></translation>
+        <translation> g</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Dit recept is zo niet te berekenen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>This recipe cannot be calculated as it is: %1</translation>
     </message>
     <message>
         <source>Het recept zoals het nu op het scherm staat, naar 100 % gerekend; nog niet berekend en opgeslagen (druk op Bereken).</source>
-        <translation type="unfinished"></translation>
+        <translation>The recipe as it now stands on screen, brought to 100 %; not yet calculated and saved (press Calculate).</translation>
     </message>
     <message>
         <source>Totaal: %1 g</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1 g</translation>
     </message>
     <message>
         <source>Kostprijs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost price: %1</translation>
     </message>
     <message>
         <source>Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch</translation>
     </message>
 </context>
 <context>
     <name>kelvora::BatchTableModel</name>
     <message>
         <source>Toevoeging, bovenop het recept</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition, on top of the recipe</translation>
     </message>
     <message>
         <source>Materiaal</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage</translation>
     </message>
     <message>
         <source>Gram</source>
-        <translation type="unfinished"></translation>
+        <translation>Grams</translation>
     </message>
 </context>
 <context>
     <name>kelvora::BlendTileView</name>
     <message>
         <source>Tegel met de cellen van de mengreeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tile with the cells of the blend series</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::CategoryBox</name>
+    <message>
+        <source>1.1 Loodglazuren SK 012a-08a</source>
+        <translation>1.1 Lead glazes SK 012a-08a</translation>
+    </message>
+    <message>
+        <source>1.2 Loodglazuren SK 08a-02a</source>
+        <translation>1.2 Lead glazes SK 08a-02a</translation>
+    </message>
+    <message>
+        <source>1.3 Loodglazuren SK 02a-6a</source>
+        <translation>1.3 Lead glazes SK 02a-6a</translation>
+    </message>
+    <message>
+        <source>2.1 Boorvrije alkaliglazuren SK 06a-03a</source>
+        <translation>2.1 Boron-free alkaline glazes SK 06a-03a</translation>
+    </message>
+    <message>
+        <source>2.2 Alkali-boor glazuren SK 05a-5a</source>
+        <translation>2.2 Alkaline-boron glazes SK 05a-5a</translation>
+    </message>
+    <message>
+        <source>2.3 Alkali-boor glazuren SK 5a-9</source>
+        <translation>2.3 Alkaline-boron glazes SK 5a-9</translation>
+    </message>
+    <message>
+        <source>3.1 Zachte, loodrijke en boorvrije tin glazuren SK 05a-1a</source>
+        <translation>3.1 Soft, lead-rich and boron-free tin glazes SK 05a-1a</translation>
+    </message>
+    <message>
+        <source>3.2 Loodhoudende, glanzende glazuren SK 03a-6a</source>
+        <translation>3.2 Lead-bearing glossy glazes SK 03a-6a</translation>
+    </message>
+    <message>
+        <source>3.3 Loodvrij glazuren SK 5a-9</source>
+        <translation>3.3 Lead-free glazes SK 5a-9</translation>
+    </message>
+    <message>
+        <source>4.0 Opaak witte glazuren zonder SnO2 (ZnO-B2O3 rijk) SK 05a-9</source>
+        <translation>4.0 Opaque white glazes without SnO2 (rich in ZnO-B2O3) SK 05a-9</translation>
+    </message>
+    <message>
+        <source>5.1 Loodvrije transparante glazuren voor SK 4a-6a</source>
+        <translation>5.1 Lead-free transparent glazes for SK 4a-6a</translation>
+    </message>
+    <message>
+        <source>5.2 Loodvrije glazuren voor SK 6a-9</source>
+        <translation>5.2 Lead-free glazes for SK 6a-9</translation>
+    </message>
+    <message>
+        <source>5.3 Loodvrije glazuren voor SK 9-16</source>
+        <translation>5.3 Lead-free glazes for SK 9-16</translation>
+    </message>
+    <message>
+        <source>6.1 Calciumboraat / colemanietglazuren SK 09a-01a</source>
+        <translation>6.1 Calcium borate / colemanite glazes SK 09a-01a</translation>
+    </message>
+    <message>
+        <source>6.2 Calciumboraat / colemanietglazuren SK 2a-5a</source>
+        <translation>6.2 Calcium borate / colemanite glazes SK 2a-5a</translation>
+    </message>
+    <message>
+        <source>7.1 Zink mat glazuren SK 05a-6a</source>
+        <translation>7.1 Zinc matte glazes SK 05a-6a</translation>
+    </message>
+    <message>
+        <source>7.2 Zink-barium glazuren mat glad SK 03a-9</source>
+        <translation>7.2 Zinc-barium glazes, smooth matte SK 03a-9</translation>
+    </message>
+    <message>
+        <source>7.3 Calcium magnesium glazuren mat SK 2a-9</source>
+        <translation>7.3 Calcium magnesium matte glazes SK 2a-9</translation>
+    </message>
+    <message>
+        <source>8.1 Zinksilicaat kristalglazuren SK 01a-8</source>
+        <translation>8.1 Zinc silicate crystalline glazes SK 01a-8</translation>
+    </message>
+    <message>
+        <source>8.2 TiO2 (rutiel) kristalglazuren SK 2a-9</source>
+        <translation>8.2 TiO2 (rutile) crystalline glazes SK 2a-9</translation>
+    </message>
+    <message>
+        <source>8.3 Aventurien kristalglazuren SK 05a-8</source>
+        <translation>8.3 Aventurine crystalline glazes SK 05a-8</translation>
+    </message>
+    <message>
+        <source>8.4 Vanadium-wolfraam-molybdeen kristalglazuren SK 03a-8</source>
+        <translation>8.4 Vanadium-tungsten-molybdenum crystalline glazes SK 03a-8</translation>
+    </message>
+    <message>
+        <source>9.0 Nikkel rood glazuren SK 1a-7</source>
+        <translation>9.0 Nickel red glazes SK 1a-7</translation>
+    </message>
+    <message>
+        <source>10.0 Chroom rood glazuren SK 012a-07a</source>
+        <translation>10.0 Chrome red glazes SK 012a-07a</translation>
+    </message>
+    <message>
+        <source>11.0 Chinees rode glazuren (o.b.v fritten) SK 01a-5a</source>
+        <translation>11.0 Chinese red glazes (frit based) SK 01a-5a</translation>
+    </message>
+    <message>
+        <source>12.0 Olievlekken glazuren SK 6a-10</source>
+        <translation>12.0 Oil spot glazes SK 6a-10</translation>
+    </message>
+    <message>
+        <source>13.0 Tenmoku glazuren SK 6a-11</source>
+        <translation>13.0 Tenmoku glazes SK 6a-11</translation>
+    </message>
+    <message>
+        <source>14.1 Steengoed glazuren SK 7-10</source>
+        <translation>14.1 Stoneware glazes SK 7-10</translation>
+    </message>
+    <message>
+        <source>14.2 Steengoed glazuren SK 8-12</source>
+        <translation>14.2 Stoneware glazes SK 8-12</translation>
+    </message>
+    <message>
+        <source>14.3 Steengoed glazuren SK 12-16</source>
+        <translation>14.3 Stoneware glazes SK 12-16</translation>
+    </message>
+    <message>
+        <source>15.0 Loodhoudende kachelglazuren SK 06a-2a</source>
+        <translation>15.0 Lead-bearing stove glazes SK 06a-2a</translation>
+    </message>
+    <message>
+        <source>16.0 Transparante tussentemp. glazuren SK 03a-3a</source>
+        <translation>16.0 Transparent mid-temperature glazes SK 03a-3a</translation>
+    </message>
+    <message>
+        <source>17.0 Transparante porseleinglazuren SK 8-16</source>
+        <translation>17.0 Transparent porcelain glazes SK 8-16</translation>
     </message>
 </context>
 <context>
     <name>kelvora::ChemiePage</name>
     <message>
         <source>Gloeiverlies van de ruwe grondstoffen (water, CO2) bij het stoken</source>
-        <translation type="unfinished"></translation>
+        <translation>Loss on ignition of the raw materials (water, CO2) during firing</translation>
     </message>
     <message>
         <source>Stull-diagram...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull chart...</translation>
     </message>
     <message>
         <source>Mengreeks...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blend series...</translation>
     </message>
     <message>
         <source>Kengetallen</source>
-        <translation type="unfinished"></translation>
+        <translation>Key figures</translation>
     </message>
     <message>
         <source>SiO2 : Al2O3</source>
-        <translation type="unfinished"></translation>
+        <translation>SiO2 : Al2O3</translation>
     </message>
     <message>
         <source>R2O : RO</source>
-        <translation type="unfinished"></translation>
+        <translation>R2O : RO</translation>
     </message>
     <message>
         <source>Gloeiverlies (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOI (%)</translation>
     </message>
     <message>
         <source>Uitzettingsfactoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Expansion factors</translation>
     </message>
     <message>
         <source>Lineaire uitzetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear expansion</translation>
     </message>
     <message>
         <source>Oppervlak</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface</translation>
     </message>
     <message>
         <source>Past bij kegels</source>
-        <translation type="unfinished"></translation>
+        <translation>Fits cones</translation>
     </message>
     <message>
         <source>Grenswaarden</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>Chemische gegevens niet gevonden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemistry data not found: %1</translation>
     </message>
     <message>
         <source>Dit recept is zo niet te berekenen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>This recipe cannot be calculated as it is: %1</translation>
     </message>
     <message>
         <source>Berekend uit het recept zoals het nu op het scherm staat; nog niet berekend en opgeslagen (druk op Bereken).</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculated from the recipe as it now stands on screen; not yet calculated and saved (press Calculate).</translation>
     </message>
     <message>
         <source>(zonder %1: geen factor in deze reeks)</source>
-        <translation type="unfinished"></translation>
+        <translation>(without %1: no factor in this set)</translation>
     </message>
     <message>
         <source>Stull: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull: %1</translation>
     </message>
     <message>
         <source>Stull: buiten het diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull: outside the chart</translation>
     </message>
     <message>
         <source>vuistregel SiO2:Al2O3: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rule of thumb SiO2:Al2O3: %1</translation>
     </message>
     <message>
         <source>Stull-diagram niet gevonden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull chart not found: %1</translation>
     </message>
     <message>
         <source>Geen grenswaarden voor de kegels van dit glazuur.</source>
-        <translation type="unfinished"></translation>
+        <translation>No limits for the cones of this glaze.</translation>
     </message>
     <message>
         <source>(de best passende van %1 tabellen voor deze kegels)</source>
-        <translation type="unfinished"></translation>
+        <translation>(the best fitting of %1 tables for these cones)</translation>
     </message>
     <message>
         <source>Bron: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Source: %1</translation>
     </message>
     <message>
         <source>Alle waarden binnen de grenzen.</source>
-        <translation type="unfinished"></translation>
+        <translation>All values within the limits.</translation>
     </message>
     <message>
         <source>%1: %2 tussen %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 between %3</translation>
     </message>
     <message>
         <source>%1 %2 buiten %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 outside %3</translation>
     </message>
 </context>
 <context>
     <name>kelvora::ImportMaterialsModel</name>
     <message>
         <source>Naam in bestand</source>
-        <translation type="unfinished"></translation>
+        <translation>Name in file</translation>
     </message>
     <message>
         <source>Staat</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Grondstof in Kelvora</source>
-        <translation type="unfinished"></translation>
+        <translation>Material in Kelvora</translation>
     </message>
 </context>
 <context>
     <name>kelvora::ImportRecipesModel</name>
     <message>
         <source>Recept</source>
-        <translation type="unfinished"></translation>
+        <translation>Recipe</translation>
     </message>
     <message>
         <source>Staat</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Regels</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines</translation>
     </message>
     <message>
         <source>Toevoegingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Additions</translation>
     </message>
     <message>
         <source>Opmerkingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
     <name>kelvora::OxideFiguresModel</name>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxide</translation>
     </message>
     <message>
         <source>Seger</source>
-        <translation type="unfinished"></translation>
+        <translation>Seger</translation>
     </message>
     <message>
         <source>Gew. %</source>
-        <translation type="unfinished"></translation>
+        <translation>Wt. %</translation>
     </message>
     <message>
         <source>Mol %</source>
-        <translation type="unfinished"></translation>
+        <translation>Mol %</translation>
     </message>
 </context>
 <context>
     <name>kelvora::ProposedNameEdit</name>
     <message>
         <source>Ingekort; de hele naam komt in de omschrijving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shortened; the whole name goes into the description: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ReportPrinter</name>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Het afdrukken kon niet beginnen.</source>
+        <translation>Printing could not start.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::SheetHeading</name>
+    <message>
+        <source>SK %1</source>
+        <translation>SK %1</translation>
+    </message>
+    <message>
+        <source>tot SK %1</source>
+        <translation>to SK %1</translation>
+    </message>
+    <message>
+        <source>SK %1 tot SK %2</source>
+        <translation>SK %1 to SK %2</translation>
+    </message>
+    <message>
+        <source>blad %1 van %2</source>
+        <translation>page %1 of %2</translation>
     </message>
 </context>
 <context>
     <name>kelvora::SolverResultPanel</name>
     <message>
-        <source>Afwijking: </source>
-        <translation type="unfinished"></translation>
+        <source>Afwijking: %1</source>
+        <translation>Deviation: %1</translation>
     </message>
     <message>
-        <source> (was </source>
-        <translation type="unfinished"></translation>
+        <source>%1 (was %2)</source>
+        <translation>%1 (was %2)</translation>
     </message>
     <message>
-        <source>Kostprijs / KG: </source>
-        <translation type="unfinished"></translation>
+        <source>Kostprijs / KG: %1</source>
+        <translation>Cost price / kg: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::StullNames</name>
+    <message>
+        <source>Niet gesmolten</source>
+        <translation>Unfused</translation>
+    </message>
+    <message>
+        <source>Mat</source>
+        <translation>Matte</translation>
+    </message>
+    <message>
+        <source>Halfmat</source>
+        <translation>Semi-matte</translation>
+    </message>
+    <message>
+        <source>Onderstookt</source>
+        <translation>Underfired</translation>
+    </message>
+    <message>
+        <source>Glans</source>
+        <translation>Bright</translation>
+    </message>
+    <message>
+        <source>Craquelé</source>
+        <translation>Crazing</translation>
+    </message>
+    <message>
+        <source>Beste glans (Stull)</source>
+        <translation>Best gloss (Stull)</translation>
+    </message>
+    <message>
+        <source>mat</source>
+        <translation>matte</translation>
+    </message>
+    <message>
+        <source>satijn</source>
+        <translation>satin</translation>
+    </message>
+    <message>
+        <source>glans</source>
+        <translation>gloss</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TExportForm</name>
     <message>
         <source>Glazy (YAML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glazy (YAML)</translation>
     </message>
     <message>
         <source>Insight (XML, materialen in .materials.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Insight (XML, materials in .materials.xml)</translation>
     </message>
     <message>
         <source>GlazeChem (.glz, materialen in .mat)</source>
-        <translation type="unfinished"></translation>
+        <translation>GlazeChem (.glz, materials in .mat)</translation>
     </message>
     <message>
         <source>Tekst (e-mail, forum)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (e-mail, forum)</translation>
     </message>
     <message>
         <source>CSV (een regel per grondstof)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (one line per material)</translation>
     </message>
     <message>
         <source>Exporteren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Glazes</translation>
     </message>
     <message>
         <source>Huidig glazuur: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Current glaze: %1</translation>
     </message>
     <message>
         <source>Gekozen glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Chosen glazes</translation>
     </message>
     <message>
         <source>Alle glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>All glazes</translation>
     </message>
     <message>
         <source>Bladeren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>Formaat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Bestand:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Exporteren naar</source>
-        <translation type="unfinished"></translation>
+        <translation>Export to</translation>
     </message>
     <message>
         <source>Kies eerst een of meer glazuren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose one or more glazes first.</translation>
     </message>
     <message>
         <source>Kies eerst een bestand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a file first.</translation>
     </message>
     <message>
         <source>Glazuur &apos;%1&apos; bestaat niet meer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glaze &apos;%1&apos; no longer exists.</translation>
     </message>
     <message>
         <source> en </source>
-        <translation type="unfinished"></translation>
+        <translation> and </translation>
     </message>
     <message>
         <source>1 glazuur geëxporteerd naar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 glaze exported to %1</translation>
     </message>
     <message>
         <source>%1 glazuren geëxporteerd naar %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 glazes exported to %2</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TGlazForm</name>
     <message>
         <source>Wijzigingen in het glazuur opslaan?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the changes to the glaze?</translation>
     </message>
     <message>
         <source>Niet bijgewerkt: druk op Bereken</source>
-        <translation type="unfinished"></translation>
+        <translation>Not updated: press Calculate</translation>
     </message>
     <message>
         <source>Glazuren invoeren onderhouden</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintain glazes</translation>
     </message>
     <message>
         <source>Er bestaat al een glazuur &apos;%1&apos;. Toch bewaren?</source>
-        <translation type="unfinished"></translation>
+        <translation>A glaze &apos;%1&apos; exists already. Save anyway?</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Naam</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Kostprijs / KG</source>
-        <translation type="unfinished"></translation>
+        <translation>Cost price / kg</translation>
     </message>
     <message>
         <source>Categorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Temperatuur van (Gr C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature from (°C)</translation>
     </message>
     <message>
         <source>SK</source>
-        <translation type="unfinished"></translation>
+        <translation>SK</translation>
     </message>
     <message>
         <source>Temperatuur tot (Gr C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature to (°C)</translation>
     </message>
     <message>
         <source>Ox./Red.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ox./Red.</translation>
     </message>
     <message>
         <source>De Seger-formule, de kostprijs, de temperaturen en de analyse horen bij het recept zoals het laatst berekend is, niet bij het recept op het scherm.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Seger formula, the cost price, the temperatures and the analysis belong to the recipe as last calculated, not to the recipe on screen.</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>SK vanaf</source>
-        <translation type="unfinished"></translation>
+        <translation>SK from</translation>
     </message>
     <message>
         <source>SK tot</source>
-        <translation type="unfinished"></translation>
+        <translation>SK to</translation>
     </message>
     <message>
         <source>Bladeren</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse</translation>
     </message>
     <message>
         <source>Grondstoffen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials...</translation>
     </message>
     <message>
         <source>Bereken</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Basisch niet naar 1 rekenen</source>
-        <translation type="unfinished"></translation>
+        <translation>Do not bring bases to 1</translation>
     </message>
     <message>
         <source>percentage niet naar 100 rekenen</source>
-        <translation type="unfinished"></translation>
+        <translation>do not bring percentages to 100</translation>
     </message>
     <message>
         <source>Verw. mat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rem. mat...</translation>
     </message>
     <message>
         <source>Verwijder een materiaal uit het recept</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove a material from the recipe</translation>
     </message>
     <message>
         <source>Mol gew/Perc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mol wt/Perc.</translation>
     </message>
     <message>
         <source>Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials</translation>
     </message>
     <message>
         <source>Mol gewicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Mol weight</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage</translation>
     </message>
     <message>
         <source>Omschrijving</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Ver. mat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rem. mat...</translation>
     </message>
     <message>
         <source>Verwijder een toegevoegde stof</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove an addition</translation>
     </message>
     <message>
         <source>Toegevoegde stof</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Toegev. stoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Additions</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Printer setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer setup</translation>
     </message>
     <message>
         <source>Toon Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>Show analysis</translation>
     </message>
     <message>
         <source>Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>Analysis</translation>
     </message>
     <message>
         <source>Er wordt niets toegevoegd: de gegevens zijn in gebruik door een ander Kelvora-programma.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Totaal basisch: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing is added: the data are in use by another Kelvora program.</translation>
     </message>
     <message>
         <source>Afdrukken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Het afdrukken kon niet beginnen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing could not start.</translation>
     </message>
     <message>
         <source>Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch</translation>
     </message>
     <message>
         <source>Chemie</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemistry</translation>
     </message>
     <message>
         <source>Recept zoeken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Find recipe...</translation>
     </message>
     <message>
         <source>Zoek het recept bij een formule, of het goedkoopste</source>
-        <translation type="unfinished"></translation>
+        <translation>Find the recipe for a formula, or the cheapest</translation>
     </message>
     <message>
         <source>Vervang grondstof...</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace material...</translation>
     </message>
     <message>
         <source>Vervang een grondstof van dit glazuur door andere</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace a material of this glaze with others</translation>
     </message>
     <message>
         <source>Plak recept...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste recipe...</translation>
     </message>
     <message>
         <source>Neem een recept over uit geplakte tekst, na een voorbeeld</source>
-        <translation type="unfinished"></translation>
+        <translation>Take over a recipe from pasted text, after a preview</translation>
+    </message>
+    <message>
+        <source>Basen</source>
+        <translation>Bases</translation>
+    </message>
+    <message>
+        <source>Neutraal</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <source>Zuren</source>
+        <translation>Acids</translation>
+    </message>
+    <message>
+        <source>Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.</source>
+        <translation>Open the Glazes window first: materials are added to the glaze open there.</translation>
+    </message>
+    <message>
+        <source>Totaal basisch: %1</source>
+        <translation>Total bases: %1</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TMengreeksForm</name>
     <message>
         <source>Mengreeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Blend series</translation>
     </message>
     <message>
         <source>(een bewaarde reeks openen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(open a saved series)</translation>
     </message>
     <message>
         <source>&amp;Opgeslagen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saved</translation>
     </message>
     <message>
         <source>&amp;Naam</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>Lijn (2 glazuren)</source>
-        <translation type="unfinished"></translation>
+        <translation>Line (2 glazes)</translation>
     </message>
     <message>
         <source>Driehoek (3 glazuren)</source>
-        <translation type="unfinished"></translation>
+        <translation>Triaxial (3 glazes)</translation>
     </message>
     <message>
         <source>Raster (4 glazuren)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid (4 glazes)</translation>
     </message>
     <message>
         <source>Currie 7 × 5 (4 glazuren)</source>
-        <translation type="unfinished"></translation>
+        <translation>Currie 7 × 5 (4 glazes)</translation>
     </message>
     <message>
         <source>&amp;Soort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kind</translation>
     </message>
     <message>
         <source>Hoek &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner &amp;%1</translation>
     </message>
     <message>
         <source> cellen</source>
-        <translation type="unfinished"></translation>
+        <translation> cells</translation>
     </message>
     <message>
         <source> rijen</source>
-        <translation type="unfinished"></translation>
+        <translation> rows</translation>
     </message>
     <message>
         <source> kolommen</source>
-        <translation type="unfinished"></translation>
+        <translation> columns</translation>
     </message>
     <message>
         <source>7 rijen × 5 kolommen</source>
-        <translation type="unfinished"></translation>
+        <translation>7 rows × 5 columns</translation>
     </message>
     <message>
         <source>&amp;Grootte</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Size</translation>
     </message>
     <message>
         <source>tot</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>B van</source>
-        <translation type="unfinished"></translation>
+        <translation>B from</translation>
     </message>
     <message>
         <source>&amp;Per cel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Per cell</translation>
     </message>
     <message>
         <source>&amp;Marge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Margin</translation>
     </message>
     <message>
         <source>Maak &amp;glazuur</source>
-        <translation type="unfinished"></translation>
+        <translation>Make &amp;glaze</translation>
     </message>
     <message>
         <source>&amp;Bewaar reeks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save series</translation>
     </message>
     <message>
         <source>S&amp;tull-diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tull chart</translation>
     </message>
     <message>
         <source>&amp;Afdrukken...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>cel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cell %1</translation>
     </message>
     <message>
         <source> per zijde</source>
-        <translation type="unfinished"></translation>
+        <translation> per side</translation>
     </message>
     <message>
         <source>Kies de hoekglazuren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the corner glazes.</translation>
     </message>
     <message>
         <source>Groen: binnen de grenswaarden van de kegels van hoek A; rood: erbuiten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Green: within the limits for the cones of corner A; red: outside them.</translation>
     </message>
     <message>
         <source>Sla eerst het glazuur op dat in bewerking is.</source>
-        <translation type="unfinished"></translation>
+        <translation>First save the glaze being edited.</translation>
     </message>
     <message>
         <source>Geef de mengreeks eerst een naam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Give the blend series a name first.</translation>
     </message>
     <message>
         <source>Er is al een glazuur met de naam %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A glaze named %1 exists already.</translation>
     </message>
     <message>
         <source>Glazuur %1 opgeslagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glaze %1 saved.</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TReceptImportForm</name>
     <message>
         <source>Recepten importeren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import recipes</translation>
     </message>
     <message>
         <source>&amp;Bestand...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File...</translation>
     </message>
     <message>
         <source>&amp;Plakken...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paste...</translation>
     </message>
     <message>
         <source>herkennen</source>
-        <translation type="unfinished"></translation>
+        <translation>detect</translation>
     </message>
     <message>
         <source>&amp;Formaat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format</translation>
     </message>
     <message>
         <source>Kies een bestand of plak een recept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a file or paste a recipe.</translation>
     </message>
     <message>
         <source>Grondstoffen in het bestand</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials in the file</translation>
     </message>
     <message>
         <source>Recepten in het bestand</source>
-        <translation type="unfinished"></translation>
+        <translation>Recipes in the file</translation>
     </message>
     <message>
         <source>Grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>&amp;Koppelen aan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Link to</translation>
     </message>
     <message>
         <source>Grondstof om aan te koppelen</source>
-        <translation type="unfinished"></translation>
+        <translation>Material to link to</translation>
     </message>
     <message>
         <source>&amp;onthouden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;remember</translation>
     </message>
     <message>
         <source>Nieuw uit &amp;analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>New from &amp;analysis</translation>
     </message>
     <message>
         <source>stoffen buiten de oxiden &amp;weglaten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;leave out substances other than oxides</translation>
     </message>
     <message>
         <source>Nieuw &amp;zonder analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>New &amp;without analysis</translation>
     </message>
     <message>
         <source>&amp;Overslaan (met de recepten die hem gebruiken)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skip (with the recipes that use it)</translation>
     </message>
     <message>
         <source>&amp;Importeren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import</translation>
     </message>
     <message>
         <source>&amp;Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>&amp;Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Materials</translation>
     </message>
     <message>
         <source>&amp;Recepten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recipes</translation>
     </message>
     <message>
         <source>Kan %1 niet lezen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read %1: %2</translation>
     </message>
     <message>
         <source>geplakte tekst</source>
-        <translation type="unfinished"></translation>
+        <translation>pasted text</translation>
     </message>
     <message>
         <source>%1: niet gelezen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: not read</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Receptbestanden (*.yaml *.yml *.gz *.json *.xml *.glz *.mat *.txt *.csv);;Alle bestanden (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recipe files (*.yaml *.yml *.gz *.json *.xml *.glz *.mat *.txt *.csv);;All files (*)</translation>
     </message>
     <message>
         <source>Plak recept</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste recipe</translation>
     </message>
     <message>
         <source>Plak het recept (naam, dan per regel grondstof en hoeveelheid):</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste the recipe (name, then one line per material and amount):</translation>
     </message>
     <message>
         <source>Bij Importeren worden opgeslagen: %1 recept(en), %2 nieuwe grondstof(fen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Import will save: %1 recipe(s), %2 new material(s).</translation>
     </message>
     <message>
         <source>Nog te regelen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Still to settle: %1</translation>
     </message>
     <message>
         <source> (en %1 meer)</source>
-        <translation type="unfinished"></translation>
+        <translation> (and %1 more)</translation>
     </message>
     <message>
         <source>%1 recept(en) overgeslagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recipe(s) skipped.</translation>
     </message>
     <message>
         <source>Alleen lezen: er wordt niets opgeslagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Read only: nothing will be saved.</translation>
     </message>
     <message>
         <source>Kies een grondstof in de lijst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a material in the list.</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Gebruikt in: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Used in: %1</translation>
     </message>
     <message>
         <source>lijkt op: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>looks like: %1</translation>
     </message>
     <message>
         <source>(kies een grondstof)</source>
-        <translation type="unfinished"></translation>
+        <translation>(choose a material)</translation>
     </message>
     <message>
         <source>%1 recepten en %2 nieuwe grondstoffen opgeslagen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recipes and %2 new materials saved.</translation>
     </message>
     <message>
         <source>Er is niets geïmporteerd: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing was imported: %1</translation>
     </message>
     <message>
         <source>Geïmporteerd: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported: %1</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TReceptZoekenForm</name>
     <message>
         <source>Geen getal: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Not a number: %1</translation>
     </message>
     <message>
         <source>Recept zoeken</source>
-        <translation type="unfinished"></translation>
+        <translation>Find recipe</translation>
     </message>
     <message>
         <source>Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials</translation>
     </message>
     <message>
         <source>Zoeken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search...</translation>
     </message>
     <message>
         <source>Doel</source>
-        <translation type="unfinished"></translation>
+        <translation>Target</translation>
     </message>
     <message>
         <source>Formule benaderen</source>
-        <translation type="unfinished"></translation>
+        <translation>Approach the formula</translation>
     </message>
     <message>
         <source>Goedkoopste binnen de bereiken</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheapest within the ranges</translation>
     </message>
     <message>
         <source>Meeste van een oxide binnen de bereiken</source>
-        <translation type="unfinished"></translation>
+        <translation>Most of one oxide within the ranges</translation>
     </message>
     <message>
         <source>Minste van een oxide binnen de bereiken</source>
-        <translation type="unfinished"></translation>
+        <translation>Least of one oxide within the ranges</translation>
     </message>
     <message>
         <source>Uitkomst</source>
-        <translation type="unfinished"></translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>Grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>Percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage</translation>
     </message>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxide</translation>
     </message>
     <message>
         <source>Formule</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula</translation>
     </message>
     <message>
         <source>Nieuw glazuur</source>
-        <translation type="unfinished"></translation>
+        <translation>New glaze</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Naam nieuw glazuur:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of new glaze:</translation>
     </message>
     <message>
         <source> nagebouwd</source>
-        <translation type="unfinished"></translation>
+        <translation> reproduced</translation>
     </message>
     <message>
         <source>Het nieuwe glazuur %1 is opgeslagen en berekend.</source>
-        <translation type="unfinished"></translation>
+        <translation>The new glaze %1 has been saved and calculated.</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TStullChartForm</name>
     <message>
         <source>Stull-diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull chart</translation>
     </message>
     <message>
         <source>Seger SiO2 tegen Al2O3</source>
-        <translation type="unfinished"></translation>
+        <translation>Seger SiO2 against Al2O3</translation>
     </message>
     <message>
         <source>SiO2 (mol per mol flux)</source>
-        <translation type="unfinished"></translation>
+        <translation>SiO2 (mol per mol flux)</translation>
     </message>
     <message>
         <source>Al2O3 (mol per mol flux)</source>
-        <translation type="unfinished"></translation>
+        <translation>Al2O3 (mol per mol flux)</translation>
     </message>
     <message>
         <source>Vuistregel SiO2:Al2O3 tonen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show rule of thumb SiO2:Al2O3</translation>
     </message>
     <message>
         <source>Hulplijnen van de vuistregel van pottenbakkers (mat, satijn, glans naar de verhouding SiO2:Al2O3); geen onderdeel van Stulls diagram.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide lines of the potters&apos; rule of thumb (matte, satin, gloss by the SiO2:Al2O3 ratio); not part of Stull&apos;s chart.</translation>
     </message>
     <message>
         <source>Exporteer PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PNG...</translation>
     </message>
     <message>
         <source>Exporteer PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF...</translation>
     </message>
     <message>
         <source>Categorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Exporteer PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PNG</translation>
     </message>
     <message>
         <source>PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG (*.png)</translation>
     </message>
     <message>
         <source>Kan %1 niet schrijven</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write %1</translation>
     </message>
     <message>
         <source>Exporteer PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Vuistregel SiO2:Al2O3 = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rule of thumb SiO2:Al2O3 = %1</translation>
     </message>
     <message>
         <source>Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Glazes</translation>
     </message>
     <message>
         <source>Huidig glazuur</source>
-        <translation type="unfinished"></translation>
+        <translation>Current glaze</translation>
     </message>
     <message>
         <source>Mengreeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Blend series</translation>
     </message>
     <message>
         <source>Gebieden naar %1, %2 (%3): één flux (0,3 K2O 0,7 CaO) bij ca. SK 11; coördinaten uit een gepubliceerde reproductie van zijn diagram (Glazy). Bij andere fluxen, met boor of op andere kegels schuiven de grenzen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regions after %1, %2 (%3): one flux (0.3 K2O 0.7 CaO) at about SK 11; coordinates from a published reproduction of his chart (Glazy). With other fluxes, with boron or at other cones the borders shift.</translation>
     </message>
     <message>
         <source>De vuistregel (%1) is een hulplijn naar %2, geen deel van Stulls diagram.</source>
-        <translation type="unfinished"></translation>
+        <translation>The rule of thumb (%1) is a guide line after %2, not part of Stull&apos;s chart.</translation>
     </message>
     <message>
         <source>Stull-diagram niet gevonden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull chart not found: %1</translation>
     </message>
     <message>
         <source>(alle categorieën)</source>
-        <translation type="unfinished"></translation>
+        <translation>(all categories)</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TVervangGrondstofForm</name>
     <message>
         <source>Vervang grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace material</translation>
     </message>
     <message>
         <source>Vervang:</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace:</translation>
     </message>
     <message>
         <source>Door</source>
-        <translation type="unfinished"></translation>
+        <translation>With</translation>
     </message>
     <message>
         <source>Zoeken...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search...</translation>
     </message>
     <message>
         <source>Oud en nieuw</source>
-        <translation type="unfinished"></translation>
+        <translation>Old and new</translation>
     </message>
     <message>
         <source>Grondstof</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>Oud %</source>
-        <translation type="unfinished"></translation>
+        <translation>Old %</translation>
     </message>
     <message>
         <source>Nieuw %</source>
-        <translation type="unfinished"></translation>
+        <translation>New %</translation>
     </message>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxide</translation>
     </message>
     <message>
         <source>Oud</source>
-        <translation type="unfinished"></translation>
+        <translation>Old</translation>
     </message>
     <message>
         <source>Nieuw</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Overnemen</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Sluiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Naam nieuw glazuur:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Glazuur: </source>
-        <translation type="unfinished"></translation>
+        <translation>Name of new glaze:</translation>
     </message>
     <message>
         <source> zonder </source>
-        <translation type="unfinished"></translation>
+        <translation> without </translation>
     </message>
     <message>
         <source>Geen glazuur om in te vervangen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No glaze to replace in.</translation>
     </message>
     <message>
         <source>Kies de grondstoffen die %1 vervangen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the materials that replace %1.</translation>
     </message>
     <message>
         <source>Het nieuwe glazuur %1 is opgeslagen en berekend.</source>
-        <translation type="unfinished"></translation>
+        <translation>The new glaze %1 has been saved and calculated.</translation>
+    </message>
+    <message>
+        <source>Glazuur: %1</source>
+        <translation>Glaze: %1</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TVerwijderMatForm</name>
     <message>
         <source>Verwijder materiaal</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove material</translation>
     </message>
     <message>
         <source>VerwijderMatform: error in program, wat = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>VerwijderMatform: error in program, wat = 0</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TargetFormulaModel</name>
     <message>
         <source>Oxide</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxide</translation>
     </message>
     <message>
         <source>Doel</source>
-        <translation type="unfinished"></translation>
+        <translation>Target</translation>
     </message>
     <message>
         <source>Gewicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
 </context>
 <context>
     <name>kelvora::ui::MaterialNameCompletion</name>
     <message>
         <source>Bedoelde grondstof kiezen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the intended material</translation>
     </message>
     <message>
         <source>Geen grondstof heet &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No material is called &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Bedoeld: %1? Klik op het teken rechts in het veld om er een te kiezen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meant: %1? Click the sign at the right of the field to choose one.</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "widgets/ErrorBox.h"
 
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,17 +35,17 @@ BatchPage::BatchPage(View& glazes, const View& materials, double batchGrams, QWi
     setObjectName(QStringLiteral("BatchTS"));
     ownPrinter_.setDocName(QString::fromLatin1(ReportPrinter::jobTitle));
 
-    auto* sizeLabel = new QLabel(tr("Batchgrootte (gram)"), this);
+    auto* sizeLabel = captions_.text(new QLabel(this), QT_TR_NOOP("Batchgrootte (gram)"));
     BatchSizeEdit = new QDoubleSpinBox(this);
     BatchSizeEdit->setObjectName(QStringLiteral("BatchSizeEdit"));
     BatchSizeEdit->setLocale(QLocale());
     BatchSizeEdit->setDecimals(1);
     BatchSizeEdit->setRange(0.1, 1000000);
     BatchSizeEdit->setSingleStep(100);
-    BatchSizeEdit->setSuffix(tr(" g"));
+    captions_.keep(QT_TR_NOOP(" g"), [this](const QString& t) { BatchSizeEdit->setSuffix(t); });
     BatchSizeEdit->setValue(batchGrams > 0 ? batchGrams : 1000);
     sizeLabel->setBuddy(BatchSizeEdit);
-    PrintButton = new QPushButton(tr("Print"), this);
+    PrintButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Print"));
     PrintButton->setObjectName(QStringLiteral("BatchPrintButton"));
 
     batchModel_ = new BatchTableModel(this);
@@ -98,6 +99,15 @@ BatchPage::BatchPage(View& glazes, const View& materials, double batchGrams, QWi
 }
 
 BatchPage::~BatchPage() = default;
+
+void BatchPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        Captions::headingsChanged(batchModel_);
+        refresh();
+    }
+    QWidget::changeEvent(event);
+}
 
 double BatchPage::batchSize() const {
     return BatchSizeEdit->value();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "glaze/BatchWeights.h"
+#include "glaze/Captions.h"
 
 #include <QPrinter>
 #include <QWidget>
@@ -47,6 +48,9 @@ public:
 signals:
     void batchSizeChanged(double grams);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     View& glazes_;
     const View& materials_;
@@ -62,6 +66,7 @@ private:
     QLabel* TotaalLbl = nullptr;
     QLabel* KostprijsLbl = nullptr;
     QPushButton* PrintButton = nullptr;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

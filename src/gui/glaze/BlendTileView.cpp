@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/BlendTileView.h"
 
+#include <QEvent>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,6 +20,12 @@ BlendTileView::BlendTileView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(320, 200);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Tegel met de cellen van de mengreeks"));
+}
+
+void BlendTileView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("Tegel met de cellen van de mengreeks"));
+    QWidget::changeEvent(event);
 }
 
 void BlendTileView::setCells(Shape shape, int rows, int columns, std::vector<Cell> cells) {

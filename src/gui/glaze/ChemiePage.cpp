@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ChemiePage.h"
+#include "glaze/StullNames.h"
 
 #include "store/RecordMapper.h"
 
@@ -12,6 +13,7 @@
 #include "widgets/ErrorBox.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -88,7 +90,8 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     r2oRoLbl_->setObjectName(QStringLiteral("R2oRoLbl"));
     loiLbl_ = new QLabel(this);
     loiLbl_->setObjectName(QStringLiteral("LoiLbl"));
-    loiLbl_->setToolTip(tr("Gloeiverlies van de ruwe grondstoffen (water, CO2) bij het stoken"));
+    captions_.toolTip(loiLbl_,
+                      QT_TR_NOOP("Gloeiverlies van de ruwe grondstoffen (water, CO2) bij het stoken"));
     expansionSetCB_ = new QComboBox(this);
     expansionSetCB_->setObjectName(QStringLiteral("ExpansionSetCB"));
     for (const auto& set : expansionSets_) {
@@ -113,21 +116,23 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
     fitLbl_->setObjectName(QStringLiteral("FitLbl"));
     fitLbl_->setWordWrap(true);
     fitLbl_->setTextFormat(Qt::PlainText);
-    stullButton_ = new QPushButton(tr("Stull-diagram..."), this);
+    stullButton_ = captions_.text(new QPushButton(this), QT_TR_NOOP("Stull-diagram..."));
     stullButton_->setObjectName(QStringLiteral("StullButton"));
-    blendButton_ = new QPushButton(tr("Mengreeks..."), this);
+    blendButton_ = captions_.text(new QPushButton(this), QT_TR_NOOP("Mengreeks..."));
     blendButton_->setObjectName(QStringLiteral("MengreeksButton"));
 
-    auto* figuresBox = new QGroupBox(tr("Kengetallen"), this);
+    auto* figuresBox = new QGroupBox(this);
+    captions_.title(figuresBox, QT_TR_NOOP("Kengetallen"));
     auto* form = new QFormLayout(figuresBox);
-    form->addRow(tr("SiO2 : Al2O3"), siAlLbl_);
-    form->addRow(tr("R2O : RO"), r2oRoLbl_);
-    form->addRow(tr("Gloeiverlies (%)"), loiLbl_);
-    form->addRow(tr("Uitzettingsfactoren"), expansionSetCB_);
-    form->addRow(tr("Lineaire uitzetting"), expansionLbl_);
-    form->addRow(tr("Oppervlak"), stullLbl_);
-    form->addRow(tr("Past bij kegels"), fitLbl_);
-    auto* limitsBox = new QGroupBox(tr("Grenswaarden"), this);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("SiO2 : Al2O3")), siAlLbl_);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("R2O : RO")), r2oRoLbl_);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("Gloeiverlies (%)")), loiLbl_);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("Uitzettingsfactoren")), expansionSetCB_);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("Lineaire uitzetting")), expansionLbl_);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("Oppervlak")), stullLbl_);
+    form->addRow(captions_.text(new QLabel(this), QT_TR_NOOP("Past bij kegels")), fitLbl_);
+    auto* limitsBox = new QGroupBox(this);
+    captions_.title(limitsBox, QT_TR_NOOP("Grenswaarden"));
     auto* limits = new QVBoxLayout(limitsBox);
     limits->addWidget(limitsLbl_);
     limits->addWidget(outsideLbl_);
@@ -166,6 +171,15 @@ ChemiePage::ChemiePage(View& glazes, const View& materials, const std::string& d
 }
 
 ChemiePage::~ChemiePage() = default;
+
+void ChemiePage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        Captions::headingsChanged(oxideModel_);
+        refresh();
+    }
+    QWidget::changeEvent(event);
+}
 
 void ChemiePage::refresh() {
     ui::guard(this, [this] {
@@ -234,9 +248,9 @@ void ChemiePage::showPlace(const Glaze& glaze) {
     if (stullChart_) {
         const auto place = stullChart_->place(figures_.sum({"sio2"}), figures_.sum({"al2o3"}));
         QString surface =
-            place.surface ? tr("Stull: %1").arg(text(place.labels())) : tr("Stull: buiten het diagram");
+            place.surface ? tr("Stull: %1").arg(StullNames::place(place)) : tr("Stull: buiten het diagram");
         if (const RatioGuide::Band* band = ratioGuide_->bandOf(figures_.sio2Al2o3))
-            surface += QStringLiteral("; ") + tr("vuistregel SiO2:Al2O3: %1").arg(text(band->label));
+            surface += QStringLiteral("; ") + tr("vuistregel SiO2:Al2O3: %1").arg(StullNames::band(*band));
         stullLbl_->setText(surface);
         stullLbl_->setToolTip(text(stullChart_->source().citation()));
     } else {

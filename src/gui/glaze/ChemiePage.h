@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
 #include "glaze/ChemistryFigures.h"
 #include "glaze/FiringFit.h"
 #include "glaze/LimitSets.h"
@@ -55,6 +56,9 @@ signals:
     // "Mengreeks...": a blend starting from the current glaze.
     void blendRequested();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void markOutside();
     void showPlace(const Glaze& glaze);
@@ -85,6 +89,7 @@ private:
     LimitSets::Fit fit_;
     FiringFit firing_;
     std::unique_ptr<ViewFollower> follower_;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

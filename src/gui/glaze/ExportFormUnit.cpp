@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ExportFormUnit.h"
 
+#include <QEvent>
+#include <QLabel>
+
 #include "common/Prompter.h"
 #include "interchange/RecipeExport.h"
 #include "store/GlazeBook.h"
@@ -41,7 +44,7 @@ QString formatCaption(ExportFormat format) {
 TExportForm::TExportForm(GlazeBook& book, Prompter& prompter, const QString& current, QWidget* parent)
     : QDialog(parent), book_(book), prompter_(prompter), current_(current) {
     setObjectName(QStringLiteral("ExportForm"));
-    setWindowTitle(tr("Exporteren"));
+    captions_.windowTitle(this, QT_TR_NOOP("Exporteren"));
     setWindowModality(Qt::WindowModal);
     buildLayout();
     connect(HuidigRB, &QRadioButton::toggled, this, &TExportForm::updateChoice);
@@ -55,18 +58,36 @@ TExportForm::TExportForm(GlazeBook& book, Prompter& prompter, const QString& cur
 
 TExportForm::~TExportForm() = default;
 
+void TExportForm::showFormatCaptions() {
+    const auto formats = exportFormats();
+    for (int i = 0; i < FormaatCB->count() && i < static_cast<int>(formats.size()); ++i)
+        FormaatCB->setItemText(i, formatCaption(formats[static_cast<std::size_t>(i)]));
+}
+
+void TExportForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        showFormatCaptions();
+    }
+    QDialog::changeEvent(event);
+}
+
 void TExportForm::buildLayout() {
-    auto* which = new QGroupBox(tr("Glazuren"), this);
-    HuidigRB = new QRadioButton(tr("Huidig glazuur: %1").arg(current_), which);
+    auto* which = new QGroupBox(this);
+    captions_.title(which, QT_TR_NOOP("Glazuren"));
+    HuidigRB = new QRadioButton(which);
+    captions_.keep(QT_TR_NOOP("Huidig glazuur: %1"),
+                   [this](const QString& t) { HuidigRB->setText(t.arg(current_)); });
     HuidigRB->setObjectName(QStringLiteral("HuidigRB"));
-    GekozenRB = new QRadioButton(tr("Gekozen glazuren"), which);
+    GekozenRB = captions_.text(new QRadioButton(which), QT_TR_NOOP("Gekozen glazuren"));
     GekozenRB->setObjectName(QStringLiteral("GekozenRB"));
-    AllesRB = new QRadioButton(tr("Alle glazuren"), which);
+    AllesRB = captions_.text(new QRadioButton(which), QT_TR_NOOP("Alle glazuren"));
     AllesRB->setObjectName(QStringLiteral("AllesRB"));
     GlazenLB = new QListWidget(which);
     GlazenLB->setObjectName(QStringLiteral("GlazenLB"));
     GlazenLB->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    GlazenLB->setAccessibleName(tr("Gekozen glazuren"));
+    captions_.keep(QT_TR_NOOP("Gekozen glazuren"),
+                   [this](const QString& t) { GlazenLB->setAccessibleName(t); });
     auto* whichLayout = new QVBoxLayout(which);
     whichLayout->addWidget(HuidigRB);
     whichLayout->addWidget(GekozenRB);
@@ -78,24 +99,29 @@ void TExportForm::buildLayout() {
     FormaatCB = new QComboBox(this);
     FormaatCB->setObjectName(QStringLiteral("FormaatCB"));
     for (const ExportFormat format : exportFormats())
-        FormaatCB->addItem(formatCaption(format),
+        FormaatCB->addItem(QString(),
                            QString::fromUtf8(exportFormatName(format).data(),
                                              static_cast<qsizetype>(exportFormatName(format).size())));
     FileEdit = new QLineEdit(this);
     FileEdit->setObjectName(QStringLiteral("FileEdit"));
-    BladerButton = new QPushButton(tr("Bladeren..."), this);
+    BladerButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Bladeren..."));
     BladerButton->setObjectName(QStringLiteral("BladerButton"));
+    showFormatCaptions();
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(FileEdit, 1);
     fileRow->addWidget(BladerButton);
     auto* form = new QFormLayout;
-    form->addRow(tr("Formaat:"), FormaatCB);
-    form->addRow(tr("Bestand:"), fileRow);
+    auto* formatLabel = captions_.text(new QLabel(this), QT_TR_NOOP("Formaat:"));
+    formatLabel->setBuddy(FormaatCB);
+    form->addRow(formatLabel, FormaatCB);
+    auto* fileLabel = captions_.text(new QLabel(this), QT_TR_NOOP("Bestand:"));
+    fileLabel->setBuddy(FileEdit);
+    form->addRow(fileLabel, fileRow);
 
-    ExportButton = new QPushButton(tr("Exporteren"), this);
+    ExportButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Exporteren"));
     ExportButton->setObjectName(QStringLiteral("ExportButton"));
     ExportButton->setDefault(true);
-    CancelButton = new QPushButton(tr("Annuleren"), this);
+    CancelButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Annuleren"));
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -107,7 +133,8 @@ void TExportForm::buildLayout() {
     layout->addLayout(form);
     layout->addLayout(buttons);
 
-    SaveDialog = new QFileDialog(this, tr("Exporteren naar"));
+    SaveDialog = new QFileDialog(this);
+    captions_.windowTitle(SaveDialog, QT_TR_NOOP("Exporteren naar"));
     SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
     SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog->setFileMode(QFileDialog::AnyFile);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -28,7 +30,12 @@ public:
     // The glazes to choose from, read again from the book.
     void reloadGlazes();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The formats' names in the language now chosen.
+    void showFormatCaptions();
     void buildLayout();
     void updateChoice();
     void browse();
@@ -49,6 +56,7 @@ private:
     QPushButton* ExportButton = nullptr;
     QPushButton* CancelButton = nullptr;
     QFileDialog* SaveDialog = nullptr;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

@@ -6,6 +6,7 @@
 #include "engine/GlzDMUnit.h"
 #include "glaze/AnalysisReport.h"
 #include "glaze/BatchPage.h"
+#include "glaze/CategoryBox.h"
 #include "glaze/ChemiePage.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/GlazeCategories.h"
@@ -41,6 +42,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -78,12 +80,27 @@ QString draggedMaterial(const QMimeData* data) {
     return name;
 }
 
+// The headings of the formula's three columns, as the oxide catalogue names
+// the groups.
+const char* groupHeading(OxideGroup group) {
+    switch (group) {
+    case OxideGroup::Basic:
+        return QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Basen");
+    case OxideGroup::Neutral:
+        return QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Neutraal");
+    case OxideGroup::Acid:
+        return QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Zuren");
+    }
+    return OxideCatalogue::groupHeading(group);
+}
+
 constexpr const char* kSaveQuestion =
     QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Wijzigingen in het glazuur opslaan?");
 constexpr const char* kPrintJobTitle = "Kelvora printjob";
 constexpr const char* kStale = QT_TRANSLATE_NOOP("kelvora::TGlazForm", "Niet bijgewerkt: druk op Bereken");
-constexpr const char* kEditorClosed =
-    "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.";
+constexpr const char* kEditorClosed = QT_TRANSLATE_NOOP(
+    "kelvora::TGlazForm",
+    "Open eerst het venster Glazuren: grondstoffen worden toegevoegd aan het glazuur dat daar openstaat.");
 
 // Fixed pitch keeps the report's columns under each other; where Courier New
 // is not installed the font system picks its metric twin.
@@ -151,7 +168,6 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings),
       printer_(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("GlazForm"));
-    setWindowTitle(tr("Glazuren invoeren onderhouden"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
@@ -176,8 +192,30 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
         followMode();
     });
     connect(Basisch1CB, &QCheckBox::toggled, this, [this] { showWhetherStored(); });
+    retranslate();
+}
+
+void TGlazForm::retranslate() {
+    const QString title = tr("Glazuren invoeren onderhouden");
+    setWindowTitle(readOnlyRun_ ? ui::ReadOnlyRun::title(title) : title);
+    captions_.apply();
+    PageControl1->setTabText(PageControl1->indexOf(ChemieTS), tr("Chemie"));
+    DBGrid1->setView(glazes(), gridColumns());
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    showBasicTotal();
     ui::installDuplicateNameCheck(dataModule_.GlzCDS, prompter_,
                                   tr("Er bestaat al een glazuur '%1'. Toch bewaren?"));
+}
+
+void TGlazForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
+}
+
+std::vector<ui::GridColumn> TGlazForm::gridColumns() const {
+    return {{"naam", tr("Naam"), 190},      {"datm", tr("Datum"), 80, ui::GridColumn::dateFormat},
+            {"skva", tr("SK vanaf"), 84},   {"sktt", tr("SK tot"), 84},
+            {"catg", tr("Categorie"), 200}, {"oxrd", tr("Ox./Red."), 80}};
 }
 
 TGlazForm::~TGlazForm() {
@@ -188,7 +226,7 @@ TGlazForm::~TGlazForm() {
 void TGlazForm::setReadOnlyRun() {
     readOnlyRun_ = true;
     glazes()->setReadOnly(true);
-    setWindowTitle(ui::ReadOnlyRun::title(tr("Glazuren invoeren onderhouden")));
+    retranslate();
     applyReadOnlyRun();
 }
 
@@ -230,9 +268,9 @@ void TGlazForm::buildControls() {
     GlzDBN->setVisibleButtons(ui::DBNavigator::Editing);
     GlzDBN->setView(glazes());
     connect(GlzDBN, &ui::DBNavigator::clicked, this, [this] { GlzDBNClick(); });
-    HelpButton = button(tr("Help"), "HelpButton", this);
+    HelpButton = captions_.text(button({}, "HelpButton", this), QT_TR_NOOP("Help"));
     connect(HelpButton, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
-    CloseButton = button(tr("Sluiten"), "CloseButton", this);
+    CloseButton = captions_.text(button({}, "CloseButton", this), QT_TR_NOOP("Sluiten"));
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
     strip->addWidget(GlzDBN);
     strip->addStretch(1);
@@ -261,13 +299,6 @@ void TGlazForm::buildLayout() {
     const int buttonHeight = ui::heightAtLeast(HelpButton, 25);
     for (QPushButton* b : findChildren<QPushButton*>())
         b->setFixedHeight(buttonHeight);
-    // The category list opens wide enough for its longest entry.
-    int widest = 0;
-    for (const auto& category : GlazeCategories::all())
-        widest = std::max(
-            widest, CatgEdit->view()->fontMetrics().horizontalAdvance(QString::fromStdString(category)));
-    CatgEdit->view()->setMinimumWidth(widest + 2 * CatgEdit->view()->frameWidth() + 24 +
-                                      CatgEdit->view()->verticalScrollBar()->sizeHint().width());
     // The browse grid's columns start as wide as their contents (within a
     // limit) and can be dragged wider or narrower.
     QHeaderView* columns = DBGrid1->horizontalHeader();
@@ -317,49 +348,50 @@ QWidget* TGlazForm::buildHeader() {
     }
     OxrdEdit = edit(v, "oxrd", nullptr, header);
     OxrdEdit->setMinimumWidth(ui::atLeast(OxrdEdit, 0, QStringLiteral("Oxidatie")));
-    CatgEdit = new ui::DBComboBox(v, "catg", ui::DBComboBox::Style::Editable, header);
+    CatgEdit = new CategoryBox(v, "catg", header);
     CatgEdit->setObjectName(QStringLiteral("CatgEdit"));
     CatgEdit->setMaxVisibleItems(20);
     CatgEdit->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CatgEdit->setMinimumContentsLength(20);
 
-    auto label = [header](const QString& text, QWidget* buddy) {
-        auto* l = new QLabel(text, header);
+    auto label = [this, header](const char* text, QWidget* buddy) {
+        auto* l = captions_.text(new QLabel(header), text);
         l->setBuddy(buddy);
         return l;
     };
     // Row 1: name, price, category; row 2: firing data.
     auto* row1 = new QHBoxLayout;
-    row1->addWidget(label(tr("Naam"), NaamEdit));
+    row1->addWidget(label(QT_TR_NOOP("Naam"), NaamEdit));
     row1->addWidget(NaamEdit, 3);
     row1->addSpacing(8);
-    row1->addWidget(label(tr("Kostprijs / KG"), PrysEdit));
+    row1->addWidget(label(QT_TR_NOOP("Kostprijs / KG"), PrysEdit));
     row1->addWidget(PrysEdit);
     row1->addSpacing(8);
-    row1->addWidget(label(tr("Categorie"), CatgEdit));
+    row1->addWidget(label(QT_TR_NOOP("Categorie"), CatgEdit));
     row1->addWidget(CatgEdit, 4);
     auto* row2 = new QHBoxLayout;
     row2->setSpacing(4);
-    row2->addWidget(label(tr("Temperatuur van (Gr C)"), TmpvEdit));
+    row2->addWidget(label(QT_TR_NOOP("Temperatuur van (Gr C)"), TmpvEdit));
     row2->addWidget(TmpvEdit);
-    row2->addWidget(label(tr("SK"), skvaEdit));
+    row2->addWidget(label(QT_TR_NOOP("SK"), skvaEdit));
     row2->addWidget(skvaEdit);
     row2->addSpacing(6);
-    row2->addWidget(label(tr("Temperatuur tot (Gr C)"), TmptEdit));
+    row2->addWidget(label(QT_TR_NOOP("Temperatuur tot (Gr C)"), TmptEdit));
     row2->addWidget(TmptEdit);
-    row2->addWidget(label(tr("SK"), skttEdit));
+    row2->addWidget(label(QT_TR_NOOP("SK"), skttEdit));
     row2->addWidget(skttEdit);
     row2->addSpacing(6);
-    row2->addWidget(label(tr("Ox./Red."), OxrdEdit));
+    row2->addWidget(label(QT_TR_NOOP("Ox./Red."), OxrdEdit));
     row2->addWidget(OxrdEdit, 1);
     grid->addLayout(row1, 0, 0);
     grid->addLayout(row2, 1, 0);
     // The line keeps its room while hidden, so the pages do not jump.
-    StaleLbl = new QLabel(tr(kStale), header);
+    StaleLbl = captions_.text(new QLabel(header), kStale);
     StaleLbl->setObjectName(QStringLiteral("StaleLbl"));
     StaleLbl->setStyleSheet(QStringLiteral("color: #c01c28; font-weight: bold"));
-    StaleLbl->setToolTip(tr("De Seger-formule, de kostprijs, de temperaturen en de analyse horen bij het "
-                            "recept zoals het laatst berekend is, niet bij het recept op het scherm."));
+    captions_.toolTip(
+        StaleLbl, QT_TR_NOOP("De Seger-formule, de kostprijs, de temperaturen en de analyse horen bij het "
+                             "recept zoals het laatst berekend is, niet bij het recept op het scherm."));
     QSizePolicy keep = StaleLbl->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     StaleLbl->setSizePolicy(keep);
@@ -375,16 +407,12 @@ void TGlazForm::buildBrowsePage() {
     layout->setContentsMargins(4, 4, 4, 4);
     DBGrid1 = new ui::DBGrid(BladerTS);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setView(glazes(), {{"naam", tr("Naam"), 190},
-                                {"datm", tr("Datum"), 80, ui::GridColumn::dateFormat},
-                                {"skva", tr("SK vanaf"), 84},
-                                {"sktt", tr("SK tot"), 84},
-                                {"catg", tr("Categorie"), 200},
-                                {"oxrd", tr("Ox./Red."), 80}});
+    DBGrid1->setView(glazes(), gridColumns());
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(ui::WindowShortcuts::addSearch(this, DBGrid1, GlzDBN));
     layout->addWidget(DBGrid1);
-    PageControl1->addTab(BladerTS, tr("Bladeren"));
+    PageControl1->addTab(BladerTS, {});
+    captions_.tab(PageControl1, BladerTS, QT_TR_NOOP("Bladeren"));
 }
 
 void TGlazForm::buildRecipePage() {
@@ -396,24 +424,26 @@ void TGlazForm::buildRecipePage() {
     page->setSpacing(3);
 
     auto* top = new QHBoxLayout;
-    ZoekGrondstoffenButton = button(tr("Grondstoffen..."), "ZoekGrondstoffenButton", GrondstoffenTS);
+    ZoekGrondstoffenButton =
+        captions_.text(button({}, "ZoekGrondstoffenButton", GrondstoffenTS), QT_TR_NOOP("Grondstoffen..."));
     connect(ZoekGrondstoffenButton, &QPushButton::clicked, this, [this] { ZoekGrondstoffenButtonClick(); });
-    BerekenButton = button(tr("Bereken"), "BerekenButton", GrondstoffenTS);
+    BerekenButton = captions_.text(button({}, "BerekenButton", GrondstoffenTS), QT_TR_NOOP("Bereken"));
     connect(BerekenButton, &QPushButton::clicked, this, [this] { BerekenButtonClick(); });
-    Basisch1CB = new QCheckBox(tr("Basisch niet naar 1 rekenen"), GrondstoffenTS);
+    Basisch1CB = captions_.text(new QCheckBox(GrondstoffenTS), QT_TR_NOOP("Basisch niet naar 1 rekenen"));
     Basisch1CB->setObjectName(QStringLiteral("Basisch1CB"));
-    Perc1CB = new QCheckBox(tr("percentage niet naar 100 rekenen"), GrondstoffenTS);
+    Perc1CB = captions_.text(new QCheckBox(GrondstoffenTS), QT_TR_NOOP("percentage niet naar 100 rekenen"));
     Perc1CB->setObjectName(QStringLiteral("Perc1CB"));
     Perc1CB->setEnabled(false);
     Perc1CB->setVisible(false);
-    VerwijderMatButton = button(tr("Verw. mat..."), "VerwijderMatButton", GrondstoffenTS);
-    VerwijderMatButton->setToolTip(tr("Verwijder een materiaal uit het recept"));
+    VerwijderMatButton =
+        captions_.text(button({}, "VerwijderMatButton", GrondstoffenTS), QT_TR_NOOP("Verw. mat..."));
+    captions_.toolTip(VerwijderMatButton, QT_TR_NOOP("Verwijder een materiaal uit het recept"));
     connect(VerwijderMatButton, &QPushButton::clicked, this, [this] { VerwijderMatButtonClick(); });
     MolpCB = new ui::DBComboBox(v, "molp", ui::DBComboBox::Style::ListOnly, GrondstoffenTS);
     MolpCB->setObjectName(QStringLiteral("MolpCB"));
     MolpCB->setItems({QStringLiteral("M"), QStringLiteral("P")});
     MolpCB->setFixedWidth(ui::atLeast(MolpCB, 48, QStringLiteral("M"), 36));
-    auto* molpLabel = new QLabel(tr("Mol gew/Perc."), GrondstoffenTS);
+    auto* molpLabel = captions_.text(new QLabel(GrondstoffenTS), QT_TR_NOOP("Mol gew/Perc."));
     molpLabel->setBuddy(MolpCB);
     top->addWidget(ZoekGrondstoffenButton);
     top->addWidget(BerekenButton);
@@ -435,9 +465,9 @@ void TGlazForm::buildRecipePage() {
     auto* recipe = new QGridLayout;
     recipe->setHorizontalSpacing(4);
     recipe->setVerticalSpacing(2);
-    recipe->addWidget(heading(tr("Grondstoffen"), GrondstoffenTS), 0, 1);
-    recipe->addWidget(heading(tr("Mol gewicht"), GrondstoffenTS), 0, 2);
-    recipe->addWidget(heading(tr("Percentage"), GrondstoffenTS), 0, 3);
+    recipe->addWidget(captions_.text(heading({}, GrondstoffenTS), QT_TR_NOOP("Grondstoffen")), 0, 1);
+    recipe->addWidget(captions_.text(heading({}, GrondstoffenTS), QT_TR_NOOP("Mol gewicht")), 0, 2);
+    recipe->addWidget(captions_.text(heading({}, GrondstoffenTS), QT_TR_NOOP("Percentage")), 0, 3);
     QWidget* previous = MolpCB;
     for (int k = 1; k <= Recipe::slotCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
@@ -473,8 +503,7 @@ void TGlazForm::buildRecipePage() {
         auto* column = new QGridLayout;
         column->setHorizontalSpacing(4);
         column->setVerticalSpacing(1);
-        column->addWidget(heading(QString::fromLatin1(OxideCatalogue::groupHeading(group)), GrondstoffenTS),
-                          0, 0, 1, 2);
+        column->addWidget(captions_.text(heading({}, GrondstoffenTS), groupHeading(group)), 0, 0, 1, 2);
         int row = 1;
         for (const Oxide& oxide : OxideCatalogue::group(group)) {
             auto* caption = new QLabel(QString::fromUtf8(oxide.label.data(), qsizetype(oxide.label.size())),
@@ -501,7 +530,8 @@ void TGlazForm::buildRecipePage() {
         body->addLayout(column);
     }
     body->addStretch(1);
-    PageControl1->addTab(GrondstoffenTS, tr("Grondstoffen"));
+    PageControl1->addTab(GrondstoffenTS, {});
+    captions_.tab(PageControl1, GrondstoffenTS, QT_TR_NOOP("Grondstoffen"));
 }
 
 void TGlazForm::buildDescriptionPage() {
@@ -512,7 +542,8 @@ void TGlazForm::buildDescriptionPage() {
     OmscMemo = new ui::DBMemo(glazes(), "omsc", OmschrijvingTS);
     OmscMemo->setObjectName(QStringLiteral("OmscMemo"));
     layout->addWidget(OmscMemo);
-    PageControl1->addTab(OmschrijvingTS, tr("Omschrijving"));
+    PageControl1->addTab(OmschrijvingTS, {});
+    captions_.tab(PageControl1, OmschrijvingTS, QT_TR_NOOP("Omschrijving"));
 }
 
 void TGlazForm::buildAdditionsPage() {
@@ -522,10 +553,12 @@ void TGlazForm::buildAdditionsPage() {
     auto* page = new QVBoxLayout(ToegevStoffenTS);
     page->setContentsMargins(6, 4, 6, 4);
     auto* top = new QHBoxLayout;
-    ZoekGrondstoffen2Button = button(tr("Grondstoffen..."), "ZoekGrondstoffen2Button", ToegevStoffenTS);
+    ZoekGrondstoffen2Button =
+        captions_.text(button({}, "ZoekGrondstoffen2Button", ToegevStoffenTS), QT_TR_NOOP("Grondstoffen..."));
     connect(ZoekGrondstoffen2Button, &QPushButton::clicked, this, [this] { ZoekGrondstoffenButtonClick(); });
-    VerwToegevMatButton = button(tr("Ver. mat..."), "VerwToegevMatButton", ToegevStoffenTS);
-    VerwToegevMatButton->setToolTip(tr("Verwijder een toegevoegde stof"));
+    VerwToegevMatButton =
+        captions_.text(button({}, "VerwToegevMatButton", ToegevStoffenTS), QT_TR_NOOP("Ver. mat..."));
+    captions_.toolTip(VerwToegevMatButton, QT_TR_NOOP("Verwijder een toegevoegde stof"));
     connect(VerwToegevMatButton, &QPushButton::clicked, this, [this] { VerwToegevMatButtonClick(); });
     top->addWidget(ZoekGrondstoffen2Button);
     top->addWidget(VerwToegevMatButton);
@@ -535,7 +568,7 @@ void TGlazForm::buildAdditionsPage() {
     auto* rows = new QGridLayout;
     rows->setHorizontalSpacing(6);
     rows->setVerticalSpacing(3);
-    rows->addWidget(heading(tr("Toegevoegde stof"), ToegevStoffenTS), 0, 1);
+    rows->addWidget(captions_.text(heading({}, ToegevStoffenTS), QT_TR_NOOP("Toegevoegde stof")), 0, 1);
     rows->addWidget(heading(QStringLiteral("%"), ToegevStoffenTS), 0, 2);
     QWidget* previous = VerwToegevMatButton;
     for (int k = 1; k <= Recipe::additionCount; ++k) {
@@ -561,7 +594,8 @@ void TGlazForm::buildAdditionsPage() {
     rows->setColumnStretch(3, 1);
     page->addLayout(rows);
     page->addStretch(1);
-    PageControl1->addTab(ToegevStoffenTS, tr("Toegev. stoffen"));
+    PageControl1->addTab(ToegevStoffenTS, {});
+    captions_.tab(PageControl1, ToegevStoffenTS, QT_TR_NOOP("Toegev. stoffen"));
 }
 
 void TGlazForm::buildAnalysePage() {
@@ -570,11 +604,12 @@ void TGlazForm::buildAnalysePage() {
     auto* page = new QHBoxLayout(AnalyseTS);
     page->setContentsMargins(4, 4, 4, 4);
     auto* strip = new QVBoxLayout;
-    PrintButton = button(tr("Print"), "PrintButton", AnalyseTS);
+    PrintButton = captions_.text(button({}, "PrintButton", AnalyseTS), QT_TR_NOOP("Print"));
     connect(PrintButton, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
-    PrinterSetupButton = button(tr("Printer setup"), "PrinterSetupButton", AnalyseTS);
+    PrinterSetupButton =
+        captions_.text(button({}, "PrinterSetupButton", AnalyseTS), QT_TR_NOOP("Printer setup"));
     connect(PrinterSetupButton, &QPushButton::clicked, this, [this] { PrinterSetupButtonClick(); });
-    AnalyseButton = button(tr("Toon Analyse"), "AnalyseButton", AnalyseTS);
+    AnalyseButton = captions_.text(button({}, "AnalyseButton", AnalyseTS), QT_TR_NOOP("Toon Analyse"));
     AnalyseButton->setVisible(false);
     connect(AnalyseButton, &QPushButton::clicked, this, [this] { AnalyseButtonClick(); });
     // The print buffer is never shown: it holds the copy that goes to paper.
@@ -592,7 +627,7 @@ void TGlazForm::buildAnalysePage() {
     RichEdit1->setReadOnly(true);
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    AnalyseStaleLbl = new QLabel(tr(kStale), AnalyseTS);
+    AnalyseStaleLbl = captions_.text(new QLabel(AnalyseTS), kStale);
     AnalyseStaleLbl->setObjectName(QStringLiteral("AnalyseStaleLbl"));
     AnalyseStaleLbl->setStyleSheet(QStringLiteral("color: #c01c28; font-weight: bold"));
     AnalyseStaleLbl->setVisible(false);
@@ -601,7 +636,8 @@ void TGlazForm::buildAnalysePage() {
     report->addWidget(RichEdit1, 1);
     page->addLayout(strip);
     page->addLayout(report, 1);
-    PageControl1->addTab(AnalyseTS, tr("Analyse"));
+    PageControl1->addTab(AnalyseTS, {});
+    captions_.tab(PageControl1, AnalyseTS, QT_TR_NOOP("Analyse"));
 }
 
 // ---- life of the window -----------------------------------------------------
@@ -614,10 +650,7 @@ void TGlazForm::FormCreate() {
             cones << QString::fromStdString(cone);
         skvaEdit->setItems(cones);
         skttEdit->setItems(cones);
-        QStringList categories;
-        for (const auto& category : GlazeCategories::all())
-            categories << QString::fromStdString(category);
-        CatgEdit->setItems(categories);
+        CatgEdit->setCategories(GlazeCategories::all());
     });
 }
 
@@ -713,7 +746,7 @@ void TGlazForm::addChosenMaterial(const QString& name) {
         // With the editor closed its tables are closed too: say so rather than
         // fail half-way into a glaze that nobody is editing.
         if (!isVisible() || !dataModule_.GlzCDS.active() || !dataModule_.MatCDS.active()) {
-            prompter_.message(kEditorClosed);
+            prompter_.message(tr(kEditorClosed).toStdString());
             return;
         }
         if (readOnlyRun_) {
@@ -738,13 +771,20 @@ void TGlazForm::BerekenButtonClick() {
             double total = 0;
             for (const Oxide& oxide : OxideCatalogue::group(OxideGroup::Basic))
                 total += v->asNumber(oxide.stem);
-            TotaalBasischLabel->setText(tr("Totaal basisch: ") +
-                                        QString::fromStdString(numfmt::formatPattern(total, "#0.0###")));
-            TotaalBasischLabel->setVisible(true);
+            basicTotal_ = total;
         } else {
-            TotaalBasischLabel->setVisible(false);
+            basicTotal_.reset();
         }
+        showBasicTotal();
     });
+}
+
+void TGlazForm::showBasicTotal() {
+    if (basicTotal_)
+        TotaalBasischLabel->setText(
+            tr("Totaal basisch: %1")
+                .arg(QString::fromStdString(numfmt::formatPattern(*basicTotal_, "#0.0###"))));
+    TotaalBasischLabel->setVisible(basicTotal_.has_value());
 }
 
 void TGlazForm::removeFromSlots(int kind) {
@@ -907,7 +947,8 @@ void TGlazForm::buildBatchPage() {
                             static_cast<int>(std::lround(size)));
         });
     });
-    PageControl1->addTab(BatchTS, tr("Batch"));
+    PageControl1->addTab(BatchTS, {});
+    captions_.tab(PageControl1, BatchTS, QT_TR_NOOP("Batch"));
 }
 
 void TGlazForm::buildChemiePage(const std::string& dataFolder) {
@@ -932,14 +973,19 @@ void TGlazForm::setChemistryDataFolder(const std::string& folder) {
 
 // "Recept zoeken..." and "Vervang grondstof..." under the recipe.
 void TGlazForm::addRecipeTools(QGridLayout* recipe, int row) {
-    ReceptZoekenButton = button(tr("Recept zoeken..."), "ReceptZoekenButton", GrondstoffenTS);
-    ReceptZoekenButton->setToolTip(tr("Zoek het recept bij een formule, of het goedkoopste"));
+    ReceptZoekenButton =
+        captions_.text(button({}, "ReceptZoekenButton", GrondstoffenTS), QT_TR_NOOP("Recept zoeken..."));
+    captions_.toolTip(ReceptZoekenButton, QT_TR_NOOP("Zoek het recept bij een formule, of het goedkoopste"));
     connect(ReceptZoekenButton, &QPushButton::clicked, this, [this] { ReceptZoekenButtonClick(); });
-    VervangGrondstofButton = button(tr("Vervang grondstof..."), "VervangGrondstofButton", GrondstoffenTS);
-    VervangGrondstofButton->setToolTip(tr("Vervang een grondstof van dit glazuur door andere"));
+    VervangGrondstofButton = captions_.text(button({}, "VervangGrondstofButton", GrondstoffenTS),
+                                            QT_TR_NOOP("Vervang grondstof..."));
+    captions_.toolTip(VervangGrondstofButton,
+                      QT_TR_NOOP("Vervang een grondstof van dit glazuur door andere"));
     connect(VervangGrondstofButton, &QPushButton::clicked, this, [this] { VervangGrondstofButtonClick(); });
-    PlakReceptButton = button(tr("Plak recept..."), "PlakReceptButton", GrondstoffenTS);
-    PlakReceptButton->setToolTip(tr("Neem een recept over uit geplakte tekst, na een voorbeeld"));
+    PlakReceptButton =
+        captions_.text(button({}, "PlakReceptButton", GrondstoffenTS), QT_TR_NOOP("Plak recept..."));
+    captions_.toolTip(PlakReceptButton,
+                      QT_TR_NOOP("Neem een recept over uit geplakte tekst, na een voorbeeld"));
     connect(PlakReceptButton, &QPushButton::clicked, this, [this] { PlakReceptButtonClick(); });
     auto* tools = new QHBoxLayout;
     tools->addWidget(ReceptZoekenButton);

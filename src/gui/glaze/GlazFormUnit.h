@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
+#include "widgets/ViewTableModel.h"
+
 #include <QDialog>
 #include <QPrinter>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +23,7 @@ class QWidget;
 namespace kelvora {
 
 class BatchPage;
+class CategoryBox;
 class ChemiePage;
 class Prompter;
 class SettingsFile;
@@ -117,11 +122,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The drop of a material onto one of the seventeen name fields.
     void MatNaamDragDrop(ui::DBEdit* target, const QString& material);
+    // Every caption in the language now chosen; again on each change of it.
+    void retranslate();
+    std::vector<ui::GridColumn> gridColumns() const;
+    void showBasicTotal();
     void buildControls();
     void buildLayout();
     QWidget* buildHeader();
@@ -174,7 +184,7 @@ private:
     ui::DBComboBox* skvaEdit = nullptr;
     ui::DBComboBox* skttEdit = nullptr;
     ui::DBEdit* OxrdEdit = nullptr;
-    ui::DBComboBox* CatgEdit = nullptr;
+    CategoryBox* CatgEdit = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget* BladerTS = nullptr;
     QWidget* GrondstoffenTS = nullptr;
@@ -212,6 +222,9 @@ private:
     // "Niet bijgewerkt: druk op Bereken" under the header and on "Analyse".
     QLabel* StaleLbl = nullptr;
     QLabel* AnalyseStaleLbl = nullptr;
+    // The basic oxides' sum shown after Bereken when they are not brought to 1.
+    std::optional<double> basicTotal_;
+    Captions captions_{staticMetaObject.className()};
     bool storedCurrent_ = true;
     bool readOnlyRun_ = false;
     std::unique_ptr<ViewFollower> follower_;

@@ -148,6 +148,12 @@ bool MaterialNameCompletion::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
         if (stale_) reload();
         break;
+    case QEvent::LanguageChange:
+        // The offer's text and the note on an unknown name, in the new language.
+        if (auto* offer = edit->findChild<QAction*>(QString::fromLatin1(kOfferAction)))
+            offer->setText(tr("Bedoelde grondstof kiezen"));
+        if (isMarkedUnknown(edit)) check(edit);
+        break;
     case QEvent::FocusOut: {
         // The edit writes its text when it is left; the correction comes first.
         // A popup (the completion list itself) taking the focus is not leaving.

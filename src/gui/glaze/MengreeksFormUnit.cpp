@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/MengreeksFormUnit.h"
 
+#include <QEvent>
+
 #include "blend/BlendPlan.h"
 #include "common/Prompter.h"
 #include "glaze/BlendTileView.h"
@@ -88,7 +90,13 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     : QDialog(parent), book_(book), prompter_(prompter), ui_(std::make_unique<Ui>()),
       chemistry_(std::make_unique<Chemistry>()), current_(std::make_unique<Current>()) {
     setObjectName(QStringLiteral("MengreeksForm"));
-    setWindowTitle(tr("Mengreeks"));
+    captions_.windowTitle(this, QT_TR_NOOP("Mengreeks"));
+    // A row's label, with its buddy for the shortcut.
+    const auto rowLabel = [this](const char* source, QWidget* buddy) {
+        auto* label = captions_.text(new QLabel, source);
+        label->setBuddy(buddy);
+        return label;
+    };
     try {
         chemistry_->limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(chemistryFolder));
         chemistry_->masses = MolarMassTable::load(ChemistryDataFiles::molarMasses(chemistryFolder));
@@ -100,19 +108,26 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     ui_->form = form;
     ui_->saved = new QComboBox;
     ui_->saved->setObjectName(QStringLiteral("OpgeslagenBox"));
-    ui_->saved->setPlaceholderText(tr("(een bewaarde reeks openen)"));
-    form->addRow(tr("&Opgeslagen"), ui_->saved);
+    captions_.keep(QT_TR_NOOP("(een bewaarde reeks openen)"),
+                   [this](const QString& t) { ui_->saved->setPlaceholderText(t); });
+    form->addRow(rowLabel(QT_TR_NOOP("&Opgeslagen"), ui_->saved), ui_->saved);
     ui_->name = new QLineEdit(tr("Mengreeks"));
     ui_->name->setObjectName(QStringLiteral("NaamEdit"));
     ui_->name->setMaxLength(20);
-    form->addRow(tr("&Naam"), ui_->name);
+    form->addRow(rowLabel(QT_TR_NOOP("&Naam"), ui_->name), ui_->name);
     ui_->kind = new QComboBox;
     ui_->kind->setObjectName(QStringLiteral("SoortBox"));
-    ui_->kind->addItem(tr("Lijn (2 glazuren)"), static_cast<int>(BlendKind::Line));
-    ui_->kind->addItem(tr("Driehoek (3 glazuren)"), static_cast<int>(BlendKind::Triaxial));
-    ui_->kind->addItem(tr("Raster (4 glazuren)"), static_cast<int>(BlendKind::Biaxial));
-    ui_->kind->addItem(tr("Currie 7 \u00d7 5 (4 glazuren)"), static_cast<int>(BlendKind::Currie));
-    form->addRow(tr("&Soort"), ui_->kind);
+    const std::pair<const char*, BlendKind> kinds[] = {
+        {QT_TR_NOOP("Lijn (2 glazuren)"), BlendKind::Line},
+        {QT_TR_NOOP("Driehoek (3 glazuren)"), BlendKind::Triaxial},
+        {QT_TR_NOOP("Raster (4 glazuren)"), BlendKind::Biaxial},
+        {QT_TR_NOOP("Currie 7 \u00d7 5 (4 glazuren)"), BlendKind::Currie}};
+    for (const auto& [source, kind] : kinds) {
+        const int at = ui_->kind->count();
+        ui_->kind->addItem(QString(), static_cast<int>(kind));
+        captions_.keep(source, [this, at](const QString& t) { ui_->kind->setItemText(at, t); });
+    }
+    form->addRow(rowLabel(QT_TR_NOOP("&Soort"), ui_->kind), ui_->kind);
     const char* letters[] = {"A", "B", "C", "D"};
     for (int c = 0; c < 4; ++c) {
         auto* box = new QComboBox;
@@ -123,7 +138,11 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
         box->completer()->setCompletionMode(QCompleter::PopupCompletion);
         box->setMinimumContentsLength(24);
         ui_->corners[c] = box;
-        ui_->cornerLabels[c] = new QLabel(tr("Hoek &%1").arg(QLatin1String(letters[c])));
+        ui_->cornerLabels[c] = new QLabel;
+        const QString letter = QLatin1String(letters[c]);
+        captions_.keep(QT_TR_NOOP("Hoek &%1"), [label = ui_->cornerLabels[c], letter](const QString& t) {
+            label->setText(t.arg(letter));
+        });
         ui_->cornerLabels[c]->setBuddy(box);
         form->addRow(ui_->cornerLabels[c], box);
     }
@@ -138,17 +157,17 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     // use are hidden inside it (a form row hidden after showing would leave
     // its room empty).
     ui_->cells = spin("CellenSpin", 2, BlendLimits::maxLineCells, 11);
-    ui_->cells->setSuffix(tr(" cellen"));
+    captions_.keep(QT_TR_NOOP(" cellen"), [this](const QString& t) { ui_->cells->setSuffix(t); });
     ui_->rows = spin("RijenSpin", 2, BlendLimits::maxBiaxialSide, 5);
-    ui_->rows->setSuffix(tr(" rijen"));
+    captions_.keep(QT_TR_NOOP(" rijen"), [this](const QString& t) { ui_->rows->setSuffix(t); });
     ui_->columns = spin("KolommenSpin", 2, BlendLimits::maxBiaxialSide, 5);
-    ui_->columns->setSuffix(tr(" kolommen"));
-    ui_->fixedSize = new QLabel(tr("7 rijen \u00d7 5 kolommen"));
+    captions_.keep(QT_TR_NOOP(" kolommen"), [this](const QString& t) { ui_->columns->setSuffix(t); });
+    ui_->fixedSize = captions_.text(new QLabel, QT_TR_NOOP("7 rijen \u00d7 5 kolommen"));
     ui_->fixedSize->setObjectName(QStringLiteral("VasteGrootteLbl"));
     auto* sizeRow = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->cells, ui_->rows, ui_->columns, ui_->fixedSize})
         sizeRow->addWidget(w);
-    auto* sizeLabel = new QLabel(tr("&Grootte"));
+    auto* sizeLabel = captions_.text(new QLabel, QT_TR_NOOP("&Grootte"));
     sizeLabel->setBuddy(ui_->cells);
     form->addRow(sizeLabel, sizeRow);
     ui_->low = spin("VanSpin", 0, 99, 0);
@@ -157,9 +176,9 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     ui_->high->setSuffix(QStringLiteral(" %"));
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(ui_->low, 1);
-    rangeRow->addWidget(new QLabel(tr("tot")));
+    rangeRow->addWidget(captions_.text(new QLabel, QT_TR_NOOP("tot")));
     rangeRow->addWidget(ui_->high, 1);
-    auto* rangeLabel = new QLabel(tr("B van"));
+    auto* rangeLabel = captions_.text(new QLabel, QT_TR_NOOP("B van"));
     rangeLabel->setBuddy(ui_->low);
     form->addRow(rangeLabel, rangeRow);
     ui_->amount = new QDoubleSpinBox;
@@ -173,12 +192,12 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     auto* amountRow = new QHBoxLayout;
     amountRow->addWidget(ui_->amount, 1);
     amountRow->addWidget(ui_->unit);
-    auto* amountLabel = new QLabel(tr("&Per cel"));
+    auto* amountLabel = captions_.text(new QLabel, QT_TR_NOOP("&Per cel"));
     amountLabel->setBuddy(ui_->amount);
     form->addRow(amountLabel, amountRow);
     ui_->margin = spin("MargeSpin", 0, 100, 10);
     ui_->margin->setSuffix(QStringLiteral(" %"));
-    form->addRow(tr("&Marge"), ui_->margin);
+    form->addRow(rowLabel(QT_TR_NOOP("&Marge"), ui_->margin), ui_->margin);
 
     ui_->tile = new BlendTileView;
     ui_->status = new QLabel;
@@ -204,15 +223,20 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
     columns->addWidget(ui_->details);
 
     auto* buttons = new QDialogButtonBox;
-    ui_->makeGlaze = buttons->addButton(tr("Maak &glazuur"), QDialogButtonBox::ActionRole);
+    ui_->makeGlaze = captions_.text(buttons->addButton(QString(), QDialogButtonBox::ActionRole),
+                                    QT_TR_NOOP("Maak &glazuur"));
     ui_->makeGlaze->setObjectName(QStringLiteral("MaakGlazuurButton"));
-    ui_->save = buttons->addButton(tr("&Bewaar reeks"), QDialogButtonBox::ActionRole);
+    ui_->save = captions_.text(buttons->addButton(QString(), QDialogButtonBox::ActionRole),
+                               QT_TR_NOOP("&Bewaar reeks"));
     ui_->save->setObjectName(QStringLiteral("BewaarButton"));
-    ui_->stull = buttons->addButton(tr("S&tull-diagram"), QDialogButtonBox::ActionRole);
+    ui_->stull = captions_.text(buttons->addButton(QString(), QDialogButtonBox::ActionRole),
+                                QT_TR_NOOP("S&tull-diagram"));
     ui_->stull->setObjectName(QStringLiteral("StullButton"));
-    ui_->print = buttons->addButton(tr("&Afdrukken..."), QDialogButtonBox::ActionRole);
+    ui_->print = captions_.text(buttons->addButton(QString(), QDialogButtonBox::ActionRole),
+                                QT_TR_NOOP("&Afdrukken..."));
     ui_->print->setObjectName(QStringLiteral("AfdrukkenButton"));
-    QPushButton* close = buttons->addButton(tr("Sluiten"), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        captions_.text(buttons->addButton(QString(), QDialogButtonBox::RejectRole), QT_TR_NOOP("Sluiten"));
     close->setObjectName(QStringLiteral("SluitenButton"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -253,6 +277,14 @@ TMengreeksForm::TMengreeksForm(GlazeBook& book, Prompter& prompter, const std::s
 }
 
 TMengreeksForm::~TMengreeksForm() = default;
+
+void TMengreeksForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        ui::guard(this, [this] { rebuild(); });
+    }
+    QDialog::changeEvent(event);
+}
 
 void TMengreeksForm::reloadGlazes() {
     QStringList names;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPointF>
@@ -41,6 +43,9 @@ Q_SIGNALS:
     // SiO2 and Al2O3) as one series on the chart.
     void stullChartRequested(const QString& blend, const QStringList& cells, const QList<QPointF>& points);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Ui;
     void rebuild();
@@ -60,6 +65,7 @@ private:
     struct Current;
     std::unique_ptr<Current> current_;
     QPrinter printer_;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

@@ -23,7 +23,12 @@ public:
     // goes with it.
     void describe(NewGlaze& glaze) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The tooltip saying the name was shortened, when it was.
+    void showNote();
     ProposedName proposal_;
 };
 

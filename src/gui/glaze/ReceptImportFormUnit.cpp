@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ReceptImportFormUnit.h"
 
+#include <QEvent>
+
 #include "common/Prompter.h"
 #include "common/RegularFile.h"
 #include "glaze/ImportPreviewModels.h"
@@ -91,7 +93,8 @@ struct TReceptImportForm::Ui {
 };
 
 struct TReceptImportForm::State {
-    std::string bytes; // what was read, kept to read again in another format
+    bool sourceChosen = false; // the source line names a file or pasted text
+    std::string bytes;         // what was read, kept to read again in another format
     QString source;
     bool pasted = false;
     ImportedFile file;
@@ -106,22 +109,24 @@ TReceptImportForm::TReceptImportForm(GlazeBook& book, Prompter& prompter, const 
     : QDialog(parent), book_(book), prompter_(prompter), chemistryFolder_(chemistryFolder),
       ui_(std::make_unique<Ui>()), state_(std::make_unique<State>()) {
     setObjectName(QStringLiteral("ReceptImportForm"));
-    setWindowTitle(tr("Recepten importeren"));
+    captions_.windowTitle(this, QT_TR_NOOP("Recepten importeren"));
 
-    auto* fileButton = new QPushButton(tr("&Bestand..."));
+    auto* fileButton = captions_.text(new QPushButton, QT_TR_NOOP("&Bestand..."));
     fileButton->setObjectName(QStringLiteral("BestandButton"));
-    auto* pasteButton = new QPushButton(tr("&Plakken..."));
+    auto* pasteButton = captions_.text(new QPushButton, QT_TR_NOOP("&Plakken..."));
     pasteButton->setObjectName(QStringLiteral("PlakkenButton"));
     ui_->format = new QComboBox;
     ui_->format->setObjectName(QStringLiteral("FormaatBox"));
-    ui_->format->addItem(tr("herkennen"), -1);
+    ui_->format->addItem(QString(), -1);
+    captions_.keep(QT_TR_NOOP("herkennen"), [this](const QString& t) { ui_->format->setItemText(0, t); });
     for (RecipeFormat format : kFormats)
         ui_->format->addItem(QString::fromLatin1(recipeFormatName(format).data(),
                                                  static_cast<qsizetype>(recipeFormatName(format).size())),
                              static_cast<int>(format));
-    auto* formatLabel = new QLabel(tr("&Formaat"));
+    auto* formatLabel = captions_.text(new QLabel, QT_TR_NOOP("&Formaat"));
     formatLabel->setBuddy(ui_->format);
-    ui_->source = new QLabel(tr("Kies een bestand of plak een recept."));
+    ui_->source = new QLabel;
+    showNoSource();
     ui_->source->setObjectName(QStringLiteral("BronLbl"));
     ui_->source->setWordWrap(true);
     auto* top = new QHBoxLayout;
@@ -134,33 +139,38 @@ TReceptImportForm::TReceptImportForm(GlazeBook& book, Prompter& prompter, const 
     ui_->materialsModel = new ImportMaterialsModel(this);
     ui_->recipesModel = new ImportRecipesModel(this);
     ui_->materials = previewTable("GrondstoffenTabel", ui_->materialsModel);
-    ui_->materials->setAccessibleName(tr("Grondstoffen in het bestand"));
+    captions_.keep(QT_TR_NOOP("Grondstoffen in het bestand"),
+                   [w = ui_->materials](const QString& t) { w->setAccessibleName(t); });
     ui_->recipes = previewTable("ReceptenTabel", ui_->recipesModel);
-    ui_->recipes->setAccessibleName(tr("Recepten in het bestand"));
+    captions_.keep(QT_TR_NOOP("Recepten in het bestand"),
+                   [w = ui_->recipes](const QString& t) { w->setAccessibleName(t); });
 
-    ui_->choiceBox = new QGroupBox(tr("Grondstof"));
+    ui_->choiceBox = new QGroupBox;
+    captions_.title(ui_->choiceBox, QT_TR_NOOP("Grondstof"));
     ui_->choiceBox->setObjectName(QStringLiteral("KeuzeGroep"));
     ui_->choiceAbout = new QLabel;
     ui_->choiceAbout->setObjectName(QStringLiteral("KeuzeUitleg"));
     ui_->choiceAbout->setWordWrap(true);
     ui_->choices = new QButtonGroup(this);
-    ui_->mapTo = new QRadioButton(tr("&Koppelen aan"));
+    ui_->mapTo = captions_.text(new QRadioButton, QT_TR_NOOP("&Koppelen aan"));
     ui_->mapTo->setObjectName(QStringLiteral("KoppelenRadio"));
     ui_->mapTarget = new QComboBox;
     ui_->mapTarget->setObjectName(QStringLiteral("KoppelenBox"));
     ui_->mapTarget->setEditable(true);
     ui_->mapTarget->setInsertPolicy(QComboBox::NoInsert);
     ui_->mapTarget->setMinimumContentsLength(24);
-    ui_->mapTarget->setAccessibleName(tr("Grondstof om aan te koppelen"));
-    ui_->remember = new QCheckBox(tr("&onthouden"));
+    captions_.keep(QT_TR_NOOP("Grondstof om aan te koppelen"),
+                   [w = ui_->mapTarget](const QString& t) { w->setAccessibleName(t); });
+    ui_->remember = captions_.text(new QCheckBox, QT_TR_NOOP("&onthouden"));
     ui_->remember->setObjectName(QStringLiteral("OnthoudenCheck"));
-    ui_->fromAnalysis = new QRadioButton(tr("Nieuw uit &analyse"));
+    ui_->fromAnalysis = captions_.text(new QRadioButton, QT_TR_NOOP("Nieuw uit &analyse"));
     ui_->fromAnalysis->setObjectName(QStringLiteral("AnalyseRadio"));
-    ui_->outsideConfirmed = new QCheckBox(tr("stoffen buiten de oxiden &weglaten"));
+    ui_->outsideConfirmed = captions_.text(new QCheckBox, QT_TR_NOOP("stoffen buiten de oxiden &weglaten"));
     ui_->outsideConfirmed->setObjectName(QStringLiteral("BuitenCheck"));
-    ui_->withoutAnalysis = new QRadioButton(tr("Nieuw &zonder analyse"));
+    ui_->withoutAnalysis = captions_.text(new QRadioButton, QT_TR_NOOP("Nieuw &zonder analyse"));
     ui_->withoutAnalysis->setObjectName(QStringLiteral("ZonderRadio"));
-    ui_->skip = new QRadioButton(tr("&Overslaan (met de recepten die hem gebruiken)"));
+    ui_->skip =
+        captions_.text(new QRadioButton, QT_TR_NOOP("&Overslaan (met de recepten die hem gebruiken)"));
     ui_->skip->setObjectName(QStringLiteral("OverslaanRadio"));
     int id = 0;
     for (QRadioButton* b : {ui_->mapTo, ui_->fromAnalysis, ui_->withoutAnalysis, ui_->skip})
@@ -184,16 +194,18 @@ TReceptImportForm::TReceptImportForm(GlazeBook& book, Prompter& prompter, const 
     ui_->summary->setObjectName(QStringLiteral("SamenvattingLbl"));
     ui_->summary->setWordWrap(true);
     auto* buttons = new QDialogButtonBox;
-    ui_->importButton = buttons->addButton(tr("&Importeren"), QDialogButtonBox::AcceptRole);
+    ui_->importButton = captions_.text(buttons->addButton(QString(), QDialogButtonBox::AcceptRole),
+                                       QT_TR_NOOP("&Importeren"));
     ui_->importButton->setObjectName(QStringLiteral("ImporterenButton"));
     ui_->importButton->setEnabled(false);
-    auto* closeButton = buttons->addButton(tr("&Sluiten"), QDialogButtonBox::RejectRole);
+    auto* closeButton =
+        captions_.text(buttons->addButton(QString(), QDialogButtonBox::RejectRole), QT_TR_NOOP("&Sluiten"));
     closeButton->setObjectName(QStringLiteral("SluitenButton"));
 
     auto* materialsPart = new QWidget;
     auto* materialsLayout = new QVBoxLayout(materialsPart);
     materialsLayout->setContentsMargins(0, 0, 0, 0);
-    auto* materialsLabel = new QLabel(tr("&Grondstoffen"));
+    auto* materialsLabel = captions_.text(new QLabel, QT_TR_NOOP("&Grondstoffen"));
     materialsLabel->setBuddy(ui_->materials);
     materialsLayout->addWidget(materialsLabel);
     materialsLayout->addWidget(ui_->materials, 1);
@@ -201,7 +213,7 @@ TReceptImportForm::TReceptImportForm(GlazeBook& book, Prompter& prompter, const 
     auto* recipesPart = new QWidget;
     auto* recipesLayout = new QVBoxLayout(recipesPart);
     recipesLayout->setContentsMargins(0, 0, 0, 0);
-    auto* recipesLabel = new QLabel(tr("&Recepten"));
+    auto* recipesLabel = captions_.text(new QLabel, QT_TR_NOOP("&Recepten"));
     recipesLabel->setBuddy(ui_->recipes);
     recipesLayout->addWidget(recipesLabel);
     recipesLayout->addWidget(ui_->recipes, 1);
@@ -238,6 +250,19 @@ TReceptImportForm::TReceptImportForm(GlazeBook& book, Prompter& prompter, const 
 
 TReceptImportForm::~TReceptImportForm() = default;
 
+void TReceptImportForm::showNoSource() {
+    ui_->source->setText(tr("Kies een bestand of plak een recept."));
+}
+
+void TReceptImportForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        if (!state_->sourceChosen) showNoSource();
+        showPlan();
+    }
+    QDialog::changeEvent(event);
+}
+
 void TReceptImportForm::setReadOnly(bool readOnly) {
     readOnly_ = readOnly;
     showPlan();
@@ -259,6 +284,7 @@ bool TReceptImportForm::openText(const QString& pasted) {
 }
 
 bool TReceptImportForm::read(const std::string& bytes, const QString& source, bool pasted) {
+    state_->sourceChosen = true;
     state_->bytes = bytes;
     state_->source = source;
     state_->pasted = pasted;

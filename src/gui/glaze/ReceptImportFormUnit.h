@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -41,7 +43,11 @@ Q_SIGNALS:
     // After a written import: the names of the recipes stored.
     void imported(const QStringList& glazes);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showNoSource();
     struct Ui;
     struct State;
     bool read(const std::string& bytes, const QString& source, bool pasted);
@@ -57,6 +63,7 @@ private:
     std::unique_ptr<Ui> ui_;
     std::unique_ptr<State> state_;
     bool readOnly_ = false;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

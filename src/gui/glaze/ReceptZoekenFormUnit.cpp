@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ReceptZoekenFormUnit.h"
 
+#include <QEvent>
+
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
@@ -75,14 +77,15 @@ std::string ratioStem() {
 TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
     : QDialog(parent), dm_(dm), prompter_(prompter) {
     setObjectName(QStringLiteral("ReceptZoekenForm"));
-    setWindowTitle(tr("Recept zoeken"));
+    captions_.windowTitle(this, QT_TR_NOOP("Recept zoeken"));
 
     // Left: the materials to choose from.
-    auto* materialsBox = new QGroupBox(tr("Grondstoffen"), this);
+    auto* materialsBox = new QGroupBox(this);
+    captions_.title(materialsBox, QT_TR_NOOP("Grondstoffen"));
     auto* materialsLayout = new QVBoxLayout(materialsBox);
     ZoekEdit = new QLineEdit(materialsBox);
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
-    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
+    captions_.placeholder(ZoekEdit, QT_TR_NOOP("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
     materials_ = new MaterialChoiceModel(this);
     MateriaalLijst = new QListView(materialsBox);
@@ -92,13 +95,18 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
     materialsLayout->addWidget(MateriaalLijst);
 
     // Middle: what to look for, with the target and the ranges per oxide.
-    auto* goalBox = new QGroupBox(tr("Doel"), this);
+    auto* goalBox = new QGroupBox(this);
+    captions_.title(goalBox, QT_TR_NOOP("Doel"));
     auto* goalLayout = new QVBoxLayout(goalBox);
     DoelCB = new QComboBox(goalBox);
     DoelCB->setObjectName(QStringLiteral("DoelCB"));
-    DoelCB->addItems({tr("Formule benaderen"), tr("Goedkoopste binnen de bereiken"),
-                      tr("Meeste van een oxide binnen de bereiken"),
-                      tr("Minste van een oxide binnen de bereiken")});
+    const char* goals[] = {QT_TR_NOOP("Formule benaderen"), QT_TR_NOOP("Goedkoopste binnen de bereiken"),
+                           QT_TR_NOOP("Meeste van een oxide binnen de bereiken"),
+                           QT_TR_NOOP("Minste van een oxide binnen de bereiken")};
+    for (int i = 0; i < 4; ++i) {
+        DoelCB->addItem(QString());
+        captions_.keep(goals[i], [this, i](const QString& t) { DoelCB->setItemText(i, t); });
+    }
     OxideCB = new QComboBox(goalBox);
     OxideCB->setObjectName(QStringLiteral("OxideCB"));
     for (const auto& oxide : OxideCatalogue::all())
@@ -140,12 +148,12 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
 
     NaamEdit = new ProposedNameEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
-    NieuwButton = new QPushButton(tr("Nieuw glazuur"), this);
+    NieuwButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Nieuw glazuur"));
     NieuwButton->setObjectName(QStringLiteral("NieuwButton"));
-    SluitenButton = new QPushButton(tr("Sluiten"), this);
+    SluitenButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Sluiten"));
     SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(tr("Naam nieuw glazuur:"), this));
+    bottom->addWidget(captions_.text(new QLabel(this), QT_TR_NOOP("Naam nieuw glazuur:")));
     bottom->addWidget(NaamEdit, 1);
     bottom->addWidget(NieuwButton);
     bottom->addWidget(SluitenButton);
@@ -170,6 +178,22 @@ TReceptZoekenForm::TReceptZoekenForm(TGlzDM& dm, Prompter& prompter, QWidget* pa
 
     reloadMaterials();
     ui::guard(this, [this] { solve(); });
+    retranslate();
+}
+
+void TReceptZoekenForm::retranslate() {
+    captions_.apply();
+    resultPanel_->setHeadings(tr("Uitkomst"), {tr("Grondstof"), tr("Percentage")},
+                              {tr("Oxide"), tr("Formule")});
+    Captions::headingsChanged(target_);
+}
+
+void TReceptZoekenForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        scheduleSolve();
+    }
+    QDialog::changeEvent(event);
 }
 
 void TReceptZoekenForm::reloadMaterials() {

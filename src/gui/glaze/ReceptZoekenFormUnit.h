@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
 #include "glaze/TargetFormulaModel.h"
 #include "model/Glaze.h"
 #include "solver/RecipeSolver.h"
@@ -65,7 +66,12 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every caption in the language now chosen; again on each change of it.
+    void retranslate();
     void scheduleSolve();
     void solve();
     void storeGlaze();
@@ -90,6 +96,7 @@ private:
     ProposedNameEdit* NaamEdit = nullptr;
     QPushButton* NieuwButton = nullptr;
     QPushButton* SluitenButton = nullptr;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/ReportPrinter.h"
 
+#include <QCoreApplication>
+
 #include "model/Glaze.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -27,9 +29,10 @@ QString SheetHeading::conesOf(const std::string& from, const std::string& to) {
     const QString a = QString::fromStdString(from).trimmed();
     const QString b = QString::fromStdString(to).trimmed();
     if (a.isEmpty() && b.isEmpty()) return {};
-    if (b.isEmpty() || a == b) return QStringLiteral("SK ") + (a.isEmpty() ? b : a);
-    if (a.isEmpty()) return QStringLiteral("tot SK ") + b;
-    return QStringLiteral("SK %1 tot SK %2").arg(a, b);
+    if (b.isEmpty() || a == b)
+        return QCoreApplication::translate("kelvora::SheetHeading", "SK %1").arg(a.isEmpty() ? b : a);
+    if (a.isEmpty()) return QCoreApplication::translate("kelvora::SheetHeading", "tot SK %1").arg(b);
+    return QCoreApplication::translate("kelvora::SheetHeading", "SK %1 tot SK %2").arg(a, b);
 }
 
 QString SheetHeading::what() const {
@@ -47,7 +50,7 @@ QString SheetHeading::dateText() const {
 }
 
 QString SheetHeading::pageText(int page, int pages) {
-    return QStringLiteral("blad %1 van %2").arg(page).arg(pages);
+    return QCoreApplication::translate("kelvora::SheetHeading", "blad %1 van %2").arg(page).arg(pages);
 }
 
 QFont ReportPrinter::reportFont() {
@@ -72,7 +75,7 @@ bool ReportPrinter::printWithDialog(QWidget* parent, QPrinter& printer, const st
                                     const SheetHeading& heading) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    dialog.setWindowTitle(QStringLiteral("Afdrukken"));
+    dialog.setWindowTitle(QCoreApplication::translate("kelvora::ReportPrinter", "Afdrukken"));
     if (dialog.exec() != QDialog::Accepted) return false;
     return print(printer, lines, heading);
 }
@@ -141,7 +144,9 @@ bool ReportPrinter::print(QPrinter& printer, const std::vector<std::string>& lin
     QPainter painter;
     if (!painter.begin(&printer)) {
         // Shown by the handler's error box, like every other failure.
-        throw std::runtime_error("Het afdrukken kon niet beginnen.");
+        throw std::runtime_error(
+            QCoreApplication::translate("kelvora::ReportPrinter", "Het afdrukken kon niet beginnen.")
+                .toStdString());
     }
     // Where the contents go follows from the heading's font on this printer.
     const QRectF body = contentsArea(page, headingLine(painter));

@@ -8,6 +8,12 @@ namespace kelvora {
 ResultLinesModel::ResultLinesModel(const QStringList& headings, std::string amountFormat, QObject* parent)
     : QAbstractTableModel(parent), headings_(headings), amountFormat_(std::move(amountFormat)) {}
 
+void ResultLinesModel::setHeadings(const QStringList& headings) {
+    headings_ = headings;
+    if (!headings_.isEmpty())
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, static_cast<int>(headings_.size()) - 1);
+}
+
 void ResultLinesModel::setLines(std::vector<Line> lines) {
     beginResetModel();
     lines_ = std::move(lines);

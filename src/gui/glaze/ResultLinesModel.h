@@ -22,6 +22,8 @@ public:
 
     // `headings`: the name column's heading, then one per amount.
     ResultLinesModel(const QStringList& headings, std::string amountFormat, QObject* parent = nullptr);
+    // New column headings (the language changed); the columns stay.
+    void setHeadings(const QStringList& headings);
 
     // Shows these lines instead of the ones before; none to empty the table.
     void setLines(std::vector<Line> lines);

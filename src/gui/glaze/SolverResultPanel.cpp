@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/SolverResultPanel.h"
 
+#include <QEvent>
+
 #include "common/NumberFormat.h"
 
 #include <QHeaderView>
@@ -63,10 +65,29 @@ void SolverResultPanel::showFormula(std::vector<ResultLinesModel::Line> lines) {
 
 void SolverResultPanel::showFigures(std::optional<double> deviation, std::optional<double> price,
                                     std::optional<double> priceBefore) {
-    AfwijkingLabel->setText(tr("Afwijking: ") + (deviation ? number(*deviation, "#0.0###") : QString()));
-    QString cost = price ? number(*price, "##0.00") : QString();
-    if (price && priceBefore) cost += tr(" (was ") + number(*priceBefore, "##0.00") + QStringLiteral(")");
-    PrijsLabel->setText(tr("Kostprijs / KG: ") + cost);
+    deviation_ = deviation;
+    price_ = price;
+    priceBefore_ = priceBefore;
+    showFigures();
+}
+
+void SolverResultPanel::showFigures() {
+    AfwijkingLabel->setText(tr("Afwijking: %1").arg(deviation_ ? number(*deviation_, "#0.0###") : QString()));
+    QString cost = price_ ? number(*price_, "##0.00") : QString();
+    if (price_ && priceBefore_) cost = tr("%1 (was %2)").arg(cost, number(*priceBefore_, "##0.00"));
+    PrijsLabel->setText(tr("Kostprijs / KG: %1").arg(cost));
+}
+
+void SolverResultPanel::setHeadings(const QString& title, const QStringList& recipeHeadings,
+                                    const QStringList& formulaHeadings) {
+    setTitle(title);
+    recipe_->setHeadings(recipeHeadings);
+    formula_->setHeadings(formulaHeadings);
+}
+
+void SolverResultPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && !AfwijkingLabel->text().isEmpty()) showFigures();
+    QGroupBox::changeEvent(event);
 }
 
 void SolverResultPanel::showMessage(const QString& message) {

@@ -32,8 +32,15 @@ public:
     void showFigures(std::optional<double> deviation, std::optional<double> price,
                      std::optional<double> priceBefore = std::nullopt);
     void showMessage(const QString& message);
+    // The title and the tables' headings again, in the language now chosen.
+    void setHeadings(const QString& title, const QStringList& recipeHeadings,
+                     const QStringList& formulaHeadings);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    void showFigures();
     QTableView* table(const QString& name, ResultLinesModel* model);
 
     ResultLinesModel* recipe_ = nullptr;
@@ -41,6 +48,9 @@ private:
     QLabel* AfwijkingLabel = nullptr;
     QLabel* PrijsLabel = nullptr;
     QLabel* MeldingLabel = nullptr;
+    std::optional<double> deviation_;
+    std::optional<double> price_;
+    std::optional<double> priceBefore_;
 };
 
 } // namespace kelvora

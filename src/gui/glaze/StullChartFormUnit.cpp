@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/StullChartFormUnit.h"
 
+#include "glaze/CategoryBox.h"
+#include "glaze/StullNames.h"
+
+#include <QEvent>
+
 #include "app/Installation.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/RatioGuide.h"
@@ -88,36 +93,39 @@ private:
 TStullChartForm::TStullChartForm(View& glazes, QWidget* parent, const std::string& dataFolder)
     : QWidget(parent, Qt::Window), glazes_(glazes), data_(std::make_unique<Data>()) {
     setObjectName(QStringLiteral("StullChartForm"));
-    setWindowTitle(tr("Stull-diagram"));
+    captions_.windowTitle(this, QT_TR_NOOP("Stull-diagram"));
 
     chart_ = new QChart;
-    chart_->setTitle(tr("Seger SiO2 tegen Al2O3"));
+    captions_.keep(QT_TR_NOOP("Seger SiO2 tegen Al2O3"), [this](const QString& t) { chart_->setTitle(t); });
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chartView_ = new QChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("ChartView"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     xAxis_ = new QValueAxis;
     xAxis_->setLabelFormat(QStringLiteral("%.1f"));
-    xAxis_->setTitleText(tr("SiO2 (mol per mol flux)"));
+    captions_.keep(QT_TR_NOOP("SiO2 (mol per mol flux)"),
+                   [this](const QString& t) { xAxis_->setTitleText(t); });
     yAxis_ = new QValueAxis;
     yAxis_->setLabelFormat(QStringLiteral("%.1f"));
-    yAxis_->setTitleText(tr("Al2O3 (mol per mol flux)"));
+    captions_.keep(QT_TR_NOOP("Al2O3 (mol per mol flux)"),
+                   [this](const QString& t) { yAxis_->setTitleText(t); });
     chart_->addAxis(xAxis_, Qt::AlignBottom);
     chart_->addAxis(yAxis_, Qt::AlignLeft);
 
     categorieCB_ = new QComboBox(this);
     categorieCB_->setObjectName(QStringLiteral("CategorieCB"));
     categorieCB_->setMinimumContentsLength(24);
-    guideCB_ = new QCheckBox(tr("Vuistregel SiO2:Al2O3 tonen"), this);
+    guideCB_ = captions_.text(new QCheckBox(this), QT_TR_NOOP("Vuistregel SiO2:Al2O3 tonen"));
     guideCB_->setObjectName(QStringLiteral("GuideCB"));
-    guideCB_->setToolTip(tr("Hulplijnen van de vuistregel van pottenbakkers (mat, satijn, glans naar de "
-                            "verhouding SiO2:Al2O3); geen onderdeel van Stulls diagram."));
-    pngButton_ = new QPushButton(tr("Exporteer PNG..."), this);
+    captions_.toolTip(guideCB_,
+                      QT_TR_NOOP("Hulplijnen van de vuistregel van pottenbakkers (mat, satijn, glans "
+                                 "naar de verhouding SiO2:Al2O3); geen onderdeel van Stulls diagram."));
+    pngButton_ = captions_.text(new QPushButton(this), QT_TR_NOOP("Exporteer PNG..."));
     pngButton_->setObjectName(QStringLiteral("PngButton"));
-    pdfButton_ = new QPushButton(tr("Exporteer PDF..."), this);
+    pdfButton_ = captions_.text(new QPushButton(this), QT_TR_NOOP("Exporteer PDF..."));
     pdfButton_->setObjectName(QStringLiteral("PdfButton"));
     auto* strip = new QHBoxLayout;
-    strip->addWidget(new QLabel(tr("Categorie"), this));
+    strip->addWidget(captions_.text(new QLabel(this), QT_TR_NOOP("Categorie")));
     strip->addWidget(categorieCB_);
     strip->addWidget(guideCB_);
     strip->addStretch(1);
@@ -208,7 +216,7 @@ void TStullChartForm::buildChart() {
             auto* area = new QAreaSeries(upper, lower);
             upper->setParent(area);
             lower->setParent(area);
-            area->setName(text(region.label));
+            area->setName(StullNames::region(region));
             QColor colour(text(region.colour));
             if (region.overlay) {
                 // Crazing lies over a surface region: hatched, so the surface shows through.
@@ -223,7 +231,7 @@ void TStullChartForm::buildChart() {
         }
         for (const StullChart::Line& line : data_->chart->lines()) {
             auto* series = new QLineSeries;
-            series->setName(text(line.label));
+            series->setName(StullNames::line(line));
             for (const auto& p : line.points)
                 series->append(point(p));
             series->setPen(QPen(QColor(0x20, 0x20, 0x20), 2, Qt::DotLine));
@@ -335,20 +343,22 @@ void TStullChartForm::refresh() {
                                           glazes_.textAt(glazes_.recNo(), glazes_.fieldIndex("sktt")));
             }
         }
-        const QString chosen = categorieCB_->currentText();
+        const QVariant chosen = categorieCB_->currentData();
         const QSignalBlocker block(categorieCB_);
         categorieCB_->clear();
         categorieCB_->addItem(tr("(alle categorieën)"));
         for (const QString& category : categories)
-            categorieCB_->addItem(category);
-        const int index = categorieCB_->findText(chosen);
+            categorieCB_->addItem(CategoryBox::shown(category.toStdString()), category);
+        const int index = chosen.isValid() ? categorieCB_->findData(chosen) : -1;
         categorieCB_->setCurrentIndex(index >= 0 ? index : 0);
         fillSeries();
     });
 }
 
 void TStullChartForm::fillSeries() {
-    const QString category = categorieCB_->currentIndex() > 0 ? categorieCB_->currentText() : QString();
+    // The stored category, whatever language the box shows it in.
+    const QString category =
+        categorieCB_->currentIndex() > 0 ? categorieCB_->currentData().toString() : QString();
     shown_.clear();
     QList<QPointF> points;
     QList<QPointF> current;
@@ -363,6 +373,15 @@ void TStullChartForm::fillSeries() {
     for (const Point& p : blend_)
         cells.append(QPointF(p.sio2, p.al2o3));
     if (blendSeries_) blendSeries_->replace(cells);
+}
+
+void TStullChartForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.apply();
+        buildChart();
+        refresh();
+    }
+    QWidget::changeEvent(event);
 }
 
 void TStullChartForm::showBlend(const QString& name, const std::vector<Point>& cells) {

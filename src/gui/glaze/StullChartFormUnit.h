@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -67,6 +68,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 signals:
     void glazeChosen(const QString& name);
@@ -103,6 +105,7 @@ private:
     struct Data;
     std::unique_ptr<Data> data_;
     std::unique_ptr<ViewFollower> follower_;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

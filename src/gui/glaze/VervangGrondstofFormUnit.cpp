@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/VervangGrondstofFormUnit.h"
 
+#include <QEvent>
+
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
@@ -38,7 +40,7 @@ QString qs(const std::string& text) {
 TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWidget* parent)
     : QDialog(parent), dm_(dm), prompter_(prompter) {
     setObjectName(QStringLiteral("VervangGrondstofForm"));
-    setWindowTitle(tr("Vervang grondstof"));
+    captions_.windowTitle(this, QT_TR_NOOP("Vervang grondstof"));
 
     GlazuurLabel = new QLabel(this);
     GlazuurLabel->setObjectName(QStringLiteral("GlazuurLabel"));
@@ -46,14 +48,15 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     VervangCB->setObjectName(QStringLiteral("VervangCB"));
     auto* top = new QHBoxLayout;
     top->addWidget(GlazuurLabel, 1);
-    top->addWidget(new QLabel(tr("Vervang:"), this));
+    top->addWidget(captions_.text(new QLabel(this), QT_TR_NOOP("Vervang:")));
     top->addWidget(VervangCB, 1);
 
-    auto* candidatesBox = new QGroupBox(tr("Door"), this);
+    auto* candidatesBox = new QGroupBox(this);
+    captions_.title(candidatesBox, QT_TR_NOOP("Door"));
     auto* candidatesLayout = new QVBoxLayout(candidatesBox);
     ZoekEdit = new QLineEdit(candidatesBox);
     ZoekEdit->setObjectName(QStringLiteral("ZoekEdit"));
-    ZoekEdit->setPlaceholderText(tr("Zoeken..."));
+    captions_.placeholder(ZoekEdit, QT_TR_NOOP("Zoeken..."));
     ZoekEdit->setClearButtonEnabled(true);
     candidates_ = new MaterialChoiceModel(this);
     KandidatenLijst = new QListView(candidatesBox);
@@ -78,12 +81,12 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
 
     NaamEdit = new ProposedNameEdit(this);
     NaamEdit->setObjectName(QStringLiteral("NaamEdit"));
-    OvernemenButton = new QPushButton(tr("Overnemen"), this);
+    OvernemenButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Overnemen"));
     OvernemenButton->setObjectName(QStringLiteral("OvernemenButton"));
-    SluitenButton = new QPushButton(tr("Sluiten"), this);
+    SluitenButton = captions_.text(new QPushButton(this), QT_TR_NOOP("Sluiten"));
     SluitenButton->setObjectName(QStringLiteral("SluitenButton"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(tr("Naam nieuw glazuur:"), this));
+    bottom->addWidget(captions_.text(new QLabel(this), QT_TR_NOOP("Naam nieuw glazuur:")));
     bottom->addWidget(NaamEdit, 1);
     bottom->addWidget(OvernemenButton);
     bottom->addWidget(SluitenButton);
@@ -110,13 +113,33 @@ TVervangGrondstofForm::TVervangGrondstofForm(TGlzDM& dm, Prompter& prompter, QWi
     connect(OvernemenButton, &QPushButton::clicked, this, ui::guarded(this, [this] { storeGlaze(); }));
     connect(SluitenButton, &QPushButton::clicked, this, &QDialog::accept);
     showResult();
+    retranslate();
+}
+
+void TVervangGrondstofForm::retranslate() {
+    captions_.apply();
+    resultPanel_->setHeadings(tr("Oud en nieuw"), {tr("Grondstof"), tr("Oud %"), tr("Nieuw %")},
+                              {tr("Oxide"), tr("Oud"), tr("Nieuw")});
+    if (!GlazuurLabel->text().isEmpty()) showGlazeName();
+}
+
+void TVervangGrondstofForm::showGlazeName() {
+    GlazuurLabel->setText(tr("Glazuur: %1").arg(glaze_ ? qs(glaze_->naam) : QString()));
+}
+
+void TVervangGrondstofForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        scheduleSolve();
+    }
+    QDialog::changeEvent(event);
 }
 
 void TVervangGrondstofForm::loadCurrentGlaze() {
     glaze_.reset();
     if (dm_.GlzCDS.active() && dm_.GlzCDS.recNo() >= 0) glaze_ = dm_.currentGlaze();
 
-    GlazuurLabel->setText(tr("Glazuur: ") + (glaze_ ? qs(glaze_->naam) : QString()));
+    showGlazeName();
     const QSignalBlocker blockCombo(VervangCB);
     VervangCB->clear();
     if (glaze_)

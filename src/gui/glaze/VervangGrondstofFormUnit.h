@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "glaze/Captions.h"
 #include "solver/GlazeSubstitution.h"
 #include "store/View.h"
 
@@ -45,7 +46,13 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every caption in the language now chosen; again on each change of it.
+    void retranslate();
+    void showGlazeName();
     void proposeName();
     void scheduleSolve();
     void solve();
@@ -70,6 +77,7 @@ private:
     ProposedNameEdit* NaamEdit = nullptr;
     QPushButton* OvernemenButton = nullptr;
     QPushButton* SluitenButton = nullptr;
+    Captions captions_{staticMetaObject.className()};
 };
 
 } // namespace kelvora

@@ -9,7 +9,9 @@
 #include "widgets/WindowPlacement.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -20,7 +22,6 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
                                      QWidget* parent)
     : QDialog(parent), dataModule_(dataModule), prompter_(prompter), settings_(settings) {
     setObjectName(QStringLiteral("VerwijderMatForm"));
-    setWindowTitle(tr("Verwijder materiaal"));
     // Modal over the window that opens it only, so the help viewer and the
     // lookup window stay usable beside it.
     setWindowModality(Qt::WindowModal);
@@ -30,10 +31,31 @@ TVerwijderMatForm::TVerwijderMatForm(TGlzDM& dataModule, Prompter& prompter, Set
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     FormCreate();
+    retranslate();
+}
+
+void TVerwijderMatForm::retranslate() {
+    form_->retranslateUi(this);
+    setWindowTitle(tr("Verwijder materiaal"));
+    // A button box sets its standard texts when made; after a change of
+    // language they are taken from Qt's own catalogue again (the texts are
+    // Qt's, so they are not in Kelvora's).
+    const char* qtContext = "QPlatformTheme";
+    const char* cancel = "Cancel";
+    const char* ok = "OK";
+    form_->CancelBox->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate(qtContext, cancel));
+    Buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate(qtContext, ok));
+}
+
+void TVerwijderMatForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(event);
 }
 
 void TVerwijderMatForm::buildLayout() {
-    Ui::TVerwijderMatForm form;
+    form_ = std::make_unique<Ui::TVerwijderMatForm>();
+    Ui::TVerwijderMatForm& form = *form_;
     form.setupUi(this);
     MatCB = form.MatCB;
     // Cancel on the left, OK on the right, whatever the platform's habit:

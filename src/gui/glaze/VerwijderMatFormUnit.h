@@ -2,8 +2,14 @@
 #pragma once
 #include <QDialog>
 
+#include <memory>
+
 class QComboBox;
 class QDialogButtonBox;
+
+namespace Ui {
+class TVerwijderMatForm;
+}
 
 namespace kelvora {
 
@@ -29,8 +35,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The designed form's texts and the title in the language now chosen.
+    void retranslate();
     void buildLayout();
     void FormCreate();
     void FormShow();
@@ -41,6 +50,7 @@ private:
     // The controls; tests find them by their object names.
     QComboBox* MatCB = nullptr;
     QDialogButtonBox* Buttons = nullptr;
+    std::unique_ptr<Ui::TVerwijderMatForm> form_;
 };
 
 } // namespace kelvora
