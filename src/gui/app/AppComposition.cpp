@@ -7,7 +7,6 @@
 #include "app/Installation.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainFormUnit.h"
-#include "store/Notebook.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/ExportFormUnit.h"
@@ -19,6 +18,11 @@
 #include "materials/MatFormUnit.h"
 #include "materials/MatImportFormUnit.h"
 #include "materials/MatLkupFormUnit.h"
+#include "notebook/FotoViewerFormUnit.h"
+#include "notebook/ProefZoekenFormUnit.h"
+#include "notebook/ProevenPage.h"
+#include "notebook/StokenFormUnit.h"
+#include "store/Notebook.h"
 #include "store/UpgradeDBFormUnit.h"
 #include "widgets/Accessibility.h"
 #include "widgets/ErrorBox.h"
@@ -72,6 +76,7 @@ AppComposition::AppComposition(Prompter& prompter)
     if (!notebook_) notebook_ = std::make_unique<Notebook>(std::string("db0991"));
     // A damaged notebook table is said once; the rest of the program works.
     guard(mainForm_.get(), [this] { notebook_->load(); });
+    glazForm_->setNotebook(*notebook_);
     wire();
     // Every control a screen reader can name, in every window.
     for (QWidget* window :
@@ -97,6 +102,8 @@ void AppComposition::wire() {
     });
     connect(main, &TMainForm::recipeImportRequested, this, [this] { showRecipeImport(false); });
     connect(main, &TMainForm::exportRequested, this, [this] { showExport(); });
+    connect(main, &TMainForm::firingsRequested, this, [this] { showFirings(); });
+    connect(main, &TMainForm::testSearchRequested, this, [this] { showTestSearch(); });
     connect(main, &TMainForm::materialImportRequested, this, [this] { matImportForm_->exec(); });
     connect(main, &TMainForm::upgradeRequested, this, [this] { upgradeDBForm_->exec(); });
     connect(main, &TMainForm::helpRequested, this, [this] { showHelpPage("manual.htm"); });
@@ -116,6 +123,14 @@ void AppComposition::wire() {
     connect(editor, &TGlazForm::blendRequested, this, [this](const QString& glaze) { showBlends(glaze); });
     connect(editor, &TGlazForm::helpRequested, this, [this] { showHelpPage("glazuren.htm"); });
     connect(editor, &TGlazForm::lookupRequested, this, [this] { showLookup(); });
+    connect(editor, &TGlazForm::photoOpenRequested, this, [this](const QString& code, int index) {
+        if (!fotoViewerForm_)
+            fotoViewerForm_ = std::make_unique<TFotoViewerForm>(*notebook_, glazForm_.get());
+        fotoViewerForm_->showPhotos(code, index);
+    });
+    connect(editor, &TGlazForm::notebookChanged, this, [this] {
+        if (stokenForm_) stokenForm_->refresh();
+    });
     // The lookup serves the editor only: it goes when the editor goes.
     connect(editor, &TGlazForm::hidden, matLkupForm_.get(), &QWidget::hide);
     connect(matLkupForm_.get(), &TMatLkupForm::materialChosen, editor, &TGlazForm::addChosenMaterial);
@@ -191,6 +206,40 @@ void AppComposition::showRecipeImport(bool paste) {
     });
 }
 
+void AppComposition::showFirings() {
+    if (!stokenForm_) {
+        stokenForm_ = std::make_unique<TStokenForm>(prompter_, *notebook_, mainForm_.get());
+        if (readOnly_) stokenForm_->setReadOnly(true);
+        nameControlsForScreenReaders(stokenForm_.get());
+        connect(stokenForm_.get(), &TStokenForm::firingSaved, this, [this] {
+            if (ProevenPage* page = glazForm_->proevenPage()) page->refresh();
+        });
+    }
+    stokenForm_->refresh();
+    stokenForm_->show();
+    stokenForm_->raise();
+    stokenForm_->activateWindow();
+}
+
+void AppComposition::showTestSearch() {
+    QString glaze, code;
+    onBook([&](GlazeBook& book) {
+        TProefZoekenForm form(*notebook_, book, prompter_, mainForm_.get());
+        nameControlsForScreenReaders(&form);
+        connect(&form, &TProefZoekenForm::testChosen, &form, [&](const QString& g, const QString& c) {
+            glaze = g;
+            code = c;
+            form.accept();
+        });
+        form.exec();
+    });
+    // A test chosen opens its glaze's "Proeven" page on it, once the search
+    // has let go of the glaze book.
+    if (glaze.isEmpty()) return;
+    if (!glazForm_->isVisible()) glazForm_->open();
+    glazForm_->showTest(glaze, code);
+}
+
 void AppComposition::showExport() {
     onBook([&](GlazeBook& book) {
         TExportForm form(book, prompter_, QString(), mainForm_.get());
@@ -224,6 +273,8 @@ void AppComposition::showLookup() {
 
 AppComposition::~AppComposition() {
     // Each window keeps its placement in the settings as it goes.
+    fotoViewerForm_.reset();
+    stokenForm_.reset();
     mengreeksForm_.reset();
     stullChartForm_.reset();
     upgradeDBForm_.reset();

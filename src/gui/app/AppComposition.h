@@ -13,7 +13,9 @@ namespace kelvora {
 class Notebook;
 class Prompter;
 class TAboutBox;
+class TFotoViewerForm;
 class TGlazForm;
+class TStokenForm;
 class TGlobalForm;
 class TGlzDM;
 class THelpForm;
@@ -90,6 +92,9 @@ private:
     // editor's "Plak recept...") and "Exporteren...".
     void showRecipeImport(bool paste);
     void showExport();
+    // "Stoken" (one window, kept) and "Proeven zoeken..." (a dialog).
+    void showFirings();
+    void showTestSearch();
     template <class Window> void onBook(Window&& window);
     bool takeDataFolder();
 
@@ -114,6 +119,8 @@ private:
     std::unique_ptr<TStullChartForm> stullChartForm_;
     std::unique_ptr<TMengreeksForm> mengreeksForm_;
     std::unique_ptr<Notebook> notebook_;
+    std::unique_ptr<TStokenForm> stokenForm_;
+    std::unique_ptr<TFotoViewerForm> fotoViewerForm_;
 };
 
 } // namespace ui

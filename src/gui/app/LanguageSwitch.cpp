@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -88,6 +89,9 @@ bool LanguageSwitch::apply(int taal) {
         dir.entryList({QStringLiteral("kelvora_*_") + lang + QStringLiteral(".qm")}, QDir::Files, QDir::Name);
     for (const QString& file : catalogues)
         found = install(QFileInfo(file).completeBaseName(), dir.path()) || found;
+    // Qt posts the LanguageChange to the windows; they change now, before
+    // the menu that asked for it closes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     return found;
 }
 

@@ -20,6 +20,7 @@
 #include "materials/MatLkupFormUnit.h"
 #include "model/OxideCatalogue.h"
 #include "model/RecordNames.h"
+#include "notebook/ProevenPage.h"
 #include "store/RecordMapper.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBComboBox.h"
@@ -190,6 +191,7 @@ TGlazForm::TGlazForm(TGlzDM& dataModule, Prompter& prompter, SettingsFile& setti
     follower_ = std::make_unique<ViewFollower>(dataModule_.GlzCDS, [this] {
         showWhetherStored();
         followMode();
+        followTests();
     });
     connect(Basisch1CB, &QCheckBox::toggled, this, [this] { showWhetherStored(); });
     retranslate();
@@ -237,6 +239,7 @@ void TGlazForm::applyReadOnlyRun() {
                VerwToegevMatButton, ReceptZoekenButton, VervangGrondstofButton, Basisch1CB,
                ChemieTS ? ChemieTS->findChild<QPushButton*>(QStringLiteral("MengreeksButton")) : nullptr});
     DBGrid1->setGridReadOnly(true);
+    if (ProevenTS) ProevenTS->setReadOnly(true);
 }
 
 void TGlazForm::followMode() {
@@ -993,6 +996,42 @@ void TGlazForm::addRecipeTools(QGridLayout* recipe, int row) {
     tools->addWidget(PlakReceptButton);
     tools->addStretch(1);
     recipe->addLayout(tools, row, 1, 1, 3);
+}
+
+void TGlazForm::setNotebook(Notebook& notebook) {
+    if (ProevenTS) return;
+    ProevenTS = new ProevenPage(
+        prompter_, notebook,
+        [this]() -> std::optional<Glaze> {
+            if (!glazes()->active() || glazes()->recordCount() == 0) return std::nullopt;
+            return dataModule_.currentGlaze();
+        },
+        this);
+    ProevenTS->setObjectName(QStringLiteral("ProevenTS"));
+    PageControl1->addTab(ProevenTS, {});
+    captions_.tab(PageControl1, ProevenTS, QT_TR_NOOP("Proeven"));
+    connect(ProevenTS, &ProevenPage::photoOpenRequested, this, &TGlazForm::photoOpenRequested);
+    connect(ProevenTS, &ProevenPage::notebookChanged, this, &TGlazForm::notebookChanged);
+    if (readOnlyRun_) ProevenTS->setReadOnly(true);
+    followTests();
+}
+
+void TGlazForm::followTests() {
+    if (!ProevenTS) return;
+    const bool shown = glazes()->active() && glazes()->recordCount() > 0;
+    const QString name = shown ? QString::fromStdString(glazes()->asText("naam")) : QString();
+    if (name != shownTestsOf_) {
+        shownTestsOf_ = name;
+        ProevenTS->setGlazeName(name);
+    }
+}
+
+bool TGlazForm::showTest(const QString& glaze, const QString& code) {
+    if (!ProevenTS || !showGlaze(glaze)) return false;
+    followTests();
+    PageControl1->setCurrentWidget(ProevenTS);
+    ProevenTS->selectTest(code);
+    return true;
 }
 
 bool TGlazForm::showGlaze(const QString& name) {

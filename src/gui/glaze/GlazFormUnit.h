@@ -25,6 +25,8 @@ namespace kelvora {
 class BatchPage;
 class CategoryBox;
 class ChemiePage;
+class Notebook;
+class ProevenPage;
 class Prompter;
 class SettingsFile;
 class TReceptZoekenForm;
@@ -90,6 +92,11 @@ public:
     void setChemistryDataFolder(const std::string& folder);
     // Makes the named glaze the current record; false when there is none.
     bool showGlaze(const QString& name);
+    // Adds the "Proeven" page: the tests of the current glaze in `notebook`.
+    void setNotebook(Notebook& notebook);
+    // The glaze with the "Proeven" page open on one of its tests.
+    bool showTest(const QString& glaze, const QString& code);
+    ProevenPage* proevenPage() const { return ProevenTS; }
     // A run that only reads the data (another program writes them): the
     // title says so and nothing that edits can be used; moving, searching,
     // the batch and printing stay.
@@ -117,6 +124,10 @@ Q_SIGNALS:
     void recipePasteRequested();
     // The editor went out of sight (its tables are closed).
     void hidden();
+    // A photo of a test opened on the "Proeven" page.
+    void photoOpenRequested(const QString& testCode, int index);
+    // The notebook was changed on the "Proeven" page.
+    void notebookChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -136,6 +147,8 @@ private:
     void buildLayout();
     QWidget* buildHeader();
     void buildBrowsePage();
+    // The "Proeven" page follows the current glaze.
+    void followTests();
     void buildRecipePage();
     void buildDescriptionPage();
     void buildAdditionsPage();
@@ -216,6 +229,8 @@ private:
     // two tools on "Grondstoffen" that make a new glaze from this one.
     BatchPage* BatchTS = nullptr;
     ChemiePage* ChemieTS = nullptr;
+    ProevenPage* ProevenTS = nullptr;
+    QString shownTestsOf_; // the glaze whose tests the "Proeven" page shows
     QPushButton* ReceptZoekenButton = nullptr;
     QPushButton* PlakReceptButton = nullptr;
     QPushButton* VervangGrondstofButton = nullptr;

@@ -225,6 +225,10 @@ void ProevenPage::setGlazeName(const QString& name) {
     showTests({});
 }
 
+void ProevenPage::selectTest(const QString& code) {
+    showTests(code.toStdString());
+}
+
 void ProevenPage::refresh() {
     showTests(selectedTestCode().toStdString());
 }

@@ -48,6 +48,8 @@ public:
     void setGlazeName(const QString& name);
     // Shows the notebook again as it stands (after another window changed it).
     void refresh();
+    // Selects the test of that code, when the page shows it.
+    void selectTest(const QString& code);
     // In a run that only reads, nothing on the page changes the notebook.
     void setReadOnly(bool readOnly);
     // Replaces the file dialog of "Foto toevoegen..." (tests answer it).
