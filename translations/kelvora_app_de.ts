@@ -77,95 +77,91 @@
     <name>kelvora::TMainForm</name>
     <message>
         <source>Kelvora - Glazuur berekening en registratie</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bestand</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora - Glasur berechnung und datenbank</translation>
     </message>
     <message>
         <source>Grond&amp;stoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Roh&amp;stoffe</translation>
     </message>
     <message>
         <source>&amp;Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Glasuren</translation>
     </message>
     <message>
         <source>Stull-diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull-Diagramm</translation>
     </message>
     <message>
         <source>&amp;Mengreeks...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mischreihe...</translation>
     </message>
     <message>
         <source>Recepten &amp;importeren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezepte &amp;importieren...</translation>
     </message>
     <message>
         <source>Ex&amp;porteren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex&amp;portieren...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohstoffe</translation>
     </message>
     <message>
         <source>Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Glasuren</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NL - Nederlandse taal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>D - Deutsche Sprache</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E - English language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;System</translation>
     </message>
     <message>
         <source>Upgrade database vorige versie </source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank der Vorversion aktualisieren </translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source> (alleen lezen)</source>
-        <translation type="unfinished"></translation>
+        <translation> (nur lesen)</translation>
     </message>
     <message>
         <source>Wilt U Kelvora verlaten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie Kelvora beenden?</translation>
     </message>
     <message>
         <source>Functionaliteit nog niet geimplementeerd</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funktion gibt es noch nicht</translation>
+    </message>
+    <message>
+        <source>S&amp;token</source>
+        <translation>&amp;Brände</translation>
+    </message>
+    <message>
+        <source>Proeven &amp;zoeken...</source>
+        <translation>&amp;Proben suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Taal</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;Data</translation>
     </message>
 </context>
 <context>
@@ -241,6 +237,17 @@
     <message>
         <source>Het veld &apos;%1&apos; houdt ten hoogste %2 tekens; de tekst heeft er %3. Maak hem korter: er is niets opgeslagen.</source>
         <translation>Das Feld &apos;%1&apos; fasst höchstens %2 Zeichen; der Text hat %3. Kürzen Sie ihn: es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ui::Installation</name>
+    <message>
+        <source>Vrije software onder de GNU GPL, versie 3 of later (GPL-3.0-or-later); zonder enige garantie.
+Gegevens: %1
+Instellingen: %2</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder später (GPL-3.0-or-later); ohne jede Gewährleistung.
+Daten: %1
+Einstellungen: %2</translation>
     </message>
 </context>
 <context>

@@ -77,95 +77,91 @@
     <name>kelvora::TMainForm</name>
     <message>
         <source>Kelvora - Glazuur berekening en registratie</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bestand</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvora - Glaze calculation and records</translation>
     </message>
     <message>
         <source>Grond&amp;stoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Material&amp;s</translation>
     </message>
     <message>
         <source>&amp;Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Glazes</translation>
     </message>
     <message>
         <source>Stull-diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Stull chart</translation>
     </message>
     <message>
         <source>&amp;Mengreeks...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blend series...</translation>
     </message>
     <message>
         <source>Recepten &amp;importeren...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import recipes...</translation>
     </message>
     <message>
         <source>Ex&amp;porteren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex&amp;port...</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials</translation>
     </message>
     <message>
         <source>Glazuren</source>
-        <translation type="unfinished"></translation>
+        <translation>Glazes</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>NL - Nederlandse taal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>D - Deutsche Sprache</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E - English language</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>&amp;Systeem</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;System</translation>
     </message>
     <message>
         <source>Upgrade database vorige versie </source>
-        <translation type="unfinished"></translation>
+        <translation>Upgrade database from previous version </translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source> (alleen lezen)</source>
-        <translation type="unfinished"></translation>
+        <translation> (read-only)</translation>
     </message>
     <message>
         <source>Wilt U Kelvora verlaten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to quit Kelvora?</translation>
     </message>
     <message>
         <source>Functionaliteit nog niet geimplementeerd</source>
-        <translation type="unfinished"></translation>
+        <translation>This function is not available yet</translation>
+    </message>
+    <message>
+        <source>S&amp;token</source>
+        <translation>Fi&amp;rings</translation>
+    </message>
+    <message>
+        <source>Proeven &amp;zoeken...</source>
+        <translation>Find &amp;tests...</translation>
+    </message>
+    <message>
+        <source>&amp;Taal</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Bestand</source>
+        <translation>&amp;File</translation>
     </message>
 </context>
 <context>
@@ -241,6 +237,17 @@
     <message>
         <source>Het veld &apos;%1&apos; houdt ten hoogste %2 tekens; de tekst heeft er %3. Maak hem korter: er is niets opgeslagen.</source>
         <translation>The field &apos;%1&apos; holds at most %2 characters; the text has %3. Make it shorter: nothing has been saved.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::ui::Installation</name>
+    <message>
+        <source>Vrije software onder de GNU GPL, versie 3 of later (GPL-3.0-or-later); zonder enige garantie.
+Gegevens: %1
+Instellingen: %2</source>
+        <translation>Free software under the GNU GPL, version 3 or later (GPL-3.0-or-later); without any warranty.
+Data: %1
+Settings: %2</translation>
     </message>
 </context>
 <context>

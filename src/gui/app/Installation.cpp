@@ -86,8 +86,10 @@ QString licenceAndFolders() {
     } catch (const std::exception& error) {
         where.dataFolder = where.settingsFile = error.what();
     }
-    return QStringLiteral("Vrije software onder de GNU GPL, versie 3 of later (GPL-3.0-or-later); "
-                          "zonder enige garantie.\nGegevens: %1\nInstellingen: %2")
+    return QCoreApplication::translate(
+               "kelvora::ui::Installation",
+               "Vrije software onder de GNU GPL, versie 3 of later (GPL-3.0-or-later); "
+               "zonder enige garantie.\nGegevens: %1\nInstellingen: %2")
         .arg(QDir::toNativeSeparators(text(where.dataFolder)),
              QDir::toNativeSeparators(text(where.settingsFile)));
 }

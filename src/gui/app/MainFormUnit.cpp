@@ -47,7 +47,7 @@ TMainForm::~TMainForm() {
 void TMainForm::buildMenus() {
     QMenuBar* bar = menuBar();
 
-    BestandMenuItem = bar->addMenu(tr("Bestand"));
+    BestandMenuItem = bar->addMenu(tr("&Bestand"));
     BestandMenuItem->setObjectName(QStringLiteral("BestandMenuItem"));
     GrondstoffenMenuItem = BestandMenuItem->addAction(tr("Grond&stoffen"));
     GrondstoffenMenuItem->setObjectName(QStringLiteral("GrondstoffenMenuItem"));
