@@ -764,6 +764,10 @@
         <source>Totaal basisch: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Proeven</source>
+        <translation>Proben</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TMengreeksForm</name>

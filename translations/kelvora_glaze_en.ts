@@ -764,6 +764,10 @@
         <source>Totaal basisch: %1</source>
         <translation>Total bases: %1</translation>
     </message>
+    <message>
+        <source>Proeven</source>
+        <translation>Tests</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TMengreeksForm</name>
