@@ -3,6 +3,8 @@
 // cell's weights and chemistry, what to pour, and cells stored as glazes.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "blend/BlendPlan.h"
 #include "common/NumberFormat.h"
 #include "model/RecordNames.h"
@@ -133,15 +135,18 @@ int blend(CliContext& ctx) {
             std::vector<std::string> names = book.glazeNames();
             for (const Glaze& glaze : stored) {
                 if (glaze.naam.size() > RecordNames::width)
-                    throw BlendError("De naam " + glaze.naam + " is langer dan 40 tekens.");
+                    throw BlendError(
+                        fillIn(translate("Cli", "De naam %1 is langer dan 40 tekens."), {glaze.naam}));
                 if (RecordNames::taken(glaze.naam, names))
-                    throw BlendError("Er is al een glazuur met de naam " + glaze.naam + ".");
+                    throw BlendError(
+                        fillIn(translate("Cli", "Er is al een glazuur met de naam %1."), {glaze.naam}));
                 names.push_back(glaze.naam);
             }
             for (const Glaze& glaze : stored)
                 book.addGlaze(glaze);
             book.save();
-            ctx.err << stored.size() << " glazuren opgeslagen\n";
+            ctx.err << fillIn(translate("Cli", "%1 glazuren opgeslagen"), {std::to_string(stored.size())})
+                    << "\n";
         }
         return 0;
     } catch (const BlendError& e) {
@@ -150,12 +155,12 @@ int blend(CliContext& ctx) {
     }
 }
 
-const CommandRegistrar
-    blendCommand("blend",
-                 "blend line|triaxial|biaxial|currie --corners \"A,B[,C[,D]]\" [--cells N | "
-                 "--rows R --cols C] [--range LO..HI] [--ml M | --grams G] [--store PREFIX]   "
-                 "plan a blend of glazes",
-                 blend, Writes::dataFolderWith("--store"));
+const CommandRegistrar blendCommand(
+    "blend",
+    QT_TRANSLATE_NOOP("Cli", "blend line|triaxial|biaxial|currie --corners \"A,B[,C[,D]]\" [--cells N | "
+                             "--rows R --cols C] [--range LO..HI] [--ml M | --grams G] [--store PREFIX]   "
+                             "plan a blend of glazes"),
+    blend, Writes::dataFolderWith("--store"));
 
 } // namespace
 

@@ -5,6 +5,7 @@
 
 #include "common/DataLocation.h"
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "store/DataFiles.h"
 #include "store/DataFolderLock.h"
@@ -23,23 +24,28 @@ std::vector<Command>& registry() {
     return list;
 }
 
-void usage(std::ostream& err) {
-    err << "usage: kelvora-cli [--db DIR] COMMAND [ARGS]\n"
-           "       kelvora-cli --help | --version\n"
-           "  --db DIR   folder holding mat.cds and glz.cds (default: db0991 beside kelvora-cli,\n"
-           "             or ~/.local/share/kelvora/db0991 for an installed kelvora-cli)\n"
-           "commands:\n";
-    for (const auto& c : registry())
-        if (c.usage[0]) err << "  " << c.usage << "\n";
-}
-
 void version(std::ostream& out, const kelvora::DataLocation& where, const std::string& db) {
     out << "kelvora-cli " << KELVORA_VERSION << "\n"
-        << "Licence: GPL-3.0-or-later; there is NO WARRANTY, to the extent permitted by law.\n"
+        << translate("Cli",
+                     "Licence: GPL-3.0-or-later; there is NO WARRANTY, to the extent permitted by law.")
+        << "\n"
         << "data:     " << db << "\n"
         << "settings: " << where.settingsFile.string() << "\n";
 }
 } // namespace
+
+void usage(std::ostream& err) {
+    err << translate("Cli",
+                     "usage: kelvora-cli [--lang LANG] [--db DIR] COMMAND [ARGS]\n"
+                     "       kelvora-cli --help | --version\n"
+                     "  --db DIR   folder holding mat.cds and glz.cds (default: db0991 beside kelvora-cli,\n"
+                     "             or ~/.local/share/kelvora/db0991 for an installed kelvora-cli)\n"
+                     "  --lang LANG  language of the messages: en, de or nl (or KELVORA_LANG);\n"
+                     "             without it they are as always\n"
+                     "commands:\n");
+    for (const auto& c : registry())
+        if (c.usage[0]) err << "  " << translate("Cli", c.usage) << "\n";
+}
 
 DataFolderLock lockFolder(const std::string& folder) {
     return DataFolderLock::acquire(folder, kLockWait);

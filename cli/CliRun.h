@@ -14,4 +14,7 @@ namespace kelvora::cli {
 int run(std::vector<std::string> words, const std::filesystem::path& executable, std::ostream& out,
         std::ostream& err);
 
+// The usage text: the global options and every command's line.
+void usage(std::ostream& err);
+
 } // namespace kelvora::cli

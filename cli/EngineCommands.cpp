@@ -2,6 +2,8 @@
 // calc, report, convert, import and calc-all: the glaze chemistry from the command line.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "common/Utf8.h"
@@ -69,9 +71,18 @@ std::string summaryLine(const Glaze& glaze) {
            degrees(glaze.tmpt) + " gr. C\n";
 }
 
-int notFound(CliContext& ctx, const char* what, const std::string& name) {
-    ctx.err << "No " << what << " named \"" << name << "\" in " << ctx.dbDir << "\n";
+// `message` holds the name (%1) and the data folder (%2).
+int notFound(CliContext& ctx, const std::string& message, const std::string& name) {
+    ctx.err << fillIn(message, {name, ctx.dbDir}) << "\n";
     return 1;
+}
+
+int glazeNotFound(CliContext& ctx, const std::string& name) {
+    return notFound(ctx, translate("Cli", "No glaze named \"%1\" in %2"), name);
+}
+
+int materialNotFound(CliContext& ctx, const std::string& name) {
+    return notFound(ctx, translate("Cli", "No material named \"%1\" in %2"), name);
 }
 
 // Opens the tables, finds the glaze, calculates it when asked (storing the
@@ -84,7 +95,7 @@ int glazeReport(CliContext& ctx, const std::string& name, bool calculate, bool b
     book.load();
     const auto names = book.glazeNames();
     const auto found = std::find(names.begin(), names.end(), name);
-    if (found == names.end()) return notFound(ctx, "glaze", name);
+    if (found == names.end()) return glazeNotFound(ctx, name);
     const int index = static_cast<int>(found - names.begin());
     if (calculate && !GlazeRecalculation::at(book, index, {basicNotToOne, false}, prompter)) return 1;
     const Glaze glaze = book.glazeAt(index);
@@ -119,7 +130,7 @@ int convert(CliContext& ctx) {
     GlazeBook book(ctx.dbDir);
     book.loadMaterials();
     auto material = book.findMaterial(ctx.args[0]);
-    if (!material) return notFound(ctx, "material", ctx.args[0]);
+    if (!material) return materialNotFound(ctx, ctx.args[0]);
     if (!PercentToMolConverter::convert(*material, prompter)) return 1;
     book.updateMaterial(ctx.args[0], *material);
     book.close();
@@ -130,7 +141,10 @@ int convert(CliContext& ctx) {
 int import(CliContext& ctx) {
     if (ctx.args.size() != 1) return 2;
     const int appended = MaterialImporter::importFile(ctx.matPath(), ctx.args[0]);
-    ctx.out << appended << (appended == 1 ? " material" : " materials") << " imported\n";
+    ctx.out << fillIn(appended == 1 ? translate("Cli", "%1 material imported")
+                                    : translate("Cli", "%1 materials imported"),
+                      {std::to_string(appended)})
+            << "\n";
     return 0;
 }
 
@@ -160,7 +174,7 @@ int recalcUsing(CliContext& ctx) {
     StreamPrompter prompter(ctx.err);
     GlazeBook book(ctx.dbDir);
     book.load();
-    if (!book.findMaterial(ctx.args[0])) return notFound(ctx, "material", ctx.args[0]);
+    if (!book.findMaterial(ctx.args[0])) return materialNotFound(ctx, ctx.args[0]);
     std::string lines;
     for (const auto& name : GlazeRecalculation::recalcUsing(book, ctx.args[0], prompter))
         lines += summaryLine(*book.findGlaze(name));
@@ -169,23 +183,28 @@ int recalcUsing(CliContext& ctx) {
     return 0;
 }
 
+const CommandRegistrar calcCommand(
+    "calc",
+    QT_TRANSLATE_NOOP("Cli",
+                      "calc NAME [--basic-not-to-one]   calculate a glaze, store it, print its analysis"),
+    calc, Writes::dataFolder());
 const CommandRegistrar
-    calcCommand("calc", "calc NAME [--basic-not-to-one]   calculate a glaze, store it, print its analysis",
-                calc, Writes::dataFolder());
-const CommandRegistrar reportCommand("report", "report NAME   print the analysis of a stored glaze", report,
-                                     Writes::nothing());
-const CommandRegistrar convertCommand("convert",
-                                      "convert NAME   turn a material's percentage analysis into mols",
-                                      convert, Writes::dataFolder());
-const CommandRegistrar importCommand("import",
-                                     "import FILE   append the materials of a table file (XML or binary)",
-                                     import, Writes::dataFolder());
-const CommandRegistrar calcAllCommand("calc-all", "calc-all   calculate and store every glaze", calcAll,
-                                      Writes::dataFolder());
+    reportCommand("report", QT_TRANSLATE_NOOP("Cli", "report NAME   print the analysis of a stored glaze"),
+                  report, Writes::nothing());
 const CommandRegistrar
-    recalcUsingCommand("recalc-using",
-                       "recalc-using MATERIAL   recalculate and store the glazes that use a material",
-                       recalcUsing, Writes::dataFolder());
+    convertCommand("convert",
+                   QT_TRANSLATE_NOOP("Cli", "convert NAME   turn a material's percentage analysis into mols"),
+                   convert, Writes::dataFolder());
+const CommandRegistrar importCommand(
+    "import", QT_TRANSLATE_NOOP("Cli", "import FILE   append the materials of a table file (XML or binary)"),
+    import, Writes::dataFolder());
+const CommandRegistrar calcAllCommand("calc-all",
+                                      QT_TRANSLATE_NOOP("Cli", "calc-all   calculate and store every glaze"),
+                                      calcAll, Writes::dataFolder());
+const CommandRegistrar recalcUsingCommand(
+    "recalc-using",
+    QT_TRANSLATE_NOOP("Cli", "recalc-using MATERIAL   recalculate and store the glazes that use a material"),
+    recalcUsing, Writes::dataFolder());
 
 } // namespace
 

@@ -2,6 +2,8 @@
 // export-recipes: recipes for other glaze tools, to a file or standard output.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "interchange/RecipeExport.h"
 #include "store/GlazeBook.h"
 
@@ -21,7 +23,7 @@ int exportRecipesCommand(CliContext& ctx) {
             if (format || ++i == ctx.args.size()) return 2;
             format = exportFormatByName(ctx.args[i]);
             if (!format) {
-                ctx.err << "Unknown format \"" << ctx.args[i] << "\"\n";
+                ctx.err << fillIn(translate("Cli", "Unknown format \"%1\""), {ctx.args[i]}) << "\n";
                 return 2;
             }
         } else if (word == "--all") {
@@ -43,7 +45,7 @@ int exportRecipesCommand(CliContext& ctx) {
         if (auto glaze = book.findGlaze(name))
             glazes.push_back(std::move(*glaze));
         else {
-            ctx.err << "No glaze named \"" << name << "\" in " << ctx.dbDir << "\n";
+            ctx.err << fillIn(translate("Cli", "No glaze named \"%1\" in %2"), {name, ctx.dbDir}) << "\n";
             ++unknown;
         }
     }
@@ -55,17 +57,20 @@ int exportRecipesCommand(CliContext& ctx) {
         ctx.out << files.front().content;
         // Standard output holds one file; a second (the materials) needs a file name.
         for (std::size_t i = 1; i < files.size(); ++i)
-            ctx.err << "Materials file (" << files[i].suffix << ") not written: give a FILE to get it\n";
+            ctx.err << fillIn(translate("Cli", "Materials file (%1) not written: give a FILE to get it"),
+                              {files[i].suffix})
+                    << "\n";
         return 0;
     }
     writeExport(file, set, *format);
     return 0;
 }
 
-CommandRegistrar exportRecipesCmd("export-recipes",
-                                  "export-recipes FILE|- --format glazy-yaml|insight-xml|glazechem|text|csv "
-                                  "(NAME...|--all)  recipes for other tools",
-                                  exportRecipesCommand, Writes::fileArgument(0));
+CommandRegistrar exportRecipesCmd(
+    "export-recipes",
+    QT_TRANSLATE_NOOP("Cli", "export-recipes FILE|- --format glazy-yaml|insight-xml|glazechem|text|csv "
+                             "(NAME...|--all)  recipes for other tools"),
+    exportRecipesCommand, Writes::fileArgument(0));
 
 } // namespace
 } // namespace kelvora::cli

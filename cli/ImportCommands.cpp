@@ -3,6 +3,8 @@
 // a preview and written, with their new materials, in one change.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "common/RegularFile.h"
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
@@ -106,7 +108,7 @@ std::string readInput(const std::string& path) {
     }
     std::string reason;
     if (!RegularFile::read(path, bytes, reason, ImportBounds::kMaxBytes + 1))
-        throw ImportError("Bestand niet gevonden: " + path);
+        throw ImportError(fillIn(translate("Cli", "Bestand niet gevonden: %1"), {path}));
     if (!reason.empty()) throw ImportError(path + ": " + reason);
     ImportBounds::checkSize(bytes.size());
     return bytes;
@@ -124,15 +126,16 @@ void preview(std::ostream& out, std::ostream& err, const ImportPlan& plan) {
         if (row.choice == MaterialChoice::FromAnalysis || row.choice == MaterialChoice::WithoutAnalysis)
             ++newMaterials;
         for (const auto& note : row.notes)
-            err << "grondstof '" << row.name << "': " << note << '\n';
+            err << fillIn(translate("Cli", "grondstof '%1': %2"), {row.name, note}) << '\n';
         if (row.conversion && row.choice == MaterialChoice::FromAnalysis)
             for (const auto& note : row.conversion->notes)
-                err << "grondstof '" << row.name << "': " << note << '\n';
+                err << fillIn(translate("Cli", "grondstof '%1': %2"), {row.name, note}) << '\n';
         if (row.choice == MaterialChoice::Skip && !row.recipes.empty()) {
             std::string names;
             for (const auto& name : row.recipes)
                 names += (names.empty() ? "" : ", ") + name;
-            err << "grondstof '" << row.name << "' overgeslagen, en daarmee: " << names << '\n';
+            err << fillIn(translate("Cli", "grondstof '%1' overgeslagen, en daarmee: %2"), {row.name, names})
+                << '\n';
         }
     }
     for (const auto& recipe : plan.recipes()) {
@@ -140,7 +143,7 @@ void preview(std::ostream& out, std::ostream& err, const ImportPlan& plan) {
             << recipe.additions << '\n';
         recipe.skipped ? ++skipped : ++recipes;
         for (const auto& note : recipe.notes)
-            err << "recept '" << recipe.fileName << "': " << note << '\n';
+            err << fillIn(translate("Cli", "recept '%1': %2"), {recipe.fileName, note}) << '\n';
     }
     out << "summary\t" << recipes << " recepten\t" << newMaterials << " nieuwe grondstoffen\t" << skipped
         << " overgeslagen\t" << plan.problems().size() << " open\n";
@@ -166,7 +169,7 @@ int importRecipes(CliContext& ctx) {
     for (const auto& [name, material] : o.map) {
         PlannedMaterial* row = plan.material(name);
         if (!row) {
-            ctx.err << "--map: '" << name << "' komt in het bestand niet voor\n";
+            ctx.err << fillIn(translate("Cli", "--map: '%1' komt in het bestand niet voor"), {name}) << "\n";
             return 1;
         }
         row->choice = MaterialChoice::MapTo;
@@ -179,7 +182,7 @@ int importRecipes(CliContext& ctx) {
     if (!plan.settled()) {
         for (const auto& problem : plan.problems())
             ctx.err << problem << '\n';
-        ctx.err << "Niets geschreven.\n";
+        ctx.err << translate("Cli", "Niets geschreven.") << "\n";
         book.discardChanges();
         return 1;
     }
@@ -193,8 +196,9 @@ int importRecipes(CliContext& ctx) {
 
 const CommandRegistrar importRecipesCommand(
     "import-recipes",
-    "import-recipes FILE|- [--format F] [--materials FILE] [--map \"NAAM=GRONDSTOF;...\"] "
-    "[--create-materials] [--dry-run]   import recipes from other tools, after a preview",
+    QT_TRANSLATE_NOOP("Cli",
+                      "import-recipes FILE|- [--format F] [--materials FILE] [--map \"NAAM=GRONDSTOF;...\"] "
+                      "[--create-materials] [--dry-run]   import recipes from other tools, after a preview"),
     importRecipes, Writes::dataFolder());
 
 } // namespace

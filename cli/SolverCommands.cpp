@@ -2,6 +2,8 @@
 // solve and substitute: recipes from formulas, ranges and replaced materials.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "engine/GlzDMUnit.h"
@@ -42,7 +44,7 @@ struct UsageError {};
 
 std::size_t oxideIndex(const std::string& stem) {
     const Oxide* oxide = OxideCatalogue::byStem(stem);
-    if (!oxide) throw SolverError("Onbekend oxide: " + stem);
+    if (!oxide) throw SolverError(fillIn(translate("Cli", "Onbekend oxide: %1"), {stem}));
     return static_cast<std::size_t>(oxide->position - 1);
 }
 
@@ -167,7 +169,7 @@ int substitute(CliContext& ctx) {
         const auto source = dm.book().findGlaze(glazeName);
         if (!source) {
             dm.CloseTables();
-            return failed(ctx, "Onbekend glazuur: " + glazeName);
+            return failed(ctx, fillIn(translate("Cli", "Onbekend glazuur: %1"), {glazeName}));
         }
         GlazeSubstitution::Result found;
         NewGlaze glaze;
@@ -190,13 +192,16 @@ int substitute(CliContext& ctx) {
     }
 }
 
-const CommandRegistrar
-    solveCommand("solve",
-                 "solve --materials \"A,B,C\" (--target \"k2o=0.3,...\" | --range \"sio2=3..4,...\" "
-                 "[--minimise prys|--maximise STEM|--minimise STEM]) [--store NAME]   find a recipe",
-                 solve, Writes::dataFolderWith("--store"));
+const CommandRegistrar solveCommand(
+    "solve",
+    QT_TRANSLATE_NOOP("Cli",
+                      "solve --materials \"A,B,C\" (--target \"k2o=0.3,...\" | --range \"sio2=3..4,...\" "
+                      "[--minimise prys|--maximise STEM|--minimise STEM]) [--store NAME]   find a recipe"),
+    solve, Writes::dataFolderWith("--store"));
 const CommandRegistrar substituteCommand(
-    "substitute", "substitute GLAZE MATERIAL --with \"A,B\" [--store NAME]   replace a material of a glaze",
+    "substitute",
+    QT_TRANSLATE_NOOP(
+        "Cli", "substitute GLAZE MATERIAL --with \"A,B\" [--store NAME]   replace a material of a glaze"),
     substitute, Writes::dataFolderWith("--store"));
 
 } // namespace

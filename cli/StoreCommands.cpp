@@ -2,6 +2,8 @@
 // list, show, export and seed: the table store from the command line.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "model/TableLayouts.h"
 #include "store/AtomicFile.h"
 #include "store/PacketCodec.h"
@@ -46,7 +48,10 @@ int show(CliContext& ctx) {
     View view(viewName(ctx.args[0]));
     openTable(view, ctx, ctx.args[0]);
     if (!view.findKey(ctx.args[1])) {
-        ctx.err << "No " << ctx.args[0] << " named \"" << ctx.args[1] << "\"\n";
+        ctx.err << fillIn(ctx.args[0] == "material" ? translate("Cli", "No material named \"%1\"")
+                                                    : translate("Cli", "No glaze named \"%1\""),
+                          {ctx.args[1]})
+                << "\n";
         return 1;
     }
     for (int f = 0; f < static_cast<int>(view.fields().size()); ++f) {
@@ -89,7 +94,7 @@ int seed(CliContext& ctx) {
     if (std::filesystem::exists(target)) return 0;
     auto packet = readPacketFile(source);
     if (!packet) {
-        ctx.err << "Cannot read starter data \"" << source << "\"\n";
+        ctx.err << fillIn(translate("Cli", "Cannot read starter data \"%1\""), {source}) << "\n";
         return 1;
     }
     writePacketFile(target, *packet);
@@ -111,15 +116,21 @@ int newTable(CliContext& ctx) {
     return 0;
 }
 
-CommandRegistrar listCmd("list", "list materials|glazes            names in name order", list,
-                         Writes::nothing());
-CommandRegistrar showCmd("show",
-                         "show material|glaze NAME         every field of the first record of that name",
-                         show, Writes::nothing());
-CommandRegistrar exportCmd("export", "export materials|glazes FILE [--xml]  the whole table, binary or XML",
-                           exportTable, Writes::fileArgument(1));
-CommandRegistrar newCmd("new-table", "new-table materials|glazes FILE [--xml]  an empty data file", newTable,
-                        Writes::fileArgument(1));
+CommandRegistrar listCmd("list",
+                         QT_TRANSLATE_NOOP("Cli", "list materials|glazes            names in name order"),
+                         list, Writes::nothing());
+CommandRegistrar showCmd(
+    "show",
+    QT_TRANSLATE_NOOP("Cli", "show material|glaze NAME         every field of the first record of that name"),
+    show, Writes::nothing());
+CommandRegistrar exportCmd(
+    "export",
+    QT_TRANSLATE_NOOP("Cli", "export materials|glazes FILE [--xml]  the whole table, binary or XML"),
+    exportTable, Writes::fileArgument(1));
+CommandRegistrar newCmd("new-table",
+                        QT_TRANSLATE_NOOP("Cli",
+                                          "new-table materials|glazes FILE [--xml]  an empty data file"),
+                        newTable, Writes::fileArgument(1));
 CommandRegistrar seedCmd("seed", "", seed, Writes::fileArgument(1));
 
 } // namespace

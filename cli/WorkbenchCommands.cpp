@@ -3,6 +3,8 @@
 // the limit check, from the command line.
 #include "CommandRegistry.h"
 
+#include "common/Translate.h"
+
 #include "common/NumberFormat.h"
 #include "common/Prompter.h"
 #include "glaze/BatchWeights.h"
@@ -35,7 +37,7 @@ private:
 };
 
 int unknownGlaze(CliContext& ctx, const std::string& name) {
-    ctx.err << "No glaze named \"" << name << "\" in " << ctx.dbDir << "\n";
+    ctx.err << fillIn(translate("Cli", "No glaze named \"%1\" in %2"), {name, ctx.dbDir}) << "\n";
     return 1;
 }
 
@@ -43,7 +45,10 @@ int batch(CliContext& ctx) {
     if (ctx.args.size() != 2) return 2;
     const auto grams = numfmt::parseFloat(ctx.args[1]);
     if (!grams || !BatchWeights::validSize(*grams)) {
-        ctx.err << "Batch size must be a positive number of grams, at most 1000000: " << ctx.args[1] << "\n";
+        ctx.err << fillIn(
+                       translate("Cli", "Batch size must be a positive number of grams, at most 1000000: %1"),
+                       {ctx.args[1]})
+                << "\n";
         return 1;
     }
     GlazeBook book(ctx.dbDir);
@@ -84,8 +89,9 @@ int analysis(CliContext& ctx) {
     for (const auto& set : sets)
         if (set.name() == setName) expansion = &set;
     if (!expansion) {
-        ctx.err << "No expansion factor set named \"" << setName << "\" in "
-                << ChemistryDataFiles::expansionFolder(dataFolder) << "\n";
+        ctx.err << fillIn(translate("Cli", "No expansion factor set named \"%1\" in %2"),
+                          {setName, ChemistryDataFiles::expansionFolder(dataFolder)})
+                << "\n";
         return 1;
     }
     const LimitSets limits = LimitSets::loadFolder(ChemistryDataFiles::limitsFolder(dataFolder));
@@ -132,11 +138,13 @@ int analysis(CliContext& ctx) {
     return 0;
 }
 
-const CommandRegistrar batchCommand("batch",
-                                    "batch NAME GRAMS   grams of every material for a batch of a glaze",
-                                    batch, Writes::nothing());
+const CommandRegistrar batchCommand(
+    "batch", QT_TRANSLATE_NOOP("Cli", "batch NAME GRAMS   grams of every material for a batch of a glaze"),
+    batch, Writes::nothing());
 const CommandRegistrar analysisCommand(
-    "analysis", "analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze",
+    "analysis",
+    QT_TRANSLATE_NOOP(
+        "Cli", "analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze"),
     analysis, Writes::nothing());
 
 } // namespace

@@ -4,21 +4,27 @@ _kelvora_cli() {
     local cur prev words cword
     _init_completion || return
 
-    # The words before the command: an optional "--db DIR".
+    # The words before the command: "--db DIR" and "--lang LANG", in either order.
     local i=1 db=()
-    if [[ ${words[1]} == --db ]]; then
-        if ((cword == 2)); then
-            _filedir -d
+    while [[ ${words[i]} == --db || ${words[i]} == --lang ]]; do
+        if ((cword == i + 1)); then
+            if [[ ${words[i]} == --db ]]; then
+                _filedir -d
+            else
+                mapfile -t COMPREPLY < <(compgen -W "en de nl" -- "$cur")
+            fi
             return
         fi
-        db=(--db "${words[2]}")
-        i=3
-    fi
+        [[ ${words[i]} == --db ]] && db=(--db "${words[i + 1]}")
+        ((i += 2))
+    done
 
     if ((cword == i)); then
         local first="list show export new-table calc report calc-all recalc-using convert import batch analysis solve substitute blend test firing photo notebook glaze-status"
         first+=" import-recipes export-recipes"
-        ((i == 1)) && first+=" --db --help --version"
+        [[ " ${words[*]:1:i-1} " != *" --db "* ]] && first+=" --db"
+        [[ " ${words[*]:1:i-1} " != *" --lang "* ]] && first+=" --lang"
+        ((i == 1)) && first+=" --help --version"
         mapfile -t COMPREPLY < <(compgen -W "$first" -- "$cur")
         return
     fi

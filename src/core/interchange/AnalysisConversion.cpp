@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/AnalysisConversion.h"
 
+#include "common/Translate.h"
+
 #include "common/NumberFormat.h"
 #include "common/Utf8.h"
 #include "engine/OxideMolarMass.h"
@@ -62,13 +64,14 @@ AnalysisConversion AnalysisConversion::of(const ImportedMaterial& imported) {
     double statedLoss = imported.loi;
     for (const AnalysisEntry& entry : imported.analysis) {
         if (!std::isfinite(entry.value) || entry.value < 0.0) {
-            result.refusal = entry.symbol + ": " + shown(entry.value) + " is geen hoeveelheid";
+            result.refusal =
+                fillIn(translate("Import", "%1: %2 is geen hoeveelheid"), {entry.symbol, shown(entry.value)});
             return result;
         }
         if (entry.value == 0.0) continue;
         total += entry.value;
         if (lower(entry.symbol) == "knao") {
-            result.refusal = "KNaO: splits in K2O en Na2O";
+            result.refusal = translate("Import", "KNaO: splits in K2O en Na2O");
             return result;
         }
         if (const Oxide* oxide = OxideCatalogue::byStem(lower(entry.symbol))) {
@@ -94,7 +97,8 @@ AnalysisConversion AnalysisConversion::of(const ImportedMaterial& imported) {
     if (percent) {
         const auto conversion = PercentToMolConverter::compute(amounts);
         if (!conversion) {
-            result.refusal = "de analyse heeft geen oxide waarop een formule te bouwen is";
+            result.refusal =
+                translate("Import", "de analyse heeft geen oxide waarop een formule te bouwen is");
             return result;
         }
         material.molproc = "P";
@@ -107,8 +111,9 @@ AnalysisConversion AnalysisConversion::of(const ImportedMaterial& imported) {
             appendLine(material.omsc, "Gloeiverlies volgens het bestand: " + shown(statedLoss) + " %");
             const double implied = 100.0 - oxideSum;
             if (std::fabs(statedLoss - implied) > kLossTolerance)
-                result.notes.push_back("gloeiverlies " + shown(statedLoss) +
-                                       " % wijkt af van 100 - som = " + shown(implied) + " %");
+                result.notes.push_back(
+                    fillIn(translate("Import", "gloeiverlies %1 % wijkt af van 100 - som = %2 %"),
+                           {shown(statedLoss), shown(implied)}));
         }
     } else {
         double weight = volatileMass;
@@ -121,14 +126,17 @@ AnalysisConversion AnalysisConversion::of(const ImportedMaterial& imported) {
             weight += mols * OxideMolarMass::at(oxide.position);
         }
         if (!any) {
-            result.refusal = "de formule heeft geen oxide";
+            result.refusal = translate("Import", "de formule heeft geen oxide");
             return result;
         }
         material.molproc = "M";
         material.molg = weight;
         if (total >= 95.0 && total <= 105.0)
-            result.notes.push_back("de molaire formule telt op tot " + shown(total) +
-                                   ": waarschijnlijk een analyse in gewichtsprocenten");
+            result.notes.push_back(fillIn(
+                translate(
+                    "Import",
+                    "de molaire formule telt op tot %1: waarschijnlijk een analyse in gewichtsprocenten"),
+                {shown(total)}));
     }
     if (!result.outside.empty()) {
         std::string list;

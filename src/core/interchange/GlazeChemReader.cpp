@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/GlazeChemReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/AmountText.h"
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
@@ -77,12 +79,15 @@ private:
             const bool addition = key == "addamount";
             if (r.lines.empty() || r.lines.back().addition != addition || r.lines.back().unsettled.empty())
                 throw ImportError::at(number, r.name,
-                                      key + " zonder " + (addition ? "addition" : "component") + " ervoor");
+                                      fillIn(translate("Import", "%1 zonder %2 ervoor"),
+                                             {key, addition ? "addition" : "component"}));
             ImportedLine& line = r.lines.back();
             line.text += " = " + value;
             if (value.empty()) return; // kept without an amount for the potter
             const auto amount = AmountText::parse(value);
-            if (!amount) throw ImportError::at(number, r.name, "'" + value + "' is geen getal");
+            if (!amount)
+                throw ImportError::at(number, r.name,
+                                      fillIn(translate("Import", "'%1' is geen getal"), {value}));
             line.amount = *amount;
             line.unsettled.clear();
         } else if (key == "range") {
@@ -160,13 +165,15 @@ void GlazeChemReader::readFormula(std::string_view formula, int line, ImportedMa
     for (const std::string& w : words) {
         if (AmountText::looksNumeric(w)) {
             if (pending)
-                throw ImportError::at(line, "",
-                                      "formule van '" + material.name + "': " + written + " " + w +
-                                          " - twee getallen achter elkaar");
+                throw ImportError::at(
+                    line, "",
+                    fillIn(translate("Import", "formule van '%1': %2 %3 - twee getallen achter elkaar"),
+                           {material.name, written, w}));
             const auto parsed = AmountText::parse(w);
             if (!parsed)
-                throw ImportError::at(line, "",
-                                      "formule van '" + material.name + "': '" + w + "' is geen getal");
+                throw ImportError::at(
+                    line, "",
+                    fillIn(translate("Import", "formule van '%1': '%2' is geen getal"), {material.name, w}));
             coefficient = *parsed;
             pending = true;
             written = w;
@@ -181,8 +188,10 @@ void GlazeChemReader::readFormula(std::string_view formula, int line, ImportedMa
             material.analysis.push_back({w, value});
     }
     if (pending)
-        throw ImportError::at(line, "",
-                              "formule van '" + material.name + "' eindigt met een getal zonder oxide");
+        throw ImportError::at(
+            line, "",
+            fillIn(translate("Import", "formule van '%1' eindigt met een getal zonder oxide"),
+                   {material.name}));
     if (!material.analysis.empty() || !isNullNumber(material.loi))
         material.kind = percent ? AnalysisKind::WeightPercent : AnalysisKind::Molar;
 }
@@ -203,8 +212,9 @@ ImportedFile GlazeChemReader::read(std::string_view text) {
         }
         const std::size_t eq = raw.find('=');
         if (eq == std::string_view::npos)
-            throw ImportError::at(number, parser.file.recipes.empty() ? "" : parser.file.recipes.back().name,
-                                  "regel zonder '=': '" + ImportText::trim(raw) + "'");
+            throw ImportError::at(
+                number, parser.file.recipes.empty() ? "" : parser.file.recipes.back().name,
+                fillIn(translate("Import", "regel zonder '=': '%1'"), {ImportText::trim(raw)}));
         const std::string key = ImportText::lowerAscii(ImportText::trim(raw.substr(0, eq)));
         const std::string value = ImportText::trim(raw.substr(eq + 1));
         lastKey = !value.empty() && value.front() == '|' ? key : std::string();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/GlazyJsonReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
@@ -66,7 +68,7 @@ std::string cone(const json& r) {
 }
 
 void readRecipe(const json& r, ImportedFile& file, std::set<std::string>& seen) {
-    if (!r.is_object()) throw ImportError("een recept is geen JSON-object");
+    if (!r.is_object()) throw ImportError(translate("Import", "een recept is geen JSON-object"));
     ImportedRecipe recipe;
     recipe.name = ImportText::decodeEntities(JsonValue::text(r, "name"));
     recipe.description = JsonValue::text(r, "description");
@@ -80,7 +82,7 @@ void readRecipe(const json& r, ImportedFile& file, std::set<std::string>& seen) 
     recipe.addSource(SourceField::Code, JsonValue::text(r, "id"));
     const json& components = field(r, "materialComponents");
     if (!components.is_null() && !components.is_array())
-        throw ImportError::at(0, recipe.name, "'materialComponents' is geen lijst");
+        throw ImportError::at(0, recipe.name, translate("Import", "'materialComponents' is geen lijst"));
     if (components.is_array()) {
         for (const json& c : components) {
             const json& m = field(c, "material");

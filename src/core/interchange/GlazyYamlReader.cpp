@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/GlazyYamlReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/AmountText.h"
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
@@ -32,7 +34,7 @@ std::optional<double> number(const YAML::Node& node, const std::string& recipe) 
     const std::string value = scalar(node);
     if (value.empty()) return std::nullopt;
     if (const auto amount = AmountText::parse(value)) return amount;
-    throw ImportError::at(lineOf(node), recipe, "'" + value + "' is geen getal");
+    throw ImportError::at(lineOf(node), recipe, fillIn(translate("Import", "'%1' is geen getal"), {value}));
 }
 
 bool yes(const YAML::Node& node) {
@@ -114,10 +116,12 @@ ImportedRecipe recipe(const YAML::Node& record, const std::map<std::string, std:
     }
     const YAML::Node ingredients = record["Ingredients"];
     if (ingredients && !ingredients.IsSequence() && !ingredients.IsNull())
-        throw ImportError::at(lineOf(ingredients), r.name, "'Ingredients' is geen lijst");
+        throw ImportError::at(lineOf(ingredients), r.name,
+                              translate("Import", "'Ingredients' is geen lijst"));
     if (!ingredients || ingredients.IsNull()) return r;
     for (const YAML::Node& item : ingredients) {
-        if (!item.IsMap()) throw ImportError::at(lineOf(item), r.name, "een ingrediënt zonder velden");
+        if (!item.IsMap())
+            throw ImportError::at(lineOf(item), r.name, translate("Import", "een ingrediënt zonder velden"));
         ImportedLine line;
         line.line = lineOf(item);
         line.materialId = text(item, "ID");
@@ -152,7 +156,8 @@ ImportedFile GlazyYamlReader::read(std::string_view source) {
     try {
         root = YAML::Load(std::string(source));
     } catch (const YAML::Exception& e) {
-        throw ImportError::at(e.mark.is_null() ? 0 : e.mark.line + 1, "", "geen leesbare YAML: " + e.msg);
+        throw ImportError::at(e.mark.is_null() ? 0 : e.mark.line + 1, "",
+                              fillIn(translate("Import", "geen leesbare YAML: %1"), {e.msg}));
     }
     std::vector<YAML::Node> records;
     if (root.IsSequence()) {
@@ -161,14 +166,16 @@ ImportedFile GlazyYamlReader::read(std::string_view source) {
     } else if (root.IsMap()) {
         records.push_back(root);
     } else if (!root.IsNull()) {
-        throw ImportError::at(lineOf(root), "", "geen lijst van recepten en grondstoffen");
+        throw ImportError::at(lineOf(root), "",
+                              translate("Import", "geen lijst van recepten en grondstoffen"));
     }
     ImportBounds::checkMoreRecords(records.size() - std::min<std::size_t>(records.size(), 1));
     ImportedFile file;
     std::map<std::string, std::string> namesById;
     // Materials first, so that an ingredient without a name finds its record.
     for (const YAML::Node& record : records) {
-        if (!record.IsMap()) throw ImportError::at(lineOf(record), "", "een record zonder velden");
+        if (!record.IsMap())
+            throw ImportError::at(lineOf(record), "", translate("Import", "een record zonder velden"));
         if (typeOf(record) != "Material") continue;
         file.materials.push_back(material(record));
         if (!file.materials.back().id.empty())

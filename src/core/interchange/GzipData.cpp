@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/GzipData.h"
 
+#include "common/Translate.h"
+
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 
@@ -18,7 +20,8 @@ std::string GzipData::unpackIfPacked(std::string_view bytes) {
     ImportBounds::checkSize(bytes.size());
     z_stream stream{};
     // 16 + MAX_WBITS: a gzip header and trailer around the deflate data.
-    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) throw ImportError("gzip kan niet worden uitgepakt");
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
+        throw ImportError(translate("Import", "gzip kan niet worden uitgepakt"));
     std::string out;
     char buffer[1 << 16];
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
@@ -30,8 +33,8 @@ std::string GzipData::unpackIfPacked(std::string_view bytes) {
         rc = inflate(&stream, Z_NO_FLUSH);
         if (rc != Z_OK && rc != Z_STREAM_END) {
             inflateEnd(&stream);
-            throw ImportError("beschadigd gzip-bestand (na " + std::to_string(out.size()) +
-                              " uitgepakte bytes)");
+            throw ImportError(fillIn(translate("Import", "beschadigd gzip-bestand (na %1 uitgepakte bytes)"),
+                                     {std::to_string(out.size())}));
         }
         out.append(buffer, sizeof buffer - stream.avail_out);
         if (out.size() > ImportBounds::kMaxBytes) {
@@ -41,7 +44,8 @@ std::string GzipData::unpackIfPacked(std::string_view bytes) {
     } while (rc != Z_STREAM_END && (stream.avail_in > 0 || stream.avail_out == 0));
     inflateEnd(&stream);
     if (rc != Z_STREAM_END)
-        throw ImportError("afgebroken gzip-bestand (na " + std::to_string(out.size()) + " uitgepakte bytes)");
+        throw ImportError(fillIn(translate("Import", "afgebroken gzip-bestand (na %1 uitgepakte bytes)"),
+                                 {std::to_string(out.size())}));
     return out;
 }
 

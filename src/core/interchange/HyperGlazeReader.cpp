@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/HyperGlazeReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
@@ -94,7 +96,7 @@ ImportedFile HyperGlazeReader::read(std::string_view text) {
         line.addition = additions || parsed.plus;
         if (parsed.ambiguous()) {
             line.name = t;
-            line.unsettled = "niet duidelijk welk getal de hoeveelheid is";
+            line.unsettled = translate("Import", "niet duidelijk welk getal de hoeveelheid is");
         } else if (parsed.firstAmount) {
             line.amount = *parsed.firstAmount;
             line.name = parsed.nameAfterFirst;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/ImportPlan.h"
 
+#include "common/Translate.h"
+
 #include "common/NumberFormat.h"
 #include "common/Utf8.h"
 #include "engine/OxideMolarMass.h"
 #include "interchange/ConeText.h"
 #include "interchange/ImportError.h"
 #include "interchange/NameKey.h"
+#include "interchange/RecipeLineText.h"
 #include "model/RecordNames.h"
 
 #include <algorithm>
@@ -93,6 +96,13 @@ const char* sourceLabel(SourceField field) {
     return "";
 }
 
+// Why a line has no amount, in the chosen language. The readers mark a
+// line without any amount with the fixed kNoAmount (which they compare);
+// their other reasons are already translated.
+std::string unsettledText(const std::string& why) {
+    return why == RecipeLineText::kNoAmount ? translate("Import", "geen hoeveelheid") : why;
+}
+
 void appendLine(std::string& text, const std::string& line) {
     if (!text.empty()) text += kLineBreak;
     text += line;
@@ -141,21 +151,24 @@ std::string PlannedMaterial::material() const {
 }
 
 std::string PlannedMaterial::problem() const {
-    const std::string who = "grondstof '" + name + "'";
     switch (choice) {
     case MaterialChoice::Open:
         if (resolution.how != Resolved::Unknown) return {};
-        return "onbekende " + who +
-               (resolution.suggestions.empty() ? "" : " (lijkt op: " + list(resolution.suggestions) + ")");
+        if (resolution.suggestions.empty())
+            return fillIn(translate("Import", "onbekende grondstof '%1'"), {name});
+        return fillIn(translate("Import", "onbekende grondstof '%1' (lijkt op: %2)"),
+                      {name, list(resolution.suggestions)});
     case MaterialChoice::MapTo:
-        return mapTo.empty() ? who + ": geen grondstof gekozen" : std::string();
+        return mapTo.empty() ? fillIn(translate("Import", "grondstof '%1': geen grondstof gekozen"), {name})
+                             : std::string();
     case MaterialChoice::FromAnalysis:
         if (!conversion || !fileMaterial || fileMaterial->kind == AnalysisKind::None)
-            return who + ": het bestand geeft geen analyse";
-        if (!conversion->refusal.empty()) return who + ": " + conversion->refusal;
+            return fillIn(translate("Import", "grondstof '%1': het bestand geeft geen analyse"), {name});
+        if (!conversion->refusal.empty())
+            return fillIn(translate("Import", "grondstof '%1': %2"), {name, conversion->refusal});
         if (!conversion->outside.empty() && !outsideConfirmed)
-            return who + ": buiten de " + std::to_string(OxideCatalogue::count) +
-                   " oxides: " + list(conversion->outside) + " (eerst bevestigen)";
+            return fillIn(translate("Import", "grondstof '%1': buiten de %2 oxides: %3 (eerst bevestigen)"),
+                          {name, std::to_string(OxideCatalogue::count), list(conversion->outside)});
         return {};
     case MaterialChoice::WithoutAnalysis:
     case MaterialChoice::Skip:
@@ -212,8 +225,10 @@ ImportPlan::ImportPlan(const ImportedFile& file, const std::vector<Material>& st
         for (const auto& stored : storeMaterials_)
             if (stored.naam == row.resolution.material && !stored.withoutAnalysis() &&
                 analysesDiffer(stored.oxides, row.conversion->material->oxides))
-                row.notes.push_back("de analyse in het bestand wijkt af van die van '" + stored.naam +
-                                    "'; de opgeslagen blijft");
+                row.notes.push_back(fillIn(
+                    translate("Import",
+                              "de analyse in het bestand wijkt af van die van '%1'; de opgeslagen blijft"),
+                    {stored.naam}));
     }
     update();
 }
@@ -260,21 +275,24 @@ void ImportPlan::update() {
         glazeNames.push_back(glaze.naam);
         std::string description = recipe.description;
         if (utf8::length(wanted) > RecordNames::width) {
-            planned.notes.push_back("naam ingekort tot '" + glaze.naam + "'");
+            planned.notes.push_back(fillIn(translate("Import", "naam ingekort tot '%1'"), {glaze.naam}));
             appendLine(description, "Volledige naam: " + wanted);
         } else if (glaze.naam != wanted) {
-            planned.notes.push_back("naam bestond al; opgeslagen als '" + glaze.naam + "'");
+            planned.notes.push_back(
+                fillIn(translate("Import", "naam bestond al; opgeslagen als '%1'"), {glaze.naam}));
         }
 
         std::vector<std::string> surplus;
         for (const auto& line : recipe.lines) {
             const std::string place = ImportError::place(line.line, recipe.name);
             if (!line.unsettled.empty()) {
-                planned.problems.push_back(place + ": " + line.unsettled + " ('" + line.text + "')");
+                planned.problems.push_back(fillIn(translate("Import", "%1: %2 ('%3')"),
+                                                  {place, unsettledText(line.unsettled), line.text}));
                 continue;
             }
             if (!std::isfinite(line.amount) || line.amount < 0.0) {
-                planned.problems.push_back(place + ": geen hoeveelheid bij '" + line.name + "'");
+                planned.problems.push_back(
+                    fillIn(translate("Import", "%1: geen hoeveelheid bij '%2'"), {place, line.name}));
                 continue;
             }
             const PlannedMaterial* row = nullptr;
@@ -282,7 +300,8 @@ void ImportPlan::update() {
             for (const auto& candidate : materials_)
                 if (rowKey(candidate.name, candidate.materialId) == key) row = &candidate;
             if (!row) {
-                planned.problems.push_back(place + ": regel zonder grondstof ('" + line.text + "')");
+                planned.problems.push_back(
+                    fillIn(translate("Import", "%1: regel zonder grondstof ('%2')"), {place, line.text}));
                 continue;
             }
             if (row->choice == MaterialChoice::Skip) planned.skipped = true;
@@ -304,8 +323,9 @@ void ImportPlan::update() {
             }
         }
         if (!surplus.empty()) {
-            planned.notes.push_back(std::to_string(surplus.size()) +
-                                    " regel(s) passen niet en staan in de omschrijving");
+            planned.notes.push_back(
+                fillIn(translate("Import", "%1 regel(s) passen niet en staan in de omschrijving"),
+                       {std::to_string(surplus.size())}));
             std::string joined;
             for (const auto& item : surplus)
                 joined += (joined.empty() ? "" : "; ") + item;
@@ -347,7 +367,9 @@ std::vector<std::string> ImportPlan::problems() const {
         if (row.choice != MaterialChoice::MapTo || row.mapTo.empty()) continue;
         const bool exists = std::any_of(storeMaterials_.begin(), storeMaterials_.end(),
                                         [&](const Material& m) { return m.naam == row.mapTo; });
-        if (!exists) out.push_back("grondstof '" + row.name + "': '" + row.mapTo + "' bestaat niet");
+        if (!exists)
+            out.push_back(
+                fillIn(translate("Import", "grondstof '%1': '%2' bestaat niet"), {row.name, row.mapTo}));
     }
     for (const auto& recipe : recipes_)
         if (!recipe.skipped)

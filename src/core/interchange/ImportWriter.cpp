@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/ImportWriter.h"
 
+#include "common/Translate.h"
+
 #include "engine/Calculate.h"
 #include "interchange/ImportError.h"
 #include "store/StoreTransaction.h"
@@ -8,7 +10,9 @@
 namespace kelvora {
 
 ImportWriter::Written ImportWriter::write(const ImportPlan& plan, GlazeBook& book, AliasBook& aliases) {
-    if (!plan.settled()) throw ImportError("Het importeren is nog niet rond: " + plan.problems().front());
+    if (!plan.settled())
+        throw ImportError(
+            fillIn(translate("Import", "Het importeren is nog niet rond: %1"), {plan.problems().front()}));
     Written written;
     const auto materials = plan.newMaterials();
     const auto glazes = plan.newGlazes();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/InsightXmlReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/AmountText.h"
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
@@ -29,7 +31,8 @@ struct Reader {
         const std::string value = attr(node, name);
         if (value.empty()) return std::nullopt;
         if (const auto v = AmountText::parse(value)) return v;
-        throw ImportError::at(lineOf(node), recipe, std::string(name) + " '" + value + "' is geen getal");
+        throw ImportError::at(lineOf(node), recipe,
+                              fillIn(translate("Import", "%1 '%2' is geen getal"), {name, value}));
     }
 
     static bool isNamed(const pugi::xml_node& node, const char* name) {
@@ -74,9 +77,10 @@ struct Reader {
                 const auto amount = number(child, "amount", r.name);
                 const auto conversion = number(child, "conversion", r.name);
                 if (conversion && *conversion <= 0)
-                    throw ImportError::at(line.line, r.name,
-                                          "conversion '" + attr(child, "conversion") +
-                                              "' moet groter dan 0 zijn");
+                    throw ImportError::at(
+                        line.line, r.name,
+                        fillIn(translate("Import", "conversion '%1' moet groter dan 0 zijn"),
+                               {attr(child, "conversion")}));
                 const double factor = conversion.value_or(1.0);
                 if (amount) {
                     if (scaled.empty()) firstConversion = factor;
@@ -136,7 +140,7 @@ ImportedFile InsightXmlReader::read(std::string_view text) {
         doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!result)
         throw ImportError::at(ImportText::lineOf(text, static_cast<std::size_t>(result.offset)), "",
-                              std::string("geen leesbare XML: ") + result.description());
+                              fillIn(translate("Import", "geen leesbare XML: %1"), {result.description()}));
     const Reader reader{text};
     ImportedFile file;
     const pugi::xml_node root = doc.document_element();
@@ -151,8 +155,9 @@ ImportedFile InsightXmlReader::read(std::string_view text) {
         for (const pugi::xml_node& child : root.children())
             visit(child);
     } else {
-        throw ImportError::at(reader.lineOf(root), "",
-                              std::string("<") + root.name() + "> is geen recept- of grondstoffenbestand");
+        throw ImportError::at(
+            reader.lineOf(root), "",
+            fillIn(translate("Import", "<%1> is geen recept- of grondstoffenbestand"), {root.name()}));
     }
     return file;
 }

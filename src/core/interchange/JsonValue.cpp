@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/JsonValue.h"
 
+#include "common/Translate.h"
+
 #include "interchange/AmountText.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
@@ -15,7 +17,8 @@ nlohmann::ordered_json JsonValue::parse(std::string_view text) {
         return nlohmann::ordered_json::parse(text.begin(), text.end());
     } catch (const nlohmann::ordered_json::parse_error& e) {
         const int line = e.byte > 0 ? ImportText::lineOf(text, e.byte - 1) : 0;
-        throw ImportError::at(line, "", "geen leesbare JSON (teken " + std::to_string(e.byte) + ")");
+        throw ImportError::at(
+            line, "", fillIn(translate("Import", "geen leesbare JSON (teken %1)"), {std::to_string(e.byte)}));
     }
 }
 
@@ -40,7 +43,7 @@ std::string JsonValue::text(const nlohmann::ordered_json& object, const char* ke
 std::optional<double> JsonValue::number(const nlohmann::ordered_json& value, const std::string& recipe,
                                         const std::string& of) {
     auto refuse = [&](const std::string& shown) {
-        return ImportError::at(0, recipe, of + ": '" + shown + "' is geen getal");
+        return ImportError::at(0, recipe, fillIn(translate("Import", "%1: '%2' is geen getal"), {of, shown}));
     };
     if (value.is_null()) return std::nullopt;
     if (value.is_number()) {

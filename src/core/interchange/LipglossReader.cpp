@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/LipglossReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportError.h"
 #include "interchange/JsonValue.h"
@@ -9,7 +11,8 @@ namespace kelvora {
 
 ImportedFile LipglossReader::read(std::string_view text) {
     const nlohmann::ordered_json root = JsonValue::parse(text);
-    if (!root.is_object()) throw ImportError("de ingrediënten staan niet in een JSON-object");
+    if (!root.is_object())
+        throw ImportError(translate("Import", "de ingrediënten staan niet in een JSON-object"));
     ImportedFile file;
     for (const auto& [id, item] : root.items()) {
         if (!item.is_object() || !item.contains("name")) continue;

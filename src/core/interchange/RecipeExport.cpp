@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/RecipeExport.h"
 
+#include "common/Translate.h"
+
 #include "engine/GlzDMUnit.h"
 #include "interchange/CsvRecipeWriter.h"
 #include "interchange/GlazeChemWriter.h"
@@ -104,8 +106,10 @@ std::vector<std::string> writeExport(const std::string& path, const ExportSet& s
         const std::string target = exportPath(path, file);
         for (const auto& earlier : paths)
             if (earlier == target)
-                throw StoreError("De materialen zouden '" + path +
-                                 "' overschrijven: kies een bestandsnaam met een andere extensie.");
+                throw StoreError(
+                    fillIn(translate("Export", "De materialen zouden '%1' overschrijven: kies een "
+                                               "bestandsnaam met een andere extensie."),
+                           {path}));
         paths.push_back(target);
     }
     for (std::size_t i = 0; i < files.size(); ++i)

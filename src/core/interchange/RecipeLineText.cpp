@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/RecipeLineText.h"
 
+#include "common/Translate.h"
+
 #include "interchange/AmountText.h"
 #include "interchange/ImportText.h"
 
@@ -89,10 +91,11 @@ RecipeLineText RecipeLineText::parse(std::string_view line) {
             if (const auto amount = AmountText::parse(value); amount && !out.firstAmount) {
                 out.firstAmount = amount;
             } else if (!value.empty() && !out.firstAmount && AmountText::isRange(value)) {
-                out.unsettled = "bereik '" + value + "' in plaats van één hoeveelheid";
+                out.unsettled =
+                    fillIn(translate("Import", "bereik '%1' in plaats van één hoeveelheid"), {value});
             } else if (!value.empty() && AmountText::looksNumeric(value)) {
                 if (!out.firstAmount && out.unsettled.empty())
-                    out.unsettled = "'" + value + "' is geen getal";
+                    out.unsettled = fillIn(translate("Import", "'%1' is geen getal"), {value});
             } else if (out.nameAfterFirst.empty() && !cell.empty()) {
                 out.nameAfterFirst = cleanName(cell, out.marked);
             }
@@ -130,7 +133,7 @@ RecipeLineText RecipeLineText::parse(std::string_view line) {
         const std::size_t width = (atStart ? rangeAt(0) : rangeAt(n - 1)) ? 1 : 3;
         const std::string range = atStart ? join(w, 0, width) : join(w, n - width, n);
         out.name = cleanName(atStart ? join(w, width, n) : join(w, 0, n - width), out.marked);
-        out.unsettled = "bereik '" + range + "' in plaats van één hoeveelheid";
+        out.unsettled = fillIn(translate("Import", "bereik '%1' in plaats van één hoeveelheid"), {range});
         return out;
     }
     const std::string first = withoutMark(w.front(), out.marked);
@@ -141,16 +144,16 @@ RecipeLineText RecipeLineText::parse(std::string_view line) {
         out.lastAmount = AmountText::parse(last);
         if (out.lastAmount) out.nameBeforeLast = cleanName(join(w, 0, n - 1), out.marked);
     } else if (AmountText::parse(first)) {
-        out.unsettled = "hoeveelheid zonder grondstof";
+        out.unsettled = translate("Import", "hoeveelheid zonder grondstof");
         return out;
     }
     if (out.hasAmount()) return out;
     if (n >= 2 && AmountText::looksNumeric(first)) {
         out.name = cleanName(join(w, 1, n), out.marked);
-        out.unsettled = "'" + first + "' is geen getal";
+        out.unsettled = fillIn(translate("Import", "'%1' is geen getal"), {first});
     } else if (n >= 2 && AmountText::looksNumeric(last)) {
         out.name = cleanName(join(w, 0, n - 1), out.marked);
-        out.unsettled = "'" + last + "' is geen getal";
+        out.unsettled = fillIn(translate("Import", "'%1' is geen getal"), {last});
     } else {
         out.name = cleanName(join(w, 0, n), out.marked);
         out.unsettled = kNoAmount;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/SankeyReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
@@ -72,8 +74,8 @@ ImportedFile SankeyReader::read(std::string_view text) {
                 line.name = parsed.nameAfterFirst;
             } else {
                 line.name = parsed.hasAmount() ? value : parsed.name;
-                line.unsettled =
-                    parsed.unsettled.empty() ? std::string("geen hoeveelheid vooraan") : parsed.unsettled;
+                line.unsettled = parsed.unsettled.empty() ? translate("Import", "geen hoeveelheid vooraan")
+                                                          : parsed.unsettled;
             }
             ImportBounds::checkMoreLines(r.lines.size(), r.line, r.name);
             r.lines.push_back(std::move(line));

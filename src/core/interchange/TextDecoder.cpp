@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/TextDecoder.h"
 
+#include "common/Translate.h"
+
 #include "common/Utf8.h"
 #include "interchange/ImportError.h"
 #include "interchange/ImportText.h"
@@ -14,7 +16,8 @@ namespace kelvora {
 
 namespace {
 std::string fromUtf16(std::string_view bytes, bool bigEndian) {
-    if (bytes.size() % 2 != 0) throw ImportError("het bestand breekt midden in een UTF-16-teken af");
+    if (bytes.size() % 2 != 0)
+        throw ImportError(translate("Import", "het bestand breekt midden in een UTF-16-teken af"));
     std::string out;
     out.reserve(bytes.size());
     auto unit = [&](std::size_t i) {
@@ -25,13 +28,15 @@ std::string fromUtf16(std::string_view bytes, bool bigEndian) {
     for (std::size_t i = 0; i < bytes.size(); i += 2) {
         std::uint32_t cp = unit(i);
         if (cp >= 0xD800 && cp <= 0xDBFF) {
-            if (i + 2 >= bytes.size()) throw ImportError("onvolledig UTF-16-tekenpaar aan het eind");
+            if (i + 2 >= bytes.size())
+                throw ImportError(translate("Import", "onvolledig UTF-16-tekenpaar aan het eind"));
             const std::uint32_t low = unit(i + 2);
-            if (low < 0xDC00 || low > 0xDFFF) throw ImportError("ongeldig UTF-16-tekenpaar");
+            if (low < 0xDC00 || low > 0xDFFF)
+                throw ImportError(translate("Import", "ongeldig UTF-16-tekenpaar"));
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
             i += 2;
         } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-            throw ImportError("ongeldig UTF-16-tekenpaar");
+            throw ImportError(translate("Import", "ongeldig UTF-16-tekenpaar"));
         }
         ImportText::appendUtf8(out, cp);
     }
@@ -45,7 +50,8 @@ using HighHalf = std::array<std::string, 128>;
 HighHalf buildHighHalf(const char* codePage) {
     iconv_t cd = iconv_open("UTF-8", codePage);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        throw ImportError(std::string("tekenset ") + codePage + " is op dit systeem niet beschikbaar");
+        throw ImportError(
+            fillIn(translate("Import", "tekenset %1 is op dit systeem niet beschikbaar"), {codePage}));
     HighHalf table;
     for (int b = 0x80; b <= 0xFF; ++b) {
         char in = static_cast<char>(b);
@@ -131,13 +137,15 @@ std::string TextDecoder::decode(std::string_view bytes, ByteEncoding fallback) {
     case Bom::None: {
         const std::string_view body = bomOf(bytes) == Bom::Utf8 ? bytes.substr(3) : bytes;
         if (body.find('\0') != std::string_view::npos)
-            throw ImportError("het bestand bevat NUL-tekens: geen tekstbestand, of UTF-16 zonder "
-                              "bytevolgordeteken");
+            throw ImportError(translate("Import",
+                                        "het bestand bevat NUL-tekens: geen tekstbestand, of UTF-16 zonder "
+                                        "bytevolgordeteken"));
         text = utf8::isValid(body) ? std::string(body) : fromSingleByte(body, fallback);
         break;
     }
     }
-    if (text.find('\0') != std::string::npos) throw ImportError("het bestand bevat NUL-tekens");
+    if (text.find('\0') != std::string::npos)
+        throw ImportError(translate("Import", "het bestand bevat NUL-tekens"));
     return normaliseLineEnds(text);
 }
 

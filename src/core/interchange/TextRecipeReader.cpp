@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interchange/TextRecipeReader.h"
 
+#include "common/Translate.h"
+
 #include "interchange/ImportBounds.h"
 #include "interchange/ImportText.h"
 #include "interchange/RecipeLineText.h"
@@ -141,7 +143,7 @@ ImportedRecipe finish(Pending p) {
         if (r.ambiguous()) {
             if (first == last) {
                 out.name = out.text;
-                out.unsettled = "niet duidelijk welk getal de hoeveelheid is";
+                out.unsettled = translate("Import", "niet duidelijk welk getal de hoeveelheid is");
                 p.recipe.lines.push_back(std::move(out));
                 continue;
             }
