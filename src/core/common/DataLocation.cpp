@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/DataLocation.h"
+#include "common/Translate.h"
 
 #include "store/AtomicFile.h"
 #include "store/DataFiles.h"
@@ -29,7 +30,8 @@ std::string environment(const char* name) {
 // The base-directory rules ignore a relative path: it is as if it were unset.
 fs::path userBase(const std::string& given, const std::string& home, const char* fallback) {
     if (!given.empty() && fs::path(given).is_absolute()) return given;
-    if (home.empty()) throw StoreError("No home folder for the data of Kelvora: HOME is not set");
+    if (home.empty())
+        throw StoreError(translate("StoreError", "No home folder for the data of Kelvora: HOME is not set"));
     return fs::path(home) / fallback;
 }
 
@@ -38,8 +40,8 @@ bool isFolder(const fs::path& path) {
     return fs::is_directory(path, ec);
 }
 
-[[noreturn]] void cannot(const char* what, const fs::path& path, const std::error_code& ec) {
-    throw FileError(formatMessage(what, {path.string(), ec.message()}));
+[[noreturn]] void cannot(const std::string& what, const fs::path& path, const std::error_code& ec) {
+    throw FileError(fillIn(what, {path.string(), ec.message()}));
 }
 
 } // namespace
@@ -91,15 +93,17 @@ std::vector<std::string> DataLocation::prepare() const {
     if (kind == Kind::BesideProgram) return copied;
     std::error_code ec;
     fs::create_directories(dataFolder, ec);
-    if (ec) cannot("Cannot create folder \"%s\". %s", dataFolder, ec);
+    if (ec) cannot(translate("StoreError", "Cannot create folder \"%1\". %2"), dataFolder, ec);
     fs::create_directories(settingsFile.parent_path(), ec);
-    if (ec) cannot("Cannot create folder \"%s\". %s", settingsFile.parent_path(), ec);
+    if (ec)
+        cannot(translate("StoreError", "Cannot create folder \"%1\". %2"), settingsFile.parent_path(), ec);
     if (!isFolder(starterFolder)) return copied;
 
     std::vector<fs::path> starters;
     for (const auto& entry : fs::directory_iterator(starterFolder, ec))
         if (entry.is_regular_file()) starters.push_back(entry.path());
-    if (ec) cannot("Cannot read folder \"%s\". %s", starterFolder, ec);
+    if (ec) cannot(translate("StoreError", "Cannot read folder \"%1\". %2"), starterFolder, ec);
+
     std::sort(starters.begin(), starters.end());
     for (const fs::path& starter : starters) {
         const fs::path target = dataFolder / starter.filename();

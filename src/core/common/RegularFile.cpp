@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/RegularFile.h"
+#include "common/Translate.h"
 
 #include <cerrno>
 #include <cstring>
@@ -89,8 +90,10 @@ int RegularFile::release() {
 
 std::string RegularFile::reason() const {
     if (error_ == kNotRegular)
-        return S_ISDIR(status_.st_mode) ? std::strerror(EISDIR) : "It is not a regular file.";
-    if (error_ == EFBIG) return "The file is too large.";
+        return S_ISDIR(status_.st_mode) ? std::string(std::strerror(EISDIR))
+                                        : translate("StoreError", "It is not a regular file.");
+    if (error_ == EFBIG) return translate("StoreError", "The file is too large.");
+
     if (error_ == 0) return {};
     return std::strerror(error_);
 }

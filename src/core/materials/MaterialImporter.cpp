@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/MaterialImporter.h"
+#include "common/Translate.h"
 
 #include "model/OxideCatalogue.h"
 #include "store/View.h"
@@ -57,18 +58,21 @@ int MaterialImporter::importFile(const std::string& materialsFile, const std::st
 }
 
 std::string MaterialImporter::confirmationText(const std::string& sourceFile) {
-    return "Doorgaan met toevoegen gegevens uit bestand\r\n" + sourceFile + "\r\n" +
-           " aan de tabel met grondstoffen?";
+    return fillIn(translate("MaterialImport",
+                            "Doorgaan met toevoegen gegevens uit bestand\r\n%1\r\n aan de tabel met "
+                            "grondstoffen?"),
+                  {sourceFile});
 }
 
 bool MaterialImporter::confirmAndImport(Prompter& prompter, const std::string& materialsFile,
                                         const std::string& sourceFile) {
     if (!prompter.confirm(confirmationText(sourceFile))) {
-        prompter.information("De gegevens worden NIET geimporteerd.");
+        prompter.information(translate("MaterialImport", "De gegevens worden NIET geimporteerd."));
         return false;
     }
     importFile(materialsFile, sourceFile);
-    prompter.information("De gegevens zijn geimporteerd.");
+    prompter.information(translate("MaterialImport", "De gegevens zijn geimporteerd."));
+
     return true;
 }
 

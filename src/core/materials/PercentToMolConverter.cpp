@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "materials/PercentToMolConverter.h"
+#include "common/Translate.h"
 
 #include "common/NumberFormat.h"
 #include "engine/OxideMolarMass.h"
@@ -63,14 +64,15 @@ PercentToMolConverter::compute(const std::array<double, OxideCatalogue::count>& 
 
 bool PercentToMolConverter::convert(Material& material, Prompter& prompter) {
     if (material.molproc != "P") {
-        prompter.message(
-            "Samenstelling is niet in procenten ingevoerd\r\nVoer percentages in en zet Mol/proc op P");
+        prompter.message(translate("PercentToMol", "Samenstelling is niet in procenten ingevoerd\r\nVoer "
+                                                   "percentages in en zet Mol/proc op P"));
         return false;
     }
     const auto result = compute(percentages(material));
     if (!result) {
-        prompter.message("De som van de basische oxides is 0.\r\nKan daarom Seger formule niet afleiden uit "
-                         "procentuele samenstelling.");
+        prompter.message(translate("PercentToMol",
+                                   "De som van de basische oxides is 0.\r\nKan daarom Seger formule "
+                                   "niet afleiden uit procentuele samenstelling."));
         return false;
     }
 
@@ -88,7 +90,8 @@ double PercentToMolConverter::impliedLoss(const Material& material) {
 
 std::string PercentToMolConverter::impliedLossText(const Material& material) {
     if (material.molproc != "P") return {};
-    return "Gloeiverlies: " + numfmt::formatPattern(impliedLoss(material), "#0.##") + " %";
+    return fillIn(translate("PercentToMol", "Gloeiverlies: %1 %"),
+                  {numfmt::formatPattern(impliedLoss(material), "#0.##")});
 }
 
 } // namespace kelvora

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/OxideCatalogue.h"
+#include "common/Translate.h"
 
 #include <stdexcept>
 
@@ -64,11 +65,11 @@ std::span<const Oxide> OxideCatalogue::group(OxideGroup g) {
 const char* OxideCatalogue::groupHeading(OxideGroup g) {
     switch (g) {
     case OxideGroup::Basic:
-        return "Basen";
+        return QT_TRANSLATE_NOOP("Oxides", "Basen");
     case OxideGroup::Neutral:
-        return "Neutraal";
+        return QT_TRANSLATE_NOOP("Oxides", "Neutraal");
     case OxideGroup::Acid:
-        return "Zuren";
+        return QT_TRANSLATE_NOOP("Oxides", "Zuren");
     }
     return "";
 }

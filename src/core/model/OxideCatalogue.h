@@ -29,7 +29,8 @@ public:
     static const Oxide* byStem(std::string_view stem);
     // The entries of one group, in catalogue order (contiguous).
     static std::span<const Oxide> group(OxideGroup group);
-    static const char* groupHeading(OxideGroup group); // "Basen", "Neutraal", "Zuren"
+    // "Basen", "Neutraal", "Zuren": shown through translate("Oxides", ...).
+    static const char* groupHeading(OxideGroup group);
 };
 
 } // namespace kelvora

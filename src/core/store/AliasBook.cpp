@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/AliasBook.h"
+#include "common/Translate.h"
 
 #include "common/Utf8.h"
 #include "glaze/DataFileReader.h"
@@ -30,7 +31,9 @@ void AliasBook::load() {
         const int naam = packet->fieldIndex("naam");
         const int grondstof = packet->fieldIndex("grondstof");
         if (naam < 0 || grondstof < 0)
-            throw StoreError(DataFiles::aliases(dataDir_) + ": geen tabel van andere namen");
+            throw StoreError(fillIn(translate("Alias", "%1: geen tabel van andere namen"),
+                                    {DataFiles::aliases(dataDir_)}));
+
         for (const Row& row : packet->rows)
             aliases_.push_back({packet->text(row, naam), packet->text(row, grondstof)});
         return;
@@ -57,13 +60,15 @@ std::optional<std::string> AliasBook::find(std::string_view name) const {
 }
 
 std::string AliasBook::refusal(const Alias& alias) {
-    if (NameKey::of(alias.name).empty()) return "een andere naam mag niet leeg zijn";
-    if (Recipe::isBlank(alias.material)) return "de grondstof van '" + alias.name + "' ontbreekt";
+    if (NameKey::of(alias.name).empty()) return translate("Alias", "een andere naam mag niet leeg zijn");
+    if (Recipe::isBlank(alias.material))
+        return fillIn(translate("Alias", "de grondstof van '%1' ontbreekt"), {alias.name});
     if (utf8::length(alias.name) > nameWidth)
-        return "de naam '" + alias.name + "' is langer dan " + std::to_string(nameWidth) + " tekens";
+        return fillIn(translate("Alias", "de naam '%1' is langer dan %2 tekens"),
+                      {alias.name, std::to_string(nameWidth)});
     if (utf8::length(alias.material) > materialWidth)
-        return "de grondstof '" + alias.material + "' is langer dan " + std::to_string(materialWidth) +
-               " tekens";
+        return fillIn(translate("Alias", "de grondstof '%1' is langer dan %2 tekens"),
+                      {alias.material, std::to_string(materialWidth)});
     return {};
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/AtomicFile.h"
+#include "common/Translate.h"
 #include "store/PathParts.h"
 
 #include "common/RegularFile.h"
@@ -31,11 +32,12 @@ AtomicFile::WriteFn& writeFunction() {
 }
 
 [[noreturn]] void failWrite(const std::string& path, int err) {
-    throw FileError("Cannot write file \"" + path + "\". " + std::strerror(err));
+    throw FileError(
+        fillIn(translate("StoreError", "Cannot write file \"%1\". %2"), {path, std::strerror(err)}));
 }
 
 [[noreturn]] void refuseWrite(const std::string& path, const std::string& reason) {
-    throw FileError("Unable to write to \"" + path + "\": " + reason + ".");
+    throw FileError(fillIn(translate("StoreError", "Unable to write to \"%1\": %2."), {path, reason}));
 }
 
 std::int64_t mtimeNs(const struct stat& st) {
@@ -45,7 +47,7 @@ std::int64_t mtimeNs(const struct stat& st) {
 // Refuses to replace an existing file that may not be written. Root passes
 // every access() check, so for root the mode's write bits decide.
 void checkReplaceable(const std::string& path, const struct stat& st) {
-    if (!S_ISREG(st.st_mode)) refuseWrite(path, "it is not a regular file");
+    if (!S_ISREG(st.st_mode)) refuseWrite(path, translate("StoreError", "it is not a regular file"));
     if (::access(path.c_str(), W_OK) != 0) refuseWrite(path, std::strerror(errno));
     if (::geteuid() == 0 && (st.st_mode & 0222) == 0) refuseWrite(path, std::strerror(EACCES));
 }
@@ -193,9 +195,12 @@ void AtomicFile::write(const std::string& path, std::string_view bytes, const Fi
         if (unreadable || (now && !(*now == *expected))) {
             ::close(fd);
             FileCalls::unlink(tmp.c_str());
-            throw FileError("Unable to write to \"" + path +
-                            "\": another program changed the file after it was read. Nothing was written; "
-                            "open the table again to see the other changes.");
+            throw FileError(
+                fillIn(translate("StoreError",
+                                 "Unable to write to \"%1\": another program changed the file after it "
+                                 "was read. Nothing was written; open the table again to see the other "
+                                 "changes."),
+                       {path}));
         }
     }
     // The temporary file stays open, and so locked, until it has its name.
@@ -213,11 +218,14 @@ void AtomicFile::write(const std::string& path, std::string_view bytes, const Fi
 bool readWholeFile(const std::string& path, std::string& bytes, std::size_t limit, FileIdentity* identity) {
     RegularFile file = RegularFile::open(path);
     if (file.missing()) return false;
-    if (!file.isOpen()) throw FileError("Cannot open file \"" + path + "\". " + file.reason());
+    if (!file.isOpen())
+        throw FileError(
+            fillIn(translate("StoreError", "Cannot open file \"%1\". %2"), {path, file.reason()}));
     if (!file.readAll(bytes, limit)) {
         const bool tooLarge = file.error() == EFBIG;
-        throw FileError((tooLarge ? "Cannot open file \"" : "Cannot read file \"") + path + "\". " +
-                        file.reason());
+        throw FileError(fillIn(tooLarge ? translate("StoreError", "Cannot open file \"%1\". %2")
+                                        : translate("StoreError", "Cannot read file \"%1\". %2"),
+                               {path, file.reason()}));
     }
     if (identity) {
         const struct stat& st = file.status();

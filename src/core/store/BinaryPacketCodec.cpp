@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Translate.h"
 #include "common/Utf8.h"
 #include "store/Crc32.h"
 #include "store/PacketCodec.h"
@@ -43,7 +44,8 @@ public:
 
 private:
     void need(std::size_t n) const {
-        if (n > bytes_.size() - pos_) throw PacketFormatError("the data end too soon");
+        if (n > bytes_.size() - pos_)
+            throw PacketFormatError(translate("PacketFormat", "the data end too soon"));
     }
     std::string_view bytes_;
     std::size_t pos_ = 0;
@@ -77,7 +79,8 @@ std::string encodeBinary(const Packet& packet) {
     // rows' memory is counted as the reader counts it: a packet the reader
     // would refuse is refused here, before anything is written.
     auto refuse = [&](std::size_t row, std::size_t field, const std::string& problem) {
-        throw PacketFormatError(TableRules::place(fields[field], row) + " holds " + problem);
+        throw PacketFormatError(fillIn(translate("PacketFormat", "%1 holds %2"),
+                                       {TableRules::place(fields[field], row), problem}));
     };
     RowMemoryBudget budget = RowMemoryBudget::counting();
     budget.reserveRows(packet.rows.size());
@@ -138,56 +141,71 @@ std::string encodeBinary(const Packet& packet) {
 
 namespace {
 std::string rowText(std::uint32_t row) {
-    return "row " + std::to_string(row + 1);
+    return fillIn(translate("PacketFormat", "row %1"), {std::to_string(row + 1)});
 }
 } // namespace
 
 Packet decodeBinary(std::string_view bytes) {
-    if (!looksBinary(bytes)) throw PacketFormatError("it is not a Kelvora data packet");
-    if (bytes.size() < sizeof kMagic + 8) throw PacketFormatError("the data end too soon");
+    if (!looksBinary(bytes))
+        throw PacketFormatError(translate("PacketFormat", "it is not a Kelvora data packet"));
+    if (bytes.size() < sizeof kMagic + 8)
+        throw PacketFormatError(translate("PacketFormat", "the data end too soon"));
     // The checksum comes first: a damaged version field must read as damage,
     // not as a file of a newer version.
     std::uint32_t stored;
     std::memcpy(&stored, bytes.data() + bytes.size() - 4, 4);
     std::string_view body = bytes.substr(0, bytes.size() - 4);
     if (crc32(body.data(), body.size()) != stored)
-        throw PacketFormatError("the file is damaged or incomplete (checksum mismatch)");
+        throw PacketFormatError(
+            translate("PacketFormat", "the file is damaged or incomplete (checksum mismatch)"));
     Reader head(body.substr(sizeof kMagic));
     std::uint32_t version = head.get<std::uint32_t>();
     if (version > kVersion || version == 0)
-        throw PacketFormatError("it was written in format version " + std::to_string(version) +
-                                ", which this version of Kelvora cannot read");
+        throw PacketFormatError(
+            fillIn(translate("PacketFormat", "it was written in format version %1, which this "
+                                             "version of Kelvora cannot read"),
+                   {std::to_string(version)}));
 
     Reader in(body.substr(sizeof kMagic + 4));
     std::uint32_t fieldCount = in.get<std::uint32_t>();
     if (fieldCount == 0 || fieldCount > kMaxFields)
-        throw PacketFormatError("it holds an invalid field count (at most " + std::to_string(kMaxFields) +
-                                " fields are allowed)");
+        throw PacketFormatError(
+            fillIn(translate("PacketFormat", "it holds an invalid field count (at most %1 "
+                                             "fields are allowed)"),
+                   {std::to_string(kMaxFields)}));
     FieldDefs fields;
     fields.reserve(fieldCount);
     std::unordered_set<std::string> seen;
     for (std::uint32_t i = 0; i < fieldCount; ++i) {
         FieldDef f;
         auto len = in.get<std::uint16_t>();
-        if (len == 0 || len > 255) throw PacketFormatError("it holds an invalid field name");
+        if (len == 0 || len > 255)
+            throw PacketFormatError(translate("PacketFormat", "it holds an invalid field name"));
         f.name = std::string(in.take(len));
         if (!utf8::isValid(f.name))
-            throw PacketFormatError("field " + std::to_string(i + 1) + " has a name that is not valid UTF-8");
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "field %1 has a name that is not valid UTF-8"),
+                       {std::to_string(i + 1)}));
         auto type = in.get<std::uint8_t>();
-        if (type < 1 || type > 4) throw PacketFormatError("field '" + f.name + "' has an unknown type");
+        if (type < 1 || type > 4)
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "field '%1' has an unknown type"), {f.name}));
         f.type = static_cast<FieldType>(type);
         std::uint32_t width = in.get<std::uint32_t>();
-        if (width > 0x7FFFFFFFu) throw PacketFormatError("field '" + f.name + "' has an invalid width");
+        if (width > 0x7FFFFFFFu)
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "field '%1' has an invalid width"), {f.name}));
         f.width = static_cast<int>(width);
         if (!seen.insert(utf8::upperAscii(f.name)).second)
-            throw PacketFormatError("field '" + f.name + "' appears twice");
+            throw PacketFormatError(fillIn(translate("PacketFormat", "field '%1' appears twice"), {f.name}));
         fields.push_back(std::move(f));
     }
     Packet packet(fields);
     std::uint32_t rowCount = in.get<std::uint32_t>();
     const std::size_t mapBytes = (fieldCount + 7) / 8;
     // Every row takes at least its null map, so a huge count cannot over-allocate.
-    if (rowCount > body.size() / mapBytes) throw PacketFormatError("the data end too soon");
+    if (rowCount > body.size() / mapBytes)
+        throw PacketFormatError(translate("PacketFormat", "the data end too soon"));
     RowMemoryBudget budget(bytes.size());
     budget.reserveRows(rowCount);
     packet.rows.reserve(rowCount);
@@ -203,7 +221,8 @@ Packet decodeBinary(std::string_view bytes) {
         Row row;
         std::string_view nullMap = in.take(mapBytes);
         if (static_cast<unsigned char>(nullMap[mapBytes - 1]) & spareBits)
-            throw PacketFormatError(rowText(r) + " has an invalid null map");
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "%1 has an invalid null map"), {rowText(r)}));
         for (std::uint32_t i = 0; i < fieldCount; ++i) {
             if (nullMap[i / 8] & (1 << (i % 8))) continue;
             if (!packet.isMaterialized(row)) {
@@ -214,8 +233,9 @@ Packet decodeBinary(std::string_view bytes) {
             case FieldType::Float: {
                 double v = in.get<double>();
                 if (!std::isfinite(v))
-                    throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
-                                            " holds a value that is not a number");
+                    throw PacketFormatError(fillIn(
+                        translate("PacketFormat", "field '%1' of %2 holds a value that is not a number"),
+                        {fields[i].name, rowText(r)}));
                 row.num[slotOf[i]] = v;
                 break;
             }
@@ -227,11 +247,14 @@ Packet decodeBinary(std::string_view bytes) {
                 auto len = in.get<std::uint32_t>();
                 std::string_view text = in.take(len);
                 if (text.empty())
-                    throw PacketFormatError("field '" + fields[i].name + "' of " + rowText(r) +
-                                            " holds an empty text that is not marked empty");
+                    throw PacketFormatError(
+                        fillIn(translate("PacketFormat", "field '%1' of %2 holds an empty text that is not "
+                                                         "marked empty"),
+                               {fields[i].name, rowText(r)}));
                 const std::string problem = TableRules::textProblem(fields[i], text);
                 if (!problem.empty())
-                    throw PacketFormatError(TableRules::place(fields[i], r) + " holds " + problem);
+                    throw PacketFormatError(fillIn(translate("PacketFormat", "%1 holds %2"),
+                                                   {TableRules::place(fields[i], r), problem}));
                 budget.addText(text.size());
                 row.text[slotOf[i]].assign(text);
                 break;
@@ -240,7 +263,8 @@ Packet decodeBinary(std::string_view bytes) {
         }
         packet.rows.push_back(std::move(row));
     }
-    if (!in.atEnd()) throw PacketFormatError("the file holds data after its last row");
+    if (!in.atEnd())
+        throw PacketFormatError(translate("PacketFormat", "the file holds data after its last row"));
     return packet;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/BlendBook.h"
+#include "common/Translate.h"
 
 #include "model/RecordNames.h"
 #include "model/TableLayouts.h"
@@ -82,9 +83,12 @@ std::optional<BlendSettings> BlendBook::find(const std::string& name) const {
 }
 
 void BlendBook::save(const BlendSettings& blend) const {
-    if (Recipe::isBlank(blend.name)) throw BlendError("Geef de mengreeks eerst een naam.");
+    if (Recipe::isBlank(blend.name))
+        throw BlendError(translate("Blend", "Geef de mengreeks eerst een naam."));
     if (blend.name.size() > kNameWidth)
-        throw BlendError("De naam van een mengreeks is hoogstens " + std::to_string(kNameWidth) + " tekens.");
+        throw BlendError(fillIn(translate("Blend", "De naam van een mengreeks is hoogstens %1 tekens."),
+                                {std::to_string(kNameWidth)}));
+
     const std::string path = DataFiles::blends(dataDir_);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) writePacketFile(path, Packet(TableLayouts::blends()));

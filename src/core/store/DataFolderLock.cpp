@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/DataFolderLock.h"
+#include "common/Translate.h"
 
 #include "common/RegularFile.h"
 #include "store/StoreError.h"
@@ -64,9 +65,11 @@ long readPid(int fd) {
 }
 
 std::string refusal(const std::string& path) {
-    return "De gegevensmap kan niet vergrendeld worden: " + path +
-           " is geen gewoon bestand (een symbolische koppeling, map of FIFO?). Kelvora schrijft niet in deze "
-           "map zolang het er staat; verwijder het, dan maakt Kelvora een nieuw aan.";
+    return fillIn(translate("DataFolder",
+                            "De gegevensmap kan niet vergrendeld worden: %1 is geen gewoon bestand "
+                            "(een symbolische koppeling, map of FIFO?). Kelvora schrijft niet in deze "
+                            "map zolang het er staat; verwijder het, dan maakt Kelvora een nieuw aan."),
+                  {path});
 }
 
 void writePid(int fd) {
@@ -158,9 +161,11 @@ DataFolderLock DataFolderLock::acquire(const std::string& folder, std::chrono::m
 }
 
 std::string DataFolderLock::inUseMessage(long pid) {
-    std::string text = "De gegevens zijn in gebruik door een ander Kelvora-programma";
-    if (pid > 0) text += " (proces " + std::to_string(pid) + ")";
-    return text + ".";
+    if (pid > 0)
+        return fillIn(translate("DataFolder", "De gegevens zijn in gebruik door een ander Kelvora-programma "
+                                              "(proces %1)."),
+                      {std::to_string(pid)});
+    return translate("DataFolder", "De gegevens zijn in gebruik door een ander Kelvora-programma.");
 }
 
 long DataFolderLock::recordedHolder(const std::string& folder) {
@@ -185,7 +190,8 @@ void DataFolderLock::checkWritable(const std::string& folder) {
     if (readOnlyFolders().empty()) return;
     auto it = readOnlyFolders().find(canonical(folder));
     if (it != readOnlyFolders().end())
-        throw DataFolderBusy(inUseMessage(it->second) + " Er wordt niets opgeslagen.");
+        throw DataFolderBusy(
+            fillIn(translate("DataFolder", "%1 Er wordt niets opgeslagen."), {inUseMessage(it->second)}));
 }
 
 } // namespace kelvora

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/DatabaseUpgrade.h"
+#include "common/Translate.h"
 
 #include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
@@ -39,7 +40,8 @@ std::string readSource(const std::string& path) {
     const std::string full = fullPath(path);
     std::string bytes;
     if (!readWholeFile(full, bytes))
-        throw FileError(formatMessage("Cannot open file \"%s\". %s", {full, std::strerror(ENOENT)}));
+        throw FileError(
+            fillIn(translate("StoreError", "Cannot open file \"%1\". %2"), {full, std::strerror(ENOENT)}));
     return bytes;
 }
 
@@ -58,10 +60,12 @@ void writeDestination(const std::string& path, const std::string& bytes) {
         AtomicFile::write(full, bytes);
     } catch (const FileError& e) {
         const std::string message = e.what();
-        const std::string prefix = "Cannot write file \"" + full + "\". ";
+        // The write error's own text, in the language it was made in, less its head.
+        const std::string prefix =
+            fillIn(translate("StoreError", "Cannot write file \"%1\". %2"), {full, ""});
         const std::string reason =
             message.compare(0, prefix.size(), prefix) == 0 ? message.substr(prefix.size()) : message;
-        throw FileError(formatMessage("Cannot create file \"%s\". %s", {full, reason}));
+        throw FileError(fillIn(translate("StoreError", "Cannot create file \"%1\". %2"), {full, reason}));
     }
 }
 
@@ -79,10 +83,10 @@ bool DatabaseUpgrade::run(Prompter& prompter, const Paths& paths) {
     // Only the glazes file tells whether a previous version is there; a
     // missing materials file is found below, before anything is written.
     if (!exists(paths.previousGlazes)) {
-        prompter.message(NoPreviousVersion);
+        prompter.message(translate("DatabaseUpgrade", NoPreviousVersion));
         return false;
     }
-    if (!prompter.confirm(Question)) return false;
+    if (!prompter.confirm(translate("DatabaseUpgrade", Question))) return false;
 
     // The upgrade writes the data folder: it holds the folder's lock (shared
     // with the program that already holds it) and is refused at once while
@@ -121,7 +125,7 @@ bool DatabaseUpgrade::run(Prompter& prompter, const Paths& paths) {
         }
         throw;
     }
-    prompter.message(Done);
+    prompter.message(translate("DatabaseUpgrade", Done));
     return true;
 }
 

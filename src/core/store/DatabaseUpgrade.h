@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "common/Prompter.h"
+#include "common/Translate.h"
 #include "store/DataFiles.h"
 
 #include <string>
@@ -27,10 +28,13 @@ public:
         std::string materialsBackup = "db0991/mat.bak";
     };
 
-    static constexpr const char* NoPreviousVersion =
-        "Er zijn geen databestanden van een vorige versie aanwezig.\r\nConversie is niet mogelijk.";
-    static constexpr const char* Question = "Converteren database: wilt u doorgaan?";
-    static constexpr const char* Done = "Database geconverteerd";
+    // The prompter's texts, shown through translate("DatabaseUpgrade", ...).
+    static constexpr const char* NoPreviousVersion = QT_TRANSLATE_NOOP(
+        "DatabaseUpgrade",
+        "Er zijn geen databestanden van een vorige versie aanwezig.\r\nConversie is niet mogelijk.");
+    static constexpr const char* Question =
+        QT_TRANSLATE_NOOP("DatabaseUpgrade", "Converteren database: wilt u doorgaan?");
+    static constexpr const char* Done = QT_TRANSLATE_NOOP("DatabaseUpgrade", "Database geconverteerd");
 
     // The upgrade as the user starts it: tells when there is nothing to take
     // over, asks for confirmation, copies, and says it is done. Returns true

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/FileIdentity.h"
+#include "common/Translate.h"
 
 #include "common/RegularFile.h"
 #include "store/AtomicFile.h"
@@ -27,7 +28,8 @@ std::optional<FileIdentity> FileIdentity::ofFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-        throw FileError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+        throw FileError(
+            fillIn(translate("StoreError", "Cannot open file \"%1\". %2"), {path, std::strerror(errno)}));
     }
     FileIdentity id;
     id.device = st.st_dev;

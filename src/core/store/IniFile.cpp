@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/IniFile.h"
+#include "common/Translate.h"
 
 #include "common/Utf8.h"
 #include "store/AtomicFile.h"
@@ -246,7 +247,7 @@ std::string settingsWithValue(std::string_view content, std::string_view section
 }
 
 void writeSettingsFile(const std::string& path, std::string_view content) {
-    const StoreError failure(formatMessage("Unable to write to %s", {path}));
+    const StoreError failure(fillIn(translate("StoreError", "Unable to write to %1"), {path}));
     const std::string target = targetOf(path);
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
         throw failure; // a read-only file refuses the write even where its folder would allow the rename
@@ -270,7 +271,8 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int def
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
     settingsWithValue({}, section, key, value); // refuses an unusable name before touching the file
 
-    const StoreError failure(formatMessage("Unable to write to %s", {path_}));
+    const StoreError failure(fillIn(translate("StoreError", "Unable to write to %1"), {path_}));
+
     const std::string target = targetOf(path_);
 
     std::string content;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/MaterialRename.h"
+#include "common/Translate.h"
 
 #include "store/PacketCodec.h"
 #include "store/RecordMapper.h"
@@ -54,8 +55,9 @@ int MaterialRename::renameTogether(View& materials, const std::string& glazesFil
 }
 
 std::string MaterialRename::questionText(int glazeCount) {
-    return "Ook de glazuren die deze grondstof gebruiken aanpassen? (" + std::to_string(glazeCount) +
-           " glazuren)";
+    return fillIn(
+        translate("MaterialRename", "Ook de glazuren die deze grondstof gebruiken aanpassen? (%1 glazuren)"),
+        {std::to_string(glazeCount)});
 }
 
 int MaterialRename::followRename(Prompter& prompter, View& materials, const std::string& glazesFile,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/Notebook.h"
+#include "common/Translate.h"
 
 #include "model/RecordNames.h"
 #include "notebook/NotebookError.h"
@@ -30,11 +31,11 @@ std::string lowerAscii(std::string text) {
 }
 
 template <typename Record, typename Key>
-void requireUnique(const std::vector<Record>& records, Key key, const std::string& what) {
+void requireUnique(const std::vector<Record>& records, Key key, const std::string& message) {
     for (std::size_t i = 0; i < records.size(); ++i)
         for (std::size_t j = i + 1; j < records.size(); ++j)
             if (RecordNames::same(key(records[i]), key(records[j])))
-                throw NotebookError(what + " '" + key(records[i]) + "' bestaat al.");
+                throw NotebookError(fillIn(message, {key(records[i])}));
 }
 
 } // namespace
@@ -96,7 +97,8 @@ void Notebook::updateTest(const Proef& test) {
     NotebookData next = data_;
     auto it = std::find_if(next.tests.begin(), next.tests.end(),
                            [&](const Proef& t) { return RecordNames::same(t.code, test.code); });
-    if (it == next.tests.end()) throw NotebookError("Er is geen proef met de code '" + test.code + "'.");
+    if (it == next.tests.end())
+        throw NotebookError(fillIn(translate("Notebook", "Er is geen proef met de code '%1'."), {test.code}));
     Recipe asMixed = it->recipe;
     *it = test;
     it->recipe = std::move(asMixed);
@@ -154,7 +156,8 @@ int Notebook::renameGlaze(const std::string& from, const std::string& to) {
 }
 
 void Notebook::saveTemplate(const ScheduleTemplate& schedule) {
-    if (RecordNames::same(schedule.name, "")) throw NotebookError("Geef het stookschema eerst een naam.");
+    if (RecordNames::same(schedule.name, ""))
+        throw NotebookError(translate("Notebook", "Geef het stookschema eerst een naam."));
     NotebookData next = data_;
     auto it = std::find_if(next.templates.begin(), next.templates.end(), [&](const ScheduleTemplate& t) {
         return RecordNames::same(t.name, schedule.name);
@@ -173,7 +176,8 @@ std::string Notebook::imageExtension(const std::string& path) {
     std::string list;
     for (const char* known : kImageExtensions)
         list += (list.empty() ? "" : ", ") + std::string(known);
-    throw NotebookError("'" + path + "' is geen foto die Kelvora bewaart (" + list + ").");
+    throw NotebookError(
+        fillIn(translate("Notebook", "'%1' is geen foto die Kelvora bewaart (%2)."), {path, list}));
 }
 
 std::string Notebook::freePhotoFile(const std::string& test, const std::string& extension,
@@ -197,7 +201,7 @@ Foto Notebook::addPhoto(const NewPhoto& photo) {
     const std::string extension = imageExtension(photo.source);
     PhotoFile file{freePhotoFile(photo.photo.test, extension), {}};
     if (!readWholeFile(photo.source, file.bytes, maxPhotoBytes))
-        throw NotebookError("Het bestand '" + photo.source + "' is er niet.");
+        throw NotebookError(fillIn(translate("Notebook", "Het bestand '%1' is er niet."), {photo.source}));
     Foto stored = photo.photo;
     stored.file = file.file;
     next.photos.push_back(stored);
@@ -216,7 +220,7 @@ void Notebook::record(const Proef& test, const std::vector<TileResult>& results,
     for (const auto& p : photos) {
         PhotoFile file{freePhotoFile(p.photo.test, imageExtension(p.source), taken), {}};
         if (!readWholeFile(p.source, file.bytes, maxPhotoBytes))
-            throw NotebookError("Het bestand '" + p.source + "' is er niet.");
+            throw NotebookError(fillIn(translate("Notebook", "Het bestand '%1' is er niet."), {p.source}));
         taken.push_back(file.file);
         Foto stored = p.photo;
         stored.file = file.file;
@@ -228,30 +232,41 @@ void Notebook::record(const Proef& test, const std::vector<TileResult>& results,
 
 void Notebook::checkLinks(const NotebookData& d) {
     requireUnique(
-        d.tests, [](const Proef& t) { return t.code; }, "Een proef met de code");
+        d.tests, [](const Proef& t) { return t.code; },
+        translate("Notebook", "Een proef met de code '%1' bestaat al."));
     requireUnique(
-        d.firings, [](const Stook& f) { return f.code; }, "Een stook met de code");
+        d.firings, [](const Stook& f) { return f.code; },
+        translate("Notebook", "Een stook met de code '%1' bestaat al."));
     requireUnique(
-        d.templates, [](const ScheduleTemplate& t) { return t.name; }, "Een stookschema met de naam");
+        d.templates, [](const ScheduleTemplate& t) { return t.name; },
+        translate("Notebook", "Een stookschema met de naam '%1' bestaat al."));
     requireUnique(
-        d.photos, [](const Foto& p) { return p.file; }, "Een foto met het bestand");
+        d.photos, [](const Foto& p) { return p.file; },
+        translate("Notebook", "Een foto met het bestand '%1' bestaat al."));
     requireUnique(
         d.results, [](const TileResult& r) { return r.firing + " " + r.test; },
-        "Het resultaat van stook en proef");
+        translate("Notebook", "Het resultaat van stook en proef '%1' bestaat al."));
     for (const auto& t : d.tests)
         NotebookRules::check(t);
     for (const auto& f : d.firings)
         NotebookRules::check(f);
     for (const auto& r : d.results) {
         NotebookRules::check(r);
-        if (!d.test(r.test)) throw NotebookError("Er is geen proef met de code '" + r.test + "'.");
-        if (!d.firing(r.firing)) throw NotebookError("Er is geen stook met de code '" + r.firing + "'.");
+        if (!d.test(r.test))
+            throw NotebookError(
+                fillIn(translate("Notebook", "Er is geen proef met de code '%1'."), {r.test}));
+        if (!d.firing(r.firing))
+            throw NotebookError(
+                fillIn(translate("Notebook", "Er is geen stook met de code '%1'."), {r.firing}));
     }
     for (const auto& p : d.photos) {
         NotebookRules::check(p);
-        if (!d.test(p.test)) throw NotebookError("Er is geen proef met de code '" + p.test + "'.");
+        if (!d.test(p.test))
+            throw NotebookError(
+                fillIn(translate("Notebook", "Er is geen proef met de code '%1'."), {p.test}));
         if (!p.firing.empty() && !d.firing(p.firing))
-            throw NotebookError("Er is geen stook met de code '" + p.firing + "'.");
+            throw NotebookError(
+                fillIn(translate("Notebook", "Er is geen stook met de code '%1'."), {p.firing}));
     }
 }
 
@@ -262,8 +277,9 @@ void Notebook::commit(NotebookData next, const std::vector<PhotoFile>& files,
         const bool listed = std::any_of(next.photos.begin(), next.photos.end(),
                                         [&](const Foto& p) { return p.file == f.file; });
         if (!listed || f.file.rfind(std::string(DataFiles::photoFolder) + "/", 0) != 0)
-            throw NotebookError("Een foto wordt alleen in de map foto bewaard.");
-        if (f.bytes.size() > maxPhotoBytes) throw NotebookError("De foto '" + f.file + "' is te groot.");
+            throw NotebookError(translate("Notebook", "Een foto wordt alleen in de map foto bewaard."));
+        if (f.bytes.size() > maxPhotoBytes)
+            throw NotebookError(fillIn(translate("Notebook", "De foto '%1' is te groot."), {f.file}));
     }
     const std::array<Packet, tableCount> packets{
         NotebookMapper::tablesOf(next.tests), NotebookMapper::tablesOf(next.firings),
@@ -284,9 +300,11 @@ void Notebook::commit(NotebookData next, const std::vector<PhotoFile>& files,
         // A table that was not there when read must not be there now either.
         std::error_code ec;
         if (!identities_[i] && fs::exists(files_[i], ec))
-            throw FileError("Unable to write to \"" + files_[i] +
-                            "\": another program made the file after the notebook was read. Nothing was "
-                            "written; open the notebook again to see the other changes.");
+            throw FileError(fillIn(
+                translate("StoreError", "Unable to write to \"%1\": another program made the file after the "
+                                        "notebook was read. Nothing was written; open the notebook again to "
+                                        "see the other changes."),
+                {files_[i]}));
         change.write(files_[i], packets[i], identities_[i] ? &*identities_[i] : nullptr,
                      [&identities, i](const FileIdentity& written) { identities[i] = written; });
         any = true;
@@ -310,15 +328,17 @@ void Notebook::commit(NotebookData next, const std::vector<PhotoFile>& files,
         for (const auto& f : files) {
             const std::string path = dataDir_ + "/" + f.file;
             std::error_code ec;
-            if (fs::exists(path, ec)) throw NotebookError("Er staat al een bestand '" + f.file + "'.");
+            if (fs::exists(path, ec))
+                throw NotebookError(fillIn(translate("Notebook", "Er staat al een bestand '%1'."), {f.file}));
             AtomicFile::write(path, f.bytes);
             copied.push_back(path);
         }
         if (any) change.commit();
     } catch (const fs::filesystem_error& e) {
         removeCopies();
-        throw FileError("Cannot write file \"" + dataDir_ + "/" + DataFiles::photoFolder + "\". " +
-                        e.code().message());
+        throw FileError(fillIn(translate("StoreError", "Cannot write file \"%1\". %2"),
+                               {dataDir_ + "/" + DataFiles::photoFolder, e.code().message()}));
+
     } catch (...) {
         // After the journal the change stands: the next open completes it.
         std::error_code ec;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/NotebookArchive.h"
+#include "common/Translate.h"
 
 #include "common/Utf8.h"
 #include "model/RecordNames.h"
@@ -33,7 +34,8 @@ constexpr const char* kResultsEntry = "resultaten.cds";
 constexpr const char* kPhotosEntry = "fotos.cds";
 
 [[noreturn]] void refuse(const std::string& zipPath, const std::string& why) {
-    throw NotebookError("'" + zipPath + "' is geen bruikbare Kelvora-map: " + why);
+    throw NotebookError(
+        fillIn(translate("NotebookArchive", "'%1' is geen bruikbare Kelvora-map: %2"), {zipPath, why}));
 }
 
 // A name that stays inside the folder it is unpacked into.
@@ -67,7 +69,8 @@ struct ZipCloser {
 void NotebookArchive::write(const GlazeBook& book, const Notebook& notebook, const std::string& glazeName,
                             const std::string& zipPath) {
     const auto glaze = book.findGlaze(glazeName);
-    if (!glaze) throw NotebookError("Er is geen glazuur '" + glazeName + "'.");
+    if (!glaze)
+        throw NotebookError(fillIn(translate("NotebookArchive", "Er is geen glazuur '%1'."), {glazeName}));
     const NotebookData& all = notebook.data();
     NotebookData part;
     std::set<std::string> firings;
@@ -100,7 +103,8 @@ void NotebookArchive::write(const GlazeBook& book, const Notebook& notebook, con
     for (const Foto& p : part.photos) {
         std::string bytes;
         if (!safeName(p.file) || !readWholeFile(notebook.photoPath(p), bytes, maxEntryBytes))
-            throw NotebookError("De foto '" + notebook.photoPath(p) + "' ontbreekt.");
+            throw NotebookError(
+                fillIn(translate("NotebookArchive", "De foto '%1' ontbreekt."), {notebook.photoPath(p)}));
         entries.emplace_back(p.file, std::move(bytes));
     }
     std::string manifest = kManifestHead;
@@ -112,17 +116,18 @@ void NotebookArchive::write(const GlazeBook& book, const Notebook& notebook, con
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
-    if (!target) throw NotebookError("De Kelvora-map kan niet gemaakt worden.");
+    if (!target) throw NotebookError(translate("NotebookArchive", "De Kelvora-map kan niet gemaakt worden."));
     zip_t* zip = zip_open_from_source(target, ZIP_TRUNCATE, &error);
     if (!zip) {
         zip_source_free(target);
-        throw NotebookError("De Kelvora-map kan niet gemaakt worden.");
+        throw NotebookError(translate("NotebookArchive", "De Kelvora-map kan niet gemaakt worden."));
     }
     zip_source_keep(target);
     const auto fail = [&](const std::string& why) {
         zip_discard(zip);
         zip_source_free(target);
-        throw NotebookError("De Kelvora-map kan niet gemaakt worden: " + why);
+        throw NotebookError(
+            fillIn(translate("NotebookArchive", "De Kelvora-map kan niet gemaakt worden: %1"), {why}));
     };
     for (const auto& [name, bytes] : entries) {
         zip_source_t* source = zip_source_buffer(zip, bytes.data(), bytes.size(), 0);
@@ -141,27 +146,30 @@ void NotebookArchive::write(const GlazeBook& book, const Notebook& notebook, con
         zip_source_close(target);
     }
     zip_source_free(target);
-    if (out.empty()) throw NotebookError("De Kelvora-map kan niet gemaakt worden.");
+    if (out.empty())
+        throw NotebookError(translate("NotebookArchive", "De Kelvora-map kan niet gemaakt worden."));
     AtomicFile::write(zipPath, out);
 }
 
 NotebookArchive::Contents NotebookArchive::read(const std::string& zipPath) {
     std::string bytes;
     if (!readWholeFile(zipPath, bytes, maxTotalBytes + 1))
-        throw NotebookError("Het bestand '" + zipPath + "' is er niet.");
-    if (bytes.size() > maxTotalBytes) refuse(zipPath, "het bestand is te groot.");
+        throw NotebookError(fillIn(translate("NotebookArchive", "Het bestand '%1' is er niet."), {zipPath}));
+    if (bytes.size() > maxTotalBytes)
+        refuse(zipPath, translate("NotebookArchive", "het bestand is te groot."));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    if (!source) refuse(zipPath, "het is geen zip-bestand.");
+    if (!source) refuse(zipPath, translate("NotebookArchive", "het is geen zip-bestand."));
     std::unique_ptr<zip_t, ZipCloser> zip(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
     if (!zip) {
         zip_source_free(source);
         zip_error_fini(&error);
-        refuse(zipPath, "het is geen zip-bestand.");
+        refuse(zipPath, translate("NotebookArchive", "het is geen zip-bestand."));
     }
     const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
-    if (count < 0 || static_cast<std::uint64_t>(count) > maxEntries) refuse(zipPath, "te veel bestanden.");
+    if (count < 0 || static_cast<std::uint64_t>(count) > maxEntries)
+        refuse(zipPath, translate("NotebookArchive", "te veel bestanden."));
 
     std::map<std::string, std::string> files;
     std::size_t total = 0;
@@ -170,14 +178,18 @@ NotebookArchive::Contents NotebookArchive::read(const std::string& zipPath) {
         zip_stat_init(&st);
         if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0 ||
             !(st.valid & ZIP_STAT_NAME))
-            refuse(zipPath, "een bestand zonder naam.");
+            refuse(zipPath, translate("NotebookArchive", "een bestand zonder naam."));
         const std::string name = st.name;
-        if (!safeName(name)) refuse(zipPath, "de naam '" + name + "' wijst buiten de map.");
-        if (files.count(name)) refuse(zipPath, "'" + name + "' staat er twee keer in.");
+        if (!safeName(name))
+            refuse(zipPath,
+                   fillIn(translate("NotebookArchive", "de naam '%1' wijst buiten de map."), {name}));
+        if (files.count(name))
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' staat er twee keer in."), {name}));
         if ((st.valid & ZIP_STAT_SIZE) && st.size > maxEntryBytes)
-            refuse(zipPath, "'" + name + "' is te groot.");
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' is te groot."), {name}));
         zip_file_t* file = zip_fopen_index(zip.get(), static_cast<zip_uint64_t>(i), 0);
-        if (!file) refuse(zipPath, "'" + name + "' kan niet gelezen worden.");
+        if (!file)
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' kan niet gelezen worden."), {name}));
         std::string data;
         char buf[65536];
         zip_int64_t n = 0;
@@ -187,65 +199,74 @@ NotebookArchive::Contents NotebookArchive::read(const std::string& zipPath) {
             if (data.size() > maxEntryBytes) break;
         }
         zip_fclose(file);
-        if (n < 0) refuse(zipPath, "'" + name + "' is beschadigd.");
-        if (data.size() > maxEntryBytes) refuse(zipPath, "'" + name + "' is te groot.");
+        if (n < 0) refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' is beschadigd."), {name}));
+        if (data.size() > maxEntryBytes)
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' is te groot."), {name}));
         total += data.size();
-        if (total > maxTotalBytes) refuse(zipPath, "de inhoud is te groot.");
+        if (total > maxTotalBytes) refuse(zipPath, translate("NotebookArchive", "de inhoud is te groot."));
         files.emplace(name, std::move(data));
     }
 
     // The manifest names every other entry with its size and checksum.
     const auto manifest = files.find(manifestName);
     if (manifest == files.end() || manifest->second.rfind(kManifestHead, 0) != 0)
-        refuse(zipPath, "de inhoudsopgave ontbreekt.");
+        refuse(zipPath, translate("NotebookArchive", "de inhoudsopgave ontbreekt."));
     std::set<std::string> listed;
     const std::string& text = manifest->second;
     for (std::size_t start = std::string(kManifestHead).size(); start < text.size();) {
         const auto end = text.find('\n', start);
-        if (end == std::string::npos) refuse(zipPath, "de inhoudsopgave is beschadigd.");
+        if (end == std::string::npos)
+            refuse(zipPath, translate("NotebookArchive", "de inhoudsopgave is beschadigd."));
         const std::string line = text.substr(start, end - start);
         start = end + 1;
         const auto a = line.find(' '), b = line.find(' ', a == std::string::npos ? a : a + 1);
         if (a == std::string::npos || b == std::string::npos)
-            refuse(zipPath, "de inhoudsopgave is beschadigd.");
+            refuse(zipPath, translate("NotebookArchive", "de inhoudsopgave is beschadigd."));
         const std::string size = line.substr(0, a), crc = line.substr(a + 1, b - a - 1),
                           name = line.substr(b + 1);
         const auto it = files.find(name);
-        if (it == files.end() || name == manifestName) refuse(zipPath, "'" + name + "' ontbreekt.");
+        if (it == files.end() || name == manifestName)
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' ontbreekt."), {name}));
         if (std::to_string(it->second.size()) != size ||
             hex(crc32(it->second.data(), it->second.size())) != crc)
-            refuse(zipPath, "'" + name + "' klopt niet met de controlegetallen.");
+            refuse(zipPath,
+                   fillIn(translate("NotebookArchive", "'%1' klopt niet met de controlegetallen."), {name}));
         listed.insert(name);
     }
     for (const auto& [name, data] : files)
         if (name != manifestName && !listed.count(name))
-            refuse(zipPath, "'" + name + "' staat niet in de inhoudsopgave.");
+            refuse(zipPath,
+                   fillIn(translate("NotebookArchive", "'%1' staat niet in de inhoudsopgave."), {name}));
 
     const auto packet = [&](const char* name) {
         const auto it = files.find(name);
-        if (it == files.end()) refuse(zipPath, std::string("'") + name + "' ontbreekt.");
+        if (it == files.end())
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1' ontbreekt."), {name}));
         try {
             return decodeBinary(it->second);
         } catch (const StoreError& e) {
-            refuse(zipPath, std::string("'") + name + "': " + e.what());
+            refuse(zipPath, fillIn(translate("NotebookArchive", "'%1': %2"), {name, e.what()}));
         }
     };
     Contents c;
     const Packet glazes = packet(kGlazeEntry);
-    if (glazes.rows.size() != 1) refuse(zipPath, "er hoort precies één glazuur in.");
+    if (glazes.rows.size() != 1)
+        refuse(zipPath, translate("NotebookArchive", "er hoort precies één glazuur in."));
     c.glaze = GlazeMapper(glazes).read(glazes, glazes.rows[0]);
-    if (Recipe::isBlank(c.glaze.naam)) refuse(zipPath, "het glazuur heeft geen naam.");
+    if (Recipe::isBlank(c.glaze.naam))
+        refuse(zipPath, translate("NotebookArchive", "het glazuur heeft geen naam."));
     c.notebook.tests = NotebookMapper::tests(packet(kTestsEntry));
     c.notebook.firings = NotebookMapper::firings(packet(kFiringsEntry));
     c.notebook.results = NotebookMapper::results(packet(kResultsEntry));
     c.notebook.photos = NotebookMapper::photos(packet(kPhotosEntry));
     for (const Proef& t : c.notebook.tests)
         if (!RecordNames::same(t.glaze, c.glaze.naam))
-            refuse(zipPath, "proef " + t.code + " hoort niet bij " + c.glaze.naam + ".");
+            refuse(zipPath, fillIn(translate("NotebookArchive", "proef %1 hoort niet bij %2."),
+                                   {t.code, c.glaze.naam}));
     for (const Foto& p : c.notebook.photos) {
         const auto it = files.find(p.file);
         if (it == files.end() || p.file.rfind("foto/", 0) != 0)
-            refuse(zipPath, "de foto '" + p.file + "' ontbreekt.");
+            refuse(zipPath, fillIn(translate("NotebookArchive", "de foto '%1' ontbreekt."), {p.file}));
         Notebook::imageExtension(p.file); // only images come in
         c.photos[p.file] = it->second;
     }
@@ -278,8 +299,9 @@ void NotebookArchive::apply(GlazeBook& book, Notebook& notebook, const Contents&
     std::function<void(StoreTransaction&)> glaze;
     if (preview.glazeAdded) {
         if (utf8::length(contents.glaze.naam) > RecordNames::width)
-            throw NotebookError("De naam van het glazuur is langer dan " +
-                                std::to_string(RecordNames::width) + " tekens.");
+            throw NotebookError(
+                fillIn(translate("NotebookArchive", "De naam van het glazuur is langer dan %1 tekens."),
+                       {std::to_string(RecordNames::width)}));
         book.addGlaze(contents.glaze);
         glaze = [&book](StoreTransaction& change) { book.glazeView().saveWith(change); };
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/NotebookMapper.h"
+#include "common/Translate.h"
 
 #include "common/Utf8.h"
 #include "model/TableLayouts.h"
@@ -41,16 +42,18 @@ public:
         const int i = packet_.fieldIndex(field);
         const FieldDef& def = packet_.fields()[static_cast<std::size_t>(i)];
         if (!utf8::isValid(value))
-            throw NotebookError("Het veld '" + def.name + "' is geen geldige UTF-8-tekst.");
+            throw NotebookError(
+                fillIn(translate("Notebook", "Het veld '%1' is geen geldige UTF-8-tekst."), {def.name}));
         if (def.type == FieldType::Text && utf8::length(value) > static_cast<std::size_t>(def.width))
-            throw NotebookError("Het veld '" + def.name + "' is hoogstens " + std::to_string(def.width) +
-                                " tekens lang.");
+            throw NotebookError(fillIn(translate("Notebook", "Het veld '%1' is hoogstens %2 tekens lang."),
+                                       {def.name, std::to_string(def.width)}));
         if (!value.empty()) packet_.setText(packet_.rows.back(), i, value);
     }
     void number(std::string_view field, double value) {
         if (isNullNumber(value)) return;
         if (!std::isfinite(value))
-            throw NotebookError("Het veld '" + std::string(field) + "' is geen getal.");
+            throw NotebookError(fillIn(translate("Notebook", "Het veld '%1' is geen getal."), {field}));
+
         packet_.setNumber(packet_.rows.back(), packet_.fieldIndex(field), value);
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Translate.h"
 #include "store/AtomicFile.h"
 #include "store/DataFolderLock.h"
 #include "store/PacketCodec.h"
@@ -27,7 +28,7 @@ Packet decodePacket(std::string_view bytes) {
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
         ++i;
     if (i < bytes.size() && bytes[i] == '<') return decodeXml(bytes);
-    throw PacketFormatError("it is not a data packet");
+    throw PacketFormatError(translate("PacketFormat", "it is not a data packet"));
 }
 
 std::optional<Packet> readPacketFile(const std::string& path, FileIdentity* identity) {
@@ -38,7 +39,8 @@ std::optional<Packet> readPacketFile(const std::string& path, FileIdentity* iden
     try {
         return decodePacket(bytes);
     } catch (const PacketFormatError& e) {
-        throw PacketFormatError("Cannot read data file \"" + path + "\": " + e.what() + ".");
+        throw PacketFormatError(
+            fillIn(translate("StoreError", "Cannot read data file \"%1\": %2."), {path, e.what()}));
     }
 }
 
@@ -52,7 +54,8 @@ void writeXmlPacketFile(const std::string& path, const Packet& packet) {
     try {
         xml = encodeXml(packet);
     } catch (const PacketFormatError& e) {
-        throw PacketFormatError("Cannot write \"" + path + "\" as XML: " + e.what() + ".");
+        throw PacketFormatError(
+            fillIn(translate("StoreError", "Cannot write \"%1\" as XML: %2."), {path, e.what()}));
     }
     AtomicFile::write(path, xml);
 }

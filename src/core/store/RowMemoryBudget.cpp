@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/RowMemoryBudget.h"
+#include "common/Translate.h"
 
 #include "store/PacketCodec.h"
 
@@ -26,8 +27,10 @@ void RowMemoryBudget::checkFor(std::size_t inputBytes) const {
 }
 
 void RowMemoryBudget::refuse() const {
-    throw PacketFormatError("its rows would need more than " + std::to_string(limit_ >> 20) +
-                            " MiB of memory, more than Kelvora allows for a file of this size");
+    throw PacketFormatError(
+        fillIn(translate("PacketFormat", "its rows would need more than %1 MiB of memory, more "
+                                         "than Kelvora allows for a file of this size"),
+               {std::to_string(limit_ >> 20)}));
 }
 
 void RowMemoryBudget::reserveRows(std::size_t rows) {

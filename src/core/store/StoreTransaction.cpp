@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/StoreTransaction.h"
+#include "common/Translate.h"
 #include "store/PathParts.h"
 
 #include "store/AtomicFile.h"
@@ -43,7 +44,8 @@ std::string hex(std::uint32_t value) {
 }
 
 [[noreturn]] void failWrite(const std::string& path, int err) {
-    throw FileError("Cannot write file \"" + path + "\". " + std::strerror(err));
+    throw FileError(
+        fillIn(translate("StoreError", "Cannot write file \"%1\". %2"), {path, std::strerror(err)}));
 }
 
 // Flushes a folder, so that the names in it last; false with errno on failure.
@@ -137,8 +139,11 @@ std::optional<bool> holds(const std::string& path, std::uint64_t size, std::uint
 }
 
 [[noreturn]] void damaged(const std::string& journal, const std::string& why) {
-    throw FileError("Cannot complete the change recorded in \"" + journal + "\": " + why +
-                    ". Nothing was changed; the tables may be a mix of old and new until this is resolved.");
+    throw FileError(
+        fillIn(translate("StoreError", "Cannot complete the change recorded in \"%1\": %2. Nothing was "
+                                       "changed; the tables may be a mix of old and new until this is "
+                                       "resolved."),
+               {journal, why}));
 }
 } // namespace
 
@@ -157,11 +162,13 @@ void StoreTransaction::write(const std::string& path, const Packet& packet, cons
     table.target = AtomicFile::resolveLinks(path);
     for (const auto& other : tables_)
         if (other.target == table.target)
-            throw FileError("Cannot write file \"" + path + "\" twice in one change.");
+            throw FileError(
+                fillIn(translate("StoreError", "Cannot write file \"%1\" twice in one change."), {path}));
     try {
         table.bytes = encodeBinary(packet);
     } catch (const PacketFormatError& e) {
-        throw PacketFormatError("Cannot write data file \"" + path + "\": " + e.what() + ".");
+        throw PacketFormatError(
+            fillIn(translate("StoreError", "Cannot write data file \"%1\": %2."), {path, e.what()}));
     }
     if (expected) table.expected = *expected;
     table.written = std::move(written);
@@ -176,10 +183,11 @@ void StoreTransaction::stage(Table& t) {
     mode_t mode = 0;
     if (exists) {
         if (!S_ISREG(old.st_mode))
-            throw FileError("Unable to write to \"" + t.path + "\": it is not a regular file.");
+            throw FileError(fillIn(
+                translate("StoreError", "Unable to write to \"%1\": it is not a regular file."), {t.path}));
         if (::access(t.target.c_str(), W_OK) != 0 || (::geteuid() == 0 && (old.st_mode & 0222) == 0))
-            throw FileError("Unable to write to \"" + t.path +
-                            "\": " + std::strerror(errno ? errno : EACCES) + ".");
+            throw FileError(fillIn(translate("StoreError", "Unable to write to \"%1\": %2."),
+                                   {t.path, std::strerror(errno ? errno : EACCES)}));
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);
@@ -259,9 +267,11 @@ void StoreTransaction::commit() {
             }
             if (!now || !(*now == *t.expected))
                 throw FileError(
-                    "Unable to write to \"" + t.path +
-                    "\": another program changed the file after it was read. Nothing was written; "
-                    "open the table again to see the other changes.");
+                    fillIn(translate("StoreError",
+                                     "Unable to write to \"%1\": another program changed the file after "
+                                     "it was read. Nothing was written; open the table again to see the "
+                                     "other changes."),
+                           {t.path}));
         }
         AtomicFile::write(journal, journalText(entries));
     } catch (...) {
@@ -274,7 +284,8 @@ void StoreTransaction::commit() {
     std::string failure;
     for (const auto& t : tables_)
         if (FileCalls::rename(stagedPathFor(t.target).c_str(), t.target.c_str()) != 0) {
-            failure = "Cannot write file \"" + t.path + "\". " + std::strerror(errno);
+            failure = fillIn(translate("StoreError", "Cannot write file \"%1\". %2"),
+                             {t.path, std::strerror(errno)});
             break;
         }
     bool lasting = failure.empty();
@@ -295,8 +306,10 @@ void StoreTransaction::commit() {
     for (const auto& t : tables_)
         if (t.written) t.written(t.staged);
     if (!failure.empty())
-        throw FileError(failure + " The change is recorded and will be completed when the data folder is "
-                                  "opened again.");
+        throw FileError(
+            fillIn(translate("StoreError", "%1 The change is recorded and will be completed when the data "
+                                           "folder is opened again."),
+                   {failure}));
 }
 
 bool StoreTransaction::recover(const std::string& folder) {
@@ -325,15 +338,17 @@ bool StoreTransaction::recover(const std::string& folder) {
         return removed;
     }
     const auto entries = parseJournal(text);
-    if (!entries) damaged(journal, "the journal is damaged");
+    if (!entries) damaged(journal, translate("StoreError", "the journal is damaged"));
     // Everything is checked before anything is renamed.
     std::vector<bool> pending;
     for (const auto& e : *entries) {
         const std::string target = resolvedTarget(e.target, folder);
         const auto staged = holds(stagedPathFor(target), e.size, e.crc);
-        if (staged && !*staged) damaged(journal, "the new file of \"" + target + "\" is damaged");
+        if (staged && !*staged)
+            damaged(journal, fillIn(translate("StoreError", "the new file of \"%1\" is damaged"), {target}));
         if (!staged && holds(target, e.size, e.crc) != std::optional<bool>(true))
-            damaged(journal, "the new file of \"" + target + "\" is missing");
+            damaged(journal, fillIn(translate("StoreError", "the new file of \"%1\" is missing"), {target}));
+
         pending.push_back(staged.has_value());
     }
     std::set<std::string> folders{folder};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/View.h"
+#include "common/Translate.h"
 
 #include "common/NumberFormat.h"
 #include "common/Utf8.h"
@@ -24,12 +25,12 @@ std::string missingFileReason(const std::string& fileName) {
     const auto status = std::filesystem::status(fileName, ec);
     std::string reason;
     if (!std::filesystem::exists(status))
-        reason = "bestand bestaat niet";
+        reason = translate("StoreError", "bestand bestaat niet");
     else if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(fileName, ec) == 0 && !ec)
-        reason = "bestand is leeg";
+        reason = translate("StoreError", "bestand is leeg");
     else
-        reason = "bestand kan niet gelezen worden";
-    return ": " + path + " (" + reason + ")";
+        reason = translate("StoreError", "bestand kan niet gelezen worden");
+    return fillIn(translate("StoreError", ": %1 (%2)"), {path, reason});
 }
 } // namespace
 
@@ -63,17 +64,19 @@ void View::fail(const std::string& message) const {
 }
 
 void View::requireOpen() const {
-    if (state_ == ViewState::Closed) fail("Cannot perform this operation on a closed dataset");
+    if (state_ == ViewState::Closed)
+        fail(translate("StoreError", "Cannot perform this operation on a closed dataset"));
 }
 
 void View::requireWritable() const {
     requireOpen();
-    if (readOnly_) fail("Cannot modify a read-only dataset");
+    if (readOnly_) fail(translate("StoreError", "Cannot modify a read-only dataset"));
 }
 
 void View::requireEditing() const {
     requireOpen();
-    if (state_ != ViewState::Edit && state_ != ViewState::Insert) fail("Dataset not in edit or insert mode");
+    if (state_ != ViewState::Edit && state_ != ViewState::Insert)
+        fail(translate("StoreError", "Dataset not in edit or insert mode"));
 }
 
 void View::notify(ViewEvent event, int field) {
@@ -113,8 +116,8 @@ void View::bind(Packet& packet) const {
         }
         const auto& actual = packet.fields()[static_cast<std::size_t>(i)];
         if (actual.type != d.type)
-            fail(formatMessage("Type mismatch for field '%s', expecting: %s actual: %s",
-                               {d.name, fieldTypeName(d.type), fieldTypeName(actual.type)}));
+            fail(fillIn(translate("StoreError", "Type mismatch for field '%1', expecting: %2 actual: %3"),
+                        {d.name, fieldTypeName(d.type), fieldTypeName(actual.type)}));
         // A declared text field wider than the file's keeps the declared width,
         // so a value that fits the window is never cut by an older file.
         if (d.type == FieldType::Text && d.width > actual.width) packet.setWidth(i, d.width);
@@ -130,7 +133,8 @@ void View::open() {
     } catch (const StoreError& e) {
         fail(e.what());
     }
-    if (!packet) fail("Missing data provider or data packet" + missingFileReason(fileName_));
+    if (!packet)
+        fail(translate("StoreError", "Missing data provider or data packet") + missingFileReason(fileName_));
     openPacket(std::move(*packet));
     readIdentity_ = identity;
     readPath_ = fileName_;
@@ -141,7 +145,7 @@ void View::openPacket(Packet packet) {
     readIdentity_.reset();
     bind(packet);
     if (!orderField_.empty() && packet.fieldIndex(orderField_) < 0)
-        fail(formatMessage("Field '%s' not found", {orderField_}));
+        fail(fillIn(translate("StoreError", "Field '%1' not found"), {orderField_}));
     packet_ = std::move(packet);
     sortRows();
     current_ = packet_.rows.empty() ? -1 : 0;
@@ -170,8 +174,9 @@ void View::writeBack() {
 
 void View::saveWith(StoreTransaction& transaction) {
     requireOpen();
-    if (state_ == ViewState::Edit || state_ == ViewState::Insert) fail("Dataset in edit or insert mode");
-    if (fileName_.empty()) fail("Missing data provider or data packet");
+    if (state_ == ViewState::Edit || state_ == ViewState::Insert)
+        fail(translate("StoreError", "Dataset in edit or insert mode"));
+    if (fileName_.empty()) fail(translate("StoreError", "Missing data provider or data packet"));
     const bool sameFile = readIdentity_ && readPath_ == fileName_;
     try {
         transaction.write(fileName_, packet_, sameFile ? &*readIdentity_ : nullptr,
@@ -228,7 +233,7 @@ void View::setIndexFieldNames(const std::string& field) {
     if (field == orderField_) return;
     if (active()) {
         if (!field.empty() && packet_.fieldIndex(field) < 0)
-            fail(formatMessage("Field '%s' not found", {field}));
+            fail(fillIn(translate("StoreError", "Field '%1' not found"), {field}));
         settlePending();
     }
     orderField_ = field;
@@ -263,7 +268,7 @@ void View::edit() {
         insert();
         return;
     }
-    if (readOnly_) fail("Cannot modify a read-only dataset");
+    if (readOnly_) fail(translate("StoreError", "Cannot modify a read-only dataset"));
     // Copy-assigning into the kept backup reuses its storage: editing a row
     // costs no allocation once the view has been edited before.
     backup_ = packet_.rows[static_cast<std::size_t>(current_)];
@@ -340,7 +345,8 @@ void View::remove() {
         return;
     }
     if (state_ == ViewState::Edit) cancel();
-    if (packet_.rows.empty()) fail("Cannot perform this operation on an empty dataset");
+    if (packet_.rows.empty())
+        fail(translate("StoreError", "Cannot perform this operation on an empty dataset"));
     packet_.rows.erase(packet_.rows.begin() + current_);
     if (current_ >= static_cast<int>(packet_.rows.size()))
         current_ = static_cast<int>(packet_.rows.size()) - 1;
@@ -422,7 +428,7 @@ bool View::findKey(std::string_view value) {
     requireOpen();
     settlePending();
     int key = keyField();
-    if (key < 0) fail("No index currently active");
+    if (key < 0) fail(translate("StoreError", "No index currently active"));
     const auto& rows = packet_.rows;
     auto pos = std::lower_bound(rows.begin(), rows.end(), value,
                                 [](const Row& r, std::string_view k) { return std::string_view(r.key) < k; });
@@ -447,7 +453,7 @@ bool View::hasField(std::string_view name) const {
 
 int View::fieldIndex(std::string_view name) const {
     int i = active() ? packet_.fieldIndex(name) : -1;
-    if (i < 0) fail(formatMessage("Field '%s' not found", {std::string(name)}));
+    if (i < 0) fail(fillIn(translate("StoreError", "Field '%1' not found"), {std::string(name)}));
     return i;
 }
 
@@ -478,7 +484,7 @@ double View::numberAt(int row, int field) const {
 // A closed view answers with empty values for the fields it declares.
 void View::checkClosedRead(std::string_view field) const {
     if (!declared_.empty() && !hasField(field))
-        fail(formatMessage("Field '%s' not found", {std::string(field)}));
+        fail(fillIn(translate("StoreError", "Field '%1' not found"), {std::string(field)}));
 }
 
 std::string View::asText(std::string_view field) const {
@@ -526,7 +532,8 @@ void View::setText(int field, std::string_view text) {
         const std::string_view kept =
             def.type == FieldType::Text ? utf8::prefix(text, static_cast<std::size_t>(def.width)) : text;
         const std::string problem = TableRules::textProblem(def, kept);
-        if (!problem.empty()) fail(formatMessage("Field '%s' cannot hold %s", {def.name, problem}));
+        if (!problem.empty())
+            fail(fillIn(translate("StoreError", "Field '%1' cannot hold %2"), {def.name, problem}));
         packet_.setText(row, field, std::string(kept));
         break;
     }
@@ -537,8 +544,9 @@ void View::setText(int field, std::string_view text) {
         }
         auto v = numfmt::parseFloat(text);
         if (!v)
-            throw StoreError(formatMessage("'%s' is not a valid floating point value for field '%s'",
-                                           {std::string(text), def.name}));
+            throw StoreError(
+                fillIn(translate("StoreError", "'%1' is not a valid floating point value for field '%2'"),
+                       {std::string(text), def.name}));
         packet_.setNumber(row, field, *v);
         break;
     }
@@ -549,8 +557,9 @@ void View::setText(int field, std::string_view text) {
         }
         auto v = numfmt::parseInteger(text);
         if (!v)
-            throw StoreError(formatMessage("'%s' is not a valid integer value for field '%s'",
-                                           {std::string(text), def.name}));
+            throw StoreError(
+                fillIn(translate("StoreError", "'%1' is not a valid integer value for field '%2'"),
+                       {std::string(text), def.name}));
         packet_.setNumber(row, field, static_cast<double>(*v));
         break;
     }

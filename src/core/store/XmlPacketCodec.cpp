@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Translate.h"
 #include "common/Utf8.h"
 #include "store/PacketCodec.h"
 #include "store/TableRules.h"
@@ -42,7 +43,8 @@ void appendEscaped(std::string& out, std::string_view text) {
             break;
         case '\0':
             // No XML document can hold this character.
-            throw PacketFormatError("a text holds the character NUL, which XML cannot carry");
+            throw PacketFormatError(
+                translate("PacketFormat", "a text holds the character NUL, which XML cannot carry"));
         default:
             // Other control characters travel as character references, so
             // that every reader gets them back exactly.
@@ -104,8 +106,10 @@ std::string placeOf(std::string_view xml, std::size_t pos) {
         (xml.compare(lt, 4, "<ROW") == 0 || xml.compare(lt, 6, "<FIELD") == 0) &&
         !isNameByte(xml[lt + (xml[lt + 1] == 'R' ? 4 : 6)])) {
         bool row = xml[lt + 1] == 'R';
-        std::string where = row ? "row " + std::to_string(countTags("<ROW"))
-                                : "field definition " + std::to_string(countTags("<FIELD"));
+        std::string where =
+            row ? fillIn(translate("PacketFormat", "row %1"), {std::to_string(countTags("<ROW"))})
+                : fillIn(translate("PacketFormat", "field definition %1"),
+                         {std::to_string(countTags("<FIELD"))});
         // The attribute: the name before the nearest '=' before pos.
         auto eq = xml.rfind('=', pos);
         if (row && eq != std::string_view::npos && eq > lt) {
@@ -115,14 +119,15 @@ std::string placeOf(std::string_view xml, std::size_t pos) {
             std::size_t begin = end;
             while (begin > lt && isNameByte(xml[begin - 1]))
                 --begin;
-            where = "field '" + std::string(xml.substr(begin, end - begin)) + "' of " + where;
+            where = fillIn(translate("PacketFormat", "field '%1' of %2"),
+                           {xml.substr(begin, end - begin), where});
         }
         return where;
     }
     std::size_t line = 1;
     for (std::size_t k = 0; k < pos && k < xml.size(); ++k)
         line += xml[k] == '\n';
-    return "line " + std::to_string(line);
+    return fillIn(translate("PacketFormat", "line %1"), {std::to_string(line)});
 }
 
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
@@ -145,10 +150,13 @@ void screen(std::string_view xml) {
                 if (end == std::string_view::npos) return;
                 i = end + 2;
             } else if (startsWithNoCase(xml, i, "<!DOCTYPE") || startsWithNoCase(xml, i, "<!ENTITY")) {
-                throw PacketFormatError("it contains a document type declaration, which is not allowed");
+                throw PacketFormatError(translate(
+                    "PacketFormat", "it contains a document type declaration, which is not allowed"));
             }
         } else if (xml[i] == '\0') {
-            throw PacketFormatError(placeOf(xml, i) + " holds the character NUL, which XML does not allow");
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "%1 holds the character NUL, which XML does not allow"),
+                       {placeOf(xml, i)}));
         } else if (xml[i] == '&') {
             auto semi = xml.find(';', i);
             std::string_view name =
@@ -167,12 +175,14 @@ void screen(std::string_view xml) {
                 }
                 // NUL, UTF-16 surrogates and numbers past Unicode are no characters.
                 if (ok && (code == 0 || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF))
-                    throw PacketFormatError(placeOf(xml, i) + " holds the character reference '&" +
-                                            std::string(name) + ";', which is no valid character");
+                    throw PacketFormatError(
+                        fillIn(translate("PacketFormat", "%1 holds the character reference '&%2;', "
+                                                         "which is no valid character"),
+                               {placeOf(xml, i), name}));
             }
             if (!ok)
-                throw PacketFormatError("it contains an unknown entity '&" + std::string(name.substr(0, 32)) +
-                                        ";'");
+                throw PacketFormatError(fillIn(
+                    translate("PacketFormat", "it contains an unknown entity '&%1;'"), {name.substr(0, 32)}));
         }
     }
 }
@@ -186,7 +196,7 @@ std::string_view attr(const pugi::xml_node& node, const char* name) {
 FieldDef parseField(const pugi::xml_node& node) {
     FieldDef f;
     f.name = std::string(attr(node, "attrname"));
-    if (f.name.empty()) throw PacketFormatError("a field has no name");
+    if (f.name.empty()) throw PacketFormatError(translate("PacketFormat", "a field has no name"));
     std::string type = utf8::upperAscii(attr(node, "fieldtype"));
     std::string subtype = utf8::upperAscii(attr(node, "SUBTYPE"));
     if (type == "STRING" || type == "STRING.UNI") {
@@ -198,15 +208,16 @@ FieldDef parseField(const pugi::xml_node& node) {
     } else if (type == "I4" || type == "I2" || type == "I1" || type == "UI1" || type == "UI2") {
         f.type = FieldType::Integer;
     } else {
-        throw PacketFormatError("field '" + f.name + "' has the unsupported type '" +
-                                std::string(attr(node, "fieldtype")) + "'");
+        throw PacketFormatError(fillIn(translate("PacketFormat", "field '%1' has the unsupported type '%2'"),
+                                       {f.name, attr(node, "fieldtype")}));
     }
     if (f.type == FieldType::Text) {
         std::string_view w = attr(node, "WIDTH");
         int width = 0;
         auto [p, ec] = std::from_chars(w.data(), w.data() + w.size(), width);
         if (ec != std::errc() || p != w.data() + w.size() || width <= 0)
-            throw PacketFormatError("field '" + f.name + "' has no valid width");
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "field '%1' has no valid width"), {f.name}));
         f.width = width;
     }
     return f;
@@ -225,8 +236,8 @@ double parseXmlNumber(std::string_view text, FieldType type, const std::string& 
         ok = ec == std::errc() && p == text.data() + text.size() && std::isfinite(v);
     }
     if (!ok)
-        throw PacketFormatError("'" + std::string(text.substr(0, 40)) +
-                                "' is not a valid number for field '" + field + "'");
+        throw PacketFormatError(fillIn(translate("PacketFormat", "'%1' is not a valid number for field '%2'"),
+                                       {text.substr(0, 40), field}));
     return v;
 }
 
@@ -243,8 +254,9 @@ std::string encodeXml(const Packet& packet) {
         for (char c : f.name)
             name = name && isNameByte(c);
         if (!name)
-            throw PacketFormatError("field '" + f.name +
-                                    "' has a name that XML cannot carry as an attribute");
+            throw PacketFormatError(fillIn(
+                translate("PacketFormat", "field '%1' has a name that XML cannot carry as an attribute"),
+                {f.name}));
         out += "<FIELD attrname=\"";
         appendEscaped(out, f.name);
         out += "\" fieldtype=\"";
@@ -269,12 +281,16 @@ std::string encodeXml(const Packet& packet) {
                 const std::string& text = packet.text(row, i);
                 std::string problem = TableRules::textProblem(f, text);
                 if (problem.empty() && text.find('\0') != std::string::npos)
-                    problem = "the character NUL, which XML cannot carry";
-                if (!problem.empty()) throw PacketFormatError(TableRules::place(f, r) + " holds " + problem);
+                    problem = translate("PacketFormat", "the character NUL, which XML cannot carry");
+                if (!problem.empty())
+                    throw PacketFormatError(
+                        fillIn(translate("PacketFormat", "%1 holds %2"), {TableRules::place(f, r), problem}));
                 appendEscaped(out, text);
             } else {
                 const std::string problem = TableRules::numberProblem(f, packet.number(row, i));
-                if (!problem.empty()) throw PacketFormatError(TableRules::place(f, r) + " holds " + problem);
+                if (!problem.empty())
+                    throw PacketFormatError(
+                        fillIn(translate("PacketFormat", "%1 holds %2"), {TableRules::place(f, r), problem}));
                 appendNumber(out, packet.number(row, i), f.type);
             }
             out += '"';
@@ -290,7 +306,7 @@ std::string encodeXml(const Packet& packet) {
 
 namespace {
 std::string rowText(std::size_t row) {
-    return "row " + std::to_string(row + 1);
+    return fillIn(translate("PacketFormat", "row %1"), {std::to_string(row + 1)});
 }
 
 // Refuses an element that carries one attribute twice.
@@ -298,12 +314,14 @@ void checkAttributesOnce(const pugi::xml_node& node, const std::string& where) {
     std::unordered_set<std::string_view> names;
     for (auto a = node.first_attribute(); a; a = a.next_attribute())
         if (!names.insert(a.name()).second)
-            throw PacketFormatError(where + " has the attribute '" + std::string(a.name()) + "' twice");
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "%1 has the attribute '%2' twice"), {where, a.name()}));
 }
 } // namespace
 
 Packet decodeXml(std::string_view bytes) {
-    if (bytes.size() > kMaxXmlBytes) throw PacketFormatError("it is larger than 256 MiB");
+    if (bytes.size() > kMaxXmlBytes)
+        throw PacketFormatError(translate("PacketFormat", "it is larger than 256 MiB"));
     RowMemoryBudget budget(bytes.size());
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     screen(bytes);
@@ -311,23 +329,28 @@ Packet decodeXml(std::string_view bytes) {
     unsigned options = pugi::parse_escapes | pugi::parse_eol | pugi::parse_cdata;
     auto result = doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
     if (!result)
-        throw PacketFormatError(std::string("it is no well-formed XML (") + result.description() + ")");
+        throw PacketFormatError(
+            fillIn(translate("PacketFormat", "it is no well-formed XML (%1)"), {result.description()}));
     auto root = doc.document_element();
-    if (std::strcmp(root.name(), "DATAPACKET") != 0) throw PacketFormatError("it is not a data packet");
+    if (std::strcmp(root.name(), "DATAPACKET") != 0)
+        throw PacketFormatError(translate("PacketFormat", "it is not a data packet"));
     auto fieldsNode = root.child("METADATA").child("FIELDS");
-    if (!fieldsNode) throw PacketFormatError("it has no field definitions");
+    if (!fieldsNode) throw PacketFormatError(translate("PacketFormat", "it has no field definitions"));
 
     FieldDefs fields;
     for (auto node : fieldsNode.children("FIELD")) {
         if (fields.size() == kMaxFields)
-            throw PacketFormatError("it has more than " + std::to_string(kMaxFields) + " fields");
-        checkAttributesOnce(node, "field definition " + std::to_string(fields.size() + 1));
+            throw PacketFormatError(fillIn(translate("PacketFormat", "it has more than %1 fields"),
+                                           {std::to_string(kMaxFields)}));
+        checkAttributesOnce(node, fillIn(translate("PacketFormat", "field definition %1"),
+                                         {std::to_string(fields.size() + 1)}));
         fields.push_back(parseField(node));
         if (!utf8::isValid(fields.back().name))
-            throw PacketFormatError("field definition " + std::to_string(fields.size()) +
-                                    " has a name that is not valid UTF-8");
+            throw PacketFormatError(
+                fillIn(translate("PacketFormat", "field definition %1 has a name that is not valid UTF-8"),
+                       {std::to_string(fields.size())}));
     }
-    if (fields.empty()) throw PacketFormatError("it has no field definitions");
+    if (fields.empty()) throw PacketFormatError(translate("PacketFormat", "it has no field definitions"));
     Packet packet(fields);
     const int count = packet.fieldCount();
     // Field by exact name, and by name in capitals for rows that write a name
@@ -339,7 +362,7 @@ Packet decodeXml(std::string_view bytes) {
     for (int i = 0; i < count; ++i) {
         const std::string& name = fields[static_cast<std::size_t>(i)].name;
         if (!folded.emplace(utf8::upperAscii(name), i).second)
-            throw PacketFormatError("field '" + name + "' appears twice");
+            throw PacketFormatError(fillIn(translate("PacketFormat", "field '%1' appears twice"), {name}));
         exact.emplace(name, i);
     }
     auto findField = [&](std::string_view name) {
@@ -369,8 +392,8 @@ Packet decodeXml(std::string_view bytes) {
             int field = findField(name);
             if (field < 0) {
                 if (!others.insert(name).second)
-                    throw PacketFormatError(rowText(r) + " has the attribute '" + std::string(name) +
-                                            "' twice");
+                    throw PacketFormatError(fillIn(
+                        translate("PacketFormat", "%1 has the attribute '%2' twice"), {rowText(r), name}));
                 if (utf8::equalsIgnoreCaseAscii(name, "RowState")) {
                     std::string_view v = a.value();
                     std::from_chars(v.data(), v.data() + v.size(), rowState);
@@ -379,15 +402,17 @@ Packet decodeXml(std::string_view bytes) {
             }
             const auto& f = fields[static_cast<std::size_t>(field)];
             if (setIn[static_cast<std::size_t>(field)] == r)
-                throw PacketFormatError(rowText(r) + " has the field '" + std::string(name) + "' twice");
+                throw PacketFormatError(
+                    fillIn(translate("PacketFormat", "%1 has the field '%2' twice"), {rowText(r), name}));
             setIn[static_cast<std::size_t>(field)] = r;
             std::string_view value = a.value();
             if (value.empty()) continue;
             if (!packet.isMaterialized(row)) budget.addSlots(packet.slotBytes());
             if (packet.isText(field)) {
                 if (!isValidUtf8Text(value))
-                    throw PacketFormatError("field '" + f.name + "' of " + rowText(r) +
-                                            " holds text that is not valid UTF-8");
+                    throw PacketFormatError(fillIn(
+                        translate("PacketFormat", "field '%1' of %2 holds text that is not valid UTF-8"),
+                        {f.name, rowText(r)}));
                 std::string_view kept = f.type == FieldType::Text
                                             ? utf8::prefix(value, static_cast<std::size_t>(f.width))
                                             : value;
