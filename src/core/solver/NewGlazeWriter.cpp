@@ -7,6 +7,8 @@
 #include "solver/RecipeSolver.h"
 #include "solver/SolverError.h"
 
+#include <cmath>
+
 namespace kelvora {
 
 ProposedName ProposedName::make(const std::string& wanted, const std::vector<std::string>& taken) {
@@ -40,6 +42,20 @@ void NewGlaze::inheritFrom(const Glaze& source) {
     catg = source.catg;
     oxrd = source.oxrd;
     basedOn = source.naam;
+}
+
+NewGlaze NewGlaze::copyOf(const Glaze& source, std::string name) {
+    NewGlaze copy;
+    copy.name = std::move(name);
+    copy.omsc = source.omsc;
+    for (const RecipeSlot& slot : source.recipe.recipeSlots)
+        if (!utf8::trim(slot.name).empty())
+            copy.recipe.emplace_back(slot.name, std::isnan(slot.mtp) ? 0.0 : slot.mtp);
+    for (const AdditionSlot& slot : source.recipe.additions)
+        if (!utf8::trim(slot.name).empty())
+            copy.additions.emplace_back(slot.name, std::isnan(slot.tvp) ? 0.0 : slot.tvp);
+    copy.inheritFrom(source);
+    return copy;
 }
 
 void NewGlaze::describeShortenedName(const ProposedName& proposal) {

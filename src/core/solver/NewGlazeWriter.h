@@ -40,6 +40,9 @@ struct NewGlaze {
     // The materials of a solved recipe with a share above zero, in order.
     static NewGlaze fromResult(std::string name, const RecipeResult& result);
     void inheritFrom(const Glaze& source);
+    // A copy of `source` under `name`: its recipe as percentages, its
+    // additions and description, and what inheritFrom takes over.
+    static NewGlaze copyOf(const Glaze& source, std::string name);
     // Kept under a shortened proposal, the glaze's description holds the
     // whole text the name was made from.
     void describeShortenedName(const ProposedName& proposal);

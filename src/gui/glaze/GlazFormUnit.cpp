@@ -21,6 +21,8 @@
 #include "model/OxideCatalogue.h"
 #include "model/RecordNames.h"
 #include "notebook/ProevenPage.h"
+#include "solver/NewGlazeWriter.h"
+#include "store/Notebook.h"
 #include "store/RecordMapper.h"
 #include "store/SettingsTable.h"
 #include "widgets/DBComboBox.h"
@@ -50,6 +52,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -67,6 +70,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace kelvora {
 
@@ -235,9 +239,10 @@ void TGlazForm::setReadOnlyRun() {
 void TGlazForm::applyReadOnlyRun() {
     if (!readOnlyRun_) return;
     ui::ReadOnlyRun::disableEditing(
-        this, {BerekenButton, ZoekGrondstoffenButton, ZoekGrondstoffen2Button, VerwijderMatButton,
-               VerwToegevMatButton, ReceptZoekenButton, VervangGrondstofButton, Basisch1CB,
-               ChemieTS ? ChemieTS->findChild<QPushButton*>(QStringLiteral("MengreeksButton")) : nullptr});
+        this,
+        {BerekenButton, ZoekGrondstoffenButton, ZoekGrondstoffen2Button, VerwijderMatButton,
+         VerwToegevMatButton, ReceptZoekenButton, VervangGrondstofButton, Basisch1CB, KopieButton, StatusCB,
+         ChemieTS ? ChemieTS->findChild<QPushButton*>(QStringLiteral("MengreeksButton")) : nullptr});
     DBGrid1->setGridReadOnly(true);
     if (ProevenTS) ProevenTS->setReadOnly(true);
 }
@@ -412,7 +417,19 @@ void TGlazForm::buildBrowsePage() {
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setView(glazes(), gridColumns());
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(ui::WindowShortcuts::addSearch(this, DBGrid1, GlzDBN));
+    // Stopped glazes stay out of the list unless asked for.
+    ToonGestoptCB = captions_.text(new QCheckBox(BladerTS), QT_TR_NOOP("Gestopte glazuren tonen"));
+    ToonGestoptCB->setObjectName(QStringLiteral("ToonGestoptCB"));
+    QLineEdit* search = ui::WindowShortcuts::addSearch(this, DBGrid1, GlzDBN, [this](int row) {
+        if (ToonGestoptCB->isChecked()) return true;
+        View* v = glazes();
+        return !v->active() || v->textAt(row, v->fieldIndex("stat")) != "G";
+    });
+    connect(ToonGestoptCB, &QCheckBox::toggled, search, [search] { ui::WindowShortcuts::refilter(search); });
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(search, 1);
+    filters->addWidget(ToonGestoptCB);
+    layout->addLayout(filters);
     layout->addWidget(DBGrid1);
     PageControl1->addTab(BladerTS, {});
     captions_.tab(PageControl1, BladerTS, QT_TR_NOOP("Bladeren"));
@@ -542,6 +559,27 @@ void TGlazForm::buildDescriptionPage() {
     OmschrijvingTS->setObjectName(QStringLiteral("OmschrijvingTS"));
     auto* layout = new QVBoxLayout(OmschrijvingTS);
     layout->setContentsMargins(4, 4, 4, 4);
+    // Where the glaze stands in the potter's work, and where it comes from.
+    auto* status = new QHBoxLayout;
+    auto* statusLabel = captions_.text(new QLabel(OmschrijvingTS), QT_TR_NOOP("&Status"));
+    StatusCB = new QComboBox(OmschrijvingTS);
+    StatusCB->setObjectName(QStringLiteral("StatusCB"));
+    statusLabel->setBuddy(StatusCB);
+    for (const char* code : {"", "T", "P", "G"})
+        StatusCB->addItem({}, QString::fromLatin1(code));
+    captions_.keep(QT_TR_NOOP("(geen)"), [this](const QString& t) { StatusCB->setItemText(0, t); });
+    captions_.keep(QT_TR_NOOP("Testen"), [this](const QString& t) { StatusCB->setItemText(1, t); });
+    captions_.keep(QT_TR_NOOP("Productie"), [this](const QString& t) { StatusCB->setItemText(2, t); });
+    captions_.keep(QT_TR_NOOP("Gestopt"), [this](const QString& t) { StatusCB->setItemText(3, t); });
+    connect(StatusCB, &QComboBox::activated, this,
+            [this](int index) { setStatus(StatusCB->itemData(index).toString()); });
+    status->addWidget(statusLabel);
+    status->addWidget(StatusCB);
+    LineageLabel = new QLabel(OmschrijvingTS);
+    LineageLabel->setObjectName(QStringLiteral("LineageLabel"));
+    LineageLabel->setWordWrap(true);
+    status->addWidget(LineageLabel, 1);
+    layout->addLayout(status);
     OmscMemo = new ui::DBMemo(glazes(), "omsc", OmschrijvingTS);
     OmscMemo->setObjectName(QStringLiteral("OmscMemo"));
     layout->addWidget(OmscMemo);
@@ -990,7 +1028,11 @@ void TGlazForm::addRecipeTools(QGridLayout* recipe, int row) {
     captions_.toolTip(PlakReceptButton,
                       QT_TR_NOOP("Neem een recept over uit geplakte tekst, na een voorbeeld"));
     connect(PlakReceptButton, &QPushButton::clicked, this, [this] { PlakReceptButtonClick(); });
+    KopieButton = captions_.text(button({}, "KopieButton", GrondstoffenTS), QT_TR_NOOP("Bewaar als kopie"));
+    captions_.toolTip(KopieButton, QT_TR_NOOP("Bewaar dit recept als een nieuw glazuur, gebaseerd op dit"));
+    connect(KopieButton, &QPushButton::clicked, this, [this] { KopieButtonClick(); });
     auto* tools = new QHBoxLayout;
+    tools->addWidget(KopieButton);
     tools->addWidget(ReceptZoekenButton);
     tools->addWidget(VervangGrondstofButton);
     tools->addWidget(PlakReceptButton);
@@ -1013,10 +1055,97 @@ void TGlazForm::setNotebook(Notebook& notebook) {
     connect(ProevenTS, &ProevenPage::photoOpenRequested, this, &TGlazForm::photoOpenRequested);
     connect(ProevenTS, &ProevenPage::notebookChanged, this, &TGlazForm::notebookChanged);
     if (readOnlyRun_) ProevenTS->setReadOnly(true);
+    notebook_ = &notebook;
+    // A glaze with tests asks what becomes of them; nothing goes unasked.
+    GlzDBN->setBeforeDelete([this] { return askAboutTests(); });
+    connect(GlzDBN, &ui::DBNavigator::clicked, this, [this](ui::DBNavigator::Button which) {
+        if (which != ui::DBNavigator::Delete || testsToRemove_.empty()) return;
+        const std::string glaze = std::exchange(testsToRemove_, {});
+        ui::guard(this, [&] { notebook_->removeTestsOf(glaze); });
+        ProevenTS->refresh();
+        Q_EMIT notebookChanged();
+    });
     followTests();
 }
 
+bool TGlazForm::askAboutTests() {
+    testsToRemove_.clear();
+    View* v = glazes();
+    if (!notebook_ || !v->active() || v->recordCount() == 0) return true;
+    const std::string name = v->asText("naam");
+    int tests = 0, photos = 0;
+    for (const Proef& t : notebook_->data().tests)
+        if (RecordNames::same(t.glaze, name)) {
+            ++tests;
+            photos += static_cast<int>(notebook_->data().photosOf(t.code).size());
+        }
+    if (tests == 0) return true;
+    const QString question = tr("Het glazuur '%1' heeft %2 proef(en) met %3 foto('s). Die ook verwijderen? "
+                                "Nee bewaart ze in het notitieboek.")
+                                 .arg(QString::fromStdString(name))
+                                 .arg(tests)
+                                 .arg(photos);
+    if (prompter_.confirm(question.toStdString())) testsToRemove_ = name;
+    return true;
+}
+
+void TGlazForm::KopieButtonClick() {
+    ui::guard(this, [this] {
+        View* v = glazes();
+        if (!v->active() || v->recordCount() == 0) return;
+        // The copy takes the stored percentages, so they must be the recipe
+        // as shown.
+        if (v->state() == ViewState::Edit || v->state() == ViewState::Insert || !storedCurrent_) {
+            prompter_.message(tr("Bewaar en bereken het glazuur eerst (Bereken).").toStdString());
+            return;
+        }
+        const Glaze source = dataModule_.currentGlaze();
+        const ProposedName name =
+            ProposedName::make(source.naam + tr(" (kopie)").toStdString(), dataModule_.book().glazeNames());
+        NewGlaze copy = NewGlaze::copyOf(source, name.name);
+        NewGlazeWriter::store(dataModule_, copy);
+        showGlaze(QString::fromStdString(copy.name));
+        prompter_.information(tr("Het glazuur is bewaard als %1, gebaseerd op %2.")
+                                  .arg(QString::fromStdString(copy.name), QString::fromStdString(source.naam))
+                                  .toStdString());
+    });
+}
+
+void TGlazForm::setStatus(const QString& code) {
+    ui::guard(this, [&] {
+        View* v = glazes();
+        if (!v->active() || v->recordCount() == 0 || v->asText("stat") == code.toStdString()) return;
+        if (v->state() != ViewState::Edit && v->state() != ViewState::Insert) v->edit();
+        v->setText("stat", code.toStdString());
+    });
+}
+
+void TGlazForm::followLineage() {
+    View* v = glazes();
+    const bool shown = v->active() && v->recordCount() > 0;
+    const std::string status = shown ? v->asText("stat") : std::string();
+    const int at = StatusCB->findData(QString::fromStdString(status));
+    StatusCB->setCurrentIndex(at < 0 ? 0 : at);
+    if (!shown) {
+        LineageLabel->clear();
+        return;
+    }
+    const std::string name = v->asText("naam");
+    const std::string parent = v->asText("gbop");
+    QStringList children;
+    const int naam = v->fieldIndex("naam");
+    const int gbop = v->fieldIndex("gbop");
+    for (int row = 0; row < v->recordCount(); ++row)
+        if (!name.empty() && RecordNames::same(v->textAt(row, gbop), name))
+            children << QString::fromStdString(v->textAt(row, naam));
+    QStringList parts;
+    if (!parent.empty()) parts << tr("Gebaseerd op: %1").arg(QString::fromStdString(parent));
+    if (!children.isEmpty()) parts << tr("Afgeleid: %1").arg(children.join(QStringLiteral(", ")));
+    LineageLabel->setText(parts.join(QStringLiteral("   ")));
+}
+
 void TGlazForm::followTests() {
+    followLineage();
     if (!ProevenTS) return;
     const bool shown = glazes()->active() && glazes()->recordCount() > 0;
     const QString name = shown ? QString::fromStdString(glazes()->asText("naam")) : QString();

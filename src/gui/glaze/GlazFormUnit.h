@@ -13,6 +13,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -147,8 +148,15 @@ private:
     void buildLayout();
     QWidget* buildHeader();
     void buildBrowsePage();
-    // The "Proeven" page follows the current glaze.
+    // The "Proeven" page, the status and the lineage follow the current glaze.
     void followTests();
+    void followLineage();
+    void setStatus(const QString& code);
+    // "Bewaar als kopie": the glaze as a new one, based on it.
+    void KopieButtonClick();
+    // Before a glaze is deleted: its tests and photos go with it only when
+    // the potter says so.
+    bool askAboutTests();
     void buildRecipePage();
     void buildDescriptionPage();
     void buildAdditionsPage();
@@ -230,7 +238,13 @@ private:
     BatchPage* BatchTS = nullptr;
     ChemiePage* ChemieTS = nullptr;
     ProevenPage* ProevenTS = nullptr;
+    QCheckBox* ToonGestoptCB = nullptr;
+    QPushButton* KopieButton = nullptr;
+    QComboBox* StatusCB = nullptr;
+    QLabel* LineageLabel = nullptr;
     QString shownTestsOf_; // the glaze whose tests the "Proeven" page shows
+    Notebook* notebook_ = nullptr;
+    std::string testsToRemove_; // of the glaze being deleted, when the potter said so
     QPushButton* ReceptZoekenButton = nullptr;
     QPushButton* PlakReceptButton = nullptr;
     QPushButton* VervangGrondstofButton = nullptr;

@@ -231,6 +231,7 @@ void DBNavigator::run(Button which) {
         break;
     case Delete:
         if (!askDelete(prompter_)) return;
+        if (beforeDelete_ && !beforeDelete_()) return;
         v.remove();
         break;
     case Edit:

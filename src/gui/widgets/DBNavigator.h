@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "store/View.h"
+#include <functional>
 
 #include <QFlags>
 #include <QWidget>
@@ -59,6 +60,9 @@ public:
     // program's language at the moment of asking.
     static QString hint(Button which);
     static std::string deleteQuestion();
+    // Asked after the delete question was answered Yes; false keeps the
+    // record (a window that must ask more, e.g. about what belongs to it).
+    void setBeforeDelete(std::function<bool()> ask) { beforeDelete_ = std::move(ask); }
 
 Q_SIGNALS:
     // Before a button's action runs (a search field clears itself before
@@ -79,6 +83,7 @@ private:
 
     View* view_ = nullptr;
     Prompter* prompter_ = nullptr;
+    std::function<bool()> beforeDelete_;
     Buttons visible_ = Editing;
     std::array<QToolButton*, 9> buttons_{};
 };

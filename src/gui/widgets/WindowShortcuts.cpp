@@ -47,19 +47,20 @@ QShortcut* windowShortcut(QWidget* window, const QKeySequence& keys) {
 
 // Hides the rows whose name does not contain `text`; the first row shown
 // becomes current when the current one was hidden.
-void applyFilter(DBGrid* grid, const QString& text) {
+void applyFilter(DBGrid* grid, const QString& text, const std::function<bool(int)>& keep) {
     QAbstractItemModel* model = grid->model();
     if (!model) return;
     const QString wanted = text.trimmed();
     int first = -1;
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString name = model->index(row, 0).data().toString();
-        const bool shown = wanted.isEmpty() || name.contains(wanted, Qt::CaseInsensitive);
+        const bool shown =
+            (wanted.isEmpty() || name.contains(wanted, Qt::CaseInsensitive)) && (!keep || keep(row));
         grid->setRowHidden(row, !shown);
         if (shown && first < 0) first = row;
     }
     const int current = grid->currentIndex().row();
-    if (!wanted.isEmpty() && first >= 0 && (current < 0 || grid->isRowHidden(current)))
+    if ((!wanted.isEmpty() || keep) && first >= 0 && (current < 0 || grid->isRowHidden(current)))
         grid->setCurrentIndex(model->index(first, 0));
 }
 
@@ -84,17 +85,22 @@ void addPost(QWidget* window, DBNavigator* navigator) {
                      navigator, [navigator] { navigator->click(DBNavigator::Post); });
 }
 
-QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator) {
+void refilter(QLineEdit* search) {
+    Q_EMIT search->textChanged(search->text());
+}
+
+QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator,
+                     std::function<bool(int row)> keep) {
     auto* search = new QLineEdit(window);
     search->setObjectName(QStringLiteral("SearchEdit"));
     (new SearchTexts(search))->retranslate();
     search->setClearButtonEnabled(true);
     QObject::connect(search, &QLineEdit::textChanged, grid,
-                     [grid](const QString& text) { applyFilter(grid, text); });
+                     [grid, keep](const QString& text) { applyFilter(grid, text, keep); });
     // The list is rebuilt when the view changes; the filter stays in force.
     QPointer<QLineEdit> field(search);
-    auto reapply = [grid, field] {
-        if (field && !field->text().isEmpty()) applyFilter(grid, field->text());
+    auto reapply = [grid, field, keep] {
+        if (field && (keep || !field->text().isEmpty())) applyFilter(grid, field->text(), keep);
     };
     if (QAbstractItemModel* model = grid->model()) {
         QObject::connect(model, &QAbstractItemModel::modelReset, search, reapply, Qt::QueuedConnection);

@@ -28,7 +28,11 @@ void addPost(QWidget* window, DBNavigator* navigator);
 // becomes current; an empty text shows every row. Ctrl+F moves the focus
 // there. With a navigator, its "+" empties the field first, so the new
 // record stays in sight. The caller places the returned field in its layout.
-QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator = nullptr);
+// `keep`, when given, hides the rows it answers false for, whatever the
+// search; call `refilter` when its answers change.
+QLineEdit* addSearch(QWidget* window, DBGrid* grid, DBNavigator* navigator = nullptr,
+                     std::function<bool(int row)> keep = {});
+void refilter(QLineEdit* search);
 
 } // namespace WindowShortcuts
 

@@ -94,6 +94,31 @@ TEST(ProposedNameTest, TheWholeTextGoesIntoTheDescription) {
     EXPECT_EQ(plain.toGlaze().omsc, "");
 }
 
+TEST(ProposedNameTest, ACopyKeepsTheRecipeAsPercentagesAndIsBasedOnTheOriginal) {
+    Glaze source;
+    source.naam = "Seladon";
+    source.omsc = "Klassiek";
+    source.catg = "14.2 Steengoed glazuren SK 8-12";
+    source.recipe.molp = "M";
+    source.recipe.recipeSlots[0] = {"Kaliveldspaat", 35.0, 0.25};
+    source.recipe.recipeSlots[2] = {"Kwarts", 65.0, 2.4}; // a gap before it
+    source.recipe.additions[0].name = "Rood ijzeroxide";
+    source.recipe.additions[0].tvp = 1.5;
+    const Glaze copy = NewGlaze::copyOf(source, "Seladon (kopie)").toGlaze();
+    EXPECT_EQ(copy.naam, "Seladon (kopie)");
+    EXPECT_EQ(copy.recipe.molp, "P");
+    EXPECT_EQ(copy.recipe.recipeSlots[0].name, "Kaliveldspaat");
+    EXPECT_DOUBLE_EQ(copy.recipe.recipeSlots[0].mtp, 35.0);
+    EXPECT_EQ(copy.recipe.recipeSlots[1].name, "Kwarts");
+    EXPECT_DOUBLE_EQ(copy.recipe.recipeSlots[1].mtp, 65.0);
+    EXPECT_EQ(copy.recipe.additions[0].name, "Rood ijzeroxide");
+    EXPECT_DOUBLE_EQ(copy.recipe.additions[0].tvp, 1.5);
+    EXPECT_EQ(copy.omsc, "Klassiek");
+    EXPECT_EQ(copy.catg, source.catg);
+    EXPECT_EQ(copy.gbop, "Seladon");
+    EXPECT_EQ(copy.stat, "T");
+}
+
 TEST(ProposedNameTest, AGlazeMadeFromAnotherIsBasedOnItAndToBeTested) {
     Glaze source;
     source.naam = "Seladon";
