@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Weeg van elk hoekglazuur evenveel droog af en breng ze op gelijk volume; dan is elke %1 van een hoekglazuur even zwaar en mengt de cel naar volume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiegen Sie von jeder Eckglasur gleich viel trocken ab und bringen Sie sie auf gleiches Volumen; dann wiegt jeder %1 einer Eckglasur gleich viel und das Feld wird nach Volumen gemischt.</translation>
     </message>
     <message>
         <source>cel %1</source>
@@ -119,7 +119,7 @@
     <name>Calculate</name>
     <message>
         <source>Optie Mol gew./Perc moet M of p zijn!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option Mol gew./Proz muss M oder P sein!</translation>
     </message>
     <message>
         <source>Proc. GetMG: kan materiaal niet vinden: %1</source>
@@ -249,15 +249,15 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>geen &lt;expansion-factors&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein &lt;expansion-factors&gt;</translation>
     </message>
     <message>
         <source>zonder naam</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Namen</translation>
     </message>
     <message>
         <source>basis moet weight of mol zijn</source>
-        <translation type="unfinished"></translation>
+        <translation>basis muss weight oder mol sein</translation>
     </message>
     <message>
         <source>onbekend oxide %1</source>
@@ -265,7 +265,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>geen geldige factor (een getal) voor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein gültiger Faktor (eine Zahl) für %1</translation>
     </message>
     <message>
         <source>%1 staat er twee keer in</source>
@@ -273,7 +273,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>above en slope moeten getallen zijn voor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>above und slope müssen Zahlen sein für %1</translation>
     </message>
     <message>
         <source>Grenswaarden %1: %2</source>
@@ -281,15 +281,15 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>geen &lt;limit-set&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein &lt;limit-set&gt;</translation>
     </message>
     <message>
         <source>naam of kegels ontbreken</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder Kegel fehlen</translation>
     </message>
     <message>
         <source>grens zonder geldige min en max (getallen): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze ohne gültiges min und max (Zahlen): %1</translation>
     </message>
     <message>
         <source>min groter dan max: %1</source>
@@ -301,11 +301,11 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>geen &lt;molar-masses&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein &lt;molar-masses&gt;</translation>
     </message>
     <message>
         <source>geen geldige molmassa (een positief getal) voor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Molmasse (eine positive Zahl) für %1</translation>
     </message>
     <message>
         <source>geen molmassa voor %1</source>
@@ -313,27 +313,27 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Vuistregel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faustregel %1: %2</translation>
     </message>
     <message>
         <source>geen &lt;ratio-guide&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein &lt;ratio-guide&gt;</translation>
     </message>
     <message>
         <source>naam of bron ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Name oder Quelle fehlt</translation>
     </message>
     <message>
         <source>%1: key of label ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: key oder label fehlt</translation>
     </message>
     <message>
         <source>%1: grenzen ontbreken of lopen niet op</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Grenzen fehlen oder steigen nicht an</translation>
     </message>
     <message>
         <source>geen banden</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Bänder</translation>
     </message>
     <message>
         <source>Stull-diagram %1: %2</source>
@@ -341,27 +341,27 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>geen &lt;stull-chart&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein &lt;stull-chart&gt;</translation>
     </message>
     <message>
         <source>de bron ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>die Quelle fehlt</translation>
     </message>
     <message>
         <source>de grenzen van het diagram ontbreken</source>
-        <translation type="unfinished"></translation>
+        <translation>die Grenzen des Diagramms fehlen</translation>
     </message>
     <message>
         <source>de grenzen van het diagram kloppen niet</source>
-        <translation type="unfinished"></translation>
+        <translation>die Grenzen des Diagramms stimmen nicht</translation>
     </message>
     <message>
         <source>&lt;%1&gt; zonder key</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;%1&gt; ohne key</translation>
     </message>
     <message>
         <source>%1: geen reeks getallenparen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Folge von Zahlenpaaren</translation>
     </message>
     <message>
         <source>%1: punt buiten het diagram</source>
@@ -369,15 +369,15 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>%1: minder dan twee punten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: weniger als zwei Punkte</translation>
     </message>
     <message>
         <source>%1: minder dan drie punten</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: weniger als drei Punkte</translation>
     </message>
     <message>
         <source>%1: naam of kleur (#rrggbb) ontbreekt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Name oder Farbe (#rrggbb) fehlt</translation>
     </message>
     <message>
         <source>%1: komt twee keer voor</source>
@@ -435,7 +435,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>3.2 Loodhoudende, glanzende glazuren SK 03a-6a</source>
-        <translation type="unfinished"></translation>
+        <translation>3.2 Bleihaltige, glänzende Glasuren SK 03a-6a</translation>
     </message>
     <message>
         <source>3.3 Loodvrij glazuren SK 5a-9</source>
@@ -443,7 +443,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>4.0 Opaak witte glazuren zonder SnO2 (ZnO-B2O3 rijk) SK 05a-9</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0 Opak weiße Glasuren ohne SnO2 (ZnO-B2O3-reich) SK 05a-9</translation>
     </message>
     <message>
         <source>5.1 Loodvrije transparante glazuren voor SK 4a-6a</source>
@@ -459,15 +459,15 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>6.1 Calciumboraat / colemanietglazuren SK 09a-01a</source>
-        <translation type="unfinished"></translation>
+        <translation>6.1 Calciumborat- / Colemanitglasuren SK 09a-01a</translation>
     </message>
     <message>
         <source>6.2 Calciumboraat / colemanietglazuren SK 2a-5a</source>
-        <translation type="unfinished"></translation>
+        <translation>6.2 Calciumborat- / Colemanitglasuren SK 2a-5a</translation>
     </message>
     <message>
         <source>7.1 Zink mat glazuren SK 05a-6a</source>
-        <translation type="unfinished"></translation>
+        <translation>7.1 Zinkmattglasuren SK 05a-6a</translation>
     </message>
     <message>
         <source>7.2 Zink-barium glazuren mat glad SK 03a-9</source>
@@ -475,7 +475,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>7.3 Calcium magnesium glazuren mat SK 2a-9</source>
-        <translation type="unfinished"></translation>
+        <translation>7.3 Calcium-Magnesium-Mattglasuren SK 2a-9</translation>
     </message>
     <message>
         <source>8.1 Zinksilicaat kristalglazuren SK 01a-8</source>
@@ -491,7 +491,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>8.4 Vanadium-wolfraam-molybdeen kristalglazuren SK 03a-8</source>
-        <translation type="unfinished"></translation>
+        <translation>8.4 Vanadium-Wolfram-Molybdän-Kristallglasuren SK 03a-8</translation>
     </message>
     <message>
         <source>9.0 Nikkel rood glazuren SK 1a-7</source>
@@ -527,11 +527,11 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>15.0 Loodhoudende kachelglazuren SK 06a-2a</source>
-        <translation type="unfinished"></translation>
+        <translation>15.0 Bleihaltige Ofenkachelglasuren SK 06a-2a</translation>
     </message>
     <message>
         <source>16.0 Transparante tussentemp. glazuren SK 03a-3a</source>
-        <translation type="unfinished"></translation>
+        <translation>16.0 Transparente Glasuren mittlerer Temp. SK 03a-3a</translation>
     </message>
     <message>
         <source>17.0 Transparante porseleinglazuren SK 8-16</source>
@@ -553,7 +553,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Regel %1 van het stooklog is geen meting (tijd, temperatuur, opmerking).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 des Brandprotokolls ist keine Messung (Zeit, Temperatur, Bemerkung).</translation>
     </message>
     <message>
         <source>Een stooklog heeft hoogstens %1 metingen.</source>
@@ -561,7 +561,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Regel %1 van het stooklog: %2 °C kan geen oventemperatuur zijn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 des Brandprotokolls: %2 °C kann keine Ofentemperatur sein.</translation>
     </message>
     <message>
         <source>%1 moet tussen %2 en %3 liggen.</source>
@@ -569,7 +569,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is geen geldige code: 1 tot 20 letters, cijfers of -_./</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &apos;%2&apos; ist kein gültiger Code: 1 bis 20 Buchstaben, Ziffern oder -_./</translation>
     </message>
     <message>
         <source>%1 &apos;%2&apos; is geen datum als dd-mm-jjjj.</source>
@@ -589,7 +589,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Het gewicht van het mengsel is meer dan 0 en hoogstens %1 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gewicht des Ansatzes ist mehr als 0 und höchstens %1 g.</translation>
     </message>
     <message>
         <source>Het water (g)</source>
@@ -601,7 +601,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>De dompel- of giettijd (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tauch- oder Schüttzeit (s)</translation>
     </message>
     <message>
         <source>Het aantal lagen</source>
@@ -621,7 +621,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Een meting van het stooklog van %1 is geen tijd met een temperatuur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Messung im Brandprotokoll von %1 ist keine Zeit mit einer Temperatur.</translation>
     </message>
     <message>
         <source>De waardering is 1 tot 5 (of leeg).</source>
@@ -629,7 +629,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Een foto staat in de map foto van de gegevensmap, met een relatief pad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Foto liegt im Ordner foto des Datenordners, mit einem relativen Pfad.</translation>
     </message>
 </context>
 <context>
@@ -711,7 +711,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Het recept heeft meer dan %1 grondstoffen en past niet in een glazuur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rezept hat mehr als %1 Rohstoffe und passt nicht in eine Glasur.</translation>
     </message>
     <message>
         <source>Te veel toegevoegde stoffen.</source>
@@ -731,11 +731,11 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Geen recept binnen de bereiken mogelijk: %1 kan met deze grondstoffen niet gehaald worden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rezept innerhalb der Bereiche möglich: %1 ist mit diesen Rohstoffen nicht erreichbar.</translation>
     </message>
     <message>
         <source>Geen recept binnen de bereiken mogelijk: de bereiken zijn met deze grondstoffen niet tegelijk te halen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rezept innerhalb der Bereiche möglich: die Bereiche sind mit diesen Rohstoffen nicht gleichzeitig erreichbar.</translation>
     </message>
     <message>
         <source>%1 vanaf %2</source>
@@ -747,7 +747,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Geen recept mogelijk: geen van de grondstoffen bevat een basisch oxide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rezept möglich: keiner der Rohstoffe enthält ein basisches Oxid.</translation>
     </message>
     <message>
         <source>Het rekenprogramma vond geen oplossing.</source>
@@ -755,23 +755,23 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Bereik %1: de ondergrens is groter dan de bovengrens</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich %1: die Untergrenze ist größer als die Obergrenze</translation>
     </message>
     <message>
         <source>Geen recept met de meeste %1: geef er een bereik voor op.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rezept mit dem meisten %1: geben Sie dafür einen Bereich an.</translation>
     </message>
     <message>
         <source>Geen recept met de minste %1: geef er een bereik voor op.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rezept mit dem wenigsten %1: geben Sie dafür einen Bereich an.</translation>
     </message>
     <message>
         <source>Geen goedkoopste recept: geef een bereik op voor de oxiden van %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein günstigstes Rezept: geben Sie einen Bereich für die Oxide von %1 an.</translation>
     </message>
     <message>
         <source>Geen oxide vóór %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Oxid vor %1</translation>
     </message>
     <message>
         <source>Geen getal: %1</source>
@@ -787,7 +787,7 @@ Rohstoffe prüfen!</translation>
     </message>
     <message>
         <source>Lege naam in de lijst van grondstoffen</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Name in der Liste der Rohstoffe</translation>
     </message>
     <message>
         <source>Doel %1</source>
