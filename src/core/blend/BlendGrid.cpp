@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blend/BlendGrid.h"
 
+#include "common/Translate.h"
 #include <stdexcept>
 
 namespace kelvora {
@@ -24,9 +25,10 @@ int BlendGrid::cornersOf(BlendKind kind) {
 
 BlendGrid BlendGrid::line(int cells, double low, double high) {
     require(cells >= 2 && cells <= BlendLimits::maxLineCells,
-            "Een lijn heeft 2 tot " + std::to_string(BlendLimits::maxLineCells) + " cellen.");
+            fillIn(translate("Blend", "Een lijn heeft 2 tot %1 cellen."),
+                   {std::to_string(BlendLimits::maxLineCells)}));
     require(low >= 0.0 && high <= 1.0 && low < high,
-            "Het bereik moet binnen 0..100 % liggen, van laag naar hoog.");
+            translate("Blend", "Het bereik moet binnen 0..100 % liggen, van laag naar hoog."));
     BlendGrid grid;
     grid.kind = BlendKind::Line;
     grid.columns = cells;
@@ -39,8 +41,8 @@ BlendGrid BlendGrid::line(int cells, double low, double high) {
 
 BlendGrid BlendGrid::triaxial(int side) {
     require(side >= 2 && side <= BlendLimits::maxTriaxialSide,
-            "Een driehoek heeft 2 tot " + std::to_string(BlendLimits::maxTriaxialSide) +
-                " cellen per zijde.");
+            fillIn(translate("Blend", "Een driehoek heeft 2 tot %1 cellen per zijde."),
+                   {std::to_string(BlendLimits::maxTriaxialSide)}));
     BlendGrid grid;
     grid.kind = BlendKind::Triaxial;
     grid.rows = grid.columns = side;
@@ -61,7 +63,8 @@ BlendGrid BlendGrid::triaxial(int side) {
 BlendGrid BlendGrid::biaxial(int rows, int columns) {
     require(rows >= 2 && columns >= 2 && rows <= BlendLimits::maxBiaxialSide &&
                 columns <= BlendLimits::maxBiaxialSide,
-            "Een raster heeft 2 tot " + std::to_string(BlendLimits::maxBiaxialSide) + " rijen en kolommen.");
+            fillIn(translate("Blend", "Een raster heeft 2 tot %1 rijen en kolommen."),
+                   {std::to_string(BlendLimits::maxBiaxialSide)}));
     BlendGrid grid;
     grid.kind = BlendKind::Biaxial;
     grid.rows = rows;

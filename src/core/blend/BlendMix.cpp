@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blend/BlendMix.h"
 
+#include "common/Translate.h"
 #include "engine/Calculate.h"
 
 #include <algorithm>
@@ -18,10 +19,6 @@ void addTo(std::vector<BlendCorner::Line>& lines, const std::string& name, doubl
     lines.push_back({name, amount});
 }
 
-std::string count(std::size_t n, const char* what) {
-    return std::to_string(n) + " " + what;
-}
-
 } // namespace
 
 BlendCorner BlendCorner::of(const Glaze& glaze, const MaterialLookup& materials) {
@@ -30,7 +27,8 @@ BlendCorner BlendCorner::of(const Glaze& glaze, const MaterialLookup& materials)
         std::string why;
         for (const auto& m : result.messages)
             why += (why.empty() ? "" : "; ") + m;
-        throw BlendError("Glazuur " + glaze.naam + " is niet te berekenen: " + why);
+        throw BlendError(
+            fillIn(translate("Blend", "Glazuur %1 is niet te berekenen: %2"), {glaze.naam, why}));
     }
     BlendCorner corner;
     corner.glaze = glaze.naam;
@@ -59,10 +57,11 @@ BlendMix BlendMix::of(const std::vector<BlendCorner>& corners, const std::vector
             addTo(mix.additions, line.name, weights[c] * line.amount);
     }
     if (mix.base.size() > Recipe::slotCount || mix.additions.size() > Recipe::additionCount)
-        mix.tooLarge = count(mix.base.size(), "grondstoffen") + " en " +
-                       count(mix.additions.size(), "toevoegingen") + "; een glazuur heeft plaats voor " +
-                       count(Recipe::slotCount, "grondstoffen") + " en " +
-                       count(Recipe::additionCount, "toevoegingen") + ".";
+        mix.tooLarge =
+            fillIn(translate("Blend", "%1 grondstoffen en %2 toevoegingen; een glazuur heeft plaats voor "
+                                      "%3 grondstoffen en %4 toevoegingen."),
+                   {std::to_string(mix.base.size()), std::to_string(mix.additions.size()),
+                    std::to_string(Recipe::slotCount), std::to_string(Recipe::additionCount)});
 
     // Every corner calculated, so every base material is known with a mol
     // weight: grams over mol weight are its mols, as in the calculation.
@@ -85,7 +84,9 @@ BlendMix BlendMix::of(const std::vector<BlendCorner>& corners, const std::vector
 Glaze BlendMix::toGlaze(const std::string& name) const {
     Glaze glaze;
     glaze.naam = name;
-    glaze.recipe.molp = "P";
+    // Built from a character: GCC 12 warns of a false overlap (-Wrestrict) on
+    // the assignment of the literal once this function is inlined here.
+    glaze.recipe.molp = std::string(1, 'P');
     for (std::size_t i = 0; i < base.size() && i < Recipe::slotCount; ++i)
         glaze.recipe.recipeSlots[i] = {base[i].name, base[i].amount, kNullNumber};
     for (std::size_t i = 0; i < additions.size() && i < Recipe::additionCount; ++i)

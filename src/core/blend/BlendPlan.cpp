@@ -2,6 +2,7 @@
 #include "blend/BlendPlan.h"
 
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "engine/Calculate.h"
 #include "glaze/ChemistryFigures.h"
 #include "glaze/LimitSets.h"
@@ -52,15 +53,17 @@ BlendPlan BlendPlan::make(const BlendSettings& settings, GlazeBook& book) {
     plan.settings = settings;
     plan.grid = gridFor(settings);
     if (settings.corners.size() != static_cast<std::size_t>(plan.grid.corners()))
-        throw BlendError("Deze mengreeks heeft " + std::to_string(plan.grid.corners()) + " hoekglazuren.");
+        throw BlendError(fillIn(translate("Blend", "Deze mengreeks heeft %1 hoekglazuren."),
+                                {std::to_string(plan.grid.corners())}));
     if (!(settings.amount > 0.0 && settings.amount <= BlendSettings::maxAmount))
-        throw BlendError("De hoeveelheid per cel moet groter dan 0 en hoogstens 10000 zijn.");
+        throw BlendError(
+            translate("Blend", "De hoeveelheid per cel moet groter dan 0 en hoogstens 10000 zijn."));
     if (!(settings.margin >= 0.0 && settings.margin <= 1.0))
-        throw BlendError("De marge ligt tussen 0 en 100 %.");
+        throw BlendError(translate("Blend", "De marge ligt tussen 0 en 100 %."));
     const MaterialLookup& lookup = book.catalogue();
     for (const auto& name : settings.corners) {
         const auto glaze = book.findGlaze(name);
-        if (!glaze) throw BlendError("Onbekend glazuur: " + name);
+        if (!glaze) throw BlendError(fillIn(translate("Blend", "Onbekend glazuur: %1"), {name}));
         plan.corners.push_back(BlendCorner::of(*glaze, lookup));
     }
     for (const BlendCell& cell : plan.grid.cells)
@@ -76,11 +79,13 @@ std::string BlendPlan::cellName(int number) const {
 Glaze BlendPlan::cellGlaze(std::size_t cell, const MaterialLookup& materials) const {
     const BlendMix& mix = mixes.at(cell);
     const BlendCell& where = grid.cells.at(cell);
-    if (!mix.tooLarge.empty()) throw BlendError("Cel " + std::to_string(where.number) + ": " + mix.tooLarge);
+    if (!mix.tooLarge.empty())
+        throw BlendError(
+            fillIn(translate("Blend", "Cel %1: %2"), {std::to_string(where.number), mix.tooLarge}));
     Glaze glaze = mix.toGlaze(cellName(where.number));
     applyResult(calculate(glaze.recipe, materials, {}), glaze);
-    glaze.omsc = "Mengreeks " + settings.name + " (" + blendKindName(grid.kind) + "), cel " +
-                 std::to_string(where.number) + ":";
+    glaze.omsc = fillIn(translate("Blend", "Mengreeks %1 (%2), cel %3:"),
+                        {settings.name, blendKindName(grid.kind), std::to_string(where.number)});
     for (std::size_t c = 0; c < corners.size(); ++c)
         glaze.omsc += std::string(c ? ";" : "") + " " + letter(c) + " " +
                       numfmt::floatText(where.weights[c] * 100.0) + " % " + corners[c].glaze;
@@ -106,20 +111,21 @@ std::vector<std::string> BlendPlan::cellText(std::size_t i) const {
     const BlendCell& cell = grid.cells.at(i);
     const BlendMix& mix = mixes.at(i);
     const std::string unit = settings.grams ? "g" : "ml";
-    std::vector<std::string> lines{"Cel " + std::to_string(cell.number)};
+    std::vector<std::string> lines{fillIn(translate("Blend", "Cel %1"), {std::to_string(cell.number)})};
     for (std::size_t c = 0; c < corners.size(); ++c)
         lines.push_back("  " + letter(c) + " " +
                         padded(numfmt::formatFixed(cell.weights[c] * 100.0, 1) + " %", 9) + corners[c].glaze);
-    lines.emplace_back("Recept");
+    lines.push_back(translate("Blend", "Recept"));
     for (const auto& line : mix.base)
         lines.push_back("  " + padded(line.name, 40) + numfmt::formatFixed(line.amount, 2));
     if (!mix.additions.empty()) {
-        lines.emplace_back("Toevoegingen");
+        lines.push_back(translate("Blend", "Toevoegingen"));
         for (const auto& line : mix.additions)
             lines.push_back("+ " + padded(line.name, 40) + numfmt::formatFixed(line.amount, 2));
     }
-    if (!mix.tooLarge.empty()) lines.push_back("Te groot voor één glazuur: " + mix.tooLarge);
-    lines.emplace_back("Seger formule");
+    if (!mix.tooLarge.empty())
+        lines.push_back(fillIn(translate("Blend", "Te groot voor één glazuur: %1"), {mix.tooLarge}));
+    lines.push_back(translate("Blend", "Seger formule"));
     for (const Oxide& oxide : OxideCatalogue::all()) {
         const double value = mix.formula[static_cast<std::size_t>(oxide.position - 1)];
         if (value != 0.0)
@@ -128,7 +134,7 @@ std::vector<std::string> BlendPlan::cellText(std::size_t i) const {
     const double sio2 = oxideIn(mix.formula, "sio2");
     const double al2o3 = oxideIn(mix.formula, "al2o3");
     if (al2o3 > 0.0) lines.push_back("SiO2:Al2O3 " + numfmt::formatFixed(sio2 / al2o3, 2));
-    std::string pour = "Gieten (" + unit + "):";
+    std::string pour = fillIn(translate("Blend", "Gieten (%1):"), {unit});
     for (std::size_t c = 0; c < corners.size(); ++c)
         pour += " " + letter(c) + " " + numfmt::formatFixed(amounts.perCell[i][c], 1);
     lines.push_back(pour);
@@ -138,15 +144,19 @@ std::vector<std::string> BlendPlan::cellText(std::size_t i) const {
 std::vector<std::string> BlendPlan::sheet() const {
     const std::string unit = settings.grams ? "g" : "ml";
     std::vector<std::string> lines;
-    lines.push_back("Mengreeks " + settings.name + " (" + blendKindName(grid.kind) + ", " +
-                    std::to_string(grid.cells.size()) + " cellen, " +
-                    numfmt::formatFixed(settings.amount, 1) + " " + unit + " per cel)");
+    lines.push_back(fillIn(translate("Blend", "Mengreeks %1 (%2, %3 cellen, %4 %5 per cel)"),
+                           {settings.name, blendKindName(grid.kind), std::to_string(grid.cells.size()),
+                            numfmt::formatFixed(settings.amount, 1), unit}));
     lines.emplace_back();
     for (std::size_t c = 0; c < corners.size(); ++c)
-        lines.push_back(letter(c) + "  " + padded(corners[c].glaze, 40) + "maak " +
-                        numfmt::formatFixed(amounts.total[c], 1) + " " + unit);
-    lines.push_back("Weeg van elk hoekglazuur evenveel droog af en breng ze op gelijk volume; dan is elke " +
-                    unit + " van een hoekglazuur even zwaar en mengt de cel naar volume.");
+        lines.push_back(
+            letter(c) + "  " + padded(corners[c].glaze, 40) +
+            fillIn(translate("Blend", "maak %1 %2"), {numfmt::formatFixed(amounts.total[c], 1), unit}));
+    lines.push_back(
+        fillIn(translate("Blend", "Weeg van elk hoekglazuur evenveel droog af en breng ze op gelijk "
+                                  "volume; dan is elke %1 van een hoekglazuur even zwaar en mengt de "
+                                  "cel naar volume."),
+               {unit}));
     lines.emplace_back();
     // The cells as they lie on the tile: a row of boxes per grid row, each
     // box the cell's number and the amount of every end glaze.
@@ -161,8 +171,9 @@ std::vector<std::string> BlendPlan::sheet() const {
             const BlendCell& cell = grid.cells[i];
             if ((line ? cell.column / 5 : cell.row) != row) continue;
             any = true;
-            box[0] +=
-                padded("cel " + std::to_string(cell.number) + (mixes[i].tooLarge.empty() ? "" : "*"), width);
+            box[0] += padded(fillIn(translate("Blend", "cel %1"), {std::to_string(cell.number)}) +
+                                 (mixes[i].tooLarge.empty() ? "" : "*"),
+                             width);
             for (std::size_t c = 0; c < corners.size(); ++c)
                 box[c + 1] += padded(letter(c) + " " + numfmt::formatFixed(amounts.perCell[i][c], 1), width);
         }
@@ -175,7 +186,7 @@ std::vector<std::string> BlendPlan::sheet() const {
         lines.emplace_back();
     }
     if (std::any_of(mixes.begin(), mixes.end(), [](const BlendMix& m) { return !m.tooLarge.empty(); }))
-        lines.push_back("* te veel grondstoffen voor één glazuur");
+        lines.push_back(translate("Blend", "* te veel grondstoffen voor één glazuur"));
     return lines;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Calculate.h"
 
+#include "common/Translate.h"
 #include "engine/FiringRange.h"
 #include "model/Material.h"
 
@@ -16,13 +17,27 @@ constexpr std::size_t kOxides = OxideCatalogue::count;
 using Totals = std::array<double, kOxides>;
 using Column = std::array<double, kSlots>;
 
-const char* const kModeMessage = "Optie Mol gew./Perc moet M of p zijn!";
-const char* const kNotFound = "Proc. GetMG: kan materiaal niet vinden: ";
-const char* const kNoMolWeight = "Proc. GetMG: materiaal heeft geen molgewicht: ";
-const char* const kZeroPrice =
-    "Er zijn materialen bij waarvan de prijs 0 is\r\nDe prijsberekening klopt waarschijnlijk niet";
-const char* const kZeroPercentage = "Totaalpercentage is 0, kan berekening niet uitvoeren";
-const char* const kZeroBasic = "Totale hoeveelheid basische elementen is 0\r\nControleer grondstoffen!";
+// The run's messages, in the user's language.
+std::string modeMessage() {
+    return translate("Calculate", "Optie Mol gew./Perc moet M of p zijn!");
+}
+std::string notFoundMessage(const std::string& name) {
+    return fillIn(translate("Calculate", "Proc. GetMG: kan materiaal niet vinden: %1"), {name});
+}
+std::string noMolWeightMessage(const std::string& name) {
+    return fillIn(translate("Calculate", "Proc. GetMG: materiaal heeft geen molgewicht: %1"), {name});
+}
+std::string zeroPriceMessage() {
+    return translate(
+        "Calculate",
+        "Er zijn materialen bij waarvan de prijs 0 is\r\nDe prijsberekening klopt waarschijnlijk niet");
+}
+std::string zeroPercentageMessage() {
+    return translate("Calculate", "Totaalpercentage is 0, kan berekening niet uitvoeren");
+}
+std::string zeroBasicMessage() {
+    return translate("Calculate", "Totale hoeveelheid basische elementen is 0\r\nControleer grondstoffen!");
+}
 
 // The store never holds a value that overflowed or came from 0/0: such a
 // field is left empty, and an empty field reads back as 0. Every
@@ -77,7 +92,7 @@ void normalise(Column& mtp, std::vector<std::string>& messages) {
         sum += read(value);
     if (sum == 100.0) return;
     if (sum == 0.0) {
-        messages.emplace_back(kZeroPercentage);
+        messages.push_back(zeroPercentageMessage());
         return;
     }
     for (double& value : mtp)
@@ -96,7 +111,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     CalcResult result;
     const bool percentMode = recipe.molp == "P";
     if (!percentMode && recipe.molp != "M") {
-        result.messages.emplace_back(kModeMessage);
+        result.messages.push_back(modeMessage());
         result.stopped = true;
         return result;
     }
@@ -112,7 +127,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
         const double amount = read(percentMode ? slot.mtp : slot.mtm);
         const MaterialData* material = materials.find(slot.name);
         if (!material) {
-            result.messages.push_back(kNotFound + slot.name);
+            result.messages.push_back(notFoundMessage(slot.name));
             fault = fault || amount != 0.0;
             continue;
         }
@@ -120,7 +135,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
         lookup.material[i] = material;
         lookup.molWeight[i] = material->molg;
         lookup.price[i] = material->prys;
-        if (material->prys == 0.0) result.messages.emplace_back(kZeroPrice);
+        if (material->prys == 0.0) result.messages.push_back(zeroPriceMessage());
         if (material->withoutAnalysis) {
             // Its weight goes through the run as if a mol weighed a gram, so
             // that it keeps its share of the batch; it has no oxides to add.
@@ -130,7 +145,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
             continue;
         }
         if (material->molg == 0.0 && amount != 0.0) {
-            result.messages.push_back(kNoMolWeight + slot.name);
+            result.messages.push_back(noMolWeightMessage(slot.name));
             fault = true;
         }
     }
@@ -140,12 +155,12 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
         if (Recipe::isBlank(addition.name)) continue;
         const MaterialData* material = materials.find(addition.name);
         if (!material) {
-            result.messages.push_back(kNotFound + addition.name);
+            result.messages.push_back(notFoundMessage(addition.name));
             continue;
         }
         result.lastMaterialRow = material->row;
         lookup.additionPrice[i] = material->prys;
-        if (material->prys == 0.0) result.messages.emplace_back(kZeroPrice);
+        if (material->prys == 0.0) result.messages.push_back(zeroPriceMessage());
     }
     if (fault) {
         result.stopped = true;
@@ -165,7 +180,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
         for (double value : mtp)
             sum += read(value);
         if (sum == 0.0) {
-            result.messages.emplace_back(kZeroPercentage);
+            result.messages.push_back(zeroPercentageMessage());
             result.stopped = true;
             return result;
         }
@@ -182,7 +197,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
     for (std::size_t k = basic.first; k < basic.end; ++k)
         basicSum += totals[k];
     if (basicSum == 0.0) {
-        result.messages.emplace_back(kZeroBasic);
+        result.messages.push_back(zeroBasicMessage());
         result.stopped = true;
         return result;
     }

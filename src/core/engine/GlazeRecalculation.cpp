@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/GlazeRecalculation.h"
 
+#include "common/Translate.h"
 #include "model/Material.h"
 #include "store/GlazeBook.h"
 
@@ -40,7 +41,9 @@ bool GlazeRecalculation::affectsGlazes(const Material& before, const Material& a
 }
 
 std::string GlazeRecalculation::questionText(int glazeCount) {
-    return "Ook de " + std::to_string(glazeCount) + " glazuren die deze grondstof gebruiken herberekenen?";
+    return fillIn(
+        translate("GlazeRecalculation", "Ook de %1 glazuren die deze grondstof gebruiken herberekenen?"),
+        {std::to_string(glazeCount)});
 }
 
 int GlazeRecalculation::offerAfterChange(GlazeBook& book, const std::string& material, Prompter& prompter) {

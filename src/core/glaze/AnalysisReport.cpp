@@ -2,6 +2,7 @@
 #include "glaze/AnalysisReport.h"
 
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "common/Utf8.h"
 #include "model/Material.h"
 #include "model/OxideCatalogue.h"
@@ -45,6 +46,14 @@ void addMemo(std::vector<std::string>& lines, const std::string& memo) {
 }
 
 // A whole number of degrees as the report has always shown it; empty stays empty.
+std::string recipeHeading() {
+    return translate("Report", "Recept:");
+}
+
+std::string costTemplate() {
+    return translate("Report", "Kostprijs: %1");
+}
+
 std::string degrees(double value) {
     return isNullNumber(value) ? std::string() : std::to_string(static_cast<long>(value));
 }
@@ -100,31 +109,32 @@ std::vector<std::string> AnalysisReport::build(const Glaze& glaze, double expans
                                                const std::vector<std::string>& withoutAnalysis) {
     const SegerColumns columns = BuildSegerColumns(glaze);
     std::vector<std::string> lines;
-    lines.push_back("Glazuur: " + glaze.naam);
+    lines.push_back(fillIn(translate("Report", "Glazuur: %1"), {glaze.naam}));
     lines.emplace_back();
-    lines.push_back("Categorie: " + glaze.catg);
+    lines.push_back(fillIn(translate("Report", "Categorie: %1"), {glaze.catg}));
     lines.emplace_back();
-    lines.emplace_back("Temperatuur:");
-    lines.push_back("Ingevoerd van SK: " + glaze.skva + " tot SK: " + glaze.sktt);
-    lines.push_back("Berekend van : " + degrees(glaze.tmpv) + " gr. C tot: " + degrees(glaze.tmpt) +
-                    " gr. C");
+    lines.push_back(translate("Report", "Temperatuur:"));
+    lines.push_back(fillIn(translate("Report", "Ingevoerd van SK: %1 tot SK: %2"), {glaze.skva, glaze.sktt}));
+    lines.push_back(fillIn(translate("Report", "Berekend van : %1 gr. C tot: %2 gr. C"),
+                           {degrees(glaze.tmpv), degrees(glaze.tmpt)}));
     lines.emplace_back();
-    lines.emplace_back("Seger formule:");
+    lines.push_back(translate("Report", "Seger formule:"));
     for (auto& row : formulaRows(columns))
         lines.push_back(std::move(row));
     for (const auto& name : withoutAnalysis)
         lines.push_back(Material::withoutAnalysisNote + name);
     lines.emplace_back();
-    lines.emplace_back("Recept:");
+    lines.push_back(recipeHeading());
     for (const auto& slot : glaze.recipe.recipeSlots)
         AddRecipeLine(lines, slot.name, slot.mtp);
     lines.emplace_back();
-    lines.emplace_back("Evt. toevoegingen:");
+    lines.push_back(translate("Report", "Evt. toevoegingen:"));
     for (const auto& addition : glaze.recipe.additions)
         AddRecipeLine(lines, addition.name, addition.tvp);
     lines.emplace_back();
-    lines.push_back("Uitzettings coefficient: " + numfmt::formatPattern(expansion, "##0.00") + " x 10 E-5");
-    lines.push_back("Kostprijs: " + numfmt::formatFixed(Recipe::amount(glaze.prys), 2, 4));
+    lines.push_back(fillIn(translate("Report", "Uitzettings coefficient: %1 x 10 E-5"),
+                           {numfmt::formatPattern(expansion, "##0.00")}));
+    lines.push_back(fillIn(costTemplate(), {numfmt::formatFixed(Recipe::amount(glaze.prys), 2, 4)}));
     lines.emplace_back();
     addMemo(lines, glaze.omsc);
     return lines;
@@ -134,10 +144,14 @@ std::vector<std::string> AnalysisReport::printCopy(const std::vector<std::string
     std::vector<std::string> out;
     out.emplace_back();
     bool doubleSpaced = false;
+    // The report was built in the same language, so its headings are found
+    // by the same translated texts.
+    const std::string recipe = recipeHeading();
+    const std::string cost = costTemplate().substr(0, costTemplate().find("%1"));
     for (const auto& line : report) {
         out.push_back(line);
-        if (!doubleSpaced && line == "Recept:") doubleSpaced = true;
-        if (doubleSpaced && line.compare(0, 10, "Kostprijs:") == 0) doubleSpaced = false;
+        if (!doubleSpaced && line == recipe) doubleSpaced = true;
+        if (doubleSpaced && line.compare(0, cost.size(), cost) == 0) doubleSpaced = false;
         if (doubleSpaced) out.emplace_back();
     }
     return out;

@@ -2,6 +2,7 @@
 #include "glaze/BatchWeights.h"
 
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "common/Utf8.h"
 
 namespace kelvora {
@@ -29,15 +30,16 @@ std::vector<std::string> BatchWeights::sheet(const std::string& glazeName, doubl
         if (length < width) text.append(width - length, ' ');
         return text;
     };
-    std::vector<std::string> lines{"Batch: " + glazeName, "",
-                                   "Batchgrootte: " + numfmt::formatFixed(batchGrams, 1) + " g", ""};
+    std::vector<std::string> lines{
+        fillIn(translate("Batch", "Batch: %1"), {glazeName}), "",
+        fillIn(translate("Batch", "Batchgrootte: %1 g"), {numfmt::formatFixed(batchGrams, 1)}), ""};
     for (const Row& row : rows)
         lines.push_back(padded((row.addition ? "+ " : "  ") + row.name, 44) +
                         numfmt::formatFixed(row.percent, 2, 7) + " %" +
                         numfmt::formatFixed(row.grams, 1, 12) + " g");
     lines.emplace_back();
-    lines.push_back(padded("  Totaal", 53) + numfmt::formatFixed(total, 1, 12) + " g");
-    lines.push_back("Kostprijs: " + numfmt::formatFixed(cost, 2));
+    lines.push_back(padded(translate("Batch", "  Totaal"), 53) + numfmt::formatFixed(total, 1, 12) + " g");
+    lines.push_back(fillIn(translate("Batch", "Kostprijs: %1"), {numfmt::formatFixed(cost, 2)}));
     return lines;
 }
 

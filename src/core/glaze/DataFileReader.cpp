@@ -2,6 +2,7 @@
 #include "glaze/DataFileReader.h"
 
 #include "common/RegularFile.h"
+#include "common/Translate.h"
 
 #include <charconv>
 #include <cmath>
@@ -23,10 +24,11 @@ std::optional<double> DataFileReader::number(const pugi::xml_attribute& attribut
 
 std::string DataFileReader::parse(pugi::xml_document& doc, const std::string& path) {
     std::string bytes, reason;
-    if (!RegularFile::read(path, bytes, reason, maxBytes)) return "niet te lezen: bestand bestaat niet";
-    if (!reason.empty()) return "niet te lezen: " + reason;
+    if (!RegularFile::read(path, bytes, reason, maxBytes))
+        return translate("DataFile", "niet te lezen: bestand bestaat niet");
+    if (!reason.empty()) return fillIn(translate("DataFile", "niet te lezen: %1"), {reason});
     const pugi::xml_parse_result parsed = doc.load_buffer(bytes.data(), bytes.size());
-    if (!parsed) return std::string("niet te lezen: ") + parsed.description();
+    if (!parsed) return fillIn(translate("DataFile", "niet te lezen: %1"), {parsed.description()});
     return {};
 }
 
@@ -38,7 +40,7 @@ std::string DataFileReader::lineOf(const std::string& path, const pugi::xml_node
     int line = 1;
     for (std::ptrdiff_t i = 0; i < offset && static_cast<std::size_t>(i) < bytes.size(); ++i)
         if (bytes[static_cast<std::size_t>(i)] == '\n') ++line;
-    return " regel " + std::to_string(line);
+    return fillIn(translate("DataFile", " regel %1"), {std::to_string(line)});
 }
 
 } // namespace kelvora

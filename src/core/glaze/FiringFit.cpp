@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/FiringFit.h"
 
+#include "common/Translate.h"
 #include "engine/GlzDMUnit.h"
 
 #include <algorithm>
@@ -69,20 +70,20 @@ FiringFit FiringFit::assess(const LimitSets& limits, const ChemistryFigures& fig
     if (!first || !(low > 0) || !(high > 0) || !std::isfinite(low) || !std::isfinite(high)) return fit;
     if (*first > *last) std::swap(first, last);
     const int count = static_cast<int>(coneTable().size());
-    const std::string estimate = "De schatting (" + degrees(low) + "\u2013" + degrees(high) + " \u00b0C)";
-    const std::string entered = coneRange(*first, *last);
     std::string where;
     // More than one cone away: past the cone next to the entered range.
     if (*first > 1 && high < coneTemperature(*first - 1))
-        where = " ligt ver onder de ingevoerde kegels ";
+        where = translate("FiringFit", "De schatting (%1–%2 °C) ligt ver onder de ingevoerde kegels %3");
     else if (*last < count && low > coneTemperature(*last + 1))
-        where = " ligt ver boven de ingevoerde kegels ";
+        where = translate("FiringFit", "De schatting (%1–%2 °C) ligt ver boven de ingevoerde kegels %3");
     if (where.empty()) return fit;
-    fit.note = estimate + where + entered;
+    fit.note = fillIn(where, {degrees(low), degrees(high), coneRange(*first, *last)});
     if (!fit.cones.empty())
-        fit.note += (fit.outside == 0 ? "; de samenstelling past bij de limieten voor "
-                                      : "; de samenstelling past het best bij de limieten voor ") +
-                    fit.cones;
+        fit.note +=
+            fillIn(fit.outside == 0
+                       ? translate("FiringFit", "; de samenstelling past bij de limieten voor %1")
+                       : translate("FiringFit", "; de samenstelling past het best bij de limieten voor %1"),
+                   {fit.cones});
     return fit;
 }
 

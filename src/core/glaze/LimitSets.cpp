@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/LimitSets.h"
 
+#include "common/Translate.h"
 #include "engine/GlzDMUnit.h"
 #include "glaze/DataFileReader.h"
 
@@ -15,7 +16,7 @@ namespace kelvora {
 
 namespace {
 [[noreturn]] void fail(const std::string& path, const std::string& what) {
-    throw std::runtime_error("Grenswaarden " + path + ": " + what);
+    throw std::runtime_error(fillIn(translate("DataFile", "Grenswaarden %1: %2"), {path, what}));
 }
 
 std::string trimmed(const std::string& text) {
@@ -44,12 +45,13 @@ LimitSets::Set LimitSets::load(const std::string& path) {
     pugi::xml_document doc;
     if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("limit-set");
-    if (!root) fail(path, "geen <limit-set>");
+    if (!root) fail(path, translate("DataFile", "geen <limit-set>"));
     Set set;
     set.name = root.attribute("name").as_string();
     const auto from = conePosition(root.attribute("from").as_string());
     const auto to = conePosition(root.attribute("to").as_string());
-    if (set.name.empty() || !from || !to || *from > *to) fail(path, "naam of kegels ontbreken");
+    if (set.name.empty() || !from || !to || *from > *to)
+        fail(path, translate("DataFile", "naam of kegels ontbreken"));
     set.fromCone = *from;
     set.toCone = *to;
     set.source = {root.attribute("author").as_string(), root.attribute("title").as_string(),
@@ -60,15 +62,19 @@ LimitSets::Set LimitSets::load(const std::string& path) {
         if (!isRatio(limit.key)) {
             std::istringstream oxides(node.attribute("oxides").as_string(limit.key.c_str()));
             for (std::string stem; oxides >> stem;) {
-                if (!OxideCatalogue::byStem(stem)) fail(path, "onbekend oxide " + stem);
+                if (!OxideCatalogue::byStem(stem))
+                    fail(path, fillIn(translate("DataFile", "onbekend oxide %1"), {stem}));
                 limit.of.push_back(stem);
             }
         }
         const std::string at = DataFileReader::lineOf(path, node);
         const auto min = DataFileReader::number(node.attribute("min"));
         const auto max = DataFileReader::number(node.attribute("max"));
-        if (!min || !max) fail(path + at, "grens zonder geldige min en max (getallen): " + limit.key);
-        if (*min > *max) fail(path + at, "min groter dan max: " + limit.key);
+        if (!min || !max)
+            fail(path + at, fillIn(translate("DataFile", "grens zonder geldige min en max (getallen): %1"),
+                                   {limit.key}));
+        if (*min > *max)
+            fail(path + at, fillIn(translate("DataFile", "min groter dan max: %1"), {limit.key}));
         limit.min = *min;
         limit.max = *max;
         set.limits.push_back(std::move(limit));

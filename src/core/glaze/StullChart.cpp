@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "glaze/StullChart.h"
 
+#include "common/Translate.h"
 #include "glaze/ChemistryDataFiles.h"
 #include "glaze/DataFileReader.h"
 
@@ -15,7 +16,7 @@ namespace kelvora {
 namespace {
 
 [[noreturn]] void fail(const std::string& path, const std::string& what) {
-    throw std::runtime_error("Stull-diagram " + path + ": " + what);
+    throw std::runtime_error(fillIn(translate("DataFile", "Stull-diagram %1: %2"), {path, what}));
 }
 
 // "x y; x y; ..." as points; nothing when a pair is not two finite numbers.
@@ -96,20 +97,21 @@ StullChart StullChart::load(const std::string& path) {
     pugi::xml_document doc;
     if (const std::string problem = DataFileReader::parse(doc, path); !problem.empty()) fail(path, problem);
     const pugi::xml_node root = doc.child("stull-chart");
-    if (!root) fail(path, "geen <stull-chart>");
+    if (!root) fail(path, translate("DataFile", "geen <stull-chart>"));
     StullChart chart;
     chart.source_ = {root.attribute("author").as_string(), root.attribute("title").as_string(),
                      root.attribute("year").as_string()};
-    if (chart.source_.author.empty() || chart.source_.year.empty()) fail(path, "de bron ontbreekt");
+    if (chart.source_.author.empty() || chart.source_.year.empty())
+        fail(path, translate("DataFile", "de bron ontbreekt"));
     const double bounds[4] = {
         root.attribute("sio2-min").as_double(NAN), root.attribute("al2o3-min").as_double(NAN),
         root.attribute("sio2-max").as_double(NAN), root.attribute("al2o3-max").as_double(NAN)};
     for (double b : bounds)
-        if (!std::isfinite(b)) fail(path, "de grenzen van het diagram ontbreken");
+        if (!std::isfinite(b)) fail(path, translate("DataFile", "de grenzen van het diagram ontbreken"));
     chart.lowest_ = {bounds[0], bounds[1]};
     chart.highest_ = {bounds[2], bounds[3]};
     if (!(chart.lowest_.sio2 < chart.highest_.sio2) || !(chart.lowest_.al2o3 < chart.highest_.al2o3))
-        fail(path, "de grenzen van het diagram kloppen niet");
+        fail(path, translate("DataFile", "de grenzen van het diagram kloppen niet"));
 
     for (const pugi::xml_node node : root.children()) {
         const std::string kind = node.name();
@@ -117,24 +119,28 @@ StullChart StullChart::load(const std::string& path) {
         const std::string key = node.attribute("key").as_string();
         const std::string where = "<" + kind + " key=\"" + key + "\">" + DataFileReader::lineOf(path, node);
         std::vector<Point> points;
-        if (key.empty()) fail(path, "<" + kind + "> zonder key");
-        if (!parsePoints(node.child_value(), points)) fail(path, where + ": geen reeks getallenparen");
+        if (key.empty()) fail(path, fillIn(translate("DataFile", "<%1> zonder key"), {kind}));
+        if (!parsePoints(node.child_value(), points))
+            fail(path, fillIn(translate("DataFile", "%1: geen reeks getallenparen"), {where}));
         for (const Point& p : points)
             if (p.sio2 < chart.lowest_.sio2 || p.sio2 > chart.highest_.sio2 ||
                 p.al2o3 < chart.lowest_.al2o3 || p.al2o3 > chart.highest_.al2o3)
-                fail(path, where + ": punt buiten het diagram");
+                fail(path, fillIn(translate("DataFile", "%1: punt buiten het diagram"), {where}));
         if (kind == "line") {
-            if (points.size() < 2) fail(path, where + ": minder dan twee punten");
+            if (points.size() < 2)
+                fail(path, fillIn(translate("DataFile", "%1: minder dan twee punten"), {where}));
             chart.lines_.push_back({key, node.attribute("label").as_string(), std::move(points)});
             continue;
         }
-        if (points.size() < 3) fail(path, where + ": minder dan drie punten");
+        if (points.size() < 3)
+            fail(path, fillIn(translate("DataFile", "%1: minder dan drie punten"), {where}));
         Region region{key, node.attribute("label").as_string(), node.attribute("colour").as_string(),
                       node.attribute("overlay").as_bool(false), std::move(points)};
         if (region.label.empty() || !isColour(region.colour))
-            fail(path, where + ": naam of kleur (#rrggbb) ontbreekt");
+            fail(path, fillIn(translate("DataFile", "%1: naam of kleur (#rrggbb) ontbreekt"), {where}));
         for (const Region& other : chart.regions_)
-            if (other.key == key) fail(path, where + ": komt twee keer voor");
+            if (other.key == key)
+                fail(path, fillIn(translate("DataFile", "%1: komt twee keer voor"), {where}));
         chart.regions_.push_back(std::move(region));
     }
     if (chart.regions_.empty()) fail(path, "geen gebieden");

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/Choices.h"
 
+#include "common/Translate.h"
 #include "notebook/NotebookText.h"
 
 #include <algorithm>
+#include <mutex>
+#include <set>
 
 namespace kelvora {
 
@@ -19,33 +22,51 @@ template <typename Choice> struct Table;
 
 template <> struct Table<Atmosphere> {
     static constexpr Entry<Atmosphere> entries[] = {
-        {Atmosphere::Oxidation, "ox", "oxidatie"},  {Atmosphere::Neutral, "neu", "neutraal"},
-        {Atmosphere::Reduction, "red", "reductie"}, {Atmosphere::SaltSoda, "zout", "zout/soda"},
-        {Atmosphere::Wood, "hout", "hout"},         {Atmosphere::Raku, "raku", "raku"},
-        {Atmosphere::Luster, "lus", "luster"}};
+        {Atmosphere::Oxidation, "ox", QT_TRANSLATE_NOOP("Choices", "oxidatie")},
+        {Atmosphere::Neutral, "neu", QT_TRANSLATE_NOOP("Choices", "neutraal")},
+        {Atmosphere::Reduction, "red", QT_TRANSLATE_NOOP("Choices", "reductie")},
+        {Atmosphere::SaltSoda, "zout", QT_TRANSLATE_NOOP("Choices", "zout/soda")},
+        {Atmosphere::Wood, "hout", QT_TRANSLATE_NOOP("Choices", "hout")},
+        {Atmosphere::Raku, "raku", QT_TRANSLATE_NOOP("Choices", "raku")},
+        {Atmosphere::Luster, "lus", QT_TRANSLATE_NOOP("Choices", "luster")}};
 };
 template <> struct Table<Application> {
-    static constexpr Entry<Application> entries[] = {{Application::Dip, "dom", "dompelen"},
-                                                     {Application::Pour, "gie", "gieten"},
-                                                     {Application::Brush, "kwa", "kwasten"},
-                                                     {Application::Spray, "spu", "spuiten"}};
+    static constexpr Entry<Application> entries[] = {
+        {Application::Dip, "dom", QT_TRANSLATE_NOOP("Choices", "dompelen")},
+        {Application::Pour, "gie", QT_TRANSLATE_NOOP("Choices", "gieten")},
+        {Application::Brush, "kwa", QT_TRANSLATE_NOOP("Choices", "kwasten")},
+        {Application::Spray, "spu", QT_TRANSLATE_NOOP("Choices", "spuiten")}};
 };
 template <> struct Table<Defect> {
     static constexpr Entry<Defect> entries[] = {
-        {Defect::Crawling, "kr", "kruipen"},     {Defect::Pinholes, "sp", "speldenprikken"},
-        {Defect::Crazing, "hs", "haarscheuren"}, {Defect::Shivering, "as", "afschilferen"},
-        {Defect::Running, "lo", "lopen"},        {Defect::Blisters, "bl", "blazen"}};
+        {Defect::Crawling, "kr", QT_TRANSLATE_NOOP("Choices", "kruipen")},
+        {Defect::Pinholes, "sp", QT_TRANSLATE_NOOP("Choices", "speldenprikken")},
+        {Defect::Crazing, "hs", QT_TRANSLATE_NOOP("Choices", "haarscheuren")},
+        {Defect::Shivering, "as", QT_TRANSLATE_NOOP("Choices", "afschilferen")},
+        {Defect::Running, "lo", QT_TRANSLATE_NOOP("Choices", "lopen")},
+        {Defect::Blisters, "bl", QT_TRANSLATE_NOOP("Choices", "blazen")}};
 };
 template <> struct Table<GlazeStatus> {
-    static constexpr Entry<GlazeStatus> entries[] = {{GlazeStatus::Testing, "T", "testen"},
-                                                     {GlazeStatus::Production, "P", "productie"},
-                                                     {GlazeStatus::Stopped, "G", "gestopt"}};
+    static constexpr Entry<GlazeStatus> entries[] = {
+        {GlazeStatus::Testing, "T", QT_TRANSLATE_NOOP("Choices", "testen")},
+        {GlazeStatus::Production, "P", QT_TRANSLATE_NOOP("Choices", "productie")},
+        {GlazeStatus::Stopped, "G", QT_TRANSLATE_NOOP("Choices", "gestopt")}};
 };
 
 template <typename Choice> const Entry<Choice>& entryOf(Choice choice) {
     for (const auto& e : Table<Choice>::entries)
         if (e.choice == choice) return e;
     return Table<Choice>::entries[0]; // every enumerator has an entry
+}
+
+// A translated word kept for the program's lifetime, so that text() hands out
+// a pointer that stays valid as the table's own words do. The set holds at
+// most one copy of each word of each language used.
+const char* lasting(const std::string& word) {
+    static std::mutex guard;
+    static std::set<std::string> words;
+    const std::lock_guard<std::mutex> lock(guard);
+    return words.insert(word).first->c_str();
 }
 
 } // namespace
@@ -65,7 +86,9 @@ template <typename Choice> const char* Choices<Choice>::code(Choice choice) {
 }
 
 template <typename Choice> const char* Choices<Choice>::text(Choice choice) {
-    return entryOf(choice).text;
+    const char* source = entryOf(choice).text;
+    const std::string shown = translate("Choices", source);
+    return shown == source ? source : lasting(shown);
 }
 
 template <typename Choice> std::optional<Choice> Choices<Choice>::fromCode(std::string_view code) {
@@ -77,14 +100,16 @@ template <typename Choice> std::optional<Choice> Choices<Choice>::fromCode(std::
 template <typename Choice> std::optional<Choice> Choices<Choice>::parse(std::string_view typed) {
     const std::string word = notebook::lowered(typed);
     for (const auto& e : Table<Choice>::entries)
-        if (word == notebook::lowered(e.code) || word == e.text) return e.choice;
+        if (word == notebook::lowered(e.code) || word == e.text ||
+            word == notebook::lowered(translate("Choices", e.text)))
+            return e.choice;
     return std::nullopt;
 }
 
 template <typename Choice> std::string Choices<Choice>::listText() {
     std::string out;
     for (const auto& e : Table<Choice>::entries)
-        out += (out.empty() ? "" : ", ") + std::string(e.text);
+        out += (out.empty() ? "" : ", ") + translate("Choices", e.text);
     return out;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/FrozenRecipe.h"
 
+#include "common/Translate.h"
 #include "notebook/NotebookError.h"
 #include "notebook/NotebookText.h"
 
@@ -20,7 +21,8 @@ std::string amount(double value) {
 double amountFrom(std::string_view text) {
     if (text.empty()) return kNullNumber;
     const auto value = notebook::storedNumberFrom(text);
-    if (!value) throw NotebookError("Het bewaarde recept van een proef is beschadigd.");
+    if (!value)
+        throw NotebookError(translate("Notebook", "Het bewaarde recept van een proef is beschadigd."));
     return *value;
 }
 
@@ -44,7 +46,9 @@ std::string FrozenRecipe::text(const Recipe& recipe) {
 
 Recipe FrozenRecipe::parse(std::string_view text) {
     Recipe recipe;
-    const auto damaged = [] { return NotebookError("Het bewaarde recept van een proef is beschadigd."); };
+    const auto damaged = [] {
+        return NotebookError(translate("Notebook", "Het bewaarde recept van een proef is beschadigd."));
+    };
     for (std::size_t start = 0; start < text.size();) {
         const auto end = text.find('\n', start);
         const std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/KilnLog.h"
 
+#include "common/Translate.h"
 #include "notebook/FiringSchedule.h"
 #include "notebook/NotebookError.h"
 #include "notebook/NotebookText.h"
@@ -80,17 +81,21 @@ std::vector<KilnReading> KilnLog::parse(std::string_view text) {
                 fahrenheit = fahrenheit || namesFahrenheit(line);
                 continue; // a header
             }
-            throw NotebookError("Regel " + std::to_string(lineNumber) +
-                                " van het stooklog is geen meting (tijd, temperatuur, opmerking).");
+            throw NotebookError(
+                fillIn(translate("Notebook",
+                                 "Regel %1 van het stooklog is geen meting (tijd, temperatuur, opmerking)."),
+                       {std::to_string(lineNumber)}));
         }
         if (readings.size() == maxReadings)
-            throw NotebookError("Een stooklog heeft hoogstens " + std::to_string(maxReadings) + " metingen.");
+            throw NotebookError(fillIn(translate("Notebook", "Een stooklog heeft hoogstens %1 metingen."),
+                                       {std::to_string(maxReadings)}));
         KilnReading r;
         r.seconds = *time;
         r.celsius = fahrenheit ? FiringSchedule::celsiusFromFahrenheit(*temperature) : *temperature;
         if (r.celsius < -50 || r.celsius > maxCelsius)
-            throw NotebookError("Regel " + std::to_string(lineNumber) + " van het stooklog: " +
-                                storedNumber(r.celsius) + " °C kan geen oventemperatuur zijn.");
+            throw NotebookError(fillIn(
+                translate("Notebook", "Regel %1 van het stooklog: %2 °C kan geen oventemperatuur zijn."),
+                {std::to_string(lineNumber), storedNumber(r.celsius)}));
         for (std::size_t i = 2; i < parts.size(); ++i)
             r.note += (i > 2 ? " " : "") + std::string(parts[i]);
         readings.push_back(std::move(r));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/NotebookRules.h"
 
+#include "common/Translate.h"
 #include "glaze/BatchWeights.h"
 #include "notebook/CalendarDate.h"
 #include "notebook/NotebookError.h"
@@ -17,20 +18,24 @@ namespace {
 void within(double value, double low, double high, const std::string& what) {
     if (isNullNumber(value)) return;
     if (!std::isfinite(value) || value < low || value > high)
-        throw NotebookError(what + " moet tussen " + notebook::storedNumber(low) + " en " +
-                            notebook::storedNumber(high) + " liggen.");
+        throw NotebookError(fillIn(translate("Notebook", "%1 moet tussen %2 en %3 liggen."),
+                                   {what, notebook::storedNumber(low), notebook::storedNumber(high)}));
 }
 
 void checkCode(std::string_view code, const std::string& what) {
     if (!NotebookRules::isCode(code))
-        throw NotebookError(what + " '" + std::string(code) +
-                            "' is geen geldige code: 1 tot 20 letters, cijfers of -_./");
+        throw NotebookError(
+            fillIn(translate("Notebook", "%1 '%2' is geen geldige code: 1 tot 20 letters, cijfers of -_./"),
+                   {what, code}));
+}
+
+std::string dateMessage(const std::string& what, std::string_view date) {
+    return fillIn(translate("Notebook", "%1 '%2' is geen datum als dd-mm-jjjj."), {what, date});
 }
 
 void checkDate(const std::string& date, const std::string& what) {
     const auto parsed = CalendarDate::parse(date);
-    if (!date.empty() && (!parsed || parsed->text() != date))
-        throw NotebookError(what + " '" + date + "' is geen datum als dd-mm-jjjj.");
+    if (!date.empty() && (!parsed || parsed->text() != date)) throw NotebookError(dateMessage(what, date));
 }
 
 } // namespace
@@ -69,48 +74,52 @@ std::string NotebookRules::nextCode(char letter, int year, const std::vector<std
 
 std::string NotebookRules::storedDate(std::string_view typed, const std::string& what) {
     const auto date = CalendarDate::parse(typed);
-    if (!date) throw NotebookError(what + " '" + std::string(typed) + "' is geen datum als dd-mm-jjjj.");
+    if (!date) throw NotebookError(dateMessage(what, typed));
     return date->text();
 }
 
 void NotebookRules::check(const Proef& t) {
-    checkCode(t.code, "De proefcode");
-    if (t.glaze.empty()) throw NotebookError("Een proef hoort bij een glazuur.");
-    checkDate(t.date, "De datum van proef " + t.code);
+    checkCode(t.code, translate("Notebook", "De proefcode"));
+    if (t.glaze.empty()) throw NotebookError(translate("Notebook", "Een proef hoort bij een glazuur."));
+    checkDate(t.date, fillIn(translate("Notebook", "De datum van proef %1"), {t.code}));
     if (!isNullNumber(t.batchGrams) && !BatchWeights::validSize(t.batchGrams))
-        throw NotebookError("Het gewicht van het mengsel is meer dan 0 en hoogstens " +
-                            notebook::storedNumber(BatchWeights::maxGrams) + " g.");
-    within(t.waterGrams, 0, BatchWeights::maxGrams, "Het water (g)");
-    within(t.specificGravity, 1.0, 3.0, "Het soortelijk gewicht");
-    within(t.seconds, 0, 3600, "De dompel- of giettijd (s)");
-    within(t.coats, 1, 20, "Het aantal lagen");
+        throw NotebookError(
+            fillIn(translate("Notebook", "Het gewicht van het mengsel is meer dan 0 en hoogstens %1 g."),
+                   {notebook::storedNumber(BatchWeights::maxGrams)}));
+    within(t.waterGrams, 0, BatchWeights::maxGrams, translate("Notebook", "Het water (g)"));
+    within(t.specificGravity, 1.0, 3.0, translate("Notebook", "Het soortelijk gewicht"));
+    within(t.seconds, 0, 3600, translate("Notebook", "De dompel- of giettijd (s)"));
+    within(t.coats, 1, 20, translate("Notebook", "Het aantal lagen"));
     if (!isNullNumber(t.coats) && t.coats != std::floor(t.coats))
-        throw NotebookError("Het aantal lagen is een heel getal.");
+        throw NotebookError(translate("Notebook", "Het aantal lagen is een heel getal."));
 }
 
 void NotebookRules::check(const Stook& f) {
-    checkCode(f.code, "De stookcode");
-    checkDate(f.date, "De datum van stook " + f.code);
+    checkCode(f.code, translate("Notebook", "De stookcode"));
+    checkDate(f.date, fillIn(translate("Notebook", "De datum van stook %1"), {f.code}));
     // The schedule and the log are checked as they are read back from the stored text.
     FiringSchedule::parse(FiringSchedule::text(f.schedule));
     for (const auto& reading : f.log)
         if (reading.seconds < 0 || !std::isfinite(reading.celsius))
-            throw NotebookError("Een meting van het stooklog van " + f.code +
-                                " is geen tijd met een temperatuur.");
+            throw NotebookError(fillIn(
+                translate("Notebook", "Een meting van het stooklog van %1 is geen tijd met een temperatuur."),
+                {f.code}));
     KilnLog::parse(KilnLog::text(f.log));
 }
 
 void NotebookRules::check(const TileResult& r) {
-    checkCode(r.firing, "De stookcode");
-    checkCode(r.test, "De proefcode");
-    if (r.rating < 0 || r.rating > 5) throw NotebookError("De waardering is 1 tot 5 (of leeg).");
+    checkCode(r.firing, translate("Notebook", "De stookcode"));
+    checkCode(r.test, translate("Notebook", "De proefcode"));
+    if (r.rating < 0 || r.rating > 5)
+        throw NotebookError(translate("Notebook", "De waardering is 1 tot 5 (of leeg)."));
 }
 
 void NotebookRules::check(const Foto& p) {
-    checkCode(p.test, "De proefcode");
-    if (!p.firing.empty()) checkCode(p.firing, "De stookcode");
+    checkCode(p.test, translate("Notebook", "De proefcode"));
+    if (!p.firing.empty()) checkCode(p.firing, translate("Notebook", "De stookcode"));
     if (p.file.empty() || p.file.front() == '/' || p.file.find("..") != std::string::npos)
-        throw NotebookError("Een foto staat in de map foto van de gegevensmap, met een relatief pad.");
+        throw NotebookError(
+            translate("Notebook", "Een foto staat in de map foto van de gegevensmap, met een relatief pad."));
 }
 
 } // namespace kelvora

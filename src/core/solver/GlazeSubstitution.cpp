@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/GlazeSubstitution.h"
 
+#include "common/Translate.h"
 #include "model/Glaze.h"
 #include "model/MaterialLookup.h"
 #include "solver/SolverError.h"
@@ -32,7 +33,9 @@ OxideValues GlazeSubstitution::currentFormula(const MaterialLookup& materials, c
     double basic = 0.0;
     for (const auto& oxide : OxideCatalogue::group(OxideGroup::Basic))
         basic += totals[static_cast<std::size_t>(oxide.position - 1)];
-    if (!(basic > 0.0)) throw SolverError("Het recept van " + glaze.naam + " bevat geen basisch oxide.");
+    if (!(basic > 0.0))
+        throw SolverError(
+            fillIn(translate("Solver", "Het recept van %1 bevat geen basisch oxide."), {glaze.naam}));
     for (auto& value : totals)
         value /= basic;
     return totals;
@@ -43,11 +46,14 @@ GlazeSubstitution::Result GlazeSubstitution::solve(const MaterialLookup& materia
                                                    const std::vector<std::string>& candidates) {
     auto names = recipeMaterials(glaze);
     if (!contains(names, replaced))
-        throw SolverError("Grondstof " + replaced + " staat niet in het recept van " + glaze.naam);
-    if (candidates.empty()) throw SolverError("Kies de grondstoffen die " + replaced + " vervangen.");
+        throw SolverError(fillIn(translate("Solver", "Grondstof %1 staat niet in het recept van %2"),
+                                 {replaced, glaze.naam}));
+    if (candidates.empty())
+        throw SolverError(fillIn(translate("Solver", "Kies de grondstoffen die %1 vervangen."), {replaced}));
     names.erase(std::find(names.begin(), names.end(), replaced));
     for (const auto& candidate : candidates) {
-        if (candidate == replaced) throw SolverError(replaced + " kan zichzelf niet vervangen.");
+        if (candidate == replaced)
+            throw SolverError(fillIn(translate("Solver", "%1 kan zichzelf niet vervangen."), {replaced}));
         if (!contains(names, candidate)) names.push_back(candidate);
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/NewGlazeWriter.h"
 
+#include "common/Translate.h"
 #include "common/Utf8.h"
 #include "engine/GlzDMUnit.h"
 #include "model/RecordNames.h"
@@ -89,18 +90,20 @@ void NewGlazeWriter::store(TGlzDM& dm, const NewGlaze& glaze) {
     // A glaze name is stored 40 characters wide: a longer one would be cut
     // and could then name another glaze, as could one that differs from
     // another only in case or blanks.
-    if (utf8::trim(glaze.name).empty()) throw SolverError("Geef het nieuwe glazuur een naam.");
+    if (utf8::trim(glaze.name).empty())
+        throw SolverError(translate("Solver", "Geef het nieuwe glazuur een naam."));
     if (utf8::length(glaze.name) > RecordNames::width)
-        throw SolverError("De naam " + glaze.name + " is langer dan " + std::to_string(RecordNames::width) +
-                          " tekens.");
+        throw SolverError(fillIn(translate("Solver", "De naam %1 is langer dan %2 tekens."),
+                                 {glaze.name, std::to_string(RecordNames::width)}));
     if (RecordNames::taken(glaze.name, dm.book().glazeNames()))
-        throw SolverError("Er is al een glazuur met de naam " + glaze.name);
-    if (glaze.recipe.empty()) throw SolverError("Er is geen recept om op te slaan.");
+        throw SolverError(fillIn(translate("Solver", "Er is al een glazuur met de naam %1"), {glaze.name}));
+    if (glaze.recipe.empty()) throw SolverError(translate("Solver", "Er is geen recept om op te slaan."));
     if (static_cast<int>(glaze.recipe.size()) > Recipe::slotCount)
-        throw SolverError("Het recept heeft meer dan " + std::to_string(Recipe::slotCount) +
-                          " grondstoffen en past niet in een glazuur.");
+        throw SolverError(fillIn(
+            translate("Solver", "Het recept heeft meer dan %1 grondstoffen en past niet in een glazuur."),
+            {std::to_string(Recipe::slotCount)}));
     if (static_cast<int>(glaze.additions.size()) > Recipe::additionCount)
-        throw SolverError("Te veel toegevoegde stoffen.");
+        throw SolverError(translate("Solver", "Te veel toegevoegde stoffen."));
     // Posting leaves the new glaze the current record, which is then calculated.
     dm.book().addGlaze(glaze.toGlaze());
     dm.CalcGlaze(false, false);

@@ -2,6 +2,7 @@
 #include "solver/RecipeSolver.h"
 
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "solver/LinearProgram.h"
 #include "solver/SolverError.h"
 #include "solver/SolverInput.h"
@@ -16,12 +17,9 @@ constexpr std::size_t kOxides = OxideCatalogue::count;
 // Mol amounts below this are the solver's rounding, not part of the recipe.
 constexpr double kNegligibleMols = 1e-12;
 
-const char* const kNoMaterials = "Kies eerst de grondstoffen.";
-const char* const kNoBasic = "Geen recept mogelijk: geen van de grondstoffen bevat een basisch oxide.";
-
 std::size_t oxideIndex(std::string_view stem) {
     const Oxide* oxide = OxideCatalogue::byStem(stem);
-    if (!oxide) throw SolverError("Onbekend oxide: " + std::string(stem));
+    if (!oxide) throw SolverError(fillIn(translate("Solver", "Onbekend oxide: %1"), {stem}));
     return static_cast<std::size_t>(oxide->position - 1);
 }
 
@@ -132,8 +130,8 @@ LinearProgram rangeProgramme(const std::vector<SolverMaterial>& materials,
 std::string joinedRanges(const std::vector<OxideRange>& ranges, const std::vector<std::size_t>& which) {
     std::string text;
     for (std::size_t k = 0; k < which.size(); ++k) {
-        if (k > 0) text += " of ";
-        text += "het bereik " + ranges[which[k]].describe();
+        if (k > 0) text += translate("Solver", " of ");
+        text += fillIn(translate("Solver", "het bereik %1"), {ranges[which[k]].describe()});
     }
     return text;
 }
@@ -143,8 +141,9 @@ std::string joinedRanges(const std::vector<OxideRange>& ranges, const std::vecto
 // can all be met.
 std::string infeasibleMessage(const std::vector<SolverMaterial>& materials,
                               const std::vector<RangeTerms>& terms, const std::vector<OxideRange>& ranges) {
-    const std::string head = "Geen recept binnen de bereiken mogelijk: ";
-    const std::string tail = " kan met deze grondstoffen niet gehaald worden.";
+    const std::string cannot = translate(
+        "Solver",
+        "Geen recept binnen de bereiken mogelijk: %1 kan met deze grondstoffen niet gehaald worden.");
     auto feasible = [&](const std::vector<bool>& use) {
         return rangeProgramme(materials, terms, ranges, use).solve().status == LinearProgram::Status::Optimal;
     };
@@ -154,14 +153,15 @@ std::string infeasibleMessage(const std::vector<SolverMaterial>& materials,
         only[r] = true;
         if (!feasible(only)) alone.push_back(r);
     }
-    if (!alone.empty()) return head + joinedRanges(ranges, alone) + tail;
+    if (!alone.empty()) return fillIn(cannot, {joinedRanges(ranges, alone)});
     for (std::size_t r = 0; r < ranges.size(); ++r) {
         std::vector<bool> others(ranges.size(), true);
         others[r] = false;
         if (feasible(others)) without.push_back(r);
     }
-    if (!without.empty()) return head + joinedRanges(ranges, without) + tail;
-    return head + "de bereiken zijn met deze grondstoffen niet tegelijk te halen.";
+    if (!without.empty()) return fillIn(cannot, {joinedRanges(ranges, without)});
+    return translate("Solver", "Geen recept binnen de bereiken mogelijk: de bereiken zijn met deze "
+                               "grondstoffen niet tegelijk te halen.");
 }
 } // namespace
 
@@ -172,7 +172,8 @@ std::string OxideRange::describe() const {
         name = label(stem);
     else
         name = label(stem.substr(0, colon)) + ":" + label(stem.substr(colon + 1));
-    if (!std::isfinite(high)) return name + " vanaf " + numfmt::floatText(low);
+    if (!std::isfinite(high))
+        return fillIn(translate("Solver", "%1 vanaf %2"), {name, numfmt::floatText(low)});
     return name + " " + numfmt::floatText(low) + ".." + numfmt::floatText(high);
 }
 
@@ -223,8 +224,11 @@ RecipeResult RecipeSolver::matchFormula(const std::vector<SolverMaterial>& mater
                                         const OxideValues& target, const OxideValues& weights) {
     SolverInput::checkTarget(target, weights);
     SolverInput::checkMaterials(materials);
-    if (materials.empty()) return unsolved(materials, kNoMaterials);
-    if (!anyBasic(materials)) return unsolved(materials, kNoBasic);
+    if (materials.empty()) return unsolved(materials, translate("Solver", "Kies eerst de grondstoffen."));
+    if (!anyBasic(materials))
+        return unsolved(
+            materials,
+            translate("Solver", "Geen recept mogelijk: geen van de grondstoffen bevat een basisch oxide."));
     const std::size_t n = materials.size();
     LinearProgram lp;
     for (std::size_t i = 0; i < n; ++i)
@@ -249,7 +253,7 @@ RecipeResult RecipeSolver::matchFormula(const std::vector<SolverMaterial>& mater
 
     const auto solution = lp.solve();
     if (solution.status != LinearProgram::Status::Optimal)
-        return unsolved(materials, "Het rekenprogramma vond geen oplossing.");
+        return unsolved(materials, translate("Solver", "Het rekenprogramma vond geen oplossing."));
     RecipeResult result;
     result.mols =
         tidyMols(materials, {solution.values.begin(), solution.values.begin() + static_cast<long>(n)});
@@ -282,12 +286,17 @@ RecipeResult RecipeSolver::withinRanges(const std::vector<SolverMaterial>& mater
     for (const auto& range : ranges) {
         terms.push_back(rangeTerms(range));
         if (!(range.low <= range.high))
-            throw SolverError("Bereik " + range.describe() + ": de ondergrens is groter dan de bovengrens");
+            throw SolverError(
+                fillIn(translate("Solver", "Bereik %1: de ondergrens is groter dan de bovengrens"),
+                       {range.describe()}));
     }
     std::size_t objectiveOxide = 0;
     if (objective.kind != SolverObjective::Kind::CheapestPrice) objectiveOxide = oxideIndex(objective.stem);
-    if (materials.empty()) return unsolved(materials, kNoMaterials);
-    if (!anyBasic(materials)) return unsolved(materials, kNoBasic);
+    if (materials.empty()) return unsolved(materials, translate("Solver", "Kies eerst de grondstoffen."));
+    if (!anyBasic(materials))
+        return unsolved(
+            materials,
+            translate("Solver", "Geen recept mogelijk: geen van de grondstoffen bevat een basisch oxide."));
 
     const std::size_t n = materials.size();
     const bool cheapest = objective.kind == SolverObjective::Kind::CheapestPrice;
@@ -329,21 +338,24 @@ RecipeResult RecipeSolver::withinRanges(const std::vector<SolverMaterial>& mater
         return unsolved(materials, infeasibleMessage(materials, terms, ranges));
     if (solution.status == LinearProgram::Status::Unbounded) {
         if (!cheapest)
-            return unsolved(materials, "Geen recept met de " +
-                                           std::string(objective.kind == SolverObjective::Kind::MaximiseOxide
-                                                           ? "meeste "
-                                                           : "minste ") +
-                                           label(objective.stem) + ": geef er een bereik voor op.");
+            return unsolved(
+                materials,
+                fillIn(objective.kind == SolverObjective::Kind::MaximiseOxide
+                           ? translate("Solver", "Geen recept met de meeste %1: geef er een bereik voor op.")
+                           : translate("Solver", "Geen recept met de minste %1: geef er een bereik voor op."),
+                       {label(objective.stem)}));
         // Only a material without basic oxide can grow without end at a fixed
         // basic sum; one cheaper than the rest makes the batch ever cheaper.
         std::string free;
         for (const auto& m : materials)
             if (m.basicSum() == 0.0) free += (free.empty() ? "" : ", ") + m.name;
-        return unsolved(materials,
-                        "Geen goedkoopste recept: geef een bereik op voor de oxiden van " + free + ".");
+        return unsolved(
+            materials,
+            fillIn(translate("Solver", "Geen goedkoopste recept: geef een bereik op voor de oxiden van %1."),
+                   {free}));
     }
     if (solution.status != LinearProgram::Status::Optimal)
-        return unsolved(materials, "Het rekenprogramma vond geen oplossing.");
+        return unsolved(materials, translate("Solver", "Het rekenprogramma vond geen oplossing."));
 
     RecipeResult result;
     result.mols =

@@ -2,6 +2,7 @@
 #include "solver/SolverInput.h"
 
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "model/OxideCatalogue.h"
 #include "solver/LinearProgram.h"
 
@@ -30,7 +31,8 @@ std::vector<std::pair<std::string, std::string>> splitAssignments(std::string_vi
     for (const auto& piece : splitList(list)) {
         const auto eq = piece.find('=');
         if (eq == std::string::npos) {
-            if (pairs.empty()) throw SolverSyntaxError("Geen oxide vóór " + piece);
+            if (pairs.empty())
+                throw SolverSyntaxError(fillIn(translate("Solver", "Geen oxide vóór %1"), {piece}));
             pairs.back().second += "," + piece;
         } else {
             pairs.emplace_back(piece.substr(0, eq), piece.substr(eq + 1));
@@ -41,13 +43,13 @@ std::vector<std::pair<std::string, std::string>> splitAssignments(std::string_vi
 
 double required(const std::string& text) {
     const auto value = number(text);
-    if (!value) throw SolverSyntaxError("Geen getal: " + text);
+    if (!value) throw SolverSyntaxError(fillIn(translate("Solver", "Geen getal: %1"), {text}));
     return *value;
 }
 
 std::size_t oxideIndex(const std::string& stem) {
     const Oxide* oxide = OxideCatalogue::byStem(stem);
-    if (!oxide) throw SolverError("Onbekend oxide: " + stem);
+    if (!oxide) throw SolverError(fillIn(translate("Solver", "Onbekend oxide: %1"), {stem}));
     return static_cast<std::size_t>(oxide->position - 1);
 }
 
@@ -63,8 +65,8 @@ bool within(double value, double low, double high) {
 }
 
 [[noreturn]] void outside(const std::string& what, double value, double low, double high) {
-    throw SolverError(what + ": " + shown(value) + " ligt niet tussen " + shown(low) + " en " + shown(high) +
-                      ".");
+    throw SolverError(fillIn(translate("Solver", "%1: %2 ligt niet tussen %3 en %4."),
+                             {what, shown(value), shown(low), shown(high)}));
 }
 
 } // namespace
@@ -89,7 +91,8 @@ std::vector<OxideRange> ranges(std::string_view list) {
     std::vector<OxideRange> out;
     for (const auto& [stem, value] : splitAssignments(list)) {
         const auto dots = value.find("..");
-        if (dots == std::string::npos) throw SolverSyntaxError("Geen bereik: " + value);
+        if (dots == std::string::npos)
+            throw SolverSyntaxError(fillIn(translate("Solver", "Geen bereik: %1"), {value}));
         OxideRange range;
         range.stem = stem;
         const auto colon = stem.find(':');
@@ -110,7 +113,8 @@ std::vector<OxideRange> ranges(std::string_view list) {
 std::vector<std::string> names(std::string_view list) {
     auto out = splitList(list);
     for (const auto& name : out)
-        if (name.empty()) throw SolverSyntaxError("Lege naam in de lijst van grondstoffen");
+        if (name.empty())
+            throw SolverSyntaxError(translate("Solver", "Lege naam in de lijst van grondstoffen"));
     return out;
 }
 
@@ -118,28 +122,31 @@ void checkTarget(const OxideValues& target, const OxideValues& weights) {
     for (const auto& oxide : OxideCatalogue::all()) {
         const auto k = static_cast<std::size_t>(oxide.position - 1);
         if (!within(target[k], 0.0, maxSeger))
-            outside("Doel " + std::string(oxide.label), target[k], 0.0, maxSeger);
+            outside(fillIn(translate("Solver", "Doel %1"), {oxide.label}), target[k], 0.0, maxSeger);
         if (!within(weights[k], 0.0, maxWeight))
-            outside("Gewicht " + std::string(oxide.label), weights[k], 0.0, maxWeight);
+            outside(fillIn(translate("Solver", "Gewicht %1"), {oxide.label}), weights[k], 0.0, maxWeight);
     }
 }
 
 void checkRanges(const std::vector<OxideRange>& ranges) {
     for (const auto& range : ranges) {
         const double limit = range.isRatio() ? maxRatio : maxSeger;
-        const std::string what = "Bereik " + range.describe();
-        if (!within(range.low, 0.0, limit)) outside(what + ", ondergrens", range.low, 0.0, limit);
+        const std::string what = fillIn(translate("Solver", "Bereik %1"), {range.describe()});
+        if (!within(range.low, 0.0, limit))
+            outside(fillIn(translate("Solver", "%1, ondergrens"), {what}), range.low, 0.0, limit);
         // An open upper end is infinite on purpose.
         if (range.high != LinearProgram::infinity && !within(range.high, 0.0, limit))
-            outside(what + ", bovengrens", range.high, 0.0, limit);
+            outside(fillIn(translate("Solver", "%1, bovengrens"), {what}), range.high, 0.0, limit);
     }
 }
 
 void checkMaterials(const std::vector<SolverMaterial>& materials) {
     for (const auto& m : materials) {
-        const std::string what = "Grondstof " + m.name;
-        if (!within(m.prys, -maxPrice, maxPrice)) outside(what + ", prijs", m.prys, -maxPrice, maxPrice);
-        if (!within(m.molg, -maxMolg, maxMolg)) outside(what + ", molgewicht", m.molg, -maxMolg, maxMolg);
+        const std::string what = fillIn(translate("Solver", "Grondstof %1"), {m.name});
+        if (!within(m.prys, -maxPrice, maxPrice))
+            outside(fillIn(translate("Solver", "%1, prijs"), {what}), m.prys, -maxPrice, maxPrice);
+        if (!within(m.molg, -maxMolg, maxMolg))
+            outside(fillIn(translate("Solver", "%1, molgewicht"), {what}), m.molg, -maxMolg, maxMolg);
         for (const auto& oxide : OxideCatalogue::all()) {
             const double value = m.oxides[static_cast<std::size_t>(oxide.position - 1)];
             if (!within(value, -maxAnalysis, maxAnalysis))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/SolverMaterial.h"
 
+#include "common/Translate.h"
 #include "model/MaterialLookup.h"
 #include "solver/SolverError.h"
 
@@ -29,12 +30,15 @@ std::vector<SolverMaterial> SolverMaterial::lookup(const MaterialLookup& materia
     found.reserve(names.size());
     for (const auto& name : names) {
         SolverMaterial material;
-        if (!find(materials, name, material)) throw SolverError("Onbekende grondstof: " + name);
+        if (!find(materials, name, material))
+            throw SolverError(fillIn(translate("Solver", "Onbekende grondstof: %1"), {name}));
         // A recipe's percentages are mols times molecular weight: without it a
         // material would weigh nothing.
         if (!(material.molg > 0.0))
-            throw SolverError("Grondstof " + name +
-                              " heeft geen molgewicht; het recept kan niet berekend worden");
+            throw SolverError(
+                fillIn(translate("Solver",
+                                 "Grondstof %1 heeft geen molgewicht; het recept kan niet berekend worden"),
+                       {name}));
         found.push_back(std::move(material));
     }
     return found;
