@@ -16,12 +16,20 @@
 #include "app/Splash.h"
 #include "app/Startup.h"
 #include "common/Prompter.h"
+#include "engine/GlzDMUnit.h"
+#include "glaze/GlazFormUnit.h"
 #include "glaze/VerwijderMatFormUnit.h"
+#include "notebook/FiringSchedule.h"
+#include "notebook/Proef.h"
+#include "notebook/StokenFormUnit.h"
+#include "store/Notebook.h"
 #include "store/IniFile.h"
 #include "store/SettingsTable.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -53,6 +61,58 @@ QString fileName(QString text) {
     return text;
 }
 
+// A test of the glaze the editor opens on, fired once with a result, for
+// the pictures of the notebook; what it added to the data folder goes again.
+struct ExampleNotebook {
+    QString folder;
+    QStringList before;
+    QString firing;
+    explicit ExampleNotebook(kelvora::ui::AppComposition& program) {
+        kelvora::Notebook& notebook = program.notebook();
+        folder = QString::fromStdString(notebook.dataDir());
+        before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        program.glazForm().show();
+        const kelvora::Glaze glaze = program.dataModule().currentGlaze();
+        program.glazForm().hide();
+        try {
+            kelvora::Proef test = kelvora::Proef::mixedFrom(glaze, notebook.suggestTestCode(2026), "10-12-2026");
+            test.batchGrams = 500;
+            test.clayBody = "Steengoed wit";
+            notebook.addTest(test);
+            kelvora::Stook stook;
+            stook.code = notebook.suggestFiringCode(2026);
+            stook.date = "11-12-2026";
+            stook.kiln = "Gasoven";
+            stook.cone = "8 buigt, 9 staat";
+            stook.atmosphere = kelvora::Atmosphere::Reduction;
+            stook.schedule = kelvora::FiringSchedule::parse("100:600:0,150:1250:15");
+            notebook.addFiring(stook);
+            kelvora::TileResult result;
+            result.firing = stook.code;
+            result.test = test.code;
+            result.place = "midden";
+            result.surface = "glans";
+            result.colour = "groenblauw";
+            result.rating = 4;
+            notebook.setResult(result);
+            firing = QString::fromStdString(stook.code);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "no example notebook: %s\n", error.what());
+        }
+    }
+    ~ExampleNotebook() {
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            if (!before.contains(name)) {
+                QFileInfo info(dir.filePath(name));
+                if (info.isDir())
+                    QDir(info.filePath()).removeRecursively();
+                else
+                    QFile::remove(info.filePath());
+            }
+    }
+};
+
 // Every window, and each of its tab pages, at the application's current font.
 bool takeEveryWindow(const QDir& out, const QString& size, kelvora::Prompter& prompter) {
     struct Picture {
@@ -64,7 +124,7 @@ bool takeEveryWindow(const QDir& out, const QString& size, kelvora::Prompter& pr
         {"MainForm", {"hoofdvenster"}},
         {"AboutBox", {}},
         {"HelpForm", {}},
-        {"GlazForm", {"", "glaz_grondstoffen", "", "", "glaz_analyse"}},
+        {"GlazForm", {"", "glaz_grondstoffen", "", "", "glaz_analyse", "", "", "proeven"}},
         {"MatLkupForm", {"matlkup"}},
         {"VerwijderMatForm", {}},
         {"MatForm", {"mat_algemeen", "mat_omschrijving", "mat_samenstproc"}},
@@ -75,6 +135,7 @@ bool takeEveryWindow(const QDir& out, const QString& size, kelvora::Prompter& pr
     QDir manual(out.filePath(QStringLiteral("manual")));
     if (size == QLatin1String("default")) out.mkpath(QStringLiteral("manual"));
     auto program = std::make_unique<kelvora::ui::AppComposition>(prompter);
+    const ExampleNotebook example(*program);
     QWidget* editor = topLevel("GlazForm");
     for (const Picture& picture : pictures) {
         QWidget* w = topLevel(picture.window);
@@ -109,6 +170,15 @@ bool takeEveryWindow(const QDir& out, const QString& size, kelvora::Prompter& pr
         }
         w->hide();
         if (besideEditor && editor) editor->hide();
+    }
+    {
+        kelvora::TStokenForm firings(prompter, program->notebook());
+        firings.refresh();
+        firings.selectFiring(example.firing);
+        firings.show();
+        (void)QTest::qWaitForWindowExposed(&firings);
+        ok = save(&firings, out, ("stoken-" + size + ".png").toStdString().c_str()) && ok;
+        if (size == QLatin1String("default")) ok = save(&firings, manual, "stoken.png") && ok;
     }
     program.reset();
     return ok;
