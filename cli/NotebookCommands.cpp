@@ -3,6 +3,7 @@
 #include "CommandRegistry.h"
 
 #include "common/NumberFormat.h"
+#include "common/Translate.h"
 #include "model/RecordNames.h"
 #include "notebook/CalendarDate.h"
 #include "notebook/NotebookError.h"
@@ -62,12 +63,37 @@ struct Words {
     }
 };
 
-template <typename Choice> Choice choice(const std::string& typed, const std::string& what) {
+// `refused` is the whole message for a word that is no choice: %1 the word,
+// %2 the choices.
+template <typename Choice> Choice choice(const std::string& typed, const std::string& refused) {
     const auto c = Choices<Choice>::parse(typed);
-    if (!c)
-        throw NotebookError("'" + typed + "' is geen " + what + "; kies uit: " + Choices<Choice>::listText() +
-                            ".");
+    if (!c) throw NotebookError(fillIn(refused, {typed, Choices<Choice>::listText()}));
     return *c;
+}
+
+Atmosphere atmosphere(const std::string& typed) {
+    return choice<Atmosphere>(typed, translate("Cli", "'%1' is geen atmosfeer; kies uit: %2."));
+}
+
+GlazeStatus glazeStatusOf(const std::string& typed) {
+    return choice<GlazeStatus>(typed, translate("Cli", "'%1' is geen status; kies uit: %2."));
+}
+
+Defect defect(const std::string& typed) {
+    return choice<Defect>(typed, translate("Cli", "'%1' is geen gebrek; kies uit: %2."));
+}
+
+std::string noGlaze(const std::string& name) {
+    return fillIn(translate("Cli", "Er is geen glazuur '%1'."), {name});
+}
+
+std::string noTest(const std::string& code) {
+    return fillIn(translate("Cli", "Er is geen proef met de code '%1'."), {code});
+}
+
+// What the date errors call the date typed after --date, --from or --to.
+std::string dateWord() {
+    return translate("Cli", "De datum");
 }
 
 std::string number(double value) {
@@ -96,19 +122,20 @@ int testNew(CliContext& ctx) {
     book.load();
     const auto glaze = book.findGlaze(w.positional[0]);
     if (!glaze) {
-        ctx.err << "Er is geen glazuur '" << w.positional[0] << "'.\n";
+        ctx.err << noGlaze(w.positional[0]) << "\n";
         return 1;
     }
     Notebook notebook(ctx.dbDir);
     notebook.load();
-    const std::string date = w.has("--date") ? NotebookRules::storedDate(w.get("--date"), "De datum")
+    const std::string date = w.has("--date") ? NotebookRules::storedDate(w.get("--date"), dateWord())
                                              : CalendarDate::today().text();
     const std::string code =
         w.has("--code") ? w.get("--code") : notebook.suggestTestCode(CalendarDate::parse(date)->year);
     Proef test = Proef::mixedFrom(*glaze, code, date);
     if (w.has("--grams")) {
         const auto grams = notebook::typedNumber(w.get("--grams"));
-        if (!grams) throw NotebookError("'" + w.get("--grams") + "' is geen aantal gram.");
+        if (!grams)
+            throw NotebookError(fillIn(translate("Cli", "'%1' is geen aantal gram."), {w.get("--grams")}));
         test.batchGrams = *grams;
     }
     notebook.addTest(test);
@@ -134,7 +161,7 @@ int testShow(CliContext& ctx) {
     const NotebookData& d = notebook.data();
     const Proef* t = d.test(ctx.args[1]);
     if (!t) {
-        ctx.err << "Er is geen proef met de code '" << ctx.args[1] << "'.\n";
+        ctx.err << noTest(ctx.args[1]) << "\n";
         return 1;
     }
     std::ostream& out = ctx.out;
@@ -173,11 +200,11 @@ int testFind(CliContext& ctx) {
     q.clayBody = w.get("--clay");
     q.cone = w.get("--cone");
     q.kiln = w.get("--kiln");
-    if (w.has("--atmosphere")) q.atmosphere = choice<Atmosphere>(w.get("--atmosphere"), "atmosfeer");
-    if (w.has("--status")) q.status = choice<GlazeStatus>(w.get("--status"), "status");
-    if (w.has("--defect")) q.defect = choice<Defect>(w.get("--defect"), "gebrek");
-    if (w.has("--from")) q.from = CalendarDate::parse(NotebookRules::storedDate(w.get("--from"), "De datum"));
-    if (w.has("--to")) q.to = CalendarDate::parse(NotebookRules::storedDate(w.get("--to"), "De datum"));
+    if (w.has("--atmosphere")) q.atmosphere = atmosphere(w.get("--atmosphere"));
+    if (w.has("--status")) q.status = glazeStatusOf(w.get("--status"));
+    if (w.has("--defect")) q.defect = defect(w.get("--defect"));
+    if (w.has("--from")) q.from = CalendarDate::parse(NotebookRules::storedDate(w.get("--from"), dateWord()));
+    if (w.has("--to")) q.to = CalendarDate::parse(NotebookRules::storedDate(w.get("--to"), dateWord()));
     Notebook notebook(ctx.dbDir);
     notebook.load();
     std::map<std::string, std::optional<GlazeStatus>> statuses;
@@ -233,7 +260,7 @@ int firingTemplate(CliContext& ctx) {
     const Words w(ctx.args, 2, {"--schedule"});
     if (w.positional.size() != 1 || !w.has("--schedule")) return 2;
     ScheduleTemplate saved{w.positional[0], FiringSchedule::parse(w.get("--schedule"))};
-    if (saved.steps.empty()) throw NotebookError("Het stookschema heeft geen stappen.");
+    if (saved.steps.empty()) throw NotebookError(translate("Cli", "Het stookschema heeft geen stappen."));
     notebook.load();
     // A template saved again under another spelling of its name keeps the name it has.
     if (const ScheduleTemplate* old = scheduleTemplate(notebook.data(), saved.name)) saved.name = old->name;
@@ -251,16 +278,16 @@ int firingNew(CliContext& ctx) {
     Notebook notebook(ctx.dbDir);
     notebook.load();
     Stook f;
-    f.date = NotebookRules::storedDate(w.get("--date"), "De datum");
+    f.date = NotebookRules::storedDate(w.get("--date"), dateWord());
     f.code =
         w.has("--code") ? w.get("--code") : notebook.suggestFiringCode(CalendarDate::parse(f.date)->year);
     f.cone = w.get("--cone");
-    f.atmosphere = choice<Atmosphere>(w.get("--atmosphere"), "atmosfeer");
+    f.atmosphere = atmosphere(w.get("--atmosphere"));
     f.kiln = w.get("--kiln");
     if (w.has("--template")) {
         const ScheduleTemplate* saved = scheduleTemplate(notebook.data(), w.get("--template"));
         if (!saved) {
-            ctx.err << "Er is geen sjabloon '" << w.get("--template") << "'.\n";
+            ctx.err << fillIn(translate("Cli", "Er is geen sjabloon '%1'."), {w.get("--template")}) << "\n";
             return 1;
         }
         f.schedule = saved->steps;
@@ -272,9 +299,10 @@ int firingNew(CliContext& ctx) {
     if (w.has("--log")) {
         std::string text;
         if (!readWholeFile(w.get("--log"), text, kMaxLogBytes))
-            throw NotebookError("Het bestand '" + w.get("--log") + "' is er niet.");
+            throw NotebookError(fillIn(translate("Cli", "Het bestand '%1' is er niet."), {w.get("--log")}));
         f.log = KilnLog::parse(text);
-        if (f.log.empty()) throw NotebookError("In '" + w.get("--log") + "' staan geen metingen.");
+        if (f.log.empty())
+            throw NotebookError(fillIn(translate("Cli", "In '%1' staan geen metingen."), {w.get("--log")}));
     }
     notebook.addFiring(f);
     ctx.out << f.code << "\n";
@@ -295,12 +323,13 @@ int firingAddTest(CliContext& ctx) {
     r.transparency = w.get("--transparency");
     r.colour = w.get("--colour");
     for (const auto& d : w.all("--defect"))
-        r.defects.push_back(choice<Defect>(d, "gebrek"));
+        r.defects.push_back(defect(d));
     r.defectNotes = w.get("--defect-notes");
     if (w.has("--rating")) {
         const auto rating = numfmt::parseInteger(w.get("--rating"));
         if (!rating || *rating < 1 || *rating > 5)
-            throw NotebookError("De waardering is 1 tot 5, niet '" + w.get("--rating") + "'.");
+            throw NotebookError(
+                fillIn(translate("Cli", "De waardering is 1 tot 5, niet '%1'."), {w.get("--rating")}));
         r.rating = static_cast<int>(*rating);
     }
     r.notes = w.get("--notes");
@@ -334,14 +363,14 @@ int photo(CliContext& ctx) {
         notebook.load();
         const Proef* t = notebook.data().test(w.positional[0]);
         if (!t) {
-            ctx.err << "Er is geen proef met de code '" << w.positional[0] << "'.\n";
+            ctx.err << noTest(w.positional[0]) << "\n";
             return 1;
         }
         Foto p;
         p.test = t->code;
         p.cone = w.get("--cone");
         p.title = w.get("--title");
-        if (w.has("--atmosphere")) p.atmosphere = choice<Atmosphere>(w.get("--atmosphere"), "atmosfeer");
+        if (w.has("--atmosphere")) p.atmosphere = atmosphere(w.get("--atmosphere"));
         if (w.has("--firing")) {
             const Stook* f = notebook.data().firing(w.get("--firing"));
             p.firing = f ? f->code : w.get("--firing");
@@ -394,19 +423,20 @@ int glazeStatus(CliContext& ctx) {
     try {
         const Words w(ctx.args, 0, {"--based-on"});
         if (w.positional.size() != 2) return 2;
-        const GlazeStatus status = choice<GlazeStatus>(w.positional[1], "status");
+        const GlazeStatus status = glazeStatusOf(w.positional[1]);
         GlazeBook book(ctx.dbDir);
         book.load();
         auto glaze = book.findGlaze(w.positional[0]);
         if (!glaze) {
-            ctx.err << "Er is geen glazuur '" << w.positional[0] << "'.\n";
+            ctx.err << noGlaze(w.positional[0]) << "\n";
             return 1;
         }
         glaze->stat = Choices<GlazeStatus>::code(status);
         if (w.has("--based-on")) {
             const auto parent = book.findGlaze(w.get("--based-on"));
             if (!parent || parent->naam == glaze->naam)
-                throw NotebookError("'" + w.get("--based-on") + "' is geen ander glazuur.");
+                throw NotebookError(
+                    fillIn(translate("Cli", "'%1' is geen ander glazuur."), {w.get("--based-on")}));
             glaze->gbop = parent->naam;
         }
         book.updateGlaze(w.positional[0], *glaze);
@@ -419,35 +449,39 @@ int glazeStatus(CliContext& ctx) {
 
 const CommandRegistrar testCommand(
     "test",
-    "test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE\n"
-    "  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]\n"
-    "            [--from D] [--to D] [--defect D]   the tests of the notebook",
+    QT_TRANSLATE_NOOP(
+        "Cli",
+        "test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE\n"
+        "  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]\n"
+        "            [--from D] [--to D] [--defect D]   the tests of the notebook"),
     test, Writes::dataFolderWith("new"));
 const CommandRegistrar firingCommand(
     "firing",
-    "firing new --date D --cone C --atmosphere A [--kiln K] [--schedule "
-    "\"rate:target:hold,...\" | --template NAME] [--code C]\n"
-    "  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] "
-    "[--defect D]...\n"
-    "            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them\n"
-    "  firing template save NAME --schedule \"rate:target:hold,...\" | template list   "
-    "schedules kept by name",
+    QT_TRANSLATE_NOOP(
+        "Cli", "firing new --date D --cone C --atmosphere A [--kiln K] [--schedule "
+               "\"rate:target:hold,...\" | --template NAME] [--code C]\n"
+               "  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] "
+               "[--defect D]...\n"
+               "            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them\n"
+               "  firing template save NAME --schedule \"rate:target:hold,...\" | template list   "
+               "schedules kept by name"),
     firing, Writes::dataFolder());
-const CommandRegistrar
-    photoCommand("photo",
-                 "photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   "
-                 "copy a photo of a test into the data folder",
-                 photo, Writes::dataFolder());
-const CommandRegistrar
-    statusCommand("glaze-status",
-                  "glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze's status "
-                  "and the glaze it is based on",
-                  glazeStatus, Writes::dataFolder());
-const CommandRegistrar
-    notebookCommand("notebook",
-                    "notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze "
-                    "with its tests and photos, to take to another data folder",
-                    notebookArchive, Writes::dataFolderWith("import"));
+const CommandRegistrar photoCommand(
+    "photo",
+    QT_TRANSLATE_NOOP("Cli", "photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   "
+                             "copy a photo of a test into the data folder"),
+    photo, Writes::dataFolder());
+const CommandRegistrar statusCommand(
+    "glaze-status",
+    QT_TRANSLATE_NOOP("Cli",
+                      "glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze's status "
+                      "and the glaze it is based on"),
+    glazeStatus, Writes::dataFolder());
+const CommandRegistrar notebookCommand(
+    "notebook",
+    QT_TRANSLATE_NOOP("Cli", "notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze "
+                             "with its tests and photos, to take to another data folder"),
+    notebookArchive, Writes::dataFolderWith("import"));
 
 } // namespace
 

@@ -631,6 +631,142 @@ Rohstoffe prüfen!</translation>
         <source>Een foto staat in de map foto van de gegevensmap, met een relatief pad.</source>
         <translation>Ein Foto liegt im Ordner foto des Datenordners, mit einem relativen Pfad.</translation>
     </message>
+    <message>
+        <source>Stap %1 van het stookschema: %2</source>
+        <translation>Schritt %1 des Brennplans: %2</translation>
+    </message>
+    <message>
+        <source>schrijf snelheid:doel:houdtijd, bijvoorbeeld 150:1000:10.</source>
+        <translation>schreiben Sie Rate:Ziel:Haltezeit, zum Beispiel 150:1000:10.</translation>
+    </message>
+    <message>
+        <source>de duur ligt niet tussen 0h01 en 99h59.</source>
+        <translation>die Dauer liegt nicht zwischen 0h01 und 99h59.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen snelheid (graden per uur) of duur (2h30).</source>
+        <translation>&apos;%1&apos; ist keine Rate (Grad pro Stunde) und keine Dauer (2h30).</translation>
+    </message>
+    <message>
+        <source>de snelheid ligt niet tussen 0 en %1 °C per uur.</source>
+        <translation>die Rate liegt nicht zwischen 0 und %1 °C pro Stunde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen temperatuur.</source>
+        <translation>&apos;%1&apos; ist keine Temperatur.</translation>
+    </message>
+    <message>
+        <source>de doeltemperatuur ligt niet tussen 0 en %1 °C.</source>
+        <translation>die Zieltemperatur liegt nicht zwischen 0 und %1 °C.</translation>
+    </message>
+    <message>
+        <source>de houdtijd is geen aantal minuten tussen 0 en %1.</source>
+        <translation>die Haltezeit ist keine Anzahl Minuten zwischen 0 und %1.</translation>
+    </message>
+    <message>
+        <source>Een stookschema heeft hoogstens %1 stappen.</source>
+        <translation>Ein Brennplan hat höchstens %1 Schritte.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen getal.</source>
+        <translation>&apos;%1&apos; ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Proef %1</source>
+        <translation>Versuch %1</translation>
+    </message>
+    <message>
+        <source>Glazuur: %1</source>
+        <translation>Glasur: %1</translation>
+    </message>
+    <message>
+        <source>Gemengd: %1</source>
+        <translation>Gemischt: %1</translation>
+    </message>
+    <message>
+        <source>scherf %1</source>
+        <translation>Scherben %1</translation>
+    </message>
+    <message>
+        <source>biscuit kegel %1</source>
+        <translation>Schrühbrand Kegel %1</translation>
+    </message>
+    <message>
+        <source>Tegel: %1</source>
+        <translation>Probeplatte: %1</translation>
+    </message>
+    <message>
+        <source>%1 laag</source>
+        <translation>%1 Schicht</translation>
+    </message>
+    <message>
+        <source>%1 lagen</source>
+        <translation>%1 Schichten</translation>
+    </message>
+    <message>
+        <source>Opbrengen: %1</source>
+        <translation>Auftrag: %1</translation>
+    </message>
+    <message>
+        <source>Gelaagd: %1</source>
+        <translation>Geschichtet: %1</translation>
+    </message>
+    <message>
+        <source>Recept zoals gemengd (%1 g):</source>
+        <translation>Rezept wie gemischt (%1 g):</translation>
+    </message>
+    <message>
+        <source>Recept zoals gemengd:</source>
+        <translation>Rezept wie gemischt:</translation>
+    </message>
+    <message>
+        <source>Totaal</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>water %1 g</source>
+        <translation>Wasser %1 g</translation>
+    </message>
+    <message>
+        <source>s.g. %1</source>
+        <translation>spez. Gew. %1</translation>
+    </message>
+    <message>
+        <source>zeef %1</source>
+        <translation>Sieb %1</translation>
+    </message>
+    <message>
+        <source>Slib: %1</source>
+        <translation>Schlicker: %1</translation>
+    </message>
+    <message>
+        <source>Stoken:</source>
+        <translation>Brände:</translation>
+    </message>
+    <message>
+        <source>kegel %1</source>
+        <translation>Kegel %1</translation>
+    </message>
+    <message>
+        <source>plaats %1</source>
+        <translation>Platz %1</translation>
+    </message>
+    <message>
+        <source>waardering %1</source>
+        <translation>Bewertung %1</translation>
+    </message>
+    <message>
+        <source>gebreken: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Foto&apos;s:</source>
+        <translation>Fotos:</translation>
+    </message>
+    <message>
+        <source>Notities: %1</source>
+        <translation>Notizen: %1</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

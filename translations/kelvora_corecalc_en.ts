@@ -631,6 +631,142 @@ Check the materials!</translation>
         <source>Een foto staat in de map foto van de gegevensmap, met een relatief pad.</source>
         <translation>A photo is kept in the foto folder of the data folder, with a relative path.</translation>
     </message>
+    <message>
+        <source>Stap %1 van het stookschema: %2</source>
+        <translation>Step %1 of the firing schedule: %2</translation>
+    </message>
+    <message>
+        <source>schrijf snelheid:doel:houdtijd, bijvoorbeeld 150:1000:10.</source>
+        <translation>write rate:target:hold, for example 150:1000:10.</translation>
+    </message>
+    <message>
+        <source>de duur ligt niet tussen 0h01 en 99h59.</source>
+        <translation>the duration is not between 0h01 and 99h59.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen snelheid (graden per uur) of duur (2h30).</source>
+        <translation>&apos;%1&apos; is not a rate (degrees per hour) or a duration (2h30).</translation>
+    </message>
+    <message>
+        <source>de snelheid ligt niet tussen 0 en %1 °C per uur.</source>
+        <translation>the rate is not between 0 and %1 °C per hour.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen temperatuur.</source>
+        <translation>&apos;%1&apos; is not a temperature.</translation>
+    </message>
+    <message>
+        <source>de doeltemperatuur ligt niet tussen 0 en %1 °C.</source>
+        <translation>the target temperature is not between 0 and %1 °C.</translation>
+    </message>
+    <message>
+        <source>de houdtijd is geen aantal minuten tussen 0 en %1.</source>
+        <translation>the hold is not a number of minutes between 0 and %1.</translation>
+    </message>
+    <message>
+        <source>Een stookschema heeft hoogstens %1 stappen.</source>
+        <translation>A firing schedule has at most %1 steps.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen getal.</source>
+        <translation>&apos;%1&apos; is not a number.</translation>
+    </message>
+    <message>
+        <source>Proef %1</source>
+        <translation>Test %1</translation>
+    </message>
+    <message>
+        <source>Glazuur: %1</source>
+        <translation>Glaze: %1</translation>
+    </message>
+    <message>
+        <source>Gemengd: %1</source>
+        <translation>Mixed: %1</translation>
+    </message>
+    <message>
+        <source>scherf %1</source>
+        <translation>clay body %1</translation>
+    </message>
+    <message>
+        <source>biscuit kegel %1</source>
+        <translation>bisque cone %1</translation>
+    </message>
+    <message>
+        <source>Tegel: %1</source>
+        <translation>Tile: %1</translation>
+    </message>
+    <message>
+        <source>%1 laag</source>
+        <translation>%1 coat</translation>
+    </message>
+    <message>
+        <source>%1 lagen</source>
+        <translation>%1 coats</translation>
+    </message>
+    <message>
+        <source>Opbrengen: %1</source>
+        <translation>Application: %1</translation>
+    </message>
+    <message>
+        <source>Gelaagd: %1</source>
+        <translation>Layered: %1</translation>
+    </message>
+    <message>
+        <source>Recept zoals gemengd (%1 g):</source>
+        <translation>Recipe as mixed (%1 g):</translation>
+    </message>
+    <message>
+        <source>Recept zoals gemengd:</source>
+        <translation>Recipe as mixed:</translation>
+    </message>
+    <message>
+        <source>Totaal</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>water %1 g</source>
+        <translation>water %1 g</translation>
+    </message>
+    <message>
+        <source>s.g. %1</source>
+        <translation>s.g. %1</translation>
+    </message>
+    <message>
+        <source>zeef %1</source>
+        <translation>sieve %1</translation>
+    </message>
+    <message>
+        <source>Slib: %1</source>
+        <translation>Slip: %1</translation>
+    </message>
+    <message>
+        <source>Stoken:</source>
+        <translation>Firings:</translation>
+    </message>
+    <message>
+        <source>kegel %1</source>
+        <translation>cone %1</translation>
+    </message>
+    <message>
+        <source>plaats %1</source>
+        <translation>position %1</translation>
+    </message>
+    <message>
+        <source>waardering %1</source>
+        <translation>rating %1</translation>
+    </message>
+    <message>
+        <source>gebreken: %1</source>
+        <translation>defects: %1</translation>
+    </message>
+    <message>
+        <source>Foto&apos;s:</source>
+        <translation>Photos:</translation>
+    </message>
+    <message>
+        <source>Notities: %1</source>
+        <translation>Notes: %1</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -629,6 +629,142 @@ Controleer grondstoffen!</source>
         <source>Een foto staat in de map foto van de gegevensmap, met een relatief pad.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Stap %1 van het stookschema: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schrijf snelheid:doel:houdtijd, bijvoorbeeld 150:1000:10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de duur ligt niet tussen 0h01 en 99h59.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen snelheid (graden per uur) of duur (2h30).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de snelheid ligt niet tussen 0 en %1 °C per uur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen temperatuur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de doeltemperatuur ligt niet tussen 0 en %1 °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>de houdtijd is geen aantal minuten tussen 0 en %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Een stookschema heeft hoogstens %1 stappen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen getal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proef %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glazuur: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gemengd: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scherf %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>biscuit kegel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tegel: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 laag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opbrengen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gelaagd: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recept zoals gemengd (%1 g):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recept zoals gemengd:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totaal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>water %1 g</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s.g. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zeef %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slib: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stoken:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kegel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plaats %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waardering %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gebreken: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foto&apos;s:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notities: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

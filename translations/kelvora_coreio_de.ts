@@ -193,6 +193,88 @@ Befehle:
         <source>analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze</source>
         <translation>analysis NAME [--expansion SATZ] [--data DIR]   Chemie-Kennzahlen und Grenzwertprüfung einer Glasur</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is geen atmosfeer; kies uit: %2.</source>
+        <translation>&apos;%1&apos; ist keine Atmosphäre; zur Wahl stehen: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen status; kies uit: %2.</source>
+        <translation>&apos;%1&apos; ist kein Status; zur Wahl stehen: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen gebrek; kies uit: %2.</source>
+        <translation>&apos;%1&apos; ist kein Fehler; zur Wahl stehen: %2.</translation>
+    </message>
+    <message>
+        <source>Er is geen glazuur &apos;%1&apos;.</source>
+        <translation>Es gibt keine Glasur &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Er is geen proef met de code &apos;%1&apos;.</source>
+        <translation>Es gibt keinen Versuch mit dem Code &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>De datum</source>
+        <translation>Das Datum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen aantal gram.</source>
+        <translation>&apos;%1&apos; ist keine Anzahl Gramm.</translation>
+    </message>
+    <message>
+        <source>Het stookschema heeft geen stappen.</source>
+        <translation>Der Brennplan hat keine Schritte.</translation>
+    </message>
+    <message>
+        <source>Er is geen sjabloon &apos;%1&apos;.</source>
+        <translation>Es gibt keine Vorlage &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Het bestand &apos;%1&apos; is er niet.</source>
+        <translation>Die Datei &apos;%1&apos; gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>In &apos;%1&apos; staan geen metingen.</source>
+        <translation>In &apos;%1&apos; stehen keine Messungen.</translation>
+    </message>
+    <message>
+        <source>De waardering is 1 tot 5, niet &apos;%1&apos;.</source>
+        <translation>Die Bewertung ist 1 bis 5, nicht &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen ander glazuur.</source>
+        <translation>&apos;%1&apos; ist keine andere Glasur.</translation>
+    </message>
+    <message>
+        <source>test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE
+  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]
+            [--from D] [--to D] [--defect D]   the tests of the notebook</source>
+        <translation>test new GLASUR [--code C] [--grams G] [--date D] | list [GLASUR] | show CODE
+  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]
+            [--from D] [--to D] [--defect D]   die Versuche des Notizbuchs</translation>
+    </message>
+    <message>
+        <source>firing new --date D --cone C --atmosphere A [--kiln K] [--schedule &quot;rate:target:hold,...&quot; | --template NAME] [--code C]
+  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] [--defect D]...
+            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them
+  firing template save NAME --schedule &quot;rate:target:hold,...&quot; | template list   schedules kept by name</source>
+        <translation>firing new --date D --cone C --atmosphere A [--kiln K] [--schedule &quot;Rate:Ziel:Haltezeit,...&quot; | --template NAME] [--code C]
+  firing add-test BRAND CODE [--place P] [--surface S] [--transparency T] [--colour C] [--defect D]...
+            [--defect-notes T] [--rating 1-5] [--notes T]   Brände und die Versuche darin
+  firing template save NAME --schedule &quot;Rate:Ziel:Haltezeit,...&quot; | template list   Brennpläne unter einem Namen</translation>
+    </message>
+    <message>
+        <source>photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   copy a photo of a test into the data folder</source>
+        <translation>photo add CODE DATEI [--cone C] [--atmosphere A] [--title T] [--firing F]   ein Foto eines Versuchs in den Datenordner kopieren</translation>
+    </message>
+    <message>
+        <source>glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze&apos;s status and the glaze it is based on</source>
+        <translation>glaze-status GLASUR testen|productie|gestopt [--based-on VORGÄNGER]   der Status einer Glasur und die Glasur, auf der sie beruht</translation>
+    </message>
+    <message>
+        <source>notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze with its tests and photos, to take to another data folder</source>
+        <translation>notebook export GLASUR DATEI.zip | import DATEI.zip [--dry-run]   eine Glasur mit ihren Versuchen und Fotos, für einen anderen Datenordner</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

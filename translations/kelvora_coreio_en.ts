@@ -193,6 +193,88 @@ commands:
         <source>analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze</source>
         <translation>analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is geen atmosfeer; kies uit: %2.</source>
+        <translation>&apos;%1&apos; is not an atmosphere; choose from: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen status; kies uit: %2.</source>
+        <translation>&apos;%1&apos; is not a status; choose from: %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen gebrek; kies uit: %2.</source>
+        <translation>&apos;%1&apos; is not a defect; choose from: %2.</translation>
+    </message>
+    <message>
+        <source>Er is geen glazuur &apos;%1&apos;.</source>
+        <translation>There is no glaze &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Er is geen proef met de code &apos;%1&apos;.</source>
+        <translation>There is no test with the code &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>De datum</source>
+        <translation>The date</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen aantal gram.</source>
+        <translation>&apos;%1&apos; is not a number of grams.</translation>
+    </message>
+    <message>
+        <source>Het stookschema heeft geen stappen.</source>
+        <translation>The firing schedule has no steps.</translation>
+    </message>
+    <message>
+        <source>Er is geen sjabloon &apos;%1&apos;.</source>
+        <translation>There is no template &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Het bestand &apos;%1&apos; is er niet.</source>
+        <translation>The file &apos;%1&apos; does not exist.</translation>
+    </message>
+    <message>
+        <source>In &apos;%1&apos; staan geen metingen.</source>
+        <translation>&apos;%1&apos; holds no readings.</translation>
+    </message>
+    <message>
+        <source>De waardering is 1 tot 5, niet &apos;%1&apos;.</source>
+        <translation>The rating is 1 to 5, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen ander glazuur.</source>
+        <translation>&apos;%1&apos; is not another glaze.</translation>
+    </message>
+    <message>
+        <source>test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE
+  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]
+            [--from D] [--to D] [--defect D]   the tests of the notebook</source>
+        <translation>test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE
+  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]
+            [--from D] [--to D] [--defect D]   the tests of the notebook</translation>
+    </message>
+    <message>
+        <source>firing new --date D --cone C --atmosphere A [--kiln K] [--schedule &quot;rate:target:hold,...&quot; | --template NAME] [--code C]
+  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] [--defect D]...
+            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them
+  firing template save NAME --schedule &quot;rate:target:hold,...&quot; | template list   schedules kept by name</source>
+        <translation>firing new --date D --cone C --atmosphere A [--kiln K] [--schedule &quot;rate:target:hold,...&quot; | --template NAME] [--code C]
+  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] [--defect D]...
+            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them
+  firing template save NAME --schedule &quot;rate:target:hold,...&quot; | template list   schedules kept by name</translation>
+    </message>
+    <message>
+        <source>photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   copy a photo of a test into the data folder</source>
+        <translation>photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   copy a photo of a test into the data folder</translation>
+    </message>
+    <message>
+        <source>glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze&apos;s status and the glaze it is based on</source>
+        <translation>glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze&apos;s status and the glaze it is based on</translation>
+    </message>
+    <message>
+        <source>notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze with its tests and photos, to take to another data folder</source>
+        <translation>notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze with its tests and photos, to take to another data folder</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

@@ -193,6 +193,88 @@ opdrachten:
         <source>analysis NAME [--expansion SET] [--data DIR]   chemistry figures and limit check of a glaze</source>
         <translation>analysis NAAM [--expansion SET] [--data MAP]   chemische kengetallen en grenswaardencontrole van een glazuur</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is geen atmosfeer; kies uit: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen status; kies uit: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen gebrek; kies uit: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen glazuur &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen proef met de code &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen aantal gram.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het stookschema heeft geen stappen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er is geen sjabloon &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Het bestand &apos;%1&apos; is er niet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In &apos;%1&apos; staan geen metingen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De waardering is 1 tot 5, niet &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is geen ander glazuur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test new GLAZE [--code C] [--grams G] [--date D] | list [GLAZE] | show CODE
+  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]
+            [--from D] [--to D] [--defect D]   the tests of the notebook</source>
+        <translation>test new GLAZUUR [--code C] [--grams G] [--date D] | list [GLAZUUR] | show CODE
+  test find [--code C] [--glaze G] [--clay T] [--cone C] [--atmosphere A] [--kiln K] [--status S]
+            [--from D] [--to D] [--defect D]   de proeven van het notitieboek</translation>
+    </message>
+    <message>
+        <source>firing new --date D --cone C --atmosphere A [--kiln K] [--schedule &quot;rate:target:hold,...&quot; | --template NAME] [--code C]
+  firing add-test FIRING CODE [--place P] [--surface S] [--transparency T] [--colour C] [--defect D]...
+            [--defect-notes T] [--rating 1-5] [--notes T]   firings and the tests in them
+  firing template save NAME --schedule &quot;rate:target:hold,...&quot; | template list   schedules kept by name</source>
+        <translation>firing new --date D --cone C --atmosphere A [--kiln K] [--schedule &quot;snelheid:doel:houdtijd,...&quot; | --template NAAM] [--code C]
+  firing add-test STOOK CODE [--place P] [--surface S] [--transparency T] [--colour C] [--defect D]...
+            [--defect-notes T] [--rating 1-5] [--notes T]   stoken en de proeven erin
+  firing template save NAAM --schedule &quot;snelheid:doel:houdtijd,...&quot; | template list   stookschema&apos;s onder een naam</translation>
+    </message>
+    <message>
+        <source>photo add CODE FILE [--cone C] [--atmosphere A] [--title T] [--firing F]   copy a photo of a test into the data folder</source>
+        <translation>photo add CODE BESTAND [--cone C] [--atmosphere A] [--title T] [--firing F]   een foto van een proef naar de gegevensmap kopiëren</translation>
+    </message>
+    <message>
+        <source>glaze-status GLAZE testen|productie|gestopt [--based-on PARENT]   a glaze&apos;s status and the glaze it is based on</source>
+        <translation>glaze-status GLAZUUR testen|productie|gestopt [--based-on BASIS]   de status van een glazuur en het glazuur waarop het gebaseerd is</translation>
+    </message>
+    <message>
+        <source>notebook export GLAZE FILE.zip | import FILE.zip [--dry-run]   a glaze with its tests and photos, to take to another data folder</source>
+        <translation>notebook export GLAZUUR BESTAND.zip | import BESTAND.zip [--dry-run]   een glazuur met zijn proeven en foto&apos;s, voor een andere gegevensmap</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>

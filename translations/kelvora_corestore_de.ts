@@ -71,6 +71,13 @@ Conversie is niet mogelijk.</source>
     </message>
 </context>
 <context>
+    <name>Material</name>
+    <message>
+        <source>zonder analyse: %1</source>
+        <translation>ohne Analyse: %1</translation>
+    </message>
+</context>
+<context>
     <name>MaterialImport</name>
     <message>
         <source>Doorgaan met toevoegen gegevens uit bestand<byte value="xd"/>

@@ -72,6 +72,13 @@ Conversion is not possible.</translation>
     </message>
 </context>
 <context>
+    <name>Material</name>
+    <message>
+        <source>zonder analyse: %1</source>
+        <translation>no analysis: %1</translation>
+    </message>
+</context>
+<context>
     <name>MaterialImport</name>
     <message>
         <source>Doorgaan met toevoegen gegevens uit bestand<byte value="xd"/>

@@ -141,7 +141,7 @@ CalcResult calculate(const Recipe& recipe, const MaterialLookup& materials, cons
             // that it keeps its share of the batch; it has no oxides to add.
             lookup.withoutAnalysis[i] = true;
             lookup.molWeight[i] = 1.0;
-            result.messages.push_back(Material::withoutAnalysisNote + slot.name);
+            result.messages.push_back(Material::withoutAnalysisNote(slot.name));
             continue;
         }
         if (material->molg == 0.0 && amount != 0.0) {

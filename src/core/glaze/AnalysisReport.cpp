@@ -122,7 +122,7 @@ std::vector<std::string> AnalysisReport::build(const Glaze& glaze, double expans
     for (auto& row : formulaRows(columns))
         lines.push_back(std::move(row));
     for (const auto& name : withoutAnalysis)
-        lines.push_back(Material::withoutAnalysisNote + name);
+        lines.push_back(Material::withoutAnalysisNote(name));
     lines.emplace_back();
     lines.push_back(recipeHeading());
     for (const auto& slot : glaze.recipe.recipeSlots)

@@ -26,8 +26,9 @@ struct Material {
     // stopping the calculation for want of a molecular weight.
     static constexpr const char* withoutAnalysisMark = "Z";
     bool withoutAnalysis() const { return molproc == withoutAnalysisMark; }
-    // How a calculation and a report name such a material: "zonder analyse: NAAM".
-    static constexpr const char* withoutAnalysisNote = "zonder analyse: ";
+    // How a calculation and a report name such a material: "zonder analyse: NAAM"
+    // in the chosen language.
+    static std::string withoutAnalysisNote(const std::string& name);
 
     bool operator==(const Material&) const;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notebook/FiringSchedule.h"
 
+#include "common/Translate.h"
 #include "notebook/NotebookError.h"
 #include "notebook/NotebookText.h"
 
@@ -20,7 +21,8 @@ double oneDecimal(double value) {
 }
 
 [[noreturn]] void refuse(std::size_t step, const std::string& why) {
-    throw NotebookError("Stap " + std::to_string(step) + " van het stookschema: " + why);
+    throw NotebookError(
+        fillIn(translate("Notebook", "Stap %1 van het stookschema: %2"), {std::to_string(step), why}));
 }
 
 // A temperature or rate with an optional unit letter; `fahrenheit` tells which.
@@ -53,37 +55,43 @@ ScheduleStep parseStep(std::string_view text, std::size_t n) {
     for (auto& part : parts)
         part = trimmed(part);
     if (parts.size() < 2 || parts.size() > 3)
-        refuse(n, "schrijf snelheid:doel:houdtijd, bijvoorbeeld 150:1000:10.");
+        refuse(n, translate("Notebook", "schrijf snelheid:doel:houdtijd, bijvoorbeeld 150:1000:10."));
     ScheduleStep step;
     bool fahrenheit = false;
     const int minutes = duration(parts[0]);
     if (minutes >= 0) {
         if (minutes == 0 || minutes > FiringSchedule::maxMinutes)
-            refuse(n, "de duur ligt niet tussen 0h01 en 99h59.");
+            refuse(n, translate("Notebook", "de duur ligt niet tussen 0h01 en 99h59."));
         step.minutes = minutes;
     } else {
         const auto rate = withUnit(parts[0], fahrenheit);
         if (!rate)
-            refuse(n, "'" + std::string(parts[0]) + "' is geen snelheid (graden per uur) of duur (2h30).");
+            refuse(n, fillIn(translate("Notebook", "'%1' is geen snelheid (graden per uur) of duur (2h30)."),
+                             {parts[0]}));
         step.rate = fahrenheit ? FiringSchedule::celsiusRateFromFahrenheit(*rate) : *rate;
         if (!(step.rate > 0) || step.rate > FiringSchedule::maxRate)
-            refuse(n, "de snelheid ligt niet tussen 0 en " + storedNumber(FiringSchedule::maxRate) +
-                          " °C per uur.");
+            refuse(n, fillIn(translate("Notebook", "de snelheid ligt niet tussen 0 en %1 °C per uur."),
+                             {storedNumber(FiringSchedule::maxRate)}));
     }
     const auto target = withUnit(parts[1], fahrenheit);
-    if (!target) refuse(n, "'" + std::string(parts[1]) + "' is geen temperatuur.");
+    if (!target) refuse(n, fillIn(translate("Notebook", "'%1' is geen temperatuur."), {parts[1]}));
     step.target = fahrenheit ? FiringSchedule::celsiusFromFahrenheit(*target) : *target;
     if (!(step.target >= 0) || step.target > FiringSchedule::maxTarget)
-        refuse(n, "de doeltemperatuur ligt niet tussen 0 en " + storedNumber(FiringSchedule::maxTarget) +
-                      " °C.");
+        refuse(n, fillIn(translate("Notebook", "de doeltemperatuur ligt niet tussen 0 en %1 °C."),
+                         {storedNumber(FiringSchedule::maxTarget)}));
     if (parts.size() == 3 && !parts[2].empty()) {
         const auto hold = storedNumberFrom(parts[2]);
         if (!hold || *hold < 0 || *hold > FiringSchedule::maxHold)
-            refuse(n, "de houdtijd is geen aantal minuten tussen 0 en " +
-                          storedNumber(FiringSchedule::maxHold) + ".");
+            refuse(n, fillIn(translate("Notebook", "de houdtijd is geen aantal minuten tussen 0 en %1."),
+                             {storedNumber(FiringSchedule::maxHold)}));
         step.hold = *hold;
     }
     return step;
+}
+
+std::string tooManySteps() {
+    return fillIn(translate("Notebook", "Een stookschema heeft hoogstens %1 stappen."),
+                  {std::to_string(FiringSchedule::maxSteps)});
 }
 
 // A cell as parseStep() reads it: ',' as decimal separator becomes '.'.
@@ -110,9 +118,9 @@ std::vector<ScheduleStep> FiringSchedule::fromCells(const std::vector<Cells>& ro
         // A duration typed as "2:30" is read as "2h30"; the ':' separates the cells of a step.
         if (const auto colon = cell[0].find(':'); colon != std::string::npos) cell[0][colon] = 'h';
         for (const auto& c : cell)
-            if (c.find_first_of(":;\n") != std::string::npos) refuse(row + 1, "'" + c + "' is geen getal.");
-        if (steps.size() == maxSteps)
-            throw NotebookError("Een stookschema heeft hoogstens " + std::to_string(maxSteps) + " stappen.");
+            if (c.find_first_of(":;\n") != std::string::npos)
+                refuse(row + 1, fillIn(translate("Notebook", "'%1' is geen getal."), {c}));
+        if (steps.size() == maxSteps) throw NotebookError(tooManySteps());
         steps.push_back(parseStep(cell[0] + ":" + cell[1] + ":" + cell[2], row + 1));
     }
     return steps;
@@ -176,9 +184,7 @@ std::vector<ScheduleStep> FiringSchedule::parse(std::string_view text) {
         const std::string_view part =
             trimmed(text.substr(start, end == std::string_view::npos ? end : end - start));
         if (!part.empty()) {
-            if (steps.size() == maxSteps)
-                throw NotebookError("Een stookschema heeft hoogstens " + std::to_string(maxSteps) +
-                                    " stappen.");
+            if (steps.size() == maxSteps) throw NotebookError(tooManySteps());
             steps.push_back(parseStep(part, steps.size() + 1));
         }
         if (end == std::string_view::npos) break;

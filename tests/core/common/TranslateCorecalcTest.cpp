@@ -9,11 +9,14 @@
 #include "engine/GlazeRecalculation.h"
 #include "glaze/AnalysisReport.h"
 #include "model/Glaze.h"
+#include "model/Material.h"
 #include "model/MaterialLookup.h"
 #include "notebook/Choices.h"
+#include "notebook/FiringSchedule.h"
 #include "notebook/NotebookError.h"
 #include "notebook/NotebookRules.h"
 #include "notebook/Proef.h"
+#include "notebook/TestSheet.h"
 #include "solver/SolverError.h"
 #include "solver/SolverInput.h"
 
@@ -50,6 +53,19 @@ std::string english(const char* context, const char* source) {
          "'%2' is not a valid code for %1: 1 to 20 letters, digits or -_./"},
         {{"Choices", "reductie"}, "reduction"},
         {{"Choices", "zout/soda"}, "salt/soda"},
+        {{"Choices", "dompelen"}, "dipping"},
+        {{"Notebook", "Stap %1 van het stookschema: %2"}, "Step %1 of the firing schedule: %2"},
+        {{"Notebook", "'%1' is geen temperatuur."}, "'%1' is not a temperature."},
+        {{"Notebook", "Proef %1"}, "Test %1"},
+        {{"Notebook", "Glazuur: %1"}, "Glaze: %1"},
+        {{"Notebook", "Tegel: %1"}, "Tile: %1"},
+        {{"Notebook", "scherf %1"}, "clay body %1"},
+        {{"Notebook", "biscuit kegel %1"}, "bisque cone %1"},
+        {{"Notebook", "Opbrengen: %1"}, "Application: %1"},
+        {{"Notebook", "%1 laag"}, "%1 coat"},
+        {{"Notebook", "Recept zoals gemengd (%1 g):"}, "Recipe as mixed (%1 g):"},
+        {{"Notebook", "Totaal"}, "Total"},
+        {{"Material", "zonder analyse: %1"}, "no analysis: %1"},
     };
     const auto found = catalogue.find({context, source});
     return found == catalogue.end() ? std::string() : found->second;
@@ -160,6 +176,51 @@ TEST_F(TranslateCorecalcTest, ChoicesShowTranslatedWordsAndKeepTheirCodes) {
     setTranslateFunction(nullptr);
     EXPECT_STREQ(Choices<Atmosphere>::text(Atmosphere::SaltSoda), "zout/soda");
     EXPECT_EQ(Choices<Atmosphere>::parse("reduction"), std::nullopt);
+}
+
+// The printed sheet of a test: every line a template of its own, so the
+// English sheet has the same lines with the values where English puts them.
+TEST_F(TranslateCorecalcTest, TestSheetLinesComeOutTranslated) {
+    Proef t;
+    t.code = "K-7";
+    t.glaze = "Seladon";
+    t.clayBody = "Steengoed";
+    t.bisqueCone = "010";
+    t.application = Application::Dip;
+    t.coats = 1;
+    t.batchGrams = 200;
+    t.recipe.recipeSlots[0] = {"Kwarts", 100, kNullNumber};
+    const NotebookData notebook;
+    const std::vector<std::string> dutchSheet{"Proef K-7",
+                                              "Glazuur: Seladon",
+                                              "Tegel: scherf Steengoed, biscuit kegel 010",
+                                              "Opbrengen: dompelen, 1 laag",
+                                              "Recept zoals gemengd (200 g):",
+                                              "    Kwarts\t100.00 %\t200.0 g",
+                                              "    Totaal\t\t200.0 g"};
+    const std::vector<std::string> englishSheet{"Test K-7",
+                                                "Glaze: Seladon",
+                                                "Tile: clay body Steengoed, bisque cone 010",
+                                                "Application: dipping, 1 coat",
+                                                "Recipe as mixed (200 g):",
+                                                "    Kwarts\t100.00 %\t200.0 g",
+                                                "    Total\t\t200.0 g"};
+    EXPECT_EQ(TestSheet::lines(notebook, t), dutchSheet);
+    setTranslateFunction(&english);
+    EXPECT_EQ(TestSheet::lines(notebook, t), englishSheet);
+}
+
+// A refused step names its number around the reason, itself a template; a
+// typed value that looks like a placeholder stays as typed.
+TEST_F(TranslateCorecalcTest, ScheduleErrorsAndTheNoteOfAMaterialWithoutAnalysis) {
+    const auto refusal = [](const char* schedule) {
+        return messageOf<NotebookError>([&] { FiringSchedule::parse(schedule); });
+    };
+    EXPECT_EQ(refusal("150:1000:10,100:%2:0"), "Stap 2 van het stookschema: '%2' is geen temperatuur.");
+    EXPECT_EQ(Material::withoutAnalysisNote("Rode pigment"), "zonder analyse: Rode pigment");
+    setTranslateFunction(&english);
+    EXPECT_EQ(refusal("150:1000:10,100:%2:0"), "Step 2 of the firing schedule: '%2' is not a temperature.");
+    EXPECT_EQ(Material::withoutAnalysisNote("Rode pigment"), "no analysis: Rode pigment");
 }
 
 } // namespace

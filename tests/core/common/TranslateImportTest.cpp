@@ -7,13 +7,19 @@
 #include "interchange/ImportPlan.h"
 #include "interchange/RecipeFormat.h"
 #include "interchange/TextRecipeReader.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <utility>
+
+#include <sys/wait.h>
 
 namespace kelvora {
 namespace {
@@ -105,6 +111,45 @@ TEST(TranslateImport, PastedRecipeProblemsComeOutTranslatedWithTheirValues) {
                               "line 2 (recipe 'Tenmoku'): '12,5,3' is not a number ('Silica 12,5,3')",
                               "line 3 (recipe 'Tenmoku'): no amount ('Rutile a pinch')",
                           }));
+}
+
+// The notebook commands' errors from the real program with the real
+// catalogues beside it: Dutch as always without --lang, else the language
+// asked for, with the typed value in place.
+TEST(TranslateImport, NotebookCommandErrorsSpeakTheLanguageAskedFor) {
+    const test::TempDir folder;
+    std::filesystem::copy_file(std::string(KELVORA_DATA_SOURCE) + "/glz.xml", folder.path() / "glz.cds");
+    std::filesystem::copy_file(std::string(KELVORA_DATA_SOURCE) + "/mat.xml", folder.path() / "mat.cds");
+    const std::string db = " --db " + folder.path().string() + " ";
+    const auto stderrOf = [&](const std::string& args, int& exit) {
+        const std::string cmd = "env -i PATH=\"$PATH\" LC_ALL=C HOME=" + folder.path().string() + " " +
+                                KELVORA_CLI + " " + args + " 2>&1 >/dev/null";
+        FILE* p = ::popen(cmd.c_str(), "r");
+        std::string out;
+        std::array<char, 4096> buf{};
+        while (std::size_t n = std::fread(buf.data(), 1, buf.size(), p))
+            out.append(buf.data(), n);
+        exit = WEXITSTATUS(::pclose(p));
+        return out;
+    };
+    const std::string badSchedule =
+        "firing new --date 11-12-2026 --cone 6 --atmosphere oxidatie --schedule 150:abc";
+    const struct {
+        std::string args;
+        const char* message;
+    } cases[] = {
+        {db + "test show NOPE", "Er is geen proef met de code 'NOPE'.\n"},
+        {"--lang en" + db + "test show NOPE", "There is no test with the code 'NOPE'.\n"},
+        {db + badSchedule, "Stap 1 van het stookschema: 'abc' is geen temperatuur.\n"},
+        {"--lang en" + db + badSchedule, "Step 1 of the firing schedule: 'abc' is not a temperature.\n"},
+        {"--lang de" + db + "test new Nergens", "Es gibt keine Glasur 'Nergens'.\n"},
+        {"--lang en" + db + "firing add-test S-1 K-1 --rating 9", "The rating is 1 to 5, not '9'.\n"},
+    };
+    for (const auto& c : cases) {
+        int exit = -1;
+        EXPECT_EQ(stderrOf(c.args, exit), c.message) << c.args;
+        EXPECT_EQ(exit, 1) << c.args;
+    }
 }
 
 } // namespace
