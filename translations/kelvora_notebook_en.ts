@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Gebreken &amp;toelichting</source>
-        <translation>&amp;Defects explained</translation>
+        <translation>Defect &amp;details</translation>
     </message>
     <message>
         <source>&amp;Waardering (1-5)</source>
@@ -890,7 +890,7 @@
     </message>
     <message>
         <source>Er staan geen metingen in.</source>
-        <translation>It holds no readings.</translation>
+        <translation>There are no readings in it.</translation>
     </message>
     <message>
         <source>Logbestanden (*.csv *.txt);;Alle bestanden (*)</source>
