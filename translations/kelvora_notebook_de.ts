@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>&amp;Biscuitkegel</source>
-        <translation>Sch&amp;rühbrand-Kegel</translation>
+        <translation>Sc&amp;hrühbrand-Kegel</translation>
     </message>
     <message>
         <source>&amp;Opbrengen</source>
@@ -131,11 +131,11 @@
     </message>
     <message>
         <source>&amp;Lagen</source>
-        <translation>Sc&amp;hichten</translation>
+        <translation>Schich&amp;ten</translation>
     </message>
     <message>
         <source>D&amp;ikte</source>
-        <translation>&amp;Dicke</translation>
+        <translation>Dic&amp;ke</translation>
     </message>
     <message>
         <source>&amp;Gelaagd (over of onder)</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Res&amp;ultaten per stook</source>
-        <translation>Erg&amp;ebnisse pro Brand</translation>
+        <translation>Ergebnisse pro Br&amp;and</translation>
     </message>
     <message>
         <source>Stook</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>&amp;Waardering (1-5)</source>
-        <translation>&amp;Bewertung (1-5)</translation>
+        <translation>Be&amp;wertung (1-5)</translation>
     </message>
     <message>
         <source>geen</source>
@@ -519,11 +519,11 @@
     </message>
     <message>
         <source>Gemengd &amp;vanaf:</source>
-        <translation>Gemischt &amp;ab:</translation>
+        <translation>Gemischt a&amp;b:</translation>
     </message>
     <message>
         <source>Gemengd tot en &amp;met:</source>
-        <translation>Gemischt &amp;bis:</translation>
+        <translation>Gemischt b&amp;is:</translation>
     </message>
     <message>
         <source>Ge&amp;brek:</source>
