@@ -12,7 +12,7 @@ struct Stook;
 
 // How the notebook's windows name a firing and a recipe as mixed, in one place.
 class NotebookLabels {
-    Q_DECLARE_TR_FUNCTIONS(NotebookLabels)
+    Q_DECLARE_TR_FUNCTIONS(kelvora::NotebookLabels)
 public:
     // "S-2026-003 (kegel 6, oxidatie)"; the parts that are empty are left out.
     static QString firing(const Stook& firing);

@@ -20,7 +20,7 @@ struct Proef;
 // ReportPrinter::print these print without asking, so a PDF printer takes
 // them as well as a paper one; the windows show the print dialog first.
 class TestSheetPrinter {
-    Q_DECLARE_TR_FUNCTIONS(TestSheetPrinter)
+    Q_DECLARE_TR_FUNCTIONS(kelvora::TestSheetPrinter)
 
 public:
     // A4 sticker sheets of 3 x 8 labels of 70 x 37 mm, or a label printer
