@@ -768,6 +768,62 @@
         <source>Proeven</source>
         <translation>Proben</translation>
     </message>
+    <message>
+        <source>Gestopte glazuren tonen</source>
+        <translation>Eingestellte Glasuren zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Status</translation>
+    </message>
+    <message>
+        <source>(geen)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Testen</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Productie</source>
+        <translation>Produktion</translation>
+    </message>
+    <message>
+        <source>Gestopt</source>
+        <translation>Eingestellt</translation>
+    </message>
+    <message>
+        <source>Bewaar als kopie</source>
+        <translation>Als Kopie speichern</translation>
+    </message>
+    <message>
+        <source>Bewaar dit recept als een nieuw glazuur, gebaseerd op dit</source>
+        <translation>Dieses Rezept als neue Glasur speichern, auf dieser basierend</translation>
+    </message>
+    <message>
+        <source>Het glazuur &apos;%1&apos; heeft %2 proef(en) met %3 foto(&apos;s). Die ook verwijderen? Nee bewaart ze in het notitieboek.</source>
+        <translation>Die Glasur &apos;%1&apos; hat %2 Probe(n) mit %3 Foto(s). Diese auch löschen? Nein behält sie im Probenbuch.</translation>
+    </message>
+    <message>
+        <source>Bewaar en bereken het glazuur eerst (Bereken).</source>
+        <translation>Speichern und berechnen Sie die Glasur zuerst (Berechnen).</translation>
+    </message>
+    <message>
+        <source> (kopie)</source>
+        <translation> (Kopie)</translation>
+    </message>
+    <message>
+        <source>Het glazuur is bewaard als %1, gebaseerd op %2.</source>
+        <translation>Die Glasur wurde als %1 gespeichert, basierend auf %2.</translation>
+    </message>
+    <message>
+        <source>Gebaseerd op: %1</source>
+        <translation>Basiert auf: %1</translation>
+    </message>
+    <message>
+        <source>Afgeleid: %1</source>
+        <translation>Abgeleitet: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TMengreeksForm</name>

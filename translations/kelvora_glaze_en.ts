@@ -768,6 +768,62 @@
         <source>Proeven</source>
         <translation>Tests</translation>
     </message>
+    <message>
+        <source>Gestopte glazuren tonen</source>
+        <translation>Show stopped glazes</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Status</translation>
+    </message>
+    <message>
+        <source>(geen)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Testen</source>
+        <translation>Testing</translation>
+    </message>
+    <message>
+        <source>Productie</source>
+        <translation>Production</translation>
+    </message>
+    <message>
+        <source>Gestopt</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Bewaar als kopie</source>
+        <translation>Save as copy</translation>
+    </message>
+    <message>
+        <source>Bewaar dit recept als een nieuw glazuur, gebaseerd op dit</source>
+        <translation>Save this recipe as a new glaze, based on this one</translation>
+    </message>
+    <message>
+        <source>Het glazuur &apos;%1&apos; heeft %2 proef(en) met %3 foto(&apos;s). Die ook verwijderen? Nee bewaart ze in het notitieboek.</source>
+        <translation>The glaze &apos;%1&apos; has %2 test(s) with %3 photo(s). Delete those too? No keeps them in the notebook.</translation>
+    </message>
+    <message>
+        <source>Bewaar en bereken het glazuur eerst (Bereken).</source>
+        <translation>Save and calculate the glaze first (Calculate).</translation>
+    </message>
+    <message>
+        <source> (kopie)</source>
+        <translation> (copy)</translation>
+    </message>
+    <message>
+        <source>Het glazuur is bewaard als %1, gebaseerd op %2.</source>
+        <translation>The glaze was saved as %1, based on %2.</translation>
+    </message>
+    <message>
+        <source>Gebaseerd op: %1</source>
+        <translation>Based on: %1</translation>
+    </message>
+    <message>
+        <source>Afgeleid: %1</source>
+        <translation>Derived: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::TMengreeksForm</name>
