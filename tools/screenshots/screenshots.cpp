@@ -22,8 +22,8 @@
 #include "notebook/FiringSchedule.h"
 #include "notebook/Proef.h"
 #include "notebook/StokenFormUnit.h"
-#include "store/Notebook.h"
 #include "store/IniFile.h"
+#include "store/Notebook.h"
 #include "store/SettingsTable.h"
 
 #include <QApplication>
@@ -75,7 +75,8 @@ struct ExampleNotebook {
         const kelvora::Glaze glaze = program.dataModule().currentGlaze();
         program.glazForm().hide();
         try {
-            kelvora::Proef test = kelvora::Proef::mixedFrom(glaze, notebook.suggestTestCode(2026), "10-12-2026");
+            kelvora::Proef test =
+                kelvora::Proef::mixedFrom(glaze, notebook.suggestTestCode(2026), "10-12-2026");
             test.batchGrams = 500;
             test.clayBody = "Steengoed wit";
             notebook.addTest(test);

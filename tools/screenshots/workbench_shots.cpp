@@ -9,8 +9,11 @@
 #include "engine/GlzDMUnit.h"
 #include "glaze/BatchPage.h"
 #include "glaze/ChemiePage.h"
+#include "glaze/MengreeksFormUnit.h"
+#include "glaze/ReceptZoekenFormUnit.h"
 #include "glaze/StullChartFormUnit.h"
 #include "glaze/VervangGrondstofFormUnit.h"
+#include "store/GlazeBook.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -98,6 +101,24 @@ int main(int argc, char** argv) {
                 model->setData(item, Qt::Checked, Qt::CheckStateRole);
         ok = save(&form, out, "vervang_grondstof.png") && ok;
     } else {
+        ok = false;
+    }
+    // The recipe search with the example glaze as its target, and a blend
+    // starting from it.
+    if (dm.GlzCDS.findKey("Seladon")) {
+        kelvora::TReceptZoekenForm search(dm, prompter);
+        search.setTargetFromGlaze(dm.currentGlaze());
+        search.resize(980, 680);
+        ok = save(&search, out, "recept_zoeken.png") && ok;
+    }
+    try {
+        kelvora::GlazeBook& book = dm.book();
+        if (!book.loaded()) book.load();
+        kelvora::TMengreeksForm blends(book, prompter, "data");
+        blends.startFrom(QStringLiteral("Seladon"));
+        ok = save(&blends, out, "mengreeks.png") && ok;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "no blend picture: %s\n", error.what());
         ok = false;
     }
     dm.CloseTables();
