@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -100,6 +101,10 @@ QStringList dutchLeftovers(QWidget* window) {
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
     for (QWidget* w : widgets) {
+        // Other windows are walked on their own; a control hidden on purpose
+        // is not read (a page behind a tab is hidden by its stack, and read).
+        if (w->window() != window) continue;
+        if (w != window && w->isHidden() && !qobject_cast<QStackedWidget*>(w->parentWidget())) continue;
         check(found, w, w->toolTip());
         if (auto* label = qobject_cast<QLabel*>(w)) check(found, w, label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w)) check(found, w, button->text());

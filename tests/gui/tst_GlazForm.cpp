@@ -246,12 +246,12 @@ void GlazFormTest::windowShowsItsControls() {
     TestInstallation install;
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
-    QCOMPARE(glazForm()->size(), QSize(774, 503));
+    QCOMPARE(glazForm()->size(), QSize(825, 503)); // as wide as its eight tabs
     QStringList tabs;
     for (int i = 0; i < child<QTabWidget>(glazForm(), "PageControl1")->count(); ++i)
         tabs << child<QTabWidget>(glazForm(), "PageControl1")->tabText(i);
     QCOMPARE(tabs, QStringList({"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen", "Analyse",
-                                "Batch", "Chemie"}));
+                                "Batch", "Chemie", "Proeven"}));
     QCOMPARE(child<ui::DBComboBox>(glazForm(), "CatgEdit")->count(), 33);
     QCOMPARE(child<ui::DBComboBox>(glazForm(), "skvaEdit")->count(), int(glzDM()->ConeList.size()));
     QCOMPARE(child<ui::DBComboBox>(glazForm(), "skttEdit")->itemText(0),

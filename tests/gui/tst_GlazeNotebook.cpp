@@ -64,7 +64,7 @@ void GlazeNotebookTest::aCopyIsBasedOnItsGlazeAndStoppedGlazesLeaveTheList() {
     ScopedPrompter prompter;
     RunningEditor editor(prompter.recorder);
     auto* tabs = child<QTabWidget>(glazForm(), "PageControl1");
-    QVERIFY(tabs->indexOf(child<QWidget>(glazForm(), "ProevenTS")) >= 0);
+    QVERIFY(tabs->indexOf(child<QWidget>(glazForm(), "ProevenScroll")) >= 0);
 
     QVERIFY(glazForm()->showGlaze("Seladon"));
     QTest::mouseClick(child<QPushButton>(glazForm(), "BerekenButton"), Qt::LeftButton);
@@ -76,6 +76,7 @@ void GlazeNotebookTest::aCopyIsBasedOnItsGlazeAndStoppedGlazesLeaveTheList() {
     const Glaze copy = program()->dataModule().currentGlaze();
     QCOMPARE(QString::fromStdString(copy.gbop), QStringLiteral("Seladon"));
     QCOMPARE(copy.recipe.molp, std::string("P"));
+    QCOMPARE(copy.stat, std::string("T"));
     QCOMPARE(child<QComboBox>(glazForm(), "StatusCB")->currentData().toString(), QStringLiteral("T"));
     QCOMPARE(child<QLabel>(glazForm(), "LineageLabel")->text(), QStringLiteral("Gebaseerd op: Seladon"));
     QVERIFY(glazForm()->showGlaze("Seladon"));

@@ -211,6 +211,7 @@ void StartupTest::settingsThatCannotBeWrittenAreReportedOnce() {
     QVERIFY(QDir().mkpath(install.settingsPath()));
     ScopedPrompter prompter;
     ui::ErrorBoxCapture errors;
+    test::switchLanguage(TaalDutch); // the store's message in the Dutch of the interface
     {
         RunningProgram program(prompter.recorder);
         program.end();
@@ -218,7 +219,7 @@ void StartupTest::settingsThatCannotBeWrittenAreReportedOnce() {
     // The settings are written once, at the end: the user is told once.
     QVERIFY(!mainForm() && !globalForm() && !helpForm());
     QCOMPARE(errors.shown.size(), std::size_t(1));
-    QCOMPARE(QString::fromStdString(errors.shown[0]), "Unable to write to " + install.settingsPath());
+    QCOMPARE(QString::fromStdString(errors.shown[0]), "Kan niet schrijven naar " + install.settingsPath());
 
     // Nothing folds later errors: the same text raised again is shown again.
     ui::showErrorBox(nullptr, errors.shown[0]);

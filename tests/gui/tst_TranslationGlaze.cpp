@@ -96,12 +96,12 @@ private Q_SLOTS:
         glazForm()->setChemistryDataFolder(KELVORA_CHEMISTRY_DATA);
         const QStringList dutchTabs = tabs(glazForm());
         QCOMPARE(dutchTabs, (QStringList{"Bladeren", "Grondstoffen", "Omschrijving", "Toegev. stoffen",
-                                         "Analyse", "Batch", "Chemie"}));
+                                         "Analyse", "Batch", "Chemie", "Proeven"}));
 
         QVERIFY(switchTo(TaalEnglish));
         QCOMPARE(glazForm()->windowTitle(), QStringLiteral("Maintain glazes"));
         QCOMPARE(tabs(glazForm()), (QStringList{"Browse", "Materials", "Description", "Additions", "Analysis",
-                                                "Batch", "Chemistry"}));
+                                                "Batch", "Chemistry", "Tests"}));
         QCOMPARE(child<QPushButton>(glazForm(), "BerekenButton")->text(), QStringLiteral("Calculate"));
         // The contexts of the pages and models are found at run time too.
         QCOMPARE(child<QPushButton>(glazForm(), "BatchPrintButton")->text(), QStringLiteral("Print"));

@@ -59,6 +59,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -566,7 +567,7 @@ void TGlazForm::buildDescriptionPage() {
     StatusCB->setObjectName(QStringLiteral("StatusCB"));
     statusLabel->setBuddy(StatusCB);
     for (const char* code : {"", "T", "P", "G"})
-        StatusCB->addItem({}, QString::fromLatin1(code));
+        StatusCB->addItem(QString(), QVariant(QString::fromLatin1(code)));
     captions_.keep(QT_TR_NOOP("(geen)"), [this](const QString& t) { StatusCB->setItemText(0, t); });
     captions_.keep(QT_TR_NOOP("Testen"), [this](const QString& t) { StatusCB->setItemText(1, t); });
     captions_.keep(QT_TR_NOOP("Productie"), [this](const QString& t) { StatusCB->setItemText(2, t); });
@@ -575,11 +576,12 @@ void TGlazForm::buildDescriptionPage() {
             [this](int index) { setStatus(StatusCB->itemData(index).toString()); });
     status->addWidget(statusLabel);
     status->addWidget(StatusCB);
+    status->addStretch(1);
+    layout->addLayout(status);
     LineageLabel = new QLabel(OmschrijvingTS);
     LineageLabel->setObjectName(QStringLiteral("LineageLabel"));
     LineageLabel->setWordWrap(true);
-    status->addWidget(LineageLabel, 1);
-    layout->addLayout(status);
+    layout->addWidget(LineageLabel);
     OmscMemo = new ui::DBMemo(glazes(), "omsc", OmschrijvingTS);
     OmscMemo->setObjectName(QStringLiteral("OmscMemo"));
     layout->addWidget(OmscMemo);
@@ -1050,8 +1052,14 @@ void TGlazForm::setNotebook(Notebook& notebook) {
         },
         this);
     ProevenTS->setObjectName(QStringLiteral("ProevenTS"));
-    PageControl1->addTab(ProevenTS, {});
-    captions_.tab(PageControl1, ProevenTS, QT_TR_NOOP("Proeven"));
+    // Tests, results and photos need more height than the editor has.
+    ProevenScroll = new QScrollArea(this);
+    ProevenScroll->setObjectName(QStringLiteral("ProevenScroll"));
+    ProevenScroll->setWidgetResizable(true);
+    ProevenScroll->setFrameShape(QFrame::NoFrame);
+    ProevenScroll->setWidget(ProevenTS);
+    PageControl1->addTab(ProevenScroll, {});
+    captions_.tab(PageControl1, ProevenScroll, QT_TR_NOOP("Proeven"));
     connect(ProevenTS, &ProevenPage::photoOpenRequested, this, &TGlazForm::photoOpenRequested);
     connect(ProevenTS, &ProevenPage::notebookChanged, this, &TGlazForm::notebookChanged);
     if (readOnlyRun_) ProevenTS->setReadOnly(true);
@@ -1158,7 +1166,7 @@ void TGlazForm::followTests() {
 bool TGlazForm::showTest(const QString& glaze, const QString& code) {
     if (!ProevenTS || !showGlaze(glaze)) return false;
     followTests();
-    PageControl1->setCurrentWidget(ProevenTS);
+    PageControl1->setCurrentWidget(ProevenScroll);
     ProevenTS->selectTest(code);
     return true;
 }
@@ -1166,6 +1174,7 @@ bool TGlazForm::showTest(const QString& glaze, const QString& code) {
 bool TGlazForm::showGlaze(const QString& name) {
     bool found = false;
     ui::guard(this, [&] { found = glazes()->active() && glazes()->findKey(name.toStdString()); });
+    followTests();
     return found;
 }
 

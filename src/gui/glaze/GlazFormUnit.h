@@ -13,6 +13,7 @@
 #include <vector>
 
 class QCheckBox;
+class QScrollArea;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -238,6 +239,7 @@ private:
     BatchPage* BatchTS = nullptr;
     ChemiePage* ChemieTS = nullptr;
     ProevenPage* ProevenTS = nullptr;
+    QScrollArea* ProevenScroll = nullptr;
     QCheckBox* ToonGestoptCB = nullptr;
     QPushButton* KopieButton = nullptr;
     QComboBox* StatusCB = nullptr;

@@ -61,6 +61,8 @@ QTableWidget* table(const char* name, int columns) {
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->verticalHeader()->hide();
+    // Columns as wide as their heading and contents at any font.
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->horizontalHeader()->setStretchLastSection(true);
     t->setTabKeyNavigation(false);
     t->setWordWrap(false);
@@ -158,7 +160,7 @@ ProevenPage::ProevenPage(Prompter& prompter, Notebook& notebook, CurrentGlaze cu
     photos_->setDragDropMode(QAbstractItemView::NoDragDrop);
     photos_->setAcceptDrops(false);
     photos_->setDragEnabled(false);
-    photos_->setMinimumHeight(ThumbnailCache::edge + 4 * fontMetrics().height());
+    photos_->setMinimumHeight(ThumbnailCache::edge + 3 * fontMetrics().height());
     photosLabel_->setBuddy(photos_);
     missing_ = new QLabel;
     missing_->setObjectName(QStringLiteral("OntbrekendLbl"));

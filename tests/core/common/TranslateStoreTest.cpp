@@ -82,7 +82,8 @@ const Case kCases[] = {
          return TableRules::place(FieldDef{"prys", FieldType::Float, 0}, 6);
      },
      "field 'prys' of row 7", "row 7, field 'prys'"},
-    {"missing field", &missingFieldMessage, "Field 'prijs' not found", "Veld 'prijs' niet gevonden"},
+    {"missing field", &missingFieldMessage, "Test: Field 'prijs' not found",
+     "Test: Veld 'prijs' niet gevonden"},
 };
 
 TEST(TranslateStore, WithoutACatalogueTheMessagesAreTodaysTexts) {
